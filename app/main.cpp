@@ -1,0 +1,60 @@
+// Qor Helper: a vocabulary drill for Japanese-speaking learners of English.
+
+#include "app/TfrmMain.h"
+#include "base/DataRoot.h"
+#include "base/TextFile.h"
+#include "ui/Fonts.h"
+#include "ui/Platform.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+
+#include <clocale>
+
+namespace {
+
+// The installation data: beside an installed program, else the source tree's data/.
+QString installationData() {
+    QString installed = QCoreApplication::applicationDirPath() + QStringLiteral("/../share/qor-helper");
+    if (QFileInfo(installed).isDir())
+        return installed;
+    return QString::fromUtf8(QOR_SOURCE_DATA_DIR);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    // File error texts (strerror) stay in plain ASCII whatever the desktop language.
+    std::setlocale(LC_MESSAGES, "C");
+    QApplication::setApplicationName(QStringLiteral("Qor Helper"));
+    ui::installFontSubstitutions();
+
+    std::vector<std::string> args;
+    for (const QString& a : QApplication::arguments().mid(1))
+        args.push_back(a.toStdString());
+    std::string root = qor::chooseDataRoot(args, qor::Environment::current());
+
+    std::optional<std::string> programFolder = qor::modelPath(root + "/");
+    if (!programFolder) {
+        ui::platform().showNotice(nullptr,
+                                  QStringLiteral("データフォルダの名前に、Shift-JIS で表せない文字が含まれています。\n"
+                                                 "--home で別のフォルダを指定してください。\n\n") +
+                                      QString::fromStdString(root),
+                                  QStringLiteral("エラー"), ui::kNoticeWarning);
+        return 1;
+    }
+    if (qor::FileStatus status = qor::installMissing(installationData().toStdString(), root); !status) {
+        ui::platform().showNotice(nullptr,
+                                  QStringLiteral("データフォルダを準備できませんでした。\n") +
+                                      QString::fromStdString(status.message()),
+                                  QStringLiteral("エラー"), ui::kNoticeWarning);
+        return 1;
+    }
+
+    qor::TfrmMain main(*programFolder);
+    QObject::connect(&main, &qor::TfrmMain::startAborted, &app, [&app] { app.exit(0); });
+    main.show();
+    return app.exec();
+}

@@ -1,0 +1,124 @@
+#include "Cp932.h"
+
+#include <cerrno>
+#include <iconv.h>
+#include <stdexcept>
+
+namespace qor {
+
+namespace {
+
+// One conversion with iconv. strict: stop at the first character that cannot be
+// converted; otherwise replace each bad input byte with the given replacement.
+std::optional<std::string> convert(const char* to, const char* from, std::string_view in,
+                                   std::string_view replacement, bool strict) {
+    iconv_t cd = iconv_open(to, from);
+    if (cd == reinterpret_cast<iconv_t>(-1))
+        throw std::runtime_error("iconv cannot convert between CP932 and UTF-8");
+    std::string out;
+    out.reserve(in.size() * 2 + 4);
+    char* inPtr = const_cast<char*>(in.data());
+    std::size_t inLeft = in.size();
+    char buffer[512];
+    while (inLeft > 0) {
+        char* outPtr = buffer;
+        std::size_t outLeft = sizeof buffer;
+        std::size_t r = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
+        out.append(buffer, static_cast<std::size_t>(outPtr - buffer));
+        if (r != static_cast<std::size_t>(-1))
+            continue;
+        if (errno == E2BIG)
+            continue;
+        if (strict) {
+            iconv_close(cd);
+            return std::nullopt;
+        }
+        // EILSEQ or EINVAL (truncated character): skip one byte.
+        out.append(replacement);
+        ++inPtr;
+        --inLeft;
+    }
+    iconv_close(cd);
+    return out;
+}
+
+} // namespace
+
+std::size_t charLength(std::string_view text, std::size_t pos) {
+    if (pos + 1 < text.size() && isLeadByte(static_cast<unsigned char>(text[pos])))
+        return 2;
+    return 1;
+}
+
+std::optional<std::string> toCp932(std::string_view utf8) {
+    return convert("CP932", "UTF-8", utf8, {}, true);
+}
+
+std::string toUtf8(std::string_view cp932) {
+    return *convert("UTF-8", "CP932", cp932, "\xEF\xBF\xBD", false);
+}
+
+std::string sj(std::string_view utf8Literal) {
+    auto converted = toCp932(utf8Literal);
+    if (!converted)
+        throw std::logic_error("text has no CP932 form: " + std::string(utf8Literal));
+    return *converted;
+}
+
+std::size_t find(std::string_view text, std::string_view needle, std::size_t from) {
+    if (needle.empty())
+        return from <= text.size() ? from : std::string_view::npos;
+    // Walk character by character from the start so that `from` inside a character
+    // is rounded up to the next character start.
+    std::size_t pos = 0;
+    while (pos < from && pos < text.size())
+        pos += charLength(text, pos);
+    for (; pos + needle.size() <= text.size(); pos += charLength(text, pos)) {
+        if (text.compare(pos, needle.size(), needle) == 0)
+            return pos;
+    }
+    return std::string_view::npos;
+}
+
+std::size_t find(std::string_view text, char c, std::size_t from) {
+    return find(text, std::string_view(&c, 1), from);
+}
+
+bool contains(std::string_view text, std::string_view needle) {
+    return find(text, needle) != std::string_view::npos;
+}
+
+bool startsWith(std::string_view text, std::string_view prefix) {
+    // A prefix ends on a character boundary of text when it matches byte for byte,
+    // provided its own last byte is not a lone lead byte.
+    return text.substr(0, prefix.size()) == prefix;
+}
+
+std::string lowerAscii(std::string_view text) {
+    std::string out(text);
+    for (std::size_t pos = 0; pos < out.size();) {
+        std::size_t n = charLength(out, pos);
+        if (n == 1 && out[pos] >= 'A' && out[pos] <= 'Z')
+            out[pos] = static_cast<char>(out[pos] - 'A' + 'a');
+        pos += n;
+    }
+    return out;
+}
+
+int compareNoCase(std::string_view a, std::string_view b) {
+    std::string la = lowerAscii(a);
+    std::string lb = lowerAscii(b);
+    int c = la.compare(lb);
+    return c < 0 ? -1 : (c > 0 ? 1 : 0);
+}
+
+std::size_t findLast(std::string_view text, char c) {
+    std::size_t last = std::string_view::npos;
+    for (std::size_t pos = 0; pos < text.size(); pos += charLength(text, pos)) {
+        if (text[pos] == c)
+            last = pos;
+    }
+    return last;
+}
+
+} // namespace qor

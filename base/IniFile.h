@@ -1,0 +1,82 @@
+#pragma once
+// The key-value (INI) file: "[section]" lines and "key=value" lines in CP932.
+//
+// An IniFile is opened on a path, read and written by section and key, and closed
+// within one operation. The file is read on first use. Writes are kept in memory and
+// stored together by save() (or the destructor), through a temporary file renamed over
+// the old one; the stored bytes are the same as with one write at a time.
+//
+// Names compare byte for byte, "key=value" splits at the first "=", nothing is trimmed.
+// A new section goes at the end of the file, a new key at the end of its section, an
+// existing key is replaced in place. Lines are written with CR LF.
+
+#include "FileStatus.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qor {
+
+class IniFile {
+public:
+    explicit IniFile(std::string path);
+    ~IniFile();
+    IniFile(const IniFile&) = delete;
+    IniFile& operator=(const IniFile&) = delete;
+
+    const std::string& path() const { return path_; }
+
+    // The value, or def when the file, the section or the key is missing.
+    std::string read(std::string_view section, std::string_view key, std::string_view def);
+    bool hasSection(std::string_view section);
+    bool hasKey(std::string_view section, std::string_view key);
+    // Keys of a section in file order (empty when missing).
+    std::vector<std::string> keys(std::string_view section);
+
+    // Line breaks inside a value would break the file; they are stored as spaces.
+    void write(std::string_view section, std::string_view key, std::string_view value);
+    void write(std::string_view section, std::string_view key, long long value);
+    void removeKey(std::string_view section, std::string_view key);
+    void removeSection(std::string_view section);
+
+    // Stores pending writes. A file that could not be read (other than missing) is never
+    // overwritten: its content would be lost.
+    FileStatus save();
+    bool dirty() const { return dirty_; }
+
+    // One write, stored at once.
+    static FileStatus writeOne(const std::string& path, std::string_view section,
+                               std::string_view key, std::string_view value);
+
+private:
+    struct Line {
+        std::string text;     // the whole line as in the file, without its line end
+        std::size_t eq = 0;   // position of the first "=", npos for other lines
+        bool isKey() const { return eq != std::string::npos; }
+        std::string_view key() const { return std::string_view(text).substr(0, eq); }
+        std::string_view value() const { return std::string_view(text).substr(eq + 1); }
+    };
+    struct Section {
+        std::string name;       // empty for lines before the first section
+        bool headed = false;
+        std::vector<Line> lines;
+    };
+
+    void load();
+    Section* findSection(std::string_view name);
+    Line* findKey(Section& section, std::string_view key);
+
+    std::string path_;
+    bool loaded_ = false;
+    bool dirty_ = false;
+    FileStatus loadStatus_;
+    std::vector<Section> sections_;
+};
+
+// Decimal integer text as the settings store writes it: an optional sign and digits,
+// nothing else. nullopt for anything else or out of range.
+std::optional<long long> parseDecimal(std::string_view text);
+
+} // namespace qor

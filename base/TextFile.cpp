@@ -1,0 +1,205 @@
+#include "TextFile.h"
+
+#include "Cp932.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace qor {
+
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+
+FileStatus writeFully(int fd, std::string_view bytes, const std::string& shownPath) {
+    const char* p = bytes.data();
+    std::size_t left = bytes.size();
+    while (left > 0) {
+        ssize_t n = ::write(fd, p, left);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return FileStatus::fromErrno(shownPath, errno);
+        }
+        p += n;
+        left -= static_cast<std::size_t>(n);
+    }
+    return {};
+}
+
+} // namespace
+
+std::string nativePath(std::string_view cp932Path) {
+    return toUtf8(cp932Path);
+}
+
+std::optional<std::string> modelPath(std::string_view nativeName) {
+    return toCp932(nativeName);
+}
+
+Bytes readAll(std::string_view path) {
+    Bytes result;
+    std::string native = nativePath(path);
+    int fd = ::open(native.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        result.status = FileStatus::fromErrno(std::string(path), errno);
+        return result;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+        ::close(fd);
+        result.status = FileStatus::fromErrno(std::string(path), EISDIR);
+        return result;
+    }
+    if (st.st_size > 0)
+        result.bytes.reserve(static_cast<std::size_t>(st.st_size));
+    char buffer[65536];
+    for (;;) {
+        ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            result.status = FileStatus::fromErrno(std::string(path), errno);
+            result.bytes.clear();
+            break;
+        }
+        if (n == 0)
+            break;
+        result.bytes.append(buffer, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
+    return result;
+}
+
+std::vector<std::string> splitLines(std::string_view bytes) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        std::size_t lf = bytes.find('\n', start);
+        std::size_t end = lf == std::string_view::npos ? bytes.size() : lf;
+        std::size_t contentEnd = end;
+        if (lf != std::string_view::npos && contentEnd > start && bytes[contentEnd - 1] == '\r')
+            --contentEnd;
+        lines.emplace_back(bytes.substr(start, contentEnd - start));
+        if (lf == std::string_view::npos)
+            break;
+        start = lf + 1;
+    }
+    return lines;
+}
+
+Lines readLines(std::string_view path) {
+    Bytes raw = readAll(path);
+    Lines result;
+    result.status = raw.status;
+    if (raw.status)
+        result.lines = splitLines(raw.bytes);
+    return result;
+}
+
+FileStatus appendLines(std::string_view path, const std::vector<std::string>& lines) {
+    std::string native = nativePath(path);
+    int fd = ::open(native.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return FileStatus::fromErrno(std::string(path), errno);
+    // One write call per batch keeps every line whole even if the program dies.
+    FileStatus status = writeFully(fd, joinLines(lines), std::string(path));
+    if (::close(fd) != 0 && status)
+        status = FileStatus::fromErrno(std::string(path), errno);
+    return status;
+}
+
+FileStatus appendLine(std::string_view path, std::string_view line) {
+    return appendLines(path, {std::string(line)});
+}
+
+std::string joinLines(const std::vector<std::string>& lines) {
+    std::size_t total = 0;
+    for (const auto& l : lines)
+        total += l.size() + kLineEnd.size();
+    std::string out;
+    out.reserve(total);
+    for (const auto& l : lines) {
+        out += l;
+        out += kLineEnd;
+    }
+    return out;
+}
+
+FileStatus writeAll(std::string_view path, std::string_view bytes) {
+    std::string shown(path);
+    std::string native = nativePath(path);
+    struct stat st {};
+    if (::stat(native.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
+        return FileStatus::fromErrno(shown, EISDIR);
+
+    std::string tempName = native + ".tmp-XXXXXX";
+    int fd = ::mkstemp(tempName.data());
+    if (fd < 0)
+        return FileStatus::fromErrno(shown, errno);
+    // Keep the usual permissions of a new file rather than mkstemp's 0600.
+    mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::fchmod(fd, 0666 & ~mask);
+
+    FileStatus status = writeFully(fd, bytes, shown);
+    if (status && ::fsync(fd) != 0)
+        status = FileStatus::fromErrno(shown, errno);
+    if (::close(fd) != 0 && status)
+        status = FileStatus::fromErrno(shown, errno);
+    if (status && ::rename(tempName.c_str(), native.c_str()) != 0)
+        status = FileStatus::fromErrno(shown, errno);
+    if (!status)
+        ::unlink(tempName.c_str());
+    return status;
+}
+
+FileStatus writeLines(std::string_view path, const std::vector<std::string>& lines) {
+    return writeAll(path, joinLines(lines));
+}
+
+bool fileExists(std::string_view path) {
+    std::error_code ec;
+    return std::filesystem::is_regular_file(std::filesystem::path(nativePath(path)), ec);
+}
+
+bool folderExists(std::string_view path) {
+    std::error_code ec;
+    return std::filesystem::is_directory(std::filesystem::path(nativePath(path)), ec);
+}
+
+bool makeFolder(std::string_view path) {
+    std::error_code ec;
+    std::filesystem::path p(nativePath(path));
+    std::filesystem::create_directories(p, ec);
+    return std::filesystem::is_directory(p, ec);
+}
+
+FileStatus removeFile(std::string_view path) {
+    if (::unlink(nativePath(path).c_str()) != 0)
+        return FileStatus::fromErrno(std::string(path), errno);
+    return {};
+}
+
+FileStatus renameFile(std::string_view from, std::string_view to) {
+    if (::rename(nativePath(from).c_str(), nativePath(to).c_str()) != 0)
+        return FileStatus::fromErrno(std::string(from), errno);
+    return {};
+}
+
+std::string fileNameOf(std::string_view path) {
+    // '/' is never a trail byte, so a plain search is safe here.
+    std::size_t slash = path.rfind('/');
+    return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
+}
+
+std::string folderOf(std::string_view path) {
+    std::size_t slash = path.rfind('/');
+    return slash == std::string_view::npos ? std::string() : std::string(path.substr(0, slash + 1));
+}
+
+} // namespace qor

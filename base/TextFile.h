@@ -1,0 +1,62 @@
+#pragma once
+// Whole-line text files in CP932. Paths are CP932 model text too; they are turned into
+// the file system's own encoding here, in one place.
+
+#include "FileStatus.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qor {
+
+// The file system name of a CP932 path (UTF-8 on this platform).
+std::string nativePath(std::string_view cp932Path);
+// The CP932 form of a file system name; nullopt when it holds characters that CP932
+// cannot hold, so that the program can refuse the file with a clear message.
+std::optional<std::string> modelPath(std::string_view nativeName);
+
+struct Lines {
+    std::vector<std::string> lines;
+    FileStatus status;
+};
+
+struct Bytes {
+    std::string bytes;
+    FileStatus status;
+};
+
+// All bytes of a file. A missing file is a failure (ENOENT) like any other.
+Bytes readAll(std::string_view path);
+
+// All lines; a line ends at LF, and a CR right before that LF is dropped. A last line
+// without a line break still counts; an empty file has no lines.
+Lines readLines(std::string_view path);
+std::vector<std::string> splitLines(std::string_view bytes);
+
+// Appends one line and CR LF, creating the file when missing.
+FileStatus appendLine(std::string_view path, std::string_view line);
+FileStatus appendLines(std::string_view path, const std::vector<std::string>& lines);
+
+// Replaces a whole file safely: the bytes go to a temporary file in the same folder,
+// which is flushed to disk and renamed over the old file. On failure the old file is
+// untouched and no temporary file is left behind.
+FileStatus writeAll(std::string_view path, std::string_view bytes);
+// The same with every line followed by CR LF.
+FileStatus writeLines(std::string_view path, const std::vector<std::string>& lines);
+std::string joinLines(const std::vector<std::string>& lines);
+
+bool fileExists(std::string_view path);
+bool folderExists(std::string_view path);
+// Creates the folder and its parents; true when it exists afterwards.
+bool makeFolder(std::string_view path);
+FileStatus removeFile(std::string_view path);
+FileStatus renameFile(std::string_view from, std::string_view to);
+
+// File name without folder ("/" separates folders).
+std::string fileNameOf(std::string_view path);
+// Folder with its trailing "/", empty when the path has no folder.
+std::string folderOf(std::string_view path);
+
+} // namespace qor

@@ -1,0 +1,256 @@
+#include "SettingsStore.h"
+
+#include "base/Cp932.h"
+#include "base/IniFile.h"
+
+#include <array>
+#include <cstdint>
+#include <stdexcept>
+#include <string_view>
+
+namespace qor {
+
+namespace {
+
+using NumberField = int TUserSettings::*;
+using TextField = std::string TUserSettings::*;
+
+enum class Default { Fixed, InProgramFolder };
+
+struct KeyDef {
+    const char* section;
+    const char* key;
+    NumberField number;
+    TextField text;
+    const char* def;  // UTF-8
+    Default kind;
+    bool option;      // written by the settings dialog's OK
+};
+
+constexpr const char* S = "Setup";
+constexpr const char* F = "File Path";
+constexpr const char* FT = "Font";
+constexpr const char* C = "Color";
+constexpr const char* D = "Data Bar";
+constexpr const char* DT = "Default Dictionary Type";
+
+constexpr KeyDef num(const char* sec, const char* key, NumberField f, const char* def,
+                     bool option = true) {
+    return {sec, key, f, nullptr, def, Default::Fixed, option};
+}
+constexpr KeyDef txt(const char* sec, const char* key, TextField f, const char* def,
+                     Default kind = Default::Fixed, bool option = true) {
+    return {sec, key, nullptr, f, def, kind, option};
+}
+
+using T = TUserSettings;
+constexpr const char* kGothic = "ＭＳ Ｐゴシック";
+constexpr const char* kMincho = "ＭＳ 明朝";
+constexpr const char* kTeal = "8421376";
+
+// Every stored key of the record, in the order of the tables of the settings file;
+// the settings dialog's OK writes the option keys in exactly this order.
+const std::array kKeys = {
+    num(S, "ShowResult", &T::ShowResult, "1"),
+    num(S, "ShowErrorOnly", &T::ShowErrorOnly, "0"),
+    num(S, "ShowEasyError", &T::ShowEasyError, "0"),
+    num(S, "ShowEasyAtari", &T::ShowEasyAtari, "0"),
+    num(S, "ErrorDialogOn", &T::ErrorDialogOn, "0"),
+    num(S, "RepeatError", &T::RepeatError, "0"),
+    num(S, "ShowPronunciation", &T::ShowPronunciation, "0"),
+    num(S, "ShowPronResultOnly", &T::ShowPronResultOnly, "0"),
+    num(S, "ShowHint", &T::ShowHint, "0"),
+    num(S, "IgnoreCase", &T::IgnoreCase, "0"),
+    num(S, "ShowComment", &T::ShowComment, "0"),
+    num(S, "ImportantOn", &T::ImportantOn, "0"),
+    num(S, "AutoImportantOn", &T::AutoImportantOn, "0"),
+    num(S, "ClickResult", &T::ClickResult, "0"),
+    num(S, "VoiceOn", &T::VoiceOn, "0"),
+    num(S, "VoiceType", &T::VoiceType, "-1"),
+    num(S, "AutoVoiceOn", &T::AutoVoiceOn, "0"),
+    num(S, "MultiRandomOn", &T::MultiRandomOn, "1"),
+    num(S, "MakeLogFile", &T::MakeLogFile, "0"),
+    num(S, "AutoImeOn", &T::AutoImeOn, "1"),
+    num(S, "UseEndDicFile", &T::UseEndDicFile, "0"),
+    num(S, "SaveError", &T::SaveError, "0"),
+    num(S, "VocBookOn", &T::VocBookOn, "0"),
+    num(S, "AtariOn", &T::AtariOn, "1"),
+    num(S, "HazureOn", &T::HazureOn, "1"),
+    num(S, "FinishOn", &T::FinishOn, "0"),
+    num(S, "ColorChangeOn", &T::ColorChangeOn, "0"),
+    num(S, "ChangeType", &T::ChangeType, "1"),
+    num(S, "ChangeColorPercent", &T::ChangeColorPercent, "50"),
+    num(S, "SavePosition", &T::SavePosition, "1"),
+    num(S, "SaveSize", &T::SaveSize, "0"),
+    num(S, "SaveToolBar", &T::SaveToolBar, "0"),
+    num(S, "NotFlat", &T::NotFlat, "0"),
+    num(S, "ShowDate", &T::ShowDate, "0"),
+    num(S, "DateType", &T::DateType, "0"),
+    num(S, "moQuestionSize", &T::moQuestionSize, "60"),
+    num(S, "moCommentSize", &T::moCommentSize, "50"),
+    num(S, "PlanOn", &T::PlanOn, "0"),
+    num(S, "ShowPlanOn", &T::ShowPlanOn, "0"),
+
+    txt(F, "HatsuonDir", &T::HatsuonDir, "", Default::InProgramFolder),
+    txt(F, "HearingPath", &T::HearingPath, ""),
+    txt(F, "SaveErrorFile", &T::SaveErrorFile, ""),
+    txt(F, "defDicFilePath", &T::DefDicPath, "dictionary/noun.txt", Default::InProgramFolder),
+    txt(F, "PhoneticSignFile", &T::PhoneticSignFile, "dictionary/phonetic sign.txt",
+        Default::InProgramFolder),
+    txt(F, "VocBook", &T::VocBook, ""),
+    txt(F, "AtariSoundFile", &T::AtariSoundFile, "hit.wav", Default::InProgramFolder),
+    txt(F, "HazureSoundFile", &T::HazureSoundFile, "out.wav", Default::InProgramFolder),
+    txt(F, "FinishSoundFile", &T::FinishSoundFile, ""),
+
+    txt(FT, "FontQuestion", &T::FontQuestion, kMincho),
+    num(FT, "FontQuestionSize", &T::FontQuestionSize, "25"),
+    txt(FT, "FontAnswer", &T::FontAnswer, kGothic),
+    txt(FT, "FontComment", &T::FontComment, kGothic),
+    num(FT, "FontCommentSize", &T::FontCommentSize, "13"),
+    txt(FT, "FontPhoneticSign", &T::FontPhoneticSign, "Qor PronSign"),
+    txt(FT, "FontEnglish", &T::FontEnglish, kGothic),
+    txt(FT, "FontJapanese", &T::FontJapanese, kGothic),
+    txt(FT, "FontMessage", &T::FontMessage, kGothic),
+
+    num(C, "ColorType", &T::ColorType, "255"),
+    num(C, "QuestionNum", &T::ColorQuestionNum, kTeal),
+    num(C, "AtariNum", &T::ColorAtariNum, kTeal),
+    num(C, "HazureNum", &T::ColorHazureNum, kTeal),
+    num(C, "Percent", &T::ColorPercent, kTeal),
+    num(C, "Time", &T::ColorTime, kTeal),
+    num(C, "FontQuestionColor", &T::FontQuestionColor, "0"),
+    num(C, "FontAnswerColor", &T::FontAnswerColor, "0"),
+    num(C, "FontCommentColor", &T::FontCommentColor, "0"),
+    num(C, "FontPhoneticSignColor", &T::FontPhoneticSignColor, "0"),
+    num(C, "FontEnglishColor", &T::FontEnglishColor, "0"),
+    num(C, "FontJapaneseColor", &T::FontJapaneseColor, "0"),
+    num(C, "FontMessageColor", &T::FontMessageColor, "0"),
+
+    num(D, "ShowQuestionNum", &T::ShowQuestionNum, "1"),
+    num(D, "ShowAtariNum", &T::ShowAtariNum, "1"),
+    num(D, "ShowHazureNum", &T::ShowHazureNum, "0"),
+    num(D, "ShowPercent", &T::ShowPercent, "1"),
+    num(D, "ShowTime", &T::ShowTime, "1"),
+
+    txt(DT, "defDicType", &T::defDicType, "dictionary/noun.txt", Default::InProgramFolder, false),
+    txt(DT, "defDicCaption", &T::defDicCaption, "名詞", Default::Fixed, false),
+    txt(DT, "defDicType_1", &T::defDicType_1, "dictionary/verb.txt", Default::InProgramFolder,
+        false),
+    txt(DT, "defDicCaption_1", &T::defDicCaption_1, "動詞", Default::Fixed, false),
+    txt(DT, "defDicType_2", &T::defDicType_2, "dictionary/adj.txt", Default::InProgramFolder,
+        false),
+    txt(DT, "defDicCaption_2", &T::defDicCaption_2, "形容詞・副詞", Default::Fixed, false),
+    txt(DT, "defDicType_3", &T::defDicType_3, "dictionary/other.txt", Default::InProgramFolder,
+        false),
+    txt(DT, "defDicCaption_3", &T::defDicCaption_3, "その他", Default::Fixed, false),
+};
+
+// The order in which the record is read at start-up (it decides only the order in
+// which bad values are reported).
+const std::string_view kLoadOrder[] = {
+    "ShowResult", "ShowErrorOnly", "ShowEasyError", "ShowEasyAtari", "ErrorDialogOn",
+    "RepeatError", "ShowPronunciation", "ShowPronResultOnly", "ShowHint", "IgnoreCase",
+    "ShowComment", "ImportantOn", "AutoImportantOn", "ClickResult", "VoiceOn", "VoiceType",
+    "AutoVoiceOn", "HatsuonDir", "HearingPath", "MultiRandomOn", "MakeLogFile", "AutoImeOn",
+    "UseEndDicFile", "SaveError", "SaveErrorFile", "defDicFilePath", "PhoneticSignFile",
+    "VocBookOn", "VocBook", "AtariOn", "AtariSoundFile", "HazureOn", "HazureSoundFile",
+    "ColorChangeOn", "ChangeType", "ChangeColorPercent", "ColorType", "ShowQuestionNum",
+    "ShowAtariNum", "ShowHazureNum", "ShowPercent", "ShowTime", "QuestionNum", "AtariNum",
+    "HazureNum", "Percent", "Time", "FinishOn", "FinishSoundFile", "FontQuestion",
+    "FontQuestionColor", "FontQuestionSize", "FontAnswer", "FontAnswerColor", "FontComment",
+    "FontCommentColor", "FontCommentSize", "FontPhoneticSign", "FontPhoneticSignColor",
+    "FontEnglish", "FontEnglishColor", "FontJapanese", "FontJapaneseColor", "FontMessage",
+    "FontMessageColor", "SavePosition", "SaveSize", "SaveToolBar", "NotFlat", "ShowDate",
+    "DateType", "moQuestionSize", "moCommentSize", "PlanOn", "ShowPlanOn",
+};
+
+const KeyDef& keyDef(std::string_view key) {
+    // Key names are unique across the record's sections.
+    for (const KeyDef& k : kKeys) {
+        if (k.key == key)
+            return k;
+    }
+    throw std::logic_error("unknown settings key");
+}
+
+std::string defaultFor(const KeyDef& k, const std::string& programFolder) {
+    std::string fixed = sj(k.def);
+    return k.kind == Default::InProgramFolder ? programFolder + fixed : fixed;
+}
+
+int readNumber(IniFile& ini, const std::string& section, const std::string& key,
+               const std::string& def, std::vector<BadSetting>& bad) {
+    std::string value = ini.read(section, key, def);
+    if (auto n = parseDecimal(value); n && *n >= INT32_MIN && *n <= INT32_MAX)
+        return static_cast<int>(*n);
+    bad.push_back({ini.path(), section, key, value, def});
+    return static_cast<int>(parseDecimal(def).value_or(0));
+}
+
+void loadKey(IniFile& ini, const KeyDef& k, TUserSettings& s, std::vector<BadSetting>& bad) {
+    std::string def = defaultFor(k, s.ProgramFolder);
+    if (k.number)
+        s.*k.number = readNumber(ini, k.section, k.key, def, bad);
+    else
+        s.*k.text = ini.read(k.section, k.key, def);
+}
+
+} // namespace
+
+LoadedSettings SettingsStore::load(TUserSettings& s) {
+    LoadedSettings result;
+    IniFile ini(s.setupIniPath());
+    for (std::string_view key : kLoadOrder)
+        loadKey(ini, keyDef(key), s, result.badValues);
+
+    QuestionSetupKeys& q = result.questionSetup;
+    const std::string qs = "QuestionSetup";
+    q.AnswerType = readNumber(ini, qs, "AnswerType", "0", result.badValues);
+    q.QuestionType = readNumber(ini, qs, "QuestionType", "0", result.badValues);
+    q.QuestionNum = ini.read(qs, "QuestionNum", "10");
+    q.NotSameQuestion = readNumber(ini, qs, "NotSameQuestion", "0", result.badValues);
+    q.NotRandom = readNumber(ini, qs, "NotRandom", "0", result.badValues);
+    q.NotRandomContinue = readNumber(ini, qs, "NotRandomContinue", "0", result.badValues);
+
+    for (const KeyDef& k : kKeys) {
+        if (std::string_view(k.section) == DT)
+            loadKey(ini, k, s, result.badValues);
+    }
+    if (s.UseEndDicFile == 1)
+        s.DefDicPath = ini.read(qs, "DicFilePath", "");
+    s.DicInUse = s.DefDicPath;
+    return result;
+}
+
+FileStatus SettingsStore::saveOptions(const TUserSettings& s) {
+    IniFile ini(s.setupIniPath());
+    for (const KeyDef& k : kKeys) {
+        if (!k.option)
+            continue;
+        if (k.number)
+            ini.write(k.section, k.key, s.*k.number);
+        else
+            ini.write(k.section, k.key, s.*k.text);
+    }
+    return ini.save();
+}
+
+std::string SettingsStore::defaultOf(const TUserSettings& s, const std::string& section,
+                                     const std::string& key) {
+    for (const KeyDef& k : kKeys) {
+        if (k.section == section && k.key == key)
+            return defaultFor(k, s.ProgramFolder);
+    }
+    return {};
+}
+
+std::string SettingsStore::describe(const std::vector<BadSetting>& bad) {
+    std::string text = sj("設定ファイルに数値ではない値がありました。既定値を使用します。");
+    for (const BadSetting& b : bad) {
+        text += "\n\n" + b.file + "\n[" + b.section + "] " + b.key + "=" + b.value +
+                sj(" → ") + b.usedDefault;
+    }
+    return text;
+}
+
+} // namespace qor

@@ -1,0 +1,52 @@
+#pragma once
+// Loading and saving TUserSettings from and to the user's Setup.ini.
+
+#include "base/FileStatus.h"
+#include "settings/TUserSettings.h"
+
+#include <string>
+#include <vector>
+
+namespace qor {
+
+// The question toolbar's keys of [QuestionSetup]; they go to the toolbar and the drill
+// state, not to the record.
+struct QuestionSetupKeys {
+    int AnswerType = 0;
+    int QuestionType = 0;
+    std::string QuestionNum = "10";
+    int NotSameQuestion = 0;
+    int NotRandom = 0;
+    int NotRandomContinue = 0;
+};
+
+// A stored value that is not a decimal number; its key's default was used instead.
+struct BadSetting {
+    std::string file;
+    std::string section;
+    std::string key;
+    std::string value;
+    std::string usedDefault;
+};
+
+struct LoadedSettings {
+    QuestionSetupKeys questionSetup;
+    std::vector<BadSetting> badValues;
+};
+
+class SettingsStore {
+public:
+    // Fills every stored field of `s` from s.setupIniPath(), in the fixed order, with the
+    // defaults for missing keys; then DefDicPath (replaced by "DicFilePath" with
+    // UseEndDicFile) and DicInUse. ProgramFolder and UserName must be set.
+    static LoadedSettings load(TUserSettings& s);
+    // The settings dialog's OK: every option key in the order of the tables.
+    static FileStatus saveOptions(const TUserSettings& s);
+    // The default of a key as the record load uses it (program-folder defaults built).
+    static std::string defaultOf(const TUserSettings& s, const std::string& section,
+                                 const std::string& key);
+    // One message (CP932) naming every bad value, for the learner.
+    static std::string describe(const std::vector<BadSetting>& bad);
+};
+
+} // namespace qor

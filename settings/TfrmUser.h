@@ -1,0 +1,40 @@
+#pragma once
+// "ユーザーの選択": pick a registered user or type a new name.
+
+#include "settings/UserRegistry.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QComboBox;
+class QPushButton;
+
+namespace qor {
+
+class TfrmUser : public QDialog {
+    Q_OBJECT
+public:
+    // currentUser presets the list's text (CP932).
+    TfrmUser(const UserRegistry& registry, const std::string& currentUser,
+             QWidget* parent = nullptr);
+
+    // The chosen name after OK (CP932).
+    const std::string& chosenName() const { return chosenName_; }
+    // ShowUser as the check box left it (0 once it was clicked, else unchanged: -1).
+    bool showUserCleared() const { return showUserCleared_; }
+
+    QComboBox* cboUserName;
+    QPushButton* cmdOk;
+    QCheckBox* chkNotShow;
+
+public slots:
+    void cmdOkClick();
+    void chkNotShowClick();
+
+private:
+    const UserRegistry& registry_;
+    std::string chosenName_;
+    bool showUserCleared_ = false;
+};
+
+} // namespace qor

@@ -1,0 +1,50 @@
+#include "settings/UserSelection.h"
+
+#include "base/TextFile.h"
+#include "settings/TfrmUser.h"
+#include "ui/Platform.h"
+#include "ui/Text.h"
+
+namespace qor {
+
+bool selectUserAtStartup(QWidget* parent, const UserRegistry& registry, TUserSettings& settings) {
+    StartupState state = registry.readStartup();
+    settings.ShowUser = state.showUser;
+    settings.UserName = state.lastUser;
+
+    if (state.firstStart) {
+        ui::platform().showNotice(
+            parent,
+            QStringLiteral("この度は、Qor Helperをご使用いただきありがとうございます m(._.)m\n\n"
+                           "まず最初に、ユーザー名を指定する必要があります\n"
+                           "次に表示されるダイアログで、ユーザー名を記入し\"OK\"を押してください\n"
+                           "（次回からこのウインドウは表示されません）"),
+            QStringLiteral("Qor Helper"), ui::kNoticeInformation);
+    }
+
+    // A last user that cannot name a folder (never chosen, or edited by hand) cannot be
+    // started with directly.
+    bool lastUserUsable = !userNameProblem(state.lastUser);
+    if (settings.ShowUser != 1 && !state.firstStart && lastUserUsable) {
+        if (FileStatus status = registry.countLaunch(settings.UserName); !status)
+            ui::showFileError(parent, status.path(), status.reason());
+        makeFolder(settings.userFolder());
+        return true;
+    }
+
+    TfrmUser dialog(registry, settings.UserName, parent);
+    bool chosen = ui::platform().showModal(dialog) == QDialog::Accepted;
+    if (dialog.showUserCleared())
+        settings.ShowUser = 0;
+    if (chosen) {
+        settings.UserName = dialog.chosenName();
+        return true;
+    }
+    // Closed without OK: carry on with the last user when there is one.
+    if (state.firstStart || !lastUserUsable)
+        return false;
+    makeFolder(settings.userFolder());
+    return true;
+}
+
+} // namespace qor

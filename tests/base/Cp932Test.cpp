@@ -1,0 +1,57 @@
+#include "base/Cp932.h"
+
+#include <gtest/gtest.h>
+
+using namespace qor;
+
+TEST(Cp932, RoundTripsJapaneseAndAscii) {
+    const std::string utf8 = "走る,急ぐ*コメントはありません ａｂｃ ｶﾀｶﾅ apple";
+    auto cp = toCp932(utf8);
+    ASSERT_TRUE(cp.has_value());
+    EXPECT_EQ(cp->substr(0, 2), "\x91\x96");  // 走
+    EXPECT_EQ(toUtf8(*cp), utf8);
+}
+
+TEST(Cp932, RefusesTextItCannotHoldInsteadOfWritingQuestionMarks) {
+    EXPECT_FALSE(toCp932("apple 😀").has_value());
+    EXPECT_FALSE(toCp932("é").has_value());
+    EXPECT_THROW(sj("😀"), std::logic_error);
+}
+
+TEST(Cp932, InvalidBytesShowAsReplacementCharacters) {
+    EXPECT_EQ(toUtf8("a\x81"), "a\xEF\xBF\xBD");
+    EXPECT_EQ(toUtf8(std::string("\xA0x", 2)), "\xEF\xBF\xBDx");
+}
+
+TEST(Cp932, SearchNeverMatchesInsideADoubleByteCharacter) {
+    // 表 is 0x95 0x5C: its trail byte is a backslash. ソ is 0x83 0x5C.
+    const std::string text = sj("表ソ\\");
+    EXPECT_EQ(find(text, '\\'), 4u);
+    EXPECT_EQ(findLast(text, '\\'), 4u);
+    // 0x82 0x60 is Ａ: the trail byte 0x60 is "`"; 0x83 0x41 is ア: trail byte is 'A'.
+    const std::string kana = sj("アA");
+    EXPECT_EQ(find(kana, 'A'), 2u);
+    EXPECT_EQ(find(kana, "A"), 2u);
+    EXPECT_EQ(find(sj("ア"), 'A'), std::string::npos);
+    EXPECT_FALSE(contains(sj("ア"), "A"));
+    EXPECT_TRUE(contains(sj("りんご*果物"), "*"));
+    // A start position inside a character moves to the next character.
+    EXPECT_EQ(find(kana, 'A', 1), 2u);
+}
+
+TEST(Cp932, LowerCaseLeavesDoubleByteCharactersWhole) {
+    // ア = 0x83 0x41: the trail byte must not become 'a'.
+    const std::string text = sj("アApple");
+    std::string lowered = lowerAscii(text);
+    EXPECT_EQ(lowered, sj("アapple"));
+    EXPECT_EQ(compareNoCase("Apple", "apple"), 0);
+    EXPECT_LT(compareNoCase("1_zebra", "2_apple"), 0);
+    EXPECT_GT(compareNoCase("b", "A"), 0);
+}
+
+TEST(Cp932, CharLengthNeverRunsPastTheEnd) {
+    const std::string broken = "a\x82";
+    EXPECT_EQ(charLength(broken, 0), 1u);
+    EXPECT_EQ(charLength(broken, 1), 1u);
+    EXPECT_EQ(find(broken, "x"), std::string::npos);
+}

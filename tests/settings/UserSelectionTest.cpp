@@ -1,0 +1,157 @@
+#include "base/Cp932.h"
+#include "settings/TfrmUser.h"
+#include "settings/UserSelection.h"
+#include "tests/support/ScriptedPlatform.h"
+#include "tests/support/TempDir.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+using namespace qor;
+using qor::test::crlf;
+using qor::test::ScriptedPlatform;
+using qor::test::slurp;
+using qor::test::spit;
+
+namespace {
+
+const QString kFirstRun = QStringLiteral(
+    "この度は、Qor Helperをご使用いただきありがとうございます m(._.)m\n\n"
+    "まず最初に、ユーザー名を指定する必要があります\n"
+    "次に表示されるダイアログで、ユーザー名を記入し\"OK\"を押してください\n"
+    "（次回からこのウインドウは表示されません）");
+
+// Types a name into the selection dialog and presses OK.
+std::function<int(QDialog&)> typeAndOk(const QString& name) {
+    return [name](QDialog& d) {
+        auto& frm = dynamic_cast<TfrmUser&>(d);
+        frm.cboUserName->setEditText(name);
+        frm.cmdOk->click();
+        return frm.result();
+    };
+}
+
+class UserSelectionTest : public ::testing::Test {
+protected:
+    test::TempDir dir;
+    UserRegistry registry{dir.folder()};
+    TUserSettings settings;
+    ScriptedPlatform platform;
+
+    void SetUp() override { settings.ProgramFolder = dir.folder(); }
+};
+
+} // namespace
+
+TEST_F(UserSelectionTest, FirstStartShowsTheMessageThenRegistersTheUser) {
+    platform.answerNotice().answerModal(typeAndOk(QStringLiteral("太郎")));
+    ASSERT_TRUE(selectUserAtStartup(nullptr, registry, settings));
+    auto notices = platform.callsOf(test::PlatformCall::Notice);
+    ASSERT_EQ(notices.size(), 1u);
+    EXPECT_EQ(notices[0].text, kFirstRun);
+    EXPECT_EQ(notices[0].caption, QStringLiteral("Qor Helper"));
+    EXPECT_EQ(notices[0].noticeKind, 1);
+    EXPECT_EQ(platform.callsOf(test::PlatformCall::Modal)[0].caption, QStringLiteral("ユーザーの選択"));
+    EXPECT_EQ(settings.UserName, sj("太郎"));
+    EXPECT_EQ(registry.users(), std::vector<std::string>{sj("太郎")});
+    EXPECT_EQ(registry.launchCount(sj("太郎")), 1);
+    EXPECT_TRUE(test::exists(dir.folder() + "太郎"));
+}
+
+TEST_F(UserSelectionTest, KnownUserStartsDirectlyAndCounts) {
+    registry.select("Taro");
+    registry.recordExit("Taro");
+    ASSERT_TRUE(selectUserAtStartup(nullptr, registry, settings));
+    EXPECT_TRUE(platform.calls().empty());
+    EXPECT_EQ(settings.UserName, "Taro");
+    EXPECT_EQ(registry.launchCount("Taro"), 2);
+}
+
+TEST_F(UserSelectionTest, SeveralUsersModeOpensTheDialogPresetWithTheLastUser) {
+    registry.select("Taro");
+    registry.select("Hanako");
+    registry.recordExit("Taro");
+    spit(dir.file("User.ini"), slurp(dir.file("User.ini")) + crlf({"ShowUser=1"}));
+    QString preset;
+    QStringList listed;
+    platform.answerModal([&](QDialog& d) {
+        auto& frm = dynamic_cast<TfrmUser&>(d);
+        preset = frm.cboUserName->currentText();
+        for (int i = 0; i < frm.cboUserName->count(); ++i)
+            listed << frm.cboUserName->itemText(i);
+        frm.cmdOk->click();
+        return frm.result();
+    });
+    ASSERT_TRUE(selectUserAtStartup(nullptr, registry, settings));
+    EXPECT_EQ(preset, QStringLiteral("Taro"));
+    EXPECT_EQ(listed, (QStringList{QStringLiteral("Taro"), QStringLiteral("Hanako")}));
+    EXPECT_EQ(settings.ShowUser, 1);
+    EXPECT_EQ(registry.launchCount("Taro"), 2);
+    EXPECT_EQ(registry.users().size(), 2u);
+}
+
+TEST_F(UserSelectionTest, EmptyOrUnsafeNamesKeepTheDialogOpen) {
+    registry.recordExit(" ");
+    platform.answerModal([&](QDialog& d) {
+        auto& frm = dynamic_cast<TfrmUser&>(d);
+        frm.cboUserName->setEditText(QString());
+        frm.cmdOk->click();
+        EXPECT_TRUE(frm.isVisible());
+        frm.cboUserName->setEditText(QStringLiteral(".."));
+        frm.cmdOk->click();
+        EXPECT_TRUE(frm.isVisible());
+        frm.cboUserName->setEditText(QStringLiteral("a😀"));
+        frm.cmdOk->click();
+        EXPECT_TRUE(frm.isVisible());
+        frm.cboUserName->setEditText(QStringLiteral("Jiro"));
+        frm.cmdOk->click();
+        return frm.result();
+    });
+    platform.answerMessage().answerMessage().answerNotice();
+    ASSERT_TRUE(selectUserAtStartup(nullptr, registry, settings));
+    QStringList boxes = platform.boxTexts();
+    ASSERT_EQ(boxes.size(), 3);
+    EXPECT_EQ(boxes[0], QStringLiteral("ユーザー名が選択 / 記入されていません"));
+    EXPECT_TRUE(boxes[2].contains(QStringLiteral("😀")));
+    EXPECT_EQ(settings.UserName, "Jiro");
+    EXPECT_FALSE(test::exists(dir.file("..User.ini")));
+    EXPECT_EQ(registry.users(), std::vector<std::string>{"Jiro"});
+}
+
+TEST_F(UserSelectionTest, ClosingWithoutOkAtFirstStartEndsAndWritesNothing) {
+    platform.answerNotice().answerModal([](QDialog&) { return QDialog::Rejected; });
+    EXPECT_FALSE(selectUserAtStartup(nullptr, registry, settings));
+    EXPECT_FALSE(test::exists(dir.file("User.ini")));
+}
+
+TEST_F(UserSelectionTest, ClosingWithoutOkLaterGoesOnWithTheLastUser) {
+    registry.select("Taro");
+    registry.recordExit("Taro");
+    registry.setShowUser(1);
+    platform.answerModal([](QDialog&) { return QDialog::Rejected; });
+    ASSERT_TRUE(selectUserAtStartup(nullptr, registry, settings));
+    EXPECT_EQ(settings.UserName, "Taro");
+}
+
+TEST_F(UserSelectionTest, NotShowAgainAlwaysStoresZero) {
+    registry.select("Taro");
+    registry.recordExit("Taro");
+    registry.setShowUser(1);
+    QString hintTicked, hintCleared;
+    platform.answerModal([&](QDialog& d) {
+        auto& frm = dynamic_cast<TfrmUser&>(d);
+        frm.chkNotShow->click();
+        hintTicked = frm.chkNotShow->toolTip();
+        frm.chkNotShow->click();
+        hintCleared = frm.chkNotShow->toolTip();
+        frm.cmdOk->click();
+        return frm.result();
+    });
+    ASSERT_TRUE(selectUserAtStartup(nullptr, registry, settings));
+    EXPECT_EQ(hintTicked, QStringLiteral("解除するには、基本設定の『複数のユーザーで使用する』をチェックします"));
+    EXPECT_TRUE(hintCleared.isEmpty());
+    EXPECT_EQ(registry.readStartup().showUser, 0);
+    EXPECT_EQ(settings.ShowUser, 0);
+}

@@ -1,0 +1,17 @@
+// main() of the window tests: a QApplication on the offscreen platform.
+
+#include "ui/Fonts.h"
+
+#include <QApplication>
+#include <clocale>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    std::setlocale(LC_MESSAGES, "C");
+    ui::installFontSubstitutions();
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

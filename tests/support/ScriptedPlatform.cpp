@@ -1,0 +1,217 @@
+#include "tests/support/ScriptedPlatform.h"
+
+#include <QApplication>
+#include <gtest/gtest.h>
+
+namespace qor::test {
+
+namespace {
+const char* kindName(PlatformCall::Kind k) {
+    static const char* names[] = {"notice", "message", "input box", "open dialog",
+                                  "save dialog", "folder dialog", "font dialog",
+                                  "colour dialog", "modal window", "clipboard", "wave",
+                                  "beep", "open path", "trash"};
+    return names[k];
+}
+} // namespace
+
+ScriptedPlatform::ScriptedPlatform() {
+    ui::setPlatform(this);
+}
+
+ScriptedPlatform::~ScriptedPlatform() {
+    ui::setPlatform(nullptr);
+    for (const Answer& a : answers_)
+        ADD_FAILURE() << "an answer for a " << kindName(a.kind) << " was never asked for";
+}
+
+ScriptedPlatform& ScriptedPlatform::answerNotice(ui::Button button) {
+    answers_.push_back({PlatformCall::Notice, button});
+    return *this;
+}
+ScriptedPlatform& ScriptedPlatform::answerMessage() {
+    answers_.push_back({PlatformCall::Message});
+    return *this;
+}
+ScriptedPlatform& ScriptedPlatform::answerInput(std::optional<QString> text) {
+    Answer a{PlatformCall::Input};
+    a.text = std::move(text);
+    answers_.push_back(a);
+    return *this;
+}
+ScriptedPlatform& ScriptedPlatform::answerOpenFile(QString path) {
+    Answer a{PlatformCall::OpenFile};
+    a.text = std::move(path);
+    answers_.push_back(a);
+    return *this;
+}
+ScriptedPlatform& ScriptedPlatform::answerSaveFile(QString path) {
+    Answer a{PlatformCall::SaveFile};
+    a.text = std::move(path);
+    answers_.push_back(a);
+    return *this;
+}
+ScriptedPlatform& ScriptedPlatform::answerFolder(QString path) {
+    Answer a{PlatformCall::Folder};
+    a.text = std::move(path);
+    answers_.push_back(a);
+    return *this;
+}
+ScriptedPlatform& ScriptedPlatform::answerFont(std::optional<QFont> font) {
+    Answer a{PlatformCall::Font};
+    a.font = std::move(font);
+    answers_.push_back(a);
+    return *this;
+}
+ScriptedPlatform& ScriptedPlatform::answerColor(std::optional<QColor> color) {
+    Answer a{PlatformCall::Color};
+    a.color = color;
+    answers_.push_back(a);
+    return *this;
+}
+ScriptedPlatform& ScriptedPlatform::answerModal(std::function<int(QDialog&)> drive) {
+    Answer a{PlatformCall::Modal};
+    a.drive = std::move(drive);
+    answers_.push_back(a);
+    return *this;
+}
+ScriptedPlatform& ScriptedPlatform::answerTrash(bool confirmed) {
+    Answer a{PlatformCall::Trash};
+    a.confirmed = confirmed;
+    answers_.push_back(a);
+    return *this;
+}
+
+std::vector<PlatformCall> ScriptedPlatform::callsOf(PlatformCall::Kind kind) const {
+    std::vector<PlatformCall> out;
+    for (const PlatformCall& c : calls_) {
+        if (c.kind == kind)
+            out.push_back(c);
+    }
+    return out;
+}
+
+QStringList ScriptedPlatform::clipboardTexts() const {
+    QStringList out;
+    for (const PlatformCall& c : callsOf(PlatformCall::Clipboard))
+        out << c.text;
+    return out;
+}
+
+QStringList ScriptedPlatform::boxTexts() const {
+    QStringList out;
+    for (const PlatformCall& c : calls_) {
+        if (c.kind == PlatformCall::Notice || c.kind == PlatformCall::Message)
+            out << c.text;
+    }
+    return out;
+}
+
+std::optional<ScriptedPlatform::Answer> ScriptedPlatform::take(PlatformCall::Kind kind,
+                                                               const QString& what) {
+    if (answers_.empty()) {
+        ADD_FAILURE() << "unexpected " << kindName(kind) << ": " << what.toStdString();
+        return std::nullopt;
+    }
+    Answer a = answers_.front();
+    if (a.kind != kind) {
+        ADD_FAILURE() << "expected a " << kindName(a.kind) << " but a " << kindName(kind)
+                      << " appeared: " << what.toStdString();
+        return std::nullopt;
+    }
+    answers_.pop_front();
+    return a;
+}
+
+ui::Button ScriptedPlatform::showNotice(QWidget*, const QString& text, const QString& caption,
+                                        int kind) {
+    calls_.push_back({PlatformCall::Notice, text, caption, kind});
+    auto a = take(PlatformCall::Notice, caption + QStringLiteral(": ") + text);
+    if (kind == ui::kNoticeWarning || kind == ui::kNoticeInformation)
+        return ui::Button::Ok;
+    return a ? a->button : ui::Button::No;
+}
+
+void ScriptedPlatform::showMessage(QWidget*, const QString& text) {
+    calls_.push_back({PlatformCall::Message, text, {}});
+    take(PlatformCall::Message, text);
+}
+
+std::optional<QString> ScriptedPlatform::inputBox(QWidget*, const QString& caption,
+                                                  const QString& prompt, const QString& preset) {
+    calls_.push_back({PlatformCall::Input, prompt, caption});
+    Q_UNUSED(preset);
+    auto a = take(PlatformCall::Input, prompt);
+    return a ? a->text : std::nullopt;
+}
+
+QString ScriptedPlatform::openFileName(QWidget*, const QString& caption, const QString& filter,
+                                       const QString&) {
+    calls_.push_back({PlatformCall::OpenFile, caption, filter});
+    auto a = take(PlatformCall::OpenFile, filter);
+    return a && a->text ? *a->text : QString();
+}
+
+QString ScriptedPlatform::saveFileName(QWidget*, const QString& caption, const QString& filter,
+                                       const QString&, const QString&) {
+    calls_.push_back({PlatformCall::SaveFile, caption, filter});
+    auto a = take(PlatformCall::SaveFile, filter);
+    return a && a->text ? *a->text : QString();
+}
+
+QString ScriptedPlatform::folderName(QWidget*, const QString& caption, const QString&) {
+    calls_.push_back({PlatformCall::Folder, caption, {}});
+    auto a = take(PlatformCall::Folder, caption);
+    return a && a->text ? *a->text : QString();
+}
+
+std::optional<QFont> ScriptedPlatform::chooseFont(QWidget*, const QFont& initial) {
+    calls_.push_back({PlatformCall::Font, initial.family(), {}});
+    auto a = take(PlatformCall::Font, initial.family());
+    return a ? a->font : std::nullopt;
+}
+
+std::optional<QColor> ScriptedPlatform::chooseColor(QWidget*, const QColor& initial) {
+    calls_.push_back({PlatformCall::Color, initial.name(), {}});
+    auto a = take(PlatformCall::Color, initial.name());
+    return a ? a->color : std::nullopt;
+}
+
+int ScriptedPlatform::showModal(QDialog& dialog) {
+    QString name = QString::fromLatin1(dialog.metaObject()->className());
+    calls_.push_back({PlatformCall::Modal, name, dialog.windowTitle()});
+    auto a = take(PlatformCall::Modal, name + QStringLiteral(" ") + dialog.windowTitle());
+    dialog.setResult(QDialog::Rejected);
+    dialog.show();
+    QApplication::processEvents();
+    int result = a && a->drive ? a->drive(dialog) : QDialog::Rejected;
+    if (dialog.isVisible())
+        dialog.done(result);
+    return result;
+}
+
+bool ScriptedPlatform::setClipboardText(const QString& text) {
+    calls_.push_back({PlatformCall::Clipboard, text, {}});
+    return true;
+}
+
+void ScriptedPlatform::playWave(const QString& path) {
+    calls_.push_back({PlatformCall::Wave, path, {}});
+}
+
+void ScriptedPlatform::beep() {
+    calls_.push_back({PlatformCall::Beep, {}, {}});
+}
+
+bool ScriptedPlatform::openWithAssociatedProgram(const QString& pathOrUrl) {
+    calls_.push_back({PlatformCall::OpenPath, pathOrUrl, {}});
+    return true;
+}
+
+bool ScriptedPlatform::moveToTrash(QWidget*, const QString& path) {
+    calls_.push_back({PlatformCall::Trash, path, {}});
+    auto a = take(PlatformCall::Trash, path);
+    return a && a->confirmed;
+}
+
+} // namespace qor::test

@@ -1,0 +1,43 @@
+#include "ui/Fonts.h"
+
+#include "ui/Text.h"
+
+#include <QColor>
+
+namespace ui {
+
+void installFontSubstitutions() {
+    const QStringList gothic{QStringLiteral("IPAPGothic"), QStringLiteral("IPAPゴシック"),
+                             QStringLiteral("IPAGothic"), QStringLiteral("Noto Sans CJK JP")};
+    const QStringList mincho{QStringLiteral("IPAMincho"), QStringLiteral("IPA明朝"),
+                             QStringLiteral("IPAPMincho"), QStringLiteral("Noto Serif CJK JP")};
+    const QStringList pmincho{QStringLiteral("IPAPMincho"), QStringLiteral("IPAP明朝"),
+                              QStringLiteral("IPAMincho")};
+    const QStringList fixedGothic{QStringLiteral("IPAGothic"), QStringLiteral("IPAゴシック")};
+    QFont::insertSubstitutions(QStringLiteral("ＭＳ Ｐゴシック"), gothic);
+    QFont::insertSubstitutions(QStringLiteral("ＭＳ ゴシック"), fixedGothic);
+    QFont::insertSubstitutions(QStringLiteral("ＭＳ 明朝"), mincho);
+    QFont::insertSubstitutions(QStringLiteral("ＭＳ Ｐ明朝"), pmincho);
+    // Pronunciation signs are written with IPA symbols; DejaVu carries them all.
+    QFont::insertSubstitutions(QStringLiteral("Qor PronSign"),
+                               {QStringLiteral("DejaVu Sans"), QStringLiteral("IPAPGothic")});
+}
+
+QFont fontFor(std::string_view cp932Face, int pointSize) {
+    QFont font(toQ(cp932Face));
+    if (pointSize > 0)
+        font.setPointSize(pointSize);
+    return font;
+}
+
+QColor colorFromSetting(long long value) {
+    return QColor(static_cast<int>(value & 0xFF), static_cast<int>((value >> 8) & 0xFF),
+                  static_cast<int>((value >> 16) & 0xFF));
+}
+
+long long settingFromColor(const QColor& color) {
+    return static_cast<long long>(color.red()) | (static_cast<long long>(color.green()) << 8) |
+           (static_cast<long long>(color.blue()) << 16);
+}
+
+} // namespace ui

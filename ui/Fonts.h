@@ -1,0 +1,19 @@
+#pragma once
+// The Windows face names that settings files hold ("ＭＳ 明朝", "ＭＳ Ｐゴシック") are kept
+// as they are and drawn with the IPA fonts of this system.
+
+#include <QFont>
+#include <string_view>
+
+namespace ui {
+
+void installFontSubstitutions();
+
+// A font from a stored face name (CP932) and point size (0 keeps the default size).
+QFont fontFor(std::string_view cp932Face, int pointSize = 0);
+
+// Colours as the settings store them: red in the lowest byte.
+QColor colorFromSetting(long long value);
+long long settingFromColor(const QColor& color);
+
+} // namespace ui

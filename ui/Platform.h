@@ -1,0 +1,69 @@
+#pragma once
+// Every box and dialog that stops for the learner, and the services of the desktop
+// (clipboard, sound, shell), go through one Platform object. The program installs
+// QtPlatform; tests install a scripted double that answers in order and records calls.
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+#include <optional>
+
+class QDialog;
+class QWidget;
+
+namespace ui {
+
+enum class Button { Ok, Yes, No, Cancel };
+
+// Kinds of ShowNotice.
+constexpr int kNoticeWarning = 0;
+constexpr int kNoticeInformation = 1;
+constexpr int kNoticeQuestion = 2;
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // Kind 0: warning icon + OK; kind 1: information icon + OK; any other kind: question
+    // icon + Yes and No. Returns the button pressed.
+    virtual Button showNotice(QWidget* parent, const QString& text, const QString& caption,
+                              int kind) = 0;
+    // The plain message box: the program's title as caption, no icon, OK.
+    virtual void showMessage(QWidget* parent, const QString& text) = 0;
+    // One-line input box; nullopt when cancelled.
+    virtual std::optional<QString> inputBox(QWidget* parent, const QString& caption,
+                                            const QString& prompt, const QString& preset) = 0;
+    // File dialogs take filters in the "text|pattern|text|pattern" form; an empty result
+    // means cancelled.
+    virtual QString openFileName(QWidget* parent, const QString& caption, const QString& filter,
+                                 const QString& folder) = 0;
+    virtual QString saveFileName(QWidget* parent, const QString& caption, const QString& filter,
+                                 const QString& defaultExtension, const QString& folder) = 0;
+    virtual QString folderName(QWidget* parent, const QString& caption, const QString& folder) = 0;
+    virtual std::optional<QFont> chooseFont(QWidget* parent, const QFont& initial) = 0;
+    virtual std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) = 0;
+
+    // Shows a window modally and returns its result (QDialog::Accepted / Rejected or done()).
+    virtual int showModal(QDialog& dialog) = 0;
+
+    // Replaces the clipboard text; false when the clipboard cannot be set.
+    virtual bool setClipboardText(const QString& text) = 0;
+    // Plays a wave file asynchronously; a new play cuts the previous one. Missing files
+    // play nothing.
+    virtual void playWave(const QString& path) = 0;
+    virtual void beep() = 0;
+    // Opens a file or address with its associated program.
+    virtual bool openWithAssociatedProgram(const QString& pathOrUrl) = 0;
+    // Moves a file to the trash after the learner confirmed.
+    virtual bool moveToTrash(QWidget* parent, const QString& path) = 0;
+};
+
+Platform& platform();
+// Installs a platform (tests); the caller keeps ownership. nullptr restores the Qt one.
+void setPlatform(Platform* p);
+
+// Turns "text|*.txt|text2|*.wav" into Qt's "text (*.txt);;text2 (*.wav)" form. A text
+// that already names its pattern in brackets is kept as it is.
+QString qtFilter(const QString& filterWithBars);
+
+} // namespace ui

@@ -1,0 +1,159 @@
+#include "ui/QtPlatform.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QColorDialog>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDialog>
+#include <QGuiApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QUrl>
+
+namespace ui {
+
+namespace {
+QtPlatform qtPlatform;
+Platform* installed = nullptr;
+} // namespace
+
+Platform& platform() {
+    return installed ? *installed : qtPlatform;
+}
+
+void setPlatform(Platform* p) {
+    installed = p;
+}
+
+QString qtFilter(const QString& filterWithBars) {
+    const QStringList parts = filterWithBars.split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString text = parts[i];
+        QString pattern = parts[i + 1];
+        pattern.replace(QLatin1Char(';'), QLatin1Char(' '));
+        if (!text.contains(QLatin1Char('(')))
+            text += QStringLiteral(" (") + pattern + QLatin1Char(')');
+        else if (!text.contains(pattern))
+            text = text.left(text.indexOf(QLatin1Char('('))).trimmed() + QStringLiteral(" (") +
+                   pattern + QLatin1Char(')');
+        filters << text;
+    }
+    if (filters.isEmpty())
+        return filterWithBars;
+    return filters.join(QStringLiteral(";;"));
+}
+
+Button QtPlatform::showNotice(QWidget* parent, const QString& text, const QString& caption,
+                              int kind) {
+    QMessageBox box(parent);
+    box.setWindowTitle(caption);
+    box.setText(text);
+    if (kind == kNoticeWarning || kind == kNoticeInformation) {
+        box.setIcon(kind == kNoticeWarning ? QMessageBox::Warning : QMessageBox::Information);
+        box.setStandardButtons(QMessageBox::Ok);
+        box.exec();
+        return Button::Ok;
+    }
+    box.setIcon(QMessageBox::Question);
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes ? Button::Yes : Button::No;
+}
+
+void QtPlatform::showMessage(QWidget* parent, const QString& text) {
+    QMessageBox box(parent);
+    box.setWindowTitle(QGuiApplication::applicationDisplayName());
+    box.setText(text);
+    box.setIcon(QMessageBox::NoIcon);
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+}
+
+std::optional<QString> QtPlatform::inputBox(QWidget* parent, const QString& caption,
+                                            const QString& prompt, const QString& preset) {
+    bool ok = false;
+    QString text = QInputDialog::getText(parent, caption, prompt, QLineEdit::Normal, preset, &ok);
+    if (!ok)
+        return std::nullopt;
+    return text;
+}
+
+QString QtPlatform::openFileName(QWidget* parent, const QString& caption, const QString& filter,
+                                 const QString& folder) {
+    return QFileDialog::getOpenFileName(parent, caption, folder, qtFilter(filter));
+}
+
+QString QtPlatform::saveFileName(QWidget* parent, const QString& caption, const QString& filter,
+                                 const QString& defaultExtension, const QString& folder) {
+    QFileDialog dialog(parent, caption, folder, qtFilter(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(defaultExtension);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+QString QtPlatform::folderName(QWidget* parent, const QString& caption, const QString& folder) {
+    return QFileDialog::getExistingDirectory(parent, caption, folder);
+}
+
+std::optional<QFont> QtPlatform::chooseFont(QWidget* parent, const QFont& initial) {
+    bool ok = false;
+    QFont font = QFontDialog::getFont(&ok, initial, parent);
+    if (!ok)
+        return std::nullopt;
+    return font;
+}
+
+std::optional<QColor> QtPlatform::chooseColor(QWidget* parent, const QColor& initial) {
+    QColor color = QColorDialog::getColor(initial, parent);
+    if (!color.isValid())
+        return std::nullopt;
+    return color;
+}
+
+int QtPlatform::showModal(QDialog& dialog) {
+    return dialog.exec();
+}
+
+bool QtPlatform::setClipboardText(const QString& text) {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (!clipboard)
+        return false;
+    clipboard->setText(text);
+    return true;
+}
+
+void QtPlatform::playWave(const QString& path) {
+    // Sound playback joins with the sound library; until then plays are silent.
+    Q_UNUSED(path);
+}
+
+void QtPlatform::beep() {
+    QApplication::beep();
+}
+
+bool QtPlatform::openWithAssociatedProgram(const QString& pathOrUrl) {
+    QUrl url = QUrl::fromUserInput(pathOrUrl, QString(), QUrl::AssumeLocalFile);
+    if (QFileInfo::exists(pathOrUrl))
+        url = QUrl::fromLocalFile(QFileInfo(pathOrUrl).absoluteFilePath());
+    return QDesktopServices::openUrl(url);
+}
+
+bool QtPlatform::moveToTrash(QWidget* parent, const QString& path) {
+    QMessageBox box(parent);
+    box.setWindowTitle(QStringLiteral("ファイルの削除"));
+    box.setText(QStringLiteral("'%1' をごみ箱に移しますか?").arg(QFileInfo(path).fileName()));
+    box.setIcon(QMessageBox::Question);
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    if (box.exec() != QMessageBox::Yes)
+        return false;
+    return QFile::moveToTrash(path);
+}
+
+} // namespace ui

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "ui/Platform.h"
+
+namespace ui {
+
+// The desktop implementation over Qt Widgets.
+class QtPlatform final : public Platform {
+public:
+    Button showNotice(QWidget* parent, const QString& text, const QString& caption,
+                      int kind) override;
+    void showMessage(QWidget* parent, const QString& text) override;
+    std::optional<QString> inputBox(QWidget* parent, const QString& caption, const QString& prompt,
+                                    const QString& preset) override;
+    QString openFileName(QWidget* parent, const QString& caption, const QString& filter,
+                         const QString& folder) override;
+    QString saveFileName(QWidget* parent, const QString& caption, const QString& filter,
+                         const QString& defaultExtension, const QString& folder) override;
+    QString folderName(QWidget* parent, const QString& caption, const QString& folder) override;
+    std::optional<QFont> chooseFont(QWidget* parent, const QFont& initial) override;
+    std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override;
+    int showModal(QDialog& dialog) override;
+    bool setClipboardText(const QString& text) override;
+    void playWave(const QString& path) override;
+    void beep() override;
+    bool openWithAssociatedProgram(const QString& pathOrUrl) override;
+    bool moveToTrash(QWidget* parent, const QString& path) override;
+};
+
+} // namespace ui

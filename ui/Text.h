@@ -1,0 +1,28 @@
+#pragma once
+// Model text (CP932 bytes) to and from the screen's QString.
+
+#include <QString>
+#include <optional>
+#include <string>
+#include <string_view>
+
+class QWidget;
+
+namespace ui {
+
+QString toQ(std::string_view cp932);
+// nullopt when the text holds a character that CP932 cannot hold.
+std::optional<std::string> fromQ(const QString& text);
+
+// The first character of text that CP932 cannot hold, empty when there is none.
+QString firstUnencodable(const QString& text);
+
+// Reads a typed text for the model; when CP932 cannot hold it, tells the learner which
+// character cannot be used (in a warning box captioned "エラー") and returns nullopt.
+std::optional<std::string> fromQOrWarn(QWidget* parent, const QString& text);
+
+// The warning box for a file that cannot be read or written: the path and the reason,
+// captioned "エラー".
+void showFileError(QWidget* parent, const std::string& cp932Path, const std::string& reason);
+
+} // namespace ui
