@@ -1,0 +1,163 @@
+#include "base/Cp932.h"
+#include "base/IniFile.h"
+#include "tests/support/TempDir.h"
+#include "words/Dictionary.h"
+#include "words/DictionaryList.h"
+
+#include <cerrno>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace qor;
+using qor::test::crlf;
+using qor::test::slurp;
+using qor::test::spit;
+
+namespace {
+
+class DictionaryFileTest : public ::testing::Test {
+protected:
+    test::TempDir dir;
+    std::string dic = dir.file("verbs.txt");
+};
+
+} // namespace
+
+TEST_F(DictionaryFileTest, ReadsLinesByIndexAnewEachTime) {
+    spit(dic, crlf({sj("run=走る*x"), "", sj("walk=歩く*y")}));
+    EXPECT_EQ(countLines(dic).count, 3u);
+    DictionaryLine first = readLine(dic, 0);
+    ASSERT_TRUE(first.status);
+    EXPECT_TRUE(first.found);
+    EXPECT_EQ(first.line, sj("run=走る*x"));
+    EXPECT_TRUE(readLine(dic, 1).found);  // a blank line is an entry with empty parts
+    EXPECT_EQ(readLine(dic, 1).line, "");
+    EXPECT_EQ(readLine(dic, 2).line, sj("walk=歩く*y"));
+    EXPECT_FALSE(readLine(dic, 3).found);
+    EXPECT_TRUE(readLine(dic, 3).status);
+
+    // The file is read again: an edit shows at once.
+    spit(dic, crlf({"a=b*c"}));
+    EXPECT_EQ(readLine(dic, 0).line, "a=b*c");
+    EXPECT_EQ(countLines(dic).count, 1u);
+}
+
+TEST_F(DictionaryFileTest, LineEndsLikeTheTextFileReader) {
+    struct Case {
+        std::string bytes;
+        std::vector<std::string> lines;
+    };
+    const std::vector<Case> cases = {
+        {"", {}},
+        {"\r\n", {""}},
+        {"a", {"a"}},
+        {"a\nb", {"a", "b"}},
+        {"a\r\nb\r\n", {"a", "b"}},
+        {"a\n\n", {"a", ""}},
+        {"a\rb\r", {"a\rb\r"}},  // a CR not before LF stays
+        {"x\r\r\n", {"x\r"}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(countLinesIn(c.bytes), c.lines.size()) << c.bytes;
+        for (std::size_t i = 0; i < c.lines.size(); ++i)
+            EXPECT_EQ(lineAt(c.bytes, i).value_or("<none>"), c.lines[i]) << c.bytes;
+        EXPECT_FALSE(lineAt(c.bytes, c.lines.size()).has_value()) << c.bytes;
+    }
+}
+
+TEST_F(DictionaryFileTest, FileTestVerdicts) {
+    spit(dic, crlf({"apple=ringo*x", "no asterisk here"}));
+    EXPECT_EQ(testDictionaryFile(dic).verdict, DictionaryVerdict::Accepted);
+    spit(dic, "one=line*only");
+    EXPECT_EQ(testDictionaryFile(dic).verdict, DictionaryVerdict::Accepted);
+    // A "*" anywhere in the first line is enough.
+    spit(dic, crlf({"*"}));
+    EXPECT_EQ(testDictionaryFile(dic).verdict, DictionaryVerdict::Accepted);
+    spit(dic, crlf({"apple=ringo", "b=c*d", "e=f*g"}));
+    EXPECT_EQ(testDictionaryFile(dic).verdict, DictionaryVerdict::NotDictionary);
+    spit(dic, crlf({"", "b=c*d"}));
+    EXPECT_EQ(testDictionaryFile(dic).verdict, DictionaryVerdict::NotDictionary);
+    spit(dic, "");
+    DictionaryTest empty = testDictionaryFile(dic);
+    EXPECT_EQ(empty.verdict, DictionaryVerdict::Empty);
+    EXPECT_TRUE(empty.status);
+}
+
+TEST_F(DictionaryFileTest, UnreadableFilesNameThePathAndTheReason) {
+    const std::string missing = dir.file("missing.txt");
+    for (const auto& [path, error] : {std::pair{missing, ENOENT}, std::pair{dir.path(), EISDIR}}) {
+        DictionaryTest t = testDictionaryFile(path);
+        EXPECT_EQ(t.verdict, DictionaryVerdict::Unreadable);
+        EXPECT_EQ(t.status.path(), path);
+        EXPECT_EQ(t.status.errorNumber(), error);
+        EXPECT_FALSE(t.status.reason().empty());
+        EXPECT_FALSE(readLine(path, 0).status);
+        EXPECT_FALSE(readLine(path, 0).found);
+        EXPECT_FALSE(countLines(path).status);
+    }
+}
+
+TEST_F(DictionaryFileTest, FileWithoutReadPermission) {
+    spit(dic, crlf({"a=b*c"}));
+    ::chmod(dic.c_str(), 0);
+    if (::access(dic.c_str(), R_OK) == 0)
+        GTEST_SKIP() << "permissions do not stop this user from reading";
+    DictionaryTest t = testDictionaryFile(dic);
+    EXPECT_EQ(t.verdict, DictionaryVerdict::Unreadable);
+    EXPECT_EQ(t.status.errorNumber(), EACCES);
+    EXPECT_EQ(t.status.path(), dic);
+}
+
+TEST_F(DictionaryFileTest, DictionaryPathsAreRememberedUnderTheFileName) {
+    const std::string setup = dir.file("Setup.ini");
+    EXPECT_EQ(rememberedDictionaryPath(setup, "verbs.txt"), "");
+    ASSERT_TRUE(rememberDictionaryPath(setup, "/data/dictionary/verbs.txt"));
+    ASSERT_TRUE(rememberDictionaryPath(setup, sj("/d/動詞.txt")));
+    EXPECT_EQ(rememberedDictionaryPath(setup, "verbs.txt"), "/data/dictionary/verbs.txt");
+    EXPECT_EQ(rememberedDictionaryPath(setup, sj("動詞.txt")), sj("/d/動詞.txt"));
+    // The same file name in another folder replaces the path.
+    ASSERT_TRUE(rememberDictionaryPath(setup, "/other/verbs.txt"));
+    EXPECT_EQ(slurp(setup), crlf({"[Dictionary Path]", "verbs.txt=/other/verbs.txt",
+                                  sj("動詞.txt=/d/動詞.txt")}));
+}
+
+TEST_F(DictionaryFileTest, TheListOfDictionariesGrowsOnlyByNewNames) {
+    const std::string setup = dir.file("Setup.ini");
+    EXPECT_TRUE(listedDictionaries(setup).empty());
+    ASSERT_TRUE(addListedDictionary(setup, "verbs.txt"));
+    ASSERT_TRUE(addListedDictionary(setup, "nouns.txt"));
+    ASSERT_TRUE(addListedDictionary(setup, "verbs.txt"));
+    EXPECT_EQ(listedDictionaries(setup), (std::vector<std::string>{"verbs.txt", "nouns.txt"}));
+    EXPECT_EQ(slurp(setup), crlf({"[Dictionary]", "DicNum=2", "1=verbs.txt", "2=nouns.txt"}));
+}
+
+TEST_F(DictionaryFileTest, AHandEditedListNeverLosesAnEntry) {
+    const std::string setup = dir.file("Setup.ini");
+    // DicNum not a number: counts as the last numbered key, so key 1 is not overwritten.
+    spit(setup, crlf({"[Dictionary]", "DicNum=x", "1=a.txt", "3=c.txt"}));
+    EXPECT_EQ(listedDictionaries(setup), (std::vector<std::string>{"a.txt", "", "c.txt"}));
+    ASSERT_TRUE(addListedDictionary(setup, "d.txt"));
+    EXPECT_EQ(listedDictionaries(setup),
+              (std::vector<std::string>{"a.txt", "", "c.txt", "d.txt"}));
+    // A DicNum far beyond the keys offers no run of empty names.
+    spit(setup, crlf({"[Dictionary]", "DicNum=1000000000", "1=a.txt"}));
+    EXPECT_EQ(listedDictionaries(setup), std::vector<std::string>{"a.txt"});
+}
+
+TEST_F(DictionaryFileTest, FileNamesThatCannotBeKeys) {
+    EXPECT_TRUE(isRememberableFileName("verbs.txt"));
+    EXPECT_TRUE(isRememberableFileName(sj("表ソ.txt")));
+    EXPECT_FALSE(isRememberableFileName("a=b.txt"));
+    EXPECT_FALSE(isRememberableFileName("[a].txt"));
+    EXPECT_FALSE(isRememberableFileName("a\nb.txt"));
+    EXPECT_FALSE(isRememberableFileName(""));
+}
+
+TEST_F(DictionaryFileTest, ASetupFileThatCannotBeWrittenIsReported) {
+    std::filesystem::create_directory(dir.file("Setup.ini"));
+    FileStatus s = rememberDictionaryPath(dir.file("Setup.ini"), "/x/verbs.txt");
+    EXPECT_FALSE(s);
+    EXPECT_EQ(s.path(), dir.file("Setup.ini"));
+}

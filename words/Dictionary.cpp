@@ -1,0 +1,90 @@
+#include "words/Dictionary.h"
+
+#include "base/Cp932.h"
+#include "base/TextFile.h"
+
+#include <cstring>
+
+namespace qor {
+
+namespace {
+
+// Position of the next LF at or after `from`, or the size of the text. memchr keeps the
+// scan of a large dictionary close to the speed of reading it; LF is never a trail byte.
+std::size_t nextBreak(std::string_view bytes, std::size_t from) {
+    const void* hit = std::memchr(bytes.data() + from, '\n', bytes.size() - from);
+    if (!hit)
+        return bytes.size();
+    return static_cast<std::size_t>(static_cast<const char*>(hit) - bytes.data());
+}
+
+} // namespace
+
+std::optional<std::string_view> lineAt(std::string_view bytes, std::size_t index) {
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < index; ++i) {
+        std::size_t end = nextBreak(bytes, start);
+        if (end >= bytes.size())
+            return std::nullopt;
+        start = end + 1;
+    }
+    if (start >= bytes.size())
+        return std::nullopt;
+    std::size_t end = nextBreak(bytes, start);
+    std::size_t contentEnd = end;
+    if (end < bytes.size() && contentEnd > start && bytes[contentEnd - 1] == '\r')
+        --contentEnd;
+    return bytes.substr(start, contentEnd - start);
+}
+
+std::size_t countLinesIn(std::string_view bytes) {
+    if (bytes.empty())
+        return 0;
+    std::size_t count = 0;
+    for (std::size_t pos = nextBreak(bytes, 0); pos < bytes.size(); pos = nextBreak(bytes, pos + 1))
+        ++count;
+    // A last line without a line break still counts.
+    if (bytes.back() != '\n')
+        ++count;
+    return count;
+}
+
+DictionaryLine readLine(std::string_view path, std::size_t index) {
+    DictionaryLine result;
+    Bytes raw = readAll(path);
+    result.status = raw.status;
+    if (!raw.status)
+        return result;
+    if (auto line = lineAt(raw.bytes, index)) {
+        result.line.assign(*line);
+        result.found = true;
+    }
+    return result;
+}
+
+DictionaryCount countLines(std::string_view path) {
+    DictionaryCount result;
+    Bytes raw = readAll(path);
+    result.status = raw.status;
+    if (raw.status)
+        result.count = countLinesIn(raw.bytes);
+    return result;
+}
+
+DictionaryTest testDictionaryFile(std::string_view path) {
+    DictionaryTest result;
+    Bytes raw = readAll(path);
+    result.status = raw.status;
+    if (!raw.status)
+        return result;
+    auto first = lineAt(raw.bytes, 0);
+    if (!first)
+        result.verdict = DictionaryVerdict::Empty;
+    else if (contains(*first, "*"))
+        result.verdict = DictionaryVerdict::Accepted;
+    else
+        result.verdict = DictionaryVerdict::NotDictionary;
+    return result;
+}
+
+} // namespace qor

@@ -1,0 +1,20 @@
+#pragma once
+// The vocabulary book (setting "VocBook", in use while "VocBookOn" is 1): a file in the
+// dictionary format to which words met in the drill are appended.
+
+#include "base/FileStatus.h"
+
+#include <string_view>
+
+namespace qor {
+
+// Appends one whole dictionary line ("単語帳に追加"). On failure nothing is written;
+// the caller keeps its command enabled.
+FileStatus appendToVocabularyBook(std::string_view path, std::string_view lineText);
+
+// Deletes the book file without asking ("単語帳の削除"). A book that is already gone is
+// no failure. The caller then turns the book off in the running program ("VocBookOn" 0,
+// "VocBook" empty) and disables its commands.
+FileStatus deleteVocabularyBook(std::string_view path);
+
+} // namespace qor
