@@ -1,0 +1,231 @@
+#include "base/Cp932.h"
+#include "tests/support/ScriptedPlatform.h"
+#include "tests/support/TempDir.h"
+#include "words/DictionaryChoice.h"
+#include "words/DictionaryList.h"
+
+#include <QUrl>
+#include <cstring>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+using namespace qor;
+using qor::test::crlf;
+using qor::test::exists;
+using qor::test::PlatformCall;
+using qor::test::ScriptedPlatform;
+using qor::test::slurp;
+using qor::test::spit;
+
+namespace {
+
+const QString kEmptyFile = QStringLiteral(
+    "選択されたファイルには、何も書かれていません。\nまず、単語を１０語記入してから選択してください。");
+const QString kNotDictionary =
+    QStringLiteral("選択されたファイルは、Qor Helper用辞書ファイルではありません");
+const QString kFirstUse = QStringLiteral(
+    "初めて使用する辞書ファイルのようです。\n\n初めての辞書ファイルを使用する場合は、\n"
+    "１）\"辞書の選択\"ボタン\n２）ドラッグ＆ドロップ\nで指定しなおしてください。");
+const QString kStatus = QStringLiteral(" 現在使用中の辞書 ： ");
+
+class DictionaryChoiceTest : public ::testing::Test {
+protected:
+    test::TempDir dir;
+    TUserSettings settings;
+    ScriptedPlatform platform;
+    DictionaryChoice choice{settings};
+    std::string verbs = dir.file("verbs.txt");
+    std::string old = dir.file("old.txt");
+
+    void SetUp() override {
+        settings.ProgramFolder = dir.folder();
+        settings.UserName = "taro";
+        std::filesystem::create_directory(dir.file("taro"));
+        spit(verbs, crlf({"run=hashiru*x", "walk=aruku*y"}));
+        spit(old, crlf({"old=furui*z"}));
+        settings.DicInUse = old;
+    }
+
+    std::string setupIni() const { return settings.setupIniPath(); }
+
+    // Nothing changed: the old dictionary stays, Setup.ini untouched.
+    void expectUnchanged(const DictionaryChange& change) {
+        EXPECT_FALSE(change.changed);
+        EXPECT_EQ(settings.DicInUse, old);
+        EXPECT_FALSE(exists(setupIni()));
+    }
+
+    void expectWarning(const QString& text) {
+        auto notices = platform.callsOf(PlatformCall::Notice);
+        ASSERT_EQ(notices.size(), 1u);
+        EXPECT_EQ(notices[0].text, text);
+        EXPECT_EQ(notices[0].caption, QStringLiteral("エラー"));
+        EXPECT_EQ(notices[0].noticeKind, ui::kNoticeWarning);
+    }
+};
+
+} // namespace
+
+TEST_F(DictionaryChoiceTest, SelectCommandTestsRemembersAndShowsTheFile) {
+    platform.answerOpenFile(QString::fromStdString(verbs));
+    DictionaryChange change = choice.selectWithDialog(nullptr);
+    auto dialogs = platform.callsOf(PlatformCall::OpenFile);
+    ASSERT_EQ(dialogs.size(), 1u);
+    EXPECT_EQ(dialogs[0].caption, QStringLiteral("辞書ファイル (*.txt)|*.txt"));
+    EXPECT_TRUE(platform.callsOf(PlatformCall::Notice).empty());
+
+    EXPECT_TRUE(change.changed);
+    EXPECT_EQ(change.comboText, QStringLiteral("verbs.txt"));
+    EXPECT_EQ(change.statusText, kStatus + QString::fromStdString(verbs));
+    EXPECT_EQ(settings.DicInUse, verbs);
+    EXPECT_EQ(choice.dictionaryName(), "verbs");
+    EXPECT_EQ(slurp(setupIni()), crlf({"[Dictionary Path]", "verbs.txt=" + verbs}));
+
+    // The window then puts the file name into cboDicFile: its change finds the path.
+    DictionaryChange combo = choice.comboTextChanged(nullptr, change.comboText);
+    EXPECT_EQ(settings.DicInUse, verbs);
+    EXPECT_EQ(combo.statusText, change.statusText);
+}
+
+TEST_F(DictionaryChoiceTest, CancelledDialogChangesNothing) {
+    platform.answerOpenFile(QString());
+    expectUnchanged(choice.selectWithDialog(nullptr));
+}
+
+TEST_F(DictionaryChoiceTest, EmptyFileAndNonDictionaryAreRefused) {
+    spit(verbs, "");
+    platform.answerOpenFile(QString::fromStdString(verbs)).answerNotice();
+    expectUnchanged(choice.selectWithDialog(nullptr));
+    expectWarning(kEmptyFile);
+
+    platform.clearCalls();
+    spit(verbs, crlf({"no asterisk", "run=hashiru*x"}));
+    platform.answerOpenFile(QString::fromStdString(verbs)).answerNotice();
+    expectUnchanged(choice.selectWithDialog(nullptr));
+    expectWarning(kNotDictionary);
+}
+
+TEST_F(DictionaryChoiceTest, UnreadableFilesShowPathAndReason) {
+    const std::string missing = dir.file("missing.txt");
+    const std::string folder = dir.file("folder.txt");
+    std::filesystem::create_directory(folder);
+    for (const auto& [path, error] : {std::pair{missing, ENOENT}, std::pair{folder, EISDIR}}) {
+        platform.clearCalls();
+        platform.answerNotice();
+        expectUnchanged(choice.choose(nullptr, QString::fromStdString(path)));
+        expectWarning(QString::fromStdString(path) + QStringLiteral("\n") +
+                      QString::fromUtf8(std::strerror(error)));
+    }
+}
+
+TEST_F(DictionaryChoiceTest, OnlyTheFirstDroppedFileIsTaken) {
+    const std::string notDic = dir.file("notes.txt");
+    spit(notDic, crlf({"plain text"}));
+    QList<QUrl> urls{QUrl(QStringLiteral("https://example.org/a.txt")),
+                     QUrl::fromLocalFile(QString::fromStdString(verbs)),
+                     QUrl::fromLocalFile(QString::fromStdString(notDic))};
+    DictionaryChange change = choice.acceptDroppedFiles(nullptr, urls);
+    EXPECT_TRUE(change.changed);
+    EXPECT_EQ(settings.DicInUse, verbs);
+    EXPECT_EQ(change.comboText, QStringLiteral("verbs.txt"));
+
+    // The first file is refused: the next one is not tried.
+    platform.answerNotice();
+    change = choice.acceptDroppedFiles(nullptr, {QUrl::fromLocalFile(QString::fromStdString(notDic)),
+                                                 QUrl::fromLocalFile(QString::fromStdString(old))});
+    EXPECT_FALSE(change.changed);
+    EXPECT_EQ(settings.DicInUse, verbs);
+    expectWarning(kNotDictionary);
+
+    EXPECT_FALSE(choice.acceptDroppedFiles(nullptr, {}).changed);
+}
+
+TEST_F(DictionaryChoiceTest, ComboTextLooksUpTheRememberedPath) {
+    ASSERT_TRUE(rememberDictionaryPath(setupIni(), verbs));
+    DictionaryChange change = choice.comboTextChanged(nullptr, QStringLiteral("verbs.txt"));
+    EXPECT_TRUE(change.changed);
+    EXPECT_EQ(settings.DicInUse, verbs);
+    EXPECT_EQ(change.statusText, kStatus + QString::fromStdString(verbs));
+
+    // Texts without ".txt" (typing in progress) change nothing and show no box.
+    change = choice.comboTextChanged(nullptr, QStringLiteral("verbs.tx"));
+    EXPECT_FALSE(change.changed);
+    EXPECT_TRUE(change.comboText.isEmpty());
+    EXPECT_EQ(settings.DicInUse, verbs);
+    EXPECT_TRUE(platform.calls().empty());
+}
+
+TEST_F(DictionaryChoiceTest, AnUnknownComboNameLeavesNoDictionary) {
+    platform.answerNotice();
+    DictionaryChange change = choice.comboTextChanged(nullptr, QStringLiteral("new.txt"));
+    auto notices = platform.callsOf(PlatformCall::Notice);
+    ASSERT_EQ(notices.size(), 1u);
+    EXPECT_EQ(notices[0].text, kFirstUse);
+    EXPECT_EQ(notices[0].caption, QStringLiteral("辞書の選択失敗"));
+    EXPECT_EQ(notices[0].noticeKind, ui::kNoticeInformation);
+    EXPECT_TRUE(change.changed);
+    EXPECT_EQ(settings.DicInUse, "");
+    EXPECT_EQ(choice.dictionaryName(), "");
+    EXPECT_EQ(change.statusText, kStatus);
+    EXPECT_FALSE(exists(setupIni()));
+}
+
+TEST_F(DictionaryChoiceTest, JapanesePathsAreKeptAsCp932) {
+    const std::string native = dir.file("動詞.txt");
+    spit(native, crlf({sj("走る=run*x")}));
+    platform.answerOpenFile(QString::fromStdString(native));
+    DictionaryChange change = choice.selectWithDialog(nullptr);
+    ASSERT_TRUE(change.changed);
+    EXPECT_EQ(settings.DicInUse, sj(native));
+    EXPECT_EQ(choice.dictionaryName(), sj("動詞"));
+    EXPECT_EQ(change.comboText, QStringLiteral("動詞.txt"));
+    EXPECT_EQ(rememberedDictionaryPath(setupIni(), sj("動詞.txt")), sj(native));
+}
+
+TEST_F(DictionaryChoiceTest, PathsCp932CannotHoldAreRefusedWithAClearMessage) {
+    // "😀" has no CP932 form; "〜" (wave dash) has one, but it comes back as "～" and
+    // would name another file.
+    const std::pair<QString, QString> cases[] = {
+        {QStringLiteral("a😀.txt"), QStringLiteral("😀")},
+        {QStringLiteral("a〜b.txt"), QStringLiteral("〜")},
+    };
+    for (const auto& [name, bad] : cases) {
+        const std::string native = dir.file(name.toStdString());
+        spit(native, crlf({"a=b*c"}));
+        platform.clearCalls();
+        platform.answerNotice();
+        expectUnchanged(choice.choose(nullptr, QString::fromStdString(native)));
+        auto notices = platform.callsOf(PlatformCall::Notice);
+        ASSERT_EQ(notices.size(), 1u);
+        EXPECT_TRUE(notices[0].text.contains(QStringLiteral("「") + bad + QStringLiteral("」")))
+            << notices[0].text.toStdString();
+        EXPECT_TRUE(notices[0].text.contains(QStringLiteral("Shift-JIS")));
+        EXPECT_EQ(notices[0].caption, QStringLiteral("エラー"));
+    }
+}
+
+TEST_F(DictionaryChoiceTest, FileNamesThatCannotBeRememberedAreRefused) {
+    const std::string odd = dir.file("a=b.txt");
+    spit(odd, crlf({"a=b*c"}));
+    platform.answerNotice();
+    expectUnchanged(choice.choose(nullptr, QString::fromStdString(odd)));
+    EXPECT_EQ(platform.callsOf(PlatformCall::Notice).size(), 1u);
+}
+
+TEST_F(DictionaryChoiceTest, ASetupFileThatCannotBeWrittenIsReported) {
+    std::filesystem::create_directory(setupIni());
+    platform.answerNotice();
+    DictionaryChange change = choice.choose(nullptr, QString::fromStdString(verbs));
+    EXPECT_FALSE(change.changed);
+    EXPECT_EQ(settings.DicInUse, old);
+    auto notices = platform.callsOf(PlatformCall::Notice);
+    ASSERT_EQ(notices.size(), 1u);
+    EXPECT_TRUE(notices[0].text.startsWith(QString::fromStdString(setupIni()) + "\n"));
+    EXPECT_EQ(notices[0].caption, QStringLiteral("エラー"));
+}
+
+TEST_F(DictionaryChoiceTest, StatusTextHasItsLeadingSpace) {
+    EXPECT_EQ(DictionaryChoice::statusText(sj("/d/動詞.txt")),
+              QStringLiteral(" 現在使用中の辞書 ： /d/動詞.txt"));
+    EXPECT_EQ(DictionaryChoice::statusText("verbs.txt"), kStatus + QStringLiteral("verbs.txt"));
+}

@@ -1,0 +1,64 @@
+#pragma once
+// The three ways the main window chooses the current dictionary: the select command
+// (cmdSelectDicFile with the open dialog opnDicFile), files dropped on the window, and
+// a change of the text of cboDicFile. The window calls these from its handlers and
+// shows what they hand back; every box goes through ui::platform().
+
+#include "settings/TUserSettings.h"
+
+#include <QList>
+#include <QString>
+#include <QUrl>
+#include <string>
+
+class QWidget;
+
+namespace qor {
+
+// What the window shows after a choice. When changed is false nothing changed at all
+// (cancelled, refused, or the file could not be read) and the window shows nothing new.
+struct DictionaryChange {
+    bool changed = false;
+    QString comboText;   // for cboDicFile: the file name of the dictionary
+    QString statusText;  // for status panel 0
+};
+
+class DictionaryChoice {
+public:
+    // settings.DicInUse is the current dictionary path; the choices change it and write
+    // section "Dictionary Path" of settings.setupIniPath().
+    explicit DictionaryChoice(TUserSettings& settings);
+
+    // cmdSelectDicFileClick: the open dialog with the filter "辞書ファイル (*.txt)|*.txt"
+    // and no preset file name; the chosen file is tested and, when accepted, becomes
+    // the current dictionary.
+    DictionaryChange selectWithDialog(QWidget* parent);
+
+    // Files dropped on the window: only the first local file is taken, tested and
+    // accepted exactly as by the select command.
+    DictionaryChange acceptDroppedFiles(QWidget* parent, const QList<QUrl>& urls);
+
+    // cboDicFileChange: a text holding ".txt" is looked up under "Dictionary Path" and
+    // its path becomes current; an unknown name tells the learner to choose the file
+    // anew and leaves no current path. Other texts change nothing, and comboText stays
+    // empty (the window keeps the text it has). statusText is always filled.
+    DictionaryChange comboTextChanged(QWidget* parent, const QString& text);
+
+    // Tests the file and makes it current (the common end of the first two ways).
+    // path is the file system path as the dialog or the drop gives it.
+    DictionaryChange choose(QWidget* parent, const QString& path);
+
+    // " 現在使用中の辞書 ： " + the given text (the full path, or the file name when the
+    // window is not maximized).
+    static QString statusText(const std::string& dictionaryText);
+
+    // The dictionary name of the current path (file name less its last four characters).
+    std::string dictionaryName() const;
+
+private:
+    DictionaryChange current(bool changed) const;
+
+    TUserSettings& settings_;
+};
+
+} // namespace qor
