@@ -5,6 +5,22 @@
 //
 // The user folder is given as TUserSettings::userFolder() gives it: CP932, without a
 // trailing "/". Every record file is user folder + "/" + its name.
+//
+// The records of one answer, in the drill's order (each file read once, stored once):
+//
+//   WordStatistics stats(userFolder, dic, now);          // one per answer
+//   WordFigures word = stats.GetVocDetail(w.key);        // before judging
+//   MonthFigures month = stats.GetYearDetail();
+//   word.count(right); month.count(right);
+//   RecordStatus status;
+//   if (!right) status.add(record.recordMiss(settings, dic, w, now));  // SaveErrorData, SaveData
+//   ... verdict ...
+//   status.add(stats.VocDetailSave(w.key, word));         // when the answer is final
+//   status.add(stats.SaveYearDetail(month));
+//   for (const FileStatus& f : status.failures()) ... tell the learner (path and reason)
+//
+// `record` is the DailyRecord the main window keeps for the run; `now` is
+// DateTexts::of(programClock().now()) at the call.
 
 #include "base/FileStatus.h"
 

@@ -99,21 +99,6 @@ TEST_F(WordStatisticsTest, AnAnswerIsSavedWithTheYearItWasCheckedIn) {
     EXPECT_EQ(read("2001.dat"), yearSection("verbs.txt", 12, "1,0,0"));
 }
 
-TEST_F(WordStatisticsTest, ARepeatedWordIsCountedOnceWithItsFirstAnswer) {
-    DateTexts now = at(2001, 3, 14);
-    WordStatistics stats(user, verbs, now);
-    WordFigures word = stats.GetVocDetail(w);
-    MonthFigures month = stats.GetYearDetail();
-    word.count(false);
-    month.count(false);
-    // Missed twice more and then answered right: the repeats change no figure; the saves
-    // run once, after the last repeat.
-    ASSERT_TRUE(stats.VocDetailSave(w, word));
-    ASSERT_TRUE(stats.SaveYearDetail(month));
-    EXPECT_EQ(read("2001_verbs.dat"), crlf({wordSection(), "COUNT=1", w + "=1,0,0"}));
-    EXPECT_EQ(read("2001.dat"), yearSection("verbs.txt", 3, "1,0,0"));
-}
-
 TEST_F(WordStatisticsTest, FiguresFollowThePercentageRule) {
     AnswerFigures f;
     f.count(true);
