@@ -2,6 +2,7 @@
 
 #include "TextFile.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace qor {
@@ -18,13 +19,13 @@ std::string oneLine(std::string_view value) {
 }
 
 // "[name]" -> name, up to the last "]" so that names holding "]" survive.
-bool sectionHeader(std::string_view line, std::string& name) {
+bool sectionHeader(std::string_view line, std::string_view& name) {
     if (line.empty() || line.front() != '[')
         return false;
     std::size_t close = line.rfind(']');
     if (close == std::string_view::npos || close == 0)
         return false;
-    name.assign(line.substr(1, close - 1));
+    name = line.substr(1, close - 1);
     return true;
 }
 
@@ -35,6 +36,11 @@ IniFile::IniFile(std::string path) : path_(std::move(path)) {}
 IniFile::~IniFile() {
     if (dirty_)
         save();
+}
+
+IniFile::Line IniFile::ownLine(std::string text, std::size_t eq) {
+    const std::string& stored = owned_.emplace_back(std::move(text));
+    return Line{stored.data(), stored.size(), eq};
 }
 
 void IniFile::load() {
@@ -50,15 +56,45 @@ void IniFile::load() {
             loadStatus_ = raw.status;
         return;
     }
-    for (std::string& text : splitLines(raw.bytes)) {
-        std::string name;
+    bytes_ = std::move(raw.bytes);
+
+    // Lines as splitLines() cuts them: at LF, a CR right before it dropped, a last line
+    // without LF kept. All lines first, then each section gets its share in one piece.
+    const std::string_view all = bytes_;
+    std::vector<Line> lines;
+    lines.reserve(static_cast<std::size_t>(std::count(all.begin(), all.end(), '\n')) + 1);
+    std::vector<std::size_t> headers;  // indexes of section header lines
+    std::size_t start = 0;
+    while (start < all.size()) {
+        std::size_t lf = all.find('\n', start);
+        std::size_t end = lf == std::string_view::npos ? all.size() : lf;
+        std::size_t contentEnd = end;
+        if (lf != std::string_view::npos && contentEnd > start && all[contentEnd - 1] == '\r')
+            --contentEnd;
+        std::string_view text = all.substr(start, contentEnd - start);
+        std::string_view name;
         if (sectionHeader(text, name)) {
-            sections_.push_back(Section{std::move(name), true, {}});
-            sections_.back().lines.push_back(Line{std::move(text), std::string::npos});
-            continue;
+            headers.push_back(lines.size());
+            lines.push_back(Line{text.data(), text.size(), std::string::npos});
+        } else {
+            lines.push_back(Line{text.data(), text.size(), text.find('=')});  // '=' is never a trail byte
         }
-        std::size_t eq = text.find('=');  // '=' is never a trail byte
-        sections_.back().lines.push_back(Line{std::move(text), eq});
+        if (lf == std::string_view::npos)
+            break;
+        start = lf + 1;
+    }
+
+    auto take = [&](Section& s, std::size_t from, std::size_t to) {
+        s.lines.assign(lines.begin() + static_cast<std::ptrdiff_t>(from),
+                       lines.begin() + static_cast<std::ptrdiff_t>(to));
+    };
+    take(sections_.front(), 0, headers.empty() ? lines.size() : headers.front());
+    sections_.reserve(headers.size() + 1);
+    for (std::size_t h = 0; h < headers.size(); ++h) {
+        std::string_view name;
+        sectionHeader(lines[headers[h]].text(), name);
+        Section& s = sections_.emplace_back(Section{std::string(name), true, {}});
+        take(s, headers[h], h + 1 < headers.size() ? headers[h + 1] : lines.size());
     }
 }
 
@@ -109,32 +145,32 @@ std::vector<std::string> IniFile::keys(std::string_view section) {
 
 void IniFile::write(std::string_view section, std::string_view key, std::string_view value) {
     std::string text = std::string(key) + "=" + oneLine(value);
-    Line line{text, key.size()};
     Section* s = findSection(section);
     if (!s) {
         // A section added by this program is set off from the one before by an empty line.
         std::vector<Line>& before = sections_.back().lines;
-        if (!before.empty() && !before.back().text.empty())
-            before.push_back(Line{std::string(), std::string::npos});
+        if (!before.empty() && before.back().size != 0)
+            before.push_back(Line{});
         Section fresh{std::string(section), true, {}};
-        fresh.lines.push_back(Line{"[" + std::string(section) + "]", std::string::npos});
-        fresh.lines.push_back(std::move(line));
+        fresh.lines.push_back(ownLine("[" + std::string(section) + "]", std::string::npos));
+        fresh.lines.push_back(ownLine(std::move(text), key.size()));
         sections_.push_back(std::move(fresh));
         dirty_ = true;
         return;
     }
     if (Line* existing = findKey(*s, key)) {
-        if (existing->text != text) {
-            *existing = std::move(line);
+        if (existing->text() != text) {
+            *existing = ownLine(std::move(text), key.size());
             dirty_ = true;
         }
         return;
     }
     // After the last key line, so that blank lines closing the section stay below it.
     std::size_t at = s->lines.size();
-    while (at > 1 && !s->lines[at - 1].isKey() && s->lines[at - 1].text.empty())
+    while (at > 1 && !s->lines[at - 1].isKey() && s->lines[at - 1].size == 0)
         --at;
-    s->lines.insert(s->lines.begin() + static_cast<std::ptrdiff_t>(at), std::move(line));
+    Line line = ownLine(std::move(text), key.size());
+    s->lines.insert(s->lines.begin() + static_cast<std::ptrdiff_t>(at), line);
     dirty_ = true;
 }
 
@@ -171,12 +207,21 @@ FileStatus IniFile::save() {
         return {};
     if (!loadStatus_)
         return loadStatus_;
-    std::vector<std::string> lines;
+    // What writeLines() would store, joined in one buffer.
+    std::size_t total = 0;
     for (const Section& s : sections_) {
         for (const Line& l : s.lines)
-            lines.push_back(l.text);
+            total += l.size + 2;
     }
-    FileStatus status = writeLines(path_, lines);
+    std::string out;
+    out.reserve(total);
+    for (const Section& s : sections_) {
+        for (const Line& l : s.lines) {
+            out.append(l.data, l.size);
+            out += "\r\n";
+        }
+    }
+    FileStatus status = writeAll(path_, out);
     if (status)
         dirty_ = false;
     return status;

@@ -12,6 +12,7 @@
 
 #include "FileStatus.h"
 
+#include <deque>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -51,12 +52,17 @@ public:
                                std::string_view key, std::string_view value);
 
 private:
+    // A line as a view: into the bytes read from the file, or into owned_ for a line
+    // written here. Both stay in place for the object's life, so a read of a large file
+    // costs no allocation per line.
     struct Line {
-        std::string text;     // the whole line as in the file, without its line end
-        std::size_t eq = 0;   // position of the first "=", npos for other lines
+        const char* data = "";
+        std::size_t size = 0;
+        std::size_t eq = std::string::npos;  // position of the first "=", npos for other lines
+        std::string_view text() const { return {data, size}; }
         bool isKey() const { return eq != std::string::npos; }
-        std::string_view key() const { return std::string_view(text).substr(0, eq); }
-        std::string_view value() const { return std::string_view(text).substr(eq + 1); }
+        std::string_view key() const { return text().substr(0, eq); }
+        std::string_view value() const { return text().substr(eq + 1); }
     };
     struct Section {
         std::string name;       // empty for lines before the first section
@@ -67,11 +73,14 @@ private:
     void load();
     Section* findSection(std::string_view name);
     Line* findKey(Section& section, std::string_view key);
+    Line ownLine(std::string text, std::size_t eq);
 
     std::string path_;
     bool loaded_ = false;
     bool dirty_ = false;
     FileStatus loadStatus_;
+    std::string bytes_;              // the file as read; never changed after load()
+    std::deque<std::string> owned_;  // lines written here; a deque keeps them in place
     std::vector<Section> sections_;
 };
 

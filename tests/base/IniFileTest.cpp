@@ -80,6 +80,23 @@ TEST_F(IniFileTest, FileWithoutFinalLineBreakOrWithBareLineFeeds) {
     EXPECT_EQ(slurp(path), crlf({"[A]", "x=1", "y=2", "z=3"}));
 }
 
+TEST_F(IniFileTest, UnchangedLinesAreStoredAsReadWithCrLf) {
+    // Bare LF, a CR inside a line, a blank line, a lone CR at the very end: every line is
+    // kept as splitLines() cuts it, only its line end becomes CR LF.
+    spit(path, "[A]\r\nx=1\n\r\n[B]\nk=v\rw\r\n;note\n\n[C]\ny=2\r");
+    {
+        IniFile ini(path);
+        EXPECT_EQ(ini.read("B", "k", ""), "v\rw");
+        ini.write("B", "k", "z");
+        ini.write("B", "k", "zz");  // written twice in one object: the last one counts
+        ini.write("C", "n", "3");
+        EXPECT_EQ(ini.read("B", "k", ""), "zz");
+        ASSERT_TRUE(ini.save());
+    }
+    EXPECT_EQ(slurp(path), crlf({"[A]", "x=1", "", "[B]", "k=zz", ";note", "", "[C]", "y=2\r",
+                                 "n=3"}));
+}
+
 TEST_F(IniFileTest, BatchedWritesStoreTheSameBytesAsSingleWrites) {
     std::string single = dir.file("single.ini");
     IniFile::writeOne(single, "S", "Check", "1");

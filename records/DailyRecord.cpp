@@ -1,0 +1,191 @@
+#include "DailyRecord.h"
+
+#include "base/Cp932.h"
+#include "base/IniFile.h"
+#include "base/TextFile.h"
+#include "records/ErrorRanking.h"
+
+#include <cerrno>
+#include <string_view>
+#include <vector>
+
+namespace qor {
+
+namespace {
+
+constexpr std::string_view kError = "Error";
+
+// Deleting a file that is not there is no failure.
+FileStatus removeIfPresent(const std::string& path) {
+    FileStatus status = removeFile(path);
+    return status.isMissingFile() ? FileStatus() : status;
+}
+
+// The day roll-over: today's lists become yesterday's, today's start empty.
+void rollOver(IniFile& daily, const std::string& monthDay) {
+    int num = recordCount(daily.read(kError, "Num", "0"));
+    std::string today = daily.read(kError, "Today", "0");
+    daily.write(kError, "Date", monthDay);
+    daily.write(kError, "Num", "0");
+    daily.write(kError, "Today", "");
+    daily.write(kError, "YesterdayNum", static_cast<long long>(num));
+    daily.write(kError, "Yesterday", today);
+}
+
+// The day's list of distinct missed word numbers, as stored in the file.
+class TodayList {
+public:
+    explicit TodayList(IniFile& daily) {
+        // A file without "Num" (or with 0) has no list yet, whatever "Today" says.
+        if (recordCount(daily.read(kError, "Num", "0")) > 0)
+            list_ = daily.read(kError, "Today", "");
+        count_ = list_.empty() ? 0 : 1;
+        for (char c : list_)
+            count_ += c == ',' ? 1 : 0;
+    }
+
+    // Whole elements are compared: 1 is not present because 12 is.
+    bool contains(std::string_view number) const {
+        if (list_.empty())
+            return false;
+        std::string_view rest = list_;
+        for (;;) {
+            std::size_t comma = rest.find(',');
+            if (rest.substr(0, comma) == number)
+                return true;
+            if (comma == std::string_view::npos)
+                return false;
+            rest.remove_prefix(comma + 1);
+        }
+    }
+
+    bool add(const std::string& number) {
+        if (contains(number))
+            return false;
+        ++count_;
+        list_ += list_.empty() ? number : "," + number;
+        return true;
+    }
+
+    int count() const { return count_; }
+    const std::string& list() const { return list_; }
+
+private:
+    std::string list_;
+    int count_ = 0;
+};
+
+// The dictionary name of a listed file name: the name less its last four characters.
+std::string nameLessExtension(const std::string& fileName) {
+    return fileName.size() <= 4 ? std::string() : fileName.substr(0, fileName.size() - 4);
+}
+
+// Appends the line unless it is there already in any letter case. A last line without a
+// line break is closed first, so that the new line does not run on from it.
+FileStatus appendErrorLine(const std::string& path, const std::string& line) {
+    Bytes raw = readAll(path);
+    if (!raw.status && !raw.status.isMissingFile())
+        return raw.status;
+    for (const std::string& present : splitLines(raw.bytes)) {
+        if (compareNoCase(present, line) == 0)
+            return {};
+    }
+    if (!raw.bytes.empty() && raw.bytes.back() != '\n')
+        return appendLines(path, {std::string(), line});
+    return appendLine(path, line);
+}
+
+} // namespace
+
+DailyRecord::DailyRecord(std::string userFolder) : userFolder_(std::move(userFolder)) {}
+
+RecordStatus DailyRecord::recordMiss(const TUserSettings& s, const RecordDictionary& dic,
+                                     const RecordWord& word, const DateTexts& now) {
+    RecordStatus status;
+    if (s.SaveError == 1)
+        status.add(SaveErrorData(s.SaveErrorFile, word.line));
+    status.add(SaveData(dic, word, now));
+    return status;
+}
+
+RecordStatus DailyRecord::SaveData(const RecordDictionary& dic, const RecordWord& word,
+                                   const DateTexts& now) {
+    RecordStatus status;
+    IniFile daily(dailyRecordPath(userFolder_, now.yearMonth, dic.name));
+    const std::string date = daily.read(kError, "Date", "12/9");
+
+    {
+        IniFile setup(setupPath(userFolder_));
+        const std::string prev = setup.read("Date", "PrevYearMonth", "19998");
+        if (now.yearMonth != prev)
+            status.add(removeIfPresent(dailyRecordPath(userFolder_, prev, dic.name)));
+    }
+
+    if (now.monthDay != date)
+        rollOver(daily, now.monthDay);
+
+    TodayList today(daily);
+    if (today.add(std::to_string(word.number))) {
+        daily.write(kError, "Num", static_cast<long long>(today.count()));
+        daily.write(kError, "Today", today.list());
+    }
+
+    const int dayCount = recordCount(daily.read(now.monthDay, word.key, "0")) + 1;
+    const int monthCount = recordCount(daily.read(now.month, word.key, "0")) + 1;
+
+    IniFile ranking(errorRankingPath(userFolder_));
+    ErrorRanking::update(ranking, dic.fileName, word.key, monthCount);
+
+    daily.write(now.month, word.key, static_cast<long long>(monthCount));
+    daily.write(now.monthDay, word.key, static_cast<long long>(dayCount));
+
+    status.add(daily.save());
+    status.add(ranking.save());
+    return status;
+}
+
+RecordStatus DailyRecord::SaveErrorData(const std::string& errorListFile,
+                                        const std::string& line) {
+    FileStatus status = appendErrorLine(errorListFile, line);
+    if (status) {
+        reportedErrorLists_.erase(errorListFile);
+        return {};
+    }
+    if (!reportedErrorLists_.insert(errorListFile).second)
+        return {};
+    return status;
+}
+
+RecordStatus DailyRecord::rollOverAtStartup(const std::string& userFolder, const DateTexts& now) {
+    RecordStatus status;
+    IniFile setup(setupPath(userFolder));
+    const std::string prev = setup.read("Date", "PrevYearMonth", "19999");
+
+    // Keys past the last one present would all read empty and be skipped.
+    long long dicNum = recordCount(setup.read("Dictionary", "DicNum", "0"));
+    const long long present = static_cast<long long>(setup.keys("Dictionary").size());
+    if (dicNum > present)
+        dicNum = present;
+
+    for (long long i = 1; i <= dicNum; ++i) {
+        // An empty entry names no dictionary; rolling it would make a file "_.dat".
+        const std::string name =
+            nameLessExtension(setup.read("Dictionary", std::to_string(i), ""));
+        if (name.empty())
+            continue;
+        IniFile daily(dailyRecordPath(userFolder, now.yearMonth, name));
+        const std::string date = daily.read(kError, "Date", "1/9");
+        if (now.yearMonth != prev)
+            status.add(removeIfPresent(dailyRecordPath(userFolder, prev, name)));
+        if (now.monthDay != date) {
+            rollOver(daily, now.monthDay);
+            status.add(daily.save());
+        }
+    }
+
+    setup.write("Date", "PrevYearMonth", now.yearMonth);
+    status.add(setup.save());
+    return status;
+}
+
+} // namespace qor
