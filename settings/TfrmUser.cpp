@@ -39,7 +39,9 @@ TfrmUser::TfrmUser(const UserRegistry& registry, const std::string& currentUser,
     for (const std::string& name : registry_.users())
         cboUserName->addItem(ui::toQ(name));
     cboUserName->setCurrentIndex(-1);
-    cboUserName->setEditText(ui::toQ(currentUser));
+    // The "no user yet" value (a single space) would only be typed after by mistake.
+    cboUserName->setEditText(userNameProblem(currentUser) ? QString() : ui::toQ(currentUser));
+    cboUserName->lineEdit()->selectAll();
 
     connect(cmdOk, &QPushButton::clicked, this, &TfrmUser::cmdOkClick);
     connect(chkNotShow, &QCheckBox::clicked, this, &TfrmUser::chkNotShowClick);

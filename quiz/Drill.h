@@ -1,0 +1,114 @@
+#pragma once
+// The drill: the start procedure, the question sources, the presentation of each
+// question, the checking of answers and the control from question to question.
+// It works on DrillState and talks to the window through DrillView.
+
+#include "quiz/DrillFiles.h"
+#include "quiz/DrillState.h"
+#include "quiz/DrillView.h"
+#include "settings/TUserSettings.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace qor {
+
+// How a drill is started.
+struct DrillStart {
+    std::string dictionaryPath;
+    int direction = 0;        // index of the direction choice
+    int answerType = 0;       // 0 typed, 1 to 3: three to five choices
+    std::string questionCountText;
+    bool fromToolbar = true;  // the toolbar clears the history modes and sets no hint
+};
+
+class Drill {
+public:
+    Drill(const TUserSettings& settings, DrillView& view);
+    ~Drill();
+
+    DrillState& state() { return *state_; }
+    const DrillState& state() const { return *state_; }
+
+    // The start procedure. False when the drill did not start (the learner was told why).
+    bool start(const DrillStart& how);
+
+    // Shows the next question of the active source (or the same word again).
+    void NextQuestion();
+    // Judges the answer on screen (normal question / a word asked again).
+    void ResultCheck();
+    void RepeatResultCheck();
+    // Memorize-only: shows the answer and goes on.
+    void OnlyMemorizeNext();
+
+    // The commands of a running drill.
+    void submit();        // "結果"
+    void stop();          // "止める"
+    void timerTick();     // one second of the question timer
+    void HintShow();      // "次の文字を表示"
+    void playVoice();     // "再生"
+    // A digit key in choice mode; true when it selected a choice.
+    bool choiceKey(int digit);
+    // A click on a choice of the choice group.
+    void choiceClicked();
+    // Enter in a memorize-only drill without choices; true when it ran the memorize step.
+    bool memorizeKey();
+
+    // Back to idle with empty boxes (the main window's first showing).
+    void reset();
+
+    bool running() const { return state_->phase != DrillPhase::Idle; }
+    // The percentage of the drill so far.
+    int drillPercentage() const;
+
+private:
+    struct PoolLine {
+        std::string text;
+        int index = -1;
+    };
+
+    std::optional<PoolLine> firstLine();
+    PoolLine nextLine();
+    std::string dictionaryLine(int index);
+    int indexOfLine(const std::string& text);
+    void advancePositions();
+    std::vector<std::string> shuffledFrom(std::vector<std::string> items);
+
+    void takeEntry(const PoolLine& line);
+    void presentEntry(bool setFormHint);
+    void buildChoices();
+    void showTypingHint();
+    void showPronunciation();
+    void speakWord(bool automatic);
+    std::string voiceWord() const;
+    void applyQuestionColour();
+    void startQuestionTimer();
+
+    bool answerIsRight(const std::string& answer) const;
+    std::string answerOnScreen() const;
+    Verdict verdict(const std::string& answer) const;
+    void countRight();
+    void recordMiss();
+    void showFigures();
+    void finishDrill();
+    void backToIdle();
+    void endMemorizeDrill();
+    void clearBoxes();
+    void resetBars();
+    std::vector<std::string> placeholders() const;
+    void reportAll(const std::vector<FileStatus>& statuses);
+
+    const TUserSettings& settings_;
+    DrillView& view_;
+    std::unique_ptr<DrillState> state_;
+    std::unique_ptr<DrillFiles> files_;
+    AnswerRecord figures_;
+    std::string pronunciation_;  // what the pronunciation box holds
+    int drillPercent_ = 0;       // the percentage gauge
+};
+
+// The choice group's placeholder texts "正解 １" ... for n choices.
+std::vector<std::string> choicePlaceholders(int n);
+
+} // namespace qor

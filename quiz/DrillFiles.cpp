@@ -1,0 +1,156 @@
+#include "quiz/DrillFiles.h"
+
+#include "base/Clock.h"
+#include "base/Cp932.h"
+#include "base/IniFile.h"
+#include "base/TextFile.h"
+#include "records/StudyLog.h"
+#include "words/AnswerFile.h"
+#include "words/DictionaryList.h"
+#include "words/ImportanceFile.h"
+#include "words/PhoneticSigns.h"
+
+namespace qor {
+
+namespace {
+DateTexts now() {
+    return DateTexts::of(programClock().now());
+}
+
+std::vector<FileStatus> failuresOf(const RecordStatus& status) {
+    return status.failures();
+}
+} // namespace
+
+DictionaryLines readDictionary(const std::string& path) {
+    Lines read = readLines(path);
+    return DictionaryLines{std::move(read.lines), read.status};
+}
+
+DrillFiles::DrillFiles(const TUserSettings& settings, const DrillState& state)
+    : settings_(settings), state_(state) {}
+
+DrillFiles::~DrillFiles() = default;
+
+RecordDictionary DrillFiles::dictionary() const {
+    return RecordDictionary{state_.dictionaryFileName, state_.dictionaryName};
+}
+
+FileStatus DrillFiles::registerDictionary(const std::string& fileName) const {
+    return addListedDictionary(settings_.setupIniPath(), fileName);
+}
+
+int DrillFiles::continuePosition(const std::string& fileName) const {
+    IniFile setup(settings_.setupIniPath());
+    return static_cast<int>(parseDecimal(setup.read("NotRandomCount", fileName, "0")).value_or(0));
+}
+
+FileStatus DrillFiles::storeContinuePosition(const std::string& fileName, int position) const {
+    return IniFile::writeOne(settings_.setupIniPath(), "NotRandomCount", fileName,
+                             std::to_string(position));
+}
+
+FileStatus DrillFiles::ensureAnswerFile() const {
+    return createAnswerFile(state_.answerFilePath);
+}
+
+bool DrillFiles::answerFileAccepts(const std::string& shown, const std::string& answer) const {
+    return findAnswer(state_.answerFilePath, shown, answer, settings_.IgnoreCase == 1).found;
+}
+
+std::vector<std::string> DrillFiles::importantLines(const std::array<bool, 5>& levels) const {
+    ImportanceFile file(settings_.userFile(importanceFileName(state_.dictionaryName)));
+    std::vector<std::string> kept;
+    for (const ImportanceEntry& e : file.readAll().entries) {
+        if (e.level >= 1 && e.level <= 5 && levels[static_cast<std::size_t>(e.level - 1)])
+            kept.push_back(e.lineText);
+    }
+    return kept;
+}
+
+FileStatus DrillFiles::raiseImportance(const std::string& lineText) const {
+    return ImportanceFile(settings_.userFile(importanceFileName(state_.dictionaryName))).raise(lineText);
+}
+
+FileStatus DrillFiles::lowerImportance(const std::string& lineText) const {
+    return ImportanceFile(settings_.userFile(importanceFileName(state_.dictionaryName))).lower(lineText);
+}
+
+std::optional<std::string> DrillFiles::pronunciationOf(const std::string& word,
+                                                       FileStatus& status) const {
+    PhoneticSign sign = findPhoneticSign(settings_.PhoneticSignFile, word);
+    status = sign.status;
+    if (!sign.found)
+        return std::nullopt;
+    return sign.sign;
+}
+
+std::vector<std::string> DrillFiles::yesterdayList() const {
+    IniFile daily(dailyRecordPath(settings_.userFolder(), now().yearMonth, state_.dictionaryName));
+    int count = recordCount(daily.read("Error", "YesterdayNum", "0"));
+    std::string list = daily.read("Error", "Yesterday", "0");
+    std::vector<std::string> items;
+    std::size_t start = 0;
+    for (int i = 0; i < count; ++i) {
+        std::size_t comma = list.find(',', start);
+        if (comma == std::string::npos || i == count - 1) {
+            items.push_back(list.substr(start));
+            break;
+        }
+        items.push_back(list.substr(start, comma - start));
+        start = comma + 1;
+    }
+    return items;
+}
+
+int DrillFiles::recentDrillSlot() const {
+    return WordStatistics::readRecentSlot(settings_.userFolder(), state_.dictionaryFileName);
+}
+
+int DrillFiles::wordPercentage(const std::string& wordKey) const {
+    WordStatistics stats(settings_.userFolder(), dictionary(), now());
+    WordFigures figures = stats.GetVocDetail(wordKey);
+    return recordCount(figures.percent);
+}
+
+AnswerRecord DrillFiles::loadFigures(const CurrentEntry& entry) {
+    statistics_ = std::make_unique<WordStatistics>(settings_.userFolder(), dictionary(), now());
+    AnswerRecord record;
+    record.word = statistics_->GetVocDetail(entry.wordKey());
+    record.month = statistics_->GetYearDetail();
+    return record;
+}
+
+std::vector<FileStatus> DrillFiles::saveFigures(const CurrentEntry& entry,
+                                                const AnswerRecord& figures) {
+    if (!statistics_)
+        return {};
+    RecordStatus status;
+    status.add(statistics_->VocDetailSave(entry.wordKey(), figures.word));
+    status.add(statistics_->SaveYearDetail(figures.month));
+    statistics_.reset();
+    return failuresOf(status);
+}
+
+std::vector<FileStatus> DrillFiles::recordMiss(const CurrentEntry& entry) {
+    if (!daily_ || daily_->userFolder() != settings_.userFolder())
+        daily_ = std::make_unique<DailyRecord>(settings_.userFolder());
+    RecordWord word{entry.lineIndex, entry.wordKey(), entry.lineText};
+    return failuresOf(daily_->recordMiss(settings_, dictionary(), word, now()));
+}
+
+std::vector<FileStatus> DrillFiles::saveStudyDetail(int& slot, int percentage) const {
+    FileStatus status = WordStatistics::SaveStudyDetail(settings_.userFolder(),
+                                                        state_.dictionaryFileName, slot, percentage);
+    if (status)
+        return {};
+    return {status};
+}
+
+FileStatus DrillFiles::makeStudyLog(const DrillSummary& summary) const {
+    StudyLogEntry entry{state_.dictionaryFileName, state_.startTime,   summary.questionCount,
+                        summary.correctCount,      summary.wrongCount, summary.percentage};
+    return StudyLog::MakeStudyLog(settings_.userFolder(), now(), entry);
+}
+
+} // namespace qor

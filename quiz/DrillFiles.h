@@ -1,0 +1,76 @@
+#pragma once
+// The files a drill reads and writes, in the terms the drill thinks in: the dictionary,
+// its side files, Setup.ini's drill keys and the learning records. This is the one place
+// that joins the drill to the word and record formats.
+
+#include "base/FileStatus.h"
+#include "quiz/DrillState.h"
+#include "quiz/DrillView.h"
+#include "records/DailyRecord.h"
+#include "records/WordStatistics.h"
+#include "settings/TUserSettings.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace qor {
+
+struct DictionaryLines {
+    std::vector<std::string> lines;
+    FileStatus status;
+};
+DictionaryLines readDictionary(const std::string& path);
+
+// The word's and the month's figures of the answer being judged, and the statistics
+// files they came from (kept until the answer is final).
+struct AnswerRecord {
+    WordFigures word;
+    MonthFigures month;
+};
+
+class DrillFiles {
+public:
+    DrillFiles(const TUserSettings& settings, const DrillState& state);
+    ~DrillFiles();
+
+    // Setup.ini
+    FileStatus registerDictionary(const std::string& fileName) const;
+    int continuePosition(const std::string& fileName) const;
+    FileStatus storeContinuePosition(const std::string& fileName, int position) const;
+
+    // Side files of the dictionary
+    FileStatus ensureAnswerFile() const;
+    bool answerFileAccepts(const std::string& shown, const std::string& answer) const;
+    // The importance file's line texts whose level is among the chosen ones.
+    std::vector<std::string> importantLines(const std::array<bool, 5>& levels) const;
+    FileStatus raiseImportance(const std::string& lineText) const;
+    FileStatus lowerImportance(const std::string& lineText) const;
+    // nullopt when the word has no line in the pronunciation file.
+    std::optional<std::string> pronunciationOf(const std::string& word, FileStatus& status) const;
+
+    // Learning records
+    std::vector<std::string> yesterdayList() const;
+    int recentDrillSlot() const;
+    // The word's percentage this year, 0 when it has no record.
+    int wordPercentage(const std::string& wordKey) const;
+    // Before judging: the word's and the month's figures.
+    AnswerRecord loadFigures(const CurrentEntry& entry);
+    // When the answer is final.
+    std::vector<FileStatus> saveFigures(const CurrentEntry& entry, const AnswerRecord& figures);
+    std::vector<FileStatus> recordMiss(const CurrentEntry& entry);
+    // Advances the slot and stores the drill's percentage.
+    std::vector<FileStatus> saveStudyDetail(int& slot, int percentage) const;
+    FileStatus makeStudyLog(const DrillSummary& summary) const;
+
+private:
+    RecordDictionary dictionary() const;
+
+    const TUserSettings& settings_;
+    const DrillState& state_;
+    std::unique_ptr<DailyRecord> daily_;
+    std::unique_ptr<WordStatistics> statistics_;  // of the answer being judged
+};
+
+} // namespace qor

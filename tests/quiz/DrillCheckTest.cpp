@@ -1,0 +1,238 @@
+// Judging answers, the verdicts, the timer, the next letter and the end of a drill.
+
+#include "base/IniFile.h"
+#include "tests/quiz/DrillFixture.h"
+
+using namespace qor;
+using qor::test::crlf;
+using qor::test::slurp;
+
+namespace {
+class DrillCheckTest : public test::DrillFixture {
+protected:
+    std::string dic;
+    void SetUp() override {
+        dic = dictionary("verbs.txt", {"apple=りんご,林檎*果物", "Apple=アップル*会社", "run=走る*x"});
+        drill->state().modes.notRandom = true;
+    }
+};
+} // namespace
+
+TEST_F(DrillCheckTest, EveryAlternativeCountsAndNothingIsTrimmed) {
+    ASSERT_TRUE(startOn(dic, 0, 0, "3"));
+    answer("林檎");
+    EXPECT_EQ(drill->state().correctCount, 1);
+    answer("アップル ");
+    EXPECT_EQ(drill->state().wrongCount, 1);
+    answer("");
+    EXPECT_EQ(drill->state().wrongCount, 2);
+    EXPECT_EQ(drill->state().missed[0], sj("Apple=アップル*会社"));
+    EXPECT_EQ(drill->state().missed[1], sj("run=走る*x"));
+}
+
+TEST_F(DrillCheckTest, IgnoreCaseInTypedEnglish) {
+    ASSERT_TRUE(startOn(dic, 1, 0, "2"));
+    answer("APPLE");
+    EXPECT_EQ(drill->state().wrongCount, 1);
+    drill->stop();
+    settings.IgnoreCase = 1;
+    ASSERT_TRUE(startOn(dic, 1, 0, "2"));
+    answer("APPLE");
+    answer("apple");
+    EXPECT_EQ(drill->state().correctCount, 2);
+}
+
+TEST_F(DrillCheckTest, TheAnswerFileAcceptsForItsShownAlternativeOnly) {
+    IniFile::writeOne(dir.file("Taro/verbs.ans"), sj("正解ファイル"), sj("問題"), sj("新しい正解"));
+    appendLine(dir.file("Taro/verbs.ans"), sj("走る=sprint"));
+    IniFile::writeOne(settings.setupIniPath(), "NotRandomCount", "verbs.txt", "2");
+    drill->state().modes.notRandomContinue = true;
+    ASSERT_TRUE(startOn(dic, 1, 0, "2"));
+    EXPECT_EQ(view.question, sj("走る"));
+    answer("sprint");
+    EXPECT_EQ(drill->state().correctCount, 1);
+    answer("sprint");  // asked: りんご
+    EXPECT_EQ(drill->state().wrongCount, 1);
+}
+
+TEST_F(DrillCheckTest, VerdictBoxesFollowTheSettings) {
+    settings.ShowResult = 1;
+    settings.ShowEasyAtari = 1;
+    settings.ShowEasyError = 1;
+    ASSERT_TRUE(startOn(dic, 0, 0, "3"));
+    answer("りんご");
+    ASSERT_EQ(view.boxes.size(), 1u);
+    EXPECT_EQ(view.boxes[0].caption, sj("結果発表"));
+    EXPECT_EQ(view.boxes[0].kind, 1);
+    EXPECT_EQ(view.boxes[0].text, sj("正解です\n\n出題数 ： 1問\n正解率 ： 100％\n\n他の正解 ： "
+                                     "りんご,林檎\nコメント ： 果物"));
+    answer("x");
+    EXPECT_EQ(view.boxes[1].text, sj("不正解です\n\n出題数 ： 1問\n正解率 ： 0％\n\n正解 ： "
+                                     "アップル\nコメント ： 会社"));
+    EXPECT_EQ(view.status[2], sj("今月 ： 50％"));
+    drill->stop();
+
+    // ShowErrorOnly hides right verdicts, never wrong ones.
+    settings.ShowErrorOnly = 1;
+    settings.ShowEasyAtari = 0;
+    settings.ShowEasyError = 0;
+    view.boxes.clear();
+    ASSERT_TRUE(startOn(dic, 0, 0, "2"));
+    answer("りんご");
+    answer("x");
+    EXPECT_TRUE(view.boxes.empty());
+    EXPECT_TRUE(view.atari.empty());
+    ASSERT_EQ(view.resultErrors.size(), 1u);
+    EXPECT_EQ(view.resultErrors[0].typedAnswer, "x");
+    EXPECT_EQ(view.resultErrors[0].answerSide, sj("アップル"));
+    EXPECT_EQ(view.resultErrors[0].wordAsked, 2);
+    EXPECT_EQ(view.resultErrors[0].wordPercentage, "0");
+}
+
+TEST_F(DrillCheckTest, AFirstTimeWordShowsCountOneInTheFeedbackWindow) {
+    settings.ShowResult = 1;
+    ASSERT_TRUE(startOn(dic, 0, 0, "1"));
+    answer("りんご");
+    ASSERT_EQ(view.atari.size(), 1u);
+    EXPECT_EQ(view.atari[0].wordAsked, 1);
+    EXPECT_EQ(view.atari[0].wordPercentage, "100");
+}
+
+TEST_F(DrillCheckTest, AnAcceptedTypedAnswerCountsRightAndIsNotRecorded) {
+    settings.ShowResult = 1;
+    settings.VoiceOn = 1;
+    settings.VoiceType = 1;
+    view.acceptAnswers = {true};
+    ASSERT_TRUE(startOn(dic, 0, 0, "1"));
+    answer("あぽー");
+    EXPECT_EQ(drill->state().correctCount, 1);
+    EXPECT_EQ(drill->state().wrongCount, 0);
+    EXPECT_FALSE(test::exists(dir.file("Taro/20013_verbs.dat")));
+    EXPECT_NE(std::find(view.commandsSent.begin(), view.commandsSent.end(), "ANI;13"),
+              view.commandsSent.end());
+    EXPECT_EQ(IniFile(dir.file("Taro/2001_verbs.dat")).read(sj("問題=出題総数,正解総数,正解率％"),
+                                                            sj("apple_りんご,林檎"), ""),
+              "1,1,100");
+}
+
+TEST_F(DrillCheckTest, RepeatedWordChangesNoCounterAndIsSavedOnce) {
+    settings.RepeatError = 1;
+    settings.ShowResult = 1;
+    ASSERT_TRUE(startOn(dic, 0, 0, "2"));
+    answer("x");  // wrong: asked again
+    EXPECT_TRUE(drill->state().repeat);
+    EXPECT_EQ(drill->state().wrongCount, 1);
+    const std::string stats = dir.file("Taro/2001_verbs.dat");
+    EXPECT_FALSE(test::exists(stats));
+    answer("y");  // wrong again: a box, still the same word
+    EXPECT_EQ(view.question, "apple");
+    EXPECT_EQ(drill->state().wrongCount, 1);
+    EXPECT_EQ(view.resultErrors.size(), 2u);
+    answer("りんご");  // right: moves on, no counter changes
+    EXPECT_EQ(view.question, "Apple");
+    EXPECT_EQ(drill->state().correctCount, 0);
+    EXPECT_EQ(drill->state().wrongCount, 1);
+    ASSERT_EQ(view.boxes.size(), 1u);
+    EXPECT_EQ(view.boxes[0].text, sj("正解です\n\n他の正解 ： りんご,林檎\nコメント ： 果物"));
+    // Saved once, with the figures of the first, missed answer.
+    EXPECT_EQ(IniFile(stats).read(sj("問題=出題総数,正解総数,正解率％"), sj("apple_りんご,林檎"), ""),
+              "1,0,0");
+}
+
+TEST_F(DrillCheckTest, TenSecondLimitSubmitsOnTheEleventhTick) {
+    settings.TimeLimitOn = 1;
+    settings.TimeLimit = 10;
+    ASSERT_TRUE(startOn(dic, 0, 0, "2"));
+    EXPECT_TRUE(view.timerRunning);
+    EXPECT_EQ(view.barText[DataBar::Time], sj(" ： 10 / 10 秒"));
+    for (int i = 0; i < 10; ++i)
+        drill->timerTick();
+    EXPECT_EQ(view.barText[DataBar::Time], sj(" ： 0 / 10 秒"));
+    EXPECT_EQ(drill->state().askedCount, 1);
+    drill->timerTick();
+    EXPECT_EQ(drill->state().wrongCount, 1);  // the empty field counts as wrong
+    EXPECT_EQ(drill->state().askedCount, 2);
+    EXPECT_EQ(view.barText[DataBar::Time], sj(" ： 10 / 10 秒"));
+}
+
+TEST_F(DrillCheckTest, ChoiceKeysWithClickResult) {
+    settings.ClickResult = 1;
+    ASSERT_TRUE(startOn(dic, 0, 2, "2"));  // four choices
+    EXPECT_FALSE(drill->choiceKey(5));
+    EXPECT_EQ(drill->state().askedCount, 1);
+    const std::string fourth = view.choices[3];
+    EXPECT_TRUE(drill->choiceKey(4));
+    EXPECT_EQ(drill->state().askedCount, 2);
+    EXPECT_EQ(drill->state().correctCount + drill->state().wrongCount, 1);
+    EXPECT_EQ(drill->state().correctCount, fourth == sj("りんご") ? 1 : 0);
+}
+
+TEST_F(DrillCheckTest, NextLetterNeverRevealsTheLast) {
+    ASSERT_TRUE(startOn(dic, 1, 0, "2"));
+    view.answer = "app";
+    drill->HintShow();
+    EXPECT_EQ(view.answer, "appl");
+    EXPECT_EQ(drill->state().askedCount, 1);
+    drill->HintShow();  // "appl" + 1 reaches the length: submitted
+    EXPECT_EQ(drill->state().askedCount, 2);
+    EXPECT_EQ(drill->state().wrongCount, 1);
+}
+
+TEST_F(DrillCheckTest, PerfectDrillWithVoice) {
+    settings.VoiceOn = 1;
+    settings.VoiceType = 1;
+    settings.FinishOn = 1;
+    settings.FinishSoundFile = "/s/finish.wav";
+    ASSERT_TRUE(startOn(dic, 0, 0, "2"));
+    answer("りんご");
+    answer("アップル");
+    ASSERT_EQ(view.ends.size(), 1u);
+    EXPECT_EQ(view.ends[0].correctCount, 2);
+    EXPECT_EQ(view.ends[0].percentage, 100);
+    EXPECT_FALSE(view.endWasReview[0]);
+    EXPECT_EQ(view.commandsSent.back(), "VEXA;empCongratulation!");
+    EXPECT_EQ(view.waves.back(), "/s/finish.wav");
+    EXPECT_EQ(view.barText[DataBar::QuestionNum], sj(" ： 0 / 0"));
+    EXPECT_EQ(view.barText[DataBar::Percent], sj(" ： 0 / 0 ％"));
+    EXPECT_TRUE(view.commands.start);
+    EXPECT_TRUE(view.commands.setupControls);
+    EXPECT_FALSE(view.commands.result);
+}
+
+TEST_F(DrillCheckTest, StopAfterThreeQuestionsRecordsNothing) {
+    ASSERT_TRUE(startOn(dic, 0, 0, "5"));
+    const int slot = drill->state().history.current;
+    answer("x");
+    answer("x");
+    answer("x");
+    drill->stop();
+    EXPECT_FALSE(drill->running());
+    EXPECT_EQ(drill->state().history.current, slot);
+    EXPECT_EQ(view.stopped, 1);
+    EXPECT_EQ(view.completed, 0);
+    EXPECT_FALSE(test::exists(dir.file("Taro/Temp.dat")));
+    EXPECT_EQ(view.question, "");
+    EXPECT_TRUE(view.commands.start);
+    EXPECT_FALSE(view.commands.stop);
+}
+
+TEST_F(DrillCheckTest, MemorizeOnlyShowsAnswersAndRecordsNothing) {
+    auto& modes = drill->state().modes;
+    modes.memorizeOnly = true;
+    modes.memorizeSeconds = 2;
+    ASSERT_TRUE(startOn(dic, 0, 0, "2", false));
+    EXPECT_EQ(view.barText[DataBar::Time], sj(" ： 2 / 2 秒"));
+    drill->timerTick();
+    drill->timerTick();
+    drill->timerTick();  // the memorize step
+    ASSERT_EQ(view.boxes.size(), 1u);
+    EXPECT_EQ(view.boxes[0].caption, sj("正解表示"));
+    EXPECT_EQ(view.boxes[0].text, sj("正解 ： りんご,林檎\nコメント ： 果物"));
+    EXPECT_EQ(view.question, "Apple");
+    EXPECT_TRUE(drill->memorizeKey());  // Enter: once, ends the drill
+    EXPECT_FALSE(drill->running());
+    EXPECT_FALSE(modes.memorizeOnly);
+    EXPECT_EQ(view.boxes.size(), 2u);
+    EXPECT_FALSE(test::exists(dir.file("Taro/Temp.dat")));
+    EXPECT_FALSE(test::exists(dir.file("Taro/2001_verbs.dat")));
+}

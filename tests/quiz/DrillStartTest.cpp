@@ -1,0 +1,324 @@
+// Starting a drill, the question sources and the presentation of each question.
+
+#include "base/IniFile.h"
+#include "quiz/AnswerFormHint.h"
+#include "tests/quiz/DrillFixture.h"
+
+#include <map>
+#include <set>
+
+using namespace qor;
+using qor::test::crlf;
+using qor::test::slurp;
+
+namespace {
+class DrillStartTest : public test::DrillFixture {};
+
+std::string ten(int i) {
+    return "w" + std::to_string(i);
+}
+} // namespace
+
+TEST_F(DrillStartTest, ToolbarStartShowsTheFirstQuestionPromptsAndBars) {
+    std::string dic = dictionary("verbs.txt", {"run=走る*x", "eat=食べる*y", "go=行く*z"});
+    useRandom({1});
+    ASSERT_TRUE(startOn(dic));
+    EXPECT_EQ(view.question, "eat");
+    EXPECT_EQ(view.questionPrompt, sj("次の単語の意味はなに？"));
+    EXPECT_EQ(view.answerPrompt, sj(" の意味は、、、"));
+    EXPECT_EQ(view.barText[DataBar::QuestionNum], sj(" ： 1 / 10"));
+    EXPECT_EQ(view.barText[DataBar::AtariNum], sj(" ： 0 / 10"));
+    EXPECT_EQ(view.barText[DataBar::HazureNum], sj(" ： 0 / 10"));
+    EXPECT_EQ(view.barText[DataBar::Percent], sj(" ： 0 / 100 ％"));
+    EXPECT_EQ(view.barMaximum[DataBar::QuestionNum], 10);
+    EXPECT_FALSE(view.commands.start);
+    EXPECT_TRUE(view.commands.result);
+    EXPECT_TRUE(view.commands.stop);
+    EXPECT_FALSE(view.commands.setupControls);
+    EXPECT_FALSE(view.commands.nextWord);
+    EXPECT_EQ(view.setupDictionary, "verbs.txt");
+    EXPECT_EQ(view.inputMethod, InputMethod::Hiragana);
+    // A toolbar start leaves the answer-form hint alone.
+    EXPECT_EQ(view.status.count(1), 0u);
+    EXPECT_EQ(drill->state().startTime, sj("9：5：07"));
+    // The dictionary is registered and its answer file created.
+    IniFile setup(settings.setupIniPath());
+    EXPECT_EQ(setup.read("Dictionary", "DicNum", ""), "1");
+    EXPECT_EQ(setup.read("Dictionary", "1", ""), "verbs.txt");
+    EXPECT_EQ(slurp(dir.file("Taro/verbs.ans")), crlf({sj("[正解ファイル]"), sj("問題=新しい正解")}));
+}
+
+TEST_F(DrillStartTest, DirectionOneAsksJapaneseAndOffersTheNextLetter) {
+    std::string dic = dictionary("verbs.txt", {"run=走る*x"});
+    settings.ShowHint = 1;
+    ASSERT_TRUE(startOn(dic, 1));
+    EXPECT_EQ(view.question, sj("走る"));
+    EXPECT_EQ(view.questionPrompt, sj("次の日本語を英語にすると？"));
+    EXPECT_EQ(view.answerPrompt, sj(" の綴りは、、、"));
+    EXPECT_TRUE(view.commands.nextWord);
+    EXPECT_EQ(view.answer, "r");
+}
+
+TEST_F(DrillStartTest, RefusesWhatCannotBeAsked) {
+    std::string empty = dictionary("empty.txt", {});
+    EXPECT_FALSE(startOn(empty));
+    ASSERT_EQ(view.boxes.size(), 1u);
+    EXPECT_EQ(view.boxes[0].text, sj("指定された辞書には、単語が登録されていません"));
+    EXPECT_EQ(view.boxes[0].caption, sj("エラー"));
+
+    EXPECT_FALSE(startOn(dir.file("missing.txt")));
+    ASSERT_EQ(view.fileErrors.size(), 1u);
+    EXPECT_TRUE(view.fileErrors[0].isMissingFile());
+
+    std::string dic = dictionary("verbs.txt", {"run=走る*x"});
+    for (const char* bad : {"0", "1001", "ten", "", "-3"})
+        EXPECT_FALSE(startOn(dic, 0, 0, bad)) << bad;
+    EXPECT_EQ(view.boxes.size(), 6u);
+    EXPECT_FALSE(drill->running());
+    EXPECT_TRUE(startOn(dic, 0, 0, "1000"));
+}
+
+TEST_F(DrillStartTest, NotRandomAsksInOrderAndWraps) {
+    std::string dic = dictionary("three.txt", {"a=あ*", "b=い*", "c=う*"});
+    drill->state().modes.notRandom = true;
+    ASSERT_TRUE(startOn(dic, 0, 0, "5"));
+    std::vector<int> lines{currentLine()};
+    for (int i = 0; i < 4; ++i) {
+        answer("x");
+        lines.push_back(currentLine());
+    }
+    EXPECT_EQ(lines, (std::vector<int>{0, 1, 2, 0, 1}));
+}
+
+TEST_F(DrillStartTest, ContinuePositionIsStoredAtTheEndButNotAtAStop) {
+    std::vector<std::string> lines;
+    for (int i = 0; i < 10; ++i)
+        lines.push_back(ten(i) + "=x*");
+    writeLines(dir.file("ten.txt"), lines);
+    IniFile::writeOne(settings.setupIniPath(), "NotRandomCount", "ten.txt", "7");
+    auto& modes = drill->state().modes;
+    modes.notRandom = true;
+    modes.notRandomContinue = true;
+
+    ASSERT_TRUE(startOn(dir.file("ten.txt"), 0, 0, "2"));
+    EXPECT_EQ(currentLine(), 7);
+    answer("x");
+    EXPECT_EQ(currentLine(), 8);
+    drill->stop();
+    EXPECT_EQ(IniFile(settings.setupIniPath()).read("NotRandomCount", "ten.txt", ""), "7");
+
+    ASSERT_TRUE(startOn(dir.file("ten.txt"), 0, 0, "3"));
+    std::vector<int> asked{currentLine()};
+    answer("x");
+    asked.push_back(currentLine());
+    answer("x");
+    asked.push_back(currentLine());
+    answer("x");
+    EXPECT_EQ(asked, (std::vector<int>{7, 8, 9}));
+    EXPECT_FALSE(drill->running());
+    EXPECT_EQ(IniFile(settings.setupIniPath()).read("NotRandomCount", "ten.txt", ""), "0");
+}
+
+TEST_F(DrillStartTest, NotSameQuestionAsksEveryLineOnce) {
+    std::vector<std::string> lines;
+    for (int i = 0; i < 8; ++i)
+        lines.push_back(ten(i) + "=x*");
+    writeLines(dir.file("eight.txt"), lines);
+    useRandom({5, 3, 7, 1, 0, 2, 6, 4});
+    drill->state().modes.notSameQuestion = true;
+    ASSERT_TRUE(startOn(dir.file("eight.txt"), 0, 0, "8"));
+    std::set<int> seen{currentLine()};
+    for (int i = 0; i < 7; ++i) {
+        answer("x");
+        seen.insert(currentLine());
+    }
+    EXPECT_EQ(seen.size(), 8u);
+}
+
+TEST_F(DrillStartTest, ToolbarStartClearsHistoryModesButKeepsNotRandom) {
+    std::string dic = dictionary("three.txt", {"a=あ*", "b=い*", "c=う*"});
+    auto& modes = drill->state().modes;
+    modes.sameQuestions = true;
+    modes.notRandom = true;
+    ASSERT_TRUE(startOn(dic, 0, 0, "2", true));
+    EXPECT_FALSE(modes.sameQuestions);
+    EXPECT_TRUE(modes.notRandom);
+    EXPECT_EQ(currentLine(), 0);
+}
+
+TEST_F(DrillStartTest, SameQuestionsReplayTheLastDrill) {
+    std::string dic = dictionary("five.txt", {"a=あ*", "b=い*", "c=う*", "d=え*", "e=お*"});
+    settings.MultiRandomOn = 0;
+    useRandom({3, 1, 4});
+    ASSERT_TRUE(startOn(dic, 0, 0, "3"));
+    std::vector<std::string> first{currentEnglish()};
+    answer("x");
+    first.push_back(currentEnglish());
+    answer("x");
+    first.push_back(currentEnglish());
+    answer("x");
+    EXPECT_EQ(first, (std::vector<std::string>{"d", "b", "e"}));
+
+    drill->state().modes.sameQuestions = true;
+    useRandom({0});
+    ASSERT_TRUE(startOn(dic, 0, 0, "3", false));
+    std::vector<std::string> again{currentEnglish()};
+    answer("x");
+    again.push_back(currentEnglish());
+    answer("x");
+    again.push_back(currentEnglish());
+    EXPECT_EQ(again, first);
+    // The records know the word by its line even when the source gives only its text.
+    EXPECT_EQ(currentLine(), 4);
+}
+
+TEST_F(DrillStartTest, ImportanceSource) {
+    std::string dic = dictionary("imp.txt", {"a=あ*", "b=い*", "c=う*", "d=え*"});
+    settings.ImportantOn = 1;
+    auto& modes = drill->state().modes;
+    modes.importance = true;
+    modes.levels = {false, false, true, false, false};
+    EXPECT_FALSE(startOn(dic, 0, 0, "4", false));
+    ASSERT_EQ(view.boxes.size(), 1u);
+    EXPECT_EQ(view.boxes[0].text, sj("指定された重要度の単語がありません"));
+    EXPECT_EQ(view.boxes[0].caption, sj("選択不可能"));
+    EXPECT_FALSE(drill->running());
+
+    writeLines(dir.file("Taro/imp_imp.dat"), {sj("1_b=い*"), sj("3_a=あ*"), sj("3_c=う*"), sj("3_d=え*")});
+    useRandom({0});
+    ASSERT_TRUE(startOn(dic, 0, 0, "4", false));
+    std::vector<std::string> asked{currentEnglish()};
+    for (int i = 0; i < 3; ++i) {
+        answer("x");
+        asked.push_back(currentEnglish());
+    }
+    ASSERT_EQ(asked.size(), 4u);
+    EXPECT_EQ(asked[3], asked[0]);
+    EXPECT_EQ(std::set<std::string>(asked.begin(), asked.begin() + 3),
+              (std::set<std::string>{"a", "c", "d"}));
+}
+
+TEST_F(DrillStartTest, HistorySlotComesBackAfterElevenDrills) {
+    std::string dic = dictionary("one.txt", {"a=あ*"});
+    const int before = drill->state().history.current;
+    for (int i = 0; i < 11; ++i) {
+        ASSERT_TRUE(startOn(dic, 0, 0, "1"));
+        answer("x");
+        if (i == 0) {
+            EXPECT_EQ(drill->state().history.current, (before + 1) % 11);
+        }
+    }
+    EXPECT_EQ(drill->state().history.current, before);
+    EXPECT_EQ(view.completed, 11);
+}
+
+TEST_F(DrillStartTest, OneWordDictionaryOffersFourChoicesOfThatWord) {
+    std::string dic = dictionary("one.txt", {"apple=りんご,林檎*x"});
+    ASSERT_TRUE(startOn(dic, 0, 2));
+    ASSERT_EQ(view.choices.size(), 4u);
+    for (const std::string& c : view.choices)
+        EXPECT_EQ(c, sj("りんご"));
+    EXPECT_TRUE(view.choicesEnabled);
+}
+
+TEST_F(DrillStartTest, TheRightAnswerLandsOnEveryChoicePosition) {
+    std::string dic = dictionary("five.txt", {"a=あ*", "b=い*", "c=う*", "d=え*", "e=お*"});
+    settings.MultiRandomOn = 0;
+    std::set<int> positions;
+    for (int seed = 0; seed < 40; ++seed) {
+        MersenneRandom r(static_cast<unsigned>(seed));
+        setRandom(&r);
+        ASSERT_TRUE(startOn(dic, 0, 1, "1"));
+        const auto& s = drill->state();
+        const std::string right = s.entry.answerAlternatives.front();
+        auto it = std::find(view.choices.begin(), view.choices.end(), right);
+        ASSERT_NE(it, view.choices.end());
+        positions.insert(static_cast<int>(it - view.choices.begin()));
+        drill->stop();
+        setRandom(nullptr);
+    }
+    EXPECT_EQ(positions, (std::set<int>{0, 1, 2}));
+}
+
+TEST_F(DrillStartTest, ShownAlternativeFollowsMultiRandomOn) {
+    std::string dic = dictionary("run.txt", {"run,dash=走る,急ぐ*x", "end,=終わり*"});
+    std::map<std::string, int> shown;
+    for (int seed = 0; seed < 200; ++seed) {
+        MersenneRandom r(static_cast<unsigned>(seed));
+        setRandom(&r);
+        drill->state().modes.notRandom = true;
+        ASSERT_TRUE(startOn(dic, 1, 0, "2"));
+        ++shown[view.question];
+        answer("x");
+        EXPECT_EQ(view.question, sj("終わり"));
+        drill->stop();
+    }
+    setRandom(nullptr);
+    EXPECT_GT(shown[sj("走る")], 60);
+    EXPECT_GT(shown[sj("急ぐ")], 60);
+
+    // A trailing comma's empty alternative is never shown.
+    for (int seed = 0; seed < 20; ++seed) {
+        MersenneRandom r(static_cast<unsigned>(seed));
+        setRandom(&r);
+        ASSERT_TRUE(startOn(dic, 0, 0, "2"));
+        drill->stop();
+    }
+    setRandom(nullptr);
+    for (const std::string& q : view.questionsShown)
+        EXPECT_FALSE(q.empty());
+
+    settings.MultiRandomOn = 0;
+    drill->state().modes.notRandom = true;
+    ASSERT_TRUE(startOn(dic, 1, 0, "1"));
+    EXPECT_EQ(view.question, sj("走る"));
+}
+
+TEST(AnswerFormHint, TheSixTexts) {
+    EXPECT_EQ(answerFormHint(sj("りんご")), sj("\"ひらがな\"で解答"));
+    EXPECT_EQ(answerFormHint(sj("林檎")), sj("\"漢字\"で解答"));
+    EXPECT_EQ(answerFormHint(sj("食べる")), sj("\"漢字\"と\"ひらがな\"で解答"));
+    EXPECT_EQ(answerFormHint(sj("車,自動車")), sj("\"英数字\"と\"漢字\"で解答"));
+    EXPECT_EQ(answerFormHint("apple"), sj("\"英数字\"で解答"));
+    EXPECT_EQ(answerFormHint(sj("カメラ")), sj("\"カタカナ\"で解答"));
+    EXPECT_EQ(answerFormHint(sj("コーヒー")), sj("\"カタカナ\"で解答"));  // ー counts as other
+    EXPECT_EQ(answerFormHint(sj("ケーキを食べる")), sj("\"漢字\"と\"ひらがな\"で解答"));
+}
+
+TEST_F(DrillStartTest, DialogStartAndLaterQuestionsSetTheFormHint) {
+    std::string dic = dictionary("two.txt", {"apple=りんご*", "pen=ペン*"});
+    drill->state().modes.notRandom = true;
+    ASSERT_TRUE(startOn(dic, 0, 0, "2", false));
+    EXPECT_EQ(view.status[1], sj("\"ひらがな\"で解答"));
+    answer("x");
+    EXPECT_EQ(view.status[1], sj("\"カタカナ\"で解答"));
+}
+
+TEST_F(DrillStartTest, ColourWarningAtOrBelowThePercentage) {
+    std::string dic = dictionary("verbs.txt", {"run=走る*x", "eat=食べる*y"});
+    settings.ColorChangeOn = 1;
+    settings.ChangeType = 1;
+    settings.ChangeColorPercent = 50;
+    writeLines(dir.file("Taro/2001_verbs.dat"),
+               {sj("[問題=出題総数,正解総数,正解率％]"), "COUNT=2", sj("run_走る=4,2,50"),
+                sj("eat_食べる=4,3,75")});
+    drill->state().modes.notRandom = true;
+    ASSERT_TRUE(startOn(dic, 0, 0, "2"));
+    EXPECT_TRUE(view.warning);  // 50 is at most 50
+    answer("x");
+    EXPECT_FALSE(view.warning);  // 75
+}
+
+TEST_F(DrillStartTest, SameWordAgainDoesNotAdvanceTheQuestionNumber) {
+    std::string dic = dictionary("two.txt", {"run=走る*x", "eat=食べる*y"});
+    settings.RepeatError = 1;
+    drill->state().modes.notRandom = true;
+    ASSERT_TRUE(startOn(dic, 0, 0, "2"));
+    answer("wrong");
+    EXPECT_EQ(view.question, "run");
+    EXPECT_EQ(view.barText[DataBar::QuestionNum], sj(" ： 1 / 2"));
+    EXPECT_EQ(drill->state().askedCount, 1);
+    answer("走る");
+    EXPECT_EQ(view.question, "eat");
+    EXPECT_EQ(view.barText[DataBar::QuestionNum], sj(" ： 2 / 2"));
+}
