@@ -1,32 +1,143 @@
 #include "app/TfrmMain.h"
 
+#include "app/MainWindowState.h"
+#include "app/ProgramInfo.h"
+#include "app/ShellOpen.h"
+#include "app/TfrmTitle.h"
+#include "app/ToolbarIcons.h"
+#include "base/Cp932.h"
+#include "base/IniFile.h"
 #include "base/Random.h"
+#include "base/TextFile.h"
 #include "settings/UserRegistry.h"
 #include "settings/UserSelection.h"
+#include "sound/CompanionChannel.h"
+#include "ui/DataBar.h"
+#include "ui/Fonts.h"
+#include "ui/Gauge.h"
+#include "ui/Platform.h"
+#include "ui/PlatformClipboard.h"
+#include "ui/RadioGroup.h"
 #include "ui/Text.h"
+#include "ui/UpDown.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QScreen>
 #include <QShowEvent>
+#include <QStatusBar>
 #include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+#include <algorithm>
 
 namespace qor {
 
+namespace {
+
+// Fixed heights from the settings file: a value edited by hand must not make the
+// window unusable.
+int panelHeight(int stored) {
+    return std::clamp(stored, 0, 2000);
+}
+
+QString failure(const char* what) {
+    return QString::fromUtf8(what) +
+           QStringLiteral("ダイアログの表示に失敗しました。\nQor Helperを再起動してください。");
+}
+
+void setTextColour(QWidget* w, int colour) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::Text, ui::colorFromSetting(colour));
+    w->setPalette(p);
+}
+
+} // namespace
+
 TfrmMain::TfrmMain(std::string programFolder, QWidget* parent) : QMainWindow(parent) {
+    splash_ = std::make_unique<TfrmTitle>();
+    splash_->showNow();
+
     settings_.ProgramFolder = std::move(programFolder);
     setWindowTitle(QStringLiteral("Qor Helper"));
-    resize(441, 604);
+    setWindowIcon(toolIcon(ToolIcon::Program));
+    buildActions();
+    buildMenus();
+    buildToolBars();
+    buildCentral();
+    buildStatusBar();
+    resize(604, 441);
+
+    tmrDate = new QTimer(this);
+    tmrDate->setInterval(1000);
+    connect(tmrDate, &QTimer::timeout, this, &TfrmMain::tmrDateTimer);
+
+    connect(cboDicFile, &QComboBox::textActivated, this, &TfrmMain::cboDicFileChange);
+    connect(cboDicFile->lineEdit(), &QLineEdit::textEdited, this, &TfrmMain::cboDicFileChange);
+    connect(cboAnswerType, &QComboBox::currentIndexChanged, this, &TfrmMain::cboAnswerTypeChange);
+
+    registerMainWindows(openers_);
+    FormCreate();
+    resetDrill();
 }
+
+TfrmMain::~TfrmMain() = default;
+
+void TfrmMain::FormCreate() {
+    setAcceptDrops(true);
+}
+
+void TfrmMain::createLongLivedDialogs() {
+    for (MainCommand c : {MainCommand::QuestionSetup, MainCommand::Setup}) {
+        if (longLived_.count(c)) continue;
+        try {
+            if (auto dialog = openers_.create(c, *this)) longLived_[c] = std::move(dialog);
+        } catch (const std::exception&) {
+            // Reported when the command that shows it is used.
+        }
+    }
+}
+
+QDialog* TfrmMain::longLivedDialog(MainCommand command) const {
+    auto it = longLived_.find(command);
+    return it == longLived_.end() ? nullptr : it->second.get();
+}
+
+void TfrmMain::releaseSplash() {
+    splash_.reset();
+}
+
+QString TfrmMain::statusPanelText(int index) const {
+    return sbPanels_[index]->text();
+}
+
+// --- first showing ---
 
 void TfrmMain::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    if (shown_)
-        return;
-    shown_ = true;
-    // Run after the window is on screen, as the first showing does.
+    if (showScheduled_) return;
+    showScheduled_ = true;
+    // Run once the window is on screen, as the first showing does.
     QTimer::singleShot(0, this, &TfrmMain::FormShow);
 }
 
 void TfrmMain::FormShow() {
+    if (formShown_) return;
+    formShown_ = true;
+
     seedRandomFromClock();
     UserRegistry registry(settings_.ProgramFolder);
     if (!selectUserAtStartup(this, registry, settings_)) {
@@ -34,9 +145,194 @@ void TfrmMain::FormShow() {
         return;
     }
     started_ = true;
-    setWindowTitle(QStringLiteral("Qor Helper   【") + ui::toQ(settings_.UserName) +
-                   QStringLiteral("】"));
+
+    std::vector<BadSetting> bad;
+    placeWindow(bad);
+    loadSettings(bad);
+    writeCompanionSettings();
+    refreshDateTexts();
+    rollRecordsOver();
+    applyFontsAndColours();
+    applyPanels();
+    applyDataBars();
+    applyToolBars(bad);
+    applyFlatButtons();
+    // Values that were not numbers took their defaults; say so once, in one box.
+    reportBadSettings(bad);
+    restoreDictionary();
+    mnuVocBook->menuAction()->setEnabled(settings_.VocBookOn == 1);
+    resetDrill();
+    startCompanion();
+    if (settings_.ShowPlanOn == 1) PlanCheck();
+    tmrDate->start();
+    refreshTitleBar();
 }
+
+void TfrmMain::placeWindow(std::vector<BadSetting>& bad) {
+    IniFile ini(settings_.setupIniPath());
+    Placement p = readPlacement(ini, bad);
+    resize(p.width, p.height);
+    if (p.left && p.top) {
+        // A position stored on a screen that is gone would put the window out of reach.
+        QPoint corner(*p.left, *p.top);
+        if (QGuiApplication::screenAt(corner + QPoint(20, 20))) move(corner);
+    }
+    if (p.maximized) setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void TfrmMain::loadSettings(std::vector<BadSetting>& bad) {
+    LoadedSettings loaded = SettingsStore::load(settings_);
+    bad.insert(bad.end(), loaded.badValues.begin(), loaded.badValues.end());
+    questionSetup_ = loaded.questionSetup;
+
+    // An index outside the list would leave the box empty; the first item stands in.
+    auto index = [](QComboBox* box, int i) { return i >= 0 && i < box->count() ? i : 0; };
+    cboAnswerType->setCurrentIndex(index(cboAnswerType, questionSetup_.AnswerType));
+    cboQuestionType->setCurrentIndex(index(cboQuestionType, questionSetup_.QuestionType));
+    txtQuestionNum->setText(ui::toQ(questionSetup_.QuestionNum));
+    auto number = parseDecimal(questionSetup_.QuestionNum);
+    udQuestionNum->setPosition(number && *number >= 1 && *number <= 1000 ? static_cast<int>(*number)
+                                                                         : 10);
+}
+
+void TfrmMain::reportBadSettings(const std::vector<BadSetting>& bad) {
+    // A key read twice (the placement and the record both read "SavePosition") is
+    // named once.
+    std::vector<BadSetting> unique;
+    for (const BadSetting& b : bad) {
+        bool seen = std::any_of(unique.begin(), unique.end(), [&](const BadSetting& u) {
+            return u.file == b.file && u.section == b.section && u.key == b.key;
+        });
+        if (!seen) unique.push_back(b);
+    }
+    if (unique.empty()) return;
+    ui::platform().showNotice(this, ui::toQ(SettingsStore::describe(unique)),
+                              QStringLiteral("エラー"), ui::kNoticeWarning);
+}
+
+void TfrmMain::writeCompanionSettings() {
+    if (settings_.HearingPath.empty()) return;
+    QRect frame = frameGeometry();
+    FileStatus status = writeCompanionCorner(settings_.HearingPath, frame.x() + frame.width(),
+                                             frame.y() + frame.height());
+    if (!status) ui::showFileError(this, status.path(), status.reason());
+}
+
+void TfrmMain::rollRecordsOver() {
+    // The record files of every dictionary of section "Dictionary" roll over to the
+    // new day and month here, ending with "PrevYearMonth"; that work belongs to the
+    // daily record file and joins with it.
+}
+
+void TfrmMain::applyFontsAndColours() {
+    const TUserSettings& s = settings_;
+    moQuestion->setFont(ui::fontFor(s.FontQuestion, s.FontQuestionSize));
+    setTextColour(moQuestion, s.FontQuestionColor);
+    txtAnswer->setFont(ui::fontFor(s.FontAnswer, 12));
+    setTextColour(txtAnswer, s.FontAnswerColor);
+    moComment->setFont(ui::fontFor(s.FontComment, s.FontCommentSize));
+    setTextColour(moComment, s.FontCommentColor);
+    moHatsuon->setFont(ui::fontFor(s.FontPhoneticSign, 12));
+    setTextColour(moHatsuon, s.FontPhoneticSignColor);
+    moHatsuon->setFixedHeight(moHatsuon->fontMetrics().height() + 12);
+}
+
+void TfrmMain::applyPanels() {
+    moQuestion->setFixedHeight(panelHeight(settings_.moQuestionSize));
+    moComment->setFixedHeight(panelHeight(settings_.moCommentSize));
+    moHatsuon->setVisible(settings_.ShowPronunciation == 1 && settings_.ShowPronResultOnly == 0);
+    moComment->setVisible(settings_.ShowComment == 1);
+}
+
+void TfrmMain::applyDataBars() {
+    const TUserSettings& s = settings_;
+    actQuestionNum->setChecked(s.ShowQuestionNum == 1);
+    actAtariNum->setChecked(s.ShowAtariNum == 1);
+    actHazureNum->setChecked(s.ShowHazureNum == 1);
+    actPercent->setChecked(s.ShowPercent == 1);
+    actTime->setChecked(s.ShowTime == 1);
+    pnlQuestionNum->gauge->setColor(ui::colorFromSetting(s.ColorQuestionNum));
+    pnlAtariNum->gauge->setColor(ui::colorFromSetting(s.ColorAtariNum));
+    pnlHazureNum->gauge->setColor(ui::colorFromSetting(s.ColorHazureNum));
+    pnlPercent->gauge->setColor(ui::colorFromSetting(s.ColorPercent));
+    pnlTime->gauge->setColor(ui::colorFromSetting(s.ColorTime));
+    UpdateDataBar();
+}
+
+void TfrmMain::applyToolBars(std::vector<BadSetting>& bad) {
+    if (settings_.SaveToolBar != 1) return;
+    IniFile ini(settings_.setupIniPath());
+    ViewVisibility v = readToolbarSection(ini, bad);
+    auto apply = [](QWidget* w, QAction* a, bool visible) {
+        w->setVisible(visible);
+        a->setChecked(visible);
+    };
+    apply(tbStandardToolBar, actStandardToolBar, v.standardToolBar);
+    apply(tbFileToolBar, actFileToolBar, v.fileToolBar);
+    apply(tbQuestionSetupToolBar, actQuestionSetupToolBar, v.questionSetupToolBar);
+    apply(pnlRightCommandButton, actRightCommandButton, v.rightCommandButton);
+    apply(sbInfo, actStatusBar, v.statusBar);
+}
+
+void TfrmMain::applyFlatButtons() {
+    for (QToolButton* b : flatButtons_)
+        b->setAutoRaise(settings_.NotFlat != 1);
+}
+
+void TfrmMain::restoreDictionary() {
+    setDictionaryInUse(settings_.DefDicPath);
+    sbPanels_[0]->setText(ui::toQ(dictionaryPanelText(settings_.DicInUse, true)));
+
+    IniFile ini(settings_.setupIniPath());
+    auto count = parseDecimal(ini.read("Dictionary", "DicNum", "0"));
+    int n = count ? static_cast<int>(std::clamp<long long>(*count, 0, 1000)) : 0;
+    QStringList names;
+    for (int i = 1; i <= n; ++i)
+        names << ui::toQ(ini.read("Dictionary", std::to_string(i), ""));
+    QSignalBlocker block(cboDicFile);
+    cboDicFile->clear();
+    cboDicFile->addItems(names);
+    cboDicFile->setCurrentIndex(-1);
+    cboDicFile->setEditText(ui::toQ(fileNameOf(settings_.DefDicPath)));
+}
+
+void TfrmMain::setDictionaryInUse(const std::string& path) {
+    settings_.DicInUse = path;
+    std::string name = fileNameOf(path);
+    dictionaryName_ = name.size() >= 4 ? name.substr(0, name.size() - 4) : std::string();
+}
+
+void TfrmMain::resetDrill() {
+    // The drill's own state resets here once the drill joins; until then the window
+    // shows the idle state: nothing asked, only the start command enabled.
+    settings_.TimeLimit = 5;
+    moQuestion->clear();
+    txtAnswer->clear();
+    moHatsuon->clear();
+    moComment->clear();
+    actStart->setEnabled(true);
+    for (QAction* a : {actResult, actStop, actPlayVoice, actNextWord, actAddVocBook})
+        a->setEnabled(false);
+}
+
+void TfrmMain::startCompanion() {
+    if (settings_.VoiceOn != 1 || settings_.VoiceType != 1) return;
+    QString program = QString::fromStdString(nativePath(settings_.HearingPath));
+    companion_ = std::make_unique<QProcess>();
+    companion_->setProgram(program);
+    companion_->setWorkingDirectory(
+        QString::fromStdString(nativePath(folderOf(settings_.HearingPath))));
+    companion_->start();
+    if (companion_->waitForStarted(3000)) return;
+    QString reason = companion_->errorString();
+    companion_.reset();
+    ui::platform().showNotice(this,
+                              QStringLiteral("音声用のプログラムを起動できませんでした。\n") +
+                                  ui::toQ(settings_.HearingPath) + QStringLiteral("\n") + reason,
+                              QStringLiteral("エラー"), ui::kNoticeWarning);
+}
+
+// --- closing ---
 
 void TfrmMain::closeEvent(QCloseEvent* event) {
     FormClose();
@@ -44,12 +340,387 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
 }
 
 void TfrmMain::FormClose() {
-    if (!started_)
-        return;
+    if (!started_ || closing_) return;
+    closing_ = true;
+    tmrDate->stop();
+    if (settings_.VoiceOn == 1 && settings_.VoiceType == 1) askCompanionToEnd();
+    stopMusic();
+
+    ClosingState state;
+    state.maximized = isMaximized();
+    state.views.standardToolBar = !tbStandardToolBar->isHidden();
+    state.views.fileToolBar = !tbFileToolBar->isHidden();
+    state.views.questionSetupToolBar = !tbQuestionSetupToolBar->isHidden();
+    state.views.rightCommandButton = !pnlRightCommandButton->isHidden();
+    state.views.statusBar = !sbInfo->isHidden();
+
     UserRegistry registry(settings_.ProgramFolder);
     if (FileStatus status = registry.recordExit(settings_.UserName); !status)
         ui::showFileError(this, status.path(), status.reason());
+
+    state.answerType = cboAnswerType->currentIndex();
+    state.questionType = cboQuestionType->currentIndex();
+    // A typed character that Shift-JIS cannot hold is refused; the number loaded at
+    // start is kept instead.
+    state.questionNum =
+        ui::fromQOrWarn(this, txtQuestionNum->text()).value_or(questionSetup_.QuestionNum);
+    state.dicFilePath = settings_.DicInUse;
+    QRect bounds = geometry();
+    state.height = bounds.height();
+    state.width = bounds.width();
+    state.top = y();
+    state.left = x();
+    state.showQuestionNum = settings_.ShowQuestionNum;
+    state.showAtariNum = settings_.ShowAtariNum;
+    state.showHazureNum = settings_.ShowHazureNum;
+    state.showPercent = settings_.ShowPercent;
+    state.showTime = settings_.ShowTime;
+    if (FileStatus status = saveClosingState(settings_.setupIniPath(), state); !status)
+        ui::showFileError(this, status.path(), status.reason());
     started_ = false;
+}
+
+void TfrmMain::askCompanionToEnd() {
+    // The started program is asked to end; whether it does is its own affair, but one
+    // that has not ended after a second goes with this program.
+    if (!companion_) return;
+    if (companion_->state() != QProcess::NotRunning) {
+        companion_->terminate();
+        companion_->waitForFinished(1000);
+    }
+    companion_.reset();
+}
+
+void TfrmMain::stopMusic() {
+    // Background music (MIDI or CD) stops here once the player joins: with MusicOn and
+    // MusicPlaying set, the closing flag keeps its end-of-play handler from restarting it.
+}
+
+// --- size, drops and keys ---
+
+void TfrmMain::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    FormResize();
+}
+
+void TfrmMain::FormResize() {
+    sbPanels_[0]->setFixedWidth(std::max(0, width() - 440));
+}
+
+void TfrmMain::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls() && event->mimeData()->urls().constFirst().isLocalFile())
+        event->acceptProposedAction();
+}
+
+void TfrmMain::dropEvent(QDropEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.isEmpty() || !urls.constFirst().isLocalFile()) return;
+    event->acceptProposedAction();
+    // Only the first dropped file counts.
+    QString native = urls.constFirst().toLocalFile();
+    std::optional<std::string> path = modelPath(native.toStdString());
+    if (!path) {
+        ui::fromQOrWarn(this, native);
+        return;
+    }
+    FormDropFiles(*path);
+}
+
+void TfrmMain::FormDropFiles(const std::string& path) {
+    // A dropped file is tested and taken as the dictionary in use, exactly as the
+    // select command takes one; that joins with the dictionary choosing.
+    (void)path;
+}
+
+bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == txtAnswer) {
+        if (event->type() == QEvent::KeyPress && FormKeyDown(static_cast<QKeyEvent*>(event)))
+            return true;
+        if (event->type() == QEvent::ShortcutOverride) {
+            // While the voice, next-letter and vocabulary-book commands are enabled,
+            // their keys (Ctrl+V, Ctrl+N, Ctrl+A) run them instead of editing the field.
+            auto* key = static_cast<QKeyEvent*>(event);
+            QKeySequence pressed(key->keyCombination());
+            for (QAction* a : {actPlayVoice, actNextWord, actAddVocBook}) {
+                if (a->isEnabled() && a->shortcut() == pressed) return true;
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool TfrmMain::FormKeyDown(QKeyEvent* event) {
+    // The window sees the keys of the answer field first: the drill's choice keys and
+    // its memorize step join here.
+    (void)event;
+    return false;
+}
+
+// --- view toggles ---
+
+void TfrmMain::cmdStandardToolBarClick() {
+    tbStandardToolBar->setVisible(actStandardToolBar->isChecked());
+}
+
+void TfrmMain::cmdFileToolBarClick() {
+    tbFileToolBar->setVisible(actFileToolBar->isChecked());
+}
+
+void TfrmMain::cmdQuestionSetupToolBarClick() {
+    if (!actQuestionSetupToolBar->isChecked()) {
+        tbQuestionSetupToolBar->hide();
+        return;
+    }
+    putQuestionToolBarOnSecondRow();
+    tbQuestionSetupToolBar->show();
+    actQuestionSetupToolBar->setChecked(true);
+}
+
+void TfrmMain::putQuestionToolBarOnSecondRow() {
+    // Wherever it was dragged, it goes back to its own row below the others. Taking it
+    // out hides it for a moment, which unticks its menu items; the caller ticks them.
+    removeToolBar(tbQuestionSetupToolBar);
+    addToolBarBreak(Qt::TopToolBarArea);
+    addToolBar(Qt::TopToolBarArea, tbQuestionSetupToolBar);
+}
+
+void TfrmMain::cmdRightCommandButtonClick() {
+    pnlRightCommandButton->setVisible(actRightCommandButton->isChecked());
+}
+
+void TfrmMain::cmdStatusBarClick() {
+    sbInfo->setVisible(actStatusBar->isChecked());
+}
+
+void TfrmMain::cmdQuestionNumClick() {
+    settings_.ShowQuestionNum = actQuestionNum->isChecked() ? 1 : 0;
+    UpdateDataBar();
+}
+
+void TfrmMain::cmdAtariNumClick() {
+    settings_.ShowAtariNum = actAtariNum->isChecked() ? 1 : 0;
+    UpdateDataBar();
+}
+
+void TfrmMain::cmdHazureNumClick() {
+    settings_.ShowHazureNum = actHazureNum->isChecked() ? 1 : 0;
+    UpdateDataBar();
+}
+
+void TfrmMain::cmdPercentClick() {
+    settings_.ShowPercent = actPercent->isChecked() ? 1 : 0;
+    UpdateDataBar();
+}
+
+void TfrmMain::cmdTimeClick() {
+    settings_.ShowTime = actTime->isChecked() ? 1 : 0;
+    UpdateDataBar();
+}
+
+void TfrmMain::tbStandardToolBarClose() {
+    actStandardToolBar->setChecked(false);
+}
+
+void TfrmMain::tbFileToolBarClose() {
+    actFileToolBar->setChecked(false);
+}
+
+void TfrmMain::tbQuestionSetupToolBarClose() {
+    actQuestionSetupToolBar->setChecked(false);
+}
+
+void TfrmMain::UpdateDataBar() {
+    // The bars sit in their fixed order above the status bar; a hidden bar takes no room.
+    ui::DataBar* bars[] = {pnlQuestionNum, pnlAtariNum, pnlHazureNum, pnlPercent, pnlTime};
+    for (ui::DataBar* bar : bars)
+        bar->hide();
+    const int shown[] = {settings_.ShowQuestionNum, settings_.ShowAtariNum, settings_.ShowHazureNum,
+                         settings_.ShowPercent, settings_.ShowTime};
+    for (int i = 0; i < 5; ++i) {
+        if (shown[i] == 1) bars[i]->show();
+    }
+}
+
+// --- window openers ---
+
+void TfrmMain::openWindow(MainCommand command, const QString& failureMessage) {
+    bool longLived = command == MainCommand::Setup || command == MainCommand::QuestionSetup;
+    try {
+        if (longLived) {
+            createLongLivedDialogs();
+            QDialog* dialog = longLivedDialog(command);
+            if (!dialog) {
+                showWindowFailure(failureMessage);
+                return;
+            }
+            int result = ui::platform().showModal(*dialog);
+            openers_.afterClose(command, *this, *dialog, result);
+            return;
+        }
+        std::unique_ptr<QDialog> window = openers_.create(command, *this);
+        if (!window) {
+            showWindowFailure(failureMessage);
+            return;
+        }
+        int result = ui::platform().showModal(*window);
+        openers_.afterClose(command, *this, *window, result);
+    } catch (const std::exception&) {
+        showWindowFailure(failureMessage);
+    }
+}
+
+void TfrmMain::showWindowFailure(const QString& failureMessage) {
+    ui::platform().showNotice(this, failureMessage, QStringLiteral("エラー"), ui::kNoticeWarning);
+}
+
+void TfrmMain::cmdSetupClick() {
+    openWindow(MainCommand::Setup, failure("基本設定"));
+}
+
+void TfrmMain::cmdMakeDicClick() {
+    openWindow(MainCommand::MakeDic, failure("辞書の作成"));
+}
+
+void TfrmMain::cmdMakePronClick() {
+    openWindow(MainCommand::MakePron, failure("発音記号の追加"));
+}
+
+void TfrmMain::cmdEditDicClick() {
+    openWindow(MainCommand::EditDic, failure("辞書の編集"));
+}
+
+void TfrmMain::cmdPrintDicClick() {
+    openWindow(MainCommand::PrintDic, failure("辞書の印刷"));
+}
+
+void TfrmMain::cmdMakeTestClick() {
+    openWindow(MainCommand::MakeTest, failure("簡易テスト用紙作成"));
+}
+
+void TfrmMain::cmdShowErrorClick() {
+    openWindow(MainCommand::ShowError, failure("間違えの表示"));
+}
+
+void TfrmMain::cmdShowPercentClick() {
+    openWindow(MainCommand::ShowPercent, failure("正解率の表示"));
+}
+
+void TfrmMain::cmdShowGraphClick() {
+    openWindow(MainCommand::ShowGraph, failure("グラフの表示"));
+}
+
+void TfrmMain::cmdShowErrorNumClick() {
+    openWindow(MainCommand::ShowErrorNum, failure("不正解の詳細"));
+}
+
+void TfrmMain::cmdShowHistroyClick() {
+    openWindow(MainCommand::ShowHistory, failure("学習履歴の表示"));
+}
+
+void TfrmMain::cmdFindClick() {
+    openWindow(MainCommand::Find, failure("単語の検索"));
+}
+
+void TfrmMain::cmdNewTextClick() {
+    openWindow(MainCommand::NewText, failure("テキストファイルの新規作成"));
+}
+
+void TfrmMain::cmdEditVocBookClick() {
+    openWindow(MainCommand::EditVocBook, failure("単語編集"));
+}
+
+void TfrmMain::cmdStartClick() {
+    openWindow(MainCommand::QuestionSetup, failure("出題設定"));
+}
+
+void TfrmMain::cmdVersionClick() {
+    if (settings_.VoiceOn == 1) {
+        ui::PlatformClipboard clipboard;
+        CompanionChannel(clipboard).send(companion::kVersion);
+    }
+    openWindow(MainCommand::About, failure("バージョン情報"));
+}
+
+// --- other commands ---
+
+void TfrmMain::cmdExitClick() {
+    close();
+}
+
+void TfrmMain::cmdHelpClick() {
+    openDocument(this, settings_.ProgramFolder + kHelpContents);
+}
+
+void TfrmMain::cmdHomepageClick() {
+    openHomepage(this, settings_.ProgramFolder);
+}
+
+void TfrmMain::cmdByMemoClick() {
+    std::optional<std::string> name = ui::fromQOrWarn(this, cboDicFile->currentText());
+    if (!name) return;
+    IniFile ini(settings_.setupIniPath());
+    openDocument(this, ini.read("Dictionary Path", *name, ""));
+}
+
+void TfrmMain::cboAnswerTypeChange() {
+    // Outside a drill the choice group shows its placeholders, disabled, in a choice
+    // form, and is out of the way in the typed form.
+    int kind = cboAnswerType->currentIndex();
+    if (kind <= 0) {
+        rgAnswer->setItems({});
+        rgAnswer->hide();
+        return;
+    }
+    QStringList placeholders;
+    const QString digits = QStringLiteral("１２３４５");
+    for (int i = 0; i < kind + 2; ++i)
+        placeholders << QStringLiteral("正解 ") + digits.at(i);
+    rgAnswer->setItems(placeholders);
+    rgAnswer->setEnabled(false);
+    rgAnswer->show();
+}
+
+void TfrmMain::cmdOkClick() {
+    // The toolbar's start of a drill (its start procedure) joins with the drill.
+}
+
+void TfrmMain::cmdResultClick() {
+    // Submitting the answer joins with the drill.
+}
+
+void TfrmMain::cmdStopClick() {
+    // Stopping a drill joins with the drill.
+}
+
+void TfrmMain::cmdPlayVoiceClick() {
+    // Playing the word's voice joins with the drill and the sound.
+}
+
+void TfrmMain::cmdNextWordClick() {
+    // Revealing the next letter (HintShow) joins with the drill.
+}
+
+void TfrmMain::cmdAddVocBookClick() {
+    // Appending the current entry's line to "VocBook" joins with the drill's current
+    // entry; the command is enabled only while a question is on screen.
+}
+
+void TfrmMain::cmdDeleteVocBookClick() {
+    // Deleting the vocabulary book joins with the vocabulary book.
+}
+
+void TfrmMain::cmdSelectDicFileClick() {
+    // Choosing a dictionary file (open dialog, test, "Dictionary Path") joins with the
+    // dictionary choosing.
+}
+
+void TfrmMain::cmdCsvFormatClick() {
+    // The CSV export of the dictionary in use joins with the dictionary editor.
+}
+
+void TfrmMain::cboDicFileChange() {
+    // Looking the typed or chosen file name up in "Dictionary Path" joins with the
+    // dictionary choosing.
 }
 
 } // namespace qor

@@ -1,21 +1,178 @@
 #pragma once
-// The main window: the drill runs inside it; it owns the settings record.
+// The main window: the drill runs inside it; it owns the settings record, shows the
+// date, the dictionary in use and the schedule countdown, and opens the other windows.
+//
+// Building the widgets is in TfrmMainLayout.cpp, the date display and schedule in
+// TfrmMainDate.cpp, the rest of its behaviour in TfrmMain.cpp.
 
+#include "app/Schedule.h"
+#include "app/WindowOpeners.h"
+#include "base/Clock.h"
+#include "settings/SettingsStore.h"
 #include "settings/TUserSettings.h"
 
 #include <QMainWindow>
+#include <map>
+#include <memory>
+#include <set>
+
+class QAction;
+class QComboBox;
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QProcess;
+class QPushButton;
+class QStatusBar;
+class QTimer;
+class QToolBar;
+class QToolButton;
+class QVBoxLayout;
+
+namespace ui {
+class DataBar;
+class RadioGroup;
+class UpDown;
+} // namespace ui
 
 namespace qor {
+
+class TfrmTitle;
 
 class TfrmMain : public QMainWindow {
     Q_OBJECT
 public:
-    // programFolder: the data root with trailing "/" (CP932).
+    // programFolder: the data root with trailing "/" (CP932). Shows the splash window
+    // until releaseSplash().
     explicit TfrmMain(std::string programFolder, QWidget* parent = nullptr);
+    ~TfrmMain() override;
 
     const TUserSettings& settings() const { return settings_; }
+    TUserSettings& settings() { return settings_; }
     // False once the learner declined to choose a user at the first start.
     bool started() const { return started_; }
+
+    // The windows the commands open; later parts register theirs here.
+    WindowOpeners& openers() { return openers_; }
+    // Program start: the settings and question setup dialogs live for the whole run.
+    void createLongLivedDialogs();
+    QDialog* longLivedDialog(MainCommand command) const;
+    void releaseSplash();
+
+    // Date texts of the last tick (of the first showing before the first tick).
+    const DateTexts& dateTexts() const { return dateTexts_; }
+    // The question toolbar's keys as loaded (the drill takes its order options).
+    const QuestionSetupKeys& questionSetup() const { return questionSetup_; }
+    // The status bar's four panels.
+    QLabel* statusPanel(int index) const { return sbPanels_[index]; }
+    QString statusPanelText(int index) const;
+    // The companion program started by the first showing, nullptr when none.
+    QProcess* companionProcess() const { return companion_.get(); }
+    // The entries menu "単語帳の編集 (&V)".
+    QMenu* mnuVocBook = nullptr;
+
+    // --- menus ---
+    QMenu* mnuFile = nullptr;
+    QMenu* mnuView = nullptr;
+    QMenu* mnuDataBar = nullptr;
+    QMenu* mnuScore = nullptr;
+    QMenu* mnuSetting = nullptr;
+    QMenu* mnuHelp = nullptr;
+    QMenu* pmMain = nullptr;    // pop-up menu of the window
+    QMenu* pmToolBar = nullptr; // pop-up menu of the toolbars, dock and status bar
+    QMenu* pmDataBar = nullptr; // its data bar submenu
+
+    // --- commands: one action behind every copy of a command ---
+    QAction* actHelp = nullptr;
+    QAction* actSetup = nullptr;
+    QAction* actSetupPopup = nullptr; // "基本設定 (&S)" of the pop-up, follows actSetup
+    QAction* actStart = nullptr;
+    QAction* actResult = nullptr;
+    QAction* actStop = nullptr;
+    QAction* actShowGraph = nullptr;
+    QAction* actShowPercent = nullptr;
+    QAction* actFind = nullptr;
+    QAction* actShowErrorNum = nullptr;
+    QAction* actShowError = nullptr;
+    QAction* actVersion = nullptr;
+    QAction* actHomepage = nullptr;
+    QAction* actPlayVoice = nullptr;
+    QAction* actShowHistory = nullptr;
+    QAction* actNextWord = nullptr;
+    QAction* actAddVocBook = nullptr;
+    QAction* actSelectDicFile = nullptr;
+    QAction* actPrintDic = nullptr;
+    QAction* actMakeTest = nullptr;
+    QAction* actMakeDic = nullptr;
+    QAction* actEditDic = nullptr;
+    QAction* actMakePron = nullptr;
+    QAction* actCsvFormat = nullptr;
+    QAction* actNewText = nullptr;
+    QAction* actByMemo = nullptr;
+    QAction* actExit = nullptr;
+    QAction* actEditVocBook = nullptr;
+    QAction* actDeleteVocBook = nullptr;
+    QAction* actOk = nullptr;
+    // view toggles, each in the "表示 (&V)" menu and the toolbar pop-up at once
+    QAction* actStandardToolBar = nullptr;
+    QAction* actFileToolBar = nullptr;
+    QAction* actQuestionSetupToolBar = nullptr;
+    QAction* actRightCommandButton = nullptr;
+    QAction* actStatusBar = nullptr;
+    QAction* actQuestionNum = nullptr;
+    QAction* actAtariNum = nullptr;
+    QAction* actHazureNum = nullptr;
+    QAction* actPercent = nullptr;
+    QAction* actTime = nullptr;
+
+    // --- toolbars ---
+    QToolBar* tbStandardToolBar = nullptr;
+    QToolBar* tbFileToolBar = nullptr;
+    QToolBar* tbQuestionSetupToolBar = nullptr;
+    QToolButton* cmdPrint = nullptr;      // drop-down "辞書の印刷"
+    QToolButton* cmdDictionary = nullptr; // drop-down "辞書の作成"
+    QComboBox* cboDicFile = nullptr;
+    QComboBox* cboQuestionType = nullptr;
+    QComboBox* cboAnswerType = nullptr;
+    QLineEdit* txtQuestionNum = nullptr;
+    ui::UpDown* udQuestionNum = nullptr;
+    QToolButton* cmdOk = nullptr;
+
+    // --- the drill's panels ---
+    QLabel* lblQuestion = nullptr;
+    QPlainTextEdit* moQuestion = nullptr;
+    QPlainTextEdit* moComment = nullptr;
+    ui::RadioGroup* rgAnswer = nullptr;
+    QPlainTextEdit* moHatsuon = nullptr;
+    QLabel* lblAnswer = nullptr;
+    QLineEdit* txtAnswer = nullptr;
+    QWidget* pnlRightCommandButton = nullptr;
+    QPushButton* cmdStart = nullptr;
+    QPushButton* cmdResult = nullptr;
+    QPushButton* cmdStop = nullptr;
+    QPushButton* cmdFind = nullptr;
+    QPushButton* cmdPlayVoice = nullptr;
+
+    // --- data bars, top to bottom, and their value texts ---
+    ui::DataBar* pnlQuestionNum = nullptr;
+    ui::DataBar* pnlAtariNum = nullptr;
+    ui::DataBar* pnlHazureNum = nullptr;
+    ui::DataBar* pnlPercent = nullptr;
+    ui::DataBar* pnlTime = nullptr;
+    QLabel* lblQuestionNum = nullptr;
+    QLabel* lblAtariNum = nullptr;
+    QLabel* lblHazureNum = nullptr;
+    QLabel* lblPercent = nullptr;
+    QLabel* lblTime = nullptr;
+
+    QStatusBar* sbInfo = nullptr;
+    QTimer* tmrDate = nullptr;
+
+    // The pop-up menu of the toolbars and the dock: the view toggles (a new menu each
+    // time; the caller deletes it).
+    QMenu* createPopupMenu() override;
 
 signals:
     // The program must end without saving anything.
@@ -23,17 +180,134 @@ signals:
 
 public slots:
     void FormShow();
+    void FormResize();
+    void tmrDateTimer();
+    void UpdateDataBar();
+
+    void cmdExitClick();
+    void cmdHelpClick();
+    void cmdVersionClick();
+    void cmdHomepageClick();
+    void cmdByMemoClick();
+
+    void cmdStandardToolBarClick();
+    void cmdFileToolBarClick();
+    void cmdQuestionSetupToolBarClick();
+    void cmdRightCommandButtonClick();
+    void cmdStatusBarClick();
+    void cmdQuestionNumClick();
+    void cmdAtariNumClick();
+    void cmdHazureNumClick();
+    void cmdPercentClick();
+    void cmdTimeClick();
+    void tbStandardToolBarClose();
+    void tbFileToolBarClose();
+    void tbQuestionSetupToolBarClose();
+
+    // Window openers.
+    void cmdSetupClick();
+    void cmdMakeDicClick();
+    void cmdMakePronClick();
+    void cmdEditDicClick();
+    void cmdPrintDicClick();
+    void cmdMakeTestClick();
+    void cmdShowErrorClick();
+    void cmdShowPercentClick();
+    void cmdShowGraphClick();
+    void cmdShowErrorNumClick();
+    void cmdShowHistroyClick();
+    void cmdFindClick();
+    void cmdNewTextClick();
+    void cmdEditVocBookClick();
+    void cmdStartClick();
+
+    // Commands whose work belongs to the drill, the dictionaries and the vocabulary
+    // book; they are connected here and do their work once those parts join.
+    void cmdOkClick();
+    void cmdResultClick();
+    void cmdStopClick();
+    void cmdPlayVoiceClick();
+    void cmdNextWordClick();
+    void cmdAddVocBookClick();
+    void cmdDeleteVocBookClick();
+    void cmdSelectDicFileClick();
+    void cmdCsvFormatClick();
+    void cboDicFileChange();
+    void cboAnswerTypeChange();
 
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // --- building (TfrmMainLayout.cpp) ---
+    void buildActions();
+    void buildMenus();
+    void buildToolBars();
+    void buildCentral();
+    void buildDataBars(QVBoxLayout* bottom);
+    void buildStatusBar();
+    QAction* command(const QString& text, const QString& hint, void (TfrmMain::*handler)(),
+                     int icon = -1, const QKeySequence& key = {});
+    QAction* toggle(const QString& text, void (TfrmMain::*handler)());
+    QToolButton* toolButton(QToolBar* bar, QAction* action);
+    void addCloseBox(QToolBar* bar);
+
+    // --- first showing, in its order ---
+    void FormCreate();
+    void placeWindow(std::vector<BadSetting>& bad);
+    void loadSettings(std::vector<BadSetting>& bad);
+    void reportBadSettings(const std::vector<BadSetting>& bad);
+    void writeCompanionSettings();
+    void rollRecordsOver();
+    void applyFontsAndColours();
+    void applyPanels();
+    void applyDataBars();
+    void applyToolBars(std::vector<BadSetting>& bad);
+    void applyFlatButtons();
+    void restoreDictionary();
+    void resetDrill();
+    void startCompanion();
+    void PlanCheck();
+
+    // --- closing ---
     void FormClose();
+    void askCompanionToEnd();
+    void stopMusic();
+
+    // --- helpers ---
+    void FormDropFiles(const std::string& path);
+    bool FormKeyDown(QKeyEvent* event);
+    void openWindow(MainCommand command, const QString& failureMessage);
+    void showWindowFailure(const QString& failureMessage);
+    void putQuestionToolBarOnSecondRow();
+    void setDictionaryInUse(const std::string& path);
+    void refreshDateTexts();
+    void refreshTitleBar();
+    void planCountdown();
+    // Tells the learner once per run: a box that would repeat every tick says it once.
+    void reportOnce(const std::string& key, const QString& text, const QString& caption);
 
     TUserSettings settings_;
-    bool shown_ = false;
+    QuestionSetupKeys questionSetup_;
+    std::string dictionaryName_;
+    DateTexts dateTexts_;
+    WindowOpeners openers_;
+    std::map<MainCommand, std::unique_ptr<QDialog>> longLived_;
+    std::unique_ptr<TfrmTitle> splash_;
+    std::unique_ptr<QProcess> companion_;
+    std::set<std::string> reported_;
+    QLabel* sbPanels_[4] = {};
+    QList<QToolButton*> flatButtons_; // the buttons "NotFlat" raises
+    QList<QAction*> closeBoxes_;      // the toolbars' close boxes, shown when floating
+    bool formShown_ = false;
+    bool showScheduled_ = false;
     bool started_ = false;
+    bool closing_ = false;
 };
 
 } // namespace qor

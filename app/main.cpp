@@ -3,6 +3,7 @@
 #include "app/TfrmMain.h"
 #include "base/DataRoot.h"
 #include "base/TextFile.h"
+#include "settings/TUserSettings.h"
 #include "ui/Fonts.h"
 #include "ui/Platform.h"
 
@@ -16,9 +17,9 @@ namespace {
 
 // The installation data: beside an installed program, else the source tree's data/.
 QString installationData() {
-    QString installed = QCoreApplication::applicationDirPath() + QStringLiteral("/../share/qor-helper");
-    if (QFileInfo(installed).isDir())
-        return installed;
+    QString installed =
+        QCoreApplication::applicationDirPath() + QStringLiteral("/../share/qor-helper");
+    if (QFileInfo(installed).isDir()) return installed;
     return QString::fromUtf8(QOR_SOURCE_DATA_DIR);
 }
 
@@ -30,6 +31,8 @@ int main(int argc, char* argv[]) {
     std::setlocale(LC_MESSAGES, "C");
     QApplication::setApplicationName(QStringLiteral("Qor Helper"));
     ui::installFontSubstitutions();
+    // The program's own face for captions and menus, as on the desktop it was made for.
+    QApplication::setFont(ui::fontFor(qor::TUserSettings::ordinaryFace(), 9));
 
     std::vector<std::string> args;
     for (const QString& a : QApplication::arguments().mid(1))
@@ -38,14 +41,16 @@ int main(int argc, char* argv[]) {
 
     std::optional<std::string> programFolder = qor::modelPath(root + "/");
     if (!programFolder) {
-        ui::platform().showNotice(nullptr,
-                                  QStringLiteral("データフォルダの名前に、Shift-JIS で表せない文字が含まれています。\n"
-                                                 "--home で別のフォルダを指定してください。\n\n") +
-                                      QString::fromStdString(root),
-                                  QStringLiteral("エラー"), ui::kNoticeWarning);
+        ui::platform().showNotice(
+            nullptr,
+            QStringLiteral("データフォルダの名前に、Shift-JIS で表せない文字が含まれています。\n"
+                           "--home で別のフォルダを指定してください。\n\n") +
+                QString::fromStdString(root),
+            QStringLiteral("エラー"), ui::kNoticeWarning);
         return 1;
     }
-    if (qor::FileStatus status = qor::installMissing(installationData().toStdString(), root); !status) {
+    if (qor::FileStatus status = qor::installMissing(installationData().toStdString(), root);
+        !status) {
         ui::platform().showNotice(nullptr,
                                   QStringLiteral("データフォルダを準備できませんでした。\n") +
                                       QString::fromStdString(status.message()),
@@ -53,7 +58,11 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
+    // The main window shows the splash window while it is built; the two dialogs that
+    // live for the whole run come next, then the splash goes.
     qor::TfrmMain main(*programFolder);
+    main.createLongLivedDialogs();
+    main.releaseSplash();
     QObject::connect(&main, &qor::TfrmMain::startAborted, &app, [&app] { app.exit(0); });
     main.show();
     return app.exec();

@@ -1,0 +1,129 @@
+#include "app/MainWindowState.h"
+
+#include "base/Cp932.h"
+#include "base/IniFile.h"
+#include "base/TextFile.h"
+
+#include <cstdint>
+
+namespace qor {
+
+namespace {
+
+constexpr const char* kForm = "Form Information";
+constexpr const char* kToolbar = "Toolbar";
+
+int readNumber(IniFile& ini, const char* section, const char* key, const char* def,
+               std::vector<BadSetting>& bad) {
+    std::string value = ini.read(section, key, def);
+    if (auto n = parseDecimal(value); n && *n >= INT32_MIN && *n <= INT32_MAX)
+        return static_cast<int>(*n);
+    bad.push_back({ini.path(), section, key, value, def});
+    return static_cast<int>(parseDecimal(def).value_or(0));
+}
+
+const char* flag(bool on) {
+    return on ? "1" : "0";
+}
+
+} // namespace
+
+Placement readPlacement(IniFile& ini, std::vector<BadSetting>& bad) {
+    Placement p;
+    int savePosition = readNumber(ini, "Setup", "SavePosition", "0", bad);
+    int saveSize = readNumber(ini, "Setup", "SaveSize", "0", bad);
+    if (savePosition == 1) {
+        if (readNumber(ini, kForm, "Maximized", "0", bad) != 0) {
+            p.maximized = true;
+        } else {
+            p.top = readNumber(ini, kForm, "Top", "0", bad);
+            p.left = readNumber(ini, kForm, "Left", "0", bad);
+        }
+    }
+    if (saveSize == 1) {
+        if (readNumber(ini, kForm, "Maximized", "0", bad) != 0) {
+            p.maximized = true;
+        } else {
+            p.height = readNumber(ini, kForm, "Height", "441", bad);
+            p.width = readNumber(ini, kForm, "Width", "582", bad);
+        }
+    } else {
+        // Without a stored size the window opens a little wider than the stored default.
+        p.height = 441;
+        p.width = 604;
+    }
+    return p;
+}
+
+ViewVisibility readToolbarSection(IniFile& ini, std::vector<BadSetting>& bad) {
+    ViewVisibility v;
+    v.standardToolBar = readNumber(ini, kToolbar, "StandardToolBar", "1", bad) != 0;
+    v.fileToolBar = readNumber(ini, kToolbar, "FileToolBar", "1", bad) != 0;
+    v.questionSetupToolBar = readNumber(ini, kToolbar, "QuestionSetupToolBar", "0", bad) != 0;
+    v.rightCommandButton = readNumber(ini, kToolbar, "RightCommandButton", "1", bad) != 0;
+    v.statusBar = readNumber(ini, kToolbar, "StatusBar", "1", bad) != 0;
+    return v;
+}
+
+FileStatus saveClosingState(const std::string& setupIniPath, const ClosingState& s) {
+    IniFile ini(setupIniPath);
+    const char* q = "QuestionSetup";
+    ini.write(q, "AnswerType", s.answerType);
+    ini.write(q, "QuestionType", s.questionType);
+    ini.write(q, "QuestionNum", s.questionNum);
+    ini.write(q, "DicFilePath", s.dicFilePath);
+
+    ini.write(kToolbar, "StandardToolBar", flag(s.views.standardToolBar));
+    ini.write(kToolbar, "FileToolBar", flag(s.views.fileToolBar));
+    ini.write(kToolbar, "QuestionSetupToolBar", flag(s.views.questionSetupToolBar));
+    ini.write(kToolbar, "RightCommandButton", flag(s.views.rightCommandButton));
+    ini.write(kToolbar, "StatusBar", flag(s.views.statusBar));
+
+    ini.write(kForm, "Maximized", flag(s.maximized));
+    ini.write(kForm, "Height", s.height);
+    ini.write(kForm, "Width", s.width);
+    ini.write(kForm, "Top", s.top);
+    ini.write(kForm, "Left", s.left);
+
+    const char* d = "Data Bar";
+    ini.write(d, "ShowQuestionNum", s.showQuestionNum);
+    ini.write(d, "ShowAtariNum", s.showAtariNum);
+    ini.write(d, "ShowHazureNum", s.showHazureNum);
+    ini.write(d, "ShowPercent", s.showPercent);
+    ini.write(d, "ShowTime", s.showTime);
+    return ini.save();
+}
+
+FileStatus writeCompanionCorner(const std::string& hearingPath, int right, int bottom) {
+    std::string folder = folderOf(hearingPath);
+    // A bare program name has no folder of its own; a settings file in whatever the
+    // current folder happens to be would help nobody.
+    if (folder.empty()) return {};
+    IniFile ini(folder + "Setup.ini");
+    ini.write("Setup", "left", right);
+    ini.write("Setup", "top", bottom);
+    return ini.save();
+}
+
+std::string titleText(int showDate, int dateType, const DateTime& now,
+                      const std::string& userName) {
+    const std::string head = "Qor Helper   ";
+    const std::string user = sj("【") + userName + sj("】");
+    if (showDate != 1) return head + user;
+    DateTexts t = DateTexts::of(now);
+    std::string date = t.year + sj("年") + t.month + sj("月") + t.day + sj("日");
+    switch (dateType) {
+    case 0:
+        return head + date + " , " + t.clock + "   " + user;
+    case 1:
+        return head + date + "   " + user;
+    default:
+        return head + t.clock + "   " + user;
+    }
+}
+
+std::string dictionaryPanelText(const std::string& dicInUse, bool fullPath) {
+    return sj(" 現在使用中の辞書 ： ") + (fullPath ? dicInUse : fileNameOf(dicInUse));
+}
+
+} // namespace qor

@@ -1,0 +1,36 @@
+#pragma once
+// "Qor Helperについて": the program's name, version and where to send opinions.
+
+#include "settings/TUserSettings.h"
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+namespace ui {
+class HoverLabel;
+}
+
+namespace qor {
+
+class TfrmAbout : public QDialog {
+    Q_OBJECT
+public:
+    explicit TfrmAbout(const TUserSettings& settings, QWidget* parent = nullptr);
+
+    QLabel* imgIcon;
+    QLabel* lblTitle;
+    QLabel* lblVersion;
+    QLabel* lblMessage;
+    ui::HoverLabel* lblAddress;
+    QPushButton* cmdOk;
+
+public slots:
+    void lblAddressClick();
+
+private:
+    std::string programFolder_;
+};
+
+} // namespace qor

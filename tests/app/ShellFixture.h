@@ -1,0 +1,69 @@
+#pragma once
+// A data folder, the scripted platform and a fixed clock for main window tests.
+
+#include "app/TfrmMain.h"
+#include "base/Clock.h"
+#include "base/Cp932.h"
+#include "base/TextFile.h"
+#include "settings/TfrmUser.h"
+#include "settings/UserRegistry.h"
+#include "tests/support/ScriptedPlatform.h"
+#include "tests/support/TempDir.h"
+#include "ui/Text.h"
+
+#include <QComboBox>
+#include <QPushButton>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace qor::test {
+
+// Types a name into the user selection and presses OK.
+inline std::function<int(QDialog&)> typeAndOk(const QString& name) {
+    return [name](QDialog& d) {
+        auto& frm = dynamic_cast<TfrmUser&>(d);
+        frm.cboUserName->setEditText(name);
+        frm.cmdOk->click();
+        return frm.result();
+    };
+}
+
+class ShellFixture : public ::testing::Test {
+protected:
+    TempDir dir;
+    ScriptedPlatform platform;
+    FixedClock clock{DateTime{2002, 3, 3, 9, 5, 7}};
+
+    void SetUp() override { setClock(&clock); }
+    void TearDown() override { setClock(nullptr); }
+
+    // A user "Taro" who has started and closed the program before; his Setup.ini holds
+    // the given lines (UTF-8, converted), or nothing.
+    void knownUser(std::initializer_list<std::string_view> setupLines = {}) {
+        UserRegistry registry(dir.folder());
+        registry.select("Taro");
+        registry.recordExit("Taro");
+        if (setupLines.size() != 0) {
+            std::string bytes;
+            for (std::string_view line : setupLines)
+                bytes += sj(line) + "\r\n";
+            spit(setupIni(), bytes);
+        }
+    }
+
+    std::string setupIni() const { return dir.file("Taro/Setup.ini"); }
+
+    // Constructs the main window and runs its first showing.
+    std::unique_ptr<TfrmMain> start() {
+        auto main = std::make_unique<TfrmMain>(dir.folder());
+        main->releaseSplash();
+        main->FormShow();
+        return main;
+    }
+
+    static QString q(std::string_view utf8) {
+        return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    }
+};
+
+} // namespace qor::test

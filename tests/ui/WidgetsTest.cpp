@@ -1,0 +1,131 @@
+#include "ui/ActionLink.h"
+#include "ui/Gauge.h"
+#include "ui/HoverLabel.h"
+#include "ui/RadioGroup.h"
+#include "ui/UpDown.h"
+
+#include <QAction>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+TEST(UpDownTest, StepsWithinItsRangeAndWritesTheEdit) {
+    QLineEdit edit;
+    ui::UpDown ud;
+    ud.setRange(1, 1000);
+    ud.setPosition(999);
+    ud.associate(&edit);
+    QSignalSpy changed(&ud, &ui::UpDown::positionChanged);
+    ud.upButton()->click();
+    EXPECT_EQ(edit.text(), QStringLiteral("1000"));
+    ud.upButton()->click();
+    EXPECT_EQ(ud.position(), 1000);
+    ud.setPosition(2);
+    ud.downButton()->click();
+    ud.downButton()->click();
+    EXPECT_EQ(edit.text(), QStringLiteral("1"));
+    EXPECT_EQ(changed.count(), 4);
+}
+
+TEST(UpDownTest, TakesATypedNumberAndTheArrowKeysOfTheEdit) {
+    QLineEdit edit;
+    ui::UpDown ud;
+    ud.setRange(1, 1000);
+    ud.setPosition(10);
+    ud.associate(&edit);
+    QTest::keyClicks(&edit, QStringLiteral("25"));
+    EXPECT_EQ(ud.position(), 25);
+    QTest::keyClick(&edit, Qt::Key_Up);
+    EXPECT_EQ(edit.text(), QStringLiteral("26"));
+    // A text that is no number leaves the position alone.
+    edit.clear();
+    QTest::keyClicks(&edit, QStringLiteral("ab"));
+    EXPECT_EQ(ud.position(), 26);
+    QTest::keyClick(&edit, Qt::Key_Down);
+    EXPECT_EQ(edit.text(), QStringLiteral("25"));
+    ud.setEnabled(false);
+    ud.upButton()->click();
+    EXPECT_EQ(ud.position(), 25);
+}
+
+TEST(RadioGroupTest, ItemsIndexAndClicks) {
+    ui::RadioGroup group;
+    group.setItems(
+        {QStringLiteral("正解 １"), QStringLiteral("正解 ２"), QStringLiteral("正解 ３")});
+    EXPECT_EQ(group.count(), 3);
+    EXPECT_EQ(group.itemIndex(), -1);
+    QSignalSpy clicked(&group, &ui::RadioGroup::itemClicked);
+    group.button(2)->click();
+    EXPECT_EQ(group.itemIndex(), 2);
+    ASSERT_EQ(clicked.count(), 1);
+    EXPECT_EQ(clicked[0][0].toInt(), 2);
+    group.setItemIndex(-1);
+    EXPECT_EQ(group.itemIndex(), -1);
+    group.setItemIndex(1);
+    EXPECT_EQ(group.itemIndex(), 1);
+    group.setItems({QStringLiteral("a")});
+    EXPECT_EQ(group.items(), QStringList({"a"}));
+    EXPECT_EQ(group.itemIndex(), -1);
+}
+
+TEST(ActionLinkTest, AButtonFollowsAndRunsItsAction) {
+    QAction action(QStringLiteral("結果"));
+    QPushButton button(QStringLiteral("結果"));
+    int runs = 0;
+    QObject::connect(&action, &QAction::triggered, [&] { ++runs; });
+    ui::linkButton(&button, &action);
+    button.click();
+    EXPECT_EQ(runs, 1);
+    action.setEnabled(false);
+    EXPECT_FALSE(button.isEnabled());
+    action.setEnabled(true);
+    EXPECT_TRUE(button.isEnabled());
+}
+
+TEST(ActionLinkTest, ATwinFollowsTheTickAndTogglesItsAction) {
+    QAction action(QStringLiteral("x"));
+    action.setCheckable(true);
+    action.setChecked(true);
+    QAction twin(QStringLiteral("x (&X)"));
+    ui::linkTwin(&twin, &action);
+    EXPECT_TRUE(twin.isChecked());
+    int runs = 0;
+    QObject::connect(&action, &QAction::triggered, [&] { ++runs; });
+    twin.trigger();
+    EXPECT_FALSE(action.isChecked());
+    EXPECT_FALSE(twin.isChecked());
+    EXPECT_EQ(runs, 1);
+    action.trigger();
+    EXPECT_TRUE(twin.isChecked());
+    action.setEnabled(false);
+    EXPECT_FALSE(twin.isEnabled());
+}
+
+TEST(GaugeTest, KeepsValueMaximumAndColour) {
+    ui::Gauge gauge;
+    gauge.setMaximum(10);
+    gauge.setValue(3);
+    gauge.setColor(QColor(0, 128, 128));
+    EXPECT_EQ(gauge.value(), 3);
+    EXPECT_EQ(gauge.maximum(), 10);
+    gauge.resize(100, 12);
+    QImage image(gauge.size(), QImage::Format_RGB32);
+    gauge.render(&image);
+    // Filled in its colour up to 30 % of the inner width, empty beyond.
+    EXPECT_EQ(QColor(image.pixel(10, 6)), QColor(0, 128, 128));
+    EXPECT_NE(QColor(image.pixel(60, 6)), QColor(0, 128, 128));
+}
+
+TEST(HoverLabelTest, ReportsClicksAndKeys) {
+    ui::HoverLabel label(QStringLiteral("link"));
+    label.resize(80, 20);
+    QSignalSpy clicked(&label, &ui::HoverLabel::clicked);
+    QTest::mouseClick(&label, Qt::LeftButton);
+    QTest::keyClick(&label, Qt::Key_Return);
+    EXPECT_EQ(clicked.count(), 2);
+}

@@ -1,0 +1,55 @@
+#include "ui/RadioGroup.h"
+
+#include <QButtonGroup>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace ui {
+
+RadioGroup::RadioGroup(const QString& title, QWidget* parent) : QGroupBox(title, parent) {
+    group_ = new QButtonGroup(this);
+    layout_ = new QVBoxLayout(this);
+    layout_->setContentsMargins(8, 4, 8, 4);
+    layout_->setSpacing(2);
+    layout_->addStretch(1);
+    connect(group_, &QButtonGroup::idClicked, this, &RadioGroup::itemClicked);
+}
+
+void RadioGroup::setItems(const QStringList& items) {
+    for (QRadioButton* b : buttons_) {
+        group_->removeButton(b);
+        delete b;
+    }
+    buttons_.clear();
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        auto* b = new QRadioButton(items[i], this);
+        group_->addButton(b, static_cast<int>(i));
+        layout_->insertWidget(static_cast<int>(i), b);
+        buttons_.append(b);
+    }
+}
+
+QStringList RadioGroup::items() const {
+    QStringList out;
+    for (QRadioButton* b : buttons_)
+        out << b->text();
+    return out;
+}
+
+int RadioGroup::itemIndex() const {
+    return group_->checkedId();
+}
+
+void RadioGroup::setItemIndex(int index) {
+    if (index >= 0 && index < count()) {
+        buttons_[index]->setChecked(true);
+        return;
+    }
+    // An exclusive group keeps one button checked; lift that for a moment to clear it.
+    group_->setExclusive(false);
+    for (QRadioButton* b : buttons_)
+        b->setChecked(false);
+    group_->setExclusive(true);
+}
+
+} // namespace ui

@@ -1,0 +1,37 @@
+#pragma once
+// A group of radio items built from a list of texts, one column; the item index is -1
+// when none is chosen. A click on an item (by mouse or key) emits itemClicked.
+
+#include <QGroupBox>
+#include <QStringList>
+
+class QButtonGroup;
+class QRadioButton;
+class QVBoxLayout;
+
+namespace ui {
+
+class RadioGroup : public QGroupBox {
+    Q_OBJECT
+public:
+    explicit RadioGroup(const QString& title = {}, QWidget* parent = nullptr);
+
+    void setItems(const QStringList& items);
+    QStringList items() const;
+    int count() const { return static_cast<int>(buttons_.size()); }
+    QRadioButton* button(int index) const { return buttons_.at(index); }
+
+    int itemIndex() const;
+    // -1 clears the choice.
+    void setItemIndex(int index);
+
+signals:
+    void itemClicked(int index);
+
+private:
+    QButtonGroup* group_;
+    QVBoxLayout* layout_;
+    QList<QRadioButton*> buttons_;
+};
+
+} // namespace ui
