@@ -3,6 +3,8 @@
 #include "ui/Text.h"
 
 #include <QColor>
+#include <QPalette>
+#include <QWidget>
 
 namespace ui {
 
@@ -28,6 +30,19 @@ QFont fontFor(std::string_view cp932Face, int pointSize) {
     if (pointSize > 0)
         font.setPointSize(pointSize);
     return font;
+}
+
+void setTextLook(QWidget* widget, std::string_view cp932Face, int pointSize, long long color) {
+    QFont font = widget->font();
+    if (!cp932Face.empty())
+        font.setFamily(toQ(cp932Face));
+    if (pointSize > 0)
+        font.setPointSize(pointSize);
+    widget->setFont(font);
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Text, colorFromSetting(color));
+    palette.setColor(QPalette::WindowText, colorFromSetting(color));
+    widget->setPalette(palette);
 }
 
 QColor colorFromSetting(long long value) {

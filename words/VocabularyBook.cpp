@@ -13,6 +13,12 @@ FileStatus appendToVocabularyBook(std::string_view path, std::string_view lineTe
     return appendLine(path, lineText);
 }
 
+FileStatus appendToVocabularyBook(std::string_view path, const std::vector<std::string>& lines) {
+    if (path.empty())
+        return FileStatus::failure(std::string(), "no vocabulary book file is set");
+    return appendLines(path, lines);
+}
+
 FileStatus deleteVocabularyBook(std::string_view path) {
     if (path.empty())
         return {};

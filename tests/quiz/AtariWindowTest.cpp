@@ -1,0 +1,122 @@
+#include "quiz/TfrmAtari.h"
+#include "tests/records/WindowFixture.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+using namespace qor;
+using namespace qor::test;
+
+namespace {
+
+class AtariWindowTest : public WindowFixture {
+protected:
+    Verdict verdict;
+
+    AtariWindowTest() {
+        verdict.lineText = sj("apple=りんご,林檎*果物");
+        verdict.answerSide = sj("りんご,林檎");
+        verdict.comment = sj("果物");
+        verdict.shown = "apple";
+        verdict.typedAnswer = sj("林檎");
+        verdict.pronunciation = "aepl";
+        verdict.wordAsked = 1;
+        verdict.wordPercentage = "100";
+    }
+
+    std::string importanceFile() const { return userFile("fruit_imp.dat"); }
+};
+
+TEST_F(AtariWindowTest, ShowsTheVerdictInTheCommentAndSignFonts) {
+    settings.FontComment = sj("ＭＳ 明朝");
+    settings.FontCommentSize = 13;
+    settings.FontCommentColor = 0xFF0000;  // blue: red is the lowest byte
+    settings.FontPhoneticSign = "Qor PronSign";
+    settings.FontPhoneticSignColor = 0x0000FF;
+    TfrmAtari frm(verdict, settings, "fruit");
+    frm.show();
+    QApplication::processEvents();
+
+    EXPECT_EQ(frm.windowTitle(), q("結果発表！！"));
+    EXPECT_EQ(frm.lblResult->text(), q("★ 正解 ★"));
+    EXPECT_EQ(frm.lblData->text(), q("出題数 ： 1問 、 正解率 ： 100％"));
+    EXPECT_EQ(frm.lblAnswer->text(), q("他の正解 ： りんご,林檎"));
+    EXPECT_EQ(frm.moComment->toPlainText(), q("果物"));
+    EXPECT_TRUE(frm.moComment->isReadOnly());
+    EXPECT_EQ(frm.moComment->font().family(), q("ＭＳ 明朝"));
+    EXPECT_EQ(frm.moComment->font().pointSize(), 13);
+    EXPECT_EQ(frm.moComment->palette().color(QPalette::Text), QColor(0, 0, 255));
+    EXPECT_EQ(frm.lblPhoneticSign->text(), q("発音記号 ： "));
+    EXPECT_EQ(frm.lblPhoneticSign->buddy(), frm.moPhoneticSign);
+    EXPECT_EQ(frm.moPhoneticSign->toPlainText(), q("aepl"));
+    EXPECT_EQ(frm.moPhoneticSign->font().family(), q("Qor PronSign"));
+    EXPECT_EQ(frm.moPhoneticSign->palette().color(QPalette::Text), QColor(255, 0, 0));
+    EXPECT_EQ(frm.cmdOk->text(), q("&OK"));
+    EXPECT_EQ(frm.focusWidget(), frm.cmdOk);
+
+    EXPECT_EQ(frm.lblImportant->text(), q("重要度の設定 >> "));
+    EXPECT_FALSE(frm.lblImportant->isEnabled());
+    QStringList captions;
+    for (QPushButton* b : {frm.cmd1, frm.cmd2, frm.cmd3, frm.cmd4, frm.cmd5}) {
+        captions << b->text();
+        EXPECT_FALSE(b->isEnabled());
+        EXPECT_TRUE(b->isFlat());
+    }
+    EXPECT_EQ(captions, (QStringList{"1", "2", "3", "4", "5"}));
+    frm.cmdOk->click();
+    EXPECT_EQ(frm.result(), QDialog::Accepted);
+    EXPECT_FALSE(exists(importanceFile()));  // importance is off: nothing written
+}
+
+TEST_F(AtariWindowTest, TheCurrentLevelIsDownAndTheTitleBarCloseStoresTheNewOne) {
+    settings.ImportantOn = 1;
+    spit(importanceFile(), crlf({"2_" + verdict.lineText}));
+    TfrmAtari frm(verdict, settings, "fruit");
+    EXPECT_TRUE(frm.lblImportant->isEnabled());
+    for (QPushButton* b : {frm.cmd1, frm.cmd2, frm.cmd3, frm.cmd4, frm.cmd5}) {
+        EXPECT_TRUE(b->isEnabled());
+        EXPECT_FALSE(b->isFlat());
+        EXPECT_EQ(b->isChecked(), b == frm.cmd2);
+    }
+    frm.show();
+    frm.cmd4->click();
+    EXPECT_FALSE(frm.cmd2->isChecked());
+    frm.close();
+    EXPECT_FALSE(frm.isVisible());
+    EXPECT_EQ(slurp(importanceFile()), crlf({"4_" + verdict.lineText}));
+}
+
+TEST_F(AtariWindowTest, EscAndOkStoreTheLevelToo) {
+    settings.ImportantOn = 1;
+    const std::string other = sj("pear=梨*x");
+    spit(importanceFile(), crlf({"5_" + other}));
+    {
+        TfrmAtari frm(verdict, settings, "fruit");
+        frm.show();
+        frm.cmd1->click();
+        QTest::keyClick(&frm, Qt::Key_Escape);
+        EXPECT_EQ(frm.result(), QDialog::Rejected);
+    }
+    EXPECT_EQ(slurp(importanceFile()), crlf({"1_" + verdict.lineText, "5_" + other}));
+    {
+        TfrmAtari frm(verdict, settings, "fruit");
+        EXPECT_TRUE(frm.cmd1->isChecked());
+        frm.cmd1->click();  // all buttons up: level 0
+        frm.cmdOk->click();
+    }
+    EXPECT_EQ(slurp(importanceFile()), crlf({"5_" + other}));
+}
+
+TEST_F(AtariWindowTest, AnUnchangedLevelLeavesTheFileAsItWas) {
+    settings.ImportantOn = 1;
+    // Not in sorted order: any rewrite would sort it.
+    const std::string bytes = crlf({"3_" + verdict.lineText, sj("1_pear=梨*x")});
+    spit(importanceFile(), bytes);
+    TfrmAtari frm(verdict, settings, "fruit");
+    frm.cmdOk->click();
+    EXPECT_EQ(slurp(importanceFile()), bytes);
+}
+
+} // namespace
