@@ -1,5 +1,6 @@
 #include "app/TfrmMain.h"
 
+#include "app/DrillScreen.h"
 #include "app/MainWindowState.h"
 #include "app/ProgramInfo.h"
 #include "app/ShellOpen.h"
@@ -9,6 +10,9 @@
 #include "base/IniFile.h"
 #include "base/Random.h"
 #include "base/TextFile.h"
+#include "quiz/Drill.h"
+#include "quiz/DrillWindows.h"
+#include "records/DailyRecord.h"
 #include "settings/UserRegistry.h"
 #include "settings/UserSelection.h"
 #include "sound/CompanionChannel.h"
@@ -20,6 +24,10 @@
 #include "ui/RadioGroup.h"
 #include "ui/Text.h"
 #include "ui/UpDown.h"
+#include "words/DictionaryChoice.h"
+#include "words/DictionaryList.h"
+#include "words/VocabularyBook.h"
+#include "words/WordEntry.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -84,6 +92,12 @@ TfrmMain::TfrmMain(std::string programFolder, QWidget* parent) : QMainWindow(par
     tmrDate = new QTimer(this);
     tmrDate->setInterval(1000);
     connect(tmrDate, &QTimer::timeout, this, &TfrmMain::tmrDateTimer);
+    tmrTimer = new QTimer(this);
+    tmrTimer->setInterval(1000);
+    connect(tmrTimer, &QTimer::timeout, this, &TfrmMain::tmrTimerTimer);
+    drillScreen_ = std::make_unique<DrillScreen>(*this, *tmrTimer);
+    drill_ = std::make_unique<Drill>(settings_, *drillScreen_);
+    connect(rgAnswer, &ui::RadioGroup::itemClicked, this, &TfrmMain::rgAnswerClick);
 
     connect(cboDicFile, &QComboBox::textActivated, this, &TfrmMain::cboDicFileChange);
     connect(cboDicFile->lineEdit(), &QLineEdit::textEdited, this, &TfrmMain::cboDicFileChange);
@@ -190,6 +204,10 @@ void TfrmMain::loadSettings(std::vector<BadSetting>& bad) {
     cboAnswerType->setCurrentIndex(index(cboAnswerType, questionSetup_.AnswerType));
     cboQuestionType->setCurrentIndex(index(cboQuestionType, questionSetup_.QuestionType));
     txtQuestionNum->setText(ui::toQ(questionSetup_.QuestionNum));
+    DrillModes& modes = drill_->state().modes;
+    modes.notSameQuestion = questionSetup_.NotSameQuestion == 1;
+    modes.notRandom = questionSetup_.NotRandom == 1;
+    modes.notRandomContinue = questionSetup_.NotRandomContinue == 1;
     auto number = parseDecimal(questionSetup_.QuestionNum);
     udQuestionNum->setPosition(number && *number >= 1 && *number <= 1000 ? static_cast<int>(*number)
                                                                          : 10);
@@ -219,9 +237,9 @@ void TfrmMain::writeCompanionSettings() {
 }
 
 void TfrmMain::rollRecordsOver() {
-    // The record files of every dictionary of section "Dictionary" roll over to the
-    // new day and month here, ending with "PrevYearMonth"; that work belongs to the
-    // daily record file and joins with it.
+    RecordStatus status = DailyRecord::rollOverAtStartup(settings_.userFolder(), dateTexts_);
+    for (const FileStatus& failure : status.failures())
+        ui::showFileError(this, failure.path(), failure.reason());
 }
 
 void TfrmMain::applyFontsAndColours() {
@@ -298,21 +316,13 @@ void TfrmMain::restoreDictionary() {
 
 void TfrmMain::setDictionaryInUse(const std::string& path) {
     settings_.DicInUse = path;
-    std::string name = fileNameOf(path);
-    dictionaryName_ = name.size() >= 4 ? name.substr(0, name.size() - 4) : std::string();
+    dictionaryName_ = dictionaryName(path);
 }
 
 void TfrmMain::resetDrill() {
-    // The drill's own state resets here once the drill joins; until then the window
-    // shows the idle state: nothing asked, only the start command enabled.
     settings_.TimeLimit = 5;
-    moQuestion->clear();
-    txtAnswer->clear();
-    moHatsuon->clear();
-    moComment->clear();
-    actStart->setEnabled(true);
-    for (QAction* a : {actResult, actStop, actPlayVoice, actNextWord, actAddVocBook})
-        a->setEnabled(false);
+    drill_->reset();
+    cboAnswerTypeChange();
 }
 
 void TfrmMain::startCompanion() {
@@ -427,13 +437,30 @@ void TfrmMain::dropEvent(QDropEvent* event) {
 }
 
 void TfrmMain::FormDropFiles(const std::string& path) {
-    // A dropped file is tested and taken as the dictionary in use, exactly as the
-    // select command takes one; that joins with the dictionary choosing.
-    (void)path;
+    if (drill_->running())
+        return;  // the dictionary stays as it is while a drill runs
+    DictionaryChoice choice(settings_);
+    showDictionaryChange(choice.choose(this, QString::fromStdString(nativePath(path))));
+}
+
+void TfrmMain::showDictionaryChange(const DictionaryChange& change) {
+    if (!change.changed)
+        return;
+    setDictionaryInUse(settings_.DicInUse);
+    if (!change.comboText.isEmpty()) {
+        QSignalBlocker block(cboDicFile);
+        cboDicFile->setEditText(change.comboText);
+    }
+    sbPanels_[0]->setText(change.statusText);
 }
 
 bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
     if (watched == txtAnswer) {
+        if (event->type() == QEvent::InputMethod) {
+            // While the input method converts text, Enter confirms the conversion; it
+            // must not also submit the answer.
+            composing_ = !static_cast<QInputMethodEvent*>(event)->preeditString().isEmpty();
+        }
         if (event->type() == QEvent::KeyPress && FormKeyDown(static_cast<QKeyEvent*>(event)))
             return true;
         if (event->type() == QEvent::ShortcutOverride) {
@@ -450,9 +477,18 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool TfrmMain::FormKeyDown(QKeyEvent* event) {
-    // The window sees the keys of the answer field first: the drill's choice keys and
-    // its memorize step join here.
-    (void)event;
+    const int key = event->key();
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (enter && composing_)
+        return true;
+    const DrillState& state = drill_->state();
+    if (enter && state.phase == DrillPhase::MemorizeAsking)
+        return drill_->memorizeKey();  // once, and not also a submit
+    if (state.choiceMode && state.phase == DrillPhase::Asking && key >= Qt::Key_1 &&
+        key <= Qt::Key_9 && event->modifiers() == Qt::NoModifier) {
+        drill_->choiceKey(key - Qt::Key_0);
+        return true;  // digits choose; they are not typed
+    }
     return false;
 }
 
@@ -598,7 +634,7 @@ void TfrmMain::cmdMakeTestClick() {
 }
 
 void TfrmMain::cmdShowErrorClick() {
-    openWindow(MainCommand::ShowError, failure("間違えの表示"));
+    showErrorReviewWindow(this, settings_, drill_->state());
 }
 
 void TfrmMain::cmdShowPercentClick() {
@@ -681,37 +717,77 @@ void TfrmMain::cboAnswerTypeChange() {
 }
 
 void TfrmMain::cmdOkClick() {
-    // The toolbar's start of a drill (its start procedure) joins with the drill.
+    std::optional<std::string> fileName = ui::fromQOrWarn(this, cboDicFile->currentText());
+    std::optional<std::string> count = ui::fromQOrWarn(this, txtQuestionNum->text());
+    if (!fileName || !count)
+        return;
+    std::string path = rememberedDictionaryPath(settings_.setupIniPath(), *fileName);
+    if (path.empty()) {
+        // Nothing remembered under that name: the file cannot be opened.
+        ui::showFileError(this, *fileName, FileStatus::fromErrno(*fileName, ENOENT).reason());
+        return;
+    }
+    setDictionaryInUse(path);
+    drill_->start(DrillStart{path, cboQuestionType->currentIndex(), cboAnswerType->currentIndex(),
+                             *count, true});
 }
 
 void TfrmMain::cmdResultClick() {
-    // Submitting the answer joins with the drill.
+    drill_->submit();
 }
 
 void TfrmMain::cmdStopClick() {
-    // Stopping a drill joins with the drill.
+    drill_->stop();
 }
 
 void TfrmMain::cmdPlayVoiceClick() {
-    // Playing the word's voice joins with the drill and the sound.
+    drill_->playVoice();
 }
 
 void TfrmMain::cmdNextWordClick() {
-    // Revealing the next letter (HintShow) joins with the drill.
+    drill_->HintShow();
+}
+
+void TfrmMain::rgAnswerClick() {
+    drill_->choiceClicked();
+}
+
+void TfrmMain::tmrTimerTimer() {
+    drill_->timerTick();
+}
+
+void TfrmMain::drillCompleted() {
+    // The question setup dialog offers the history options from now on.
+}
+
+void TfrmMain::drillStopped() {
+    // The question setup dialog takes back the options that need a finished drill.
 }
 
 void TfrmMain::cmdAddVocBookClick() {
-    // Appending the current entry's line to "VocBook" joins with the drill's current
-    // entry; the command is enabled only while a question is on screen.
+    if (!drill_->running())
+        return;
+    FileStatus status = appendToVocabularyBook(settings_.VocBook, drill_->state().entry.lineText);
+    if (!status) {
+        ui::showFileError(this, status.path(), status.reason());
+        return;
+    }
+    actAddVocBook->setEnabled(false);
 }
 
 void TfrmMain::cmdDeleteVocBookClick() {
-    // Deleting the vocabulary book joins with the vocabulary book.
+    FileStatus status = deleteVocabularyBook(settings_.VocBook);
+    if (!status)
+        ui::showFileError(this, status.path(), status.reason());
+    mnuVocBook->menuAction()->setEnabled(false);
+    actAddVocBook->setEnabled(false);
+    settings_.VocBookOn = 0;
+    settings_.VocBook.clear();
 }
 
 void TfrmMain::cmdSelectDicFileClick() {
-    // Choosing a dictionary file (open dialog, test, "Dictionary Path") joins with the
-    // dictionary choosing.
+    DictionaryChoice choice(settings_);
+    showDictionaryChange(choice.selectWithDialog(this));
 }
 
 void TfrmMain::cmdCsvFormatClick() {
@@ -719,8 +795,10 @@ void TfrmMain::cmdCsvFormatClick() {
 }
 
 void TfrmMain::cboDicFileChange() {
-    // Looking the typed or chosen file name up in "Dictionary Path" joins with the
-    // dictionary choosing.
+    DictionaryChoice choice(settings_);
+    DictionaryChange change = choice.comboTextChanged(this, cboDicFile->currentText());
+    setDictionaryInUse(settings_.DicInUse);
+    sbPanels_[0]->setText(change.statusText);
 }
 
 } // namespace qor

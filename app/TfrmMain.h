@@ -39,6 +39,9 @@ class UpDown;
 
 namespace qor {
 
+class Drill;
+class DrillScreen;
+struct DictionaryChange;
 class TfrmTitle;
 
 class TfrmMain : public QMainWindow {
@@ -68,6 +71,11 @@ public:
     // The status bar's four panels.
     QLabel* statusPanel(int index) const { return sbPanels_[index]; }
     QString statusPanelText(int index) const;
+    // The drill that runs in this window.
+    Drill& drill() { return *drill_; }
+    // Told by the drill: a drill was completed / stopped.
+    void drillCompleted();
+    void drillStopped();
     // The companion program started by the first showing, nullptr when none.
     QProcess* companionProcess() const { return companion_.get(); }
     // The entries menu "単語帳の編集 (&V)".
@@ -169,6 +177,7 @@ public:
 
     QStatusBar* sbInfo = nullptr;
     QTimer* tmrDate = nullptr;
+    QTimer* tmrTimer = nullptr;  // the question time limit and the memorize step
 
     // The pop-up menu of the toolbars and the dock: the view toggles (a new menu each
     // time; the caller deletes it).
@@ -234,6 +243,8 @@ public slots:
     void cmdCsvFormatClick();
     void cboDicFileChange();
     void cboAnswerTypeChange();
+    void rgAnswerClick();
+    void tmrTimerTimer();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -285,6 +296,7 @@ private:
     void openWindow(MainCommand command, const QString& failureMessage);
     void showWindowFailure(const QString& failureMessage);
     void putQuestionToolBarOnSecondRow();
+    void showDictionaryChange(const DictionaryChange& change);
     void setDictionaryInUse(const std::string& path);
     void refreshDateTexts();
     void refreshTitleBar();
@@ -293,6 +305,8 @@ private:
     void reportOnce(const std::string& key, const QString& text, const QString& caption);
 
     TUserSettings settings_;
+    std::unique_ptr<DrillScreen> drillScreen_;
+    std::unique_ptr<Drill> drill_;
     QuestionSetupKeys questionSetup_;
     std::string dictionaryName_;
     DateTexts dateTexts_;
@@ -308,6 +322,7 @@ private:
     bool showScheduled_ = false;
     bool started_ = false;
     bool closing_ = false;
+    bool composing_ = false;  // the input method is converting text in the answer field
 };
 
 } // namespace qor

@@ -453,6 +453,7 @@ std::string Drill::voiceWord() const {
 
 void Drill::showPronunciation() {
     view_.setPronunciationText({});
+    pronunciation_.clear();
     FileStatus status;
     std::optional<std::string> sign = files_->pronunciationOf(voiceWord(), status);
     if (!status && !status.isMissingFile()) {

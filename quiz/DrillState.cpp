@@ -4,7 +4,7 @@ namespace qor {
 
 DrillRecord& DrillHistory::advance() {
     current = (current + 1) % kHistorySlots;
-    return slots[static_cast<std::size_t>(current)];
+    return drills[static_cast<std::size_t>(current)];
 }
 
 void DrillModes::clearHistoryModes() {

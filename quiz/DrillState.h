@@ -46,14 +46,14 @@ struct DrillRecord {
 };
 
 struct DrillHistory {
-    std::array<DrillRecord, kHistorySlots> slots;
+    std::array<DrillRecord, kHistorySlots> drills;
     int current = 0;
 
-    DrillRecord& lines() { return slots[static_cast<std::size_t>(current)]; }
+    DrillRecord& lines() { return drills[static_cast<std::size_t>(current)]; }
     // Advances to the next slot (11 wraps to 0) and returns it, for the totals.
     DrillRecord& advance();
     // The totals of the drill N drills back live in slot N, its lines in slot N - 1.
-    const DrillRecord& slot(int n) const { return slots[static_cast<std::size_t>(n % kHistorySlots)]; }
+    const DrillRecord& slot(int n) const { return drills[static_cast<std::size_t>(n % kHistorySlots)]; }
 };
 
 // The question-source flags; exactly one source is active, the first that is set in the

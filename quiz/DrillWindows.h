@@ -5,12 +5,7 @@
 // "<name>ダイアログの表示に失敗しました。\nQor Helperを再起動してください。" and the
 // drill goes on.
 
-// Qt's "slots" keyword macro would empty the drill history's member of that name when a
-// window's source has included a Qt header before this one.
-#pragma push_macro("slots")
-#undef slots
 #include "quiz/DrillState.h"
-#pragma pop_macro("slots")
 #include "quiz/DrillView.h"
 #include "records/TfrmShowError.h"
 #include "records/TfrmResultError.h"

@@ -154,7 +154,8 @@ TEST_F(DateScheduleTest, DroppingTheLastEntryLeavesCountZeroAndABlankKey) {
     knownUser({"[Setup]", "PlanOn=1", "", "[Plan]", "PlanNum=1", "0=a,2002/3/2"});
     auto main = start();
     main->tmrDateTimer();
-    EXPECT_EQ(slurp(setupIni()), crlf({"[Setup]", "PlanOn=1", "", "[Plan]", "PlanNum=0", "0= "}));
+    EXPECT_EQ(slurp(setupIni()), crlf({"[Setup]", "PlanOn=1", "", "[Plan]", "PlanNum=0", "0= ", "",
+                                       "[Date]", "PrevYearMonth=20023"}));
 }
 
 TEST_F(DateScheduleTest, AnUnreadableEntryIsReportedOnceAndSkipped) {

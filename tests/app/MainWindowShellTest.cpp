@@ -113,8 +113,8 @@ TEST_F(ShellTest, FirstStartWithAnEmptyFolder) {
     EXPECT_FALSE(main->cmdPlayVoice->isEnabled());
     EXPECT_FALSE(main->actNextWord->isEnabled());
     EXPECT_FALSE(main->actAddVocBook->isEnabled());
-    // The first showing wrote nothing of the user's own yet.
-    EXPECT_FALSE(test::exists(setupIni()));
+    // The first showing writes only the month of the record roll-over.
+    EXPECT_EQ(slurp(setupIni()), crlf({"[Date]", "PrevYearMonth=20023"}));
 }
 
 TEST_F(ShellTest, EveryMenuEntryWithItsShortcutAndSeparator) {
@@ -240,7 +240,10 @@ TEST_F(ShellTest, ClosingWritesTheUserAndTheWindowStateExactly) {
     EXPECT_EQ(slurp(dir.file("User.ini")),
               crlf({"[User]", "UserNum=1", "1=Taro", "", "[Taro]", "Num=1", "", "[Setup]", "Boot=1",
                     "UserName=Taro"}));
-    EXPECT_EQ(slurp(setupIni()), crlf({"[QuestionSetup]",
+    EXPECT_EQ(slurp(setupIni()), crlf({"[Date]",
+                                       "PrevYearMonth=20023",
+                                       "",
+                                       "[QuestionSetup]",
                                        "AnswerType=3",
                                        "QuestionType=1",
                                        "QuestionNum=025",
@@ -602,7 +605,6 @@ TEST_F(ShellTest, EveryOpenerReportsItsOwnFailure) {
         {&TfrmMain::cmdEditDicClick, "辞書の編集"},
         {&TfrmMain::cmdPrintDicClick, "辞書の印刷"},
         {&TfrmMain::cmdMakeTestClick, "簡易テスト用紙作成"},
-        {&TfrmMain::cmdShowErrorClick, "間違えの表示"},
         {&TfrmMain::cmdShowPercentClick, "正解率の表示"},
         {&TfrmMain::cmdShowGraphClick, "グラフの表示"},
         {&TfrmMain::cmdShowErrorNumClick, "不正解の詳細"},
