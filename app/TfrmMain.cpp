@@ -722,6 +722,13 @@ void TfrmMain::cmdOkClick() {
     if (!fileName || !count)
         return;
     std::string path = rememberedDictionaryPath(settings_.setupIniPath(), *fileName);
+    if (path.empty() && !settings_.DicInUse.empty() && fileNameOf(settings_.DicInUse) == *fileName) {
+        // The dictionary in use since the start (the default one at first) is known by
+        // its path even before it was ever chosen.
+        path = settings_.DicInUse;
+        if (FileStatus status = rememberDictionaryPath(settings_.setupIniPath(), path); !status)
+            ui::showFileError(this, status.path(), status.reason());
+    }
     if (path.empty()) {
         // Nothing remembered under that name: the file cannot be opened.
         ui::showFileError(this, *fileName, FileStatus::fromErrno(*fileName, ENOENT).reason());
