@@ -741,7 +741,6 @@ void Drill::submit() {
 
 void Drill::finishDrill() {
     DrillState& s = *state_;
-    s.recentSlot = s.recentSlot >= 12 ? 1 : s.recentSlot + 1;
     reportAll(files_->saveStudyDetail(s.recentSlot, drillPercent_));
     if (s.correctCount == s.questionCount) {
         if (settings_.FinishOn == 1)

@@ -192,6 +192,10 @@ TEST_F(DrillCheckTest, PerfectDrillWithVoice) {
     EXPECT_FALSE(view.endWasReview[0]);
     EXPECT_EQ(view.commandsSent.back(), "VEXA;empCongratulation!");
     EXPECT_EQ(view.waves.back(), "/s/finish.wav");
+    // The first completed drill of the dictionary fills slot 1 of the recent drills.
+    EXPECT_EQ(slurp(dir.file("Taro/Temp.dat")),
+              crlf({"[verbs.txt]", "Check=1", "1=100", "2=0", "3=0", "4=0", "5=0", "6=0", "7=0",
+                    "8=0", "9=0", "10=0", "11=0", "12=0", "Count=1"}));
     EXPECT_EQ(view.barText[DataBar::QuestionNum], sj(" ： 0 / 0"));
     EXPECT_EQ(view.barText[DataBar::Percent], sj(" ： 0 / 0 ％"));
     EXPECT_TRUE(view.commands.start);

@@ -1,0 +1,281 @@
+// Whole drills in the main window, answered through its controls, and the record files
+// they leave behind.
+
+#include "base/Random.h"
+#include "quiz/Drill.h"
+#include "quiz/TfrmAtari.h"
+#include "quiz/TfrmFinish.h"
+#include "records/TfrmResultError.h"
+#include "tests/app/ShellFixture.h"
+#include "ui/DataBar.h"
+#include "ui/Gauge.h"
+#include "ui/RadioGroup.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTest>
+
+using namespace qor;
+using qor::test::crlf;
+using qor::test::slurp;
+
+namespace {
+
+class MainWindowDrillTest : public test::ShellFixture {
+protected:
+    MersenneRandom chance{7};
+    std::unique_ptr<TfrmMain> main;
+
+    void SetUp() override {
+        ShellFixture::SetUp();
+        setRandom(&chance);
+        writeLines(dir.file("verbs.txt"), {sj("run=走る*x"), sj("eat=食べる*y"), sj("go=行く*z"),
+                                           sj("see=見る*w"), sj("swim=泳ぐ*v")});
+    }
+    void TearDown() override {
+        main.reset();
+        setRandom(nullptr);
+        ShellFixture::TearDown();
+    }
+
+    // Taro's settings: in order, one answer form, the study log on.
+    void startMain(int answerType) {
+        knownUser({"[Setup]", "MultiRandomOn=0", "MakeLogFile=1", "", "[QuestionSetup]",
+                   "AnswerType=" + std::to_string(answerType), "QuestionNum=5", "NotRandom=1", "",
+                   "[Dictionary Path]", "verbs.txt=" + dir.file("verbs.txt")});
+        main = start();
+        main->cboDicFile->setEditText(QStringLiteral("verbs.txt"));
+    }
+
+    QString bar(QLabel* label) const { return label->text(); }
+
+    void pressEnter() { QTest::keyClick(main->txtAnswer, Qt::Key_Return); }
+
+    // The verdict windows the next answer opens: checks their kind and closes them.
+    void expectAtari() {
+        platform.answerModal([](QDialog& d) {
+            EXPECT_NE(dynamic_cast<TfrmAtari*>(&d), nullptr);
+            EXPECT_EQ(d.windowTitle(), QStringLiteral("結果発表！！"));
+            return static_cast<int>(QDialog::Accepted);
+        });
+    }
+    void expectResultError(const QString& typed) {
+        platform.answerModal([typed](QDialog& d) {
+            auto* w = dynamic_cast<TfrmResultError*>(&d);
+            EXPECT_NE(w, nullptr);
+            if (w) {
+                EXPECT_EQ(w->lblKaitou->text(), QStringLiteral("解答 ： ") + typed);
+            }
+            return static_cast<int>(QDialog::Rejected);
+        });
+    }
+    void expectFinish(const QString& data) {
+        platform.answerModal([data](QDialog& d) {
+            auto* w = dynamic_cast<TfrmFinish*>(&d);
+            EXPECT_NE(w, nullptr);
+            if (w) {
+                EXPECT_EQ(w->lblData->text(), data);
+                EXPECT_TRUE(w->cmdShowError->isEnabled());
+            }
+            return static_cast<int>(QDialog::Rejected);
+        });
+    }
+
+    void expectRecords() {
+        const std::string taro = dir.file("Taro/");
+        EXPECT_EQ(slurp(taro + "20023_verbs.dat"),
+                  crlf({"[Error]", "Date=3/3", "Num=2", "Today=1,3", "YesterdayNum=0", "Yesterday=0", "",
+                        "[3]", sj("eat_食べる=1"), sj("see_見る=1"), "", "[3/3]", sj("eat_食べる=1"),
+                        sj("see_見る=1")}));
+        EXPECT_EQ(slurp(taro + "error5.cun"),
+                  crlf({"[verbs.txt]", sj("Error1=eat_食べる"), sj("Error2=see_見る"), "Error3=NO",
+                        "Error4=NO", "Error5=NO", "Error6=NO", "Num1=1", "Num2=1", "Num3=0", "Num4=0",
+                        "Num5=0", "Num6=0"}));
+        EXPECT_EQ(slurp(taro + "2002_verbs.dat"),
+                  crlf({sj("[問題=出題総数,正解総数,正解率％]"), "COUNT=5", sj("run_走る=1,1,100"),
+                        sj("eat_食べる=1,0,0"), sj("go_行く=1,1,100"), sj("see_見る=1,0,0"),
+                        sj("swim_泳ぐ=1,1,100")}));
+        EXPECT_EQ(slurp(taro + "2002.dat"),
+                  crlf({"[verbs.txt]", "Check=1", "1=0,0,0", "2=0,0,0", "3=5,3,60", "4=0,0,0",
+                        "5=0,0,0", "6=0,0,0", "7=0,0,0", "8=0,0,0", "9=0,0,0", "10=0,0,0",
+                        "11=0,0,0", "12=0,0,0"}));
+        EXPECT_EQ(slurp(taro + "Temp.dat"),
+                  crlf({"[verbs.txt]", "Check=1", "1=60", "2=0", "3=0", "4=0", "5=0", "6=0", "7=0",
+                        "8=0", "9=0", "10=0", "11=0", "12=0", "Count=1"}));
+        const std::string rule(55, '=');
+        EXPECT_EQ(slurp(taro + "20023.txt"),
+                  crlf({rule, sj("学習開始 ： 3/3/2002、   9：5：07"), sj("学習終了 ： 3/3/2002、   9：5：07"),
+                        sj("辞書 ： verbs.txt"), sj("出題数 ： 5問"),
+                        sj("正解数 ： 3問\t不正解数 ： 2問\t正解率 ： 60％"), rule, ""}));
+    }
+};
+
+} // namespace
+
+TEST_F(MainWindowDrillTest, ToolbarStartShowsTheFirstQuestion) {
+    startMain(0);
+    main->txtQuestionNum->setText(QStringLiteral("10"));
+    main->actOk->trigger();
+    EXPECT_EQ(main->moQuestion->toPlainText(), QStringLiteral("run"));
+    EXPECT_EQ(main->lblQuestion->text(), QStringLiteral("次の単語の意味はなに？"));
+    EXPECT_EQ(main->lblAnswer->text(), QStringLiteral(" の意味は、、、"));
+    EXPECT_EQ(bar(main->lblQuestionNum), QStringLiteral(" ： 1 / 10"));
+    EXPECT_EQ(bar(main->lblAtariNum), QStringLiteral(" ： 0 / 10"));
+    EXPECT_EQ(bar(main->lblHazureNum), QStringLiteral(" ： 0 / 10"));
+    EXPECT_EQ(bar(main->lblPercent), QStringLiteral(" ： 0 / 100 ％"));
+    EXPECT_EQ(main->pnlQuestionNum->gauge->value(), 1);
+    EXPECT_EQ(main->pnlQuestionNum->gauge->maximum(), 10);
+    EXPECT_FALSE(main->actStart->isEnabled());
+    EXPECT_TRUE(main->actResult->isEnabled());
+    EXPECT_TRUE(main->actStop->isEnabled());
+    EXPECT_FALSE(main->actOk->isEnabled());
+    EXPECT_FALSE(main->cboDicFile->isEnabled());
+    EXPECT_FALSE(main->cboAnswerType->isEnabled());
+    EXPECT_FALSE(main->txtQuestionNum->isEnabled());
+    EXPECT_FALSE(main->actSelectDicFile->isEnabled());
+
+    main->actStop->trigger();
+    EXPECT_TRUE(main->actStart->isEnabled());
+    EXPECT_TRUE(main->cboDicFile->isEnabled());
+    EXPECT_EQ(bar(main->lblQuestionNum), QStringLiteral(" ： 0 / 0"));
+    EXPECT_TRUE(main->moQuestion->toPlainText().isEmpty());
+}
+
+TEST_F(MainWindowDrillTest, AWholeTypedDrill) {
+    startMain(0);
+    main->actOk->trigger();
+    const std::vector<std::pair<QString, bool>> answers = {
+        {QStringLiteral("走る"), true}, {QStringLiteral("x"), false}, {QStringLiteral("行く"), true},
+        {QStringLiteral("y"), false},   {QStringLiteral("泳ぐ"), true}};
+    const QString words[] = {QStringLiteral("run"), QStringLiteral("eat"), QStringLiteral("go"),
+                             QStringLiteral("see"), QStringLiteral("swim")};
+    int right = 0, wrong = 0;
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(main->moQuestion->toPlainText(), words[i]);
+        EXPECT_EQ(bar(main->lblQuestionNum), QStringLiteral(" ： %1 / 5").arg(i + 1));
+        EXPECT_EQ(main->pnlQuestionNum->gauge->value(), i + 1);
+        const auto& [text, isRight] = answers[static_cast<std::size_t>(i)];
+        if (isRight)
+            expectAtari();
+        else
+            expectResultError(text);
+        if (i == 4)
+            expectFinish(QStringLiteral("出題数 ： 5問 、 正解率 ： 60％"));
+        main->txtAnswer->setText(text);
+        pressEnter();
+        (isRight ? right : wrong) += 1;
+        if (i < 4) {
+            EXPECT_EQ(bar(main->lblAtariNum), QStringLiteral(" ： %1 / 5").arg(right));
+            EXPECT_EQ(bar(main->lblHazureNum), QStringLiteral(" ： %1 / 5").arg(wrong));
+            EXPECT_EQ(main->pnlAtariNum->gauge->value(), right);
+            EXPECT_EQ(main->pnlHazureNum->gauge->value(), wrong);
+            const int percent = (100 * right * 2 + (i + 1)) / (2 * (i + 1));  // half up
+            EXPECT_EQ(bar(main->lblPercent), QStringLiteral(" ： %1 / 100 ％").arg(percent));
+            EXPECT_TRUE(main->txtAnswer->text().isEmpty());
+        }
+    }
+    EXPECT_EQ(platform.pendingAnswers(), 0u);
+    // Back to idle.
+    EXPECT_EQ(bar(main->lblQuestionNum), QStringLiteral(" ： 0 / 0"));
+    EXPECT_EQ(bar(main->lblPercent), QStringLiteral(" ： 0 / 0 ％"));
+    EXPECT_EQ(bar(main->lblTime), QStringLiteral(" ： 0 / 0 秒"));
+    EXPECT_EQ(main->pnlPercent->gauge->value(), 0);
+    EXPECT_TRUE(main->actStart->isEnabled());
+    EXPECT_FALSE(main->actResult->isEnabled());
+    EXPECT_TRUE(main->statusPanelText(2).isEmpty());
+    expectRecords();
+}
+
+TEST_F(MainWindowDrillTest, AWholeFourChoiceDrill) {
+    startMain(2);
+    main->actOk->trigger();
+    const QString rightAnswers[] = {QStringLiteral("走る"), QStringLiteral("食べる"),
+                                    QStringLiteral("行く"), QStringLiteral("見る"),
+                                    QStringLiteral("泳ぐ")};
+    const bool answerRight[] = {true, false, true, false, true};
+    for (int i = 0; i < 5; ++i) {
+        ASSERT_EQ(main->rgAnswer->count(), 4);
+        EXPECT_TRUE(main->rgAnswer->isEnabled());
+        const QStringList items = main->rgAnswer->items();
+        ASSERT_TRUE(items.contains(rightAnswers[i])) << i;
+        int pick = -1;
+        for (int j = 0; j < items.size() && pick < 0; ++j) {
+            if ((items[j] == rightAnswers[i]) == answerRight[i])
+                pick = j;
+        }
+        ASSERT_GE(pick, 0) << "no wrong choice at question " << i + 1;
+        if (answerRight[i])
+            expectAtari();
+        else
+            expectResultError(items[pick]);
+        if (i == 4)
+            expectFinish(QStringLiteral("出題数 ： 5問 、 正解率 ： 60％"));
+        // A digit chooses (it is not typed); Enter submits.
+        QTest::keyClick(main->txtAnswer, static_cast<Qt::Key>(Qt::Key_1 + pick));
+        EXPECT_EQ(main->rgAnswer->itemIndex(), pick);
+        EXPECT_TRUE(main->txtAnswer->text().isEmpty());
+        pressEnter();
+    }
+    EXPECT_EQ(platform.pendingAnswers(), 0u);
+    // Idle again with the placeholders, disabled.
+    EXPECT_EQ(main->rgAnswer->items(),
+              (QStringList{QStringLiteral("正解 １"), QStringLiteral("正解 ２"),
+                           QStringLiteral("正解 ３"), QStringLiteral("正解 ４")}));
+    EXPECT_FALSE(main->rgAnswer->isEnabled());
+    expectRecords();
+}
+
+TEST_F(MainWindowDrillTest, EnterInAMemorizeDrillRunsTheStepOnce) {
+    startMain(0);
+    DrillModes& modes = main->drill().state().modes;
+    modes.memorizeOnly = true;
+    modes.memorizeSeconds = 5;
+    ASSERT_TRUE(main->drill().start(DrillStart{dir.file("verbs.txt"), 0, 0, "2", false}));
+    platform.answerNotice();
+    pressEnter();
+    auto notices = platform.callsOf(test::PlatformCall::Notice);
+    ASSERT_EQ(notices.size(), 1u);
+    EXPECT_EQ(notices[0].caption, QStringLiteral("正解表示"));
+    EXPECT_EQ(main->moQuestion->toPlainText(), QStringLiteral("eat"));
+    EXPECT_EQ(main->drill().state().correctCount + main->drill().state().wrongCount, 0);
+}
+
+TEST_F(MainWindowDrillTest, EnterThatConfirmsAConversionDoesNotSubmit) {
+    startMain(0);
+    main->actOk->trigger();
+    QInputMethodEvent composing(QStringLiteral("はしる"), {});
+    QCoreApplication::sendEvent(main->txtAnswer, &composing);
+    pressEnter();
+    EXPECT_EQ(main->drill().state().askedCount, 1);
+    EXPECT_EQ(main->moQuestion->toPlainText(), QStringLiteral("run"));
+    QInputMethodEvent commit;
+    commit.setCommitString(QStringLiteral("走る"));
+    QCoreApplication::sendEvent(main->txtAnswer, &commit);
+    EXPECT_EQ(main->txtAnswer->text(), QStringLiteral("走る"));
+    expectAtari();
+    pressEnter();
+    EXPECT_EQ(main->drill().state().correctCount, 1);
+}
+
+TEST_F(MainWindowDrillTest, AddToVocabularyBookOncePerQuestion) {
+    knownUser({"[Setup]", "VocBookOn=1", "", "[File Path]", "VocBook=" + dir.file("book.txt"), "",
+               "[QuestionSetup]", "NotRandom=1", "", "[Dictionary Path]",
+               "verbs.txt=" + dir.file("verbs.txt")});
+    main = start();
+    main->cboDicFile->setEditText(QStringLiteral("verbs.txt"));
+    main->actOk->trigger();
+    ASSERT_TRUE(main->actAddVocBook->isEnabled());
+    main->actAddVocBook->trigger();
+    EXPECT_FALSE(main->actAddVocBook->isEnabled());
+    EXPECT_EQ(slurp(dir.file("book.txt")), crlf({sj("run=走る*x")}));
+
+    main->actDeleteVocBook->trigger();
+    EXPECT_FALSE(test::exists(dir.file("book.txt")));
+    EXPECT_EQ(main->settings().VocBookOn, 0);
+    EXPECT_TRUE(main->settings().VocBook.empty());
+    EXPECT_FALSE(main->mnuVocBook->menuAction()->isEnabled());
+}
