@@ -20,9 +20,9 @@ void installFontSubstitutions() {
     QFont::insertSubstitutions(QStringLiteral("ＭＳ ゴシック"), fixedGothic);
     QFont::insertSubstitutions(QStringLiteral("ＭＳ 明朝"), mincho);
     QFont::insertSubstitutions(QStringLiteral("ＭＳ Ｐ明朝"), pmincho);
-    // Pronunciation signs are written with IPA symbols; DejaVu carries them all.
+    // Pronunciation signs are katakana readings and ASCII marks, which Shift-JIS holds.
     QFont::insertSubstitutions(QStringLiteral("Qor PronSign"),
-                               {QStringLiteral("DejaVu Sans"), QStringLiteral("IPAPGothic")});
+                               {QStringLiteral("IPAPGothic"), QStringLiteral("DejaVu Sans")});
 }
 
 QFont fontFor(std::string_view cp932Face, int pointSize) {
