@@ -1,5 +1,6 @@
 #include "quiz/TfrmAtari.h"
 
+#include "words/ImportanceButtons.h"
 #include "words/ImportanceFile.h"
 #include "ui/Fonts.h"
 #include "ui/Panels.h"
@@ -16,27 +17,16 @@ namespace qor {
 
 TfrmAtari::TfrmAtari(const Verdict& verdict, const TUserSettings& settings,
                      const std::string& dictionaryName, QWidget* parent)
-    : QDialog(parent), lineText_(verdict.lineText),
-      importancePath_(settings.userFile(importanceFileName(dictionaryName))),
-      importantOn_(settings.ImportantOn == 1), levels_(this) {
+    : QDialog(parent) {
     setWindowTitle(QStringLiteral("結果発表！！"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
     // One Japanese face for the whole window keeps digits between kana in one font.
     setFont(ui::fontFor(TUserSettings::ordinaryFace(), font().pointSize()));
 
-    // The black verdict panel.
-    auto* pnlTop = ui::blackPanel(this);
-    lblResult = new QLabel(QStringLiteral("★ 正解 ★"), pnlTop);
-    lblResult->setAlignment(Qt::AlignCenter);
-    ui::setLabelLook(lblResult, QColor(0xff, 0xd8, 0x4a), 20);
-    lblData = new QLabel(pnlTop);
-    lblData->setAlignment(Qt::AlignCenter);
-    pnlTop->setMinimumWidth(330);
-    auto* topLayout = new QVBoxLayout(pnlTop);
-    topLayout->setContentsMargins(12, 10, 12, 10);
-    topLayout->addWidget(lblResult);
-    topLayout->addWidget(lblData);
+    ui::VerdictPanel top = ui::verdictPanel(this, QStringLiteral("★ 正解 ★"), QColor(0xff, 0xd8, 0x4a));
+    lblResult = top.title;
+    lblData = top.data;
 
     lblAnswer = new QLabel(this);
     lblAnswer->setWordWrap(true);
@@ -56,19 +46,14 @@ TfrmAtari::TfrmAtari(const Verdict& verdict, const TUserSettings& settings,
     moPhoneticSign->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     lblPhoneticSign->setBuddy(moPhoneticSign);
 
-    lblImportant = new QLabel(QStringLiteral("重要度の設定 >> "), this);
-    cmd1 = new QPushButton(QStringLiteral("1"), this);
-    cmd2 = new QPushButton(QStringLiteral("2"), this);
-    cmd3 = new QPushButton(QStringLiteral("3"), this);
-    cmd4 = new QPushButton(QStringLiteral("4"), this);
-    cmd5 = new QPushButton(QStringLiteral("5"), this);
-    int number = 1;
-    for (QPushButton* b : {cmd1, cmd2, cmd3, cmd4, cmd5}) {
-        b->setAutoDefault(false);
-        b->setFixedWidth(30);
-        b->setAccessibleName(QStringLiteral("重要度 %1").arg(number++));
-        levels_.addButton(b);
-    }
+    importance_ = new ImportanceButtons(settings.userFile(importanceFileName(dictionaryName)),
+                                        verdict.lineText, settings.ImportantOn == 1, this);
+    lblImportant = importance_->lblImportant;
+    cmd1 = importance_->cmd1;
+    cmd2 = importance_->cmd2;
+    cmd3 = importance_->cmd3;
+    cmd4 = importance_->cmd4;
+    cmd5 = importance_->cmd5;
 
     cmdOk = new QPushButton(QStringLiteral("&OK"), this);
     cmdOk->setDefault(true);
@@ -87,14 +72,12 @@ TfrmAtari::TfrmAtari(const Verdict& verdict, const TUserSettings& settings,
 
     auto* bottomRow = new QHBoxLayout;
     bottomRow->setSpacing(2);
-    bottomRow->addWidget(lblImportant);
-    for (QPushButton* b : {cmd1, cmd2, cmd3, cmd4, cmd5})
-        bottomRow->addWidget(b);
+    bottomRow->addWidget(importance_);
     bottomRow->addStretch(1);
     bottomRow->addWidget(cmdOk);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(pnlTop);
+    layout->addWidget(top.panel);
     layout->addWidget(lblAnswer);
     layout->addWidget(moComment);
     layout->addLayout(phoneticRow);
@@ -109,19 +92,6 @@ TfrmAtari::TfrmAtari(const Verdict& verdict, const TUserSettings& settings,
     lblAnswer->setText(QStringLiteral("他の正解 ： ") + ui::toQ(verdict.answerSide));
     moComment->setPlainText(ui::toQ(verdict.comment));
     moPhoneticSign->setPlainText(ui::toQ(verdict.pronunciation));
-
-    if (importantOn_) {
-        ImportanceLevel level = ImportanceFile(importancePath_).levelOf(lineText_);
-        if (!level.status) {
-            // A level that cannot be read must not be overwritten by the buttons' state.
-            ui::showFileError(parent, level.status.path(), level.status.reason());
-            importantOn_ = false;
-        } else {
-            levels_.setPressed(level.level);
-        }
-    }
-    lblImportant->setEnabled(importantOn_);
-    levels_.setUsable(importantOn_);
 
     connect(cmdOk, &QPushButton::clicked, this, &TfrmAtari::cmdOkClick);
 }
@@ -146,11 +116,7 @@ void TfrmAtari::FormClose() {
     if (closed_)
         return;
     closed_ = true;
-    if (!importantOn_)
-        return;
-    FileStatus status = ImportanceFile(importancePath_).setLevel(lineText_, levels_.pressed());
-    if (!status)
-        ui::showFileError(this, status.path(), status.reason());
+    importance_->store();
 }
 
 } // namespace qor

@@ -6,7 +6,6 @@
 
 #include "quiz/DrillView.h"
 #include "settings/TUserSettings.h"
-#include "ui/ToggleGroup.h"
 
 #include <QDialog>
 #include <string>
@@ -16,6 +15,8 @@ class QPlainTextEdit;
 class QPushButton;
 
 namespace qor {
+
+class ImportanceButtons;
 
 class TfrmAtari : public QDialog {
     Q_OBJECT
@@ -48,11 +49,8 @@ protected:
 private:
     void FormClose();
 
-    std::string lineText_;
-    std::string importancePath_;
-    bool importantOn_ = false;
     bool closed_ = false;
-    ui::ToggleGroup levels_;
+    ImportanceButtons* importance_;
 };
 
 } // namespace qor

@@ -2,6 +2,7 @@
 
 #include "base/Cp932.h"
 #include "words/AnswerFile.h"
+#include "words/ImportanceButtons.h"
 #include "words/ImportanceFile.h"
 #include "ui/Fonts.h"
 #include "ui/Panels.h"
@@ -37,27 +38,16 @@ void showLines(QPlainTextEdit* memo, int lines) {
 TfrmResultError::TfrmResultError(const MissedAnswer& answer, const TUserSettings& settings,
                                  const std::string& dictionaryName, QWidget* parent)
     : QDialog(parent), answer_(answer), userFolder_(settings.userFolder()),
-      dictionaryName_(dictionaryName),
-      importancePath_(settings.userFile(importanceFileName(dictionaryName))),
-      importantOn_(settings.ImportantOn == 1), levels_(this) {
+      dictionaryName_(dictionaryName) {
     setWindowTitle(QStringLiteral("不正解"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
     // One Japanese face for the whole window keeps digits between kana in one font.
     setFont(ui::fontFor(TUserSettings::ordinaryFace(), font().pointSize()));
 
-    // The black verdict panel.
-    auto* pnlTop = ui::blackPanel(this);
-    lblResult = new QLabel(QStringLiteral("不・正・解"), pnlTop);
-    lblResult->setAlignment(Qt::AlignCenter);
-    ui::setLabelLook(lblResult, QColor(0xff, 0x5a, 0x5a), 20);
-    lblData = new QLabel(pnlTop);
-    lblData->setAlignment(Qt::AlignCenter);
-    pnlTop->setMinimumWidth(330);
-    auto* topLayout = new QVBoxLayout(pnlTop);
-    topLayout->setContentsMargins(12, 10, 12, 10);
-    topLayout->addWidget(lblResult);
-    topLayout->addWidget(lblData);
+    ui::VerdictPanel top = ui::verdictPanel(this, QStringLiteral("不・正・解"), QColor(0xff, 0x5a, 0x5a));
+    lblResult = top.title;
+    lblData = top.data;
 
     lblAnswer = new QLabel(this);
     lblAnswer->setWordWrap(true);
@@ -88,19 +78,14 @@ TfrmResultError::TfrmResultError(const MissedAnswer& answer, const TUserSettings
     cmdClose->setDefault(true);
     cmdClose->setAutoDefault(true);
 
-    lblImportant = new QLabel(QStringLiteral("重要度の設定 >> "), this);
-    cmd1 = new QPushButton(QStringLiteral("1"), this);
-    cmd2 = new QPushButton(QStringLiteral("2"), this);
-    cmd3 = new QPushButton(QStringLiteral("3"), this);
-    cmd4 = new QPushButton(QStringLiteral("4"), this);
-    cmd5 = new QPushButton(QStringLiteral("5"), this);
-    int number = 1;
-    for (QPushButton* b : {cmd1, cmd2, cmd3, cmd4, cmd5}) {
-        b->setAutoDefault(false);
-        b->setFixedWidth(30);
-        b->setAccessibleName(QStringLiteral("重要度 %1").arg(number++));
-        levels_.addButton(b);
-    }
+    importance_ = new ImportanceButtons(settings.userFile(importanceFileName(dictionaryName)),
+                                        answer.lineText, settings.ImportantOn == 1, this);
+    lblImportant = importance_->lblImportant;
+    cmd1 = importance_->cmd1;
+    cmd2 = importance_->cmd2;
+    cmd3 = importance_->cmd3;
+    cmd4 = importance_->cmd4;
+    cmd5 = importance_->cmd5;
 
     ui::setTextLook(moComment, settings.FontComment, settings.FontCommentSize,
                     settings.FontCommentColor);
@@ -119,14 +104,11 @@ TfrmResultError::TfrmResultError(const MissedAnswer& answer, const TUserSettings
     commandRow->addWidget(cmdClose);
 
     auto* importanceRow = new QHBoxLayout;
-    importanceRow->setSpacing(2);
-    importanceRow->addWidget(lblImportant);
-    for (QPushButton* b : {cmd1, cmd2, cmd3, cmd4, cmd5})
-        importanceRow->addWidget(b);
+    importanceRow->addWidget(importance_);
     importanceRow->addStretch(1);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(pnlTop);
+    layout->addWidget(top.panel);
     layout->addWidget(lblAnswer);
     layout->addWidget(lblKaitou);
     layout->addLayout(phoneticRow);
@@ -156,19 +138,6 @@ TfrmResultError::TfrmResultError(const MissedAnswer& answer, const TUserSettings
         cmdAdd->setToolTip(QStringLiteral("『") + ui::toQ(answer_.typedAnswer) +
                            QStringLiteral("』 を正解にする"));
     }
-
-    if (importantOn_) {
-        ImportanceLevel level = ImportanceFile(importancePath_).levelOf(answer_.lineText);
-        if (!level.status) {
-            // A level that cannot be read must not be overwritten by the buttons' state.
-            ui::showFileError(parent, level.status.path(), level.status.reason());
-            importantOn_ = false;
-        } else {
-            levels_.setPressed(level.level);
-        }
-    }
-    lblImportant->setEnabled(importantOn_);
-    levels_.setUsable(importantOn_);
 
     connect(cmdAdd, &QPushButton::clicked, this, &TfrmResultError::cmdAddClick);
     connect(cmdClose, &QPushButton::clicked, this, &TfrmResultError::cmdCloseClick);
@@ -209,11 +178,7 @@ void TfrmResultError::FormClose() {
     if (closed_)
         return;
     closed_ = true;
-    if (!importantOn_)
-        return;
-    FileStatus status = ImportanceFile(importancePath_).setLevel(answer_.lineText, levels_.pressed());
-    if (!status)
-        ui::showFileError(this, status.path(), status.reason());
+    importance_->store();
 }
 
 } // namespace qor

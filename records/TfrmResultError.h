@@ -5,7 +5,6 @@
 // importance level, which is stored on every close while "ImportantOn" is 1.
 
 #include "settings/TUserSettings.h"
-#include "ui/ToggleGroup.h"
 
 #include <QDialog>
 #include <string>
@@ -15,6 +14,8 @@ class QPlainTextEdit;
 class QPushButton;
 
 namespace qor {
+
+class ImportanceButtons;
 
 // The word just missed, as the dialog shows it (CP932 texts).
 struct MissedAnswer {
@@ -71,11 +72,9 @@ private:
     MissedAnswer answer_;
     std::string userFolder_;
     std::string dictionaryName_;
-    std::string importancePath_;
-    bool importantOn_ = false;
     bool accepted_ = false;
     bool closed_ = false;
-    ui::ToggleGroup levels_;
+    ImportanceButtons* importance_;
 };
 
 } // namespace qor

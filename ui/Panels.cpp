@@ -3,6 +3,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPalette>
+#include <QVBoxLayout>
 
 namespace ui {
 
@@ -14,6 +15,21 @@ QFrame* blackPanel(QWidget* parent) {
     palette.setColor(QPalette::WindowText, Qt::white);
     panel->setPalette(palette);
     return panel;
+}
+
+VerdictPanel verdictPanel(QWidget* parent, const QString& title, const QColor& color) {
+    VerdictPanel v{blackPanel(parent), nullptr, nullptr};
+    v.title = new QLabel(title, v.panel);
+    v.title->setAlignment(Qt::AlignCenter);
+    setLabelLook(v.title, color, 20);
+    v.data = new QLabel(v.panel);
+    v.data->setAlignment(Qt::AlignCenter);
+    v.panel->setMinimumWidth(330);
+    auto* layout = new QVBoxLayout(v.panel);
+    layout->setContentsMargins(12, 10, 12, 10);
+    layout->addWidget(v.title);
+    layout->addWidget(v.data);
+    return v;
 }
 
 void setLabelLook(QLabel* label, const QColor& color, int pointSize) {

@@ -5,12 +5,22 @@
 
 class QFrame;
 class QLabel;
+class QString;
 class QWidget;
 
 namespace ui {
 
 // A panel filled black (labels on it need a light colour: setLabelLook).
 QFrame* blackPanel(QWidget* parent);
+// The verdict heading of the result windows: a black panel with a big coloured title
+// and a white data line below it, both centred.
+struct VerdictPanel {
+    QFrame* panel;
+    QLabel* title;
+    QLabel* data;
+};
+VerdictPanel verdictPanel(QWidget* parent, const QString& title, const QColor& color);
+
 // Text colour of a label; a point size above 0 makes it that big and bold.
 void setLabelLook(QLabel* label, const QColor& color, int pointSize = 0);
 
