@@ -1,5 +1,6 @@
 // Qor Helper: a vocabulary drill for Japanese-speaking learners of English.
 
+#include "app/CloseOnSignal.h"
 #include "app/TfrmMain.h"
 #include "base/DataRoot.h"
 #include "base/TextFile.h"
@@ -64,6 +65,7 @@ int main(int argc, char* argv[]) {
     main.createLongLivedDialogs();
     main.releaseSplash();
     QObject::connect(&main, &qor::TfrmMain::startAborted, &app, [&app] { app.exit(0); });
+    qor::CloseOnSignal closeOnSignal(main);
     main.show();
     return app.exec();
 }
