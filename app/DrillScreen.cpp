@@ -133,7 +133,6 @@ void DrillScreen::showDrillSetup(const std::string& dictionaryFileName, int answ
     main_.cboAnswerType->setCurrentIndex(answerType);
     main_.cboQuestionType->setCurrentIndex(direction);
     main_.txtQuestionNum->setText(QString::number(questionCount));
-    main_.udQuestionNum->setPosition(questionCount);
 }
 
 void DrillScreen::focusAnswer() {

@@ -4,12 +4,17 @@
 #include "app/TfrmAbout.h"
 #include "app/TfrmMain.h"
 #include "app/WindowOpeners.h"
+#include "quiz/TfrmQuestionSetup.h"
 
 namespace qor {
 
 void registerMainWindows(WindowOpeners& openers) {
     openers.add(MainCommand::About,
                 [](TfrmMain& main) { return std::make_unique<TfrmAbout>(main.settings(), &main); });
+    openers.add(MainCommand::QuestionSetup, [](TfrmMain& main) {
+        return std::make_unique<TfrmQuestionSetup>(main.drill(), main.settings(),
+                                                   main.questionSetupHost(), &main);
+    });
 }
 
 } // namespace qor

@@ -5,6 +5,7 @@
 #include "app/ProgramInfo.h"
 #include "app/ShellOpen.h"
 #include "app/TfrmTitle.h"
+#include "app/ToolbarSetupHost.h"
 #include "app/ToolbarIcons.h"
 #include "base/Cp932.h"
 #include "base/IniFile.h"
@@ -12,6 +13,8 @@
 #include "base/TextFile.h"
 #include "quiz/Drill.h"
 #include "quiz/DrillWindows.h"
+#include "quiz/QuestionSetupRules.h"
+#include "quiz/TfrmQuestionSetup.h"
 #include "records/DailyRecord.h"
 #include "settings/UserRegistry.h"
 #include "settings/UserSelection.h"
@@ -97,6 +100,7 @@ TfrmMain::TfrmMain(std::string programFolder, QWidget* parent) : QMainWindow(par
     connect(tmrTimer, &QTimer::timeout, this, &TfrmMain::tmrTimerTimer);
     drillScreen_ = std::make_unique<DrillScreen>(*this, *tmrTimer);
     drill_ = std::make_unique<Drill>(settings_, *drillScreen_);
+    setupHost_ = std::make_unique<ToolbarSetupHost>(*this);
     connect(rgAnswer, &ui::RadioGroup::itemClicked, this, &TfrmMain::rgAnswerClick);
 
     connect(cboDicFile, &QComboBox::textActivated, this, &TfrmMain::cboDicFileChange);
@@ -204,13 +208,7 @@ void TfrmMain::loadSettings(std::vector<BadSetting>& bad) {
     cboAnswerType->setCurrentIndex(index(cboAnswerType, questionSetup_.AnswerType));
     cboQuestionType->setCurrentIndex(index(cboQuestionType, questionSetup_.QuestionType));
     txtQuestionNum->setText(ui::toQ(questionSetup_.QuestionNum));
-    DrillModes& modes = drill_->state().modes;
-    modes.notSameQuestion = questionSetup_.NotSameQuestion == 1;
-    modes.notRandom = questionSetup_.NotRandom == 1;
-    modes.notRandomContinue = questionSetup_.NotRandomContinue == 1;
-    auto number = parseDecimal(questionSetup_.QuestionNum);
-    udQuestionNum->setPosition(number && *number >= 1 && *number <= 1000 ? static_cast<int>(*number)
-                                                                         : 10);
+    applyQuestionOrder(drill_->state().modes, questionSetup_);
 }
 
 void TfrmMain::reportBadSettings(const std::vector<BadSetting>& bad) {
@@ -763,12 +761,25 @@ void TfrmMain::tmrTimerTimer() {
     drill_->timerTick();
 }
 
+QuestionSetupHost& TfrmMain::questionSetupHost() {
+    return *setupHost_;
+}
+
+void TfrmMain::showDictionaryInUse(const std::string& fileName) {
+    setDictionaryInUse(settings_.DicInUse);
+    QSignalBlocker block(cboDicFile);
+    cboDicFile->setEditText(ui::toQ(fileName));
+    sbPanels_[0]->setText(ui::toQ(dictionaryPanelText(settings_.DicInUse, isMaximized())));
+}
+
 void TfrmMain::drillCompleted() {
-    // The question setup dialog offers the history options from now on.
+    if (auto* setup = dynamic_cast<TfrmQuestionSetup*>(longLivedDialog(MainCommand::QuestionSetup)))
+        setup->drillCompleted();
 }
 
 void TfrmMain::drillStopped() {
-    // The question setup dialog takes back the options that need a finished drill.
+    if (auto* setup = dynamic_cast<TfrmQuestionSetup*>(longLivedDialog(MainCommand::QuestionSetup)))
+        setup->drillStopped();
 }
 
 void TfrmMain::cmdAddVocBookClick() {

@@ -41,6 +41,8 @@ namespace qor {
 
 class Drill;
 class DrillScreen;
+class QuestionSetupHost;
+class ToolbarSetupHost;
 struct DictionaryChange;
 class TfrmTitle;
 
@@ -73,6 +75,11 @@ public:
     QString statusPanelText(int index) const;
     // The drill that runs in this window.
     Drill& drill() { return *drill_; }
+    // The question toolbar as the question setup dialog sees it.
+    QuestionSetupHost& questionSetupHost();
+    // Shows a dictionary chosen elsewhere (DicInUse holds its path): cboDicFile takes
+    // the file name without reacting to it, and the status line follows.
+    void showDictionaryInUse(const std::string& fileName);
     // Told by the drill: a drill was completed / stopped.
     void drillCompleted();
     void drillStopped();
@@ -307,6 +314,7 @@ private:
     TUserSettings settings_;
     std::unique_ptr<DrillScreen> drillScreen_;
     std::unique_ptr<Drill> drill_;
+    std::unique_ptr<ToolbarSetupHost> setupHost_;
     QuestionSetupKeys questionSetup_;
     std::string dictionaryName_;
     DateTexts dateTexts_;

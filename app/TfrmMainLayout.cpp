@@ -309,11 +309,9 @@ void TfrmMain::buildToolBars() {
         txtQuestionNum->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 10);
     txtQuestionNum->setAlignment(Qt::AlignRight);
     lblQuestionCount->setBuddy(txtQuestionNum);
-    udQuestionNum = new ui::UpDown(tbQuestionSetupToolBar);
+    udQuestionNum = new ui::UpDown(txtQuestionNum, tbQuestionSetupToolBar);
     udQuestionNum->setObjectName(QStringLiteral("udQuestionNum"));
     udQuestionNum->setRange(1, 1000);
-    udQuestionNum->setPosition(10);
-    udQuestionNum->associate(txtQuestionNum);
     udQuestionNum->setAccessibleName(QStringLiteral("出題数の増減"));
     tbQuestionSetupToolBar->addWidget(cboQuestionType);
     tbQuestionSetupToolBar->addWidget(cboAnswerType);

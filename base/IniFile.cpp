@@ -143,6 +143,18 @@ std::vector<std::string> IniFile::keys(std::string_view section) {
     return out;
 }
 
+std::vector<std::pair<std::string, std::string>> IniFile::entries(std::string_view section) {
+    std::vector<std::pair<std::string, std::string>> out;
+    if (Section* s = findSection(section)) {
+        out.reserve(s->lines.size());
+        for (const Line& l : s->lines) {
+            if (l.isKey())
+                out.emplace_back(l.key(), l.value());
+        }
+    }
+    return out;
+}
+
 void IniFile::write(std::string_view section, std::string_view key, std::string_view value) {
     std::string text = std::string(key) + "=" + oneLine(value);
     Section* s = findSection(section);

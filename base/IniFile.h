@@ -16,6 +16,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace qor {
@@ -35,6 +36,10 @@ public:
     bool hasKey(std::string_view section, std::string_view key);
     // Keys of a section in file order (empty when missing).
     std::vector<std::string> keys(std::string_view section);
+    // Key and value of every key line of a section, in file order (empty when missing),
+    // for a reader that needs the whole section at once: one pass instead of a search
+    // per key. A key that occurs twice is listed twice; read() gives the first.
+    std::vector<std::pair<std::string, std::string>> entries(std::string_view section);
 
     // Line breaks inside a value would break the file; they are stored as spaces.
     void write(std::string_view section, std::string_view key, std::string_view value);

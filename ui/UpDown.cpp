@@ -9,17 +9,18 @@
 
 namespace ui {
 
-UpDown::UpDown(QWidget* parent) : QWidget(parent) {
+UpDown::UpDown(QLineEdit* buddy, QWidget* parent) : QWidget(parent), buddy_(buddy) {
     up_ = new QToolButton(this);
-    up_->setArrowType(Qt::UpArrow);
-    up_->setAutoRepeat(true);
     down_ = new QToolButton(this);
+    up_->setArrowType(Qt::UpArrow);
     down_->setArrowType(Qt::DownArrow);
-    down_->setAutoRepeat(true);
+    up_->setAccessibleName(QStringLiteral("増やす"));
+    down_->setAccessibleName(QStringLiteral("減らす"));
     for (QToolButton* b : {up_, down_}) {
-        b->setFixedSize(16, 11);
+        b->setAutoRepeat(true);
         b->setFocusPolicy(Qt::NoFocus);
-        b->setIconSize(QSize(7, 7));
+        b->setFixedSize(18, 12);
+        b->setIconSize(QSize(8, 6));
     }
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -28,40 +29,35 @@ UpDown::UpDown(QWidget* parent) : QWidget(parent) {
     layout->addWidget(down_);
     connect(up_, &QToolButton::clicked, this, &UpDown::stepUp);
     connect(down_, &QToolButton::clicked, this, &UpDown::stepDown);
+    if (buddy_)
+        buddy_->installEventFilter(this);
 }
 
 void UpDown::setRange(int minimum, int maximum) {
     minimum_ = minimum;
     maximum_ = std::max(minimum, maximum);
-    position_ = std::clamp(position_, minimum_, maximum_);
 }
 
-void UpDown::setPosition(int position) {
-    position_ = std::clamp(position, minimum_, maximum_);
+void UpDown::stepUp() {
+    step(1);
 }
 
-void UpDown::associate(QLineEdit* edit) {
-    edit_ = edit;
-    edit_->installEventFilter(this);
-    connect(edit_, &QLineEdit::textEdited, this, &UpDown::editEdited);
+void UpDown::stepDown() {
+    step(-1);
 }
 
-void UpDown::step(int delta) {
-    if (!isEnabled()) return;
-    int next = std::clamp(position_ + delta, minimum_, maximum_);
-    position_ = next;
-    if (edit_) edit_->setText(QString::number(position_));
-    emit positionChanged(position_);
-}
-
-void UpDown::editEdited(const QString& text) {
+void UpDown::step(int by) {
+    if (!buddy_ || !isEnabled())
+        return;
     bool ok = false;
-    int n = text.toInt(&ok);
-    if (ok) position_ = std::clamp(n, minimum_, maximum_);
+    int value = buddy_->text().toInt(&ok);
+    value = ok ? std::clamp(value + by, minimum_, maximum_) : minimum_;
+    buddy_->setText(QString::number(value));
+    emit stepped(value);
 }
 
 bool UpDown::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == edit_ && event->type() == QEvent::KeyPress) {
+    if (watched == buddy_ && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down) {
             step(key->key() == Qt::Key_Up ? 1 : -1);
@@ -69,14 +65,6 @@ bool UpDown::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QWidget::eventFilter(watched, event);
-}
-
-void UpDown::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::EnabledChange) {
-        up_->setEnabled(isEnabled());
-        down_->setEnabled(isEnabled());
-    }
-    QWidget::changeEvent(event);
 }
 
 } // namespace ui

@@ -1,8 +1,7 @@
 #pragma once
-// A pair of small arrow buttons that steps a number between a minimum and a maximum.
-// Associated with a line edit it writes each new position into the edit and takes the
-// edit's number as its position when the learner types one; the Up and Down keys in
-// the edit step it too.
+// The up-down arrows beside a number field: a click (or the Up / Down key in the field)
+// steps the number in the field by one within the range. The field stays an ordinary
+// text field, so a count typed past the range can be seen and refused by its dialog.
 
 #include <QWidget>
 
@@ -14,39 +13,36 @@ namespace ui {
 class UpDown : public QWidget {
     Q_OBJECT
 public:
-    explicit UpDown(QWidget* parent = nullptr);
+    explicit UpDown(QLineEdit* buddy, QWidget* parent = nullptr);
 
-    int position() const { return position_; }
-    void setPosition(int position); // clamped to the range
     void setRange(int minimum, int maximum);
+    void setMaximum(int maximum) { setRange(minimum_, maximum); }
     int minimum() const { return minimum_; }
     int maximum() const { return maximum_; }
-    void associate(QLineEdit* edit);
 
+    QLineEdit* buddy() const { return buddy_; }
     QToolButton* upButton() const { return up_; }
     QToolButton* downButton() const { return down_; }
 
-signals:
-    void positionChanged(int position);
-
 public slots:
-    void stepUp() { step(1); }
-    void stepDown() { step(-1); }
+    void stepUp();
+    void stepDown();
+
+signals:
+    // The field's number was stepped.
+    void stepped(int value);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void changeEvent(QEvent* event) override;
 
 private:
-    void step(int delta);
-    void editEdited(const QString& text);
+    void step(int by);
 
+    QLineEdit* buddy_;
     QToolButton* up_;
     QToolButton* down_;
-    QLineEdit* edit_ = nullptr;
     int minimum_ = 0;
     int maximum_ = 100;
-    int position_ = 0;
 };
 
 } // namespace ui

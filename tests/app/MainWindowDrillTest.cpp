@@ -5,6 +5,7 @@
 #include "quiz/Drill.h"
 #include "quiz/TfrmAtari.h"
 #include "quiz/TfrmFinish.h"
+#include "quiz/TfrmQuestionSetup.h"
 #include "records/TfrmResultError.h"
 #include "tests/app/ShellFixture.h"
 #include "ui/DataBar.h"
@@ -12,6 +13,7 @@
 #include "ui/RadioGroup.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -49,6 +51,7 @@ protected:
                    "[Dictionary Path]", "verbs.txt=" + dir.file("verbs.txt")});
         main = start();
         main->cboDicFile->setEditText(QStringLiteral("verbs.txt"));
+        main->cboDicFileChange();
     }
 
     QString bar(QLabel* label) const { return label->text(); }
@@ -278,4 +281,46 @@ TEST_F(MainWindowDrillTest, AddToVocabularyBookOncePerQuestion) {
     EXPECT_EQ(main->settings().VocBookOn, 0);
     EXPECT_TRUE(main->settings().VocBook.empty());
     EXPECT_FALSE(main->mnuVocBook->menuAction()->isEnabled());
+}
+
+TEST_F(MainWindowDrillTest, StartFromTheQuestionSetupDialogAndItsHistoryOptions) {
+    startMain(0);
+    main->createLongLivedDialogs();
+    // "始める": the dialog starts a drill of the last drill's questions only after one
+    // was completed.
+    platform.answerModal([](QDialog& d) {
+        auto& setup = dynamic_cast<TfrmQuestionSetup&>(d);
+        EXPECT_FALSE(setup.rbSameQuestion->isEnabled());
+        setup.txtQuestionNum->setText(QStringLiteral("2"));
+        setup.cmdOk->click();
+        return setup.result();
+    });
+    main->cmdStart->click();
+    ASSERT_TRUE(main->drill().running());
+    EXPECT_EQ(main->moQuestion->toPlainText(), QStringLiteral("run"));
+    expectAtari();
+    main->txtAnswer->setText(QStringLiteral("走る"));
+    pressEnter();
+    expectAtari();
+    platform.answerModal([](QDialog& d) {  // the end window of a perfect drill
+        auto& finish = dynamic_cast<TfrmFinish&>(d);
+        EXPECT_EQ(finish.lblResult->text(), QStringLiteral("CONGRATULATION !!"));
+        EXPECT_FALSE(finish.cmdShowError->isEnabled());
+        return static_cast<int>(QDialog::Rejected);
+    });
+    main->txtAnswer->setText(QStringLiteral("食べる"));
+    pressEnter();
+    EXPECT_FALSE(main->drill().running());
+
+    platform.answerModal([](QDialog& d) {
+        auto& setup = dynamic_cast<TfrmQuestionSetup&>(d);
+        EXPECT_TRUE(setup.rbSameQuestion->isEnabled());
+        setup.chkOption->click();
+        setup.rbSameQuestion->click();
+        EXPECT_EQ(setup.txtQuestionNum->text(), QStringLiteral("2"));
+        setup.cmdOk->click();
+        return setup.result();
+    });
+    main->cmdStart->click();
+    EXPECT_EQ(main->moQuestion->toPlainText(), QStringLiteral("run"));
 }

@@ -94,7 +94,7 @@ TEST_F(ShellTest, FirstStartWithAnEmptyFolder) {
     EXPECT_EQ(main->cboQuestionType->currentIndex(), 0);
     EXPECT_EQ(main->cboAnswerType->currentIndex(), 0);
     EXPECT_EQ(main->txtQuestionNum->text(), QStringLiteral("10"));
-    EXPECT_EQ(main->udQuestionNum->position(), 10);
+    EXPECT_EQ(main->udQuestionNum->buddy(), main->txtQuestionNum);
     EXPECT_TRUE(main->rgAnswer->isHidden());
     EXPECT_TRUE(main->moComment->isHidden());
     EXPECT_TRUE(main->moHatsuon->isHidden());

@@ -113,6 +113,16 @@ TEST_F(IniFileTest, BatchedWritesStoreTheSameBytesAsSingleWrites) {
     EXPECT_EQ(slurp(path), slurp(single));
 }
 
+TEST_F(IniFileTest, EntriesListASectionInFileOrderWithWrittenValues) {
+    spit(path, crlf({"[A]", "b=1", "note", "a=x=y", "b=2", "[B]", "c=3"}));
+    IniFile ini(path);
+    ini.write("A", "new", "4");
+    using Pairs = std::vector<std::pair<std::string, std::string>>;
+    EXPECT_EQ(ini.entries("A"), (Pairs{{"b", "1"}, {"a", "x=y"}, {"b", "2"}, {"new", "4"}}));
+    EXPECT_EQ(ini.entries("B"), (Pairs{{"c", "3"}}));
+    EXPECT_TRUE(ini.entries("C").empty());
+}
+
 TEST_F(IniFileTest, LineBreaksInValuesCannotBreakTheFile) {
     IniFile::writeOne(path, "A", "k", "one\r\ntwo");
     IniFile ini(path);

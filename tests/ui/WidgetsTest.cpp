@@ -14,43 +14,40 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 
-TEST(UpDownTest, StepsWithinItsRangeAndWritesTheEdit) {
-    QLineEdit edit;
-    ui::UpDown ud;
+TEST(UpDownTest, StepsTheFieldsNumberWithinItsRange) {
+    QLineEdit edit(QStringLiteral("999"));
+    ui::UpDown ud(&edit);
     ud.setRange(1, 1000);
-    ud.setPosition(999);
-    ud.associate(&edit);
-    QSignalSpy changed(&ud, &ui::UpDown::positionChanged);
+    QSignalSpy stepped(&ud, &ui::UpDown::stepped);
     ud.upButton()->click();
     EXPECT_EQ(edit.text(), QStringLiteral("1000"));
     ud.upButton()->click();
-    EXPECT_EQ(ud.position(), 1000);
-    ud.setPosition(2);
+    EXPECT_EQ(edit.text(), QStringLiteral("1000"));
+    edit.setText(QStringLiteral("2"));
     ud.downButton()->click();
     ud.downButton()->click();
     EXPECT_EQ(edit.text(), QStringLiteral("1"));
-    EXPECT_EQ(changed.count(), 4);
+    EXPECT_EQ(stepped.count(), 4);
 }
 
-TEST(UpDownTest, TakesATypedNumberAndTheArrowKeysOfTheEdit) {
-    QLineEdit edit;
-    ui::UpDown ud;
+TEST(UpDownTest, TypedTextStaysAsTypedAndTheArrowKeysStepIt) {
+    QLineEdit edit(QStringLiteral("10"));
+    ui::UpDown ud(&edit);
     ud.setRange(1, 1000);
-    ud.setPosition(10);
-    ud.associate(&edit);
-    QTest::keyClicks(&edit, QStringLiteral("25"));
-    EXPECT_EQ(ud.position(), 25);
-    QTest::keyClick(&edit, Qt::Key_Up);
-    EXPECT_EQ(edit.text(), QStringLiteral("26"));
-    // A text that is no number leaves the position alone.
     edit.clear();
-    QTest::keyClicks(&edit, QStringLiteral("ab"));
-    EXPECT_EQ(ud.position(), 26);
+    QTest::keyClicks(&edit, QStringLiteral("2500"));
+    EXPECT_EQ(edit.text(), QStringLiteral("2500"));  // refused later by its dialog, not here
+    QTest::keyClick(&edit, Qt::Key_Up);
+    EXPECT_EQ(edit.text(), QStringLiteral("1000"));
     QTest::keyClick(&edit, Qt::Key_Down);
-    EXPECT_EQ(edit.text(), QStringLiteral("25"));
+    EXPECT_EQ(edit.text(), QStringLiteral("999"));
+    // A text that is no number steps from the minimum.
+    edit.setText(QStringLiteral("ab"));
+    QTest::keyClick(&edit, Qt::Key_Up);
+    EXPECT_EQ(edit.text(), QStringLiteral("1"));
     ud.setEnabled(false);
     ud.upButton()->click();
-    EXPECT_EQ(ud.position(), 25);
+    EXPECT_EQ(edit.text(), QStringLiteral("1"));
 }
 
 TEST(RadioGroupTest, ItemsIndexAndClicks) {

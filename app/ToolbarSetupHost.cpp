@@ -1,0 +1,54 @@
+#include "app/ToolbarSetupHost.h"
+
+#include "app/TfrmMain.h"
+#include "ui/RadioGroup.h"
+#include "ui/Text.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSignalBlocker>
+
+namespace qor {
+
+int ToolbarSetupHost::answerTypeIndex() const {
+    return main_.cboAnswerType->currentIndex();
+}
+
+void ToolbarSetupHost::setAnswerTypeIndex(int index) {
+    // The dialog fills the choice group itself; the toolbar only shows the form.
+    QSignalBlocker block(main_.cboAnswerType);
+    main_.cboAnswerType->setCurrentIndex(index);
+}
+
+int ToolbarSetupHost::questionTypeIndex() const {
+    return main_.cboQuestionType->currentIndex();
+}
+
+void ToolbarSetupHost::setQuestionTypeIndex(int index) {
+    main_.cboQuestionType->setCurrentIndex(index);
+}
+
+std::string ToolbarSetupHost::questionCountText() const {
+    // The field only ever holds what the learner or the program typed; a character that
+    // Shift-JIS cannot hold makes it no count at all.
+    return ui::fromQ(main_.txtQuestionNum->text()).value_or(std::string());
+}
+
+void ToolbarSetupHost::setQuestionCountText(const std::string& text) {
+    main_.txtQuestionNum->setText(ui::toQ(text));
+}
+
+void ToolbarSetupHost::setAnswerChoices(const std::vector<std::string>& texts) {
+    QStringList items;
+    for (const std::string& t : texts)
+        items << ui::toQ(t);
+    main_.rgAnswer->setItems(items);
+    main_.rgAnswer->setEnabled(false);
+    main_.rgAnswer->setVisible(!items.isEmpty());
+}
+
+void ToolbarSetupHost::setDictionaryText(const std::string& fileName) {
+    main_.showDictionaryInUse(fileName);
+}
+
+} // namespace qor

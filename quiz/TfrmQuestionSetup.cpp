@@ -1,0 +1,1013 @@
+#include "quiz/TfrmQuestionSetup.h"
+
+#include "base/Clock.h"
+#include "base/Cp932.h"
+#include "base/TextFile.h"
+#include "quiz/QuestionSetupRules.h"
+#include "settings/DefaultDictionaries.h"
+#include "tools/TfrmCustomQuestion.h"
+#include "ui/Platform.h"
+#include "ui/Text.h"
+#include "ui/UpDown.h"
+#include "words/Dictionary.h"
+#include "words/DictionaryList.h"
+#include "words/ImportanceFile.h"
+#include "words/WordEntry.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QIntValidator>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShowEvent>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace qor {
+
+namespace {
+
+const QString kUnavailable = QStringLiteral("選択不可能");
+const QString kError = QStringLiteral("エラー");
+
+QString firstUseMessage() {
+    return QStringLiteral("初めて使用する辞書ファイルのようです。\n\n"
+                          "初めての辞書ファイルを使用する場合は、\n"
+                          "１）\"OPEN\"ボタン\n"
+                          "２）ドラッグ＆ドロップ\n"
+                          "で指定しなおしてください。");
+}
+
+// The number in a field; `otherwise` when it holds none.
+int numberIn(const QLineEdit* field, int otherwise) {
+    bool ok = false;
+    int n = field->text().toInt(&ok);
+    return ok ? n : otherwise;
+}
+
+void setNone(QButtonGroup* group) {
+    group->setExclusive(false);
+    for (QAbstractButton* b : group->buttons())
+        b->setChecked(false);
+    group->setExclusive(true);
+}
+
+} // namespace
+
+TfrmQuestionSetup::TfrmQuestionSetup(Drill& drill, TUserSettings& settings,
+                                     QuestionSetupHost& host, QWidget* parent)
+    : QDialog(parent), drill_(drill), settings_(settings), host_(host), choice_(settings) {
+    setWindowTitle(QStringLiteral("出題の設定"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
+    setAcceptDrops(true);
+
+    lblBanner = new QLabel(QStringLiteral("ここでは、出題させる問題の設定を行います"), this);
+    lblBanner->setStyleSheet(QStringLiteral("background: black; color: white; padding: 8px 10px;"));
+
+    // --- memorize only ---
+    chkOnlyMemorize = new QCheckBox(
+        QStringLiteral("暗記のみ行う  『これをチェックすると正解・不正解関係なく暗記を行います』 ： "),
+        this);
+    txtOnlyMemorizeTime = new QLineEdit(QStringLiteral("5"), this);
+    txtOnlyMemorizeTime->setValidator(new QIntValidator(1, 20, txtOnlyMemorizeTime));
+    txtOnlyMemorizeTime->setFixedWidth(36);
+    txtOnlyMemorizeTime->setAlignment(Qt::AlignRight);
+    udOnlyMemorizeTime = new ui::UpDown(txtOnlyMemorizeTime, this);
+    udOnlyMemorizeTime->setRange(1, 20);
+    lblOnlyMemorizeTime = new QLabel(QStringLiteral("秒後に正解を表示する"), this);
+    lblOnlyMemorizeTime->setBuddy(txtOnlyMemorizeTime);
+    txtOnlyMemorizeTime->setAccessibleName(QStringLiteral("正解を表示するまでの秒数"));
+
+    // --- question options ---
+    chkOption = new QCheckBox(QStringLiteral("出題オプションを設定する (&Q)"), this);
+    gbOption = new QGroupBox(this);
+    gbOption->setAccessibleName(QStringLiteral("出題オプション"));
+    auto radio = [this](const char* text) {
+        auto* b = new QRadioButton(QString::fromUtf8(text), gbOption);
+        // The options exclude each other by their own rules (one of them can refuse).
+        b->setAutoExclusive(false);
+        return b;
+    };
+    rbSameQuestion = radio("前回と同じ問題をする (&U)");
+    rbErrorOnly = radio("前回に間違えた問題のみをする (&E)");
+    rbPrevQuestionOn = radio("過去の問題を復習する (&P)");
+    rbPrevErrorOn = radio("過去の間違えを復習する (&M)");
+    lblOptionNum = new QLabel(QStringLiteral("↓何回前の？"), gbOption);
+    txtOptionNum = new QLineEdit(QStringLiteral("1"), gbOption);
+    txtOptionNum->setReadOnly(true);
+    txtOptionNum->setFixedWidth(36);
+    txtOptionNum->setAlignment(Qt::AlignRight);
+    txtOptionNum->setAccessibleName(QStringLiteral("何回前の？"));
+    udOptionNum = new ui::UpDown(txtOptionNum, gbOption);
+    udOptionNum->setRange(1, 10);
+    lblOptionUnit = new QLabel(QStringLiteral("回目"), gbOption);
+    rbYesterdayOn = radio("昨日、間違えた問題を復習する (&Y)");
+    rbNotSameQuestion = radio("同じ問題を繰り返し出題しない (&N)");
+    rbNotSameQuestion->setToolTip(
+        QStringLiteral("これをチェックすると、１問目の出題に少し時間がかかります"));
+    rbNotRandom = radio("ランダムに出題しない (&R)");
+    chkNotRandomContinue = new QCheckBox(QStringLiteral("前回の続きから始める (&C)"), gbOption);
+    options_ = {
+        {rbSameQuestion, &DrillModes::sameQuestions},
+        {rbErrorOnly, &DrillModes::lastErrors},
+        {rbPrevQuestionOn, &DrillModes::earlierDrill},
+        {rbPrevErrorOn, &DrillModes::earlierErrors},
+        {rbYesterdayOn, &DrillModes::yesterday},
+        {rbNotSameQuestion, &DrillModes::notSameQuestion},
+        {rbNotRandom, &DrillModes::notRandom},
+    };
+
+    auto* optionNumRow = new QHBoxLayout;
+    optionNumRow->setContentsMargins(24, 0, 0, 0);
+    optionNumRow->addWidget(lblOptionNum);
+    optionNumRow->addWidget(txtOptionNum);
+    optionNumRow->addWidget(udOptionNum);
+    optionNumRow->addWidget(lblOptionUnit);
+    optionNumRow->addStretch(1);
+    auto* continueRow = new QHBoxLayout;
+    continueRow->setContentsMargins(24, 0, 0, 0);
+    continueRow->addWidget(chkNotRandomContinue);
+    auto* optionLayout = new QVBoxLayout(gbOption);
+    optionLayout->setSpacing(3);
+    optionLayout->addWidget(rbSameQuestion);
+    optionLayout->addWidget(rbErrorOnly);
+    optionLayout->addWidget(rbPrevQuestionOn);
+    optionLayout->addWidget(rbPrevErrorOn);
+    optionLayout->addLayout(optionNumRow);
+    optionLayout->addWidget(rbYesterdayOn);
+    optionLayout->addWidget(rbNotSameQuestion);
+    optionLayout->addWidget(rbNotRandom);
+    optionLayout->addLayout(continueRow);
+
+    // --- custom list and importance ---
+    chkCustomQuestion = new QCheckBox(QStringLiteral("出題する単語を指定する (&V)"), this);
+    chkCustomQuestion->setToolTip(QStringLiteral("ダイアログが表示されるまで時間がかかります"));
+    cgProgress = new QProgressBar(this);
+    cgProgress->setToolTip(QStringLiteral("ダイアログが表示されるまで時間がかかります"));
+    cgProgress->setTextVisible(false);
+    cgProgress->setMaximumHeight(12);
+    cgProgress->setValue(0);
+    cgProgress->setAccessibleName(QStringLiteral("読み込みの進行状況"));
+    chkImportantQuestion = new QCheckBox(QStringLiteral("指定した重要度の単語を出題する (&F)"), this);
+    auto* levelRow = new QHBoxLayout;
+    levelRow->setContentsMargins(24, 0, 0, 0);
+    levelRow->setSpacing(2);
+    for (int i = 0; i < 5; ++i) {
+        auto* b = new QToolButton(this);
+        b->setText(QString::number(i + 1));
+        b->setCheckable(true);
+        b->setFixedSize(28, 24);
+        b->setAccessibleName(QStringLiteral("重要度 %1").arg(i + 1));
+        cmdLevel[static_cast<std::size_t>(i)] = b;
+        levelRow->addWidget(b);
+    }
+    levelRow->addStretch(1);
+    chkNormalImportant =
+        new QCheckBox(QStringLiteral("すべて出題した後は、通常どおり辞書から出題する"), this);
+    auto* normalRow = new QHBoxLayout;
+    normalRow->setContentsMargins(24, 0, 0, 0);
+    normalRow->addWidget(chkNormalImportant);
+
+    // --- answer form ---
+    chkSelectOn = new QCheckBox(QStringLiteral("選択形式で解答する (&S)"), this);
+    rgSelectNum = new QGroupBox(this);
+    rgSelectNum->setAccessibleName(QStringLiteral("選択肢の数"));
+    grpSelectNum = new QButtonGroup(this);
+    auto* selectLayout = new QHBoxLayout(rgSelectNum);
+    selectLayout->setContentsMargins(8, 4, 8, 4);
+    const char* choiceTexts[] = {"３択", "４択", "５択"};
+    for (int i = 0; i < 3; ++i) {
+        auto* b = new QRadioButton(QString::fromUtf8(choiceTexts[i]), rgSelectNum);
+        grpSelectNum->addButton(b, i);
+        selectLayout->addWidget(b);
+    }
+
+    // --- dictionary ---
+    rgDicType = new QGroupBox(QStringLiteral("単語の種類"), this);
+    grpDicType = new QButtonGroup(this);
+    auto* dicTypeLayout = new QGridLayout(rgDicType);
+    dicTypeLayout->setContentsMargins(8, 4, 8, 4);
+    const char* dicTypeTexts[] = {"名詞", "動詞", "形容詞・副詞", "その他"};
+    for (int i = 0; i < kDefaultDictionaries; ++i) {
+        auto* b = new QRadioButton(QString::fromUtf8(dicTypeTexts[i]), rgDicType);
+        grpDicType->addButton(b, i);
+        dicTypeLayout->addWidget(b, i / 2, i % 2);
+    }
+    auto* dicFileLabel = new QLabel(QStringLiteral("辞書ファイルを指定する"), this);
+    cboDicFile = new QComboBox(this);
+    cboDicFile->setEditable(true);
+    cboDicFile->setInsertPolicy(QComboBox::NoInsert);
+    cboDicFile->setMinimumWidth(200);
+    dicFileLabel->setBuddy(cboDicFile);
+    cmdSelectDicFile = new QPushButton(QStringLiteral("O&PEN"), this);
+    cmdSelectDicFile->setAutoDefault(false);
+    auto* vocNumLabel = new QLabel(QStringLiteral("単語登録数 ： "), this);
+    txtVocNum = new QLineEdit(QStringLiteral("0"), this);
+    txtVocNum->setReadOnly(true);
+    txtVocNum->setFixedWidth(70);
+    txtVocNum->setAlignment(Qt::AlignRight);
+    vocNumLabel->setBuddy(txtVocNum);
+
+    // --- direction and count ---
+    rgQuestionType = new QGroupBox(QStringLiteral("出題形式の設定"), this);
+    grpQuestionType = new QButtonGroup(this);
+    auto* typeLayout = new QVBoxLayout(rgQuestionType);
+    typeLayout->setContentsMargins(8, 4, 8, 4);
+    const char* typeTexts[] = {"英語から日本語へ", "日本語から英語へ"};
+    for (int i = 0; i < 2; ++i) {
+        auto* b = new QRadioButton(QString::fromUtf8(typeTexts[i]), rgQuestionType);
+        grpQuestionType->addButton(b, i);
+        typeLayout->addWidget(b);
+    }
+    grpQuestionType->button(0)->setChecked(true);
+
+    auto* countBox = new QGroupBox(QStringLiteral("出題数の設定"), this);
+    lblQuestionNum = new QLabel(ui::toQ(questionRangeLabel(kMaxQuestions)), countBox);
+    auto* countLabel = new QLabel(QStringLiteral("出題数 ： "), countBox);
+    txtQuestionNum = new QLineEdit(QStringLiteral("10"), countBox);
+    txtQuestionNum->setFixedWidth(60);
+    txtQuestionNum->setAlignment(Qt::AlignRight);
+    countLabel->setBuddy(txtQuestionNum);
+    udQuestionNum = new ui::UpDown(txtQuestionNum, countBox);
+    udQuestionNum->setRange(1, kMaxQuestions);
+    auto* countRow = new QHBoxLayout;
+    countRow->addWidget(countLabel);
+    countRow->addWidget(txtQuestionNum);
+    countRow->addWidget(udQuestionNum);
+    countRow->addStretch(1);
+    auto* countLayout = new QVBoxLayout(countBox);
+    countLayout->setContentsMargins(8, 4, 8, 6);
+    countLayout->addWidget(lblQuestionNum);
+    countLayout->addLayout(countRow);
+
+    cmdOk = new QPushButton(QStringLiteral("&OK"), this);
+    cmdOk->setDefault(true);
+    cmdOk->setToolTip(QStringLiteral("出題開始 （時間がかかる場合があります）"));
+    cmdCancel = new QPushButton(QStringLiteral("キャンセル"), this);
+    cmdCancel->setAutoDefault(false);
+    cmdCancel->setToolTip(QStringLiteral("止める"));
+
+    // --- layout: sources on the left, dictionary and form on the right ---
+    auto* memorizeRow = new QHBoxLayout;
+    memorizeRow->setSpacing(4);
+    memorizeRow->addWidget(chkOnlyMemorize);
+    memorizeRow->addWidget(txtOnlyMemorizeTime);
+    memorizeRow->addWidget(udOnlyMemorizeTime);
+    memorizeRow->addWidget(lblOnlyMemorizeTime);
+    memorizeRow->addStretch(1);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(chkOption);
+    left->addWidget(gbOption);
+    left->addSpacing(6);
+    left->addWidget(chkCustomQuestion);
+    left->addWidget(cgProgress);
+    left->addSpacing(6);
+    left->addWidget(chkImportantQuestion);
+    left->addLayout(levelRow);
+    left->addLayout(normalRow);
+    left->addStretch(1);
+
+    auto* dicFileRow = new QHBoxLayout;
+    dicFileRow->addWidget(cboDicFile, 1);
+    dicFileRow->addWidget(cmdSelectDicFile);
+    auto* vocRow = new QHBoxLayout;
+    vocRow->addWidget(vocNumLabel);
+    vocRow->addWidget(txtVocNum);
+    vocRow->addStretch(1);
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(chkSelectOn);
+    right->addWidget(rgSelectNum);
+    right->addSpacing(4);
+    right->addWidget(rgDicType);
+    right->addWidget(dicFileLabel);
+    right->addLayout(dicFileRow);
+    right->addLayout(vocRow);
+    right->addSpacing(4);
+    right->addWidget(rgQuestionType);
+    right->addWidget(countBox);
+    right->addStretch(1);
+
+    auto* columns = new QHBoxLayout;
+    columns->setSpacing(16);
+    columns->addLayout(left, 1);
+    columns->addLayout(right, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cmdOk);
+    buttons->addWidget(cmdCancel);
+
+    auto* body = new QVBoxLayout;
+    body->setContentsMargins(12, 8, 12, 10);
+    body->addLayout(memorizeRow);
+    body->addSpacing(4);
+    body->addLayout(columns);
+    body->addSpacing(6);
+    body->addLayout(buttons);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(lblBanner);
+    layout->addLayout(body);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    // Controls shown and hidden by the options keep their place, so that the dialog
+    // neither changes its size nor moves the rows beside them.
+    for (QWidget* w : std::initializer_list<QWidget*>{txtOnlyMemorizeTime, udOnlyMemorizeTime,
+                                                       lblOnlyMemorizeTime, lblOptionNum}) {
+        QSizePolicy policy = w->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(policy);
+    }
+
+    // --- the form as created ---
+    txtOnlyMemorizeTime->hide();
+    udOnlyMemorizeTime->hide();
+    lblOnlyMemorizeTime->hide();
+    gbOption->setEnabled(false);
+    rgSelectNum->setEnabled(false);
+    chkImportantQuestion->setEnabled(false);
+    chkNormalImportant->setEnabled(false);
+    for (QToolButton* b : cmdLevel) {
+        b->setEnabled(false);
+        b->setAutoRaise(true);
+    }
+    for (QRadioButton* b : {rbSameQuestion, rbErrorOnly, rbPrevQuestionOn, rbPrevErrorOn})
+        b->setEnabled(false);
+    chkNotRandomContinue->setEnabled(false);
+    showOptionNumber(false);
+
+    // --- events ---
+    connect(chkOnlyMemorize, &QCheckBox::clicked, this, &TfrmQuestionSetup::chkOnlyMemorizeClick);
+    connect(chkOption, &QCheckBox::clicked, this, &TfrmQuestionSetup::chkOptionClick);
+    connect(rbSameQuestion, &QRadioButton::clicked, this, &TfrmQuestionSetup::rbSameQuestionClick);
+    connect(rbErrorOnly, &QRadioButton::clicked, this, &TfrmQuestionSetup::rbErrorOnlyClick);
+    connect(rbPrevQuestionOn, &QRadioButton::clicked, this,
+            &TfrmQuestionSetup::rbPrevQuestionOnClick);
+    connect(rbPrevErrorOn, &QRadioButton::clicked, this, &TfrmQuestionSetup::rbPrevErrorOnClick);
+    connect(rbYesterdayOn, &QRadioButton::clicked, this, &TfrmQuestionSetup::rbYesterdayOnClick);
+    connect(rbNotSameQuestion, &QRadioButton::clicked, this,
+            &TfrmQuestionSetup::rbNotSameQuestionClick);
+    connect(rbNotRandom, &QRadioButton::clicked, this, &TfrmQuestionSetup::rbNotRandomClick);
+    connect(chkNotRandomContinue, &QCheckBox::clicked, this,
+            &TfrmQuestionSetup::chkNotRandomContinueClick);
+    connect(txtOptionNum, &QLineEdit::textChanged, this, &TfrmQuestionSetup::txtOptionNumChange);
+    connect(chkSelectOn, &QCheckBox::clicked, this, &TfrmQuestionSetup::chkSelectOnClick);
+    connect(grpSelectNum, &QButtonGroup::idClicked, this, &TfrmQuestionSetup::rgSelectNumClick);
+    connect(grpDicType, &QButtonGroup::idClicked, this, &TfrmQuestionSetup::rgDicTypeClick);
+    connect(cboDicFile, &QComboBox::activated, this, &TfrmQuestionSetup::cboDicFileChange);
+    connect(cboDicFile->lineEdit(), &QLineEdit::editingFinished, this,
+            &TfrmQuestionSetup::cboDicFileChange);
+    connect(cmdSelectDicFile, &QPushButton::clicked, this,
+            &TfrmQuestionSetup::cmdSelectDicFileClick);
+    connect(chkCustomQuestion, &QCheckBox::clicked, this,
+            &TfrmQuestionSetup::chkCustomQuestionClick);
+    connect(chkImportantQuestion, &QCheckBox::clicked, this,
+            &TfrmQuestionSetup::chkImportantQuestionClick);
+    connect(chkNormalImportant, &QCheckBox::clicked, this,
+            &TfrmQuestionSetup::chkNormalImportantClick);
+    connect(cmdOk, &QPushButton::clicked, this, &TfrmQuestionSetup::cmdOkClick);
+    connect(cmdCancel, &QPushButton::clicked, this, &TfrmQuestionSetup::cmdCancelClick);
+}
+
+// ---------------------------------------------------------------- helpers
+
+bool TfrmQuestionSetup::isEarlierOption(QRadioButton* option) const {
+    return option == rbPrevQuestionOn || option == rbPrevErrorOn;
+}
+
+bool TfrmQuestionSetup::importanceAvailable() const {
+    return settings_.ImportantOn == 1;
+}
+
+void TfrmQuestionSetup::setMaximum(int maximum) {
+    maximum_ = maximum;
+    udQuestionNum->setMaximum(maximum);
+    updateRangeLabel();
+}
+
+void TfrmQuestionSetup::updateRangeLabel() {
+    lblQuestionNum->setText(ui::toQ(questionRangeLabel(maximum_)));
+}
+
+void TfrmQuestionSetup::setDictionaryControlsEnabled(bool enabled) {
+    rgDicType->setEnabled(enabled);
+    cboDicFile->setEnabled(enabled);
+    cmdSelectDicFile->setEnabled(enabled);
+}
+
+void TfrmQuestionSetup::lockQuestionCount(bool locked) {
+    txtQuestionNum->setReadOnly(locked);
+    udQuestionNum->setEnabled(!locked);
+}
+
+void TfrmQuestionSetup::showOptionNumber(bool shown) {
+    lblOptionNum->setVisible(shown);
+    txtOptionNum->setEnabled(shown);
+    udOptionNum->setEnabled(shown);
+}
+
+void TfrmQuestionSetup::applyHistoryEnabled() {
+    // Nothing of this run can be asked again before a drill has been completed.
+    const bool completed = state().historyOptionsEnabled;
+    rbSameQuestion->setEnabled(lastTwoEnabled_ && completed);
+    rbErrorOnly->setEnabled(lastTwoEnabled_ && completed);
+    rbPrevQuestionOn->setEnabled(earlierEnabled_ && completed);
+    rbPrevErrorOn->setEnabled(earlierEnabled_ && completed);
+}
+
+void TfrmQuestionSetup::setDicTypeNone() {
+    setNone(grpDicType);
+}
+
+void TfrmQuestionSetup::selectDicTypeOf(const std::string& fileName) {
+    int index = defaultDictionaryWithFileName(settings_, fileName);
+    if (index < 0)
+        setDicTypeNone();
+    else
+        grpDicType->button(index)->setChecked(true);
+}
+
+void TfrmQuestionSetup::showWordCount() {
+    txtVocNum->setText(QString::number(wordCount_));
+}
+
+void TfrmQuestionSetup::useDictionary(const std::string& path) {
+    settings_.DicInUse = path;
+    const std::string fileName = fileNameOf(path);
+    DictionaryCount count = countLines(path);
+    if (!count.status)
+        ui::showFileError(this, count.status.path(), count.status.reason());
+    wordCount_ = static_cast<int>(count.count);
+    showWordCount();
+    selectDicTypeOf(fileName);
+    appliedDicText_ = ui::toQ(fileName);
+    cboDicFile->setEditText(appliedDicText_);
+    host_.setDictionaryText(fileName);
+    dictionaryChanged();
+}
+
+void TfrmQuestionSetup::dictionaryChanged() {
+    // The importance file was read for the dictionary before.
+    if (chkImportantQuestion->isChecked()) {
+        chkImportantQuestion->setChecked(false);
+        chkImportantQuestionClick();
+    }
+    // The custom lines were picked from the dictionary before; another dictionary would be
+    // asked words it does not hold, and their misses recorded under wrong line numbers.
+    if (chkCustomQuestion->isChecked() && !customList_.builtFor(settings_.DicInUse)) {
+        chkCustomQuestion->setChecked(false);
+        chkCustomQuestionClick();
+    }
+}
+
+// ---------------------------------------------------------------- showing
+
+void TfrmQuestionSetup::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TfrmQuestionSetup::FormShow() {
+    // 1. The dictionaries used so far.
+    cboDicFile->clear();
+    for (const std::string& name : listedDictionaries(settings_.setupIniPath())) {
+        if (!name.empty())
+            cboDicFile->addItem(ui::toQ(name));
+    }
+    // 2. The four default dictionaries under their captions.
+    const DefaultDictionarySet defaults = defaultDictionaries(settings_);
+    for (int i = 0; i < kDefaultDictionaries; ++i)
+        grpDicType->button(i)->setText(ui::toQ(defaults[static_cast<std::size_t>(i)].caption));
+    const std::string fileName = fileNameOf(settings_.DicInUse);
+    selectDicTypeOf(fileName);
+    appliedDicText_ = ui::toQ(fileName);
+    cboDicFile->setEditText(appliedDicText_);
+    // 3. Its words. A dictionary that cannot be read counts 0 here; OK says why.
+    wordCount_ = static_cast<int>(countLines(settings_.DicInUse).count);
+    showWordCount();
+
+    // 4. Direction and answer form from the question toolbar.
+    grpQuestionType->button(host_.questionTypeIndex() == 0 ? 0 : 1)->setChecked(true);
+    const int answerType = host_.answerTypeIndex();
+    chkSelectOn->setChecked(answerType >= 1 && answerType <= 3);
+    chkSelectOnClick();
+    if (chkSelectOn->isChecked()) {
+        grpSelectNum->button(answerType - 1)->setChecked(true);
+        rgSelectNumClick();
+    }
+
+    // 5. The count of the toolbar; memorizing is chosen anew each time.
+    txtQuestionNum->setText(ui::toQ(host_.questionCountText()));
+    chkOnlyMemorize->setChecked(false);
+    chkOnlyMemorizeClick();
+
+    // 6. The options from the drill's flags. Yesterday's misses are chosen anew each
+    // time (the list may have changed since).
+    modes().yesterday = false;
+    applyHistoryEnabled();
+    const DrillModes& m = modes();
+    const bool anyOption = m.notSameQuestion || m.notRandom || m.sameQuestions || m.lastErrors ||
+                           m.earlierDrill || m.earlierErrors;
+    if (anyOption && !chkOption->isChecked()) {
+        chkOption->setChecked(true);
+        chkOptionClick();
+    }
+    QRadioButton* restored = nullptr;
+    switch (activeSource(m)) {
+    case QuestionSource::SameQuestions:
+        restored = rbSameQuestion;
+        break;
+    case QuestionSource::LastErrors:
+        restored = rbErrorOnly;
+        break;
+    case QuestionSource::EarlierDrill:
+        restored = rbPrevQuestionOn;
+        break;
+    case QuestionSource::EarlierErrors:
+        restored = rbPrevErrorOn;
+        break;
+    case QuestionSource::NotSameQuestion:
+        restored = rbNotSameQuestion;
+        break;
+    case QuestionSource::NotRandom:
+        restored = rbNotRandom;
+        break;
+    default:
+        break;
+    }
+    if (restored) {
+        const bool keepContinue = m.notRandomContinue;
+        const int drillNumber = m.historySlot + 1;
+        if (isEarlierOption(restored))
+            txtOptionNum->setText(QString::number(drillNumber));
+        optionClick(restored);
+        if (restored == rbNotRandom && keepContinue) {
+            chkNotRandomContinue->setChecked(true);
+            chkNotRandomContinueClick();
+        }
+    } else {
+        clearOptions();
+        resetOptionControls();
+    }
+
+    // 7. The importance source only with importance levels kept, and not beside the
+    // option group or the custom list.
+    if (!importanceAvailable()) {
+        if (chkImportantQuestion->isChecked()) {
+            chkImportantQuestion->setChecked(false);
+            chkImportantQuestionClick();
+        }
+        chkImportantQuestion->setEnabled(false);
+    } else {
+        chkImportantQuestion->setEnabled(!chkOption->isChecked() && !chkCustomQuestion->isChecked());
+    }
+    cgProgress->setValue(0);
+    updateRangeLabel();
+}
+
+// ---------------------------------------------------------------- the drill tells
+
+void TfrmQuestionSetup::drillCompleted() {
+    lastTwoEnabled_ = true;
+    earlierEnabled_ = true;
+    applyHistoryEnabled();
+}
+
+void TfrmQuestionSetup::drillStopped() {
+    if (chkOption->isChecked()) {
+        chkOption->setChecked(false);
+        chkOptionClick();
+    }
+    lastTwoEnabled_ = false;
+    applyHistoryEnabled();
+}
+
+// ---------------------------------------------------------------- options
+
+void TfrmQuestionSetup::clearOptions() {
+    for (const Option& o : options_) {
+        o.button->setChecked(false);
+        modes().*o.flag = false;
+    }
+    chkNotRandomContinue->setChecked(false);
+    modes().notRandomContinue = false;
+}
+
+void TfrmQuestionSetup::resetOptionControls() {
+    showOptionNumber(false);
+    txtOptionNum->setToolTip(QString());
+    chkNotRandomContinue->setEnabled(rbNotRandom->isChecked());
+    setDictionaryControlsEnabled(true);
+    lockQuestionCount(false);
+    // A custom list chosen keeps its own maximum.
+    setMaximum(chkCustomQuestion->isChecked() && modes().custom ? maximum_ : kMaxQuestions);
+}
+
+void TfrmQuestionSetup::optionClick(QRadioButton* option) {
+    // A click on a chosen option leaves it chosen.
+    option->setChecked(true);
+    // 1. The others off.
+    for (const Option& o : options_) {
+        if (o.button != option) {
+            o.button->setChecked(false);
+            modes().*o.flag = false;
+        }
+    }
+    showOptionNumber(isEarlierOption(option));
+    if (option != rbNotRandom) {
+        chkNotRandomContinue->setChecked(false);
+        chkNotRandomContinue->setEnabled(false);
+        modes().notRandomContinue = false;
+    }
+    // 2. Dictionary and count free again, in the whole range.
+    setDictionaryControlsEnabled(!isEarlierOption(option));
+    lockQuestionCount(false);
+    setMaximum(kMaxQuestions);
+    // 3. Its own rule.
+    if (option->isChecked()) {
+        for (const Option& o : options_) {
+            if (o.button == option)
+                modes().*o.flag = true;
+        }
+        applyOwnRule(option);
+    }
+    // 4.
+    updateRangeLabel();
+}
+
+void TfrmQuestionSetup::applyOwnRule(QRadioButton* option) {
+    DrillState& s = state();
+    if (option == rbSameQuestion || option == rbErrorOnly) {
+        // The lists replayed are those of the last drill, so its dictionary goes with them.
+        if (!s.dictionaryPath.empty() && s.dictionaryPath != settings_.DicInUse)
+            useDictionary(s.dictionaryPath);
+        const int count = option == rbSameQuestion ? s.questionCount : s.wrongCount;
+        txtQuestionNum->setText(QString::number(count));
+        lockQuestionCount(true);
+        setDictionaryControlsEnabled(false);
+    } else if (isEarlierOption(option)) {
+        showOptionNumber(true);
+        lockQuestionCount(true);
+        txtOptionNumChange();
+    } else if (option == rbYesterdayOn) {
+        const int misses = yesterdayMissCount(settings_.userFolder(),
+                                              dictionaryName(settings_.DicInUse),
+                                              DateTexts::of(programClock().now()));
+        YesterdayLimit limit = yesterdayLimit(misses);
+        if (!limit.available) {
+            ui::platform().showNotice(this, QStringLiteral("昨日間違えた単語のデータがありません"),
+                                      kUnavailable, ui::kNoticeInformation);
+            rbYesterdayOn->setChecked(false);
+            modes().yesterday = false;
+            return;
+        }
+        setMaximum(limit.maximum);
+        if (limit.count)
+            txtQuestionNum->setText(QString::number(*limit.count));
+    } else if (option == rbNotRandom) {
+        chkNotRandomContinue->setEnabled(true);
+    }
+}
+
+void TfrmQuestionSetup::rbSameQuestionClick() {
+    optionClick(rbSameQuestion);
+}
+
+void TfrmQuestionSetup::rbErrorOnlyClick() {
+    optionClick(rbErrorOnly);
+}
+
+void TfrmQuestionSetup::rbPrevQuestionOnClick() {
+    optionClick(rbPrevQuestionOn);
+}
+
+void TfrmQuestionSetup::rbPrevErrorOnClick() {
+    optionClick(rbPrevErrorOn);
+}
+
+void TfrmQuestionSetup::rbYesterdayOnClick() {
+    optionClick(rbYesterdayOn);
+}
+
+void TfrmQuestionSetup::rbNotSameQuestionClick() {
+    optionClick(rbNotSameQuestion);
+}
+
+void TfrmQuestionSetup::rbNotRandomClick() {
+    optionClick(rbNotRandom);
+}
+
+void TfrmQuestionSetup::chkNotRandomContinueClick() {
+    modes().notRandomContinue = chkNotRandomContinue->isChecked();
+}
+
+void TfrmQuestionSetup::txtOptionNumChange() {
+    const bool errorsOnly = rbPrevErrorOn->isChecked();
+    if (!errorsOnly && !rbPrevQuestionOn->isChecked())
+        return;
+    const int number = std::clamp(numberIn(txtOptionNum, 1), 1, kHistorySlots - 1);
+    EarlierDrillPlan plan = earlierDrillPlan(state().history, number, errorsOnly);
+    if (plan.recorded && plan.dictionaryPath != settings_.DicInUse)
+        useDictionary(plan.dictionaryPath);
+    modes().historySlot = plan.historySlot;
+    txtOptionNum->setToolTip(ui::toQ(plan.hint));
+    txtQuestionNum->setText(QString::number(plan.questionCount));
+}
+
+void TfrmQuestionSetup::chkOptionClick() {
+    if (chkOption->isChecked()) {
+        if (chkImportantQuestion->isChecked()) {
+            chkImportantQuestion->setChecked(false);
+            chkImportantQuestionClick();
+        }
+        if (chkCustomQuestion->isChecked()) {
+            chkCustomQuestion->setChecked(false);
+            chkCustomQuestionClick();
+        }
+        chkCustomQuestion->setEnabled(false);
+        chkImportantQuestion->setEnabled(false);
+        gbOption->setEnabled(true);
+    } else {
+        clearOptions();
+        showOptionNumber(false);
+        txtOptionNum->setToolTip(QString());
+        chkNotRandomContinue->setEnabled(false);
+        setDictionaryControlsEnabled(true);
+        chkCustomQuestion->setEnabled(true);
+        lockQuestionCount(false);
+        setMaximum(kMaxQuestions);
+        chkImportantQuestion->setEnabled(importanceAvailable());
+        gbOption->setEnabled(false);
+    }
+    updateRangeLabel();
+}
+
+// ---------------------------------------------------------------- answer form
+
+void TfrmQuestionSetup::chkSelectOnClick() {
+    if (chkSelectOn->isChecked()) {
+        rgSelectNum->setEnabled(true);
+        grpSelectNum->button(0)->setChecked(true);
+        rgSelectNumClick();
+    } else {
+        choiceKind_ = -1;
+        setNone(grpSelectNum);
+        rgSelectNum->setEnabled(false);
+        host_.setAnswerChoices({});
+    }
+}
+
+void TfrmQuestionSetup::rgSelectNumClick() {
+    const int index = grpSelectNum->checkedId();
+    if (index < 0 || index > 2) {
+        choiceKind_ = -1;
+        return;
+    }
+    choiceKind_ = index;
+    host_.setAnswerChoices(choicePlaceholders(index + 3));
+}
+
+void TfrmQuestionSetup::chkOnlyMemorizeClick() {
+    const bool on = chkOnlyMemorize->isChecked();
+    modes().memorizeOnly = on;
+    txtOnlyMemorizeTime->setVisible(on);
+    udOnlyMemorizeTime->setVisible(on);
+    lblOnlyMemorizeTime->setVisible(on);
+    if (on) {
+        if (chkSelectOn->isChecked()) {
+            chkSelectOn->setChecked(false);
+            chkSelectOnClick();
+        }
+        chkSelectOn->setEnabled(false);
+    } else {
+        chkSelectOn->setEnabled(true);
+    }
+}
+
+// ---------------------------------------------------------------- dictionary
+
+void TfrmQuestionSetup::rgDicTypeClick() {
+    const int index = grpDicType->checkedId();
+    if (index < 0 || index >= kDefaultDictionaries)
+        return;
+    const std::string path = defaultDictionaries(settings_)[static_cast<std::size_t>(index)].path;
+    if (FileStatus written = rememberDictionaryPath(settings_.setupIniPath(), path); !written)
+        ui::showFileError(this, written.path(), written.reason());
+    useDictionary(path);
+}
+
+void TfrmQuestionSetup::cboDicFileChange() {
+    const QString text = cboDicFile->currentText();
+    if (text == appliedDicText_)
+        return;
+    appliedDicText_ = text;
+    if (chkImportantQuestion->isChecked()) {
+        chkImportantQuestion->setChecked(false);
+        chkImportantQuestionClick();
+    }
+    if (!text.contains(QStringLiteral(".txt")))
+        return;
+    txtVocNum->setText(QStringLiteral("0"));
+    auto fileName = ui::fromQOrWarn(this, text);
+    if (!fileName)
+        return;
+    selectDicTypeOf(*fileName);
+    const std::string path = rememberedDictionaryPath(settings_.setupIniPath(), *fileName);
+    if (path.empty()) {
+        // The dictionary is unknown until it is chosen with OPEN or dropped; the word count
+        // of the one before stays.
+        settings_.DicInUse.clear();
+        host_.setDictionaryText(*fileName);
+        dictionaryChanged();
+        ui::platform().showNotice(this, firstUseMessage(), QStringLiteral("辞書の指定失敗"),
+                                  ui::kNoticeInformation);
+        return;
+    }
+    useDictionary(path);
+}
+
+void TfrmQuestionSetup::cmdSelectDicFileClick() {
+    DictionaryChange change = choice_.selectWithDialog(this);
+    if (change.changed)
+        useDictionary(settings_.DicInUse);
+}
+
+void TfrmQuestionSetup::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void TfrmQuestionSetup::dropEvent(QDropEvent* event) {
+    if (!event->mimeData()->hasUrls())
+        return;
+    event->acceptProposedAction();
+    FormDropFiles(event->mimeData()->urls());
+}
+
+void TfrmQuestionSetup::FormDropFiles(const QList<QUrl>& urls) {
+    // Not while the dictionary is fixed by the option chosen.
+    if (!rgDicType->isEnabled())
+        return;
+    DictionaryChange change = choice_.acceptDroppedFiles(this, urls);
+    if (change.changed)
+        useDictionary(settings_.DicInUse);
+}
+
+// ---------------------------------------------------------------- custom list, importance
+
+void TfrmQuestionSetup::chkCustomQuestionClick() {
+    if (chkCustomQuestion->isChecked()) {
+        if (chkImportantQuestion->isChecked()) {
+            chkImportantQuestion->setChecked(false);
+            chkImportantQuestionClick();
+        }
+        chkImportantQuestion->setEnabled(false);
+        cgProgress->setMaximum(std::max(1, wordCount_));
+        modes().custom = true;
+
+        TfrmCustomQuestion dialog(customList_, state().customLines, settings_.DicInUse,
+                                  settings_.userFolder(), this);
+        auto progress = [this](int done) { cgProgress->setValue(std::min(done, cgProgress->maximum())); };
+        bool chosen = false;
+        if (dialog.FormShow(progress))
+            chosen = ui::platform().showModal(dialog) == QDialog::Accepted;
+        cgProgress->setValue(0);
+        if (chosen) {
+            const int count = dialog.chosenCount();
+            setMaximum(count);
+            if (count < 10)
+                txtQuestionNum->setText(QString::number(count));
+        } else {
+            chkCustomQuestion->setChecked(false);
+            chkCustomQuestionClick();
+            return;
+        }
+    } else {
+        chkImportantQuestion->setEnabled(importanceAvailable() && !chkOption->isChecked());
+        modes().custom = false;
+        setMaximum(kMaxQuestions);
+    }
+    updateRangeLabel();
+}
+
+void TfrmQuestionSetup::chkImportantQuestionClick() {
+    auto levelButtons = [this](bool on) {
+        for (QToolButton* b : cmdLevel) {
+            b->setEnabled(on);
+            b->setAutoRaise(!on);
+        }
+    };
+    if (chkImportantQuestion->isChecked()) {
+        if (chkCustomQuestion->isChecked()) {
+            chkCustomQuestion->setChecked(false);
+            chkCustomQuestionClick();
+        }
+        chkCustomQuestion->setEnabled(false);
+        chkNormalImportant->setEnabled(true);
+        ImportanceFile file(settings_.userFile(importanceFileName(dictionaryName(settings_.DicInUse))));
+        if (!file.readAll().status) {
+            ui::platform().showNotice(
+                this, QStringLiteral("指定された辞書の単語には重要度が設定されていません"),
+                kUnavailable, ui::kNoticeWarning);
+            chkImportantQuestion->setChecked(false);
+            chkImportantQuestionClick();
+            return;
+        }
+        modes().importance = true;
+        levelButtons(true);
+    } else {
+        chkCustomQuestion->setEnabled(!chkOption->isChecked());
+        chkNormalImportant->setChecked(false);
+        chkNormalImportant->setEnabled(false);
+        modes().importanceFollowOn = false;
+        modes().importance = false;
+        levelButtons(false);
+    }
+}
+
+void TfrmQuestionSetup::chkNormalImportantClick() {
+    modes().importanceFollowOn = chkNormalImportant->isChecked();
+}
+
+// ---------------------------------------------------------------- OK, Cancel
+
+void TfrmQuestionSetup::cmdOkClick() {
+    // The count: the question sources rely on it staying within the range shown.
+    const QString countText = txtQuestionNum->text();
+    auto count = ui::fromQ(countText);
+    CountProblem problem = checkQuestionCount(count.value_or("?"), maximum_);
+    if (problem != CountProblem::None) {
+        ui::platform().showMessage(this, ui::toQ(countProblemMessage(problem, maximum_)));
+        txtQuestionNum->setFocus();
+        return;
+    }
+    // The dictionary, as it is now on disk.
+    if (settings_.DicInUse.empty()) {
+        ui::platform().showNotice(this, firstUseMessage(), QStringLiteral("辞書の指定失敗"),
+                                  ui::kNoticeInformation);
+        return;
+    }
+    DictionaryCount words = countLines(settings_.DicInUse);
+    if (!words.status) {
+        ui::showFileError(this, words.status.path(), words.status.reason());
+        return;
+    }
+    wordCount_ = static_cast<int>(words.count);
+    showWordCount();
+    if (wordCount_ == 0) {
+        ui::platform().showNotice(this,
+                                  QStringLiteral("指定された辞書には、単語が登録されていません"),
+                                  kError, ui::kNoticeWarning);
+        return;
+    }
+    DrillModes& m = modes();
+    if (m.memorizeOnly) {
+        const int seconds = numberIn(txtOnlyMemorizeTime, 0);
+        if (seconds < 1 || seconds > 20) {
+            ui::platform().showMessage(
+                this, QStringLiteral("正解を表示するまでの秒数は、1～20秒の範囲で指定してください"));
+            return;
+        }
+        m.memorizeSeconds = seconds;
+    }
+    if (m.importance) {
+        for (std::size_t i = 0; i < cmdLevel.size(); ++i)
+            m.levels[i] = cmdLevel[i]->isChecked();
+    }
+    const int direction = grpQuestionType->checkedId() == 1 ? 1 : 0;
+    const int answerType = chkSelectOn->isChecked() ? answerTypeOfChoiceKind(choiceKind_) : 0;
+    // A drill that did not start (the learner was told why) leaves the dialog open to
+    // choose again.
+    if (!drill_.start(DrillStart{settings_.DicInUse, direction, answerType, *count, false}))
+        return;
+
+    host_.setQuestionCountText(*count);
+    host_.setAnswerTypeIndex(answerType);
+    host_.setQuestionTypeIndex(direction);
+    if (FileStatus stored = storeQuestionOrder(settings_.setupIniPath(), m); !stored)
+        ui::showFileError(this, stored.path(), stored.reason());
+    accept();
+}
+
+void TfrmQuestionSetup::cmdCancelClick() {
+    reject();
+}
+
+} // namespace qor

@@ -1,0 +1,640 @@
+// The question setup dialog: its controls, options and their rules, OK and Cancel.
+
+#include "base/IniFile.h"
+#include "quiz/QuestionSetupRules.h"
+#include "records/RecordFiles.h"
+#include "tests/quiz/QuestionSetupFixture.h"
+#include "tools/TfrmCustomQuestion.h"
+#include "ui/UpDown.h"
+
+#include <QAbstractItemModel>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QRadioButton>
+#include <QTableView>
+#include <QToolButton>
+#include <QUrl>
+#include <QtTest/QTest>
+
+using namespace qor;
+using qor::test::crlf;
+using qor::test::PlatformCall;
+using qor::test::slurp;
+using qor::test::spit;
+
+namespace {
+
+class QuestionSetupTest : public test::QuestionSetupFixture {
+protected:
+    QString range() const { return setup->lblQuestionNum->text(); }
+    QString countText() const { return setup->txtQuestionNum->text(); }
+
+    bool countLocked() const {
+        return setup->txtQuestionNum->isReadOnly() && !setup->udQuestionNum->isEnabled();
+    }
+    bool dictionaryLocked() const {
+        return !setup->rgDicType->isEnabled() && !setup->cboDicFile->isEnabled() &&
+               !setup->cmdSelectDicFile->isEnabled();
+    }
+
+    void yesterdayMisses(const char* count) {
+        IniFile::writeOne(dailyRecordPath(settings.userFolder(), "20013", "verbs"), "Error",
+                          "YesterdayNum", count);
+    }
+
+    // Ticks the given rows of the custom list and presses OK (or Cancel with no rows).
+    void customDialogTicks(std::vector<int> rows, bool cancel = false) {
+        platform.answerModal([rows, cancel](QDialog& d) {
+            auto& w = dynamic_cast<TfrmCustomQuestion&>(d);
+            QAbstractItemModel* model = w.lstData->model();
+            for (int r : rows)
+                model->setData(model->index(r, 0), Qt::Checked, Qt::CheckStateRole);
+            if (cancel)
+                w.Button14->click();
+            else
+                w.cmdOk->click();
+            return w.result();
+        });
+    }
+};
+
+} // namespace
+
+TEST_F(QuestionSetupTest, TheFormAsCreated) {
+    EXPECT_EQ(setup->windowTitle(), QStringLiteral("出題の設定"));
+    EXPECT_EQ(setup->lblBanner->text(), QStringLiteral("ここでは、出題させる問題の設定を行います"));
+    EXPECT_FALSE(setup->gbOption->isEnabled());
+    EXPECT_FALSE(setup->rgSelectNum->isEnabled());
+    EXPECT_FALSE(setup->chkImportantQuestion->isEnabled());
+    EXPECT_FALSE(setup->chkNormalImportant->isEnabled());
+    for (QToolButton* b : setup->cmdLevel) {
+        EXPECT_FALSE(b->isEnabled());
+        EXPECT_TRUE(b->autoRaise());
+    }
+    EXPECT_TRUE(setup->txtOnlyMemorizeTime->isHidden());
+    EXPECT_TRUE(setup->lblOnlyMemorizeTime->isHidden());
+    EXPECT_EQ(setup->txtOnlyMemorizeTime->text(), QStringLiteral("5"));
+    EXPECT_EQ(setup->udOnlyMemorizeTime->maximum(), 20);
+    EXPECT_EQ(range(), QStringLiteral("出題数の設定範囲 ： 1～1000問"));
+    EXPECT_EQ(setup->cmdSelectDicFile->text(), QStringLiteral("O&PEN"));
+    EXPECT_EQ(setup->cmdOk->toolTip(), QStringLiteral("出題開始 （時間がかかる場合があります）"));
+    EXPECT_EQ(setup->rbNotSameQuestion->toolTip(),
+              QStringLiteral("これをチェックすると、１問目の出題に少し時間がかかります"));
+    EXPECT_EQ(setup->grpSelectNum->button(2)->text(), QStringLiteral("５択"));
+    EXPECT_EQ(setup->rgQuestionType->title(), QStringLiteral("出題形式の設定"));
+}
+
+TEST_F(QuestionSetupTest, ShowingTakesTheDictionaryAndTheToolbarsChoices) {
+    numberedDictionary("nouns.txt", 3, "n");
+    addListedDictionary(settings.setupIniPath(), "nouns.txt");
+    addListedDictionary(settings.setupIniPath(), "verbs.txt");
+    settings.defDicCaption_1 = sj("動詞たち");
+    settings.defDicType_1 = dir.file("verbs.txt");
+    host.questionType = 1;
+    host.answerType = 3;
+    host.countText = "25";
+    show();
+    EXPECT_EQ(setup->cboDicFile->count(), 2);
+    EXPECT_EQ(setup->cboDicFile->itemText(0), QStringLiteral("nouns.txt"));
+    EXPECT_EQ(setup->cboDicFile->currentText(), QStringLiteral("verbs.txt"));
+    EXPECT_EQ(setup->grpDicType->button(1)->text(), QStringLiteral("動詞たち"));
+    EXPECT_EQ(setup->grpDicType->checkedId(), 1);
+    EXPECT_EQ(setup->txtVocNum->text(), QStringLiteral("10"));
+    EXPECT_EQ(setup->grpQuestionType->checkedId(), 1);
+    EXPECT_TRUE(setup->chkSelectOn->isChecked());
+    EXPECT_EQ(setup->grpSelectNum->checkedId(), 2);
+    EXPECT_EQ(host.choices, choicePlaceholders(5));
+    EXPECT_EQ(countText(), QStringLiteral("25"));
+
+    // A dictionary that is none of the four selects no word type.
+    settings.defDicType_1 = dir.file("other/verb.txt");
+    show();
+    EXPECT_EQ(setup->grpDicType->checkedId(), -1);
+    EXPECT_EQ(setup->cboDicFile->currentText(), QStringLiteral("verbs.txt"));
+}
+
+TEST_F(QuestionSetupTest, HistoryOptionsWaitForACompletedDrillAndAStopTakesTwoAway) {
+    show();
+    setup->chkOption->click();
+    ASSERT_TRUE(setup->gbOption->isEnabled());
+    for (QRadioButton* b : {setup->rbSameQuestion, setup->rbErrorOnly, setup->rbPrevQuestionOn,
+                            setup->rbPrevErrorOn})
+        EXPECT_FALSE(b->isEnabled()) << b->text().toStdString();
+    EXPECT_TRUE(setup->rbYesterdayOn->isEnabled());
+    EXPECT_TRUE(setup->rbNotRandom->isEnabled());
+    setup->rbSameQuestion->click();  // cannot be chosen
+    EXPECT_FALSE(drill->state().modes.sameQuestions);
+
+    setup->chkOption->click();
+    completeDrill(2);
+    EXPECT_EQ(view.completed, 1);
+    show();
+    setup->chkOption->click();
+    for (QRadioButton* b : {setup->rbSameQuestion, setup->rbErrorOnly, setup->rbPrevQuestionOn,
+                            setup->rbPrevErrorOn})
+        EXPECT_TRUE(b->isEnabled()) << b->text().toStdString();
+
+    // A stopped drill: the option group is switched off, the last drill cannot be replayed.
+    setup->rbNotRandom->click();
+    ASSERT_TRUE(ok());
+    answerRight();
+    drill->stop();
+    EXPECT_FALSE(setup->chkOption->isChecked());
+    EXPECT_FALSE(setup->gbOption->isEnabled());
+    EXPECT_FALSE(drill->state().modes.notRandom);
+    show();
+    setup->chkOption->click();
+    EXPECT_FALSE(setup->rbSameQuestion->isEnabled());
+    EXPECT_FALSE(setup->rbErrorOnly->isEnabled());
+    EXPECT_TRUE(setup->rbPrevQuestionOn->isEnabled());
+    EXPECT_TRUE(setup->rbPrevErrorOn->isEnabled());
+
+    // The next completed drill offers them again.
+    setup->chkOption->click();
+    completeDrill(1);
+    show();
+    setup->chkOption->click();
+    EXPECT_TRUE(setup->rbSameQuestion->isEnabled());
+    EXPECT_TRUE(setup->rbErrorOnly->isEnabled());
+}
+
+TEST_F(QuestionSetupTest, ErrorsOfLastTimeLockACountOfThreeAndTheirDictionary) {
+    useRandom({4, 1, 7, 2, 9});
+    completeDrill(5, {1, 3, 5});
+    ASSERT_EQ(drill->state().wrongCount, 3);
+    // Meanwhile another dictionary was chosen.
+    std::string nouns = numberedDictionary("nouns.txt", 4, "n");
+    settings.DicInUse = nouns;
+    show();
+    setup->chkOption->click();
+    setup->rbErrorOnly->click();
+    EXPECT_TRUE(drill->state().modes.lastErrors);
+    EXPECT_EQ(countText(), QStringLiteral("3"));
+    EXPECT_TRUE(countLocked());
+    EXPECT_TRUE(dictionaryLocked());
+    EXPECT_EQ(range(), QStringLiteral("出題数の設定範囲 ： 1～1000問"));
+    // The misses are words of the last drill's dictionary, which comes back with them.
+    EXPECT_EQ(settings.DicInUse, verbs);
+    EXPECT_EQ(setup->cboDicFile->currentText(), QStringLiteral("verbs.txt"));
+    EXPECT_EQ(host.dictionaryText, "verbs.txt");
+
+    setup->rbSameQuestion->click();
+    EXPECT_FALSE(drill->state().modes.lastErrors);
+    EXPECT_TRUE(drill->state().modes.sameQuestions);
+    EXPECT_EQ(countText(), QStringLiteral("5"));
+    EXPECT_TRUE(countLocked());
+
+    // Another option frees the count and the dictionary again.
+    setup->rbNotSameQuestion->click();
+    EXPECT_FALSE(countLocked());
+    EXPECT_FALSE(dictionaryLocked());
+}
+
+TEST_F(QuestionSetupTest, YesterdaysMissesSetTheRangeAndTheCount) {
+    show();
+    count("7");
+    setup->chkOption->click();
+    yesterdayMisses("25");
+    setup->rbYesterdayOn->click();
+    EXPECT_TRUE(drill->state().modes.yesterday);
+    EXPECT_EQ(range(), QStringLiteral("出題数の設定範囲 ： 1～25問"));
+    EXPECT_EQ(countText(), QStringLiteral("25"));
+    EXPECT_EQ(setup->questionMaximum(), 25);
+    EXPECT_EQ(setup->udQuestionNum->maximum(), 25);
+    // The arrows and the arrow keys keep within the range.
+    setup->udQuestionNum->stepUp();
+    EXPECT_EQ(countText(), QStringLiteral("25"));
+    QTest::keyClick(setup->txtQuestionNum, Qt::Key_Down);
+    EXPECT_EQ(countText(), QStringLiteral("24"));
+
+    setup->rbNotSameQuestion->click();
+    EXPECT_EQ(range(), QStringLiteral("出題数の設定範囲 ： 1～1000問"));
+    count("7");
+    yesterdayMisses("1500");
+    setup->rbYesterdayOn->click();
+    EXPECT_TRUE(drill->state().modes.yesterday);
+    EXPECT_EQ(range(), QStringLiteral("出題数の設定範囲 ： 1～1000問"));
+    EXPECT_EQ(countText(), QStringLiteral("7"));
+
+    yesterdayMisses("0");
+    platform.answerNotice();
+    setup->rbNotRandom->click();
+    setup->rbYesterdayOn->click();
+    auto notices = platform.callsOf(PlatformCall::Notice);
+    ASSERT_EQ(notices.size(), 1u);
+    EXPECT_EQ(notices[0].text, QStringLiteral("昨日間違えた単語のデータがありません"));
+    EXPECT_EQ(notices[0].caption, QStringLiteral("選択不可能"));
+    EXPECT_EQ(notices[0].noticeKind, ui::kNoticeInformation);
+    EXPECT_FALSE(setup->rbYesterdayOn->isChecked());
+    EXPECT_FALSE(drill->state().modes.yesterday);
+    EXPECT_FALSE(setup->rbNotRandom->isChecked());
+    EXPECT_FALSE(drill->state().modes.notRandom);
+}
+
+TEST_F(QuestionSetupTest, UncheckingTheOptionGroupClearsEverySourceFlag) {
+    DrillModes& m = drill->state().modes;
+    m.notRandom = true;
+    m.notRandomContinue = true;
+    show();
+    EXPECT_TRUE(setup->chkOption->isChecked());
+    EXPECT_TRUE(setup->rbNotRandom->isChecked());
+    EXPECT_TRUE(setup->chkNotRandomContinue->isChecked());
+    EXPECT_TRUE(setup->chkNotRandomContinue->isEnabled());
+    EXPECT_FALSE(setup->chkCustomQuestion->isEnabled());
+
+    setup->chkOption->click();
+    EXPECT_FALSE(m.notRandom);
+    EXPECT_FALSE(m.notRandomContinue);
+    EXPECT_FALSE(m.notSameQuestion || m.sameQuestions || m.lastErrors || m.earlierDrill ||
+                 m.earlierErrors || m.yesterday || m.custom || m.importance);
+    EXPECT_EQ(activeSource(m), QuestionSource::Random);
+    EXPECT_FALSE(setup->rbNotRandom->isChecked());
+    EXPECT_FALSE(setup->chkNotRandomContinue->isChecked());
+    EXPECT_FALSE(setup->gbOption->isEnabled());
+    EXPECT_TRUE(setup->chkCustomQuestion->isEnabled());
+    EXPECT_FALSE(setup->chkImportantQuestion->isEnabled());  // ImportantOn is 0
+
+    // NotRandomContinue goes with any other option too.
+    setup->chkOption->click();
+    setup->rbNotRandom->click();
+    setup->chkNotRandomContinue->click();
+    EXPECT_TRUE(m.notRandomContinue);
+    setup->rbNotSameQuestion->click();
+    EXPECT_FALSE(m.notRandomContinue);
+    EXPECT_FALSE(setup->chkNotRandomContinue->isEnabled());
+}
+
+TEST_F(QuestionSetupTest, FourChoicesFillTheMainWindowsChoiceGroup) {
+    show();
+    EXPECT_TRUE(host.choices.empty());
+    setup->chkSelectOn->click();
+    EXPECT_TRUE(setup->rgSelectNum->isEnabled());
+    EXPECT_EQ(setup->grpSelectNum->checkedId(), 0);
+    EXPECT_EQ(host.choices, choicePlaceholders(3));
+    setup->grpSelectNum->button(1)->click();
+    EXPECT_EQ(host.choices,
+              (std::vector<std::string>{sj("正解 １"), sj("正解 ２"), sj("正解 ３"), sj("正解 ４")}));
+
+    count("3");
+    ASSERT_TRUE(ok());
+    EXPECT_TRUE(drill->state().choiceMode);
+    EXPECT_EQ(drill->state().choiceKind, 1);
+    EXPECT_EQ(host.answerType, 2);
+    EXPECT_EQ(host.countText, "3");
+    EXPECT_EQ(view.choices.size(), 4u);
+    drill->stop();
+
+    show();
+    setup->chkSelectOn->click();
+    EXPECT_TRUE(host.choices.empty());
+    EXPECT_FALSE(setup->rgSelectNum->isEnabled());
+    EXPECT_EQ(setup->grpSelectNum->checkedId(), -1);
+}
+
+TEST_F(QuestionSetupTest, MemorizeOnlyUnchecksAndDisablesTheChoices) {
+    host.answerType = 1;
+    show();
+    ASSERT_TRUE(setup->chkSelectOn->isChecked());
+    setup->chkOnlyMemorize->click();
+    EXPECT_TRUE(drill->state().modes.memorizeOnly);
+    EXPECT_FALSE(setup->chkSelectOn->isChecked());
+    EXPECT_FALSE(setup->chkSelectOn->isEnabled());
+    EXPECT_TRUE(host.choices.empty());
+    EXPECT_FALSE(setup->txtOnlyMemorizeTime->isHidden());
+    EXPECT_FALSE(setup->lblOnlyMemorizeTime->isHidden());
+
+    setup->udOnlyMemorizeTime->stepUp();
+    EXPECT_EQ(setup->txtOnlyMemorizeTime->text(), QStringLiteral("6"));
+    count("2");
+    ASSERT_TRUE(ok());
+    EXPECT_EQ(drill->state().phase, DrillPhase::MemorizeAsking);
+    EXPECT_EQ(drill->state().modes.memorizeSeconds, 6);
+    EXPECT_FALSE(drill->state().choiceMode);
+    EXPECT_EQ(host.answerType, 0);
+    drill->stop();
+
+    // Showing again starts without memorizing.
+    show();
+    EXPECT_FALSE(setup->chkOnlyMemorize->isChecked());
+    EXPECT_FALSE(drill->state().modes.memorizeOnly);
+    EXPECT_TRUE(setup->chkSelectOn->isEnabled());
+    EXPECT_TRUE(setup->txtOnlyMemorizeTime->isHidden());
+}
+
+TEST_F(QuestionSetupTest, NotRandomIsStoredByOkAndRestoredAfterARestart) {
+    show();
+    setup->chkOption->click();
+    setup->rbNotRandom->click();
+    count("2");
+    ASSERT_TRUE(ok());
+    IniFile stored(settings.setupIniPath());
+    EXPECT_EQ(stored.read("QuestionSetup", "NotRandom", ""), "1");
+    EXPECT_EQ(stored.read("QuestionSetup", "NotSameQuestion", ""), "0");
+    EXPECT_EQ(stored.read("QuestionSetup", "NotRandomContinue", ""), "0");
+
+    // The next program start: a new record, drill and dialog.
+    TUserSettings again;
+    again.ProgramFolder = settings.ProgramFolder;
+    again.UserName = settings.UserName;
+    LoadedSettings loaded = SettingsStore::load(again);
+    quiet(again);
+    again.DicInUse = verbs;
+    test::RecordingDrillView otherView;
+    Drill otherDrill(again, otherView);
+    applyQuestionOrder(otherDrill.state().modes, loaded.questionSetup);
+    test::RecordingHost otherHost;
+    TfrmQuestionSetup otherSetup(otherDrill, again, otherHost);
+    otherSetup.FormShow();
+    EXPECT_TRUE(otherSetup.chkOption->isChecked());
+    EXPECT_TRUE(otherSetup.rbNotRandom->isChecked());
+    EXPECT_FALSE(otherSetup.chkNotRandomContinue->isChecked());
+    EXPECT_TRUE(otherSetup.chkNotRandomContinue->isEnabled());
+    EXPECT_TRUE(otherDrill.state().modes.notRandom);
+}
+
+TEST_F(QuestionSetupTest, DrillNumberThreeAfterTwoDrillsHasNoRecord) {
+    useRandom({2, 5, 8});
+    completeDrill(3, {2});
+    std::string nouns = numberedDictionary("nouns.txt", 4, "n");
+    settings.DicInUse = nouns;
+    completeDrill(2);
+    show();
+    setup->chkOption->click();
+    setup->rbPrevQuestionOn->click();
+    EXPECT_TRUE(drill->state().modes.earlierDrill);
+    EXPECT_TRUE(setup->lblOptionNum->isVisibleTo(setup.get()));
+    EXPECT_TRUE(setup->udOptionNum->isEnabled());
+    EXPECT_TRUE(dictionaryLocked());
+    EXPECT_TRUE(countLocked());
+    // Drill 1: three words of verbs.txt.
+    EXPECT_EQ(setup->txtOptionNum->text(), QStringLiteral("1"));
+    EXPECT_EQ(setup->txtOptionNum->toolTip(), QStringLiteral("★出題予定★\nw2\nw5\nw8"));
+    EXPECT_EQ(countText(), QStringLiteral("3"));
+    EXPECT_EQ(settings.DicInUse, verbs);
+    EXPECT_EQ(drill->state().modes.historySlot, 0);
+
+    setup->udOptionNum->stepUp();
+    EXPECT_EQ(countText(), QStringLiteral("2"));
+    EXPECT_EQ(settings.DicInUse, nouns);
+    EXPECT_EQ(drill->state().modes.historySlot, 1);
+    setup->udOptionNum->stepUp();
+    EXPECT_EQ(setup->txtOptionNum->text(), QStringLiteral("3"));
+    EXPECT_EQ(setup->txtOptionNum->toolTip(), QStringLiteral("▼記録データなし▼"));
+    EXPECT_EQ(countText(), QStringLiteral("0"));
+    EXPECT_EQ(settings.DicInUse, nouns);  // nothing to go back to
+
+    platform.answerMessage();
+    EXPECT_FALSE(ok());
+    EXPECT_EQ(platform.boxTexts(), QStringList{QStringLiteral("出題数が未設定です")});
+    EXPECT_FALSE(drill->running());
+
+    // The errors of drill 1: one word.
+    setup->udOptionNum->stepDown();
+    setup->udOptionNum->stepDown();
+    setup->rbPrevErrorOn->click();
+    EXPECT_EQ(setup->txtOptionNum->toolTip(), QStringLiteral("★出題予定★\nw5"));
+    EXPECT_EQ(countText(), QStringLiteral("1"));
+    EXPECT_TRUE(drill->state().modes.earlierErrors);
+    EXPECT_FALSE(drill->state().modes.earlierDrill);
+}
+
+TEST_F(QuestionSetupTest, ACountPastTheRangeOrNotANumberIsRefusedAtOk) {
+    show();
+    for (const char* bad : {"1001", "abc", "-2", "１０"}) {
+        count(bad);
+        platform.answerMessage();
+        EXPECT_FALSE(ok()) << bad;
+    }
+    QStringList boxes = platform.boxTexts();
+    ASSERT_EQ(boxes.size(), 4);
+    EXPECT_EQ(boxes[0], QStringLiteral("出題数は、設定範囲 （1～1000問） の中で指定してください"));
+    EXPECT_EQ(boxes[1], QStringLiteral("出題数は、半角の数字で指定してください （1～1000問）"));
+    EXPECT_EQ(boxes[3], QStringLiteral("出題数は、半角の数字で指定してください （1～1000問）"));
+    count("0");
+    platform.answerMessage();
+    EXPECT_FALSE(ok());
+    EXPECT_EQ(platform.boxTexts().last(), QStringLiteral("出題数が未設定です"));
+    EXPECT_FALSE(drill->running());
+
+    // Within a smaller range: yesterday's 25 misses.
+    setup->chkOption->click();
+    yesterdayMisses("25");
+    setup->rbYesterdayOn->click();
+    count("26");
+    platform.answerMessage();
+    EXPECT_FALSE(ok());
+    EXPECT_EQ(platform.boxTexts().last(),
+              QStringLiteral("出題数は、設定範囲 （1～25問） の中で指定してください"));
+    count("25");
+    EXPECT_TRUE(ok());
+    EXPECT_TRUE(drill->running());
+}
+
+TEST_F(QuestionSetupTest, ADictionaryWithoutWordsIsRefused) {
+    std::string empty = dir.file("empty.txt");
+    spit(empty, "");
+    rememberDictionaryPath(settings.setupIniPath(), empty);
+    settings.DicInUse = empty;
+    show();
+    EXPECT_EQ(setup->txtVocNum->text(), QStringLiteral("0"));
+    platform.answerNotice();
+    EXPECT_FALSE(ok());
+    auto notices = platform.callsOf(PlatformCall::Notice);
+    ASSERT_EQ(notices.size(), 1u);
+    EXPECT_EQ(notices[0].text, QStringLiteral("指定された辞書には、単語が登録されていません"));
+    EXPECT_EQ(notices[0].caption, QStringLiteral("エラー"));
+    EXPECT_EQ(notices[0].noticeKind, ui::kNoticeWarning);
+}
+
+TEST_F(QuestionSetupTest, WordTypesComboOpenAndDroppedFilesChooseTheDictionary) {
+    makeFolder(dir.file("dictionary"));
+    writeLines(dir.file("dictionary/noun.txt"), {"a=b*c", "d=e*f", "g=h*i"});
+    show();
+    setup->grpDicType->button(0)->click();
+    EXPECT_EQ(settings.DicInUse, dir.file("dictionary/noun.txt"));
+    EXPECT_EQ(setup->txtVocNum->text(), QStringLiteral("3"));
+    EXPECT_EQ(setup->cboDicFile->currentText(), QStringLiteral("noun.txt"));
+    EXPECT_EQ(host.dictionaryText, "noun.txt");
+    EXPECT_EQ(rememberedDictionaryPath(settings.setupIniPath(), "noun.txt"),
+              dir.file("dictionary/noun.txt"));
+
+    // A name typed that was never used.
+    setup->cboDicFile->setEditText(QStringLiteral("new.txt"));
+    platform.answerNotice();
+    setup->cboDicFileChange();
+    auto notices = platform.callsOf(PlatformCall::Notice);
+    ASSERT_EQ(notices.size(), 1u);
+    EXPECT_EQ(notices[0].text,
+              QStringLiteral("初めて使用する辞書ファイルのようです。\n\n初めての辞書ファイルを使用する場合は、\n"
+                             "１）\"OPEN\"ボタン\n２）ドラッグ＆ドロップ\nで指定しなおしてください。"));
+    EXPECT_EQ(notices[0].caption, QStringLiteral("辞書の指定失敗"));
+    EXPECT_EQ(notices[0].noticeKind, ui::kNoticeInformation);
+    EXPECT_EQ(setup->txtVocNum->text(), QStringLiteral("0"));
+    EXPECT_EQ(setup->grpDicType->checkedId(), -1);
+    EXPECT_EQ(settings.DicInUse, "");
+    // OK cannot start on a dictionary that is not known.
+    platform.answerNotice();
+    EXPECT_FALSE(ok());
+    EXPECT_EQ(platform.callsOf(PlatformCall::Notice).back().caption, QStringLiteral("辞書の指定失敗"));
+
+    // A known name.
+    setup->cboDicFile->setEditText(QStringLiteral("verbs.txt"));
+    setup->cboDicFileChange();
+    EXPECT_EQ(settings.DicInUse, verbs);
+    EXPECT_EQ(setup->txtVocNum->text(), QStringLiteral("10"));
+
+    // O&PEN tests the file.
+    std::string notes = dir.file("notes.txt");
+    spit(notes, crlf({"no asterisk here"}));
+    platform.answerOpenFile(QString::fromStdString(notes)).answerNotice();
+    setup->cmdSelectDicFile->click();
+    EXPECT_EQ(platform.callsOf(PlatformCall::Notice).back().text,
+              QStringLiteral("選択されたファイルは、Qor Helper用辞書ファイルではありません"));
+    EXPECT_EQ(settings.DicInUse, verbs);
+    std::string picked = dir.file("picked.txt");
+    writeLines(picked, {"x=y*z", "p=q*r"});
+    platform.answerOpenFile(QString::fromStdString(picked));
+    setup->cmdSelectDicFile->click();
+    EXPECT_EQ(settings.DicInUse, picked);
+    EXPECT_EQ(setup->txtVocNum->text(), QStringLiteral("2"));
+    EXPECT_EQ(setup->cboDicFile->currentText(), QStringLiteral("picked.txt"));
+    EXPECT_EQ(rememberedDictionaryPath(settings.setupIniPath(), "picked.txt"), picked);
+
+    // A dropped file: only the first one counts.
+    setup->FormDropFiles({QUrl::fromLocalFile(QString::fromStdString(dir.file("dictionary/noun.txt"))),
+                          QUrl::fromLocalFile(QString::fromStdString(picked))});
+    EXPECT_EQ(settings.DicInUse, dir.file("dictionary/noun.txt"));
+    EXPECT_EQ(setup->grpDicType->checkedId(), 0);
+    EXPECT_EQ(setup->txtVocNum->text(), QStringLiteral("3"));
+}
+
+TEST_F(QuestionSetupTest, ImportanceNeedsTheSettingAndARatingFile) {
+    show();
+    EXPECT_FALSE(setup->chkImportantQuestion->isEnabled());
+    settings.ImportantOn = 1;
+    show();
+    ASSERT_TRUE(setup->chkImportantQuestion->isEnabled());
+
+    platform.answerNotice();
+    setup->chkImportantQuestion->click();
+    auto notices = platform.callsOf(PlatformCall::Notice);
+    ASSERT_EQ(notices.size(), 1u);
+    EXPECT_EQ(notices[0].text, QStringLiteral("指定された辞書の単語には重要度が設定されていません"));
+    EXPECT_EQ(notices[0].caption, QStringLiteral("選択不可能"));
+    EXPECT_EQ(notices[0].noticeKind, ui::kNoticeWarning);
+    EXPECT_FALSE(setup->chkImportantQuestion->isChecked());
+    EXPECT_FALSE(drill->state().modes.importance);
+    EXPECT_TRUE(setup->chkCustomQuestion->isEnabled());
+    EXPECT_FALSE(setup->cmdLevel[0]->isEnabled());
+
+    spit(settings.userFile("verbs_imp.dat"), crlf({"2_" + line(3)}));
+    setup->chkImportantQuestion->click();
+    EXPECT_TRUE(drill->state().modes.importance);
+    EXPECT_FALSE(setup->chkCustomQuestion->isEnabled());
+    EXPECT_TRUE(setup->chkNormalImportant->isEnabled());
+    for (QToolButton* b : setup->cmdLevel) {
+        EXPECT_TRUE(b->isEnabled());
+        EXPECT_FALSE(b->autoRaise());
+    }
+    setup->chkNormalImportant->click();
+    EXPECT_TRUE(drill->state().modes.importanceFollowOn);
+
+    // The option group excludes it; turning the group off offers it again.
+    setup->chkOption->click();
+    EXPECT_FALSE(setup->chkImportantQuestion->isChecked());
+    EXPECT_FALSE(setup->chkImportantQuestion->isEnabled());
+    EXPECT_FALSE(drill->state().modes.importance);
+    EXPECT_FALSE(drill->state().modes.importanceFollowOn);
+    EXPECT_TRUE(setup->cmdLevel[2]->autoRaise());
+    setup->chkOption->click();
+    EXPECT_TRUE(setup->chkImportantQuestion->isEnabled());
+}
+
+TEST_F(QuestionSetupTest, CustomListOkWithNineAndWithTwelveTickedWords) {
+    std::string big = numberedDictionary("big.txt", 15);
+    settings.DicInUse = big;
+    show();
+    customDialogTicks({0, 1, 2, 3, 4, 5, 6, 7, 8});
+    setup->chkCustomQuestion->click();
+    EXPECT_TRUE(setup->chkCustomQuestion->isChecked());
+    EXPECT_TRUE(drill->state().modes.custom);
+    EXPECT_EQ(drill->state().customLines.size(), 9u);
+    EXPECT_EQ(countText(), QStringLiteral("9"));
+    EXPECT_EQ(range(), QStringLiteral("出題数の設定範囲 ： 1～9問"));
+    EXPECT_EQ(setup->cgProgress->value(), 0);
+
+    setup->chkCustomQuestion->click();  // off
+    EXPECT_FALSE(drill->state().modes.custom);
+    EXPECT_EQ(range(), QStringLiteral("出題数の設定範囲 ： 1～1000問"));
+    count("10");
+    // Nine still ticked from before, three more.
+    customDialogTicks({9, 10, 11});
+    setup->chkCustomQuestion->click();
+    EXPECT_EQ(drill->state().customLines.size(), 12u);
+    EXPECT_EQ(countText(), QStringLiteral("10"));
+    EXPECT_EQ(range(), QStringLiteral("出題数の設定範囲 ： 1～12問"));
+    count("13");
+    platform.answerMessage();
+    EXPECT_FALSE(ok());
+    count("12");
+    EXPECT_TRUE(ok());
+}
+
+TEST_F(QuestionSetupTest, CustomListCancelKeepsTheDrillsListButUnticksTheOption) {
+    show();
+    customDialogTicks({2, 4});
+    setup->chkCustomQuestion->click();
+    ASSERT_EQ(drill->state().customLines, (std::vector<std::string>{line(2), line(4)}));
+    setup->chkCustomQuestion->click();
+
+    customDialogTicks({6}, true);
+    setup->chkCustomQuestion->click();
+    EXPECT_FALSE(setup->chkCustomQuestion->isChecked());
+    EXPECT_FALSE(drill->state().modes.custom);
+    EXPECT_EQ(drill->state().customLines, (std::vector<std::string>{line(2), line(4)}));
+    EXPECT_EQ(range(), QStringLiteral("出題数の設定範囲 ： 1～1000問"));
+
+    // Reopening keeps the ticks of every opening, also the cancelled one.
+    platform.answerModal([](QDialog& d) {
+        auto& w = dynamic_cast<TfrmCustomQuestion&>(d);
+        QAbstractItemModel* model = w.lstData->model();
+        std::vector<int> ticked;
+        for (int r = 0; r < model->rowCount(); ++r) {
+            if (model->data(model->index(r, 0), Qt::CheckStateRole).toInt() == Qt::Checked)
+                ticked.push_back(r);
+        }
+        EXPECT_EQ(ticked, (std::vector<int>{2, 4, 6}));
+        w.cmdOk->click();
+        return w.result();
+    });
+    setup->chkCustomQuestion->click();
+    EXPECT_EQ(drill->state().customLines.size(), 3u);
+}
+
+TEST_F(QuestionSetupTest, AnotherDictionaryDropsTheCustomListOfTheOldOne) {
+    show();
+    customDialogTicks({1});
+    setup->chkCustomQuestion->click();
+    ASSERT_TRUE(drill->state().modes.custom);
+    numberedDictionary("nouns.txt", 3, "n");
+    setup->cboDicFile->setEditText(QStringLiteral("nouns.txt"));
+    setup->cboDicFileChange();
+    EXPECT_FALSE(setup->chkCustomQuestion->isChecked());
+    EXPECT_FALSE(drill->state().modes.custom);
+    EXPECT_EQ(range(), QStringLiteral("出題数の設定範囲 ： 1～1000問"));
+}
+
+TEST_F(QuestionSetupTest, CancelClosesWithTheFlagsSetSoFar) {
+    show();
+    setup->chkOption->click();
+    setup->rbNotSameQuestion->click();
+    setup->cmdCancel->click();
+    EXPECT_EQ(setup->result(), QDialog::Rejected);
+    EXPECT_TRUE(drill->state().modes.notSameQuestion);
+    EXPECT_FALSE(drill->running());
+    EXPECT_FALSE(test::exists(settings.setupIniPath()) &&
+                 IniFile(settings.setupIniPath()).hasSection("QuestionSetup"));
+}
