@@ -422,23 +422,17 @@ void TfrmMain::dragEnterEvent(QDragEnterEvent* event) {
 
 void TfrmMain::dropEvent(QDropEvent* event) {
     const QList<QUrl> urls = event->mimeData()->urls();
-    if (urls.isEmpty() || !urls.constFirst().isLocalFile()) return;
-    event->acceptProposedAction();
-    // Only the first dropped file counts.
-    QString native = urls.constFirst().toLocalFile();
-    std::optional<std::string> path = modelPath(native.toStdString());
-    if (!path) {
-        ui::fromQOrWarn(this, native);
+    if (urls.isEmpty() || !urls.constFirst().isLocalFile())
         return;
-    }
-    FormDropFiles(*path);
+    event->acceptProposedAction();
+    FormDropFiles(urls);
 }
 
-void TfrmMain::FormDropFiles(const std::string& path) {
+void TfrmMain::FormDropFiles(const QList<QUrl>& urls) {
     if (drill_->running())
         return;  // the dictionary stays as it is while a drill runs
     DictionaryChoice choice(settings_);
-    showDictionaryChange(choice.choose(this, QString::fromStdString(nativePath(path))));
+    showDictionaryChange(choice.acceptDroppedFiles(this, urls));
 }
 
 void TfrmMain::showDictionaryChange(const DictionaryChange& change) {

@@ -12,6 +12,7 @@
 #include "settings/TUserSettings.h"
 
 #include <QMainWindow>
+#include <QUrl>
 #include <map>
 #include <memory>
 #include <set>
@@ -251,6 +252,9 @@ public slots:
     void cboDicFileChange();
     void cboAnswerTypeChange();
     void rgAnswerClick();
+    // Files dropped on the window: the first local file is tested and, when it is a
+    // dictionary, taken as the dictionary in use.
+    void FormDropFiles(const QList<QUrl>& urls);
     void tmrTimerTimer();
 
 protected:
@@ -298,7 +302,6 @@ private:
     void stopMusic();
 
     // --- helpers ---
-    void FormDropFiles(const std::string& path);
     bool FormKeyDown(QKeyEvent* event);
     void openWindow(MainCommand command, const QString& failureMessage);
     void showWindowFailure(const QString& failureMessage);

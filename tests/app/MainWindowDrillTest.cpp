@@ -1,6 +1,7 @@
 // Whole drills in the main window, answered through its controls, and the record files
 // they leave behind.
 
+#include "base/IniFile.h"
 #include "base/Random.h"
 #include "quiz/Drill.h"
 #include "quiz/TfrmAtari.h"
@@ -323,4 +324,31 @@ TEST_F(MainWindowDrillTest, StartFromTheQuestionSetupDialogAndItsHistoryOptions)
     });
     main->cmdStart->click();
     EXPECT_EQ(main->moQuestion->toPlainText(), QStringLiteral("run"));
+}
+
+TEST_F(MainWindowDrillTest, ChoosingTheDictionaryByTheSelectCommandAndByADrop) {
+    startMain(0);
+    writeLines(dir.file("nouns.txt"), {sj("book=本*x")});
+    platform.answerOpenFile(q(dir.file("nouns.txt")));
+    main->cmdSelectDicFileClick();
+    EXPECT_EQ(main->cboDicFile->currentText(), QStringLiteral("nouns.txt"));
+    EXPECT_EQ(main->settings().DicInUse, dir.file("nouns.txt"));
+    EXPECT_TRUE(main->statusPanelText(0).endsWith(QStringLiteral("nouns.txt")));
+    EXPECT_EQ(IniFile(setupIni()).read("Dictionary Path", "nouns.txt", ""), dir.file("nouns.txt"));
+
+    // A file that is not a dictionary is refused and changes nothing.
+    writeLines(dir.file("notes.txt"), {"just a note"});
+    platform.answerNotice();
+    main->FormDropFiles({QUrl::fromLocalFile(q(dir.file("notes.txt"))),
+                         QUrl::fromLocalFile(q(dir.file("verbs.txt")))});
+    ASSERT_EQ(platform.boxTexts().size(), 1);
+    EXPECT_EQ(platform.boxTexts()[0],
+              QStringLiteral("選択されたファイルは、Qor Helper用辞書ファイルではありません"));
+    EXPECT_EQ(main->settings().DicInUse, dir.file("nouns.txt"));
+
+    // The first dropped file counts.
+    main->FormDropFiles({QUrl::fromLocalFile(q(dir.file("verbs.txt"))),
+                         QUrl::fromLocalFile(q(dir.file("notes.txt")))});
+    EXPECT_EQ(main->cboDicFile->currentText(), QStringLiteral("verbs.txt"));
+    EXPECT_EQ(main->settings().DicInUse, dir.file("verbs.txt"));
 }

@@ -26,57 +26,70 @@ ScriptedPlatform::~ScriptedPlatform() {
 }
 
 ScriptedPlatform& ScriptedPlatform::answerNotice(ui::Button button) {
-    answers_.push_back({PlatformCall::Notice, button});
+    Answer a;
+    a.kind = PlatformCall::Notice;
+    a.button = button;
+    answers_.push_back(a);
     return *this;
 }
 ScriptedPlatform& ScriptedPlatform::answerMessage() {
-    answers_.push_back({PlatformCall::Message});
+    Answer a;
+    a.kind = PlatformCall::Message;
+    answers_.push_back(a);
     return *this;
 }
 ScriptedPlatform& ScriptedPlatform::answerInput(std::optional<QString> text) {
-    Answer a{PlatformCall::Input};
+    Answer a;
+    a.kind = PlatformCall::Input;
     a.text = std::move(text);
     answers_.push_back(a);
     return *this;
 }
 ScriptedPlatform& ScriptedPlatform::answerOpenFile(QString path) {
-    Answer a{PlatformCall::OpenFile};
+    Answer a;
+    a.kind = PlatformCall::OpenFile;
     a.text = std::move(path);
     answers_.push_back(a);
     return *this;
 }
 ScriptedPlatform& ScriptedPlatform::answerSaveFile(QString path) {
-    Answer a{PlatformCall::SaveFile};
+    Answer a;
+    a.kind = PlatformCall::SaveFile;
     a.text = std::move(path);
     answers_.push_back(a);
     return *this;
 }
 ScriptedPlatform& ScriptedPlatform::answerFolder(QString path) {
-    Answer a{PlatformCall::Folder};
+    Answer a;
+    a.kind = PlatformCall::Folder;
     a.text = std::move(path);
     answers_.push_back(a);
     return *this;
 }
 ScriptedPlatform& ScriptedPlatform::answerFont(std::optional<QFont> font) {
-    Answer a{PlatformCall::Font};
+    Answer a;
+    a.kind = PlatformCall::Font;
     a.font = std::move(font);
     answers_.push_back(a);
     return *this;
 }
 ScriptedPlatform& ScriptedPlatform::answerColor(std::optional<QColor> color) {
-    Answer a{PlatformCall::Color};
+    Answer a;
+    a.kind = PlatformCall::Color;
     a.color = color;
     answers_.push_back(a);
     return *this;
 }
 ScriptedPlatform& ScriptedPlatform::answerModal(std::function<int(QDialog&)> drive) {
-    Answer a{PlatformCall::Modal};
+    Answer a;
+    a.kind = PlatformCall::Modal;
     a.drive = std::move(drive);
     answers_.push_back(a);
     return *this;
 }
 ScriptedPlatform& ScriptedPlatform::answerTrash(bool confirmed) {
-    Answer a{PlatformCall::Trash};
+    Answer a;
+    a.kind = PlatformCall::Trash;
     a.confirmed = confirmed;
     answers_.push_back(a);
     return *this;

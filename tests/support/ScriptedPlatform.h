@@ -74,7 +74,7 @@ public:
 
 private:
     struct Answer {
-        PlatformCall::Kind kind;
+        PlatformCall::Kind kind = PlatformCall::Notice;
         ui::Button button = ui::Button::Ok;
         std::optional<QString> text;
         std::optional<QFont> font;
