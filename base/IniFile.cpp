@@ -18,20 +18,23 @@ std::string oneLine(std::string_view value) {
     return out;
 }
 
-// "[name]" -> name, up to the last "]" so that names holding "]" survive.
+// "[name]" -> name. The whole line must be bracketed: a key line such as "[be] going_x=1"
+// starts with "[" too.
 bool sectionHeader(std::string_view line, std::string_view& name) {
-    if (line.empty() || line.front() != '[')
+    if (line.size() < 2 || line.front() != '[' || line.back() != ']')
         return false;
-    std::size_t close = line.rfind(']');
-    if (close == std::string_view::npos || close == 0)
-        return false;
-    name = line.substr(1, close - 1);
+    name = line.substr(1, line.size() - 2);
     return true;
 }
 
 } // namespace
 
-IniFile::IniFile(std::string path) : path_(std::move(path)) {}
+IniFile::IniFile(std::string path, Split split) : path_(std::move(path)), split_(split) {}
+
+FileStatus IniFile::readStatus() {
+    load();
+    return loadStatus_;
+}
 
 IniFile::~IniFile() {
     if (dirty_)
@@ -77,7 +80,9 @@ void IniFile::load() {
             headers.push_back(lines.size());
             lines.push_back(Line{text.data(), text.size(), std::string::npos});
         } else {
-            lines.push_back(Line{text.data(), text.size(), text.find('=')});  // '=' is never a trail byte
+            // '=' is never a trail byte, so a byte search is safe.
+            std::size_t eq = split_ == Split::AtLastEquals ? text.rfind('=') : text.find('=');
+            lines.push_back(Line{text.data(), text.size(), eq});
         }
         if (lf == std::string_view::npos)
             break;

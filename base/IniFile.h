@@ -6,7 +6,9 @@
 // stored together by save() (or the destructor), through a temporary file renamed over
 // the old one; the stored bytes are the same as with one write at a time.
 //
-// Names compare byte for byte, "key=value" splits at the first "=", nothing is trimmed.
+// Names compare byte for byte, "key=value" splits at the first "=" (or at the last, for
+// files whose keys may hold "=" and whose values never do), nothing is trimmed. A line is
+// a section header when it starts with "[" and ends with "]".
 // A new section goes at the end of the file, a new key at the end of its section, an
 // existing key is replaced in place. Lines are written with CR LF.
 
@@ -23,12 +25,21 @@ namespace qor {
 
 class IniFile {
 public:
-    explicit IniFile(std::string path);
+    // Where a key line splits into key and value.
+    enum class Split {
+        AtFirstEquals,  // values may hold "=" (paths, word keys stored as values)
+        AtLastEquals,   // keys may hold "=" (word keys of the record files), values never do
+    };
+
+    explicit IniFile(std::string path, Split split = Split::AtFirstEquals);
     ~IniFile();
     IniFile(const IniFile&) = delete;
     IniFile& operator=(const IniFile&) = delete;
 
     const std::string& path() const { return path_; }
+    // Why the file could not be read; ok for a file that was read or is missing (which
+    // reads as empty).
+    FileStatus readStatus();
 
     // The value, or def when the file, the section or the key is missing.
     std::string read(std::string_view section, std::string_view key, std::string_view def);
@@ -81,6 +92,7 @@ private:
     Line ownLine(std::string text, std::size_t eq);
 
     std::string path_;
+    Split split_ = Split::AtFirstEquals;
     bool loaded_ = false;
     bool dirty_ = false;
     FileStatus loadStatus_;

@@ -86,7 +86,8 @@ std::optional<std::string> DrillFiles::pronunciationOf(const std::string& word,
 }
 
 std::vector<std::string> DrillFiles::yesterdayList() const {
-    IniFile daily(dailyRecordPath(settings_.userFolder(), now().yearMonth, state_.dictionaryName));
+    IniFile daily(dailyRecordPath(settings_.userFolder(), now().yearMonth, state_.dictionaryName),
+                  kWordKeyedFile);
     int count = recordCount(daily.read("Error", "YesterdayNum", "0"));
     std::string list = daily.read("Error", "Yesterday", "0");
     std::vector<std::string> items;

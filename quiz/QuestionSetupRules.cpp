@@ -37,7 +37,7 @@ EarlierDrillPlan earlierDrillPlan(const DrillHistory& history, int number, bool 
 
 int yesterdayMissCount(const std::string& userFolder, const std::string& dictionaryName,
                        const DateTexts& now) {
-    IniFile daily(dailyRecordPath(userFolder, now.yearMonth, dictionaryName));
+    IniFile daily(dailyRecordPath(userFolder, now.yearMonth, dictionaryName), kWordKeyedFile);
     return recordCount(daily.read("Error", "YesterdayNum", "0"));
 }
 

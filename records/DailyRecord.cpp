@@ -111,7 +111,7 @@ RecordStatus DailyRecord::recordMiss(const TUserSettings& s, const RecordDiction
 RecordStatus DailyRecord::SaveData(const RecordDictionary& dic, const RecordWord& word,
                                    const DateTexts& now) {
     RecordStatus status;
-    IniFile daily(dailyRecordPath(userFolder_, now.yearMonth, dic.name));
+    IniFile daily(dailyRecordPath(userFolder_, now.yearMonth, dic.name), kWordKeyedFile);
     const std::string date = daily.read(kError, "Date", "12/9");
 
     {
@@ -173,7 +173,7 @@ RecordStatus DailyRecord::rollOverAtStartup(const std::string& userFolder, const
             nameLessExtension(setup.read("Dictionary", std::to_string(i), ""));
         if (name.empty())
             continue;
-        IniFile daily(dailyRecordPath(userFolder, now.yearMonth, name));
+        IniFile daily(dailyRecordPath(userFolder, now.yearMonth, name), kWordKeyedFile);
         const std::string date = daily.read(kError, "Date", "1/9");
         if (now.yearMonth != prev)
             status.add(removeIfPresent(dailyRecordPath(userFolder, prev, name)));

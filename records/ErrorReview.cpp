@@ -36,7 +36,7 @@ std::vector<ReviewRow> reviewRows(const std::vector<std::string>& missedLines, i
 
 MissCounts missCounts(const std::string& userFolder, const std::string& dictionaryName,
                       const std::string& wordKey, const DateTexts& now) {
-    IniFile daily(dailyRecordPath(userFolder, now.yearMonth, dictionaryName));
+    IniFile daily(dailyRecordPath(userFolder, now.yearMonth, dictionaryName), kWordKeyedFile);
     MissCounts counts;
     counts.today = recordCount(daily.read(now.monthDay, wordKey, "0"));
     counts.month = recordCount(daily.read(now.month, wordKey, "0"));

@@ -23,6 +23,7 @@
 // DateTexts::of(programClock().now()) at the call.
 
 #include "base/FileStatus.h"
+#include "base/IniFile.h"
 
 #include <string>
 #include <vector>
@@ -43,6 +44,11 @@ struct RecordWord {
     std::string key;   // English part + "_" + Japanese part, whatever the direction
     std::string line;  // the whole dictionary line (for the error list file)
 };
+
+// The daily record file and the word statistics file name words by their word keys, and
+// a Japanese part may hold "="; their values never do, so their lines split at the last
+// "=".
+constexpr IniFile::Split kWordKeyedFile = IniFile::Split::AtLastEquals;
 
 // Daily record file: "19998_verbs.dat".
 std::string dailyRecordPath(const std::string& userFolder, const std::string& yearMonth,

@@ -54,7 +54,7 @@ std::string figuresText(const AnswerFigures& f) {
 WordStatistics::WordStatistics(const std::string& userFolder, RecordDictionary dic,
                                const DateTexts& now)
     : dic_(std::move(dic)), month_(now.month),
-      words_(wordStatisticsPath(userFolder, now.year, dic_.name)),
+      words_(wordStatisticsPath(userFolder, now.year, dic_.name), kWordKeyedFile),
       year_(yearStatisticsPath(userFolder, now.year)) {}
 
 WordFigures WordStatistics::GetVocDetail(const std::string& wordKey) {

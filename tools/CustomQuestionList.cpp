@@ -70,7 +70,8 @@ FileStatus CustomQuestionList::load(const std::string& dictionaryPath,
     if (!dictionary.status)
         return dictionary.status;
 
-    IniFile statistics(wordStatisticsPath(userFolder, now.year, dictionaryName(dictionaryPath)));
+    IniFile statistics(wordStatisticsPath(userFolder, now.year, dictionaryName(dictionaryPath)),
+                       kWordKeyedFile);
     const Values figures = sectionValues(statistics, sj("問題=出題総数,正解総数,正解率％"));
 
     rows_.reserve(dictionary.lines.size());
@@ -133,7 +134,7 @@ int CustomQuestionList::applyRule(CustomRule rule, RuleCompare compare, int numb
                                   const Progress& progress) {
     Values misses;
     if (rule == CustomRule::DayErrors || rule == CustomRule::MonthErrors) {
-        IniFile daily(dailyRecordPath(userFolder, now.yearMonth, dictionaryName(path_)));
+        IniFile daily(dailyRecordPath(userFolder, now.yearMonth, dictionaryName(path_)), kWordKeyedFile);
         misses = sectionValues(daily, rule == CustomRule::DayErrors ? now.monthDay : now.month);
     }
     const int before = ticked_;

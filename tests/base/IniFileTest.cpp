@@ -175,3 +175,22 @@ TEST(ParseDecimal, AcceptsOnlyPlainDecimalNumbers) {
     EXPECT_FALSE(parseDecimal("-"));
     EXPECT_FALSE(parseDecimal("99999999999999999999"));
 }
+
+TEST_F(IniFileTest, KeysHoldingEqualsSignsOrBracketsInFilesThatSplitAtTheLastEquals) {
+    // Word keys such as "a_b=c" (a Japanese part "b=c") and "[be] going_x".
+    {
+        IniFile ini(path, IniFile::Split::AtLastEquals);
+        ini.write("3", "a_b=c", "1");
+        ini.write("3", "[be] going_x", "1");
+    }
+    for (int round = 2; round <= 3; ++round) {
+        IniFile ini(path, IniFile::Split::AtLastEquals);
+        EXPECT_EQ(ini.read("3", "a_b=c", "0"), std::to_string(round - 1));
+        ini.write("3", "a_b=c", std::to_string(round));
+        ini.write("3", "[be] going_x", std::to_string(round));
+    }
+    EXPECT_EQ(slurp(path), crlf({"[3]", "a_b=c=3", "[be] going_x=3"}));
+    // Values may hold "=" where lines split at the first one, as ever.
+    IniFile::writeOne(dir.file("rank.ini"), "verbs.txt", "Error1", "a_b=c");
+    EXPECT_EQ(IniFile(dir.file("rank.ini")).read("verbs.txt", "Error1", ""), "a_b=c");
+}
