@@ -7,7 +7,10 @@
 #include "base/Random.h"
 #include "base/TextFile.h"
 #include "quiz/AnswerFormHint.h"
+#include "words/AnswerFile.h"
 #include "words/WordEntry.h"
+
+#include <algorithm>
 
 namespace qor {
 
@@ -80,9 +83,7 @@ bool Drill::start(const DrillStart& how) {
 
     s.dictionaryPath = how.dictionaryPath;
     s.dictionaryFileName = fileNameOf(how.dictionaryPath);
-    s.dictionaryName = s.dictionaryFileName.size() >= 4
-                           ? s.dictionaryFileName.substr(0, s.dictionaryFileName.size() - 4)
-                           : std::string();
+    s.dictionaryName = dictionaryName(s.dictionaryFileName);
     s.wordCount = static_cast<int>(dictionary.lines.size());
     s.direction = how.direction == 1 ? 1 : 0;
     s.choiceMode = how.answerType >= 1 && how.answerType <= 3 && !s.modes.memorizeOnly;
@@ -92,12 +93,29 @@ bool Drill::start(const DrillStart& how) {
 
     if (FileStatus st = files_->registerDictionary(s.dictionaryFileName); !st)
         view_.fileError(st);
-    s.answerFilePath = settings_.userFile(s.dictionaryName + ".ans");
+    s.answerFilePath = settings_.userFile(answerFileName(s.dictionaryName));
+    answerFileReported_ = false;
     if (FileStatus st = files_->ensureAnswerFile(); !st)
         view_.fileError(st);
 
-    if (s.modes.yesterday)
-        s.yesterdayList = files_->yesterdayList();
+    if (s.modes.yesterday) {
+        // Numbers that name no line of this dictionary (a hand-edited or older record)
+        // would ask an empty question.
+        s.yesterdayList.clear();
+        for (const std::string& item : files_->yesterdayList()) {
+            auto n = parseDecimal(item);
+            if (n && *n >= 0 && *n < s.wordCount)
+                s.yesterdayList.push_back(item);
+        }
+    }
+    if (s.modes.custom && !customLinesBelongTo(dictionary.lines)) {
+        // A custom list chosen for another dictionary (the toolbar keeps the source while
+        // the dictionary changes) would ask words the records cannot name.
+        s.modes.custom = false;
+        s.customLines.clear();
+        view_.notice(sj("出題する単語の一覧は、この辞書のものではありません。\n辞書から出題します。"),
+                     sj("出題の設定"), kInformation);
+    }
     if (s.modes.notSameQuestion) {
         std::vector<std::string> items;
         if (s.modes.custom) {
@@ -238,7 +256,12 @@ std::optional<Drill::PoolLine> Drill::firstLine() {
         s.customIndex = 0;
         return fromText(s.customLines[0]);
     case QuestionSource::Importance: {
-        std::vector<std::string> kept = files_->importantLines(s.modes.levels);
+        FileStatus read;
+        std::vector<std::string> kept = files_->importantLines(s.modes.levels, read);
+        if (!read) {
+            view_.fileError(read);
+            return std::nullopt;
+        }
         if (kept.empty()) {
             view_.notice(sj("指定された重要度の単語がありません"), sj("選択不可能"), kWarning);
             return std::nullopt;
@@ -460,6 +483,7 @@ void Drill::showPronunciation() {
         view_.fileError(status);
         return;
     }
+    // A pronunciation file that is not there (none was made yet) simply has no data.
     pronunciation_ = sign ? *sign : std::string("========== no data ==========");
     view_.setPronunciationText(pronunciation_);
 }
@@ -536,7 +560,7 @@ std::string Drill::answerOnScreen() const {
     return s.choiceTexts[static_cast<std::size_t>(i)];
 }
 
-bool Drill::answerIsRight(const std::string& answer) const {
+bool Drill::answerIsRight(const std::string& answer) {
     if (answer.empty())
         return false;
     const CurrentEntry& e = state_->entry;
@@ -546,7 +570,24 @@ bool Drill::answerIsRight(const std::string& answer) const {
         if (alt == answer || (ignoreCase && lowerAscii(alt) == lowered))
             return true;
     }
-    return !state_->choiceMode && files_->answerFileAccepts(e.shown, answer);
+    if (state_->choiceMode)
+        return false;
+    FileStatus read;
+    bool accepted = files_->answerFileAccepts(e.shown, answer, read);
+    if (!read && !answerFileReported_) {
+        // Once per drill: the answers are judged by the dictionary alone meanwhile.
+        answerFileReported_ = true;
+        view_.fileError(read);
+    }
+    return accepted;
+}
+
+bool Drill::customLinesBelongTo(const std::vector<std::string>& lines) const {
+    for (const std::string& custom : state_->customLines) {
+        if (std::find(lines.begin(), lines.end(), custom) == lines.end())
+            return false;
+    }
+    return true;
 }
 
 Verdict Drill::verdict(const std::string& answer) const {

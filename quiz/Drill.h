@@ -85,7 +85,8 @@ private:
     void applyQuestionColour();
     void startQuestionTimer();
 
-    bool answerIsRight(const std::string& answer) const;
+    bool answerIsRight(const std::string& answer);
+    bool customLinesBelongTo(const std::vector<std::string>& lines) const;
     std::string answerOnScreen() const;
     Verdict verdict(const std::string& answer) const;
     void countRight();
@@ -106,6 +107,7 @@ private:
     AnswerRecord figures_;
     std::string pronunciation_;  // what the pronunciation box holds
     int drillPercent_ = 0;       // the percentage gauge
+    bool answerFileReported_ = false;
 };
 
 // The choice group's placeholder texts "正解 １" ... for n choices.

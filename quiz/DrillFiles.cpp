@@ -54,14 +54,20 @@ FileStatus DrillFiles::ensureAnswerFile() const {
     return createAnswerFile(state_.answerFilePath);
 }
 
-bool DrillFiles::answerFileAccepts(const std::string& shown, const std::string& answer) const {
-    return findAnswer(state_.answerFilePath, shown, answer, settings_.IgnoreCase == 1).found;
+bool DrillFiles::answerFileAccepts(const std::string& shown, const std::string& answer,
+                                   FileStatus& status) const {
+    AnswerLookup lookup = findAnswer(state_.answerFilePath, shown, answer, settings_.IgnoreCase == 1);
+    status = lookup.status;
+    return lookup.found;
 }
 
-std::vector<std::string> DrillFiles::importantLines(const std::array<bool, 5>& levels) const {
+std::vector<std::string> DrillFiles::importantLines(const std::array<bool, 5>& levels,
+                                                    FileStatus& status) const {
     ImportanceFile file(settings_.userFile(importanceFileName(state_.dictionaryName)));
+    ImportanceList list = file.readAll();
+    status = list.status.isMissingFile() ? FileStatus() : list.status;
     std::vector<std::string> kept;
-    for (const ImportanceEntry& e : file.readAll().entries) {
+    for (const ImportanceEntry& e : list.entries) {
         if (e.level >= 1 && e.level <= 5 && levels[static_cast<std::size_t>(e.level - 1)])
             kept.push_back(e.lineText);
     }

@@ -42,9 +42,14 @@ public:
 
     // Side files of the dictionary
     FileStatus ensureAnswerFile() const;
-    bool answerFileAccepts(const std::string& shown, const std::string& answer) const;
-    // The importance file's line texts whose level is among the chosen ones.
-    std::vector<std::string> importantLines(const std::array<bool, 5>& levels) const;
+    // Whether the answer file pairs the shown alternative with the answer; a file that
+    // exists but cannot be read leaves its reason in `status`.
+    bool answerFileAccepts(const std::string& shown, const std::string& answer,
+                           FileStatus& status) const;
+    // The importance file's line texts whose level is among the chosen ones; a file that
+    // exists but cannot be read leaves its reason in `status`.
+    std::vector<std::string> importantLines(const std::array<bool, 5>& levels,
+                                            FileStatus& status) const;
     FileStatus raiseImportance(const std::string& lineText) const;
     FileStatus lowerImportance(const std::string& lineText) const;
     // nullopt when the word has no line in the pronunciation file.

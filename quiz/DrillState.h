@@ -2,6 +2,8 @@
 // What the main window knows about the drill: the current word, the counters, the asked
 // and missed lists, the in-memory history of this run, and the question-source modes.
 
+#include "words/WordEntry.h"
+
 #include <array>
 #include <string>
 #include <vector>
@@ -28,7 +30,7 @@ struct CurrentEntry {
     std::string shown;  // the question alternative on screen
 
     // English part + "_" + Japanese part, whatever the direction.
-    std::string wordKey() const { return english + "_" + japanese; }
+    std::string wordKey() const { return qor::wordKey(english, japanese); }
 };
 
 // One finished drill. The lines of a drill are written into the slot that is current

@@ -4,6 +4,8 @@
 #include "base/IniFile.h"
 #include "base/TextFile.h"
 #include "records/ErrorRanking.h"
+#include "words/DictionaryList.h"
+#include "words/WordEntry.h"
 
 #include <cerrno>
 #include <string_view>
@@ -75,11 +77,6 @@ private:
     int count_ = 0;
 };
 
-// The dictionary name of a listed file name: the name less its last four characters.
-std::string nameLessExtension(const std::string& fileName) {
-    return fileName.size() <= 4 ? std::string() : fileName.substr(0, fileName.size() - 4);
-}
-
 // Appends the line unless it is there already in any letter case. A last line without a
 // line break is closed first, so that the new line does not run on from it.
 FileStatus appendErrorLine(const std::string& path, const std::string& line) {
@@ -102,7 +99,8 @@ DailyRecord::DailyRecord(std::string userFolder) : userFolder_(std::move(userFol
 RecordStatus DailyRecord::recordMiss(const TUserSettings& s, const RecordDictionary& dic,
                                      const RecordWord& word, const DateTexts& now) {
     RecordStatus status;
-    if (s.SaveError == 1)
+    // With no file chosen there is no list to keep.
+    if (s.SaveError == 1 && !s.SaveErrorFile.empty())
         status.add(SaveErrorData(s.SaveErrorFile, word.line));
     status.add(SaveData(dic, word, now));
     return status;
@@ -124,8 +122,9 @@ RecordStatus DailyRecord::SaveData(const RecordDictionary& dic, const RecordWord
     if (now.monthDay != date)
         rollOver(daily, now.monthDay);
 
+    // A word that is not a line of the dictionary has no number for the day's list.
     TodayList today(daily);
-    if (today.add(std::to_string(word.number))) {
+    if (word.number >= 0 && today.add(std::to_string(word.number))) {
         daily.write(kError, "Num", static_cast<long long>(today.count()));
         daily.write(kError, "Today", today.list());
     }
@@ -161,16 +160,9 @@ RecordStatus DailyRecord::rollOverAtStartup(const std::string& userFolder, const
     IniFile setup(setupPath(userFolder));
     const std::string prev = setup.read("Date", "PrevYearMonth", "19999");
 
-    // Keys past the last one present would all read empty and be skipped.
-    long long dicNum = recordCount(setup.read("Dictionary", "DicNum", "0"));
-    const long long present = static_cast<long long>(setup.keys("Dictionary").size());
-    if (dicNum > present)
-        dicNum = present;
-
-    for (long long i = 1; i <= dicNum; ++i) {
+    for (const std::string& fileName : listedDictionaries(setupPath(userFolder))) {
         // An empty entry names no dictionary; rolling it would make a file "_.dat".
-        const std::string name =
-            nameLessExtension(setup.read("Dictionary", std::to_string(i), ""));
+        const std::string name = dictionaryName(fileName);
         if (name.empty())
             continue;
         IniFile daily(dailyRecordPath(userFolder, now.yearMonth, name), kWordKeyedFile);

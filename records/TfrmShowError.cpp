@@ -65,7 +65,6 @@ TfrmShowError::TfrmShowError(ErrorReviewInput input, const TUserSettings& settin
     moComment->setReadOnly(true);
     moComment->setTabChangesFocus(true);
     moComment->setAccessibleName(QStringLiteral("コメント"));
-    moComment->setFixedHeight(QFontMetrics(moComment->font()).lineSpacing() * 4 + 12);
 
     pnlDayNum = sunkenPanel(this);
     pnlDayNum->setAccessibleName(QStringLiteral("今日間違えた回数"));
@@ -102,6 +101,8 @@ TfrmShowError::TfrmShowError(ErrorReviewInput input, const TUserSettings& settin
     // On showing: the list of the last drill's misses.
     ui::setTextLook(moComment, settings_.FontComment, settings_.FontCommentSize,
                     settings_.FontCommentColor);
+    // Four lines of the comment font, so the height follows the font.
+    moComment->setFixedHeight(QFontMetrics(moComment->font()).lineSpacing() * 4 + 12);
     pnlHazureNum->setText(QStringLiteral("あなたは、%1問間違えました").arg(input_.wrongCount));
     rows_ = reviewRows(input_.missedLines, input_.wrongCount, input_.direction);
     for (const ReviewRow& row : rows_)

@@ -80,11 +80,11 @@ DictionaryChange DictionaryChoice::selectWithDialog(QWidget* parent) {
 }
 
 DictionaryChange DictionaryChoice::acceptDroppedFiles(QWidget* parent, const QList<QUrl>& urls) {
-    for (const QUrl& url : urls) {
-        if (url.isLocalFile())
-            return choose(parent, url.toLocalFile());
-    }
-    return {};
+    // Only the first dropped file counts; a drop that starts with something else (a web
+    // address) chooses nothing.
+    if (urls.isEmpty() || !urls.constFirst().isLocalFile())
+        return {};
+    return choose(parent, urls.constFirst().toLocalFile());
 }
 
 DictionaryChange DictionaryChoice::choose(QWidget* parent, const QString& path) {
@@ -146,7 +146,15 @@ DictionaryChange DictionaryChoice::comboTextChanged(QWidget* parent, const QStri
         result.statusText = statusText(settings_.DicInUse);
         return result;
     }
-    settings_.DicInUse = rememberedDictionaryPath(settings_.setupIniPath(), *fileName);
+    FileStatus read;
+    std::string path = rememberedDictionaryPath(settings_.setupIniPath(), *fileName, &read);
+    if (!read) {
+        // Setup.ini cannot be read: the dictionary in use stays as it is.
+        ui::showFileError(parent, read.path(), read.reason());
+        result.statusText = statusText(settings_.DicInUse);
+        return result;
+    }
+    settings_.DicInUse = path;
     if (settings_.DicInUse.empty()) {
         ui::platform().showNotice(
             parent,

@@ -40,9 +40,13 @@ bool isRememberableFileName(std::string_view fileName) {
     return fileName.find('=') == std::string_view::npos;
 }
 
-std::string rememberedDictionaryPath(const std::string& setupIni, std::string_view fileName) {
+std::string rememberedDictionaryPath(const std::string& setupIni, std::string_view fileName,
+                                     FileStatus* status) {
     IniFile ini(setupIni);
-    return ini.read(kPathSection, fileName, "");
+    std::string path = ini.read(kPathSection, fileName, "");
+    if (status)
+        *status = ini.readStatus();
+    return path;
 }
 
 FileStatus rememberDictionaryPath(const std::string& setupIni, std::string_view path) {

@@ -17,8 +17,10 @@ namespace qor {
 // control characters): its path could not be found again under it.
 bool isRememberableFileName(std::string_view fileName);
 
-// The full path remembered for a dictionary file name; empty when none is.
-std::string rememberedDictionaryPath(const std::string& setupIni, std::string_view fileName);
+// The full path remembered for a dictionary file name; empty when none is. When
+// Setup.ini exists but cannot be read, `status` (if given) says why.
+std::string rememberedDictionaryPath(const std::string& setupIni, std::string_view fileName,
+                                     FileStatus* status = nullptr);
 
 // Remembers a dictionary's full path under its file name.
 FileStatus rememberDictionaryPath(const std::string& setupIni, std::string_view path);

@@ -57,6 +57,19 @@ protected:
 
     QString bar(QLabel* label) const { return label->text(); }
 
+    // The bars and the month's percentage after question `asked` of a five-question drill.
+    void expectBarsAfter(int asked, int right, int wrong) {
+        EXPECT_EQ(bar(main->lblAtariNum), QStringLiteral(" ： %1 / 5").arg(right));
+        EXPECT_EQ(bar(main->lblHazureNum), QStringLiteral(" ： %1 / 5").arg(wrong));
+        EXPECT_EQ(main->pnlAtariNum->gauge->value(), right);
+        EXPECT_EQ(main->pnlHazureNum->gauge->value(), wrong);
+        const int percent = (100 * right * 2 + asked) / (2 * asked);  // a half rounded up
+        EXPECT_EQ(bar(main->lblPercent), QStringLiteral(" ： %1 / 100 ％").arg(percent));
+        EXPECT_EQ(main->pnlPercent->gauge->value(), percent);
+        // This month's figures of the dictionary are the drill's own in a fresh folder.
+        EXPECT_EQ(main->statusPanelText(2), QStringLiteral("今月 ： %1％").arg(percent));
+    }
+
     void pressEnter() { QTest::keyClick(main->txtAnswer, Qt::Key_Return); }
 
     // The verdict windows the next answer opens: checks their kind and closes them.
@@ -173,12 +186,7 @@ TEST_F(MainWindowDrillTest, AWholeTypedDrill) {
         pressEnter();
         (isRight ? right : wrong) += 1;
         if (i < 4) {
-            EXPECT_EQ(bar(main->lblAtariNum), QStringLiteral(" ： %1 / 5").arg(right));
-            EXPECT_EQ(bar(main->lblHazureNum), QStringLiteral(" ： %1 / 5").arg(wrong));
-            EXPECT_EQ(main->pnlAtariNum->gauge->value(), right);
-            EXPECT_EQ(main->pnlHazureNum->gauge->value(), wrong);
-            const int percent = (100 * right * 2 + (i + 1)) / (2 * (i + 1));  // half up
-            EXPECT_EQ(bar(main->lblPercent), QStringLiteral(" ： %1 / 100 ％").arg(percent));
+            expectBarsAfter(i + 1, right, wrong);
             EXPECT_TRUE(main->txtAnswer->text().isEmpty());
         }
     }
@@ -201,7 +209,10 @@ TEST_F(MainWindowDrillTest, AWholeFourChoiceDrill) {
                                     QStringLiteral("行く"), QStringLiteral("見る"),
                                     QStringLiteral("泳ぐ")};
     const bool answerRight[] = {true, false, true, false, true};
+    int right = 0, wrong = 0;
     for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(bar(main->lblQuestionNum), QStringLiteral(" ： %1 / 5").arg(i + 1));
+        EXPECT_EQ(main->pnlQuestionNum->gauge->value(), i + 1);
         ASSERT_EQ(main->rgAnswer->count(), 4);
         EXPECT_TRUE(main->rgAnswer->isEnabled());
         const QStringList items = main->rgAnswer->items();
@@ -223,6 +234,9 @@ TEST_F(MainWindowDrillTest, AWholeFourChoiceDrill) {
         EXPECT_EQ(main->rgAnswer->itemIndex(), pick);
         EXPECT_TRUE(main->txtAnswer->text().isEmpty());
         pressEnter();
+        (answerRight[i] ? right : wrong) += 1;
+        if (i < 4)
+            expectBarsAfter(i + 1, right, wrong);
     }
     EXPECT_EQ(platform.pendingAnswers(), 0u);
     // Idle again with the placeholders, disabled.

@@ -198,6 +198,62 @@ TEST_F(DrillStartTest, ImportanceSource) {
               (std::set<std::string>{"a", "c", "d"}));
 }
 
+TEST_F(DrillStartTest, ACustomListOfAnotherDictionaryIsNotUsed) {
+    std::string a = dictionary("a.txt", {"one=一*", "two=二*"});
+    std::string b = dictionary("b.txt", {"cat=猫*", "dog=犬*"});
+    auto& s = drill->state();
+    s.modes.custom = true;
+    s.customLines = {sj("two=二*")};
+    ASSERT_TRUE(startOn(a, 0, 0, "1", false));
+    EXPECT_EQ(view.question, "two");
+    answer("x");
+    ASSERT_TRUE(view.boxes.empty());
+
+    useRandom({1});
+    ASSERT_TRUE(startOn(b, 0, 0, "1", true));
+    ASSERT_EQ(view.boxes.size(), 1u);
+    EXPECT_EQ(view.boxes[0].caption, sj("出題の設定"));
+    EXPECT_FALSE(s.modes.custom);
+    EXPECT_EQ(view.question, "dog");
+    EXPECT_EQ(currentLine(), 1);
+}
+
+TEST_F(DrillStartTest, YesterdayAsksOnlyLinesOfTheDictionary) {
+    std::string dic = dictionary("verbs.txt", {"run=走る*", "eat=食べる*", "go=行く*"});
+    writeLines(dir.file("Taro/20013_verbs.dat"),
+               {"[Error]", "YesterdayNum=3", "Yesterday=7,2,-1"});
+    drill->state().modes.yesterday = true;
+    ASSERT_TRUE(startOn(dic, 0, 0, "1", false));
+    EXPECT_EQ(drill->state().yesterdayList, std::vector<std::string>{"2"});
+    EXPECT_EQ(view.question, "go");
+}
+
+TEST_F(DrillStartTest, UnreadableSideFilesAreReported) {
+    std::string dic = dictionary("verbs.txt", {"run=走る*", "eat=食べる*"});
+    // An importance file that is a folder: the importance drill does not start.
+    makeFolder(dir.file("Taro/verbs_imp.dat"));
+    makeFolder(dir.file("Taro/verbs.ans"));
+    settings.ImportantOn = 1;
+    auto& modes = drill->state().modes;
+    modes.importance = true;
+    modes.levels = {true, true, true, true, true};
+    EXPECT_FALSE(startOn(dic, 1, 0, "2", false));
+    ASSERT_FALSE(view.fileErrors.empty());
+    EXPECT_EQ(view.fileErrors.back().path(), dir.file("Taro/verbs_imp.dat"));
+    EXPECT_TRUE(view.boxes.empty());
+
+    // An answer file that cannot be read: said once per drill, answers judged as usual.
+    modes.importance = false;
+    modes.notRandom = true;
+    ASSERT_TRUE(startOn(dic, 1, 0, "2", false));
+    const std::size_t before = view.fileErrors.size();  // the header write fails too
+    answer("x");
+    answer("eat");
+    EXPECT_EQ(view.fileErrors.size(), before + 1);
+    EXPECT_EQ(view.fileErrors.back().path(), dir.file("Taro/verbs.ans"));
+    EXPECT_EQ(drill->state().correctCount, 1);
+}
+
 TEST_F(DrillStartTest, HistorySlotComesBackAfterElevenDrills) {
     std::string dic = dictionary("one.txt", {"a=あ*"});
     const int before = drill->state().history.current;
@@ -258,15 +314,16 @@ TEST_F(DrillStartTest, ShownAlternativeFollowsMultiRandomOn) {
     EXPECT_GT(shown[sj("急ぐ")], 60);
 
     // A trailing comma's empty alternative is never shown.
+    drill->state().modes.notRandom = false;
+    std::string comma = dictionary("comma.txt", {"end,=終わり*"});
     for (int seed = 0; seed < 20; ++seed) {
         MersenneRandom r(static_cast<unsigned>(seed));
         setRandom(&r);
-        ASSERT_TRUE(startOn(dic, 0, 0, "2"));
+        ASSERT_TRUE(startOn(comma, 0, 0, "1"));
+        EXPECT_EQ(view.question, "end");
         drill->stop();
     }
     setRandom(nullptr);
-    for (const std::string& q : view.questionsShown)
-        EXPECT_FALSE(q.empty());
 
     settings.MultiRandomOn = 0;
     drill->state().modes.notRandom = true;

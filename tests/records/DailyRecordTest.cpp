@@ -222,6 +222,36 @@ TEST_F(DailyRecordTest, FirstStartCreatesSetupWithTheMonthAndSkipsEmptyEntries) 
 }
 
 // --- error list file ---
+TEST_F(DailyRecordTest, StartUpRollsTheListedNamesEvenWithGapsInTheList) {
+    // A hand-edited list: keys 1 and 2 gone, DicNum still 3.
+    put("Setup.ini", crlf({"[Dictionary]", "DicNum=3", "3=adj.txt", "", "[Date]",
+                           "PrevYearMonth=199912"}));
+    put("199912_adj.dat", crlf({"[Error]", "Date=12/31"}));
+    ASSERT_TRUE(DailyRecord::rollOverAtStartup(user, at(2000, 1, 3)));
+    EXPECT_EQ(files(), (std::set<std::string>{"Setup.ini", "20001_adj.dat"}));
+}
+
+TEST_F(DailyRecordTest, WordKeysWithEqualsSignsAndBracketsCountUp) {
+    // "a=b=c*d" has the Japanese part "b=c"; "[be] going=x*y" an English part in brackets.
+    RecordWord equals = word(0, "a_b=c");
+    RecordWord bracket = word(1, "[be] going_x");
+    DateTexts now = at(1999, 8, 9);
+    for (int i = 0; i < 2; ++i) {
+        ASSERT_TRUE(record.SaveData(verbs, equals, now));
+        ASSERT_TRUE(record.SaveData(verbs, bracket, now));
+    }
+    EXPECT_EQ(read("19998_verbs.dat"),
+              crlf({"[Error]", "Date=8/9", "Num=2", "Today=0,1", "YesterdayNum=0", "Yesterday=0",
+                    "", "[8]", "a_b=c=2", "[be] going_x=2", "", "[8/9]", "a_b=c=2",
+                    "[be] going_x=2"}));
+}
+
+TEST_F(DailyRecordTest, AWordWithoutALineNumberIsCountedButNotListed) {
+    ASSERT_TRUE(record.SaveData(verbs, word(-1, "gone_x"), at(1999, 8, 9)));
+    EXPECT_EQ(read("19998_verbs.dat"),
+              crlf({"[Error]", "Date=8/9", "Num=0", "Today=", "YesterdayNum=0", "Yesterday=0", "",
+                    "[8]", "gone_x=1", "", "[8/9]", "gone_x=1"}));
+}
 
 class ErrorListTest : public DailyRecordTest {
 protected:
@@ -274,6 +304,15 @@ TEST_F(ErrorListTest, RecordMissAppendsOnlyWithSaveErrorOn) {
     EXPECT_EQ(slurp(list), crlf({w.line}));
     IniFile ini(file("19998_verbs.dat"));
     EXPECT_EQ(ini.read("8/9", w.key, "?"), "2");
+}
+
+TEST_F(ErrorListTest, NoListChosenMeansNothingToKeep) {
+    TUserSettings s = settings();
+    s.SaveErrorFile.clear();
+    RecordWord w = run;
+    w.line = "run=x*y";
+    EXPECT_TRUE(record.recordMiss(s, verbs, w, at(1999, 8, 9)));
+    EXPECT_TRUE(exists(file("19998_verbs.dat")));
 }
 
 TEST_F(ErrorListTest, AnUnusableListIsReportedOnceAndTheRestIsRecorded) {

@@ -1,4 +1,5 @@
 #include "base/Cp932.h"
+#include "base/TextFile.h"
 #include "tests/support/ScriptedPlatform.h"
 #include "tests/support/TempDir.h"
 #include "words/DictionaryChoice.h"
@@ -121,8 +122,11 @@ TEST_F(DictionaryChoiceTest, UnreadableFilesShowPathAndReason) {
 TEST_F(DictionaryChoiceTest, OnlyTheFirstDroppedFileIsTaken) {
     const std::string notDic = dir.file("notes.txt");
     spit(notDic, crlf({"plain text"}));
-    QList<QUrl> urls{QUrl(QStringLiteral("https://example.org/a.txt")),
-                     QUrl::fromLocalFile(QString::fromStdString(verbs)),
+    // A drop that starts with a web address chooses nothing, whatever follows.
+    EXPECT_FALSE(choice.acceptDroppedFiles(nullptr, {QUrl(QStringLiteral("https://example.org/a.txt")),
+                                                     QUrl::fromLocalFile(QString::fromStdString(verbs))})
+                     .changed);
+    QList<QUrl> urls{QUrl::fromLocalFile(QString::fromStdString(verbs)),
                      QUrl::fromLocalFile(QString::fromStdString(notDic))};
     DictionaryChange change = choice.acceptDroppedFiles(nullptr, urls);
     EXPECT_TRUE(change.changed);
@@ -138,6 +142,18 @@ TEST_F(DictionaryChoiceTest, OnlyTheFirstDroppedFileIsTaken) {
     expectWarning(kNotDictionary);
 
     EXPECT_FALSE(choice.acceptDroppedFiles(nullptr, {}).changed);
+}
+
+TEST_F(DictionaryChoiceTest, AnUnreadableSetupIniKeepsTheDictionaryInUse) {
+    settings.DicInUse = verbs;
+    makeFolder(setupIni());  // a folder where Setup.ini should be
+    platform.answerNotice();
+    DictionaryChange change = choice.comboTextChanged(nullptr, QStringLiteral("verbs.txt"));
+    EXPECT_FALSE(change.changed);
+    EXPECT_EQ(settings.DicInUse, verbs);
+    auto notices = platform.callsOf(test::PlatformCall::Notice);
+    ASSERT_EQ(notices.size(), 1u);
+    EXPECT_TRUE(notices[0].text.startsWith(QString::fromStdString(setupIni())));
 }
 
 TEST_F(DictionaryChoiceTest, ComboTextLooksUpTheRememberedPath) {
