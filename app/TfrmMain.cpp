@@ -142,6 +142,14 @@ QString TfrmMain::statusPanelText(int index) const {
     return sbPanels_[index]->text();
 }
 
+bool TfrmMain::event(QEvent* event) {
+    // A status tip would become a status bar message, which hides the four panels while
+    // it shows; the hints are tooltips, and the panels stay in view.
+    if (event->type() == QEvent::StatusTip)
+        return true;
+    return QMainWindow::event(event);
+}
+
 // --- first showing ---
 
 void TfrmMain::showEvent(QShowEvent* event) {

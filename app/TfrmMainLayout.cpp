@@ -43,10 +43,7 @@ QPlainTextEdit* memo(QWidget* parent, const QString& name) {
 QAction* TfrmMain::command(const QString& text, const QString& hint, void (TfrmMain::*handler)(),
                            int icon, const QKeySequence& key) {
     auto* a = new QAction(text, this);
-    if (!hint.isEmpty()) {
-        a->setToolTip(hint);
-        a->setStatusTip(hint);
-    }
+    if (!hint.isEmpty()) a->setToolTip(hint);
     if (icon >= 0) {
         a->setIcon(toolIcon(static_cast<ToolIcon>(icon)));
         // Menus show captions only; pictures belong to the toolbars.
@@ -398,7 +395,6 @@ void TfrmMain::buildCentral() {
                              ToolIcon icon) {
         auto* b = new QPushButton(toolIcon(icon), caption, pnlRightCommandButton);
         b->setToolTip(hint);
-        b->setStatusTip(hint);
         b->setIconSize(QSize(kIcon, kIcon));
         b->setMinimumHeight(28);
         ui::linkButton(b, action);

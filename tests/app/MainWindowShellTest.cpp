@@ -510,6 +510,32 @@ TEST_F(ShellTest, StatusBarPanelsAndTheFirstFollowingTheWidth) {
     main->close();
 }
 
+TEST_F(ShellTest, HintsNeverHideTheStatusPanels) {
+    knownUser();
+    auto main = start();
+    main->show();
+    QApplication::processEvents();
+    QStringList before;
+    for (int i = 0; i < 4; ++i)
+        before << main->statusPanelText(i);
+    ASSERT_FALSE(before[0].isEmpty());
+
+    // Hovering a right-panel button, a menu entry and a toolbar button.
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(main->cmdStart, &enter);
+    main->actShowGraph->showStatusText(main.get());
+    QStatusTipEvent tip(QStringLiteral("グラフの表示"));
+    QApplication::sendEvent(main->tbStandardToolBar->widgetForAction(main->actShowGraph), &tip);
+    QApplication::processEvents();
+
+    EXPECT_TRUE(main->sbInfo->currentMessage().isEmpty());
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_TRUE(main->statusPanel(i)->isVisible()) << i;
+        EXPECT_EQ(main->statusPanelText(i), before[i]) << i;
+    }
+    main->close();
+}
+
 TEST_F(ShellTest, SettingsShapeTheWindow) {
     knownUser({"[Setup]",
                "moQuestionSize=80",
