@@ -27,6 +27,7 @@
 #include "ui/RadioGroup.h"
 #include "ui/Text.h"
 #include "ui/UpDown.h"
+#include "ui/WindowOpen.h"
 #include "words/DictionaryChoice.h"
 #include "words/DictionaryList.h"
 #include "words/VocabularyBook.h"
@@ -63,11 +64,6 @@ namespace {
 // window unusable.
 int panelHeight(int stored) {
     return std::clamp(stored, 0, 2000);
-}
-
-QString failure(const char* what) {
-    return QString::fromUtf8(what) +
-           QStringLiteral("ダイアログの表示に失敗しました。\nQor Helperを再起動してください。");
 }
 
 void setTextColour(QWidget* w, int colour) {
@@ -579,14 +575,14 @@ void TfrmMain::UpdateDataBar() {
 
 // --- window openers ---
 
-void TfrmMain::openWindow(MainCommand command, const QString& failureMessage) {
+void TfrmMain::openWindow(MainCommand command, const QString& windowName) {
     bool longLived = command == MainCommand::Setup || command == MainCommand::QuestionSetup;
     try {
         if (longLived) {
             createLongLivedDialogs();
             QDialog* dialog = longLivedDialog(command);
             if (!dialog) {
-                showWindowFailure(failureMessage);
+                ui::showWindowFailure(this, windowName);
                 return;
             }
             int result = ui::platform().showModal(*dialog);
@@ -595,42 +591,38 @@ void TfrmMain::openWindow(MainCommand command, const QString& failureMessage) {
         }
         std::unique_ptr<QDialog> window = openers_.create(command, *this);
         if (!window) {
-            showWindowFailure(failureMessage);
+            ui::showWindowFailure(this, windowName);
             return;
         }
         int result = ui::platform().showModal(*window);
         openers_.afterClose(command, *this, *window, result);
     } catch (const std::exception&) {
-        showWindowFailure(failureMessage);
+        ui::showWindowFailure(this, windowName);
     }
 }
 
-void TfrmMain::showWindowFailure(const QString& failureMessage) {
-    ui::platform().showNotice(this, failureMessage, QStringLiteral("エラー"), ui::kNoticeWarning);
-}
-
 void TfrmMain::cmdSetupClick() {
-    openWindow(MainCommand::Setup, failure("基本設定"));
+    openWindow(MainCommand::Setup, QStringLiteral("基本設定"));
 }
 
 void TfrmMain::cmdMakeDicClick() {
-    openWindow(MainCommand::MakeDic, failure("辞書の作成"));
+    openWindow(MainCommand::MakeDic, QStringLiteral("辞書の作成"));
 }
 
 void TfrmMain::cmdMakePronClick() {
-    openWindow(MainCommand::MakePron, failure("発音記号の追加"));
+    openWindow(MainCommand::MakePron, QStringLiteral("発音記号の追加"));
 }
 
 void TfrmMain::cmdEditDicClick() {
-    openWindow(MainCommand::EditDic, failure("辞書の編集"));
+    openWindow(MainCommand::EditDic, QStringLiteral("辞書の編集"));
 }
 
 void TfrmMain::cmdPrintDicClick() {
-    openWindow(MainCommand::PrintDic, failure("辞書の印刷"));
+    openWindow(MainCommand::PrintDic, QStringLiteral("辞書の印刷"));
 }
 
 void TfrmMain::cmdMakeTestClick() {
-    openWindow(MainCommand::MakeTest, failure("簡易テスト用紙作成"));
+    openWindow(MainCommand::MakeTest, QStringLiteral("簡易テスト用紙作成"));
 }
 
 void TfrmMain::cmdShowErrorClick() {
@@ -638,35 +630,35 @@ void TfrmMain::cmdShowErrorClick() {
 }
 
 void TfrmMain::cmdShowPercentClick() {
-    openWindow(MainCommand::ShowPercent, failure("正解率の表示"));
+    openWindow(MainCommand::ShowPercent, QStringLiteral("正解率の表示"));
 }
 
 void TfrmMain::cmdShowGraphClick() {
-    openWindow(MainCommand::ShowGraph, failure("グラフの表示"));
+    openWindow(MainCommand::ShowGraph, QStringLiteral("グラフの表示"));
 }
 
 void TfrmMain::cmdShowErrorNumClick() {
-    openWindow(MainCommand::ShowErrorNum, failure("不正解の詳細"));
+    openWindow(MainCommand::ShowErrorNum, QStringLiteral("不正解の詳細"));
 }
 
 void TfrmMain::cmdShowHistroyClick() {
-    openWindow(MainCommand::ShowHistory, failure("学習履歴の表示"));
+    openWindow(MainCommand::ShowHistory, QStringLiteral("学習履歴の表示"));
 }
 
 void TfrmMain::cmdFindClick() {
-    openWindow(MainCommand::Find, failure("単語の検索"));
+    openWindow(MainCommand::Find, QStringLiteral("単語の検索"));
 }
 
 void TfrmMain::cmdNewTextClick() {
-    openWindow(MainCommand::NewText, failure("テキストファイルの新規作成"));
+    openWindow(MainCommand::NewText, QStringLiteral("テキストファイルの新規作成"));
 }
 
 void TfrmMain::cmdEditVocBookClick() {
-    openWindow(MainCommand::EditVocBook, failure("単語編集"));
+    openWindow(MainCommand::EditVocBook, QStringLiteral("単語編集"));
 }
 
 void TfrmMain::cmdStartClick() {
-    openWindow(MainCommand::QuestionSetup, failure("出題設定"));
+    openWindow(MainCommand::QuestionSetup, QStringLiteral("出題設定"));
 }
 
 void TfrmMain::cmdVersionClick() {
@@ -674,7 +666,7 @@ void TfrmMain::cmdVersionClick() {
         ui::PlatformClipboard clipboard;
         CompanionChannel(clipboard).send(companion::kVersion);
     }
-    openWindow(MainCommand::About, failure("バージョン情報"));
+    openWindow(MainCommand::About, QStringLiteral("バージョン情報"));
 }
 
 // --- other commands ---

@@ -304,8 +304,8 @@ private:
 
     // --- helpers ---
     bool FormKeyDown(QKeyEvent* event);
-    void openWindow(MainCommand command, const QString& failureMessage);
-    void showWindowFailure(const QString& failureMessage);
+    // Shows the command's window; one that cannot be made or shown is reported by name.
+    void openWindow(MainCommand command, const QString& windowName);
     void putQuestionToolBarOnSecondRow();
     void showDictionaryChange(const DictionaryChange& change);
     void setDictionaryInUse(const std::string& path);
