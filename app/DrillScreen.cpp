@@ -24,14 +24,6 @@
 
 namespace qor {
 
-namespace {
-void setTextColour(QWidget* w, int colour) {
-    QPalette p = w->palette();
-    p.setColor(QPalette::Text, ui::colorFromSetting(colour));
-    w->setPalette(p);
-}
-} // namespace
-
 DrillScreen::DrillScreen(TfrmMain& main, QTimer& questionTimer)
     : main_(main), timer_(questionTimer) {}
 
@@ -55,7 +47,7 @@ void DrillScreen::setQuestionText(const std::string& text) {
 
 void DrillScreen::setQuestionWarning(bool warning) {
     const TUserSettings& s = main_.settings();
-    setTextColour(main_.moQuestion, warning ? s.ColorType : s.FontQuestionColor);
+    ui::setTextColor(main_.moQuestion, warning ? s.ColorType : s.FontQuestionColor);
 }
 
 void DrillScreen::setCommentText(const std::string& text) {

@@ -66,12 +66,6 @@ int panelHeight(int stored) {
     return std::clamp(stored, 0, 2000);
 }
 
-void setTextColour(QWidget* w, int colour) {
-    QPalette p = w->palette();
-    p.setColor(QPalette::Text, ui::colorFromSetting(colour));
-    w->setPalette(p);
-}
-
 } // namespace
 
 TfrmMain::TfrmMain(std::string programFolder, QWidget* parent) : QMainWindow(parent) {
@@ -247,13 +241,13 @@ void TfrmMain::rollRecordsOver() {
 void TfrmMain::applyFontsAndColours() {
     const TUserSettings& s = settings_;
     moQuestion->setFont(ui::fontFor(s.FontQuestion, s.FontQuestionSize));
-    setTextColour(moQuestion, s.FontQuestionColor);
+    ui::setTextColor(moQuestion, s.FontQuestionColor);
     txtAnswer->setFont(ui::fontFor(s.FontAnswer, 12));
-    setTextColour(txtAnswer, s.FontAnswerColor);
+    ui::setTextColor(txtAnswer, s.FontAnswerColor);
     moComment->setFont(ui::fontFor(s.FontComment, s.FontCommentSize));
-    setTextColour(moComment, s.FontCommentColor);
+    ui::setTextColor(moComment, s.FontCommentColor);
     moHatsuon->setFont(ui::fontFor(s.FontPhoneticSign, 12));
-    setTextColour(moHatsuon, s.FontPhoneticSignColor);
+    ui::setTextColor(moHatsuon, s.FontPhoneticSignColor);
     moHatsuon->setFixedHeight(moHatsuon->fontMetrics().height() + 12);
 }
 
