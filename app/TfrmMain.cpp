@@ -297,12 +297,9 @@ void TfrmMain::restoreDictionary() {
     setDictionaryInUse(settings_.DefDicPath);
     sbPanels_[0]->setText(ui::toQ(dictionaryPanelText(settings_.DicInUse, true)));
 
-    IniFile ini(settings_.setupIniPath());
-    auto count = parseDecimal(ini.read("Dictionary", "DicNum", "0"));
-    int n = count ? static_cast<int>(std::clamp<long long>(*count, 0, 1000)) : 0;
     QStringList names;
-    for (int i = 1; i <= n; ++i)
-        names << ui::toQ(ini.read("Dictionary", std::to_string(i), ""));
+    for (const std::string& name : listedDictionaries(settings_.setupIniPath()))
+        names << ui::toQ(name);
     QSignalBlocker block(cboDicFile);
     cboDicFile->clear();
     cboDicFile->addItems(names);
@@ -680,8 +677,7 @@ void TfrmMain::cmdHomepageClick() {
 void TfrmMain::cmdByMemoClick() {
     std::optional<std::string> name = ui::fromQOrWarn(this, cboDicFile->currentText());
     if (!name) return;
-    IniFile ini(settings_.setupIniPath());
-    openDocument(this, ini.read("Dictionary Path", *name, ""));
+    openDocument(this, rememberedDictionaryPath(settings_.setupIniPath(), *name));
 }
 
 void TfrmMain::cboAnswerTypeChange() {
