@@ -69,12 +69,7 @@ std::string DrillScreen::answerText() const {
 }
 
 void DrillScreen::setChoices(const std::vector<std::string>& texts, bool enabled) {
-    QStringList items;
-    for (const std::string& t : texts)
-        items << ui::toQ(t);
-    main_.rgAnswer->setItems(items);
-    main_.rgAnswer->setEnabled(enabled);
-    main_.rgAnswer->setVisible(!items.isEmpty());
+    main_.showAnswerChoices(texts, enabled);
 }
 
 int DrillScreen::selectedChoice() const {

@@ -684,18 +684,17 @@ void TfrmMain::cboAnswerTypeChange() {
     // Outside a drill the choice group shows its placeholders, disabled, in a choice
     // form, and is out of the way in the typed form.
     int kind = cboAnswerType->currentIndex();
-    if (kind <= 0) {
-        rgAnswer->setItems({});
-        rgAnswer->hide();
-        return;
-    }
-    QStringList placeholders;
-    const QString digits = QStringLiteral("１２３４５");
-    for (int i = 0; i < kind + 2; ++i)
-        placeholders << QStringLiteral("正解 ") + digits.at(i);
-    rgAnswer->setItems(placeholders);
-    rgAnswer->setEnabled(false);
-    rgAnswer->show();
+    // Item 1 is the three-choice form, 2 four choices, 3 five.
+    showAnswerChoices(kind > 0 ? choicePlaceholders(kind + 2) : std::vector<std::string>{}, false);
+}
+
+void TfrmMain::showAnswerChoices(const std::vector<std::string>& texts, bool enabled) {
+    QStringList items;
+    for (const std::string& t : texts)
+        items << ui::toQ(t);
+    rgAnswer->setItems(items);
+    rgAnswer->setEnabled(enabled);
+    rgAnswer->setVisible(!items.isEmpty());
 }
 
 void TfrmMain::cmdOkClick() {

@@ -16,6 +16,8 @@
 #include <map>
 #include <memory>
 #include <set>
+#include <string>
+#include <vector>
 
 class QAction;
 class QComboBox;
@@ -76,6 +78,8 @@ public:
     QString statusPanelText(int index) const;
     // The drill that runs in this window.
     Drill& drill() { return *drill_; }
+    // Fills the choice group rgAnswer with the texts (CP932); with none it is hidden.
+    void showAnswerChoices(const std::vector<std::string>& texts, bool enabled);
     // The question toolbar as the question setup dialog sees it.
     QuestionSetupHost& questionSetupHost();
     // Shows a dictionary chosen elsewhere (DicInUse holds its path): cboDicFile takes

@@ -586,8 +586,13 @@ TEST_F(ShellTest, SettingsShapeTheWindow) {
     EXPECT_FALSE(main->rgAnswer->isHidden());
     EXPECT_FALSE(main->rgAnswer->isEnabled());
     EXPECT_EQ(main->rgAnswer->items(), QStringList({"正解 １", "正解 ２", "正解 ３", "正解 ４"}));
+    main->cboAnswerType->setCurrentIndex(3);
+    EXPECT_EQ(main->rgAnswer->items(),
+              QStringList({"正解 １", "正解 ２", "正解 ３", "正解 ４", "正解 ５"}));
+    EXPECT_FALSE(main->rgAnswer->isEnabled());
     main->cboAnswerType->setCurrentIndex(0);
     EXPECT_TRUE(main->rgAnswer->isHidden());
+    EXPECT_EQ(main->rgAnswer->count(), 0);
 
     // The last dictionary, and the list of those used.
     EXPECT_EQ(main->settings().DicInUse, "/data/verb.txt");
