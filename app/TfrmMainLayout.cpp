@@ -299,7 +299,7 @@ void TfrmMain::buildToolBars() {
                              QStringLiteral("５択 （選択形式）")});
     cboAnswerType->setAccessibleName(QStringLiteral("解答形式"));
     cboAnswerType->setToolTip(QStringLiteral("解答形式"));
-    auto* lblQuestionCount = new QLabel(QStringLiteral(" 出題数 ： "), tbQuestionSetupToolBar);
+    auto* lblQuestionCount = new QLabel(QStringLiteral("出題数 ： "), tbQuestionSetupToolBar);
     txtQuestionNum = new QLineEdit(tbQuestionSetupToolBar);
     txtQuestionNum->setObjectName(QStringLiteral("txtQuestionNum"));
     txtQuestionNum->setFixedWidth(

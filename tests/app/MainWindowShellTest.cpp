@@ -183,6 +183,11 @@ TEST_F(ShellTest, ToolbarsHoldTheirButtonsHintsAndLists) {
         forms << main->cboAnswerType->itemText(i);
     EXPECT_EQ(forms, QStringList({"タイプ形式", "３択 （選択形式）", "４択 （選択形式）",
                                   "５択 （選択形式）"}));
+    QStringList countLabels;
+    for (QLabel* label : main->tbQuestionSetupToolBar->findChildren<QLabel*>()) {
+        if (label->buddy() == main->txtQuestionNum) countLabels << label->text();
+    }
+    EXPECT_EQ(countLabels, QStringList({"出題数 ： "}));
     EXPECT_EQ(main->cmdOk->text(), QStringLiteral("OK"));
     EXPECT_EQ(main->cmdOk->toolTip(), QStringLiteral("出題開始"));
     EXPECT_EQ(main->udQuestionNum->minimum(), 1);
