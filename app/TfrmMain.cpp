@@ -597,10 +597,12 @@ void TfrmMain::cmdSetupClick() {
 }
 
 void TfrmMain::cmdMakeDicClick() {
+    // Its failure is told too: a window that cannot open must not fail silently.
     openWindow(MainCommand::MakeDic, QStringLiteral("辞書の作成"));
 }
 
 void TfrmMain::cmdMakePronClick() {
+    // Its failure is told too: a window that cannot open must not fail silently.
     openWindow(MainCommand::MakePron, QStringLiteral("発音記号の追加"));
 }
 
@@ -633,6 +635,7 @@ void TfrmMain::cmdShowErrorNumClick() {
 }
 
 void TfrmMain::cmdShowHistroyClick() {
+    // Its failure is told too: a window that cannot open must not fail silently.
     openWindow(MainCommand::ShowHistory, QStringLiteral("学習履歴の表示"));
 }
 
@@ -649,6 +652,7 @@ void TfrmMain::cmdEditVocBookClick() {
 }
 
 void TfrmMain::cmdStartClick() {
+    // Its failure is told too: a window that cannot open must not fail silently.
     openWindow(MainCommand::QuestionSetup, QStringLiteral("出題設定"));
 }
 
@@ -657,6 +661,7 @@ void TfrmMain::cmdVersionClick() {
         ui::PlatformClipboard clipboard;
         CompanionChannel(clipboard).send(companion::kVersion);
     }
+    // Its failure is told too: a window that cannot open must not fail silently.
     openWindow(MainCommand::About, QStringLiteral("バージョン情報"));
 }
 
