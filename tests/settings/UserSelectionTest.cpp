@@ -193,3 +193,16 @@ TEST_F(UserSelectionTest, NotShowAgainAtTheFirstStartIsNotStoredUnlessClicked) {
     ASSERT_TRUE(selectUserAtStartup(nullptr, registry, settings));
     EXPECT_EQ(IniFile(dir.file("User.ini")).read("Setup", "ShowUser", "none"), "none");
 }
+
+TEST_F(UserSelectionTest, AKnownNameInOtherLetterCaseIsANewUser) {
+    registry.select("Taro");
+    registry.recordExit("Taro");
+    registry.setShowUser(1);
+    platform.answerModal(typeAndOk(QStringLiteral("taro")));
+    ASSERT_TRUE(selectUserAtStartup(nullptr, registry, settings));
+    EXPECT_EQ(settings.UserName, "taro");
+    EXPECT_EQ(registry.users(), (std::vector<std::string>{"Taro", "taro"}));
+    EXPECT_EQ(registry.launchCount("taro"), 1);
+    EXPECT_EQ(registry.launchCount("Taro"), 1);
+    EXPECT_TRUE(test::exists(dir.folder() + "taro"));
+}
