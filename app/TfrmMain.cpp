@@ -775,6 +775,8 @@ void TfrmMain::cmdAddVocBookClick() {
         return;
     FileStatus status = appendToVocabularyBook(settings_.VocBook, drill_->state().entry.lineText);
     if (!status) {
+        // A word the learner meant to keep must not be lost without a word; the command
+        // stays enabled for another try.
         ui::showFileError(this, status.path(), status.reason());
         return;
     }
