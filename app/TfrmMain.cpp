@@ -395,8 +395,9 @@ void TfrmMain::askCompanionToEnd() {
 }
 
 void TfrmMain::stopMusic() {
-    // Background music (MIDI or CD) stops here once the player joins: with MusicOn and
-    // MusicPlaying set, the closing flag keeps its end-of-play handler from restarting it.
+    // Background music (MIDI or CD) would stop here; this window has no player, so there
+    // is nothing to stop. A player's end-of-play handler must not restart the music once
+    // closing_ is set.
 }
 
 // --- size, drops and keys ---
@@ -799,7 +800,7 @@ void TfrmMain::cmdSelectDicFileClick() {
 }
 
 void TfrmMain::cmdCsvFormatClick() {
-    // The CSV export of the dictionary in use joins with the dictionary editor.
+    // Does nothing: this window has no CSV export of the dictionary in use.
 }
 
 void TfrmMain::cboDicFileChange() {

@@ -62,7 +62,7 @@ public:
     // False once the learner declined to choose a user at the first start.
     bool started() const { return started_; }
 
-    // The windows the commands open; later parts register theirs here.
+    // The windows the commands open, by command (filled by registerMainWindows).
     WindowOpeners& openers() { return openers_; }
     // Program start: the settings and question setup dialogs live for the whole run.
     void createLongLivedDialogs();
@@ -242,8 +242,7 @@ public slots:
     void cmdEditVocBookClick();
     void cmdStartClick();
 
-    // Commands whose work belongs to the drill, the dictionaries and the vocabulary
-    // book; they are connected here and do their work once those parts join.
+    // The drill's commands, the dictionary choice and the vocabulary book.
     void cmdOkClick();
     void cmdResultClick();
     void cmdStopClick();
