@@ -33,12 +33,14 @@ void DrillScreen::setPrompts(const std::string& question, const std::string& ans
 }
 
 void DrillScreen::setInputMethod(InputMethod method) {
-    // Best effort: the input method is switched off for English answers and choices,
-    // and left on, preferring Japanese input, for Japanese answers.
+    // Best effort, by hints only: English answers and choices ask for Latin input,
+    // Japanese answers for none in particular. The field always takes the input method,
+    // so no drill can leave the learner unable to type Japanese in a later one.
     QLineEdit* field = main_.txtAnswer;
-    const bool japanese = method == InputMethod::Hiragana;
-    field->setAttribute(Qt::WA_InputMethodEnabled, japanese);
-    field->setInputMethodHints(japanese ? Qt::ImhNone : Qt::ImhPreferLatin | Qt::ImhNoPredictiveText);
+    field->setAttribute(Qt::WA_InputMethodEnabled, true);
+    field->setInputMethodHints(method == InputMethod::Hiragana
+                                   ? Qt::ImhNone
+                                   : Qt::ImhPreferLatin | Qt::ImhNoPredictiveText);
 }
 
 void DrillScreen::setQuestionText(const std::string& text) {
