@@ -443,6 +443,18 @@ void TfrmMain::showDictionaryChange(const DictionaryChange& change) {
 }
 
 bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
+    auto* widget = event->type() == QEvent::KeyPress ? qobject_cast<QWidget*>(watched) : nullptr;
+    if (widget && widget != rgAnswer && rgAnswer->isAncestorOf(widget)) {
+        // A choice that was clicked with the mouse holds the focus: the digits and
+        // Enter work there as in the answer field.
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (FormKeyDown(key))
+            return true;
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            pressDefaultButton();
+            return true;
+        }
+    }
     if (watched == txtAnswer) {
         if (event->type() == QEvent::InputMethod) {
             // While the input method converts text, Enter confirms the conversion; it
@@ -478,6 +490,15 @@ bool TfrmMain::FormKeyDown(QKeyEvent* event) {
         return true;  // digits choose; they are not typed
     }
     return false;
+}
+
+void TfrmMain::pressDefaultButton() {
+    // The start and result buttons are the default buttons: Enter presses whichever is
+    // enabled.
+    if (actResult->isEnabled())
+        actResult->trigger();
+    else if (actStart->isEnabled())
+        actStart->trigger();
 }
 
 // --- view toggles ---

@@ -307,6 +307,7 @@ private:
 
     // --- helpers ---
     bool FormKeyDown(QKeyEvent* event);
+    void pressDefaultButton();
     // Shows the command's window; one that cannot be made or shown is reported by name.
     void openWindow(MainCommand command, const QString& windowName);
     void putQuestionToolBarOnSecondRow();

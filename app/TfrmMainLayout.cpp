@@ -452,15 +452,10 @@ void TfrmMain::buildCentral() {
         connect(w, &QWidget::customContextMenuRequested, this,
                 [this, w](const QPoint& pos) { pmMain->popup(w->mapToGlobal(pos)); });
     }
-    connect(txtAnswer, &QLineEdit::returnPressed, this, [this] {
-        // The start and result buttons are the default buttons: Enter presses whichever
-        // is enabled.
-        if (actResult->isEnabled())
-            actResult->trigger();
-        else if (actStart->isEnabled())
-            actStart->trigger();
-    });
+    connect(txtAnswer, &QLineEdit::returnPressed, this, &TfrmMain::pressDefaultButton);
+    // The window sees the keys of the answer field and of the choices before they do.
     txtAnswer->installEventFilter(this);
+    rgAnswer->setItemEventFilter(this);
 }
 
 void TfrmMain::buildDataBars(QVBoxLayout* bottom) {

@@ -4,12 +4,15 @@
 #include "base/Random.h"
 #include "quiz/Drill.h"
 #include "tests/app/ShellFixture.h"
+#include "ui/RadioGroup.h"
 
 #include <QApplication>
 #include <QInputMethodEvent>
 #include <QInputMethodQueryEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTest>
 
 using namespace qor;
 
@@ -71,4 +74,42 @@ TEST_F(MainWindowInputTest, JapaneseInputStaysPossibleAfterAChoiceDrill) {
     commit.setCommitString(QStringLiteral("走る"));
     QApplication::sendEvent(main->txtAnswer, &commit);
     EXPECT_EQ(main->txtAnswer->text(), QStringLiteral("走る"));
+}
+
+TEST_F(MainWindowInputTest, ChoiceKeysWorkAfterAChoiceWasClickedWithTheMouse) {
+    startMain(2);
+    main->show();
+    QApplication::setActiveWindow(main.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+    main->actOk->trigger();
+    ASSERT_EQ(main->rgAnswer->count(), 4);
+    ASSERT_EQ(main->moQuestion->toPlainText(), QStringLiteral("run"));
+    QApplication::processEvents();  // the new choices appear on screen
+    ASSERT_TRUE(main->rgAnswer->button(0)->isVisible());
+
+    // On its round mark, at the left (the button is wider than its text).
+    QRadioButton* first = main->rgAnswer->button(0);
+    QTest::mouseClick(first, Qt::LeftButton, {}, QPoint(8, first->height() / 2));
+    EXPECT_EQ(main->rgAnswer->itemIndex(), 0);
+    QWidget* focus = QApplication::focusWidget();
+    ASSERT_NE(focus, nullptr);
+
+    // "3" chooses the third item, wherever the click left the focus; it is not typed.
+    QTest::keyClick(focus, Qt::Key_3);
+    EXPECT_EQ(main->rgAnswer->itemIndex(), 2);
+    EXPECT_TRUE(main->txtAnswer->text().isEmpty());
+
+    // Enter submits the choice: its verdict window opens and the next question follows.
+    int verdicts = 0;
+    platform.answerModal([&](QDialog&) {
+        ++verdicts;
+        return static_cast<int>(QDialog::Rejected);
+    });
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(verdicts, 1);
+    const DrillState& state = main->drill().state();
+    EXPECT_EQ(state.correctCount + state.wrongCount, 1);
+    EXPECT_EQ(main->moQuestion->toPlainText(), QStringLiteral("eat"));
+    main->actStop->trigger();
+    main->close();
 }
