@@ -24,14 +24,6 @@
 
 namespace qor {
 
-namespace {
-void setTextColour(QWidget* w, int colour) {
-    QPalette p = w->palette();
-    p.setColor(QPalette::Text, ui::colorFromSetting(colour));
-    w->setPalette(p);
-}
-} // namespace
-
 DrillScreen::DrillScreen(TfrmMain& main, QTimer& questionTimer)
     : main_(main), timer_(questionTimer) {}
 
@@ -41,12 +33,14 @@ void DrillScreen::setPrompts(const std::string& question, const std::string& ans
 }
 
 void DrillScreen::setInputMethod(InputMethod method) {
-    // Best effort: the input method is switched off for English answers and choices,
-    // and left on, preferring Japanese input, for Japanese answers.
+    // Best effort, by hints only: English answers and choices ask for Latin input,
+    // Japanese answers for none in particular. The field always takes the input method,
+    // so no drill can leave the learner unable to type Japanese in a later one.
     QLineEdit* field = main_.txtAnswer;
-    const bool japanese = method == InputMethod::Hiragana;
-    field->setAttribute(Qt::WA_InputMethodEnabled, japanese);
-    field->setInputMethodHints(japanese ? Qt::ImhNone : Qt::ImhPreferLatin | Qt::ImhNoPredictiveText);
+    field->setAttribute(Qt::WA_InputMethodEnabled, true);
+    field->setInputMethodHints(method == InputMethod::Hiragana
+                                   ? Qt::ImhNone
+                                   : Qt::ImhPreferLatin | Qt::ImhNoPredictiveText);
 }
 
 void DrillScreen::setQuestionText(const std::string& text) {
@@ -55,7 +49,7 @@ void DrillScreen::setQuestionText(const std::string& text) {
 
 void DrillScreen::setQuestionWarning(bool warning) {
     const TUserSettings& s = main_.settings();
-    setTextColour(main_.moQuestion, warning ? s.ColorType : s.FontQuestionColor);
+    ui::setTextColor(main_.moQuestion, warning ? s.ColorType : s.FontQuestionColor);
 }
 
 void DrillScreen::setCommentText(const std::string& text) {
@@ -77,12 +71,7 @@ std::string DrillScreen::answerText() const {
 }
 
 void DrillScreen::setChoices(const std::vector<std::string>& texts, bool enabled) {
-    QStringList items;
-    for (const std::string& t : texts)
-        items << ui::toQ(t);
-    main_.rgAnswer->setItems(items);
-    main_.rgAnswer->setEnabled(enabled);
-    main_.rgAnswer->setVisible(!items.isEmpty());
+    main_.showAnswerChoices(texts, enabled);
 }
 
 int DrillScreen::selectedChoice() const {

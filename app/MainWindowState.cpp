@@ -4,23 +4,12 @@
 #include "base/IniFile.h"
 #include "base/TextFile.h"
 
-#include <cstdint>
-
 namespace qor {
 
 namespace {
 
 constexpr const char* kForm = "Form Information";
 constexpr const char* kToolbar = "Toolbar";
-
-int readNumber(IniFile& ini, const char* section, const char* key, const char* def,
-               std::vector<BadSetting>& bad) {
-    std::string value = ini.read(section, key, def);
-    if (auto n = parseDecimal(value); n && *n >= INT32_MIN && *n <= INT32_MAX)
-        return static_cast<int>(*n);
-    bad.push_back({ini.path(), section, key, value, def});
-    return static_cast<int>(parseDecimal(def).value_or(0));
-}
 
 const char* flag(bool on) {
     return on ? "1" : "0";
@@ -30,22 +19,22 @@ const char* flag(bool on) {
 
 Placement readPlacement(IniFile& ini, std::vector<BadSetting>& bad) {
     Placement p;
-    int savePosition = readNumber(ini, "Setup", "SavePosition", "0", bad);
-    int saveSize = readNumber(ini, "Setup", "SaveSize", "0", bad);
+    int savePosition = readSettingNumber(ini, "Setup", "SavePosition", "0", bad);
+    int saveSize = readSettingNumber(ini, "Setup", "SaveSize", "0", bad);
     if (savePosition == 1) {
-        if (readNumber(ini, kForm, "Maximized", "0", bad) != 0) {
+        if (readSettingNumber(ini, kForm, "Maximized", "0", bad) != 0) {
             p.maximized = true;
         } else {
-            p.top = readNumber(ini, kForm, "Top", "0", bad);
-            p.left = readNumber(ini, kForm, "Left", "0", bad);
+            p.top = readSettingNumber(ini, kForm, "Top", "0", bad);
+            p.left = readSettingNumber(ini, kForm, "Left", "0", bad);
         }
     }
     if (saveSize == 1) {
-        if (readNumber(ini, kForm, "Maximized", "0", bad) != 0) {
+        if (readSettingNumber(ini, kForm, "Maximized", "0", bad) != 0) {
             p.maximized = true;
         } else {
-            p.height = readNumber(ini, kForm, "Height", "441", bad);
-            p.width = readNumber(ini, kForm, "Width", "582", bad);
+            p.height = readSettingNumber(ini, kForm, "Height", "441", bad);
+            p.width = readSettingNumber(ini, kForm, "Width", "582", bad);
         }
     } else {
         // Without a stored size the window opens a little wider than the stored default.
@@ -57,11 +46,11 @@ Placement readPlacement(IniFile& ini, std::vector<BadSetting>& bad) {
 
 ViewVisibility readToolbarSection(IniFile& ini, std::vector<BadSetting>& bad) {
     ViewVisibility v;
-    v.standardToolBar = readNumber(ini, kToolbar, "StandardToolBar", "1", bad) != 0;
-    v.fileToolBar = readNumber(ini, kToolbar, "FileToolBar", "1", bad) != 0;
-    v.questionSetupToolBar = readNumber(ini, kToolbar, "QuestionSetupToolBar", "0", bad) != 0;
-    v.rightCommandButton = readNumber(ini, kToolbar, "RightCommandButton", "1", bad) != 0;
-    v.statusBar = readNumber(ini, kToolbar, "StatusBar", "1", bad) != 0;
+    v.standardToolBar = readSettingNumber(ini, kToolbar, "StandardToolBar", "1", bad) != 0;
+    v.fileToolBar = readSettingNumber(ini, kToolbar, "FileToolBar", "1", bad) != 0;
+    v.questionSetupToolBar = readSettingNumber(ini, kToolbar, "QuestionSetupToolBar", "0", bad) != 0;
+    v.rightCommandButton = readSettingNumber(ini, kToolbar, "RightCommandButton", "1", bad) != 0;
+    v.statusBar = readSettingNumber(ini, kToolbar, "StatusBar", "1", bad) != 0;
     return v;
 }
 

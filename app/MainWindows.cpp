@@ -1,5 +1,6 @@
-// The windows that the main window's commands open. A window of a later part joins by
-// one line here: openers.add(MainCommand::..., [](TfrmMain& m) { return ...; });
+// The windows that the main window's commands open, one line each:
+// openers.add(MainCommand::..., [](TfrmMain& m) { return ...; }). A command without a
+// line here reports that its window cannot be shown.
 
 #include "app/TfrmAbout.h"
 #include "app/TfrmMain.h"

@@ -27,6 +27,7 @@
 #include "ui/RadioGroup.h"
 #include "ui/Text.h"
 #include "ui/UpDown.h"
+#include "ui/WindowOpen.h"
 #include "words/DictionaryChoice.h"
 #include "words/DictionaryList.h"
 #include "words/VocabularyBook.h"
@@ -63,17 +64,6 @@ namespace {
 // window unusable.
 int panelHeight(int stored) {
     return std::clamp(stored, 0, 2000);
-}
-
-QString failure(const char* what) {
-    return QString::fromUtf8(what) +
-           QStringLiteral("ダイアログの表示に失敗しました。\nQor Helperを再起動してください。");
-}
-
-void setTextColour(QWidget* w, int colour) {
-    QPalette p = w->palette();
-    p.setColor(QPalette::Text, ui::colorFromSetting(colour));
-    w->setPalette(p);
 }
 
 } // namespace
@@ -140,6 +130,14 @@ void TfrmMain::releaseSplash() {
 
 QString TfrmMain::statusPanelText(int index) const {
     return sbPanels_[index]->text();
+}
+
+bool TfrmMain::event(QEvent* event) {
+    // A status tip would become a status bar message, which hides the four panels while
+    // it shows; the hints are tooltips, and the panels stay in view.
+    if (event->type() == QEvent::StatusTip)
+        return true;
+    return QMainWindow::event(event);
 }
 
 // --- first showing ---
@@ -243,13 +241,13 @@ void TfrmMain::rollRecordsOver() {
 void TfrmMain::applyFontsAndColours() {
     const TUserSettings& s = settings_;
     moQuestion->setFont(ui::fontFor(s.FontQuestion, s.FontQuestionSize));
-    setTextColour(moQuestion, s.FontQuestionColor);
+    ui::setTextColor(moQuestion, s.FontQuestionColor);
     txtAnswer->setFont(ui::fontFor(s.FontAnswer, 12));
-    setTextColour(txtAnswer, s.FontAnswerColor);
+    ui::setTextColor(txtAnswer, s.FontAnswerColor);
     moComment->setFont(ui::fontFor(s.FontComment, s.FontCommentSize));
-    setTextColour(moComment, s.FontCommentColor);
+    ui::setTextColor(moComment, s.FontCommentColor);
     moHatsuon->setFont(ui::fontFor(s.FontPhoneticSign, 12));
-    setTextColour(moHatsuon, s.FontPhoneticSignColor);
+    ui::setTextColor(moHatsuon, s.FontPhoneticSignColor);
     moHatsuon->setFixedHeight(moHatsuon->fontMetrics().height() + 12);
 }
 
@@ -299,12 +297,9 @@ void TfrmMain::restoreDictionary() {
     setDictionaryInUse(settings_.DefDicPath);
     sbPanels_[0]->setText(ui::toQ(dictionaryPanelText(settings_.DicInUse, true)));
 
-    IniFile ini(settings_.setupIniPath());
-    auto count = parseDecimal(ini.read("Dictionary", "DicNum", "0"));
-    int n = count ? static_cast<int>(std::clamp<long long>(*count, 0, 1000)) : 0;
     QStringList names;
-    for (int i = 1; i <= n; ++i)
-        names << ui::toQ(ini.read("Dictionary", std::to_string(i), ""));
+    for (const std::string& name : listedDictionaries(settings_.setupIniPath()))
+        names << ui::toQ(name);
     QSignalBlocker block(cboDicFile);
     cboDicFile->clear();
     cboDicFile->addItems(names);
@@ -400,8 +395,9 @@ void TfrmMain::askCompanionToEnd() {
 }
 
 void TfrmMain::stopMusic() {
-    // Background music (MIDI or CD) stops here once the player joins: with MusicOn and
-    // MusicPlaying set, the closing flag keeps its end-of-play handler from restarting it.
+    // Background music (MIDI or CD) would stop here; this window has no player, so there
+    // is nothing to stop. A player's end-of-play handler must not restart the music once
+    // closing_ is set.
 }
 
 // --- size, drops and keys ---
@@ -447,6 +443,18 @@ void TfrmMain::showDictionaryChange(const DictionaryChange& change) {
 }
 
 bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
+    auto* widget = event->type() == QEvent::KeyPress ? qobject_cast<QWidget*>(watched) : nullptr;
+    if (widget && widget != rgAnswer && rgAnswer->isAncestorOf(widget)) {
+        // A choice that was clicked with the mouse holds the focus: the digits and
+        // Enter work there as in the answer field.
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (FormKeyDown(key))
+            return true;
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            pressDefaultButton();
+            return true;
+        }
+    }
     if (watched == txtAnswer) {
         if (event->type() == QEvent::InputMethod) {
             // While the input method converts text, Enter confirms the conversion; it
@@ -482,6 +490,15 @@ bool TfrmMain::FormKeyDown(QKeyEvent* event) {
         return true;  // digits choose; they are not typed
     }
     return false;
+}
+
+void TfrmMain::pressDefaultButton() {
+    // The start and result buttons are the default buttons: Enter presses whichever is
+    // enabled.
+    if (actResult->isEnabled())
+        actResult->trigger();
+    else if (actStart->isEnabled())
+        actStart->trigger();
 }
 
 // --- view toggles ---
@@ -571,14 +588,14 @@ void TfrmMain::UpdateDataBar() {
 
 // --- window openers ---
 
-void TfrmMain::openWindow(MainCommand command, const QString& failureMessage) {
+void TfrmMain::openWindow(MainCommand command, const QString& windowName) {
     bool longLived = command == MainCommand::Setup || command == MainCommand::QuestionSetup;
     try {
         if (longLived) {
             createLongLivedDialogs();
             QDialog* dialog = longLivedDialog(command);
             if (!dialog) {
-                showWindowFailure(failureMessage);
+                ui::showWindowFailure(this, windowName);
                 return;
             }
             int result = ui::platform().showModal(*dialog);
@@ -587,42 +604,40 @@ void TfrmMain::openWindow(MainCommand command, const QString& failureMessage) {
         }
         std::unique_ptr<QDialog> window = openers_.create(command, *this);
         if (!window) {
-            showWindowFailure(failureMessage);
+            ui::showWindowFailure(this, windowName);
             return;
         }
         int result = ui::platform().showModal(*window);
         openers_.afterClose(command, *this, *window, result);
     } catch (const std::exception&) {
-        showWindowFailure(failureMessage);
+        ui::showWindowFailure(this, windowName);
     }
 }
 
-void TfrmMain::showWindowFailure(const QString& failureMessage) {
-    ui::platform().showNotice(this, failureMessage, QStringLiteral("エラー"), ui::kNoticeWarning);
-}
-
 void TfrmMain::cmdSetupClick() {
-    openWindow(MainCommand::Setup, failure("基本設定"));
+    openWindow(MainCommand::Setup, QStringLiteral("基本設定"));
 }
 
 void TfrmMain::cmdMakeDicClick() {
-    openWindow(MainCommand::MakeDic, failure("辞書の作成"));
+    // Its failure is told too: a window that cannot open must not fail silently.
+    openWindow(MainCommand::MakeDic, QStringLiteral("辞書の作成"));
 }
 
 void TfrmMain::cmdMakePronClick() {
-    openWindow(MainCommand::MakePron, failure("発音記号の追加"));
+    // Its failure is told too: a window that cannot open must not fail silently.
+    openWindow(MainCommand::MakePron, QStringLiteral("発音記号の追加"));
 }
 
 void TfrmMain::cmdEditDicClick() {
-    openWindow(MainCommand::EditDic, failure("辞書の編集"));
+    openWindow(MainCommand::EditDic, QStringLiteral("辞書の編集"));
 }
 
 void TfrmMain::cmdPrintDicClick() {
-    openWindow(MainCommand::PrintDic, failure("辞書の印刷"));
+    openWindow(MainCommand::PrintDic, QStringLiteral("辞書の印刷"));
 }
 
 void TfrmMain::cmdMakeTestClick() {
-    openWindow(MainCommand::MakeTest, failure("簡易テスト用紙作成"));
+    openWindow(MainCommand::MakeTest, QStringLiteral("簡易テスト用紙作成"));
 }
 
 void TfrmMain::cmdShowErrorClick() {
@@ -630,35 +645,37 @@ void TfrmMain::cmdShowErrorClick() {
 }
 
 void TfrmMain::cmdShowPercentClick() {
-    openWindow(MainCommand::ShowPercent, failure("正解率の表示"));
+    openWindow(MainCommand::ShowPercent, QStringLiteral("正解率の表示"));
 }
 
 void TfrmMain::cmdShowGraphClick() {
-    openWindow(MainCommand::ShowGraph, failure("グラフの表示"));
+    openWindow(MainCommand::ShowGraph, QStringLiteral("グラフの表示"));
 }
 
 void TfrmMain::cmdShowErrorNumClick() {
-    openWindow(MainCommand::ShowErrorNum, failure("不正解の詳細"));
+    openWindow(MainCommand::ShowErrorNum, QStringLiteral("不正解の詳細"));
 }
 
 void TfrmMain::cmdShowHistroyClick() {
-    openWindow(MainCommand::ShowHistory, failure("学習履歴の表示"));
+    // Its failure is told too: a window that cannot open must not fail silently.
+    openWindow(MainCommand::ShowHistory, QStringLiteral("学習履歴の表示"));
 }
 
 void TfrmMain::cmdFindClick() {
-    openWindow(MainCommand::Find, failure("単語の検索"));
+    openWindow(MainCommand::Find, QStringLiteral("単語の検索"));
 }
 
 void TfrmMain::cmdNewTextClick() {
-    openWindow(MainCommand::NewText, failure("テキストファイルの新規作成"));
+    openWindow(MainCommand::NewText, QStringLiteral("テキストファイルの新規作成"));
 }
 
 void TfrmMain::cmdEditVocBookClick() {
-    openWindow(MainCommand::EditVocBook, failure("単語編集"));
+    openWindow(MainCommand::EditVocBook, QStringLiteral("単語編集"));
 }
 
 void TfrmMain::cmdStartClick() {
-    openWindow(MainCommand::QuestionSetup, failure("出題設定"));
+    // Its failure is told too: a window that cannot open must not fail silently.
+    openWindow(MainCommand::QuestionSetup, QStringLiteral("出題設定"));
 }
 
 void TfrmMain::cmdVersionClick() {
@@ -666,7 +683,8 @@ void TfrmMain::cmdVersionClick() {
         ui::PlatformClipboard clipboard;
         CompanionChannel(clipboard).send(companion::kVersion);
     }
-    openWindow(MainCommand::About, failure("バージョン情報"));
+    // Its failure is told too: a window that cannot open must not fail silently.
+    openWindow(MainCommand::About, QStringLiteral("バージョン情報"));
 }
 
 // --- other commands ---
@@ -686,26 +704,24 @@ void TfrmMain::cmdHomepageClick() {
 void TfrmMain::cmdByMemoClick() {
     std::optional<std::string> name = ui::fromQOrWarn(this, cboDicFile->currentText());
     if (!name) return;
-    IniFile ini(settings_.setupIniPath());
-    openDocument(this, ini.read("Dictionary Path", *name, ""));
+    openDocument(this, rememberedDictionaryPath(settings_.setupIniPath(), *name));
 }
 
 void TfrmMain::cboAnswerTypeChange() {
     // Outside a drill the choice group shows its placeholders, disabled, in a choice
     // form, and is out of the way in the typed form.
     int kind = cboAnswerType->currentIndex();
-    if (kind <= 0) {
-        rgAnswer->setItems({});
-        rgAnswer->hide();
-        return;
-    }
-    QStringList placeholders;
-    const QString digits = QStringLiteral("１２３４５");
-    for (int i = 0; i < kind + 2; ++i)
-        placeholders << QStringLiteral("正解 ") + digits.at(i);
-    rgAnswer->setItems(placeholders);
-    rgAnswer->setEnabled(false);
-    rgAnswer->show();
+    // Item 1 is the three-choice form, 2 four choices, 3 five.
+    showAnswerChoices(kind > 0 ? choicePlaceholders(kind + 2) : std::vector<std::string>{}, false);
+}
+
+void TfrmMain::showAnswerChoices(const std::vector<std::string>& texts, bool enabled) {
+    QStringList items;
+    for (const std::string& t : texts)
+        items << ui::toQ(t);
+    rgAnswer->setItems(items);
+    rgAnswer->setEnabled(enabled);
+    rgAnswer->setVisible(!items.isEmpty());
 }
 
 void TfrmMain::cmdOkClick() {
@@ -781,6 +797,8 @@ void TfrmMain::cmdAddVocBookClick() {
         return;
     FileStatus status = appendToVocabularyBook(settings_.VocBook, drill_->state().entry.lineText);
     if (!status) {
+        // A word the learner meant to keep must not be lost without a word; the command
+        // stays enabled for another try.
         ui::showFileError(this, status.path(), status.reason());
         return;
     }
@@ -803,7 +821,7 @@ void TfrmMain::cmdSelectDicFileClick() {
 }
 
 void TfrmMain::cmdCsvFormatClick() {
-    // The CSV export of the dictionary in use joins with the dictionary editor.
+    // Does nothing: this window has no CSV export of the dictionary in use.
 }
 
 void TfrmMain::cboDicFileChange() {

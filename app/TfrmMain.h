@@ -16,6 +16,8 @@
 #include <map>
 #include <memory>
 #include <set>
+#include <string>
+#include <vector>
 
 class QAction;
 class QComboBox;
@@ -60,7 +62,7 @@ public:
     // False once the learner declined to choose a user at the first start.
     bool started() const { return started_; }
 
-    // The windows the commands open; later parts register theirs here.
+    // The windows the commands open, by command (filled by registerMainWindows).
     WindowOpeners& openers() { return openers_; }
     // Program start: the settings and question setup dialogs live for the whole run.
     void createLongLivedDialogs();
@@ -76,6 +78,8 @@ public:
     QString statusPanelText(int index) const;
     // The drill that runs in this window.
     Drill& drill() { return *drill_; }
+    // Fills the choice group rgAnswer with the texts (CP932); with none it is hidden.
+    void showAnswerChoices(const std::vector<std::string>& texts, bool enabled);
     // The question toolbar as the question setup dialog sees it.
     QuestionSetupHost& questionSetupHost();
     // Shows a dictionary chosen elsewhere (DicInUse holds its path): cboDicFile takes
@@ -238,8 +242,7 @@ public slots:
     void cmdEditVocBookClick();
     void cmdStartClick();
 
-    // Commands whose work belongs to the drill, the dictionaries and the vocabulary
-    // book; they are connected here and do their work once those parts join.
+    // The drill's commands, the dictionary choice and the vocabulary book.
     void cmdOkClick();
     void cmdResultClick();
     void cmdStopClick();
@@ -258,6 +261,7 @@ public slots:
     void tmrTimerTimer();
 
 protected:
+    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -303,8 +307,9 @@ private:
 
     // --- helpers ---
     bool FormKeyDown(QKeyEvent* event);
-    void openWindow(MainCommand command, const QString& failureMessage);
-    void showWindowFailure(const QString& failureMessage);
+    void pressDefaultButton();
+    // Shows the command's window; one that cannot be made or shown is reported by name.
+    void openWindow(MainCommand command, const QString& windowName);
     void putQuestionToolBarOnSecondRow();
     void showDictionaryChange(const DictionaryChange& change);
     void setDictionaryInUse(const std::string& path);

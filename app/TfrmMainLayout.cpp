@@ -43,10 +43,7 @@ QPlainTextEdit* memo(QWidget* parent, const QString& name) {
 QAction* TfrmMain::command(const QString& text, const QString& hint, void (TfrmMain::*handler)(),
                            int icon, const QKeySequence& key) {
     auto* a = new QAction(text, this);
-    if (!hint.isEmpty()) {
-        a->setToolTip(hint);
-        a->setStatusTip(hint);
-    }
+    if (!hint.isEmpty()) a->setToolTip(hint);
     if (icon >= 0) {
         a->setIcon(toolIcon(static_cast<ToolIcon>(icon)));
         // Menus show captions only; pictures belong to the toolbars.
@@ -302,7 +299,7 @@ void TfrmMain::buildToolBars() {
                              QStringLiteral("５択 （選択形式）")});
     cboAnswerType->setAccessibleName(QStringLiteral("解答形式"));
     cboAnswerType->setToolTip(QStringLiteral("解答形式"));
-    auto* lblQuestionCount = new QLabel(QStringLiteral(" 出題数 ： "), tbQuestionSetupToolBar);
+    auto* lblQuestionCount = new QLabel(QStringLiteral("出題数 ： "), tbQuestionSetupToolBar);
     txtQuestionNum = new QLineEdit(tbQuestionSetupToolBar);
     txtQuestionNum->setObjectName(QStringLiteral("txtQuestionNum"));
     txtQuestionNum->setFixedWidth(
@@ -398,7 +395,6 @@ void TfrmMain::buildCentral() {
                              ToolIcon icon) {
         auto* b = new QPushButton(toolIcon(icon), caption, pnlRightCommandButton);
         b->setToolTip(hint);
-        b->setStatusTip(hint);
         b->setIconSize(QSize(kIcon, kIcon));
         b->setMinimumHeight(28);
         ui::linkButton(b, action);
@@ -456,15 +452,10 @@ void TfrmMain::buildCentral() {
         connect(w, &QWidget::customContextMenuRequested, this,
                 [this, w](const QPoint& pos) { pmMain->popup(w->mapToGlobal(pos)); });
     }
-    connect(txtAnswer, &QLineEdit::returnPressed, this, [this] {
-        // The start and result buttons are the default buttons: Enter presses whichever
-        // is enabled.
-        if (actResult->isEnabled())
-            actResult->trigger();
-        else if (actStart->isEnabled())
-            actStart->trigger();
-    });
+    connect(txtAnswer, &QLineEdit::returnPressed, this, &TfrmMain::pressDefaultButton);
+    // The window sees the keys of the answer field and of the choices before they do.
     txtAnswer->installEventFilter(this);
+    rgAnswer->setItemEventFilter(this);
 }
 
 void TfrmMain::buildDataBars(QVBoxLayout* bottom) {

@@ -1,7 +1,6 @@
 #include "app/ToolbarSetupHost.h"
 
 #include "app/TfrmMain.h"
-#include "ui/RadioGroup.h"
 #include "ui/Text.h"
 
 #include <QComboBox>
@@ -39,12 +38,8 @@ void ToolbarSetupHost::setQuestionCountText(const std::string& text) {
 }
 
 void ToolbarSetupHost::setAnswerChoices(const std::vector<std::string>& texts) {
-    QStringList items;
-    for (const std::string& t : texts)
-        items << ui::toQ(t);
-    main_.rgAnswer->setItems(items);
-    main_.rgAnswer->setEnabled(false);
-    main_.rgAnswer->setVisible(!items.isEmpty());
+    // Outside a drill the choices are placeholders, not to be chosen.
+    main_.showAnswerChoices(texts, false);
 }
 
 void ToolbarSetupHost::setDictionaryText(const std::string& fileName) {

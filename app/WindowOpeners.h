@@ -1,8 +1,8 @@
 #pragma once
 // The windows that the main window's commands open. Each command has at most one
-// factory; a window class joins the program by registering its factory in
-// registerMainWindows() (MainWindows.cpp), and the command then opens it. A command
-// without a factory, or whose factory throws, reports its failure message instead.
+// factory, registered in registerMainWindows() (MainWindows.cpp), which the command
+// then uses to open its window. A command without a factory, or whose factory throws,
+// reports its failure message instead.
 
 #include <QDialog>
 #include <functional>

@@ -13,6 +13,8 @@
 #include <QFileInfo>
 
 #include <clocale>
+#include <exception>
+#include <memory>
 
 namespace {
 
@@ -60,12 +62,23 @@ int main(int argc, char* argv[]) {
     }
 
     // The main window shows the splash window while it is built; the two dialogs that
-    // live for the whole run come next, then the splash goes.
-    qor::TfrmMain main(*programFolder);
-    main.createLongLivedDialogs();
-    main.releaseSplash();
-    QObject::connect(&main, &qor::TfrmMain::startAborted, &app, [&app] { app.exit(0); });
-    qor::CloseOnSignal closeOnSignal(main);
-    main.show();
+    // live for the whole run come next, then the splash goes. A start that fails on the
+    // way says why before the program ends.
+    std::unique_ptr<qor::TfrmMain> main;
+    try {
+        main = std::make_unique<qor::TfrmMain>(*programFolder);
+        main->createLongLivedDialogs();
+        main->releaseSplash();
+    } catch (const std::exception& e) {
+        main.reset();
+        ui::platform().showNotice(nullptr,
+                                  QStringLiteral("Qor Helperを起動できませんでした。\n") +
+                                      QString::fromLocal8Bit(e.what()),
+                                  QStringLiteral("エラー"), ui::kNoticeWarning);
+        return 1;
+    }
+    QObject::connect(main.get(), &qor::TfrmMain::startAborted, &app, [&app] { app.exit(0); });
+    qor::CloseOnSignal closeOnSignal(*main);
+    main->show();
     return app.exec();
 }

@@ -178,24 +178,24 @@ std::string defaultFor(const KeyDef& k, const std::string& programFolder) {
     return k.kind == Default::InProgramFolder ? programFolder + fixed : fixed;
 }
 
-int readNumber(IniFile& ini, const std::string& section, const std::string& key,
-               const std::string& def, std::vector<BadSetting>& bad) {
+void loadKey(IniFile& ini, const KeyDef& k, TUserSettings& s, std::vector<BadSetting>& bad) {
+    std::string def = defaultFor(k, s.ProgramFolder);
+    if (k.number)
+        s.*k.number = readSettingNumber(ini, k.section, k.key, def, bad);
+    else
+        s.*k.text = ini.read(k.section, k.key, def);
+}
+
+} // namespace
+
+int readSettingNumber(IniFile& ini, const std::string& section, const std::string& key,
+                      const std::string& def, std::vector<BadSetting>& bad) {
     std::string value = ini.read(section, key, def);
     if (auto n = parseDecimal(value); n && *n >= INT32_MIN && *n <= INT32_MAX)
         return static_cast<int>(*n);
     bad.push_back({ini.path(), section, key, value, def});
     return static_cast<int>(parseDecimal(def).value_or(0));
 }
-
-void loadKey(IniFile& ini, const KeyDef& k, TUserSettings& s, std::vector<BadSetting>& bad) {
-    std::string def = defaultFor(k, s.ProgramFolder);
-    if (k.number)
-        s.*k.number = readNumber(ini, k.section, k.key, def, bad);
-    else
-        s.*k.text = ini.read(k.section, k.key, def);
-}
-
-} // namespace
 
 LoadedSettings SettingsStore::load(TUserSettings& s) {
     LoadedSettings result;
@@ -205,12 +205,12 @@ LoadedSettings SettingsStore::load(TUserSettings& s) {
 
     QuestionSetupKeys& q = result.questionSetup;
     const std::string qs = "QuestionSetup";
-    q.AnswerType = readNumber(ini, qs, "AnswerType", "0", result.badValues);
-    q.QuestionType = readNumber(ini, qs, "QuestionType", "0", result.badValues);
+    q.AnswerType = readSettingNumber(ini, qs, "AnswerType", "0", result.badValues);
+    q.QuestionType = readSettingNumber(ini, qs, "QuestionType", "0", result.badValues);
     q.QuestionNum = ini.read(qs, "QuestionNum", "10");
-    q.NotSameQuestion = readNumber(ini, qs, "NotSameQuestion", "0", result.badValues);
-    q.NotRandom = readNumber(ini, qs, "NotRandom", "0", result.badValues);
-    q.NotRandomContinue = readNumber(ini, qs, "NotRandomContinue", "0", result.badValues);
+    q.NotSameQuestion = readSettingNumber(ini, qs, "NotSameQuestion", "0", result.badValues);
+    q.NotRandom = readSettingNumber(ini, qs, "NotRandom", "0", result.badValues);
+    q.NotRandomContinue = readSettingNumber(ini, qs, "NotRandomContinue", "0", result.badValues);
 
     for (const KeyDef& k : kKeys) {
         if (std::string_view(k.section) == DT)

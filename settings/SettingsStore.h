@@ -29,6 +29,13 @@ struct BadSetting {
     std::string usedDefault;
 };
 
+class IniFile;
+
+// A number stored in a settings file. A value that is not a decimal number in the range
+// of int is noted in `bad`, and the default (a decimal number) is used instead.
+int readSettingNumber(IniFile& ini, const std::string& section, const std::string& key,
+                      const std::string& def, std::vector<BadSetting>& bad);
+
 struct LoadedSettings {
     QuestionSetupKeys questionSetup;
     std::vector<BadSetting> badValues;

@@ -60,6 +60,10 @@ struct TUserSettings {
     int moCommentSize = 0;
     int PlanOn = 0;
     int ShowPlanOn = 0;
+    // "CD-Drive": the drive of the background-music CD. The sound part reads it when the
+    // CD player starts and writes it after a drive change; the start-up load does not
+    // read it and the settings dialog's OK does not save it.
+    std::string CD_Drive;
 
     // --- [File Path] --- ("defDicFilePath" is DefDicPath above)
     std::string HatsuonDir;

@@ -12,8 +12,9 @@
 
 namespace qor {
 
-TfrmUser::TfrmUser(const UserRegistry& registry, const std::string& currentUser, QWidget* parent)
-    : QDialog(parent), registry_(registry) {
+TfrmUser::TfrmUser(const UserRegistry& registry, const std::string& currentUser, bool firstStart,
+                   QWidget* parent)
+    : QDialog(parent), registry_(registry), firstStart_(firstStart) {
     setWindowTitle(QStringLiteral("ユーザーの選択"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
@@ -60,6 +61,10 @@ void TfrmUser::cmdOkClick() {
         ui::platform().showMessage(this, ui::toQ(*problem));
         return;
     }
+    if (firstStart_ && showUserCleared_) {
+        if (FileStatus status = registry_.setShowUser(0); !status)
+            ui::showFileError(this, status.path(), status.reason());
+    }
     if (FileStatus status = registry_.select(*name); !status)
         ui::showFileError(this, status.path(), status.reason());
     chosenName_ = *name;
@@ -70,8 +75,11 @@ void TfrmUser::chkNotShowClick() {
     // Either way the dialog stops opening at start; only the settings dialog turns
     // the several-users mode back on.
     showUserCleared_ = true;
-    if (FileStatus status = registry_.setShowUser(0); !status)
-        ui::showFileError(this, status.path(), status.reason());
+    // At the first start OK stores it: a dialog closed without OK writes nothing.
+    if (!firstStart_) {
+        if (FileStatus status = registry_.setShowUser(0); !status)
+            ui::showFileError(this, status.path(), status.reason());
+    }
     chkNotShow->setToolTip(chkNotShow->isChecked()
                                ? QStringLiteral("解除するには、基本設定の『複数のユーザーで使用する』をチェックします")
                                : QString());

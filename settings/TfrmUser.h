@@ -14,9 +14,10 @@ namespace qor {
 class TfrmUser : public QDialog {
     Q_OBJECT
 public:
-    // currentUser presets the list's text (CP932).
+    // currentUser presets the list's text (CP932). At the very first start (firstStart)
+    // closing without OK must leave no trace, so the check box is only stored by OK.
     TfrmUser(const UserRegistry& registry, const std::string& currentUser,
-             QWidget* parent = nullptr);
+             bool firstStart, QWidget* parent = nullptr);
 
     // The chosen name after OK (CP932).
     const std::string& chosenName() const { return chosenName_; }
@@ -34,6 +35,7 @@ public slots:
 private:
     const UserRegistry& registry_;
     std::string chosenName_;
+    bool firstStart_;
     bool showUserCleared_ = false;
 };
 

@@ -32,7 +32,7 @@ bool selectUserAtStartup(QWidget* parent, const UserRegistry& registry, TUserSet
         return true;
     }
 
-    TfrmUser dialog(registry, settings.UserName, parent);
+    TfrmUser dialog(registry, settings.UserName, state.firstStart, parent);
     bool chosen = ui::platform().showModal(dialog) == QDialog::Accepted;
     if (dialog.showUserCleared())
         settings.ShowUser = 0;

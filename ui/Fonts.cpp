@@ -39,6 +39,11 @@ void setTextLook(QWidget* widget, std::string_view cp932Face, int pointSize, lon
     if (pointSize > 0)
         font.setPointSize(pointSize);
     widget->setFont(font);
+    setTextColor(widget, color);
+}
+
+void setTextColor(QWidget* widget, long long color) {
+    // Text boxes draw with Text, labels with WindowText.
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Text, colorFromSetting(color));
     palette.setColor(QPalette::WindowText, colorFromSetting(color));

@@ -14,6 +14,9 @@ void installFontSubstitutions();
 // A font from a stored face name (CP932) and point size (0 keeps the default size).
 QFont fontFor(std::string_view cp932Face, int pointSize = 0);
 
+// Shows a widget's text in a stored colour (a text box, a label).
+void setTextColor(QWidget* widget, long long color);
+
 // Shows a widget's text in a stored font, size and colour (a text box, a label). An
 // empty face keeps the widget's font and size 0 its size.
 void setTextLook(QWidget* widget, std::string_view cp932Face, int pointSize, long long color);

@@ -130,7 +130,7 @@ bool QtPlatform::setClipboardText(const QString& text) {
 }
 
 void QtPlatform::playWave(const QString& path) {
-    // Sound playback joins with the sound library; until then plays are silent.
+    // Plays are silent: this platform has no sound output.
     Q_UNUSED(path);
 }
 

@@ -23,10 +23,22 @@ void RadioGroup::setItems(const QStringList& items) {
     buttons_.clear();
     for (qsizetype i = 0; i < items.size(); ++i) {
         auto* b = new QRadioButton(items[i], this);
+        if (itemFilter_)
+            b->installEventFilter(itemFilter_);
         group_->addButton(b, static_cast<int>(i));
         layout_->insertWidget(static_cast<int>(i), b);
         buttons_.append(b);
     }
+}
+
+void RadioGroup::setItemEventFilter(QObject* filter) {
+    for (QRadioButton* b : buttons_) {
+        if (itemFilter_)
+            b->removeEventFilter(itemFilter_);
+        if (filter)
+            b->installEventFilter(filter);
+    }
+    itemFilter_ = filter;
 }
 
 QStringList RadioGroup::items() const {

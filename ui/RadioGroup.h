@@ -3,6 +3,7 @@
 // when none is chosen. A click on an item (by mouse or key) emits itemClicked.
 
 #include <QGroupBox>
+#include <QPointer>
 #include <QStringList>
 
 class QButtonGroup;
@@ -25,6 +26,10 @@ public:
     // -1 clears the choice.
     void setItemIndex(int index);
 
+    // Installs an event filter on every item, those of later setItems calls included,
+    // so that it sees their keys first.
+    void setItemEventFilter(QObject* filter);
+
 signals:
     void itemClicked(int index);
 
@@ -32,6 +37,7 @@ private:
     QButtonGroup* group_;
     QVBoxLayout* layout_;
     QList<QRadioButton*> buttons_;
+    QPointer<QObject> itemFilter_;
 };
 
 } // namespace ui

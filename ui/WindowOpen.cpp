@@ -6,6 +6,13 @@
 
 namespace ui {
 
+void showWindowFailure(QWidget* parent, const QString& windowName) {
+    platform().showNotice(parent,
+                          windowName + QStringLiteral("ダイアログの表示に失敗しました。\n"
+                                                      "Qor Helperを再起動してください。"),
+                          QStringLiteral("エラー"), kNoticeWarning);
+}
+
 bool openWindow(QWidget* parent, const QString& windowName,
                 const std::function<void()>& createAndShow) {
     try {
@@ -14,10 +21,7 @@ bool openWindow(QWidget* parent, const QString& windowName,
     } catch (const std::exception&) {
         // Out of memory or resources while building the window: the drill goes on.
     }
-    platform().showNotice(parent,
-                          windowName + QStringLiteral("ダイアログの表示に失敗しました。\n"
-                                                      "Qor Helperを再起動してください。"),
-                          QStringLiteral("エラー"), kNoticeWarning);
+    showWindowFailure(parent, windowName);
     return false;
 }
 

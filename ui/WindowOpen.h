@@ -10,6 +10,9 @@ class QWidget;
 
 namespace ui {
 
+// Tells the learner that the window of that name could not be shown.
+void showWindowFailure(QWidget* parent, const QString& windowName);
+
 // Runs `createAndShow` (which builds the window and shows it through the platform).
 // False when it failed and the learner was told.
 bool openWindow(QWidget* parent, const QString& windowName,

@@ -183,6 +183,11 @@ TEST_F(ShellTest, ToolbarsHoldTheirButtonsHintsAndLists) {
         forms << main->cboAnswerType->itemText(i);
     EXPECT_EQ(forms, QStringList({"タイプ形式", "３択 （選択形式）", "４択 （選択形式）",
                                   "５択 （選択形式）"}));
+    QStringList countLabels;
+    for (QLabel* label : main->tbQuestionSetupToolBar->findChildren<QLabel*>()) {
+        if (label->buddy() == main->txtQuestionNum) countLabels << label->text();
+    }
+    EXPECT_EQ(countLabels, QStringList({"出題数 ： "}));
     EXPECT_EQ(main->cmdOk->text(), QStringLiteral("OK"));
     EXPECT_EQ(main->cmdOk->toolTip(), QStringLiteral("出題開始"));
     EXPECT_EQ(main->udQuestionNum->minimum(), 1);
@@ -510,6 +515,32 @@ TEST_F(ShellTest, StatusBarPanelsAndTheFirstFollowingTheWidth) {
     main->close();
 }
 
+TEST_F(ShellTest, HintsNeverHideTheStatusPanels) {
+    knownUser();
+    auto main = start();
+    main->show();
+    QApplication::processEvents();
+    QStringList before;
+    for (int i = 0; i < 4; ++i)
+        before << main->statusPanelText(i);
+    ASSERT_FALSE(before[0].isEmpty());
+
+    // Hovering a right-panel button, a menu entry and a toolbar button.
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(main->cmdStart, &enter);
+    main->actShowGraph->showStatusText(main.get());
+    QStatusTipEvent tip(QStringLiteral("グラフの表示"));
+    QApplication::sendEvent(main->tbStandardToolBar->widgetForAction(main->actShowGraph), &tip);
+    QApplication::processEvents();
+
+    EXPECT_TRUE(main->sbInfo->currentMessage().isEmpty());
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_TRUE(main->statusPanel(i)->isVisible()) << i;
+        EXPECT_EQ(main->statusPanelText(i), before[i]) << i;
+    }
+    main->close();
+}
+
 TEST_F(ShellTest, SettingsShapeTheWindow) {
     knownUser({"[Setup]",
                "moQuestionSize=80",
@@ -560,8 +591,13 @@ TEST_F(ShellTest, SettingsShapeTheWindow) {
     EXPECT_FALSE(main->rgAnswer->isHidden());
     EXPECT_FALSE(main->rgAnswer->isEnabled());
     EXPECT_EQ(main->rgAnswer->items(), QStringList({"正解 １", "正解 ２", "正解 ３", "正解 ４"}));
+    main->cboAnswerType->setCurrentIndex(3);
+    EXPECT_EQ(main->rgAnswer->items(),
+              QStringList({"正解 １", "正解 ２", "正解 ３", "正解 ４", "正解 ５"}));
+    EXPECT_FALSE(main->rgAnswer->isEnabled());
     main->cboAnswerType->setCurrentIndex(0);
     EXPECT_TRUE(main->rgAnswer->isHidden());
+    EXPECT_EQ(main->rgAnswer->count(), 0);
 
     // The last dictionary, and the list of those used.
     EXPECT_EQ(main->settings().DicInUse, "/data/verb.txt");

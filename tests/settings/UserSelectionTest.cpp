@@ -1,4 +1,5 @@
 #include "base/Cp932.h"
+#include "base/IniFile.h"
 #include "settings/TfrmUser.h"
 #include "settings/UserSelection.h"
 #include "tests/support/ScriptedPlatform.h"
@@ -154,4 +155,54 @@ TEST_F(UserSelectionTest, NotShowAgainAlwaysStoresZero) {
     EXPECT_TRUE(hintCleared.isEmpty());
     EXPECT_EQ(registry.readStartup().showUser, 0);
     EXPECT_EQ(settings.ShowUser, 0);
+}
+
+TEST_F(UserSelectionTest, NotShowAgainAtTheFirstStartIsStoredOnlyByOk) {
+    // Closed without OK: nothing at all is written.
+    bool writtenWhileOpen = true;
+    platform.answerNotice().answerModal([&](QDialog& d) {
+        auto& frm = dynamic_cast<TfrmUser&>(d);
+        frm.chkNotShow->click();
+        writtenWhileOpen = test::exists(dir.file("User.ini"));
+        return static_cast<int>(QDialog::Rejected);
+    });
+    EXPECT_FALSE(selectUserAtStartup(nullptr, registry, settings));
+    EXPECT_FALSE(writtenWhileOpen);
+    EXPECT_FALSE(test::exists(dir.file("User.ini")));
+
+    // Ticked and unticked, then OK: "ShowUser" is stored as 0 with the new user.
+    writtenWhileOpen = true;
+    platform.answerNotice().answerModal([&](QDialog& d) {
+        auto& frm = dynamic_cast<TfrmUser&>(d);
+        frm.chkNotShow->click();
+        frm.chkNotShow->click();
+        writtenWhileOpen = test::exists(dir.file("User.ini"));
+        frm.cboUserName->setEditText(QStringLiteral("Taro"));
+        frm.cmdOk->click();
+        return frm.result();
+    });
+    ASSERT_TRUE(selectUserAtStartup(nullptr, registry, settings));
+    EXPECT_FALSE(writtenWhileOpen);
+    EXPECT_EQ(IniFile(dir.file("User.ini")).read("Setup", "ShowUser", "none"), "0");
+    EXPECT_EQ(settings.ShowUser, 0);
+    EXPECT_EQ(registry.users(), std::vector<std::string>{"Taro"});
+}
+
+TEST_F(UserSelectionTest, NotShowAgainAtTheFirstStartIsNotStoredUnlessClicked) {
+    platform.answerNotice().answerModal(typeAndOk(QStringLiteral("Taro")));
+    ASSERT_TRUE(selectUserAtStartup(nullptr, registry, settings));
+    EXPECT_EQ(IniFile(dir.file("User.ini")).read("Setup", "ShowUser", "none"), "none");
+}
+
+TEST_F(UserSelectionTest, AKnownNameInOtherLetterCaseIsANewUser) {
+    registry.select("Taro");
+    registry.recordExit("Taro");
+    registry.setShowUser(1);
+    platform.answerModal(typeAndOk(QStringLiteral("taro")));
+    ASSERT_TRUE(selectUserAtStartup(nullptr, registry, settings));
+    EXPECT_EQ(settings.UserName, "taro");
+    EXPECT_EQ(registry.users(), (std::vector<std::string>{"Taro", "taro"}));
+    EXPECT_EQ(registry.launchCount("taro"), 1);
+    EXPECT_EQ(registry.launchCount("Taro"), 1);
+    EXPECT_TRUE(test::exists(dir.folder() + "taro"));
 }

@@ -70,6 +70,38 @@ TEST(RadioGroupTest, ItemsIndexAndClicks) {
     EXPECT_EQ(group.itemIndex(), -1);
 }
 
+namespace {
+// Takes every key press it sees and counts it.
+class KeyCounter : public QObject {
+public:
+    int keys = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return false;
+        ++keys;
+        return true;
+    }
+};
+} // namespace
+
+TEST(RadioGroupTest, TheItemFilterSeesTheKeysOfLaterItemsToo) {
+    ui::RadioGroup group;
+    group.setItems({QStringLiteral("a"), QStringLiteral("b")});
+    KeyCounter first, second;
+    group.setItemEventFilter(&first);
+    QTest::keyClick(group.button(1), Qt::Key_3);
+    group.setItems({QStringLiteral("c"), QStringLiteral("d"), QStringLiteral("e")});
+    QTest::keyClick(group.button(2), Qt::Key_3);
+    EXPECT_EQ(first.keys, 2);
+
+    // A new filter takes the old one's place.
+    group.setItemEventFilter(&second);
+    QTest::keyClick(group.button(0), Qt::Key_1);
+    group.setItems({QStringLiteral("f")});
+    QTest::keyClick(group.button(0), Qt::Key_1);
+    EXPECT_EQ(first.keys, 2);
+    EXPECT_EQ(second.keys, 2);
+}
+
 TEST(ActionLinkTest, AButtonFollowsAndRunsItsAction) {
     QAction action(QStringLiteral("結果"));
     QPushButton button(QStringLiteral("結果"));

@@ -1,0 +1,115 @@
+// The learner's input during a drill: the answer field's input method and the keys of
+// the choices, whichever drill control has the focus.
+
+#include "base/Random.h"
+#include "quiz/Drill.h"
+#include "tests/app/ShellFixture.h"
+#include "ui/RadioGroup.h"
+
+#include <QApplication>
+#include <QInputMethodEvent>
+#include <QInputMethodQueryEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTest>
+
+using namespace qor;
+
+namespace {
+
+class MainWindowInputTest : public test::ShellFixture {
+protected:
+    MersenneRandom chance{7};
+    std::unique_ptr<TfrmMain> main;
+
+    void SetUp() override {
+        ShellFixture::SetUp();
+        setRandom(&chance);
+        writeLines(dir.file("verbs.txt"), {sj("run=走る*x"), sj("eat=食べる*y"), sj("go=行く*z"),
+                                           sj("see=見る*w"), sj("swim=泳ぐ*v")});
+    }
+    void TearDown() override {
+        main.reset();
+        setRandom(nullptr);
+        ShellFixture::TearDown();
+    }
+
+    // Taro's settings: in order, the given answer form, no automatic input method.
+    void startMain(int answerType) {
+        knownUser({"[Setup]", "AutoImeOn=0", "", "[QuestionSetup]",
+                   "AnswerType=" + std::to_string(answerType), "QuestionNum=5", "NotRandom=1", "",
+                   "[Dictionary Path]", "verbs.txt=" + dir.file("verbs.txt")});
+        main = start();
+        main->cboDicFile->setEditText(QStringLiteral("verbs.txt"));
+        main->cboDicFileChange();
+    }
+
+    // What the window system asks before it sends input method text to the field.
+    bool takesInputMethod() const {
+        QInputMethodQueryEvent query(Qt::ImEnabled);
+        QApplication::sendEvent(main->txtAnswer, &query);
+        return main->txtAnswer->testAttribute(Qt::WA_InputMethodEnabled) &&
+               query.value(Qt::ImEnabled).toBool();
+    }
+};
+
+} // namespace
+
+TEST_F(MainWindowInputTest, JapaneseInputStaysPossibleAfterAChoiceDrill) {
+    startMain(1);
+    main->actOk->trigger();
+    ASSERT_TRUE(main->drill().state().choiceMode);
+    EXPECT_TRUE(takesInputMethod());
+    EXPECT_TRUE(main->txtAnswer->inputMethodHints().testFlag(Qt::ImhPreferLatin));
+    main->actStop->trigger();
+
+    // A typed English-to-Japanese drill without the automatic input method switch: the
+    // learner turns Japanese input on and types the answer.
+    main->cboAnswerType->setCurrentIndex(0);
+    main->actOk->trigger();
+    ASSERT_FALSE(main->drill().state().choiceMode);
+    EXPECT_TRUE(takesInputMethod());
+    QInputMethodEvent commit;
+    commit.setCommitString(QStringLiteral("走る"));
+    QApplication::sendEvent(main->txtAnswer, &commit);
+    EXPECT_EQ(main->txtAnswer->text(), QStringLiteral("走る"));
+}
+
+TEST_F(MainWindowInputTest, ChoiceKeysWorkAfterAChoiceWasClickedWithTheMouse) {
+    startMain(2);
+    main->show();
+    QApplication::setActiveWindow(main.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+    main->actOk->trigger();
+    ASSERT_EQ(main->rgAnswer->count(), 4);
+    ASSERT_EQ(main->moQuestion->toPlainText(), QStringLiteral("run"));
+    QApplication::processEvents();  // the new choices appear on screen
+    ASSERT_TRUE(main->rgAnswer->button(0)->isVisible());
+
+    // On its round mark, at the left (the button is wider than its text).
+    QRadioButton* first = main->rgAnswer->button(0);
+    QTest::mouseClick(first, Qt::LeftButton, {}, QPoint(8, first->height() / 2));
+    EXPECT_EQ(main->rgAnswer->itemIndex(), 0);
+    QWidget* focus = QApplication::focusWidget();
+    ASSERT_NE(focus, nullptr);
+
+    // "3" chooses the third item, wherever the click left the focus; it is not typed.
+    QTest::keyClick(focus, Qt::Key_3);
+    EXPECT_EQ(main->rgAnswer->itemIndex(), 2);
+    EXPECT_TRUE(main->txtAnswer->text().isEmpty());
+
+    // Enter submits the choice: its verdict window opens and the next question follows.
+    int verdicts = 0;
+    platform.answerModal([&](QDialog&) {
+        ++verdicts;
+        return static_cast<int>(QDialog::Rejected);
+    });
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(verdicts, 1);
+    const DrillState& state = main->drill().state();
+    EXPECT_EQ(state.correctCount + state.wrongCount, 1);
+    EXPECT_EQ(main->moQuestion->toPlainText(), QStringLiteral("eat"));
+    main->actStop->trigger();
+    main->close();
+}
