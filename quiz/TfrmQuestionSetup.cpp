@@ -9,6 +9,7 @@
 #include "ui/Platform.h"
 #include "ui/Text.h"
 #include "ui/UpDown.h"
+#include "ui/WindowOpen.h"
 #include "words/Dictionary.h"
 #include "words/DictionaryList.h"
 #include "words/ImportanceFile.h"
@@ -882,15 +883,20 @@ void TfrmQuestionSetup::chkCustomQuestionClick() {
         cgProgress->setMaximum(std::max(1, wordCount_));
         modes().custom = true;
 
-        TfrmCustomQuestion dialog(customList_, state().customLines, settings_.DicInUse,
-                                  settings_.userFolder(), this);
-        auto progress = [this](int done) { cgProgress->setValue(std::min(done, cgProgress->maximum())); };
         bool chosen = false;
-        if (dialog.FormShow(progress))
-            chosen = ui::platform().showModal(dialog) == QDialog::Accepted;
+        int count = 0;
+        ui::openWindow(this, QStringLiteral("出題設定"), [&] {
+            TfrmCustomQuestion dialog(customList_, state().customLines, settings_.DicInUse,
+                                      settings_.userFolder(), this);
+            auto progress = [this](int done) {
+                cgProgress->setValue(std::min(done, cgProgress->maximum()));
+            };
+            if (dialog.FormShow(progress))
+                chosen = ui::platform().showModal(dialog) == QDialog::Accepted;
+            count = dialog.chosenCount();
+        });
         cgProgress->setValue(0);
         if (chosen) {
-            const int count = dialog.chosenCount();
             setMaximum(count);
             if (count < 10)
                 txtQuestionNum->setText(QString::number(count));
