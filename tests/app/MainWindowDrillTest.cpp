@@ -28,32 +28,9 @@ using qor::test::slurp;
 
 namespace {
 
-class MainWindowDrillTest : public test::ShellFixture {
+class MainWindowDrillTest : public test::DrillWindowFixture {
 protected:
-    MersenneRandom chance{7};
-    std::unique_ptr<TfrmMain> main;
-
-    void SetUp() override {
-        ShellFixture::SetUp();
-        setRandom(&chance);
-        writeLines(dir.file("verbs.txt"), {sj("run=走る*x"), sj("eat=食べる*y"), sj("go=行く*z"),
-                                           sj("see=見る*w"), sj("swim=泳ぐ*v")});
-    }
-    void TearDown() override {
-        main.reset();
-        setRandom(nullptr);
-        ShellFixture::TearDown();
-    }
-
-    // Taro's settings: in order, one answer form, the study log on.
-    void startMain(int answerType) {
-        knownUser({"[Setup]", "MultiRandomOn=0", "MakeLogFile=1", "", "[QuestionSetup]",
-                   "AnswerType=" + std::to_string(answerType), "QuestionNum=5", "NotRandom=1", "",
-                   "[Dictionary Path]", "verbs.txt=" + dir.file("verbs.txt")});
-        main = start();
-        main->cboDicFile->setEditText(QStringLiteral("verbs.txt"));
-        main->cboDicFileChange();
-    }
+    void startMain(int answerType) { DrillWindowFixture::startMain(answerType, {"MultiRandomOn=0", "MakeLogFile=1"}); }
 
     QString bar(QLabel* label) const { return label->text(); }
 

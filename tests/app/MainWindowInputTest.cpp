@@ -18,32 +18,9 @@ using namespace qor;
 
 namespace {
 
-class MainWindowInputTest : public test::ShellFixture {
+class MainWindowInputTest : public test::DrillWindowFixture {
 protected:
-    MersenneRandom chance{7};
-    std::unique_ptr<TfrmMain> main;
-
-    void SetUp() override {
-        ShellFixture::SetUp();
-        setRandom(&chance);
-        writeLines(dir.file("verbs.txt"), {sj("run=走る*x"), sj("eat=食べる*y"), sj("go=行く*z"),
-                                           sj("see=見る*w"), sj("swim=泳ぐ*v")});
-    }
-    void TearDown() override {
-        main.reset();
-        setRandom(nullptr);
-        ShellFixture::TearDown();
-    }
-
-    // Taro's settings: in order, the given answer form, no automatic input method.
-    void startMain(int answerType) {
-        knownUser({"[Setup]", "AutoImeOn=0", "", "[QuestionSetup]",
-                   "AnswerType=" + std::to_string(answerType), "QuestionNum=5", "NotRandom=1", "",
-                   "[Dictionary Path]", "verbs.txt=" + dir.file("verbs.txt")});
-        main = start();
-        main->cboDicFile->setEditText(QStringLiteral("verbs.txt"));
-        main->cboDicFileChange();
-    }
+    void startMain(int answerType) { DrillWindowFixture::startMain(answerType, {"AutoImeOn=0"}); }
 
     // What the window system asks before it sends input method text to the field.
     bool takesInputMethod() const {
