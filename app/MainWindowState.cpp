@@ -111,8 +111,4 @@ std::string titleText(int showDate, int dateType, const DateTime& now,
     }
 }
 
-std::string dictionaryPanelText(const std::string& dicInUse, bool fullPath) {
-    return sj(" 現在使用中の辞書 ： ") + (fullPath ? dicInUse : fileNameOf(dicInUse));
-}
-
 } // namespace qor

@@ -76,7 +76,4 @@ FileStatus writeCompanionCorner(const std::string& hearingPath, int right, int b
 // and "DateType" ask, then the user in 【】 (CP932).
 std::string titleText(int showDate, int dateType, const DateTime& now, const std::string& userName);
 
-// Status panel 0: " 現在使用中の辞書 ： " + the full path, or only its file name (CP932).
-std::string dictionaryPanelText(const std::string& dicInUse, bool fullPath);
-
 } // namespace qor

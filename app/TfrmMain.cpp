@@ -294,7 +294,7 @@ void TfrmMain::applyFlatButtons() {
 }
 
 void TfrmMain::restoreDictionary() {
-    setDictionaryInUse(settings_.DefDicPath);
+    settings_.DicInUse = settings_.DefDicPath;
     sbPanels_[0]->setText(ui::toQ(dictionaryPanelText(settings_.DicInUse, true)));
 
     QStringList names;
@@ -305,11 +305,6 @@ void TfrmMain::restoreDictionary() {
     cboDicFile->addItems(names);
     cboDicFile->setCurrentIndex(-1);
     cboDicFile->setEditText(ui::toQ(fileNameOf(settings_.DefDicPath)));
-}
-
-void TfrmMain::setDictionaryInUse(const std::string& path) {
-    settings_.DicInUse = path;
-    dictionaryName_ = dictionaryName(path);
 }
 
 void TfrmMain::resetDrill() {
@@ -434,7 +429,6 @@ void TfrmMain::FormDropFiles(const QList<QUrl>& urls) {
 void TfrmMain::showDictionaryChange(const DictionaryChange& change) {
     if (!change.changed)
         return;
-    setDictionaryInUse(settings_.DicInUse);
     if (!change.comboText.isEmpty()) {
         QSignalBlocker block(cboDicFile);
         cboDicFile->setEditText(change.comboText);
@@ -742,7 +736,7 @@ void TfrmMain::cmdOkClick() {
         ui::showFileError(this, *fileName, FileStatus::fromErrno(*fileName, ENOENT).reason());
         return;
     }
-    setDictionaryInUse(path);
+    settings_.DicInUse = path;
     drill_->start(DrillStart{path, cboQuestionType->currentIndex(), cboAnswerType->currentIndex(),
                              *count, true});
 }
@@ -776,7 +770,6 @@ QuestionSetupHost& TfrmMain::questionSetupHost() {
 }
 
 void TfrmMain::showDictionaryInUse(const std::string& fileName) {
-    setDictionaryInUse(settings_.DicInUse);
     QSignalBlocker block(cboDicFile);
     cboDicFile->setEditText(ui::toQ(fileName));
     sbPanels_[0]->setText(ui::toQ(dictionaryPanelText(settings_.DicInUse, isMaximized())));
@@ -827,7 +820,6 @@ void TfrmMain::cmdCsvFormatClick() {
 void TfrmMain::cboDicFileChange() {
     DictionaryChoice choice(settings_);
     DictionaryChange change = choice.comboTextChanged(this, cboDicFile->currentText());
-    setDictionaryInUse(settings_.DicInUse);
     sbPanels_[0]->setText(change.statusText);
 }
 

@@ -312,7 +312,6 @@ private:
     void openWindow(MainCommand command, const QString& windowName);
     void putQuestionToolBarOnSecondRow();
     void showDictionaryChange(const DictionaryChange& change);
-    void setDictionaryInUse(const std::string& path);
     void refreshDateTexts();
     void refreshTitleBar();
     void planCountdown();
@@ -324,7 +323,6 @@ private:
     std::unique_ptr<Drill> drill_;
     std::unique_ptr<ToolbarSetupHost> setupHost_;
     QuestionSetupKeys questionSetup_;
-    std::string dictionaryName_;
     DateTexts dateTexts_;
     WindowOpeners openers_;
     std::map<MainCommand, std::unique_ptr<QDialog>> longLived_;

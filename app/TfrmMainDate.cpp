@@ -2,6 +2,7 @@
 // dictionary line of the status bar, the plan countdown and the plan check at start.
 
 #include "app/MainWindowState.h"
+#include "words/DictionaryList.h"
 #include "app/Schedule.h"
 #include "app/TfrmMain.h"
 #include "base/TextFile.h"

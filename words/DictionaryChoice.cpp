@@ -54,7 +54,7 @@ std::optional<std::string> modelPathOrWarn(QWidget* parent, const QString& path)
 DictionaryChoice::DictionaryChoice(TUserSettings& settings) : settings_(settings) {}
 
 QString DictionaryChoice::statusText(const std::string& dictionaryText) {
-    return QStringLiteral(" 現在使用中の辞書 ： ") + ui::toQ(dictionaryText);
+    return ui::toQ(dictionaryPanelText(dictionaryText, true));
 }
 
 std::string DictionaryChoice::dictionaryName() const {

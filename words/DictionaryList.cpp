@@ -1,5 +1,6 @@
 #include "words/DictionaryList.h"
 
+#include "base/Cp932.h"
 #include "base/IniFile.h"
 #include "base/TextFile.h"
 
@@ -72,6 +73,10 @@ FileStatus addListedDictionary(const std::string& setupIni, std::string_view fil
     ini.write(kListSection, "DicNum", count + 1);
     ini.write(kListSection, std::to_string(count + 1), fileName);
     return ini.save();
+}
+
+std::string dictionaryPanelText(const std::string& dicInUse, bool fullPath) {
+    return sj(" 現在使用中の辞書 ： ") + (fullPath ? dicInUse : fileNameOf(dicInUse));
 }
 
 } // namespace qor

@@ -203,11 +203,3 @@ TEST(TitleTextTest, ThreeFormsWithDateAndThePlainOne) {
     EXPECT_EQ(titleText(0, 0, t, user), sj("Qor Helper   【太郎】"));
     EXPECT_EQ(titleText(2, 1, t, user), sj("Qor Helper   【太郎】"));
 }
-
-TEST(TitleTextTest, DictionaryPanelShowsThePathOrTheFileName) {
-    EXPECT_EQ(dictionaryPanelText("/data/dictionary/noun.txt", true),
-              sj(" 現在使用中の辞書 ： /data/dictionary/noun.txt"));
-    EXPECT_EQ(dictionaryPanelText("/data/dictionary/noun.txt", false),
-              sj(" 現在使用中の辞書 ： noun.txt"));
-    EXPECT_EQ(dictionaryPanelText("", false), sj(" 現在使用中の辞書 ： "));
-}

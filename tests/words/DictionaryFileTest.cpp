@@ -161,3 +161,11 @@ TEST_F(DictionaryFileTest, ASetupFileThatCannotBeWrittenIsReported) {
     EXPECT_FALSE(s);
     EXPECT_EQ(s.path(), dir.file("Setup.ini"));
 }
+
+TEST(DictionaryPanel, ShowsThePathOrTheFileName) {
+    EXPECT_EQ(dictionaryPanelText("/data/dictionary/noun.txt", true),
+              sj(" 現在使用中の辞書 ： /data/dictionary/noun.txt"));
+    EXPECT_EQ(dictionaryPanelText("/data/dictionary/noun.txt", false),
+              sj(" 現在使用中の辞書 ： noun.txt"));
+    EXPECT_EQ(dictionaryPanelText("", false), sj(" 現在使用中の辞書 ： "));
+}
