@@ -60,6 +60,8 @@ int main(int argc, char* argv[]) {
                                   QStringLiteral("エラー"), ui::kNoticeWarning);
         return 1;
     }
+    // Temporary files of safe writes that a killed program left behind.
+    qor::removeSafeWriteLeftovers(root);
 
     // The main window shows the splash window while it is built; the two dialogs that
     // live for the whole run come next, then the splash goes. A start that fails on the

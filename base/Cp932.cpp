@@ -45,7 +45,8 @@ std::optional<std::string> convert(const char* to, const char* from, std::string
 } // namespace
 
 std::size_t charLength(std::string_view text, std::size_t pos) {
-    if (pos + 1 < text.size() && isLeadByte(static_cast<unsigned char>(text[pos])))
+    if (pos + 1 < text.size() && isLeadByte(static_cast<unsigned char>(text[pos])) &&
+        isTrailByte(static_cast<unsigned char>(text[pos + 1])))
         return 2;
     return 1;
 }
@@ -89,9 +90,14 @@ bool contains(std::string_view text, std::string_view needle) {
 }
 
 bool startsWith(std::string_view text, std::string_view prefix) {
-    // A prefix ends on a character boundary of text when it matches byte for byte,
-    // provided its own last byte is not a lone lead byte.
-    return text.substr(0, prefix.size()) == prefix;
+    // Matching bytes are not enough: the prefix must also end where a character of the
+    // text ends (its last byte may be the lead byte of a character of the text).
+    if (text.substr(0, prefix.size()) != prefix)
+        return false;
+    std::size_t pos = 0;
+    while (pos < prefix.size())
+        pos += charLength(text, pos);
+    return pos == prefix.size();
 }
 
 std::string lowerAscii(std::string_view text) {

@@ -14,8 +14,15 @@ constexpr bool isLeadByte(unsigned char c) {
     return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
 }
 
-// Length in bytes (1 or 2) of the character starting at pos. A lead byte at the very
-// end of the text counts as one byte so that broken text never reads past its end.
+// True for a byte that can follow a lead byte as the second byte of a character.
+constexpr bool isTrailByte(unsigned char c) {
+    return (c >= 0x40 && c <= 0x7E) || (c >= 0x80 && c <= 0xFC);
+}
+
+// Length in bytes (1 or 2) of the character starting at pos. A lead byte counts as a
+// character of its own when no trail byte follows it (at the very end of the text, or
+// before "=", "*", a line break ...), so broken text never swallows a separator. Every
+// character walk of the program goes through this one rule.
 std::size_t charLength(std::string_view text, std::size_t pos);
 
 // UTF-8 -> CP932. nullopt when some character has no CP932 form (emoji, characters

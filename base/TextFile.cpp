@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <fcntl.h>
 #include <filesystem>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -15,11 +16,17 @@ namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
 
+long systemWrite(int fd, const void* data, std::size_t size) {
+    return static_cast<long>(::write(fd, data, size));
+}
+
+WriteStep writeStep = &systemWrite;
+
 FileStatus writeFully(int fd, std::string_view bytes, const std::string& shownPath) {
     const char* p = bytes.data();
     std::size_t left = bytes.size();
     while (left > 0) {
-        ssize_t n = ::write(fd, p, left);
+        long n = writeStep(fd, p, left);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -101,15 +108,58 @@ Lines readLines(std::string_view path) {
     return result;
 }
 
+void setWriteStepForTesting(WriteStep step) {
+    writeStep = step ? step : &systemWrite;
+}
+
 FileStatus appendLines(std::string_view path, const std::vector<std::string>& lines) {
-    std::string native = nativePath(path);
-    int fd = ::open(native.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+    const std::string shown(path);
+    const std::string native = nativePath(path);
+    // O_EXCL first, so that a failure knows whether the file is ours to remove again.
+    bool created = true;
+    int fd = ::open(native.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd < 0 && errno == EEXIST) {
+        created = false;
+        fd = ::open(native.c_str(), O_RDWR | O_CLOEXEC);
+    }
     if (fd < 0)
-        return FileStatus::fromErrno(std::string(path), errno);
+        return FileStatus::fromErrno(shown, errno);
+
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+        int error = S_ISDIR(st.st_mode) ? EISDIR : errno;
+        ::close(fd);
+        return FileStatus::fromErrno(shown, error);
+    }
+    const off_t oldSize = st.st_size;
+    std::string bytes;
+    if (oldSize > 0) {
+        char last = '\n';
+        if (::pread(fd, &last, 1, oldSize - 1) != 1) {
+            int error = errno;
+            ::close(fd);
+            return FileStatus::fromErrno(shown, error);
+        }
+        if (last != '\n')
+            bytes += kLineEnd;
+    }
+    bytes += joinLines(lines);
+
+    FileStatus status;
+    if (::lseek(fd, 0, SEEK_END) < 0)
+        status = FileStatus::fromErrno(shown, errno);
     // One write call per batch keeps every line whole even if the program dies.
-    FileStatus status = writeFully(fd, joinLines(lines), std::string(path));
+    if (status)
+        status = writeFully(fd, bytes, shown);
+    if (!status) {
+        // Nothing half-written stays behind: back to the old size, or no file at all.
+        if (created)
+            ::unlink(native.c_str());
+        else if (::ftruncate(fd, oldSize) != 0)
+            status = FileStatus::fromErrno(shown, errno);
+    }
     if (::close(fd) != 0 && status)
-        status = FileStatus::fromErrno(std::string(path), errno);
+        status = FileStatus::fromErrno(shown, errno);
     return status;
 }
 
@@ -137,10 +187,13 @@ FileStatus writeAll(std::string_view path, std::string_view bytes) {
     if (::stat(native.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
         return FileStatus::fromErrno(shown, EISDIR);
 
-    std::string tempName = native + ".tmp-XXXXXX";
-    int fd = ::mkstemp(tempName.data());
+    std::string tempName = native + std::string(kSafeWriteMarker) + "XXXXXX";
+    int fd = ::mkostemp(tempName.data(), O_CLOEXEC);
     if (fd < 0)
         return FileStatus::fromErrno(shown, errno);
+    // Held until the file is closed: the start-up clean-up leaves a locked file alone,
+    // so it never removes the temporary file of another running copy of the program.
+    ::flock(fd, LOCK_EX);
     // Keep the usual permissions of a new file rather than mkstemp's 0600.
     mode_t mask = ::umask(0);
     ::umask(mask);
@@ -156,6 +209,32 @@ FileStatus writeAll(std::string_view path, std::string_view bytes) {
     if (!status)
         ::unlink(tempName.c_str());
     return status;
+}
+
+bool isSafeWriteTemporary(std::string_view fileName) {
+    std::size_t at = fileName.rfind(kSafeWriteMarker);
+    return at != std::string_view::npos && at > 0 &&
+           fileName.size() == at + kSafeWriteMarker.size() + 6;
+}
+
+std::size_t removeSafeWriteLeftovers(const std::string& nativeFolder) {
+    namespace fs = std::filesystem;
+    std::size_t removed = 0;
+    std::error_code ec;
+    fs::recursive_directory_iterator it(nativeFolder, fs::directory_options::skip_permission_denied,
+                                        ec);
+    for (; !ec && it != fs::recursive_directory_iterator(); it.increment(ec)) {
+        const fs::path& p = it->path();
+        if (!isSafeWriteTemporary(p.filename().native()) || !it->is_regular_file(ec))
+            continue;
+        int fd = ::open(p.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+        if (fd < 0)
+            continue;
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::unlink(p.c_str()) == 0)
+            ++removed;
+        ::close(fd);
+    }
+    return removed;
 }
 
 FileStatus writeLines(std::string_view path, const std::vector<std::string>& lines) {

@@ -35,14 +35,33 @@ Bytes readAll(std::string_view path);
 Lines readLines(std::string_view path);
 std::vector<std::string> splitLines(std::string_view bytes);
 
-// Appends one line and CR LF, creating the file when missing.
+// The one way lines are appended to a text file: each line is followed by CR LF, and a
+// file is created when missing. A last line without a line break (a file written by
+// another editor) is ended first, so that the new line stays a line of its own.
+// All or nothing: when the write fails or stops short (a full disk), the file is cut back
+// to exactly what it was, and a file that this call created is removed again.
 FileStatus appendLine(std::string_view path, std::string_view line);
 FileStatus appendLines(std::string_view path, const std::vector<std::string>& lines);
 
 // Replaces a whole file safely: the bytes go to a temporary file in the same folder,
 // which is flushed to disk and renamed over the old file. On failure the old file is
 // untouched and no temporary file is left behind.
+//
+// A temporary file is named <file name> + kSafeWriteMarker + six characters and stays
+// locked (flock) while it is written, so that one left behind by a killed program is
+// known for what it is: removeSafeWriteLeftovers() deletes such files, and only those.
 FileStatus writeAll(std::string_view path, std::string_view bytes);
+inline constexpr std::string_view kSafeWriteMarker = ".qor-tmp-";
+// True for a file name of that pattern.
+bool isSafeWriteTemporary(std::string_view fileName);
+// Deletes the leftovers of interrupted safe writes below `nativeFolder` (the data root),
+// skipping any file that a running writer still holds locked. Returns how many went.
+std::size_t removeSafeWriteLeftovers(const std::string& nativeFolder);
+
+// The system call that file writes go through, replaceable so that a test can make a
+// write fail part-way (as on a full disk). nullptr restores ::write.
+using WriteStep = long (*)(int fd, const void* data, std::size_t size);
+void setWriteStepForTesting(WriteStep step);
 // The same with every line followed by CR LF.
 FileStatus writeLines(std::string_view path, const std::vector<std::string>& lines);
 std::string joinLines(const std::vector<std::string>& lines);

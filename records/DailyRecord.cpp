@@ -77,8 +77,7 @@ private:
     int count_ = 0;
 };
 
-// Appends the line unless it is there already in any letter case. A last line without a
-// line break is closed first, so that the new line does not run on from it.
+// Appends the line unless it is there already in any letter case.
 FileStatus appendErrorLine(const std::string& path, const std::string& line) {
     Bytes raw = readAll(path);
     if (!raw.status && !raw.status.isMissingFile())
@@ -87,8 +86,6 @@ FileStatus appendErrorLine(const std::string& path, const std::string& line) {
         if (compareNoCase(present, line) == 0)
             return {};
     }
-    if (!raw.bytes.empty() && raw.bytes.back() != '\n')
-        return appendLines(path, {std::string(), line});
     return appendLine(path, line);
 }
 

@@ -180,15 +180,7 @@ std::vector<std::string> CustomQuestionList::tickedLines() const {
 }
 
 FileStatus CustomQuestionList::appendTicked(const std::string& path) const {
-    std::vector<std::string> lines = tickedLines();
-    if (fileExists(path)) {
-        Bytes old = readAll(path);
-        if (!old.status)
-            return old.status;
-        if (!old.bytes.empty() && old.bytes.back() != '\n')
-            lines.insert(lines.begin(), std::string());
-    }
-    return appendLines(path, lines);
+    return appendLines(path, tickedLines());
 }
 
 } // namespace qor

@@ -55,3 +55,26 @@ TEST(Cp932, CharLengthNeverRunsPastTheEnd) {
     EXPECT_EQ(charLength(broken, 1), 1u);
     EXPECT_EQ(find(broken, "x"), std::string::npos);
 }
+
+TEST(Cp932, ALeadByteWithoutATrailByteIsACharacterOfItsOwn) {
+    // 0x81 before "=" or "*": "=" (0x3D) and "*" (0x2A) can never be trail bytes.
+    const std::string line = "lead\x81=x*c";
+    EXPECT_EQ(charLength(line, 4), 1u);
+    EXPECT_EQ(find(line, "="), 5u);
+    EXPECT_EQ(find(line, '*'), 7u);
+    EXPECT_EQ(lowerAscii("\x81 ABC"), "\x81 abc");
+    // Here 'A' is a trail byte: the character stays as it is.
+    EXPECT_NE(compareNoCase("\x81" "A", "\x81" "a"), 0);
+    EXPECT_EQ(compareNoCase("\x81\x0A" "B", "\x81\x0A" "b"), 0);
+    // A real character stays whole: ア is 0x83 0x41.
+    EXPECT_EQ(charLength(sj("ア"), 0), 2u);
+}
+
+TEST(Cp932, APrefixMustEndOnACharacterBoundary) {
+    const std::string word = sj("アップル");
+    EXPECT_TRUE(startsWith(word, sj("アッ")));
+    EXPECT_FALSE(startsWith(word, word.substr(0, 1)));  // half of ア
+    EXPECT_FALSE(startsWith(word, word.substr(0, 3)));
+    EXPECT_TRUE(startsWith("apple", "app"));
+    EXPECT_TRUE(startsWith("apple", ""));
+}

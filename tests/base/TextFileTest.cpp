@@ -2,9 +2,16 @@
 #include "base/TextFile.h"
 #include "tests/support/TempDir.h"
 
+#include <algorithm>
+#include <cstdlib>
+#include <cerrno>
+#include <csignal>
+#include <fcntl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace qor;
@@ -88,4 +95,132 @@ TEST(TextFile, JapanesePathsAreFileSystemNames) {
     EXPECT_EQ(folderOf(file), folder + "/");
     EXPECT_EQ(modelPath(dir.folder() + "単語帳"), folder);
     EXPECT_FALSE(modelPath("/tmp/😀").has_value());
+}
+
+TEST(TextFile, AppendEndsAnUnterminatedLastLineFirst) {
+    test::TempDir dir;
+    spit(dir.file("answers.ans"), "apple=x");  // written by another editor
+    ASSERT_TRUE(appendLine(dir.file("answers.ans"), "pear=y"));
+    EXPECT_EQ(slurp(dir.file("answers.ans")), "apple=x\r\npear=y\r\n");
+    // A file ending in a bare LF is already terminated.
+    spit(dir.file("lf.txt"), "one\n");
+    ASSERT_TRUE(appendLines(dir.file("lf.txt"), {"two", "three"}));
+    EXPECT_EQ(slurp(dir.file("lf.txt")), "one\ntwo\r\nthree\r\n");
+    // An empty file gets no empty line in front.
+    spit(dir.file("empty.txt"), "");
+    ASSERT_TRUE(appendLine(dir.file("empty.txt"), "first"));
+    EXPECT_EQ(slurp(dir.file("empty.txt")), "first\r\n");
+}
+
+namespace {
+
+// A disk that fills up after `room` more bytes: writes what fits, then ENOSPC.
+std::size_t room = 0;
+long fillingDisk(int fd, const void* data, std::size_t size) {
+    if (room == 0) {
+        errno = ENOSPC;
+        return -1;
+    }
+    std::size_t n = std::min(size, room);
+    room -= n;
+    return static_cast<long>(::write(fd, data, n));
+}
+
+struct FullDisk {
+    explicit FullDisk(std::size_t bytesLeft) {
+        room = bytesLeft;
+        setWriteStepForTesting(&fillingDisk);
+    }
+    ~FullDisk() { setWriteStepForTesting(nullptr); }
+};
+
+} // namespace
+
+TEST(TextFile, AFailedAppendLeavesTheFileExactlyAsItWas) {
+    test::TempDir dir;
+    const std::string before = "word one\r\nunterminated";
+    spit(dir.file("errors.txt"), before);
+    for (std::size_t left : {0u, 1u, 5u, 13u}) {
+        FullDisk disk(left);
+        FileStatus status = appendLines(dir.file("errors.txt"), {"a long new line", "another"});
+        EXPECT_FALSE(status) << left;
+        EXPECT_EQ(status.path(), dir.file("errors.txt"));
+        EXPECT_EQ(slurp(dir.file("errors.txt")), before) << left;
+    }
+    // A file the failed append would have created is not left behind empty.
+    {
+        FullDisk disk(3);
+        EXPECT_FALSE(appendLine(dir.file("202612.txt"), "study log line"));
+    }
+    EXPECT_FALSE(test::exists(dir.file("202612.txt")));
+    // With room again the same append succeeds.
+    ASSERT_TRUE(appendLine(dir.file("errors.txt"), "x"));
+    EXPECT_EQ(slurp(dir.file("errors.txt")), before + "\r\nx\r\n");
+}
+
+TEST(TextFile, AFailedRewriteOnAFullDiskKeepsTheOldFileAndNoTemporary) {
+    test::TempDir dir;
+    spit(dir.file("Setup.ini"), "[Setup]\r\nA=1\r\n");
+    {
+        FullDisk disk(4);
+        EXPECT_FALSE(writeAll(dir.file("Setup.ini"), "[Setup]\r\nA=2\r\nB=3\r\n"));
+    }
+    EXPECT_EQ(slurp(dir.file("Setup.ini")), "[Setup]\r\nA=1\r\n");
+    int entries = 0;
+    for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(dir.path()))
+        ++entries;
+    EXPECT_EQ(entries, 1);
+}
+
+TEST(TextFile, LeftoversOfKilledSafeWritesAreRemovedAtStartAndRecordsStayWhole) {
+    test::TempDir dir;
+    const std::string user = dir.file("Taro");
+    ASSERT_TRUE(makeFolder(user));
+    const std::vector<std::string> files = {user + "/2026.dat", user + "/Temp.dat",
+                                            user + "/error5.cun"};
+    // Two complete contents per file; a reader must always find one of them.
+    auto content = [](int v) { return std::string(20000, char('a' + v)) + "\r\n"; };
+    for (const std::string& f : files)
+        spit(f, content(0));
+
+    // QOR_CRASH_ROUNDS=1000 runs the long form of this test by hand.
+    const char* roundsText = std::getenv("QOR_CRASH_ROUNDS");
+    const int rounds = roundsText ? std::atoi(roundsText) : 40;
+    for (int round = 0; round < rounds; ++round) {
+        pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            for (int i = 0;; ++i) {
+                for (const std::string& f : files)
+                    writeAll(f, content(i % 2));
+            }
+        }
+        ::usleep(static_cast<useconds_t>(200 + (round * 997) % 3000));
+        ::kill(child, SIGKILL);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+    }
+    std::size_t leftovers = 0;
+    for (auto& e : std::filesystem::directory_iterator(user))
+        leftovers += isSafeWriteTemporary(e.path().filename().native()) ? 1 : 0;
+    // A learner's own file that merely looks alike is not ours to remove.
+    spit(user + "/notes.qor-tmp-.txt", "mine");
+    // A temporary file that a running writer holds is left alone.
+    const std::string busy = user + "/Setup.ini" + std::string(kSafeWriteMarker) + "abcdef";
+    spit(busy, "half");
+    int held = ::open(busy.c_str(), O_RDONLY);
+    ASSERT_GE(held, 0);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+
+    EXPECT_EQ(removeSafeWriteLeftovers(dir.path()), leftovers);
+    ::close(held);
+    EXPECT_TRUE(test::exists(busy));
+    EXPECT_TRUE(test::exists(user + "/notes.qor-tmp-.txt"));
+    EXPECT_EQ(removeSafeWriteLeftovers(dir.path()), 1u);  // now free: it goes
+    for (auto& e : std::filesystem::directory_iterator(user))
+        EXPECT_FALSE(isSafeWriteTemporary(e.path().filename().native())) << e.path();
+    for (const std::string& f : files) {
+        std::string bytes = slurp(f);
+        EXPECT_TRUE(bytes == content(0) || bytes == content(1)) << f;
+    }
 }

@@ -82,3 +82,9 @@ TEST(DictionaryNames, WordKeyJoinsTheTwoParts) {
     EXPECT_EQ(wordKey("run,dash", sj("走る")), "run,dash_" + sj("走る"));
     EXPECT_EQ(wordKey("", ""), "_");
 }
+
+TEST(SplitEntry, ALoneLeadByteDoesNotSwallowTheSeparatorAfterIt) {
+    expectSplit("lead\x81=x*c", "lead\x81", "x", "c");
+    expectSplit("a=b\x9F*c", "a", "b\x9F", "c");
+    EXPECT_EQ(splitAlternatives("x\xE0,y"), (std::vector<std::string>{"x\xE0", "y"}));
+}
