@@ -87,8 +87,27 @@ DictionaryChange DictionaryChoice::acceptDroppedFiles(QWidget* parent, const QLi
     return choose(parent, urls.constFirst().toLocalFile());
 }
 
-DictionaryChange DictionaryChoice::choose(QWidget* parent, const QString& path) {
+std::optional<std::string> DictionaryChoice::rememberablePath(QWidget* parent,
+                                                              const QString& path) {
     auto modelPath = modelPathOrWarn(parent, path);
+    if (!modelPath)
+        return std::nullopt;
+    // The path is found again under the file name; a name that cannot be a key of
+    // Setup.ini would be lost there.
+    if (!isRememberableFileName(fileNameOf(*modelPath))) {
+        ui::platform().showNotice(
+            parent,
+            QStringLiteral("このファイル名は、辞書ファイルの名前として使用できません。\n"
+                           "（「=」や制御文字を含む名前、「[」で始まる名前は使えません）\n"
+                           "ファイル名を変えてから、選択しなおしてください。"),
+            kError, ui::kNoticeWarning);
+        return std::nullopt;
+    }
+    return modelPath;
+}
+
+DictionaryChange DictionaryChoice::choose(QWidget* parent, const QString& path) {
+    auto modelPath = rememberablePath(parent, path);
     if (!modelPath)
         return {};
 
@@ -113,17 +132,6 @@ DictionaryChange DictionaryChoice::choose(QWidget* parent, const QString& path) 
         break;
     }
 
-    // The path is found again under the file name; a name that cannot be a key of
-    // Setup.ini would be lost there.
-    if (!isRememberableFileName(fileNameOf(*modelPath))) {
-        ui::platform().showNotice(
-            parent,
-            QStringLiteral("このファイル名は、辞書ファイルの名前として使用できません。\n"
-                           "（「=」や制御文字を含む名前、「[」で始まる名前は使えません）\n"
-                           "ファイル名を変えてから、選択しなおしてください。"),
-            kError, ui::kNoticeWarning);
-        return {};
-    }
     if (FileStatus written = rememberDictionaryPath(settings_.setupIniPath(), *modelPath);
         !written) {
         ui::showFileError(parent, written.path(), written.reason());

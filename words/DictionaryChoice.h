@@ -9,6 +9,7 @@
 #include <QList>
 #include <QString>
 #include <QUrl>
+#include <optional>
 #include <string>
 
 class QWidget;
@@ -47,6 +48,12 @@ public:
     // Tests the file and makes it current (the common end of the first two ways).
     // path is the file system path as the dialog or the drop gives it.
     DictionaryChange choose(QWidget* parent, const QString& path);
+
+    // The CP932 model path of a file chosen as a dictionary (dialog or drop), or nullopt
+    // after telling the learner why it cannot be used: characters that CP932 cannot hold,
+    // or a file name that Setup.ini cannot keep as a key of "Dictionary Path". Every
+    // window that remembers a chosen dictionary under its file name checks with this.
+    static std::optional<std::string> rememberablePath(QWidget* parent, const QString& path);
 
     // " 現在使用中の辞書 ： " + the given text (the full path, or the file name when the
     // window is not maximized).
