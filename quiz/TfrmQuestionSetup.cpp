@@ -1,4 +1,5 @@
 #include "quiz/TfrmQuestionSetup.h"
+#include "ui/Panels.h"
 
 #include "base/Clock.h"
 #include "base/Cp932.h"
@@ -74,8 +75,7 @@ TfrmQuestionSetup::TfrmQuestionSetup(Drill& drill, TUserSettings& settings,
                    Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
     setAcceptDrops(true);
 
-    lblBanner = new QLabel(QStringLiteral("ここでは、出題させる問題の設定を行います"), this);
-    lblBanner->setStyleSheet(QStringLiteral("background: black; color: white; padding: 8px 10px;"));
+    lblBanner = ui::banner(QStringLiteral("ここでは、出題させる問題の設定を行います"), this);
 
     // --- memorize only ---
     chkOnlyMemorize = new QCheckBox(

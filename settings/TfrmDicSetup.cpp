@@ -1,4 +1,5 @@
 #include "settings/TfrmDicSetup.h"
+#include "ui/Panels.h"
 
 #include "settings/DefaultDictionaries.h"
 #include "ui/Platform.h"
@@ -21,9 +22,8 @@ TfrmDicSetup::TfrmDicSetup(TUserSettings& settings, QWidget* parent)
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
 
-    auto* banner = new QLabel(
+    auto* banner = ui::banner(
         QStringLiteral("ここでは、他のダイアログでの\"単語の種類\"で表示される辞書を設定します"), this);
-    banner->setStyleSheet(QStringLiteral("background: black; color: white; padding: 8px 10px;"));
     auto* hint = new QLabel(QStringLiteral("[参照]を押して、辞書を選択してください"), this);
 
     auto* grid = new QGridLayout;

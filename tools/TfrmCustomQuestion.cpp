@@ -1,4 +1,5 @@
 #include "tools/TfrmCustomQuestion.h"
+#include "ui/Panels.h"
 
 #include "base/Clock.h"
 #include "tools/CustomQuestionTable.h"
@@ -24,12 +25,6 @@
 namespace qor {
 
 namespace {
-
-QLabel* banner(const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setStyleSheet(QStringLiteral("background: black; color: white; padding: 8px 10px;"));
-    return label;
-}
 
 DateTexts now() {
     return DateTexts::of(programClock().now());
@@ -185,7 +180,7 @@ TfrmCustomQuestion::TfrmCustomQuestion(CustomQuestionList& list,
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(banner(QStringLiteral("ここでは、出題させる単語の指定を行います。"), this));
+    layout->addWidget(ui::banner(QStringLiteral("ここでは、出題させる単語の指定を行います。"), this));
     layout->addLayout(body, 1);
     layout->addWidget(status);
     layout->setSizeConstraint(QLayout::SetFixedSize);

@@ -7,6 +7,14 @@
 
 namespace ui {
 
+QLabel* banner(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QStringLiteral("lblBanner"));
+    label->setWordWrap(true);
+    label->setStyleSheet(QStringLiteral("background: black; color: white; padding: 8px 10px;"));
+    return label;
+}
+
 QFrame* blackPanel(QWidget* parent) {
     auto* panel = new QFrame(parent);
     panel->setAutoFillBackground(true);

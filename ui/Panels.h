@@ -10,6 +10,9 @@ class QWidget;
 
 namespace ui {
 
+// The black banner at the top of a tool window, white text saying what the window does.
+QLabel* banner(const QString& text, QWidget* parent);
+
 // A panel filled black (labels on it need a light colour: setLabelLook).
 QFrame* blackPanel(QWidget* parent);
 // The verdict heading of the result windows: a black panel with a big coloured title
