@@ -67,12 +67,15 @@ bool Drill::start(const DrillStart& how) {
                      kWarning);
         return false;
     }
-    DictionaryLines dictionary = readDictionary(how.dictionaryPath);
-    if (!dictionary.status) {
-        view_.fileError(dictionary.status);
+    questionRead_ = DictionaryRead::of(how.dictionaryPath);
+    const DictionaryRead& dictionary = *questionRead_;
+    if (!dictionary.status()) {
+        view_.fileError(dictionary.status());
+        questionRead_.reset();
         return false;
     }
-    if (dictionary.lines.empty()) {
+    if (dictionary.count() == 0) {
+        questionRead_.reset();
         view_.notice(sj("指定された辞書には、単語が登録されていません"), sj("エラー"), kWarning);
         return false;
     }
@@ -84,7 +87,7 @@ bool Drill::start(const DrillStart& how) {
     s.dictionaryPath = how.dictionaryPath;
     s.dictionaryFileName = fileNameOf(how.dictionaryPath);
     s.dictionaryName = dictionaryName(s.dictionaryFileName);
-    s.wordCount = static_cast<int>(dictionary.lines.size());
+    s.wordCount = static_cast<int>(dictionary.count());
     s.direction = how.direction == 1 ? 1 : 0;
     s.choiceMode = how.answerType >= 1 && how.answerType <= 3 && !s.modes.memorizeOnly;
     s.choiceKind = s.choiceMode ? how.answerType - 1 : 0;
@@ -108,7 +111,7 @@ bool Drill::start(const DrillStart& how) {
                 s.yesterdayList.push_back(item);
         }
     }
-    if (s.modes.custom && !customLinesBelongTo(dictionary.lines)) {
+    if (s.modes.custom && !customLinesBelongTo(dictionary)) {
         // A custom list chosen for another dictionary (the toolbar keeps the source while
         // the dictionary changes) would ask words the records cannot name.
         s.modes.custom = false;
@@ -151,14 +154,17 @@ bool Drill::start(const DrillStart& how) {
     drillPercent_ = 0;
 
     std::optional<PoolLine> first = firstLine();
-    if (!first)
+    if (!first) {
+        questionRead_.reset();
         return false;
+    }
 
     s.asked[0] = first->text;
     s.history.lines().asked[0] = first->text;
     takeEntry(*first);
     s.phase = s.modes.memorizeOnly ? DrillPhase::MemorizeAsking : DrillPhase::Asking;
     presentEntry(!how.fromToolbar);
+    questionRead_.reset();
 
     s.askedCount = 1;
     view_.setBar(DataBar::QuestionNum, ratio(1, s.questionCount), 1, s.questionCount);
@@ -190,24 +196,25 @@ std::vector<std::string> Drill::shuffledFrom(std::vector<std::string> items) {
     return out;
 }
 
-std::string Drill::dictionaryLine(int index) {
-    DictionaryLines d = readDictionary(state_->dictionaryPath);
-    if (!d.status) {
-        view_.fileError(d.status);
-        return {};
+const DictionaryRead& Drill::questionDictionary() {
+    if (!questionRead_) {
+        questionRead_ = DictionaryRead::of(state_->dictionaryPath);
+        if (!questionRead_->status())
+            view_.fileError(questionRead_->status());
     }
-    if (index < 0 || index >= static_cast<int>(d.lines.size()))
+    return *questionRead_;
+}
+
+std::string Drill::dictionaryLine(int index) {
+    if (index < 0)
         return {};
-    return d.lines[static_cast<std::size_t>(index)];
+    auto line = questionDictionary().line(static_cast<std::size_t>(index));
+    return line ? std::string(*line) : std::string();
 }
 
 int Drill::indexOfLine(const std::string& text) {
-    DictionaryLines d = readDictionary(state_->dictionaryPath);
-    for (std::size_t i = 0; i < d.lines.size(); ++i) {
-        if (d.lines[i] == text)
-            return static_cast<int>(i);
-    }
-    return -1;
+    auto index = questionDictionary().indexOf(text);
+    return index ? static_cast<int>(*index) : -1;
 }
 
 std::optional<Drill::PoolLine> Drill::firstLine() {
@@ -441,13 +448,8 @@ void Drill::buildChoices() {
             index = programRandom().below(s.wordCount);  // the second draw is final
         drawn.push_back(index);
     }
-    DictionaryLines d = readDictionary(s.dictionaryPath);
-    if (!d.status)
-        view_.fileError(d.status);
-    for (int index : drawn) {
-        bool inside = index >= 0 && index < static_cast<int>(d.lines.size());
-        s.hiddenChoices.push_back(inside ? d.lines[static_cast<std::size_t>(index)] : std::string());
-    }
+    for (int index : drawn)
+        s.hiddenChoices.push_back(dictionaryLine(index));
     s.choiceTexts.clear();
     for (int j = 0; j < n; ++j) {
         int r = programRandom().below(n - j);
@@ -529,6 +531,8 @@ void Drill::startQuestionTimer() {
 
 void Drill::NextQuestion() {
     DrillState& s = *state_;
+    // Each question reads the dictionary anew, once.
+    questionRead_.reset();
     const bool again = s.repeat && settings_.RepeatError == 1;
     if (!again) {
         PoolLine line = nextLine();
@@ -543,6 +547,7 @@ void Drill::NextQuestion() {
                      s.questionCount);
     }
     presentEntry(true);
+    questionRead_.reset();
     if (!again && activeSource(s.modes) == QuestionSource::NotRandom)
         advancePositions();
     startQuestionTimer();
@@ -582,9 +587,9 @@ bool Drill::answerIsRight(const std::string& answer) {
     return accepted;
 }
 
-bool Drill::customLinesBelongTo(const std::vector<std::string>& lines) const {
+bool Drill::customLinesBelongTo(const DictionaryRead& dictionary) const {
     for (const std::string& custom : state_->customLines) {
-        if (std::find(lines.begin(), lines.end(), custom) == lines.end())
+        if (!dictionary.indexOf(custom))
             return false;
     }
     return true;

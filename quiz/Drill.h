@@ -7,6 +7,7 @@
 #include "quiz/DrillState.h"
 #include "quiz/DrillView.h"
 #include "settings/TUserSettings.h"
+#include "words/Dictionary.h"
 
 #include <memory>
 #include <optional>
@@ -70,6 +71,8 @@ private:
 
     std::optional<PoolLine> firstLine();
     PoolLine nextLine();
+    // The dictionary as read for the question being prepared (read on first need).
+    const DictionaryRead& questionDictionary();
     std::string dictionaryLine(int index);
     int indexOfLine(const std::string& text);
     void advancePositions();
@@ -86,7 +89,7 @@ private:
     void startQuestionTimer();
 
     bool answerIsRight(const std::string& answer);
-    bool customLinesBelongTo(const std::vector<std::string>& lines) const;
+    bool customLinesBelongTo(const DictionaryRead& dictionary) const;
     std::string answerOnScreen() const;
     Verdict verdict(const std::string& answer) const;
     void countRight();
@@ -104,6 +107,7 @@ private:
     DrillView& view_;
     std::unique_ptr<DrillState> state_;
     std::unique_ptr<DrillFiles> files_;
+    std::optional<DictionaryRead> questionRead_;
     AnswerRecord figures_;
     std::string pronunciation_;  // what the pronunciation box holds
     int drillPercent_ = 0;       // the percentage gauge

@@ -22,11 +22,6 @@ std::vector<FileStatus> failuresOf(const RecordStatus& status) {
 }
 } // namespace
 
-DictionaryLines readDictionary(const std::string& path) {
-    Lines read = readLines(path);
-    return DictionaryLines{std::move(read.lines), read.status};
-}
-
 DrillFiles::DrillFiles(const TUserSettings& settings, const DrillState& state)
     : settings_(settings), state_(state) {}
 

@@ -17,12 +17,6 @@
 
 namespace qor {
 
-struct DictionaryLines {
-    std::vector<std::string> lines;
-    FileStatus status;
-};
-DictionaryLines readDictionary(const std::string& path);
-
 // The word's and the month's figures of the answer being judged, and the statistics
 // files they came from (kept until the answer is final).
 struct AnswerRecord {

@@ -3,6 +3,7 @@
 #include "base/Cp932.h"
 #include "base/TextFile.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace qor {
@@ -69,6 +70,77 @@ DictionaryCount countLines(std::string_view path) {
     if (raw.status)
         result.count = countLinesIn(raw.bytes);
     return result;
+}
+
+DictionaryRead DictionaryRead::of(std::string_view path) {
+    Bytes raw = readAll(path);
+    DictionaryRead read = ofBytes(std::move(raw.bytes));
+    read.status_ = raw.status;
+    return read;
+}
+
+DictionaryRead DictionaryRead::ofBytes(std::string bytes) {
+    DictionaryRead read;
+    read.bytes_ = std::move(bytes);
+    return read;
+}
+
+void DictionaryRead::index() const {
+    if (indexed_)
+        return;
+    indexed_ = true;
+    const std::string_view all = bytes_;
+    for (std::size_t start = 0; start < all.size(); start = nextBreak(all, start) + 1)
+        starts_.push_back(start);
+}
+
+std::size_t DictionaryRead::count() const {
+    index();
+    return starts_.size();
+}
+
+std::optional<std::string_view> DictionaryRead::line(std::size_t i) const {
+    index();
+    if (i >= starts_.size())
+        return std::nullopt;
+    const std::string_view all = bytes_;
+    std::size_t start = starts_[i];
+    std::size_t end = nextBreak(all, start);
+    std::size_t contentEnd = end;
+    if (end < all.size() && contentEnd > start && all[contentEnd - 1] == '\r')
+        --contentEnd;
+    return all.substr(start, contentEnd - start);
+}
+
+std::optional<std::size_t> DictionaryRead::indexOf(std::string_view text) const {
+    index();
+    // Find the text's bytes and keep a hit only where it is a whole line; a text that
+    // holds a line break cannot be one.
+    if (text.find('\n') != std::string_view::npos)
+        return std::nullopt;
+    const std::string_view all = bytes_;
+    for (std::size_t from = 0; from <= all.size();) {
+        std::size_t at = text.empty() ? from : all.find(text, from);
+        if (at == std::string_view::npos)
+            return std::nullopt;
+        std::size_t after = at + text.size();
+        bool atStart = at == 0 || all[at - 1] == '\n';
+        bool atEnd = after == all.size() || all[after] == '\n' ||
+                     (all[after] == '\r' && after + 1 < all.size() && all[after + 1] == '\n');
+        if (atStart && atEnd && at < all.size()) {
+            auto it = std::lower_bound(starts_.begin(), starts_.end(), at);
+            return static_cast<std::size_t>(it - starts_.begin());
+        }
+        if (text.empty()) {
+            std::size_t lf = all.find('\n', from);
+            if (lf == std::string_view::npos)
+                return std::nullopt;
+            from = lf + 1;
+        } else {
+            from = at + 1;
+        }
+    }
+    return std::nullopt;
 }
 
 DictionaryTest testDictionaryFile(std::string_view path) {

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace qor {
 
@@ -33,6 +34,31 @@ DictionaryCount countLines(std::string_view path);
 // file has no line.
 std::optional<std::string_view> lineAt(std::string_view bytes, std::size_t index);
 std::size_t countLinesIn(std::string_view bytes);
+
+// One reading of a dictionary file: its bytes, with the start of every line found in one
+// pass when first needed. Whoever needs several lines of one moment (a question, its
+// wrong choices, the line number of a word known by its text) reads the file once.
+class DictionaryRead {
+public:
+    static DictionaryRead of(std::string_view path);
+    // The same on bytes already in hand.
+    static DictionaryRead ofBytes(std::string bytes);
+
+    const FileStatus& status() const { return status_; }
+    std::size_t count() const;
+    // The line of 0-based index `index`, nullopt past the last line.
+    std::optional<std::string_view> line(std::size_t index) const;
+    // The index of the first line that is exactly `text`, nullopt when none is.
+    std::optional<std::size_t> indexOf(std::string_view text) const;
+
+private:
+    void index() const;
+
+    std::string bytes_;
+    FileStatus status_;
+    mutable std::vector<std::size_t> starts_;  // start of each line; empty until index()
+    mutable bool indexed_ = false;
+};
 
 // The test of a file chosen as the dictionary: its first line must hold a "*" (the one
 // that opens the comment of a well-formed entry).

@@ -169,3 +169,41 @@ TEST(DictionaryPanel, ShowsThePathOrTheFileName) {
               sj(" 現在使用中の辞書 ： noun.txt"));
     EXPECT_EQ(dictionaryPanelText("", false), sj(" 現在使用中の辞書 ： "));
 }
+
+TEST(DictionaryRead, OneReadAnswersLinesCountAndLineNumbersLikeTheLineReader) {
+    const std::string bytes = std::string("apple=a*x\r\nrun=r*y\n\r\nrun=r*y\r\n") +
+                              "applepie=p*z\r\nlast\r";
+    DictionaryRead read = DictionaryRead::ofBytes(bytes);
+    ASSERT_EQ(read.count(), countLinesIn(bytes));
+    for (std::size_t i = 0; i < read.count(); ++i)
+        EXPECT_EQ(read.line(i), lineAt(bytes, i)) << i;
+    EXPECT_FALSE(read.line(read.count()).has_value());
+    // The first of two equal lines; a line that merely starts or ends alike is no match.
+    EXPECT_EQ(read.indexOf("run=r*y"), 1u);
+    EXPECT_EQ(read.indexOf("apple=a*x"), 0u);
+    EXPECT_EQ(read.indexOf("applepie=p*z"), 4u);
+    EXPECT_FALSE(read.indexOf("apple").has_value());
+    EXPECT_FALSE(read.indexOf("pie=p*z").has_value());
+    EXPECT_EQ(read.indexOf(""), 2u);
+    // A last line without LF keeps its CR, as the line reader does.
+    EXPECT_EQ(read.indexOf("last\r"), 5u);
+    EXPECT_FALSE(read.indexOf("last").has_value());
+    EXPECT_FALSE(read.indexOf("run=r*y\r\nrun").has_value());
+
+    DictionaryRead empty = DictionaryRead::ofBytes("");
+    EXPECT_EQ(empty.count(), 0u);
+    EXPECT_FALSE(empty.indexOf("").has_value());
+    EXPECT_FALSE(empty.line(0).has_value());
+}
+
+TEST(DictionaryRead, AFileThatCannotBeReadSaysWhy) {
+    test::TempDir dir;
+    DictionaryRead missing = DictionaryRead::of(dir.file("none.txt"));
+    EXPECT_FALSE(missing.status());
+    EXPECT_EQ(missing.status().path(), dir.file("none.txt"));
+    EXPECT_EQ(missing.count(), 0u);
+    spit(dir.file("d.txt"), crlf({"a=b*c", "d=e*f"}));
+    DictionaryRead read = DictionaryRead::of(dir.file("d.txt"));
+    EXPECT_TRUE(read.status());
+    EXPECT_EQ(read.line(1), "d=e*f");
+}
