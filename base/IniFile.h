@@ -68,27 +68,55 @@ public:
                                std::string_view key, std::string_view value);
 
 private:
-    // A line as a view: into the bytes read from the file, or into owned_ for a line
-    // written here. Both stay in place for the object's life, so a read of a large file
-    // costs no allocation per line.
+    // A line of a section in line form, as a view: into the bytes read from the file, or
+    // into owned_ for a line written here. Both stay in place for the object's life.
     struct Line {
         const char* data = "";
         std::size_t size = 0;
-        std::size_t eq = std::string::npos;  // position of the first "=", npos for other lines
+        std::size_t eq = std::string::npos;  // position of the splitting "=", npos for other lines
         std::string_view text() const { return {data, size}; }
         bool isKey() const { return eq != std::string::npos; }
         std::string_view key() const { return text().substr(0, eq); }
         std::string_view value() const { return text().substr(eq + 1); }
     };
+    // A change to a section still in its raw form: the line at `offset` (its text without
+    // the line break, `length` bytes, in bytes_) becomes `line`; npos for a new key line.
+    struct Edit {
+        std::size_t offset = std::string::npos;
+        std::size_t length = 0;
+        std::string key;
+        std::string line;
+    };
+    // A section stays in its raw form, the bytes as read plus a few edits, until a caller
+    // needs all its lines (keys(), entries(), removeKey()); so that reading and updating a
+    // key of a large file costs a search of its bytes, and storing it a copy of them.
     struct Section {
-        std::string name;       // empty for lines before the first section
+        std::string name;  // empty for lines before the first section
         bool headed = false;
-        std::vector<Line> lines;
+        bool blankBefore = false;  // an empty line sets off a section added here
+        bool raw = false;
+        std::size_t begin = 0;      // raw form: the header line's start in bytes_
+        std::size_t bodyBegin = 0;  //           the first line after the header
+        std::size_t end = 0;        //           the end of the section
+        std::vector<Edit> edits;    //           in the order made
+        std::vector<Line> lines;    // line form: the header line first
+    };
+    struct Found {
+        std::size_t offset = std::string::npos;  // the line's start in bytes_
+        std::size_t length = 0;
+        std::string_view value;
     };
 
     void load();
     Section* findSection(std::string_view name);
+    std::string_view lineAt(std::size_t start, std::size_t* next = nullptr) const;
+    Found findRaw(const Section& section, std::string_view key) const;
+    Edit* findEdit(Section& section, std::string_view key);
     Line* findKey(Section& section, std::string_view key);
+    std::size_t rawInsertionPoint(const Section& section) const;
+    bool endsWithText(const Section& section) const;
+    void toLineForm(Section& section);
+    std::size_t splitAt(std::string_view text) const;
     Line ownLine(std::string text, std::size_t eq);
 
     std::string path_;
@@ -96,7 +124,7 @@ private:
     bool loaded_ = false;
     bool dirty_ = false;
     FileStatus loadStatus_;
-    std::string bytes_;              // the file as read; never changed after load()
+    std::string bytes_;              // the file as read, every line ended; never changed after load()
     std::deque<std::string> owned_;  // lines written here; a deque keeps them in place
     std::vector<Section> sections_;
 };

@@ -181,6 +181,10 @@ std::string joinLines(const std::vector<std::string>& lines) {
 }
 
 FileStatus writeAll(std::string_view path, std::string_view bytes) {
+    return writeAllPieces(path, {bytes});
+}
+
+FileStatus writeAllPieces(std::string_view path, const std::vector<std::string_view>& pieces) {
     std::string shown(path);
     std::string native = nativePath(path);
     struct stat st {};
@@ -199,7 +203,11 @@ FileStatus writeAll(std::string_view path, std::string_view bytes) {
     ::umask(mask);
     ::fchmod(fd, 0666 & ~mask);
 
-    FileStatus status = writeFully(fd, bytes, shown);
+    FileStatus status;
+    for (std::string_view piece : pieces) {
+        if (status && !piece.empty())
+            status = writeFully(fd, piece, shown);
+    }
     if (status && ::fsync(fd) != 0)
         status = FileStatus::fromErrno(shown, errno);
     if (::close(fd) != 0 && status)

@@ -51,6 +51,9 @@ FileStatus appendLines(std::string_view path, const std::vector<std::string>& li
 // locked (flock) while it is written, so that one left behind by a killed program is
 // known for what it is: removeSafeWriteLeftovers() deletes such files, and only those.
 FileStatus writeAll(std::string_view path, std::string_view bytes);
+// The same with the bytes given in pieces, written one after the other, so that a large
+// file that changed in a few places need not be copied into one buffer first.
+FileStatus writeAllPieces(std::string_view path, const std::vector<std::string_view>& pieces);
 inline constexpr std::string_view kSafeWriteMarker = ".qor-tmp-";
 // True for a file name of that pattern.
 bool isSafeWriteTemporary(std::string_view fileName);

@@ -1,18 +1,20 @@
-// The record work of one missed answer on a year's worth of files: GetVocDetail,
-// GetYearDetail, SaveData with the ranking update, VocDetailSave, SaveYearDetail. Beside
-// it, the floor: reading and safely rewriting the same files' bytes once each.
+// The record work of one missed answer, on the path the drill takes (DrillFiles: the
+// figures loaded before judging, the miss recorded, the figures saved), with a year of
+// word statistics and a month of daily sections. Beside it, in the same run, the floor:
+// reading and safely rewriting the files the answer rewrites, once each.
 //
-//   word statistics file 2001_verbs.dat: 20,000 words
-//   daily record file    20013_verbs.dat: 2,000 keys
-//   error5.cun:          200 dictionaries
+//   word statistics file 2001_verbs.dat: N words (1,000, 20,000, 100,000)
+//   daily record file    20013_verbs.dat: a month of day sections, N / 10 month keys
+//   year statistics file 2001.dat, error5.cun with 200 dictionaries, Setup.ini
 //
-// Run: build/bench/records_bench (the summary line at the end compares the medians).
+// Run: build/bench/records_bench (the summary at the end compares the medians).
 
 #include "base/Clock.h"
 #include "base/Cp932.h"
 #include "base/TextFile.h"
-#include "records/DailyRecord.h"
-#include "records/WordStatistics.h"
+#include "quiz/DrillFiles.h"
+#include "records/RecordFiles.h"
+#include "settings/TUserSettings.h"
 
 #include <benchmark/benchmark.h>
 
@@ -21,6 +23,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -28,46 +32,57 @@ using namespace qor;
 
 namespace {
 
-constexpr int kWords = 20000;
-constexpr int kDailyKeys = 2000;
 constexpr int kDictionaries = 200;
 constexpr int kMissed = 64;  // words missed in turn, all already missed today
+const std::vector<int> kSizes = {1000, 20000, 100000};
+
+std::string english(int i) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "word%06d", i);
+    return buffer;
+}
+
+std::string japanese(int i) {
+    return sj("単語") + std::to_string(i);
+}
 
 std::string wordKey(int i) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "word%05d_", i);
-    return buffer + sj("単語") + std::to_string(i);
+    return english(i) + "_" + japanese(i);
 }
 
 struct Fixture {
+    int words = 0;
     std::string root;
-    std::string user;
-    RecordDictionary dic{"verbs.txt", "verbs"};
+    TUserSettings settings;
+    DrillState state;
     DateTexts now;
-    std::vector<RecordWord> missed;
-    std::vector<std::string> files;  // the files one missed answer reads and rewrites
+    std::vector<int> missed;
+    std::vector<std::string> rewritten;  // the files one missed answer rewrites
 
-    Fixture() {
+    explicit Fixture(int n) : words(n) {
         std::string pattern = (std::filesystem::temp_directory_path() / "qor-bench-XXXXXX").string();
         if (!::mkdtemp(pattern.data()))
             std::abort();
         root = pattern;
-        user = root + "/Taro";
+        settings.ProgramFolder = root + "/";
+        settings.UserName = "Taro";
+        const std::string user = settings.userFolder();
         makeFolder(user);
-        now = DateTexts::of(DateTime{2001, 3, 14, 10, 0, 0});
+        now = DateTexts::of(DateTime{2001, 3, 30, 10, 0, 0});
+        state.dictionaryPath = root + "/verbs.txt";
+        state.dictionaryFileName = "verbs.txt";
+        state.dictionaryName = "verbs";
 
-        for (int k = 0; k < kMissed; ++k) {
-            int i = k * (kWords / kMissed) + 7;
-            missed.push_back(RecordWord{i, wordKey(i), ""});
-        }
+        for (int k = 0; k < kMissed; ++k)
+            missed.push_back(k * (words / kMissed) + 7);
 
         // Word statistics: every word asked a few times this year.
         std::vector<std::string> lines{"[" + sj("問題=出題総数,正解総数,正解率％") + "]",
-                                       "COUNT=" + std::to_string(kWords)};
-        for (int i = 0; i < kWords; ++i)
+                                       "COUNT=" + std::to_string(words)};
+        for (int i = 0; i < words; ++i)
             lines.push_back(wordKey(i) + "=" + std::to_string(i % 9 + 3) + "," +
                             std::to_string(i % 3) + ",33");
-        writeLines(wordStatisticsPath(user, now.year, dic.name), lines);
+        write(wordStatisticsPath(user, now.year, state.dictionaryName), lines);
 
         // Year statistics: a few dictionaries, twelve months each.
         lines.clear();
@@ -78,59 +93,81 @@ struct Fixture {
                 lines.push_back(std::to_string(m) + "=120,80,67");
             lines.push_back("");
         }
-        writeLines(yearStatisticsPath(user, now.year), lines);
+        write(yearStatisticsPath(user, now.year), lines);
 
-        // Daily record: today's list holds the missed words; 1,000 month keys and
-        // 1,000 day keys over ten days.
+        // Daily record: today's list holds the missed words; a month of day sections.
         std::string today;
-        for (const RecordWord& w : missed)
-            today += (today.empty() ? "" : ",") + std::to_string(w.number);
-        lines = {"[Error]", "Date=3/14", "Num=" + std::to_string(kMissed), "Today=" + today,
+        for (int w : missed)
+            today += (today.empty() ? "" : ",") + std::to_string(w);
+        lines = {"[Error]", "Date=3/30", "Num=" + std::to_string(kMissed), "Today=" + today,
                  "YesterdayNum=3", "Yesterday=1,2,3", "", "[3]"};
-        for (int i = 0; i < kDailyKeys / 2; ++i)
-            lines.push_back(wordKey(i * 20 + 7) + "=" + std::to_string(i % 5 + 1));
-        for (int d = 5; d <= 14; ++d) {
+        const int monthKeys = words / 10;
+        for (int i = 0; i < monthKeys; ++i)
+            lines.push_back(wordKey(i * 10 + 7) + "=" + std::to_string(i % 5 + 1));
+        for (int d = 1; d <= 30; ++d) {
             lines.push_back("");
             lines.push_back("[3/" + std::to_string(d) + "]");
-            for (int i = 0; i < kDailyKeys / 20; ++i)
-                lines.push_back(wordKey((i * 10 + d) * 2 + 7) + "=1");
+            for (int i = 0; i < monthKeys / 30; ++i)
+                lines.push_back(wordKey((i * 30 + d) * 10 % words + 7) + "=1");
         }
-        writeLines(dailyRecordPath(user, now.yearMonth, dic.name), lines);
+        write(dailyRecordPath(user, now.yearMonth, state.dictionaryName), lines);
 
         // Error ranking: 200 dictionaries, verbs.txt among them.
         lines.clear();
         for (int s = 0; s < kDictionaries; ++s) {
-            std::string name = s == kDictionaries / 2 ? dic.fileName : "dic" + std::to_string(s) + ".txt";
+            std::string name = s == kDictionaries / 2 ? state.dictionaryFileName
+                                                       : "dic" + std::to_string(s) + ".txt";
             if (s > 0)
                 lines.push_back("");
             lines.push_back("[" + name + "]");
+            // verbs.txt starts unfilled, so that every miss changes its ranking.
+            const bool verbs = name == state.dictionaryFileName;
             for (int p = 1; p <= 6; ++p)
-                lines.push_back("Error" + std::to_string(p) + "=" + wordKey(s * 6 + p));
+                lines.push_back("Error" + std::to_string(p) + "=" + (verbs ? "NO" : wordKey(s * 6 + p)));
             for (int p = 1; p <= 6; ++p)
-                lines.push_back("Num" + std::to_string(p) + "=" + std::to_string(50 - p));
+                lines.push_back("Num" + std::to_string(p) + "=" + std::to_string(verbs ? 0 : 50 - p));
         }
-        writeLines(errorRankingPath(user), lines);
+        write(errorRankingPath(user), lines);
 
-        writeLines(setupPath(user),
-                   {"[Dictionary]", "DicNum=1", "1=verbs.txt", "", "[Date]", "PrevYearMonth=20013"});
+        write(setupPath(user), {"[Dictionary]", "DicNum=1", "1=verbs.txt", "", "[Date]",
+                                "PrevYearMonth=" + now.yearMonth});
 
-        files = {wordStatisticsPath(user, now.year, dic.name), yearStatisticsPath(user, now.year),
-                 dailyRecordPath(user, now.yearMonth, dic.name), errorRankingPath(user)};
+        rewritten = {wordStatisticsPath(user, now.year, state.dictionaryName),
+                     yearStatisticsPath(user, now.year),
+                     dailyRecordPath(user, now.yearMonth, state.dictionaryName),
+                     errorRankingPath(user)};
     }
 
     ~Fixture() {
         std::error_code ec;
         std::filesystem::remove_all(root, ec);
     }
+
+    static void write(const std::string& path, const std::vector<std::string>& lines) {
+        if (!writeLines(path, lines))
+            std::abort();
+    }
+
+    CurrentEntry entry(int i) const {
+        CurrentEntry e;
+        e.lineIndex = i;
+        e.english = english(i);
+        e.japanese = japanese(i);
+        e.lineText = e.english + "=" + e.japanese + "*x";
+        return e;
+    }
 };
 
-Fixture& fixture() {
-    static Fixture f;
-    return f;
+Fixture& fixture(int words) {
+    static std::map<int, std::unique_ptr<Fixture>> made;
+    auto& f = made[words];
+    if (!f)
+        f = std::make_unique<Fixture>(words);
+    return *f;
 }
 
-std::vector<double> recordTimes;
-std::vector<double> floorTimes;
+std::map<int, std::vector<double>> recordTimes;
+std::map<int, std::vector<double>> floorTimes;
 
 double median(std::vector<double> v) {
     if (v.empty())
@@ -140,57 +177,61 @@ double median(std::vector<double> v) {
     return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
 }
 
-void checkOk(bool ok, benchmark::State& state, const char* what) {
-    if (!ok)
-        state.SkipWithError(what);
-}
-
 void BM_MissedAnswerRecords(benchmark::State& state) {
-    Fixture& f = fixture();
-    DailyRecord record(f.user);
+    const int words = static_cast<int>(state.range(0));
+    Fixture& f = fixture(words);
+    DrillFiles files(f.settings, f.state);
     std::size_t next = 0;
     for (auto _ : state) {
-        const RecordWord& w = f.missed[next++ % f.missed.size()];
+        const CurrentEntry e = f.entry(f.missed[next++ % f.missed.size()]);
         auto start = std::chrono::steady_clock::now();
 
-        WordStatistics stats(f.user, f.dic, f.now);
-        WordFigures word = stats.GetVocDetail(w.key);
-        MonthFigures month = stats.GetYearDetail();
-        word.count(false);
-        month.count(false);
-        RecordStatus saved = record.SaveData(f.dic, w, f.now);
-        FileStatus wordSaved = stats.VocDetailSave(w.key, word);
-        FileStatus yearSaved = stats.SaveYearDetail(month);
+        AnswerRecord figures = files.loadFigures(e);
+        figures.word.count(false);
+        figures.month.count(false);
+        std::vector<FileStatus> failed = files.recordMiss(e);
+        std::vector<FileStatus> saveFailed = files.saveFigures(e, figures);
 
         auto end = std::chrono::steady_clock::now();
         double seconds = std::chrono::duration<double>(end - start).count();
         state.SetIterationTime(seconds);
-        recordTimes.push_back(seconds * 1000);
-        checkOk(saved && wordSaved && yearSaved, state, "a record write failed");
+        recordTimes[words].push_back(seconds * 1000);
+        for (const auto& list : {failed, saveFailed}) {
+            if (!list.empty())
+                state.SkipWithError(("a record write failed: " + list.front().message()).c_str());
+        }
     }
 }
 
 void BM_ReadAndRewriteFloor(benchmark::State& state) {
-    Fixture& f = fixture();
+    const int words = static_cast<int>(state.range(0));
+    Fixture& f = fixture(words);
     for (auto _ : state) {
         auto start = std::chrono::steady_clock::now();
-        bool ok = true;
-        ok = ok && readAll(setupPath(f.user)).status.ok();
-        for (const std::string& path : f.files) {
+        FileStatus failed;
+        for (const std::string& path : f.rewritten) {
             Bytes b = readAll(path);
-            ok = ok && b.status && writeAll(path, b.bytes);
+            FileStatus st = b.status ? writeAll(path, b.bytes) : b.status;
+            if (!st)
+                failed = st;
         }
         auto end = std::chrono::steady_clock::now();
         double seconds = std::chrono::duration<double>(end - start).count();
         state.SetIterationTime(seconds);
-        floorTimes.push_back(seconds * 1000);
-        checkOk(ok, state, "a floor write failed");
+        floorTimes[words].push_back(seconds * 1000);
+        if (!failed)
+            state.SkipWithError(("a floor write failed: " + failed.message()).c_str());
     }
 }
 
+void sizes(benchmark::internal::Benchmark* b) {
+    for (int n : kSizes)
+        b->Arg(n);
+}
+
 // Interleaved repetitions, so that both see the same disk.
-BENCHMARK(BM_MissedAnswerRecords)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(50)->Repetitions(6);
-BENCHMARK(BM_ReadAndRewriteFloor)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(50)->Repetitions(6);
+BENCHMARK(BM_MissedAnswerRecords)->Apply(sizes)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(30)->Repetitions(6);
+BENCHMARK(BM_ReadAndRewriteFloor)->Apply(sizes)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(30)->Repetitions(6);
 
 } // namespace
 
@@ -205,18 +246,23 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
-    fixture();
+    // The drill's files take their date from the program's clock.
+    FixedClock clock{DateTime{2001, 3, 30, 10, 0, 0}};
+    setClock(&clock);
+    for (int n : kSizes)
+        fixture(n);
     benchmark::RunSpecifiedBenchmarks();
-    double records = median(recordTimes);
-    double floor = median(floorTimes);
-    std::printf("\nOne missed answer, median of %zu: %.3f ms   floor (read + safe rewrite of the "
-                "same files), median of %zu: %.3f ms   ratio %.2f   target < 5 ms, within 3x\n",
-                recordTimes.size(), records, floorTimes.size(), floor,
-                floor > 0 ? records / floor : 0.0);
-    std::printf("File sizes:");
-    for (const std::string& path : fixture().files)
-        std::printf(" %s %zu bytes;", fileNameOf(path).c_str(), readAll(path).bytes.size());
-    std::printf("\n");
+    std::printf("\nOne missed answer on the drill's path against the floor (read + safe rewrite "
+                "of the files it rewrites), medians; target: at most 1.3x\n");
+    for (int n : kSizes) {
+        double records = median(recordTimes[n]);
+        double floor = median(floorTimes[n]);
+        std::size_t bytes = 0;
+        for (const std::string& path : fixture(n).rewritten)
+            bytes += readAll(path).bytes.size();
+        std::printf("  %6d words (%7zu bytes rewritten): %7.3f ms   floor %7.3f ms   ratio %.2f\n",
+                    n, bytes, records, floor, floor > 0 ? records / floor : 0.0);
+    }
     benchmark::Shutdown();
     return 0;
 }

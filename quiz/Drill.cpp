@@ -94,6 +94,8 @@ bool Drill::start(const DrillStart& how) {
     s.choiceTexts = s.choiceMode ? placeholders() : std::vector<std::string>{};
     view_.setChoices(s.choiceTexts, s.choiceMode);
 
+    files_->beginDrill();
+    reportedFiles_.clear();
     if (FileStatus st = files_->registerDictionary(s.dictionaryFileName); !st)
         view_.fileError(st);
     s.answerFilePath = settings_.userFile(answerFileName(s.dictionaryName));
@@ -632,10 +634,15 @@ void Drill::recordMiss() {
 }
 
 void Drill::reportAll(const std::vector<FileStatus>& statuses) {
-    for (const FileStatus& st : statuses) {
-        if (!st)
-            view_.fileError(st);
-    }
+    for (const FileStatus& st : statuses)
+        reportOnce(st);
+}
+
+void Drill::reportOnce(const FileStatus& status) {
+    // A full disk or a read-only folder fails every answer alike: the learner is told
+    // once per drill for each file, not once per answer.
+    if (!status && reportedFiles_.insert(status.path()).second)
+        view_.fileError(status);
 }
 
 void Drill::ResultCheck() {
@@ -655,10 +662,8 @@ void Drill::ResultCheck() {
     auto changeImportance = [&](bool raise) {
         if (settings_.AutoImportantOn != 1)
             return;
-        FileStatus st = raise ? files_->raiseImportance(s.entry.lineText)
-                              : files_->lowerImportance(s.entry.lineText);
-        if (!st)
-            view_.fileError(st);
+        reportOnce(raise ? files_->raiseImportance(s.entry.lineText)
+                         : files_->lowerImportance(s.entry.lineText));
     };
 
     if (right) {
@@ -797,8 +802,7 @@ void Drill::finishDrill() {
     DrillSummary summary{s.questionCount, s.correctCount, s.wrongCount, drillPercent_};
     view_.showDrillEnd(summary, settings_.ErrorDialogOn == 1);
     if (s.modes.notRandomContinue)
-        if (FileStatus st = files_->storeContinuePosition(s.dictionaryFileName, s.continuePosition); !st)
-            view_.fileError(st);
+        reportOnce(files_->storeContinuePosition(s.dictionaryFileName, s.continuePosition));
 
     s.endTime = DateTexts::of(programClock().now()).clock;
     DrillRecord& totals = s.history.advance();
@@ -810,8 +814,7 @@ void Drill::finishDrill() {
     totals.startTime = s.startTime;
     totals.endTime = s.endTime;
     if (settings_.MakeLogFile == 1)
-        if (FileStatus st = files_->makeStudyLog(summary); !st)
-            view_.fileError(st);
+        reportOnce(files_->makeStudyLog(summary));
     backToIdle();
     s.historyOptionsEnabled = true;
     view_.drillCompleted();
@@ -870,8 +873,7 @@ void Drill::endMemorizeDrill() {
     view_.stopTimer();
     s.modes.memorizeOnly = false;
     if (s.modes.notRandomContinue)
-        if (FileStatus st = files_->storeContinuePosition(s.dictionaryFileName, s.continuePosition); !st)
-            view_.fileError(st);
+        reportOnce(files_->storeContinuePosition(s.dictionaryFileName, s.continuePosition));
     clearBoxes();
     s.hiddenChoices.clear();
     backToIdle();

@@ -11,6 +11,7 @@
 
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 
 namespace qor {
@@ -102,6 +103,7 @@ private:
     void resetBars();
     std::vector<std::string> placeholders() const;
     void reportAll(const std::vector<FileStatus>& statuses);
+    void reportOnce(const FileStatus& status);
 
     const TUserSettings& settings_;
     DrillView& view_;
@@ -112,6 +114,7 @@ private:
     std::string pronunciation_;  // what the pronunciation box holds
     int drillPercent_ = 0;       // the percentage gauge
     bool answerFileReported_ = false;
+    std::set<std::string> reportedFiles_;  // files whose failure this drill has told
 };
 
 // The choice group's placeholder texts "正解 １" ... for n choices.

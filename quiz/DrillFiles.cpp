@@ -31,6 +31,10 @@ RecordDictionary DrillFiles::dictionary() const {
     return RecordDictionary{state_.dictionaryFileName, state_.dictionaryName};
 }
 
+void DrillFiles::beginDrill() {
+    daily_ = std::make_unique<DailyRecord>(settings_.userFolder());
+}
+
 FileStatus DrillFiles::registerDictionary(const std::string& fileName) const {
     return addListedDictionary(settings_.setupIniPath(), fileName);
 }

@@ -29,6 +29,10 @@ public:
     DrillFiles(const TUserSettings& settings, const DrillState& state);
     ~DrillFiles();
 
+    // A drill begins: what is read once per drill is read anew, and failures that are
+    // told once per drill may be told again.
+    void beginDrill();
+
     // Setup.ini
     FileStatus registerDictionary(const std::string& fileName) const;
     int continuePosition(const std::string& fileName) const;

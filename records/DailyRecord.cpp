@@ -109,12 +109,12 @@ RecordStatus DailyRecord::SaveData(const RecordDictionary& dic, const RecordWord
     IniFile daily(dailyRecordPath(userFolder_, now.yearMonth, dic.name), kWordKeyedFile);
     const std::string date = daily.read(kError, "Date", "12/9");
 
-    {
+    if (!prevYearMonth_) {
         IniFile setup(setupPath(userFolder_));
-        const std::string prev = setup.read("Date", "PrevYearMonth", "19998");
-        if (now.yearMonth != prev)
-            status.add(removeIfPresent(dailyRecordPath(userFolder_, prev, dic.name)));
+        prevYearMonth_ = setup.read("Date", "PrevYearMonth", "19998");
     }
+    if (now.yearMonth != *prevYearMonth_)
+        status.add(removeIfPresent(dailyRecordPath(userFolder_, *prevYearMonth_, dic.name)));
 
     if (now.monthDay != date)
         rollOver(daily, now.monthDay);

@@ -9,8 +9,10 @@
 // misses under its word key.
 //
 // Cost of one recorded miss: SaveData reads the daily record file and error5.cun once
-// each and stores each of them with one safe write, reads Setup.ini once, and deletes the
-// previous month's file only in a new month. The stored bytes are those of one write at a
+// each and stores each of them with one safe write, and deletes the previous month's file
+// only in a new month. "PrevYearMonth" of Setup.ini is read on the first miss of a
+// DailyRecord only: it changes at start-up alone, so a drill (which makes a DailyRecord
+// of its own) reads it once. The stored bytes are those of one write at a
 // time in the order of the steps.
 //
 // Today's list is taken from the file itself ("Num" and "Today") before it is extended,
@@ -21,6 +23,7 @@
 #include "base/Clock.h"
 #include "settings/TUserSettings.h"
 
+#include <optional>
 #include <set>
 #include <string>
 
@@ -61,6 +64,7 @@ public:
 
 private:
     std::string userFolder_;
+    std::optional<std::string> prevYearMonth_;
     std::set<std::string> reportedErrorLists_;
 };
 

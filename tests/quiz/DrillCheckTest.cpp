@@ -1,7 +1,11 @@
 // Judging answers, the verdicts, the timer, the next letter and the end of a drill.
 
 #include "base/IniFile.h"
+#include "base/TextFile.h"
 #include "tests/quiz/DrillFixture.h"
+
+#include <cerrno>
+#include <unistd.h>
 
 using namespace qor;
 using qor::test::crlf;
@@ -239,4 +243,62 @@ TEST_F(DrillCheckTest, MemorizeOnlyShowsAnswersAndRecordsNothing) {
     EXPECT_EQ(view.boxes.size(), 2u);
     EXPECT_FALSE(test::exists(dir.file("Taro/Temp.dat")));
     EXPECT_FALSE(test::exists(dir.file("Taro/2001_verbs.dat")));
+}
+
+namespace {
+
+// A disk that is full for the files named here (by the path behind the descriptor).
+std::vector<std::string> fullFor;
+long fullDisk(int fd, const void* data, std::size_t size) {
+    char link[4096];
+    const std::string proc = "/proc/self/fd/" + std::to_string(fd);
+    ssize_t n = ::readlink(proc.c_str(), link, sizeof link - 1);
+    const std::string path = n > 0 ? std::string(link, static_cast<std::size_t>(n)) : std::string();
+    for (const std::string& f : fullFor) {
+        if (path.rfind(f, 0) == 0) {
+            // A short write first, then no room at all.
+            if (size > 1)
+                return static_cast<long>(::write(fd, data, size / 2));
+            errno = ENOSPC;
+            return -1;
+        }
+    }
+    return static_cast<long>(::write(fd, data, size));
+}
+
+} // namespace
+
+TEST_F(DrillCheckTest, OnAFullDiskAppendsChangeNothingAndAreToldOncePerDrill) {
+    const std::string list = dir.file("errors.txt");
+    const std::string before = "kept=old*line\r\nunterminated=x*y";
+    test::spit(list, before);
+    settings.SaveError = 1;
+    settings.SaveErrorFile = list;
+    settings.MakeLogFile = 1;
+    const std::string log = dir.file("Taro/20013.txt");
+    fullFor = {list, log};
+    setWriteStepForTesting(&fullDisk);
+
+    ASSERT_TRUE(startOn(dic, 0, 0, "3"));
+    answer("x");
+    answer("y");
+    answer("z");
+    setWriteStepForTesting(nullptr);
+
+    EXPECT_EQ(slurp(list), before);
+    EXPECT_FALSE(test::exists(log));  // no empty study log is left behind
+    std::vector<std::string> told;
+    for (const FileStatus& st : view.fileErrors)
+        told.push_back(st.path());
+    EXPECT_EQ(told, (std::vector<std::string>{list, log}));
+    // The other records of the three misses were written as usual.
+    EXPECT_NE(slurp(dir.file("Taro/20013_verbs.dat")).find("Num=3"), std::string::npos);
+
+    // The next drill tells again.
+    setWriteStepForTesting(&fullDisk);
+    ASSERT_TRUE(startOn(dic, 0, 0, "1"));
+    answer("x");
+    setWriteStepForTesting(nullptr);
+    EXPECT_EQ(view.fileErrors.size(), 4u);
+    EXPECT_EQ(slurp(list), before);
 }
