@@ -187,6 +187,8 @@ std::size_t IniFile::rawInsertionPoint(const Section& section) const {
 // Whether the last line of the section is not empty (a section added after it is then
 // set off by an empty line).
 bool IniFile::endsWithText(const Section& section) const {
+    if (section.blankAfter)
+        return false;
     if (!section.raw)
         return !section.lines.empty() && section.lines.back().size != 0;
     if (section.end == section.begin)
@@ -228,6 +230,9 @@ void IniFile::toLineForm(Section& section) {
         }
     }
     lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(insertAt), added.begin(), added.end());
+    if (section.blankAfter)
+        lines.push_back(Line{});
+    section.blankAfter = false;
     section.lines = std::move(lines);
     section.edits.clear();
     section.raw = false;
@@ -285,16 +290,26 @@ std::vector<std::pair<std::string, std::string>> IniFile::entries(std::string_vi
     return out;
 }
 
-void IniFile::write(std::string_view section, std::string_view key, std::string_view value) {
-    std::string text = std::string(key) + "=" + oneLine(value);
+void IniFile::write(std::string_view sectionName, std::string_view keyName,
+                    std::string_view value) {
+    const std::string section = oneLine(sectionName);
+    const std::string key = oneLine(keyName);
+    std::string text = key + "=" + oneLine(value);
     Section* s = findSection(section);
     if (!s) {
+        // A section added by this program is set off from the one before by an empty line,
+        // which belongs to that one (its new keys go above it).
+        Section& before = sections_.back();
+        if (endsWithText(before)) {
+            if (before.raw)
+                before.blankAfter = true;
+            else
+                before.lines.push_back(Line{});
+        }
         Section fresh;
-        fresh.name.assign(section);
+        fresh.name = section;
         fresh.headed = true;
-        // A section added by this program is set off from the one before by an empty line.
-        fresh.blankBefore = endsWithText(sections_.back());
-        fresh.lines.push_back(ownLine("[" + std::string(section) + "]", std::string::npos));
+        fresh.lines.push_back(ownLine("[" + section + "]", std::string::npos));
         fresh.lines.push_back(ownLine(std::move(text), key.size()));
         sections_.push_back(std::move(fresh));
         dirty_ = true;
@@ -311,7 +326,7 @@ void IniFile::write(std::string_view section, std::string_view key, std::string_
         Found f = findRaw(*s, key);
         if (f.offset != std::string::npos && bytes_.compare(f.offset, f.length, text) == 0)
             return;
-        s->edits.push_back(Edit{f.offset, f.length, std::string(key), std::move(text)});
+        s->edits.push_back(Edit{f.offset, f.length, key, std::move(text)});
         dirty_ = true;
         return;
     }
@@ -371,8 +386,6 @@ FileStatus IniFile::save() {
     std::deque<std::string> joined;
     const std::string_view all = bytes_;
     for (const Section& s : sections_) {
-        if (s.blankBefore)
-            pieces.push_back("\r\n");
         if (!s.raw) {
             std::size_t total = 0;
             for (const Line& l : s.lines)
@@ -408,6 +421,8 @@ FileStatus IniFile::save() {
         pieces.push_back(all.substr(at, insertion - at));
         pieces.push_back(added);
         pieces.push_back(all.substr(insertion, s.end - insertion));
+        if (s.blankAfter)
+            pieces.push_back("\r\n");
     }
     FileStatus status = writeAllPieces(path_, pieces);
     if (status)

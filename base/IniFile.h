@@ -52,7 +52,8 @@ public:
     // per key. A key that occurs twice is listed twice; read() gives the first.
     std::vector<std::pair<std::string, std::string>> entries(std::string_view section);
 
-    // Line breaks inside a value would break the file; they are stored as spaces.
+    // Line breaks inside a value, a key or a section name would break the file; they are
+    // stored as spaces.
     void write(std::string_view section, std::string_view key, std::string_view value);
     void write(std::string_view section, std::string_view key, long long value);
     void removeKey(std::string_view section, std::string_view key);
@@ -93,7 +94,7 @@ private:
     struct Section {
         std::string name;  // empty for lines before the first section
         bool headed = false;
-        bool blankBefore = false;  // an empty line sets off a section added here
+        bool blankAfter = false;   // raw form: an empty line ends it (a section was added after it)
         bool raw = false;
         std::size_t begin = 0;      // raw form: the header line's start in bytes_
         std::size_t bodyBegin = 0;  //           the first line after the header

@@ -125,7 +125,10 @@ std::optional<std::size_t> DictionaryRead::indexOf(std::string_view text) const 
             return std::nullopt;
         std::size_t after = at + text.size();
         bool atStart = at == 0 || all[at - 1] == '\n';
-        bool atEnd = after == all.size() || all[after] == '\n' ||
+        // A CR right before the LF belongs to the break, not to the line: a text that
+        // ends in CR matches only where another CR follows it.
+        const bool endsInCr = !text.empty() && text.back() == '\r';
+        bool atEnd = after == all.size() || (all[after] == '\n' && !endsInCr) ||
                      (all[after] == '\r' && after + 1 < all.size() && all[after + 1] == '\n');
         if (atStart && atEnd && at < all.size()) {
             auto it = std::lower_bound(starts_.begin(), starts_.end(), at);
