@@ -195,7 +195,10 @@ TfrmEditDic::TfrmEditDic(TUserSettings& settings, std::string dictionaryPath, QW
     resize(640, 560);
 }
 
-TfrmEditDic::~TfrmEditDic() = default;
+TfrmEditDic::~TfrmEditDic() {
+    // The rows go before the base class hides the list: the list must not read them then.
+    lstData->setModel(nullptr);
+}
 
 QString TfrmEditDic::statusText() const {
     return sbStatus->text();

@@ -187,7 +187,10 @@ TfrmEditVocBook::TfrmEditVocBook(const TUserSettings& settings, QWidget* parent)
     connect(cmdClose, &QPushButton::clicked, this, &TfrmEditVocBook::cmdCloseClick);
 }
 
-TfrmEditVocBook::~TfrmEditVocBook() = default;
+TfrmEditVocBook::~TfrmEditVocBook() {
+    // The rows go before the base class hides the list: the list must not read them then.
+    lstData->setModel(nullptr);
+}
 
 QString TfrmEditVocBook::statusText() const {
     return sbStatus->text();
