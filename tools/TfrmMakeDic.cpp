@@ -306,14 +306,15 @@ void TfrmMakeDic::setDictionaryPath(const std::string& path) {
     dictionaryPath_ = path;
     txtDicFile->setText(ui::toQ(path));
     txtDicFile->setToolTip(ui::toQ(path));
-    txtDicFile->setCursorPosition(0);
+    // The end of a long path shows, the file name.
+    txtDicFile->end(false);
 }
 
 void TfrmMakeDic::setSignFilePath(const std::string& path) {
     signFilePath_ = path;
     txtPhoneticSignFile->setText(ui::toQ(path));
     txtPhoneticSignFile->setToolTip(ui::toQ(path));
-    txtPhoneticSignFile->setCursorPosition(0);
+    txtPhoneticSignFile->end(false);
 }
 
 void TfrmMakeDic::checkDicType(int index) {

@@ -12,6 +12,7 @@
 #include <QFileSystemModel>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -89,7 +90,7 @@ TfrmNewText::TfrmNewText(const QString& startFolder, const QString& dictionaryFo
     for (int c = 1; c < folders_->columnCount(); ++c)
         dlbFolder->hideColumn(c);
     dlbFolder->setSelectionMode(QAbstractItemView::SingleSelection);
-    dlbFolder->setFixedSize(420, 240);
+    dlbFolder->setMinimumSize(480, 240);
     folderPrompt->setBuddy(dlbFolder);
 
     auto* namePrompt =
@@ -101,7 +102,6 @@ TfrmNewText::TfrmNewText(const QString& startFolder, const QString& dictionaryFo
         new QLabel(QStringLiteral("（なるべく短い名前にし、ファイル名に \\ / : , ; * ? \" < > | "
                                   "を使わないでください）"),
                    this);
-    note->setWordWrap(true);
 
     cmdMake = new QPushButton(QStringLiteral("作成 (&M)"), this);
     cmdMake->setObjectName(QStringLiteral("cmdMake"));
@@ -120,6 +120,12 @@ TfrmNewText::TfrmNewText(const QString& startFolder, const QString& dictionaryFo
     body->addLayout(driveRow);
     body->addWidget(folderPrompt);
     body->addWidget(dlbFolder);
+    // Where the file goes, also when no folder below the place is chosen.
+    lblFolder = new QLabel(this);
+    lblFolder->setObjectName(QStringLiteral("lblFolder"));
+    lblFolder->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lblFolder->setMinimumWidth(480);
+    body->addWidget(lblFolder);
     body->addSpacing(4);
     body->addWidget(namePrompt);
     body->addWidget(txtFileName);
@@ -136,6 +142,8 @@ TfrmNewText::TfrmNewText(const QString& startFolder, const QString& dictionaryFo
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(cboDrive, &QComboBox::currentIndexChanged, this, &TfrmNewText::cboDriveChange);
+    connect(dlbFolder->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &TfrmNewText::showFolder);
     connect(cmdMake, &QPushButton::clicked, this, &TfrmNewText::cmdMakeClick);
     connect(cmdClose, &QPushButton::clicked, this, &TfrmNewText::cmdCloseClick);
 
@@ -155,6 +163,13 @@ int TfrmNewText::placeOf(const QString& folder) const {
     return best;
 }
 
+void TfrmNewText::showFolder() {
+    const QString folder = currentFolder();
+    lblFolder->setText(lblFolder->fontMetrics().elidedText(
+        QStringLiteral("作成場所 ： ") + folder, Qt::ElideMiddle, dlbFolder->minimumWidth()));
+    lblFolder->setToolTip(folder);
+}
+
 void TfrmNewText::cboDriveChange(int index) {
     if (index < 0 || index >= static_cast<int>(places_.size())) return;
     const QString root = places_[static_cast<std::size_t>(index)].path;
@@ -162,6 +177,7 @@ void TfrmNewText::cboDriveChange(int index) {
     dlbFolder->setRootIndex(folders_->index(root));
     dlbFolder->setCurrentIndex({});
     dlbFolder->clearSelection();
+    showFolder();
 }
 
 void TfrmNewText::setFolder(const QString& folder) {

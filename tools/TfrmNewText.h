@@ -10,6 +10,7 @@
 
 class QComboBox;
 class QFileSystemModel;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTreeView;
@@ -49,6 +50,7 @@ protected:
 
 private:
     int placeOf(const QString& folder) const;
+    void showFolder();
 
     std::vector<Place> places_;
     std::string createdPath_;
@@ -56,6 +58,7 @@ private:
     QFileSystemModel* folders_;
     QComboBox* cboDrive;
     QTreeView* dlbFolder;
+    QLabel* lblFolder;
     QLineEdit* txtFileName;
     QPushButton* cmdMake;
     QPushButton* cmdClose;
