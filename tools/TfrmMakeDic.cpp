@@ -11,6 +11,7 @@
 #include "ui/Platform.h"
 #include "ui/Text.h"
 #include "ui/WindowOpen.h"
+#include "words/PhoneticSigns.h"
 #include "words/WordEntry.h"
 
 #include <QButtonGroup>
@@ -431,6 +432,22 @@ void TfrmMakeDic::cmdAddClick() {
         auto sign = word ? ui::fromQOrWarn(this, moPron[i]->text()) : std::nullopt;
         if (!sign) return;
         rows[i] = {*word, *sign};
+    }
+
+    // A target that is not set is named before anything is written.
+    bool anySignLine = false;
+    for (const SignRowInput& r : rows)
+        anySignLine = anySignLine || !phoneticSignLine(r.word, r.sign).empty();
+    if ((!signOnly_ && dictionaryPath_.empty()) || (anySignLine && signFilePath_.empty())) {
+        ui::platform().showNotice(
+            this,
+            !signOnly_ && dictionaryPath_.empty()
+                ? QStringLiteral("追加先の辞書ファイルが指定されていません。\n"
+                                 "\"単語の種類\"か\"ファイルの選択\"で指定してください。")
+                : QStringLiteral("発音記号追加先のファイルが指定されていません。\n"
+                                 "\"ファイルの選択\"で指定してください。"),
+            kError, ui::kNoticeWarning);
+        return;
     }
 
     bool wordAdded = false;

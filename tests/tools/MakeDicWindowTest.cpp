@@ -252,6 +252,30 @@ TEST_F(MakeDicWindowTest, FailedAppendsAreToldAndNothingIsCleared) {
     EXPECT_EQ(platform.calls().back().caption, q("エラー"));
 }
 
+TEST_F(MakeDicWindowTest, ATargetNotSetIsNamedBeforeAnythingIsWritten) {
+    settings.DicInUse.clear();
+    auto frm = open();
+    word(*frm, "walk", "歩く");
+    sign(*frm, 0, "walk", "wO:k");
+    platform.answerNotice();
+    add(*frm);
+    EXPECT_TRUE(
+        platform.boxTexts().last().startsWith(q("追加先の辞書ファイルが指定されていません。")));
+    EXPECT_EQ(slurp(signs), crlf({"Apple=apl"}));
+
+    settings.DicInUse = verbs;
+    settings.PhoneticSignFile.clear();
+    auto second = open();
+    word(*second, "walk", "歩く");
+    sign(*second, 0, "walk", "wO:k");
+    platform.answerNotice();
+    add(*second);
+    EXPECT_TRUE(
+        platform.boxTexts().last().startsWith(q("発音記号追加先のファイルが指定されていません。")));
+    EXPECT_EQ(slurp(verbs), crlf({sj("run=走る*x")}));
+    EXPECT_EQ(edit(*second, "txtEnglish")->text(), QStringLiteral("walk"));
+}
+
 TEST_F(MakeDicWindowTest, NewMakesTheTargetAndEditOpensTheEditorOnIt) {
     auto frm = open();
     platform.answerModal([this](QDialog& d) {
