@@ -109,6 +109,10 @@ void DrillScreen::setCommands(const DrillCommands& c) {
                        static_cast<QWidget*>(main_.udQuestionNum)})
         w->setEnabled(c.setupControls);
     main_.actSelectDicFile->setEnabled(c.setupControls);
+    // The tools that change a dictionary or the one in use wait until the drill ends: it
+    // reads its lines by index from the file as it was at the start.
+    for (QAction* a : {main_.actMakeDic, main_.actEditDic, main_.actMakePron})
+        a->setEnabled(c.setupControls);
     main_.actOk->setEnabled(c.setupControls);
 }
 

@@ -5,7 +5,13 @@
 #include "app/TfrmAbout.h"
 #include "app/TfrmMain.h"
 #include "app/WindowOpeners.h"
+#include "base/TextFile.h"
 #include "quiz/TfrmQuestionSetup.h"
+#include "tools/TfrmEditDic.h"
+#include "tools/TfrmEditVocBook.h"
+#include "tools/TfrmMakeDic.h"
+#include "tools/TfrmNewText.h"
+#include "tools/ToolDialogs.h"
 
 namespace qor {
 
@@ -16,6 +22,32 @@ void registerMainWindows(WindowOpeners& openers) {
         return std::make_unique<TfrmQuestionSetup>(main.drill(), main.settings(),
                                                    main.questionSetupHost(), &main);
     });
+    // The maker may make a default dictionary the one in use; the toolbar follows.
+    auto showDictionary = [](TfrmMain& main, QDialog&, int) {
+        main.showDictionaryInUse(fileNameOf(main.settings().DicInUse));
+    };
+    openers.add(
+        MainCommand::MakeDic,
+        [](TfrmMain& m) {
+            return std::make_unique<TfrmMakeDic>(m.settings(), TfrmMakeDic::Tab::Words, &m);
+        },
+        showDictionary);
+    openers.add(
+        MainCommand::MakePron,
+        [](TfrmMain& m) {
+            return std::make_unique<TfrmMakeDic>(m.settings(), TfrmMakeDic::Tab::Signs, &m);
+        },
+        showDictionary);
+    openers.add(MainCommand::EditDic, [](TfrmMain& m) {
+        return std::make_unique<TfrmEditDic>(m.settings(), m.settings().DicInUse, &m);
+    });
+    openers.add(MainCommand::NewText, [](TfrmMain& m) {
+        return std::make_unique<TfrmNewText>(
+            dialogFolder(m.settings()),
+            QString::fromStdString(nativePath(m.settings().ProgramFolder + "dictionary")), &m);
+    });
+    openers.add(MainCommand::EditVocBook,
+                [](TfrmMain& m) { return std::make_unique<TfrmEditVocBook>(m.settings(), &m); });
 }
 
 } // namespace qor

@@ -19,6 +19,7 @@
 #include "settings/UserRegistry.h"
 #include "settings/UserSelection.h"
 #include "sound/CompanionChannel.h"
+#include "tools/ToolDialogs.h"
 #include "ui/DataBar.h"
 #include "ui/Fonts.h"
 #include "ui/Gauge.h"
@@ -799,9 +800,16 @@ void TfrmMain::cmdAddVocBookClick() {
 }
 
 void TfrmMain::cmdDeleteVocBookClick() {
-    FileStatus status = deleteVocabularyBook(settings_.VocBook);
-    if (!status)
-        ui::showFileError(this, status.path(), status.reason());
+    // To the desktop trash where there is one, so that a slip of the mouse loses nothing.
+    const QString book = QString::fromStdString(nativePath(settings_.VocBook));
+    if (settings_.VocBook.empty() || !fileExists(settings_.VocBook) ||
+        !ui::platform().moveToTrashWithoutAsking(book)) {
+        FileStatus status = deleteVocabularyBook(settings_.VocBook);
+        if (!status) {
+            ui::showFileError(this, status.path(), status.reason());
+            return;
+        }
+    }
     mnuVocBook->menuAction()->setEnabled(false);
     actAddVocBook->setEnabled(false);
     settings_.VocBookOn = 0;
@@ -814,7 +822,7 @@ void TfrmMain::cmdSelectDicFileClick() {
 }
 
 void TfrmMain::cmdCsvFormatClick() {
-    // Does nothing: this window has no CSV export of the dictionary in use.
+    exportDictionaryAsCsv(this, settings_.DicInUse, dialogFolder(settings_));
 }
 
 void TfrmMain::cboDicFileChange() {

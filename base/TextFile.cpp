@@ -272,6 +272,15 @@ FileStatus removeFile(std::string_view path) {
     return {};
 }
 
+FileStatus createNewFile(std::string_view path) {
+    int fd = ::open(nativePath(path).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return FileStatus::fromErrno(std::string(path), errno);
+    if (::close(fd) != 0)
+        return FileStatus::fromErrno(std::string(path), errno);
+    return {};
+}
+
 FileStatus renameFile(std::string_view from, std::string_view to) {
     if (::rename(nativePath(from).c_str(), nativePath(to).c_str()) != 0)
         return FileStatus::fromErrno(std::string(from), errno);

@@ -74,6 +74,8 @@ bool folderExists(std::string_view path);
 // Creates the folder and its parents; true when it exists afterwards.
 bool makeFolder(std::string_view path);
 FileStatus removeFile(std::string_view path);
+// Creates an empty file; an existing file is never touched (the failure is EEXIST).
+FileStatus createNewFile(std::string_view path);
 FileStatus renameFile(std::string_view from, std::string_view to);
 
 // File name without folder ("/" separates folders).

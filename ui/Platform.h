@@ -56,6 +56,10 @@ public:
     virtual bool openWithAssociatedProgram(const QString& pathOrUrl) = 0;
     // Moves a file to the trash after the learner confirmed.
     virtual bool moveToTrash(QWidget* parent, const QString& path) = 0;
+    // Moves a file to the desktop trash without asking, for a deletion the learner asked
+    // for in so many words. False when there is no trash for it (or the move failed): the
+    // file is then where it was.
+    virtual bool moveToTrashWithoutAsking(const QString& path) = 0;
 };
 
 Platform& platform();

@@ -156,4 +156,8 @@ bool QtPlatform::moveToTrash(QWidget* parent, const QString& path) {
     return QFile::moveToTrash(path);
 }
 
+bool QtPlatform::moveToTrashWithoutAsking(const QString& path) {
+    return QFile::moveToTrash(path);
+}
+
 } // namespace ui

@@ -25,6 +25,7 @@ public:
     void beep() override;
     bool openWithAssociatedProgram(const QString& pathOrUrl) override;
     bool moveToTrash(QWidget* parent, const QString& path) override;
+    bool moveToTrashWithoutAsking(const QString& path) override;
 };
 
 } // namespace ui

@@ -1,6 +1,9 @@
 #include "words/PhoneticSigns.h"
 
+#include "base/Cp932.h"
 #include "base/TextFile.h"
+
+#include <unordered_set>
 
 namespace qor {
 
@@ -27,6 +30,41 @@ PhoneticSign findPhoneticSign(std::string_view path, std::string_view word) {
         }
         start = end + 1;
     }
+    return result;
+}
+
+std::string phoneticSignLine(std::string_view word, std::string_view signText) {
+    // CR and LF are never trail bytes: the first line ends at the first of them.
+    std::string_view first = signText.substr(0, signText.find_first_of("\r\n"));
+    if (word.empty() || first.empty())
+        return {};
+    std::string line(word);
+    line += '=';
+    line += first;
+    return line;
+}
+
+PhoneticSignAppend appendPhoneticSigns(std::string_view path,
+                                       const std::vector<std::string>& lines) {
+    PhoneticSignAppend result;
+    Lines read = readLines(path);
+    if (!read.status) {
+        result.status = read.status;
+        return result;
+    }
+    // Lines equal but for the case of ASCII letters count as the same line.
+    std::unordered_set<std::string> known;
+    for (const std::string& l : read.lines)
+        known.insert(lowerAscii(l));
+    std::vector<std::string> added;
+    for (const std::string& l : lines) {
+        bool there = known.count(lowerAscii(l)) != 0;
+        result.alreadyThere.push_back(there);
+        if (!there)
+            added.push_back(l);
+    }
+    if (!added.empty())
+        result.status = appendLines(path, added);
     return result;
 }
 

@@ -1,5 +1,6 @@
 #include "base/Cp932.h"
 #include "base/TextFile.h"
+#include "tests/support/FullDisk.h"
 #include "tests/support/TempDir.h"
 
 #include <algorithm>
@@ -112,29 +113,7 @@ TEST(TextFile, AppendEndsAnUnterminatedLastLineFirst) {
     EXPECT_EQ(slurp(dir.file("empty.txt")), "first\r\n");
 }
 
-namespace {
-
-// A disk that fills up after `room` more bytes: writes what fits, then ENOSPC.
-std::size_t room = 0;
-long fillingDisk(int fd, const void* data, std::size_t size) {
-    if (room == 0) {
-        errno = ENOSPC;
-        return -1;
-    }
-    std::size_t n = std::min(size, room);
-    room -= n;
-    return static_cast<long>(::write(fd, data, n));
-}
-
-struct FullDisk {
-    explicit FullDisk(std::size_t bytesLeft) {
-        room = bytesLeft;
-        setWriteStepForTesting(&fillingDisk);
-    }
-    ~FullDisk() { setWriteStepForTesting(nullptr); }
-};
-
-} // namespace
+using qor::test::FullDisk;
 
 TEST(TextFile, AFailedAppendLeavesTheFileExactlyAsItWas) {
     test::TempDir dir;
@@ -223,4 +202,17 @@ TEST(TextFile, LeftoversOfKilledSafeWritesAreRemovedAtStartAndRecordsStayWhole) 
         std::string bytes = slurp(f);
         EXPECT_TRUE(bytes == content(0) || bytes == content(1)) << f;
     }
+}
+
+TEST(TextFile, ANewFileIsCreatedEmptyAndAnExistingOneIsNeverTouched) {
+    test::TempDir dir;
+    ASSERT_TRUE(createNewFile(dir.file("verbs.txt")));
+    EXPECT_TRUE(test::exists(dir.file("verbs.txt")));
+    EXPECT_EQ(slurp(dir.file("verbs.txt")), "");
+    spit(dir.file("verbs.txt"), "run=走る*x\r\n");
+    FileStatus again = createNewFile(dir.file("verbs.txt"));
+    EXPECT_FALSE(again);
+    EXPECT_EQ(again.errorNumber(), EEXIST);
+    EXPECT_EQ(slurp(dir.file("verbs.txt")), "run=走る*x\r\n");
+    EXPECT_EQ(createNewFile(dir.file("none/x.txt")).errorNumber(), ENOENT);
 }

@@ -1,6 +1,9 @@
 #include "tests/support/ScriptedPlatform.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 namespace qor::test {
@@ -225,6 +228,13 @@ bool ScriptedPlatform::moveToTrash(QWidget*, const QString& path) {
     calls_.push_back({PlatformCall::Trash, path, {}});
     auto a = take(PlatformCall::Trash, path);
     return a && a->confirmed;
+}
+
+bool ScriptedPlatform::moveToTrashWithoutAsking(const QString& path) {
+    calls_.push_back({PlatformCall::Trash, path, QStringLiteral("without asking")});
+    if (trashFolder_.isEmpty())
+        return false;
+    return QFile::rename(path, QDir(trashFolder_).filePath(QFileInfo(path).fileName()));
 }
 
 } // namespace qor::test

@@ -44,6 +44,9 @@ public:
     // the window is closed afterwards with that result.
     ScriptedPlatform& answerModal(std::function<int(QDialog&)> drive);
     ScriptedPlatform& answerTrash(bool confirmed);
+    // The desktop trash of moveToTrashWithoutAsking: files moved there go to this folder
+    // (file system form). Without one there is no trash and the move fails.
+    void setTrashFolder(const QString& folder) { trashFolder_ = folder; }
 
     const std::vector<PlatformCall>& calls() const { return calls_; }
     std::vector<PlatformCall> callsOf(PlatformCall::Kind kind) const;
@@ -71,6 +74,7 @@ public:
     void beep() override;
     bool openWithAssociatedProgram(const QString& pathOrUrl) override;
     bool moveToTrash(QWidget* parent, const QString& path) override;
+    bool moveToTrashWithoutAsking(const QString& path) override;
 
 private:
     struct Answer {
@@ -87,6 +91,7 @@ private:
 
     std::deque<Answer> answers_;
     std::vector<PlatformCall> calls_;
+    QString trashFolder_;
 };
 
 } // namespace qor::test

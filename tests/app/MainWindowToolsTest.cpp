@@ -1,0 +1,163 @@
+// The dictionary tools from the main window: the windows its commands open, the CSV
+// export of the dictionary in use, and the vocabulary book's menu and deletion.
+
+#include "tests/app/ShellFixture.h"
+#include "tools/TfrmEditDic.h"
+#include "tools/TfrmEditVocBook.h"
+#include "tools/TfrmMakeDic.h"
+#include "tools/TfrmNewText.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QMenu>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QToolButton>
+
+using namespace qor;
+using qor::test::crlf;
+using qor::test::PlatformCall;
+using qor::test::slurp;
+
+namespace {
+
+class MainWindowToolsTest : public test::DrillWindowFixture {
+protected:
+    static QString native(const std::string& path) { return QString::fromStdString(path); }
+};
+
+} // namespace
+
+TEST_F(MainWindowToolsTest, TheDictionaryMenuOpensTheMakerOnEitherTabAndTheEditor) {
+    startMain(0, {});
+    const QStringList menu = [&] {
+        QStringList out;
+        for (QAction* a : main->cmdDictionary->menu()->actions())
+            out << a->text();
+        return out;
+    }();
+    EXPECT_EQ(menu, (QStringList{q("辞書の作成"), q("辞書の編集"), q("発音記号の追加"),
+                                 q("CSV形式で保存 (&C)")}));
+
+    platform.answerModal([](QDialog& d) {
+        auto& maker = dynamic_cast<TfrmMakeDic&>(d);
+        EXPECT_EQ(maker.findChild<QTabWidget*>(QStringLiteral("pcMakeDic"))->currentIndex(), 0);
+        return QDialog::Rejected;
+    });
+    main->actMakeDic->trigger();
+    platform.answerModal([](QDialog& d) {
+        auto& maker = dynamic_cast<TfrmMakeDic&>(d);
+        EXPECT_EQ(maker.findChild<QTabWidget*>(QStringLiteral("pcMakeDic"))->currentIndex(), 1);
+        EXPECT_TRUE(maker.findChild<QCheckBox*>(QStringLiteral("chkThisTabOnly"))->isChecked());
+        return QDialog::Rejected;
+    });
+    main->actMakePron->trigger();
+    platform.answerModal([](QDialog& d) {
+        auto& editor = dynamic_cast<TfrmEditDic&>(d);
+        EXPECT_EQ(editor.findChild<QComboBox*>(QStringLiteral("cboDicFile"))->currentText(),
+                  QStringLiteral("verbs.txt"));
+        return QDialog::Rejected;
+    });
+    main->actEditDic->trigger();
+    platform.answerModal([](QDialog& d) {
+        EXPECT_NE(dynamic_cast<TfrmNewText*>(&d), nullptr);
+        return QDialog::Rejected;
+    });
+    main->actNewText->trigger();
+    auto modals = platform.callsOf(PlatformCall::Modal);
+    ASSERT_EQ(modals.size(), 4u);
+    EXPECT_EQ(modals[0].caption, q("辞書の作成 / 発音記号の追加"));
+    EXPECT_EQ(modals[2].caption, q("辞書の編集"));
+    EXPECT_EQ(modals[3].caption, q("テキストファイルの新規作成"));
+}
+
+TEST_F(MainWindowToolsTest, ADefaultDictionaryChosenInTheMakerIsTheOneInUseAfterwards) {
+    startMain(0, {});
+    platform.answerModal([](QDialog& d) {
+        d.findChild<QRadioButton*>(QStringLiteral("rgDicType_1"))->click();
+        return QDialog::Accepted;
+    });
+    main->actMakeDic->trigger();
+    EXPECT_EQ(main->settings().DicInUse, dir.folder() + "dictionary/verb.txt");
+    EXPECT_EQ(main->cboDicFile->currentText(), QStringLiteral("verb.txt"));
+    EXPECT_TRUE(main->statusPanelText(0).endsWith(QStringLiteral("verb.txt")));
+}
+
+TEST_F(MainWindowToolsTest, CsvExportAppendsEveryLineOfTheDictionaryInUse) {
+    startMain(0, {});
+    const std::string out = dir.file("verbs csv.txt");
+    platform.answerInput(QStringLiteral("; ")).answerSaveFile(native(out));
+    main->actCsvFormat->trigger();
+    EXPECT_EQ(slurp(out), crlf({sj("run; 走る; x"), sj("eat; 食べる; y"), sj("go; 行く; z"),
+                                sj("see; 見る; w"), sj("swim; 泳ぐ; v")}));
+    // No message at the end.
+    EXPECT_TRUE(platform.boxTexts().isEmpty());
+    auto saves = platform.callsOf(PlatformCall::SaveFile);
+    ASSERT_EQ(saves.size(), 1u);
+    EXPECT_EQ(saves[0].caption, q("テキストファイル (*.txt)|*.txt"));
+
+    // A target that cannot be opened is told, and nothing is written.
+    platform.answerInput(QStringLiteral(",")).answerSaveFile(native(dir.path()));
+    platform.answerNotice();
+    main->actCsvFormat->trigger();
+    ASSERT_EQ(platform.boxTexts().size(), 1);
+    EXPECT_TRUE(platform.boxTexts()[0].startsWith(q("ファイルを開くことができませんでした。")));
+    EXPECT_EQ(platform.calls().back().caption, q("エラー"));
+}
+
+TEST_F(MainWindowToolsTest, TheVocabularyBookMenuEditsAndDeletesIntoTheTrash) {
+    const std::string book = dir.file("book.txt");
+    test::spit(book, crlf({sj("run=走る*x")}));
+    startMain(0, {"VocBookOn=1"});
+    // The book's path comes from [File Path]; set it as the settings dialog would.
+    main->settings().VocBook = book;
+    ASSERT_TRUE(main->mnuVocBook->menuAction()->isEnabled());
+    QStringList entries;
+    for (QAction* a : main->mnuVocBook->actions())
+        entries << a->text();
+    EXPECT_EQ(entries, (QStringList{q("単語帳の編集 (&D)"), q("単語帳の削除 (&C)")}));
+
+    platform.answerModal([](QDialog& d) {
+        auto& editor = dynamic_cast<TfrmEditVocBook&>(d);
+        EXPECT_EQ(editor.book().rows().size(), 1);
+        return QDialog::Rejected;
+    });
+    main->actEditVocBook->trigger();
+    EXPECT_EQ(platform.callsOf(PlatformCall::Modal).at(0).caption, q("単語帳の編集"));
+
+    // Deleting asks nothing and moves the book to the trash, where it can be found again.
+    makeFolder(dir.file("trash"));
+    platform.setTrashFolder(native(dir.file("trash")));
+    main->actDeleteVocBook->trigger();
+    EXPECT_FALSE(test::exists(book));
+    EXPECT_EQ(slurp(dir.file("trash/book.txt")), crlf({sj("run=走る*x")}));
+    EXPECT_TRUE(platform.boxTexts().isEmpty());
+    EXPECT_FALSE(main->mnuVocBook->menuAction()->isEnabled());
+    EXPECT_FALSE(main->actAddVocBook->isEnabled());
+    EXPECT_EQ(main->settings().VocBookOn, 0);
+    EXPECT_TRUE(main->settings().VocBook.empty());
+}
+
+TEST_F(MainWindowToolsTest, ABookThatCannotBeDeletedIsToldAndStaysInUse) {
+    startMain(0, {"VocBookOn=1"});
+    main->settings().VocBook = dir.path(); // a folder in the book's place
+    platform.answerNotice();
+    main->actDeleteVocBook->trigger();
+    EXPECT_EQ(platform.calls().back().caption, q("エラー"));
+    EXPECT_TRUE(main->mnuVocBook->menuAction()->isEnabled());
+    EXPECT_EQ(main->settings().VocBookOn, 1);
+    EXPECT_TRUE(QDir(native(dir.path())).exists());
+}
+
+TEST_F(MainWindowToolsTest, TheToolsThatChangeADictionaryWaitWhileADrillRuns) {
+    startMain(0, {});
+    main->actOk->trigger();
+    for (QAction* a : {main->actMakeDic, main->actEditDic, main->actMakePron})
+        EXPECT_FALSE(a->isEnabled()) << a->text().toStdString();
+    EXPECT_TRUE(main->actCsvFormat->isEnabled());
+    main->actStop->trigger();
+    for (QAction* a : {main->actMakeDic, main->actEditDic, main->actMakePron})
+        EXPECT_TRUE(a->isEnabled()) << a->text().toStdString();
+}

@@ -1,0 +1,96 @@
+#pragma once
+// "辞書の編集": loads one dictionary file into a list, lets the learner find, rewrite and
+// delete entries, and saves the list back over the file or appends it to a file as CSV.
+// Rows that were not rewritten are written back exactly as they were read.
+
+#include "settings/TUserSettings.h"
+#include "tools/DictionaryEdit.h"
+
+#include <QDialog>
+#include <QList>
+#include <QUrl>
+#include <string>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QModelIndex;
+class QPushButton;
+class QTreeView;
+
+namespace qor {
+
+class EntryRowsTable;
+
+class TfrmEditDic : public QDialog {
+    Q_OBJECT
+public:
+    // dictionaryPath: the dictionary whose file name the combo box shows at opening (the
+    // one in use, or the dictionary maker's target), CP932.
+    TfrmEditDic(TUserSettings& settings, std::string dictionaryPath, QWidget* parent = nullptr);
+    ~TfrmEditDic() override;
+
+    const DictionaryEdit& edit() const { return edit_; }
+    // The selected row, -1 when none is.
+    int selectedRow() const { return selected_; }
+    QString statusText() const;
+
+public slots:
+    void FormShow();
+    void cmdSelectDicClick();
+    void cmdLoadClick();
+    void lstDataClick(const QModelIndex& index);
+    void cmdChangeClick();
+    void cmdDeleteClick();
+    void cmdFindClick();
+    void cmdNextFindClick();
+    void txtFindStringChange();
+    void cmdDicFormatClick();
+    void cmdCsvFormatClick();
+    void cmdCloseClick();
+    // Files dropped on the window: the first local file is taken as by the select command.
+    void FormDropFiles(const QList<QUrl>& urls);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void chooseFile(const QString& path);
+    void setStatus(const QString& text);
+    void showLoadedStatus();
+    void find(bool next);
+    void selectRow(int row);
+    void clearSelection();
+    void clearEntryFields();
+
+    TUserSettings& settings_;
+    std::string dictionaryPath_;
+    DictionaryEdit edit_;
+    EntryRowsTable* table_;
+    int selected_ = -1;
+    bool quietSelection_ = false; // the view's selection is changed by the window itself
+    bool formShown_ = false;
+
+    QComboBox* cboDicFile;
+    QPushButton* cmdSelectDic;
+    QPushButton* cmdLoad;
+    QTreeView* lstData;
+    QLineEdit* txtEnglish;
+    QLineEdit* txtJapanese;
+    QLineEdit* txtComment;
+    QLineEdit* txtFindString;
+    QPushButton* cmdSave;
+    QAction* cmdDicFormat;
+    QAction* cmdCsvFormat;
+    QPushButton* cmdFind;
+    QPushButton* cmdNextFind;
+    QPushButton* cmdDelete;
+    QPushButton* cmdChange;
+    QPushButton* cmdClose;
+    QLabel* sbStatus;
+};
+
+} // namespace qor

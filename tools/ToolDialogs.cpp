@@ -1,0 +1,79 @@
+#include "tools/ToolDialogs.h"
+
+#include "base/TextFile.h"
+#include "tools/EntryRows.h"
+#include "ui/Platform.h"
+#include "ui/Text.h"
+
+#include <QWidget>
+
+namespace qor {
+
+namespace {
+
+void showFailure(QWidget* parent, const QString& text, const FileStatus& status) {
+    ui::platform().showNotice(parent,
+                              text + QStringLiteral("\n\n") + ui::toQ(status.path()) +
+                                  QStringLiteral("\n") + QString::fromStdString(status.reason()),
+                              QStringLiteral("エラー"), ui::kNoticeWarning);
+}
+
+} // namespace
+
+std::optional<CsvTarget> askCsvTarget(QWidget* parent, const QString& folder) {
+    std::optional<QString> typed = ui::platform().inputBox(
+        parent, QStringLiteral("区切り文字の指定"),
+        QStringLiteral("区切りに使用する記号を指定します"), QStringLiteral(","));
+    auto separator = ui::fromQOrWarn(parent, typed.value_or(QStringLiteral(",")));
+    if (!separator) return std::nullopt;
+    QString chosen = ui::platform().saveFileName(parent, QStringLiteral("CSV形式で保存"),
+                                                 QStringLiteral("テキストファイル (*.txt)|*.txt"),
+                                                 QStringLiteral("txt"), folder);
+    if (chosen.isEmpty()) return std::nullopt;
+    auto path = ui::fromQOrWarn(parent, chosen);
+    if (!path) return std::nullopt;
+    return CsvTarget{*separator, *path};
+}
+
+void showOpenFailure(QWidget* parent, const FileStatus& status) {
+    showFailure(parent,
+                QStringLiteral("ファイルを開くことができませんでした。\n"
+                               "指定したファイルが存在するか確かめて、再度｢保存｣を押してください"),
+                status);
+}
+
+void showSaveFailure(QWidget* parent, const FileStatus& status) {
+    showFailure(parent, QStringLiteral("保存に失敗しました"), status);
+}
+
+void exportDictionaryAsCsv(QWidget* parent, const std::string& dictionaryPath,
+                           const QString& folder) {
+    std::optional<CsvTarget> target = askCsvTarget(parent, folder);
+    if (!target) return;
+    Lines read = readLines(dictionaryPath);
+    if (!read.status) {
+        ui::showFileError(parent, read.status.path(), read.status.reason());
+        return;
+    }
+    EntryRows rows;
+    rows.assign(std::move(read.lines));
+    if (FileStatus status = appendCsv(target->path, rows, target->separator); !status)
+        showOpenFailure(parent, status);
+}
+
+QString dialogFolder(const TUserSettings& settings, const std::string& concernedPath) {
+    for (const std::string& path : {concernedPath, settings.DicInUse}) {
+        std::string folder = folderOf(path);
+        if (!folder.empty() && folderExists(folder))
+            return QString::fromStdString(nativePath(folder));
+    }
+    return QString::fromStdString(nativePath(settings.ProgramFolder + "dictionary/"));
+}
+
+void setJapaneseInput(QWidget* field, bool japanese) {
+    field->setAttribute(Qt::WA_InputMethodEnabled, true);
+    field->setInputMethodHints(japanese ? Qt::ImhNone
+                                        : Qt::ImhPreferLatin | Qt::ImhNoPredictiveText);
+}
+
+} // namespace qor

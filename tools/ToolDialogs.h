@@ -1,0 +1,46 @@
+#pragma once
+// What the dictionary tool windows share: the CSV export's two questions, the failure
+// boxes of their saves, the folder their file dialogs open in, and the input method hints
+// of their word fields.
+
+#include "base/FileStatus.h"
+#include "settings/TUserSettings.h"
+
+#include <QString>
+#include <optional>
+#include <string>
+
+class QWidget;
+
+namespace qor {
+
+struct CsvTarget {
+    std::string separator; // CP932, any length, empty allowed
+    std::string path;      // CP932
+};
+
+// The separator ("区切り文字の指定", pre-filled with ","; Cancel keeps ",") and then the
+// file to append to (a save dialog for "*.txt" opening in `folder`). nullopt when the
+// dialog is cancelled or a text CP932 cannot hold was refused.
+std::optional<CsvTarget> askCsvTarget(QWidget* parent, const QString& folder);
+
+// "ファイルを開くことができませんでした。\n指定したファイルが存在するか確かめて、再度｢保存｣を
+// 押してください" with the path and the reason, in a warning box captioned "エラー".
+void showOpenFailure(QWidget* parent, const FileStatus& status);
+// "保存に失敗しました" with the path and the reason, in a warning box captioned "エラー".
+void showSaveFailure(QWidget* parent, const FileStatus& status);
+
+// The main window's "CSV形式で保存 (&C)": every line of the dictionary as a CSV line,
+// appended to a chosen file. No message at the end; a failure is told and writes nothing.
+void exportDictionaryAsCsv(QWidget* parent, const std::string& dictionaryPath,
+                           const QString& folder);
+
+// The folder a file dialog opens in: that of the file concerned, else that of the
+// dictionary in use, else the data folder's "dictionary/" (file system form).
+QString dialogFolder(const TUserSettings& settings, const std::string& concernedPath = {});
+
+// Input method hints of a word field: Japanese input, or Latin letters ("closed"). Best
+// effort: the field always takes the input method.
+void setJapaneseInput(QWidget* field, bool japanese);
+
+} // namespace qor
