@@ -2,10 +2,12 @@
 // openers.add(MainCommand::..., [](TfrmMain& m) { return ...; }). A command without a
 // line here reports that its window cannot be shown.
 
+#include "app/MainSetupHost.h"
 #include "app/TfrmAbout.h"
 #include "app/TfrmMain.h"
 #include "app/WindowOpeners.h"
 #include "quiz/TfrmQuestionSetup.h"
+#include "settings/TfrmSetup.h"
 
 namespace qor {
 
@@ -15,6 +17,10 @@ void registerMainWindows(WindowOpeners& openers) {
     openers.add(MainCommand::QuestionSetup, [](TfrmMain& main) {
         return std::make_unique<TfrmQuestionSetup>(main.drill(), main.settings(),
                                                    main.questionSetupHost(), &main);
+    });
+    openers.add(MainCommand::Setup, [](TfrmMain& main) {
+        return std::make_unique<TfrmSetup>(main.settings(), std::make_unique<MainSetupHost>(main),
+                                           &main);
     });
 }
 
