@@ -98,10 +98,13 @@ FileStatus PlanFile::drop(int key) const {
 
 void PlanFile::write(IniFile& ini, const std::vector<std::string>& entries) {
     const int count = static_cast<int>(entries.size());
+    // Under a count that is no number the entries could not be shown: they stay in the
+    // file, where the learner can still find them.
+    const bool readable = storedCount(ini).has_value();
     ini.write(kSection, kCount, count);
     for (int i = 0; i < count; ++i)
         ini.write(kSection, std::to_string(i), entries[static_cast<std::size_t>(i)]);
-    for (const std::string& key : ini.keys(kSection)) {
+    for (const std::string& key : readable ? ini.keys(kSection) : std::vector<std::string>{}) {
         auto n = parseDecimal(key);
         if (n && *n >= count && std::to_string(*n) == key) ini.removeKey(kSection, key);
     }

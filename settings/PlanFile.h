@@ -67,8 +67,8 @@ public:
     FileStatus drop(int key) const;
 
     // Puts the whole list into `ini` (stored with the ini's other writes): "PlanNum",
-    // then keys "0" .. n - 1. Keys of a longer list stored before are removed, so that
-    // no old entry is read again when entries are dropped later.
+    // then keys "0" .. n - 1. Keys of a longer list stored before are removed, unless the
+    // stored "PlanNum" was no number (its entries could not be shown, so they are kept).
     static void write(IniFile& ini, const std::vector<std::string>& entries);
 
     const std::string& path() const { return path_; }

@@ -113,3 +113,15 @@ TEST(ScheduleTableTest, OptionsAndThePlanAreStoredTogetherWithoutOldEntries) {
     ASSERT_EQ(read.items.size(), 1u);
     EXPECT_EQ(read.items[0].entry->purpose, sj("英検"));
 }
+
+TEST(ScheduleTableTest, EntriesUnderACountThatIsNoNumberAreNotRemoved) {
+    test::TempDir dir;
+    const std::string path = dir.file("Setup.ini");
+    spit(path, crlf({"[Plan]", "PlanNum=x", "0=a,2002/3/1", "1=b,2002/3/2"}));
+    {
+        IniFile ini(path);
+        PlanFile::write(ini, {});
+        ASSERT_TRUE(ini.save());
+    }
+    EXPECT_EQ(slurp(path), crlf({"[Plan]", "PlanNum=0", "0=a,2002/3/1", "1=b,2002/3/2"}));
+}
