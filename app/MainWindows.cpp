@@ -2,6 +2,7 @@
 // openers.add(MainCommand::..., [](TfrmMain& m) { return ...; }). A command without a
 // line here reports that its window cannot be shown.
 
+#include "app/MainSetupHost.h"
 #include "app/TfrmAbout.h"
 #include "app/TfrmMain.h"
 #include "app/WindowOpeners.h"
@@ -12,6 +13,7 @@
 #include "tools/TfrmMakeDic.h"
 #include "tools/TfrmNewText.h"
 #include "tools/ToolDialogs.h"
+#include "settings/TfrmSetup.h"
 
 namespace qor {
 
@@ -48,6 +50,10 @@ void registerMainWindows(WindowOpeners& openers) {
     });
     openers.add(MainCommand::EditVocBook,
                 [](TfrmMain& m) { return std::make_unique<TfrmEditVocBook>(m.settings(), &m); });
+    openers.add(MainCommand::Setup, [](TfrmMain& main) {
+        return std::make_unique<TfrmSetup>(main.settings(), std::make_unique<MainSetupHost>(main),
+                                           &main);
+    });
 }
 
 } // namespace qor

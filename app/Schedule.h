@@ -1,15 +1,13 @@
 #pragma once
-// The learner's schedule: up to five dated goals in section "Plan" of Setup.ini
-// ("PlanNum" and keys "0" .. PlanNum - 1, each purpose + "," + year/month/day).
-// The main window counts down to the first entry every second and announces all of
-// them at start; an entry whose day has come is dropped from the file.
+// The main window's side of the learner's schedule (the entries themselves are kept by
+// settings/PlanFile.h): it counts down to the first entry every second and announces all
+// of them at start; an entry whose day has come is dropped from the file.
 //
 // An entry that cannot be read (no comma, a part that is not a number, a date that does
 // not exist) is skipped: the countdown follows the next readable entry, and the window
 // tells the learner about it once.
 
-#include "base/Clock.h"
-#include "base/FileStatus.h"
+#include "settings/PlanFile.h"
 
 #include <optional>
 #include <string>
@@ -17,57 +15,6 @@
 #include <vector>
 
 namespace qor {
-
-struct PlanEntry {
-    std::string purpose; // CP932
-    int year = 0;
-    int month = 0;
-    int day = 0;
-};
-
-// Splits purpose at the first ",", the date at "/" twice; each date part a decimal
-// number, together a real date. nullopt otherwise.
-std::optional<PlanEntry> parsePlanEntry(std::string_view text);
-
-// The entry's day minus today in whole days: 0 today, 1 tomorrow, -1 yesterday.
-int dayDifference(const PlanEntry& entry, const DateTime& today);
-
-// More entries than this are never read: the settings dialog keeps five, and a count
-// edited by hand must not make every tick walk through millions of keys.
-inline constexpr int kMaxPlanEntries = 100;
-
-struct PlanItem {
-    int key = 0;                    // the entry's key in section "Plan"
-    std::string text;               // as stored
-    std::optional<PlanEntry> entry; // nullopt when it cannot be read
-    int days = 0;                   // day difference, when readable
-};
-
-struct PlanList {
-    std::vector<PlanItem> items;
-    // The stored "PlanNum" when it is not a number (the list is then empty).
-    std::optional<std::string> badCount;
-
-    // The first readable entry, nullptr when there is none.
-    const PlanItem* firstReadable() const;
-};
-
-class PlanFile {
-public:
-    explicit PlanFile(std::string setupIniPath) : path_(std::move(setupIniPath)) {}
-
-    // Reads "PlanNum" (default "0") and keys "0" .. PlanNum - 1 (default " ").
-    PlanList read(const DateTime& today) const;
-    // Removes the entry of key `key`: every later key moves down by one, the last key
-    // takes the default " ", and "PlanNum" shrinks by one. Dropping the only entry thus
-    // leaves "PlanNum" = 0 and key "0" holding " ".
-    FileStatus drop(int key) const;
-
-    const std::string& path() const { return path_; }
-
-private:
-    std::string path_;
-};
 
 // The countdown's tick: what status panel 3 shows and what happens to the entry followed.
 struct CountdownStep {

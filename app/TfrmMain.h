@@ -90,6 +90,12 @@ public:
     void drillStopped();
     // The companion program started by the first showing, nullptr when none.
     QProcess* companionProcess() const { return companion_.get(); }
+    // The settings dialog's OK and its immediate effects (TfrmMainSetup.cpp): everything
+    // visible follows the record; the companion is told where to sit and started or
+    // closed; the dictionary list empties with the cleared history.
+    void applySettings();
+    void companionSettingsChanged();
+    void dictionaryHistoryCleared();
     // The entries menu "単語帳の編集 (&V)".
     QMenu* mnuVocBook = nullptr;
 

@@ -2,6 +2,7 @@
 
 #include "base/Cp932.h"
 #include "base/IniFile.h"
+#include "settings/PlanFile.h"
 
 #include <array>
 #include <cstdint>
@@ -222,8 +223,9 @@ LoadedSettings SettingsStore::load(TUserSettings& s) {
     return result;
 }
 
-FileStatus SettingsStore::saveOptions(const TUserSettings& s) {
-    IniFile ini(s.setupIniPath());
+namespace {
+
+void writeOptions(IniFile& ini, const TUserSettings& s) {
     for (const KeyDef& k : kKeys) {
         if (!k.option)
             continue;
@@ -232,6 +234,20 @@ FileStatus SettingsStore::saveOptions(const TUserSettings& s) {
         else
             ini.write(k.section, k.key, s.*k.text);
     }
+}
+
+} // namespace
+
+FileStatus SettingsStore::saveOptions(const TUserSettings& s) {
+    IniFile ini(s.setupIniPath());
+    writeOptions(ini, s);
+    return ini.save();
+}
+
+FileStatus SettingsStore::saveOptions(const TUserSettings& s, const std::vector<std::string>& plan) {
+    IniFile ini(s.setupIniPath());
+    writeOptions(ini, s);
+    PlanFile::write(ini, plan);
     return ini.save();
 }
 

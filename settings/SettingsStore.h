@@ -49,6 +49,9 @@ public:
     static LoadedSettings load(TUserSettings& s);
     // The settings dialog's OK: every option key in the order of the tables.
     static FileStatus saveOptions(const TUserSettings& s);
+    // The same, ending with the schedule: section "Plan" takes the plan entries given
+    // (purpose + "," + date), in their order, in the same safe write.
+    static FileStatus saveOptions(const TUserSettings& s, const std::vector<std::string>& plan);
     // The default of a key as the record load uses it (program-folder defaults built).
     static std::string defaultOf(const TUserSettings& s, const std::string& section,
                                  const std::string& key);

@@ -106,31 +106,38 @@ std::optional<std::string> DictionaryChoice::rememberablePath(QWidget* parent,
     return modelPath;
 }
 
-DictionaryChange DictionaryChoice::choose(QWidget* parent, const QString& path) {
+std::optional<std::string> DictionaryChoice::testChosenFile(QWidget* parent, const QString& path) {
     auto modelPath = rememberablePath(parent, path);
     if (!modelPath)
-        return {};
+        return std::nullopt;
 
     DictionaryTest test = testDictionaryFile(*modelPath);
     switch (test.verdict) {
     case DictionaryVerdict::Unreadable:
         ui::showFileError(parent, test.status.path(), test.status.reason());
-        return {};
+        return std::nullopt;
     case DictionaryVerdict::Empty:
         ui::platform().showNotice(
             parent,
             QStringLiteral("選択されたファイルには、何も書かれていません。\n"
                            "まず、単語を１０語記入してから選択してください。"),
             kError, ui::kNoticeWarning);
-        return {};
+        return std::nullopt;
     case DictionaryVerdict::NotDictionary:
         ui::platform().showNotice(
             parent, QStringLiteral("選択されたファイルは、Qor Helper用辞書ファイルではありません"),
             kError, ui::kNoticeWarning);
-        return {};
+        return std::nullopt;
     case DictionaryVerdict::Accepted:
         break;
     }
+    return modelPath;
+}
+
+DictionaryChange DictionaryChoice::choose(QWidget* parent, const QString& path) {
+    auto modelPath = testChosenFile(parent, path);
+    if (!modelPath)
+        return {};
 
     if (FileStatus written = rememberDictionaryPath(settings_.setupIniPath(), *modelPath);
         !written) {

@@ -55,6 +55,11 @@ public:
     // window that remembers a chosen dictionary under its file name checks with this.
     static std::optional<std::string> rememberablePath(QWidget* parent, const QString& path);
 
+    // A file chosen as a dictionary, checked as rememberablePath does and by the
+    // dictionary test; a file that fails is refused with its warning captioned "エラー".
+    // The CP932 model path, or nullopt.
+    static std::optional<std::string> testChosenFile(QWidget* parent, const QString& path);
+
     // " 現在使用中の辞書 ： " + the given text (the full path, or the file name when the
     // window is not maximized).
     static QString statusText(const std::string& dictionaryText);

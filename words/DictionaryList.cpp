@@ -75,6 +75,20 @@ FileStatus addListedDictionary(const std::string& setupIni, std::string_view fil
     return ini.save();
 }
 
+FileStatus clearListedDictionaries(const std::string& setupIni) {
+    IniFile ini(setupIni);
+    // Every numbered key, also one past a "DicNum" edited by hand.
+    long long count = listedCount(ini);
+    for (const std::string& key : ini.keys(kListSection)) {
+        if (auto n = parseDecimal(key); n && *n > count)
+            count = *n;
+    }
+    ini.write(kListSection, "DicNum", "0");
+    for (long long i = 1; i <= count; ++i)
+        ini.write(kListSection, std::to_string(i), "");
+    return ini.save();
+}
+
 std::string dictionaryPanelText(const std::string& dicInUse, bool fullPath) {
     return sj(" 現在使用中の辞書 ： ") + (fullPath ? dicInUse : fileNameOf(dicInUse));
 }

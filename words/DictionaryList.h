@@ -31,6 +31,10 @@ std::vector<std::string> listedDictionaries(const std::string& setupIni);
 // Adds the file name as key DicNum + 1 unless one of keys "1" .. DicNum already holds it.
 FileStatus addListedDictionary(const std::string& setupIni, std::string_view fileName);
 
+// Empties the list: "DicNum" = "0" and keys "1" .. the old count empty. The paths under
+// "Dictionary Path" stay.
+FileStatus clearListedDictionaries(const std::string& setupIni);
+
 // Status panel 0: " 現在使用中の辞書 ： " + the dictionary in use, its full path or (when the
 // window is not maximized) its file name.
 std::string dictionaryPanelText(const std::string& dicInUse, bool fullPath);

@@ -221,9 +221,12 @@ TEST_F(ShellTest, TheCopiesOfACommandAreEnabledTogether) {
     EXPECT_FALSE(main->actSetupPopup->isEnabled());
     main->actSetup->setEnabled(true);
     EXPECT_TRUE(main->actSetupPopup->isEnabled());
-    platform.answerNotice();
+    platform.answerModal([](QDialog&) { return QDialog::Rejected; });
     main->actSetupPopup->trigger();
-    EXPECT_EQ(platform.boxTexts(), QStringList({QStringLiteral("基本設定") + kRestart}));
+    auto modals = platform.callsOf(PlatformCall::Modal);
+    ASSERT_EQ(modals.size(), 1u);
+    EXPECT_EQ(modals[0].text, QStringLiteral("qor::TfrmSetup"));
+    EXPECT_EQ(modals[0].caption, QStringLiteral("基本設定"));
 
     // Clicking a disabled command's button does nothing.
     platform.clearCalls();

@@ -146,6 +146,19 @@ TEST_F(DictionaryFileTest, AHandEditedListNeverLosesAnEntry) {
     EXPECT_EQ(listedDictionaries(setup), std::vector<std::string>{"a.txt"});
 }
 
+TEST_F(DictionaryFileTest, ClearingTheListEmptiesEveryNumberedKeyAndKeepsThePaths) {
+    const std::string setup = dir.file("Setup.ini");
+    // Key 4 stands past a hand-edited DicNum: it is emptied too, and nothing else moves.
+    spit(setup, crlf({"[Dictionary]", "DicNum=2", "1=a.txt", "2=b.txt", "4=d.txt", "",
+                      "[Dictionary Path]", "a.txt=/x/a.txt"}));
+    ASSERT_TRUE(clearListedDictionaries(setup));
+    EXPECT_TRUE(listedDictionaries(setup).empty());
+    EXPECT_EQ(slurp(setup), crlf({"[Dictionary]", "DicNum=0", "1=", "2=", "4=", "3=", "",
+                                  "[Dictionary Path]", "a.txt=/x/a.txt"}));
+    ASSERT_TRUE(addListedDictionary(setup, "e.txt"));
+    EXPECT_EQ(listedDictionaries(setup), std::vector<std::string>{"e.txt"});
+}
+
 TEST_F(DictionaryFileTest, FileNamesThatCannotBeKeys) {
     EXPECT_TRUE(isRememberableFileName("verbs.txt"));
     EXPECT_TRUE(isRememberableFileName(sj("表ソ.txt")));

@@ -1,0 +1,146 @@
+#include "settings/TfrmSetup.h"
+
+#include "base/TextFile.h"
+#include "settings/SettingsStore.h"
+#include "settings/SetupGeneralPages.h"
+#include "settings/SetupLookPages.h"
+#include "settings/SetupSoundPages.h"
+#include "settings/SetupUserPages.h"
+#include "settings/SetupValues.h"
+#include "settings/UserRegistry.h"
+#include "ui/Panels.h"
+#include "ui/Platform.h"
+#include "ui/Text.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace qor {
+
+TfrmSetup::TfrmSetup(TUserSettings& settings, std::unique_ptr<SetupHost> host, QWidget* parent)
+    : QDialog(parent), settings_(settings), host_(std::move(host)) {
+    setWindowTitle(QStringLiteral("基本設定"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+
+    auto* banner = ui::banner(QStringLiteral("ここでは、Qor Helperの各種設定を行います"), this);
+
+    pcSetup = new QTabWidget(this);
+    pcSetup->setObjectName(QStringLiteral("pcSetup"));
+    pcSetup->setUsesScrollButtons(false);
+    tsGeneral = new SetupGeneralPage(settings_, pcSetup);
+    tsFile = new SetupFilePage(settings_, *host_, pcSetup);
+    tsUser = new SetupUserPage(settings_, pcSetup);
+    tsSchedule = new SetupSchedulePage(settings_, pcSetup);
+    tsSound = new SetupSoundPage(settings_, pcSetup);
+    tsVoice = new SetupVoicePage(settings_, *host_, pcSetup);
+    tsFont = new SetupFontPage(settings_, pcSetup);
+    tsColor = new SetupColorPage(settings_, pcSetup);
+    tsOther = new SetupOtherPage(settings_, *host_, pcSetup);
+    const std::pair<SetupPage*, const char*> tabs[] = {
+        {tsGeneral, "全般"},          {tsFile, "ファイル"},  {tsUser, "ユーザー"},
+        {tsSchedule, "スケジュール"}, {tsSound, "サウンド"}, {tsVoice, "音声"},
+        {tsFont, "フォント"},         {tsColor, "カラー"},   {tsOther, "その他"},
+    };
+    const char* names[] = {"tsGeneral", "tsFile", "tsUser",  "tsSchedule", "tsSound",
+                           "tsVoice",   "tsFont", "tsColor", "tsOther"};
+    int n = 0;
+    for (const auto& [page, caption] : tabs) {
+        page->setObjectName(QString::fromLatin1(names[n++]));
+        pcSetup->addTab(page, QString::fromUtf8(caption));
+        pages_.push_back(page);
+    }
+
+    cmdOk = new QPushButton(QStringLiteral("&OK"), this);
+    cmdOk->setObjectName(QStringLiteral("cmdOk"));
+    cmdOk->setDefault(true);
+    cmdCancel = new QPushButton(QStringLiteral("キャンセル"), this);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    cmdCancel->setAutoDefault(false);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cmdOk);
+    buttons->addWidget(cmdCancel);
+
+    auto* body = new QVBoxLayout;
+    body->setContentsMargins(10, 8, 10, 10);
+    body->addWidget(pcSetup);
+    body->addSpacing(4);
+    body->addLayout(buttons);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(banner);
+    layout->addLayout(body);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(cmdOk, &QPushButton::clicked, this, &TfrmSetup::cmdOkClick);
+    connect(cmdCancel, &QPushButton::clicked, this, &TfrmSetup::cmdCancelClick);
+}
+
+TfrmSetup::~TfrmSetup() = default;
+
+QWidget* TfrmSetup::musicGroupSlot() const {
+    return tsSound->musicGroupSlot;
+}
+
+void TfrmSetup::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) FormShow();
+}
+
+void TfrmSetup::FormShow() {
+    pcSetup->setCurrentWidget(tsGeneral);
+    for (SetupPage* page : pages_)
+        page->FormShow();
+}
+
+void TfrmSetup::cmdOkClick() {
+    // Typed texts that Shift-JIS cannot hold are refused before anything is copied.
+    SetupValues values;
+    for (SetupPage* page : pages_) {
+        if (!page->readValues(values)) {
+            pcSetup->setCurrentWidget(page);
+            return;
+        }
+    }
+
+    const TUserSettings before = settings_;
+    if (copySetupValues(values, settings_) == SetupCopy::NoCompanionPath) {
+        // The values copied so far stay in the record, and the window follows them.
+        host_->applySettings();
+        pcSetup->setCurrentWidget(tsVoice);
+        ui::platform().showNotice(this, QStringLiteral("ヴェクサが指定されていません"),
+                                  QStringLiteral("エラー"), ui::kNoticeWarning);
+        return;
+    }
+
+    // The options go to the chosen user's folder; a Setup.ini that cannot be written
+    // keeps the dialog open with everything as the learner left it, and the record as
+    // it was, so that trying again (or "キャンセル") loses nothing.
+    makeFolder(settings_.userFolder());
+    if (FileStatus stored = SettingsStore::saveOptions(settings_, tsSchedule->planEntries());
+        !stored) {
+        settings_ = before;
+        ui::showFileError(this, stored.path(), stored.reason());
+        return;
+    }
+    UserRegistry registry(settings_.ProgramFolder);
+    if (FileStatus shown = registry.setShowUser(settings_.ShowUser); !shown)
+        ui::showFileError(this, shown.path(), shown.reason());
+
+    host_->applySettings();
+    host_->companionSettingsChanged();
+    accept();
+}
+
+void TfrmSetup::cmdCancelClick() {
+    reject();
+}
+
+} // namespace qor
