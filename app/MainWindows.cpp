@@ -8,12 +8,12 @@
 #include "app/WindowOpeners.h"
 #include "base/TextFile.h"
 #include "quiz/TfrmQuestionSetup.h"
+#include "settings/TfrmSetup.h"
 #include "tools/TfrmEditDic.h"
 #include "tools/TfrmEditVocBook.h"
 #include "tools/TfrmMakeDic.h"
 #include "tools/TfrmNewText.h"
 #include "tools/ToolDialogs.h"
-#include "settings/TfrmSetup.h"
 
 namespace qor {
 
