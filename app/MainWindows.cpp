@@ -6,6 +6,7 @@
 #include "app/TfrmMain.h"
 #include "app/WindowOpeners.h"
 #include "quiz/TfrmQuestionSetup.h"
+#include "tools/TfrmFind.h"
 
 namespace qor {
 
@@ -16,6 +17,8 @@ void registerMainWindows(WindowOpeners& openers) {
         return std::make_unique<TfrmQuestionSetup>(main.drill(), main.settings(),
                                                    main.questionSetupHost(), &main);
     });
+    openers.add(MainCommand::Find,
+                [](TfrmMain& main) { return std::make_unique<TfrmFind>(main.settings(), &main); });
 }
 
 } // namespace qor
