@@ -220,6 +220,15 @@ void TfrmFind::cboDicFileChange(const QString& text) {
     // under "Dictionary Path" either, so it simply names no dictionary (the search says so).
     std::optional<std::string> fileName = ui::fromQ(text);
     dicPath_ = fileName ? rememberedDictionaryPath(settings_.setupIniPath(), *fileName) : "";
+    if (fileName && dicPath_.empty() && !fileName->empty()) {
+        // The main window's dictionary and the four default ones are known by their paths
+        // even before they were ever chosen by name.
+        int type = defaultDictionaryWithFileName(settings_, *fileName);
+        if (fileNameOf(mainDictionary_) == *fileName)
+            dicPath_ = mainDictionary_;
+        else if (type >= 0)
+            dicPath_ = defaultDictionaries(settings_)[static_cast<std::size_t>(type)].path;
+    }
     selectDicTypeOf(fileName ? *fileName : std::string());
 }
 

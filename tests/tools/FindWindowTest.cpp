@@ -252,15 +252,24 @@ TEST_F(FindWindowTest, TheDefaultTypesAndTheComboChooseTheDictionaryToSearch) {
     expectResults([](TfrmFindResult& w) { EXPECT_EQ(column(w, 0), QStringList{q("walk")}); });
     search(*frm, q("walk"));
 
-    // Typing a default dictionary's name selects its type; no path is remembered for it.
+    // Typing a default dictionary's name selects its type and finds its path, though
+    // none was remembered for it.
+    combo->setEditText(q("noun.txt"));
+    EXPECT_TRUE(child<QRadioButton>(*frm, "rgDicType_0")->isChecked());
+    EXPECT_EQ(frm->dictionaryPath(), dir.file("dictionary/noun.txt"));
     combo->setEditText(q("verb.txt"));
     EXPECT_TRUE(child<QRadioButton>(*frm, "rgDicType_1")->isChecked());
+    EXPECT_EQ(frm->dictionaryPath(), dic);
+
+    // A name known nowhere names no file: the search says so.
+    combo->setEditText(q("unknown.txt"));
+    EXPECT_FALSE(child<QRadioButton>(*frm, "rgDicType_1")->isChecked());
     EXPECT_TRUE(frm->dictionaryPath().empty());
     platform.answerNotice();
     search(*frm, q("run"));
     ASSERT_EQ(platform.callsOf(PlatformCall::Notice).size(), 1u);
     EXPECT_EQ(platform.callsOf(PlatformCall::Notice)[0].caption, q("エラー"));
-    EXPECT_TRUE(platform.callsOf(PlatformCall::Notice)[0].text.startsWith(q("verb.txt\n")));
+    EXPECT_TRUE(platform.callsOf(PlatformCall::Notice)[0].text.startsWith(q("unknown.txt\n")));
     EXPECT_EQ(platform.callsOf(PlatformCall::Modal).size(), 2u);
     // The text stays for a search in another dictionary.
     EXPECT_EQ(text(*frm, "txtFindString"), q("run"));
