@@ -11,6 +11,7 @@
 #include "settings/TfrmSetup.h"
 #include "tools/TfrmEditDic.h"
 #include "tools/TfrmEditVocBook.h"
+#include "tools/TfrmFind.h"
 #include "tools/TfrmMakeDic.h"
 #include "tools/TfrmNewText.h"
 #include "tools/ToolDialogs.h"
@@ -54,6 +55,8 @@ void registerMainWindows(WindowOpeners& openers) {
         return std::make_unique<TfrmSetup>(main.settings(), std::make_unique<MainSetupHost>(main),
                                            &main);
     });
+    openers.add(MainCommand::Find,
+                [](TfrmMain& main) { return std::make_unique<TfrmFind>(main.settings(), &main); });
 }
 
 } // namespace qor

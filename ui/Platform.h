@@ -19,13 +19,16 @@ enum class Button { Ok, Yes, No, Cancel };
 constexpr int kNoticeWarning = 0;
 constexpr int kNoticeInformation = 1;
 constexpr int kNoticeQuestion = 2;
+// A question icon with OK and Cancel (a step the learner may call off).
+constexpr int kNoticeOkCancel = 3;
 
 class Platform {
 public:
     virtual ~Platform() = default;
 
-    // Kind 0: warning icon + OK; kind 1: information icon + OK; any other kind: question
-    // icon + Yes and No. Returns the button pressed.
+    // Kind 0: warning icon + OK; kind 1: information icon + OK; kNoticeOkCancel: question
+    // icon + OK and Cancel; any other kind: question icon + Yes and No. Returns the button
+    // pressed.
     virtual Button showNotice(QWidget* parent, const QString& text, const QString& caption,
                               int kind) = 0;
     // The plain message box: the program's title as caption, no icon, OK.

@@ -60,6 +60,11 @@ Button QtPlatform::showNotice(QWidget* parent, const QString& text, const QStrin
         return Button::Ok;
     }
     box.setIcon(QMessageBox::Question);
+    if (kind == kNoticeOkCancel) {
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Ok);
+        return box.exec() == QMessageBox::Ok ? Button::Ok : Button::Cancel;
+    }
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes ? Button::Yes : Button::No;

@@ -145,7 +145,9 @@ ui::Button ScriptedPlatform::showNotice(QWidget*, const QString& text, const QSt
     auto a = take(PlatformCall::Notice, caption + QStringLiteral(": ") + text);
     if (kind == ui::kNoticeWarning || kind == ui::kNoticeInformation)
         return ui::Button::Ok;
-    return a ? a->button : ui::Button::No;
+    if (a)
+        return a->button;
+    return kind == ui::kNoticeOkCancel ? ui::Button::Cancel : ui::Button::No;
 }
 
 void ScriptedPlatform::showMessage(QWidget*, const QString& text) {

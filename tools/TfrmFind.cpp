@@ -1,0 +1,364 @@
+#include "tools/TfrmFind.h"
+
+#include "base/TextFile.h"
+#include "settings/DefaultDictionaries.h"
+#include "sound/CompanionChannel.h"
+#include "tools/TfrmAddVoc.h"
+#include "tools/TfrmFindResult.h"
+#include "ui/Fonts.h"
+#include "ui/Panels.h"
+#include "ui/Platform.h"
+#include "ui/PlatformClipboard.h"
+#include "ui/Text.h"
+#include "words/DictionaryChoice.h"
+#include "words/DictionaryList.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShowEvent>
+#include <QSignalBlocker>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <optional>
+
+namespace qor {
+
+namespace {
+
+void setNone(QButtonGroup* group) {
+    group->setExclusive(false);
+    for (QAbstractButton* b : group->buttons())
+        b->setChecked(false);
+    group->setExclusive(true);
+}
+
+} // namespace
+
+TfrmFind::TfrmFind(const TUserSettings& settings, QWidget* parent)
+    : QDialog(parent), settings_(settings), mainDictionary_(settings.DicInUse) {
+    setWindowTitle(QStringLiteral("単語の検索"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    setAcceptDrops(true);
+    setFont(ui::fontFor(TUserSettings::ordinaryFace(), font().pointSize()));
+
+    lblBanner = ui::banner(QStringLiteral("ここでは、単語を辞書から検索します"), this);
+
+    rgDicType = new QGroupBox(QStringLiteral("単語の種類"), this);
+    rgDicType->setObjectName(QStringLiteral("rgDicType"));
+    grpDicType = new QButtonGroup(this);
+    auto* dicTypeLayout = new QGridLayout(rgDicType);
+    dicTypeLayout->setContentsMargins(8, 4, 8, 6);
+    for (int i = 0; i < kDefaultDictionaries; ++i) {
+        auto* b = new QRadioButton(rgDicType);
+        b->setObjectName(QStringLiteral("rgDicType_%1").arg(i));
+        grpDicType->addButton(b, i);
+        dicTypeLayout->addWidget(b, i / 2, i % 2);
+    }
+
+    cboDicFile = new QComboBox(this);
+    cboDicFile->setObjectName(QStringLiteral("cboDicFile"));
+    cboDicFile->setEditable(true);
+    cboDicFile->setInsertPolicy(QComboBox::NoInsert);
+    cboDicFile->setMinimumWidth(240);
+    cboDicFile->setAccessibleName(QStringLiteral("検索する辞書"));
+    cmdSelectDicFile = new QPushButton(QStringLiteral("辞書の選択 (&S)"), this);
+    cmdSelectDicFile->setObjectName(QStringLiteral("cmdSelectDicFile"));
+    cmdSelectDicFile->setAutoDefault(false);
+
+    chkAddDicOn =
+        new QCheckBox(QStringLiteral("見つからなかった場合は、辞書に追加する (&A)"), this);
+    chkAddDicOn->setObjectName(QStringLiteral("chkAddDicOn"));
+    chkByHead = new QCheckBox(QStringLiteral("頭文字検索をする (&T)"), this);
+    chkByHead->setObjectName(QStringLiteral("chkByHead"));
+
+    auto* lblFindString = new QLabel(QStringLiteral("調べたい単語を記入してください"), this);
+    txtFindString = new QLineEdit(this);
+    txtFindString->setObjectName(QStringLiteral("txtFindString"));
+    QFont larger = txtFindString->font();
+    larger.setPointSizeF(larger.pointSizeF() * 1.5);
+    txtFindString->setFont(larger);
+    lblFindString->setBuddy(txtFindString);
+
+    cmdFind = new QPushButton(QStringLiteral("検索 (&F)"), this);
+    cmdFind->setObjectName(QStringLiteral("cmdFind"));
+    cmdFind->setDefault(true);
+    cmdClose = new QPushButton(QStringLiteral("閉じる (&C)"), this);
+    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    cmdClose->setAutoDefault(false);
+
+    sbInfo = new QStatusBar(this);
+    sbInfo->setObjectName(QStringLiteral("sbInfo"));
+    sbInfo->setSizeGripEnabled(false);
+    lblStatus = new QLabel(sbInfo);
+    lblStatus->setObjectName(QStringLiteral("lblStatus"));
+    lblStatus->setMinimumWidth(lblStatus->fontMetrics().horizontalAdvance(
+                                   QStringLiteral("検索中...")) + 16);
+    cgFinding = new QProgressBar(sbInfo);
+    cgFinding->setObjectName(QStringLiteral("cgFinding"));
+    cgFinding->setAccessibleName(QStringLiteral("検索の進み具合"));
+    cgFinding->setTextVisible(false);
+    cgFinding->setRange(0, 1);
+    cgFinding->setValue(0);
+    cgFinding->setFixedHeight(14);
+    sbInfo->addWidget(lblStatus);
+    sbInfo->addWidget(cgFinding, 1);
+
+    auto* dicRow = new QHBoxLayout;
+    dicRow->addWidget(cboDicFile, 1);
+    dicRow->addWidget(cmdSelectDicFile);
+
+    auto* commandRow = new QHBoxLayout;
+    commandRow->addStretch(1);
+    commandRow->addWidget(cmdFind);
+    commandRow->addWidget(cmdClose);
+
+    auto* content = new QVBoxLayout;
+    content->setContentsMargins(11, 8, 11, 6);
+    content->setSpacing(6);
+    content->addWidget(rgDicType);
+    content->addLayout(dicRow);
+    content->addSpacing(4);
+    content->addWidget(chkAddDicOn);
+    content->addWidget(chkByHead);
+    content->addSpacing(8);
+    content->addWidget(lblFindString);
+    content->addWidget(txtFindString);
+    content->addSpacing(6);
+    content->addLayout(commandRow);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(lblBanner);
+    layout->addLayout(content);
+    layout->addWidget(sbInfo);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(grpDicType, &QButtonGroup::idClicked, this, &TfrmFind::rgDicTypeClick);
+    connect(cboDicFile, &QComboBox::currentTextChanged, this, &TfrmFind::cboDicFileChange);
+    connect(cmdSelectDicFile, &QPushButton::clicked, this, &TfrmFind::cmdSelectDicFileClick);
+    connect(chkAddDicOn, &QCheckBox::clicked, this, &TfrmFind::chkAddDicOnClick);
+    connect(chkByHead, &QCheckBox::clicked, this, &TfrmFind::chkByHeadClick);
+    connect(cmdFind, &QPushButton::clicked, this, &TfrmFind::cmdFindClick);
+    connect(cmdClose, &QPushButton::clicked, this, &TfrmFind::cmdCloseClick);
+}
+
+TfrmFind::~TfrmFind() = default;
+
+void TfrmFind::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TfrmFind::FormShow() {
+    txtFindString->clear();
+    {
+        const QSignalBlocker quiet(cboDicFile);
+        cboDicFile->clear();
+        for (const std::string& name : listedDictionaries(settings_.setupIniPath()))
+            cboDicFile->addItem(ui::toQ(name));
+        // The list marks no name until one is chosen from it.
+        cboDicFile->setCurrentIndex(-1);
+    }
+
+    switches_ = loadFindSwitches(settings_.setupIniPath());
+    chkAddDicOn->setChecked(switches_.addDicOn);
+    chkByHead->setChecked(switches_.byHead);
+
+    const DefaultDictionarySet defaults = defaultDictionaries(settings_);
+    for (int i = 0; i < kDefaultDictionaries; ++i)
+        grpDicType->button(i)->setText(ui::toQ(defaults[static_cast<std::size_t>(i)].caption));
+    useDictionary(mainDictionary_);
+
+    // The result window lives as long as this window; each search replaces its rows.
+    if (!frmFindResult_)
+        frmFindResult_ = new TfrmFindResult(settings_, this);
+    txtFindString->setFocus();
+}
+
+void TfrmFind::selectDicTypeOf(const std::string& fileName) {
+    int index = defaultDictionaryWithFileName(settings_, fileName);
+    if (index < 0)
+        setNone(grpDicType);
+    else
+        grpDicType->button(index)->setChecked(true);
+}
+
+void TfrmFind::useDictionary(const std::string& path) {
+    dicPath_ = path;
+    const std::string fileName = fileNameOf(path);
+    selectDicTypeOf(fileName);
+    const QSignalBlocker quiet(cboDicFile);
+    cboDicFile->setEditText(ui::toQ(fileName));
+}
+
+void TfrmFind::rgDicTypeClick(int index) {
+    if (index < 0 || index >= kDefaultDictionaries)
+        return;
+    useDictionary(defaultDictionaries(settings_)[static_cast<std::size_t>(index)].path);
+    txtFindString->setFocus();
+}
+
+void TfrmFind::cboDicFileChange(const QString& text) {
+    // Called for every key typed: a name that Shift-JIS cannot hold is not remembered
+    // under "Dictionary Path" either, so it simply names no dictionary (the search says so).
+    std::optional<std::string> fileName = ui::fromQ(text);
+    dicPath_ = fileName ? rememberedDictionaryPath(settings_.setupIniPath(), *fileName) : "";
+    if (fileName && dicPath_.empty() && !fileName->empty()) {
+        // The main window's dictionary and the four default ones are known by their paths
+        // even before they were ever chosen by name.
+        int type = defaultDictionaryWithFileName(settings_, *fileName);
+        if (fileNameOf(mainDictionary_) == *fileName)
+            dicPath_ = mainDictionary_;
+        else if (type >= 0)
+            dicPath_ = defaultDictionaries(settings_)[static_cast<std::size_t>(type)].path;
+    }
+    selectDicTypeOf(fileName ? *fileName : std::string());
+}
+
+void TfrmFind::showChoice(bool changed) {
+    // The choice worked on this window's copy of the record: the main window's
+    // dictionary stays as it is.
+    if (changed)
+        useDictionary(settings_.DicInUse);
+}
+
+void TfrmFind::cmdSelectDicFileClick() {
+    std::string folder = folderOf(dicPath_.empty() ? mainDictionary_ : dicPath_);
+    if (folder.empty() || !folderExists(folder))
+        folder = settings_.ProgramFolder + "dictionary/";
+    QString chosen = ui::platform().openFileName(this, QStringLiteral("辞書の選択"),
+                                                 QStringLiteral("辞書ファイル (*.txt)|*.txt"),
+                                                 ui::toQ(folder));
+    if (!chosen.isEmpty())
+        showChoice(DictionaryChoice(settings_).choose(this, chosen).changed);
+}
+
+void TfrmFind::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void TfrmFind::dropEvent(QDropEvent* event) {
+    if (!event->mimeData()->hasUrls())
+        return;
+    event->acceptProposedAction();
+    FormDropFiles(event->mimeData()->urls());
+}
+
+void TfrmFind::FormDropFiles(const QList<QUrl>& urls) {
+    // Tested and remembered as a file chosen with the dialog; only the first file counts.
+    showChoice(DictionaryChoice(settings_).acceptDroppedFiles(this, urls).changed);
+}
+
+void TfrmFind::chkAddDicOnClick() {
+    switches_.addDicOn = chkAddDicOn->isChecked();
+    txtFindString->setFocus();
+}
+
+void TfrmFind::chkByHeadClick() {
+    switches_.byHead = chkByHead->isChecked();
+    txtFindString->setFocus();
+}
+
+void TfrmFind::setStatus(const QString& text) {
+    lblStatus->setText(text);
+    // The search runs without returning to the event loop: paint the panel now.
+    if (lblStatus->isVisible())
+        lblStatus->repaint();
+}
+
+void TfrmFind::cmdFindClick() {
+    if (txtFindString->text().isEmpty()) {
+        ui::platform().showMessage(this, QStringLiteral("検索する単語が記入されていません"));
+        txtFindString->setFocus();
+        return;
+    }
+    // A character that no dictionary line can hold is refused rather than searched for.
+    std::optional<std::string> text = ui::fromQOrWarn(this, txtFindString->text());
+    if (!text) {
+        txtFindString->setFocus();
+        return;
+    }
+    if (settings_.VoiceOn == 1) {
+        ui::PlatformClipboard clipboard;
+        CompanionChannel(clipboard).send(companion::kSearch);
+    }
+
+    findString_ = *text;
+    setStatus(QStringLiteral("準備中..."));
+    frmFindResult_->setResults(findString_, {});
+    findNum_ = 0;
+
+    WordSearchResult found;
+    if (dicPath_.empty()) {
+        // A combo box name whose place was never remembered names no file.
+        std::optional<std::string> name = ui::fromQOrWarn(this, cboDicFile->currentText());
+        if (!name) {
+            setStatus(QString());
+            txtFindString->setFocus();
+            return;
+        }
+        found.status = FileStatus::failure(
+            *name, "この辞書ファイルの場所は記憶されていません。"
+                   "「辞書の選択」かドラッグ＆ドロップで指定してください。");
+    } else {
+        auto progress = [this](std::size_t done, std::size_t total) {
+            if (done == 0) {
+                // A range of 0 to 0 would make the gauge a busy indicator.
+                cgFinding->setRange(0, static_cast<int>(std::max<std::size_t>(total, 1)));
+                setStatus(QStringLiteral("検索中..."));
+            }
+            cgFinding->setValue(static_cast<int>(done));
+            if (cgFinding->isVisible())
+                cgFinding->repaint();
+        };
+        found = searchDictionary(dicPath_, findString_, switches_.byHead, progress);
+    }
+    cgFinding->setValue(0);
+    if (!found.status) {
+        setStatus(QString());
+        // The dictionary could not be read: nothing was searched, the text stays for
+        // another dictionary.
+        ui::showFileError(this, found.status.path(), found.status.reason());
+        txtFindString->setFocus();
+        return;
+    }
+    setStatus(QStringLiteral("終了..."));
+    findNum_ = static_cast<int>(found.words.size());
+
+    if (findNum_ > 0) {
+        frmFindResult_->setResults(findString_, std::move(found.words));
+        ui::platform().showModal(*frmFindResult_);
+    } else if (switches_.addDicOn) {
+        TfrmAddVoc frmAddVoc(settings_, dicPath_, findString_, this);
+        ui::platform().showModal(frmAddVoc);
+    }
+    setStatus(QString());
+    txtFindString->clear();
+    txtFindString->setFocus();
+}
+
+void TfrmFind::cmdCloseClick() {
+    if (FileStatus saved = saveFindSwitches(settings_.setupIniPath(), switches_); !saved)
+        ui::showFileError(this, saved.path(), saved.reason());
+    accept();
+}
+
+} // namespace qor

@@ -1,0 +1,206 @@
+#include "tools/TfrmFindResult.h"
+
+#include "sound/CompanionChannel.h"
+#include "tools/FindResultTable.h"
+#include "ui/Fonts.h"
+#include "ui/Panels.h"
+#include "ui/Platform.h"
+#include "ui/PlatformClipboard.h"
+#include "ui/Text.h"
+#include "words/PhoneticSigns.h"
+#include "words/VocabularyBook.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+namespace qor {
+
+TfrmFindResult::TfrmFindResult(const TUserSettings& settings, QWidget* parent)
+    : QDialog(parent), settings_(settings) {
+    setWindowTitle(QStringLiteral("検索結果"));
+    // One Japanese face for the whole window keeps digits between kana in one font.
+    setFont(ui::fontFor(TUserSettings::ordinaryFace(), font().pointSize()));
+
+    pnlResult = ui::banner(QString(), this);
+    pnlResult->setObjectName(QStringLiteral("pnlResult"));
+    lblResult = new QLabel(this);
+    lblResult->setObjectName(QStringLiteral("lblResult"));
+
+    table_ = new FindResultTable(this);
+    lstResult = new QTreeView(this);
+    lstResult->setObjectName(QStringLiteral("lstResult"));
+    lstResult->setModel(table_);
+    lstResult->setRootIsDecorated(false);
+    lstResult->setItemsExpandable(false);
+    lstResult->setUniformRowHeights(true);
+    lstResult->setAllColumnsShowFocus(true);
+    lstResult->setSelectionBehavior(QAbstractItemView::SelectRows);
+    lstResult->setSelectionMode(QAbstractItemView::SingleSelection);
+    lstResult->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lstResult->setSortingEnabled(false);
+    lstResult->header()->setSectionsClickable(false);
+    lstResult->header()->setSectionsMovable(false);
+    lstResult->header()->setStretchLastSection(true);
+    lstResult->setColumnWidth(FindResultTable::English, 190);
+    lstResult->setAccessibleName(QStringLiteral("検索結果"));
+    lstResult->setMinimumSize(420, 200);
+    lblResult->setBuddy(lstResult);
+
+    auto* lblPhoneticSign = new QLabel(QStringLiteral("発音記号"), this);
+    moPhoneticSign = new QLineEdit(this);
+    moPhoneticSign->setObjectName(QStringLiteral("moPhoneticSign"));
+    moPhoneticSign->setReadOnly(true);
+    moPhoneticSign->setAlignment(Qt::AlignCenter);
+    lblPhoneticSign->setBuddy(moPhoneticSign);
+    cmdPlayVoice = new QPushButton(QStringLiteral("再生 (&P)"), this);
+    cmdPlayVoice->setObjectName(QStringLiteral("cmdPlayVoice"));
+    cmdPlayVoice->setAutoDefault(false);
+
+    auto* lblComment = new QLabel(QStringLiteral("コメントの表示"), this);
+    moComment = new QPlainTextEdit(this);
+    moComment->setObjectName(QStringLiteral("moComment"));
+    moComment->setReadOnly(true);
+    moComment->setTabChangesFocus(true);
+    lblComment->setBuddy(moComment);
+
+    cmdClose = new QPushButton(QStringLiteral("閉じる (&C)"), this);
+    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    cmdClose->setDefault(true);
+    cmdVocBook = new QPushButton(QStringLiteral("単語帳に追加 (&A)"), this);
+    cmdVocBook->setObjectName(QStringLiteral("cmdVocBook"));
+    cmdVocBook->setAutoDefault(false);
+
+    auto* signRow = new QHBoxLayout;
+    signRow->addWidget(moPhoneticSign, 1);
+    signRow->addWidget(cmdPlayVoice);
+
+    auto* commandRow = new QHBoxLayout;
+    commandRow->addWidget(cmdVocBook);
+    commandRow->addStretch(1);
+    commandRow->addWidget(cmdClose);
+
+    auto* content = new QVBoxLayout;
+    content->setContentsMargins(11, 6, 11, 11);
+    content->addWidget(lblResult);
+    content->addWidget(lstResult, 1);
+    content->addSpacing(4);
+    content->addWidget(lblPhoneticSign);
+    content->addLayout(signRow);
+    content->addSpacing(4);
+    content->addWidget(lblComment);
+    content->addWidget(moComment);
+    content->addSpacing(4);
+    content->addLayout(commandRow);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(pnlResult);
+    layout->addLayout(content, 1);
+    resize(480, 540);
+
+    connect(lstResult->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &TfrmFindResult::lstResultClick);
+    connect(cmdPlayVoice, &QPushButton::clicked, this, &TfrmFindResult::cmdPlayVoiceClick);
+    connect(cmdVocBook, &QPushButton::clicked, this, &TfrmFindResult::cmdVocBookClick);
+    connect(cmdClose, &QPushButton::clicked, this, &TfrmFindResult::cmdCloseClick);
+}
+
+void TfrmFindResult::setResults(std::string findString, std::vector<FoundWord> words) {
+    findString_ = std::move(findString);
+    table_->setWords(std::move(words));
+}
+
+const std::vector<FoundWord>& TfrmFindResult::words() const {
+    return table_->words();
+}
+
+void TfrmFindResult::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TfrmFindResult::FormShow() {
+    moComment->clear();
+    moPhoneticSign->clear();
+    ui::setTextLook(moComment, settings_.FontComment, settings_.FontCommentSize,
+                    settings_.FontCommentColor);
+    // Four lines of the comment font, so the height follows the font.
+    moComment->setFixedHeight(QFontMetrics(moComment->font()).lineSpacing() * 4 + 12);
+    ui::setTextLook(moPhoneticSign, settings_.FontPhoneticSign, 0,
+                    settings_.FontPhoneticSignColor);
+    QFont sign = moPhoneticSign->font();
+    sign.setBold(true);
+    moPhoneticSign->setFont(sign);
+    pnlResult->setText(ui::toQ(findString_) + QStringLiteral(" の検索結果の表示"));
+    lblResult->setText(QStringLiteral("%1個、見つかりました").arg(table_->rowCount()));
+    cmdVocBook->setEnabled(settings_.VocBookOn == 1);
+    cmdPlayVoice->setEnabled(settings_.VoiceOn == 1);
+    lstResult->setFocus();
+}
+
+const FoundWord* TfrmFindResult::selectedWord() const {
+    const QModelIndexList rows = lstResult->selectionModel()->selectedRows();
+    if (rows.isEmpty())
+        return nullptr;
+    const auto row = static_cast<std::size_t>(rows.constFirst().row());
+    return row < words().size() ? &words()[row] : nullptr;
+}
+
+void TfrmFindResult::lstResultClick() {
+    const FoundWord* word = selectedWord();
+    if (!word)
+        return;
+    moComment->setPlainText(ui::toQ(word->comment));
+    // A sign file that cannot be read shows no sign; the comment is shown all the same.
+    PhoneticSign sign = findPhoneticSign(settings_.PhoneticSignFile, word->english);
+    if (sign.found)
+        moPhoneticSign->setText(ui::toQ(sign.sign));
+    else if (sign.status)
+        moPhoneticSign->setText(QStringLiteral("========== no data =========="));
+    else
+        moPhoneticSign->clear();
+}
+
+void TfrmFindResult::cmdPlayVoiceClick() {
+    if (settings_.VoiceOn != 1)
+        return;
+    const FoundWord* word = selectedWord();
+    if (!word)
+        return;
+    if (settings_.VoiceType == 0) {
+        // The folder setting ends in "/": no separator is put in between.
+        ui::platform().playWave(ui::toQ(settings_.HatsuonDir + word->english + ".wav"));
+    } else if (settings_.VoiceType == 1) {
+        ui::PlatformClipboard clipboard;
+        CompanionChannel(clipboard).send(companion::speak(word->english));
+    }
+}
+
+void TfrmFindResult::cmdVocBookClick() {
+    std::vector<std::string> lines;
+    lines.reserve(words().size());
+    for (const FoundWord& w : words())
+        lines.push_back(w.dictionaryLine());
+    if (FileStatus status = appendToVocabularyBook(settings_.VocBook, lines); !status) {
+        // Nothing was written: the learner is told, and the command stays for another try.
+        ui::showFileError(this, status.path(), status.reason());
+        return;
+    }
+    cmdVocBook->setEnabled(false);
+}
+
+void TfrmFindResult::cmdCloseClick() {
+    accept();
+}
+
+} // namespace qor
