@@ -6,9 +6,11 @@
 #include <QColor>
 #include <QFont>
 #include <QString>
+#include <functional>
 #include <optional>
 
 class QDialog;
+class QTextDocument;
 class QWidget;
 
 namespace ui {
@@ -19,6 +21,15 @@ enum class Button { Ok, Yes, No, Cancel };
 constexpr int kNoticeWarning = 0;
 constexpr int kNoticeInformation = 1;
 constexpr int kNoticeQuestion = 2;
+
+// How a print ended.
+struct PrintOutcome {
+    enum Result { Printed, Cancelled, Failed };
+    Result result = Cancelled;
+    QString target;  // the printer's name, or the path of the PDF file
+    QString reason;  // why it failed
+    int copies = 0;  // copies sent
+};
 
 class Platform {
 public:
@@ -56,6 +67,15 @@ public:
     virtual bool openWithAssociatedProgram(const QString& pathOrUrl) = 0;
     // Moves a file to the trash after the learner confirmed.
     virtual bool moveToTrash(QWidget* parent, const QString& path) = 0;
+
+    // Prints a document (its font, its tab stops) after the print dialog: `copies`
+    // copies, each announced by beforeCopy(i) and printed as one job titled `title`, on A4
+    // with sensible margins unless the learner chose otherwise. Where no printer is set
+    // up, the dialog offers "PDFに保存": the copies go into one PDF file, offered under
+    // pdfFileName. Lines that belong together (ui/Printing.h) stay on one page.
+    virtual PrintOutcome printDocument(QWidget* parent, const QTextDocument& document,
+                                       const QString& title, const QString& pdfFileName,
+                                       int copies, const std::function<void(int)>& beforeCopy) = 0;
 };
 
 Platform& platform();

@@ -25,6 +25,9 @@ public:
     void beep() override;
     bool openWithAssociatedProgram(const QString& pathOrUrl) override;
     bool moveToTrash(QWidget* parent, const QString& path) override;
+    PrintOutcome printDocument(QWidget* parent, const QTextDocument& document,
+                               const QString& title, const QString& pdfFileName, int copies,
+                               const std::function<void(int)>& beforeCopy) override;
 };
 
 } // namespace ui

@@ -1,6 +1,10 @@
 #include "tests/support/ScriptedPlatform.h"
 
+#include "ui/Printing.h"
+
 #include <QApplication>
+#include <QPrinter>
+#include <QTextDocument>
 #include <gtest/gtest.h>
 
 namespace qor::test {
@@ -10,7 +14,7 @@ const char* kindName(PlatformCall::Kind k) {
     static const char* names[] = {"notice", "message", "input box", "open dialog",
                                   "save dialog", "folder dialog", "font dialog",
                                   "colour dialog", "modal window", "clipboard", "wave",
-                                  "beep", "open path", "trash"};
+                                  "beep", "open path", "trash", "print"};
     return names[k];
 }
 } // namespace
@@ -91,6 +95,21 @@ ScriptedPlatform& ScriptedPlatform::answerTrash(bool confirmed) {
     Answer a;
     a.kind = PlatformCall::Trash;
     a.confirmed = confirmed;
+    answers_.push_back(a);
+    return *this;
+}
+
+ScriptedPlatform& ScriptedPlatform::answerPrint(QString pdfPath) {
+    Answer a;
+    a.kind = PlatformCall::Print;
+    a.text = std::move(pdfPath);
+    a.confirmed = true;
+    answers_.push_back(a);
+    return *this;
+}
+ScriptedPlatform& ScriptedPlatform::answerPrintCancelled() {
+    Answer a;
+    a.kind = PlatformCall::Print;
     answers_.push_back(a);
     return *this;
 }
@@ -225,6 +244,35 @@ bool ScriptedPlatform::moveToTrash(QWidget*, const QString& path) {
     calls_.push_back({PlatformCall::Trash, path, {}});
     auto a = take(PlatformCall::Trash, path);
     return a && a->confirmed;
+}
+
+ui::PrintOutcome ScriptedPlatform::printDocument(QWidget*, const QTextDocument& document,
+                                                 const QString& title,
+                                                 const QString& pdfFileName, int copies,
+                                                 const std::function<void(int)>& beforeCopy) {
+    PlatformCall call{PlatformCall::Print, title, pdfFileName};
+    call.copies = copies;
+    calls_.push_back(call);
+    auto a = take(PlatformCall::Print, title);
+    if (!a || !a->confirmed)
+        return {};
+    printed_ << document.toPlainText();
+    if (a->text && !a->text->isEmpty()) {
+        QPrinter printer(QPrinter::HighResolution);
+        ui::setUpPrinter(printer, title);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(*a->text);
+        return ui::printDocumentOn(printer, document, copies, beforeCopy);
+    }
+    ui::PrintOutcome outcome;
+    outcome.result = ui::PrintOutcome::Printed;
+    outcome.target = QStringLiteral("Scripted Printer");
+    for (int copy = 1; copy <= copies; ++copy) {
+        if (beforeCopy)
+            beforeCopy(copy);
+        ++outcome.copies;
+    }
+    return outcome;
 }
 
 } // namespace qor::test

@@ -16,12 +16,14 @@ namespace qor::test {
 struct PlatformCall {
     enum Kind {
         Notice, Message, Input, OpenFile, SaveFile, Folder, Font, Color, Modal,
-        Clipboard, Wave, Beep, OpenPath, Trash
+        Clipboard, Wave, Beep, OpenPath, Trash, Print
     };
     Kind kind;
-    QString text;     // message text, prompt, clipboard text, path, dialog class name
-    QString caption;  // caption or filter
+    QString text;     // message text, prompt, clipboard text, path, dialog class name,
+                      // document title
+    QString caption;  // caption, filter, or the PDF file name offered
     int noticeKind = -1;
+    int copies = 0;   // copies asked for (print)
 };
 
 class ScriptedPlatform final : public ui::Platform {
@@ -44,12 +46,18 @@ public:
     // the window is closed afterwards with that result.
     ScriptedPlatform& answerModal(std::function<int(QDialog&)> drive);
     ScriptedPlatform& answerTrash(bool confirmed);
+    // A print into the PDF file at pdfPath, written as the program prints; with an empty
+    // path a printer takes the copies and nothing is written.
+    ScriptedPlatform& answerPrint(QString pdfPath = {});
+    ScriptedPlatform& answerPrintCancelled();
 
     const std::vector<PlatformCall>& calls() const { return calls_; }
     std::vector<PlatformCall> callsOf(PlatformCall::Kind kind) const;
     QStringList clipboardTexts() const;
     // Texts of notices and plain messages, in order.
     QStringList boxTexts() const;
+    // The plain text of every document printed, in order.
+    const QStringList& printedDocuments() const { return printed_; }
     void clearCalls() { calls_.clear(); }
     std::size_t pendingAnswers() const { return answers_.size(); }
 
@@ -71,6 +79,9 @@ public:
     void beep() override;
     bool openWithAssociatedProgram(const QString& pathOrUrl) override;
     bool moveToTrash(QWidget* parent, const QString& path) override;
+    ui::PrintOutcome printDocument(QWidget* parent, const QTextDocument& document,
+                                   const QString& title, const QString& pdfFileName, int copies,
+                                   const std::function<void(int)>& beforeCopy) override;
 
 private:
     struct Answer {
@@ -80,13 +91,14 @@ private:
         std::optional<QFont> font;
         std::optional<QColor> color;
         std::function<int(QDialog&)> drive;
-        bool confirmed = false;
+        bool confirmed = false;  // a trash confirmed, a print not cancelled
     };
     // The next answer when it is of the kind asked for; otherwise a failure.
     std::optional<Answer> take(PlatformCall::Kind kind, const QString& what);
 
     std::deque<Answer> answers_;
     std::vector<PlatformCall> calls_;
+    QStringList printed_;
 };
 
 } // namespace qor::test
