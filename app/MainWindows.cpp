@@ -5,6 +5,9 @@
 #include "app/TfrmAbout.h"
 #include "app/TfrmMain.h"
 #include "app/WindowOpeners.h"
+#include "print/TfrmMakeTest.h"
+#include "print/TfrmPrintDic.h"
+#include "quiz/Drill.h"
 #include "quiz/TfrmQuestionSetup.h"
 
 namespace qor {
@@ -15,6 +18,14 @@ void registerMainWindows(WindowOpeners& openers) {
     openers.add(MainCommand::QuestionSetup, [](TfrmMain& main) {
         return std::make_unique<TfrmQuestionSetup>(main.drill(), main.settings(),
                                                    main.questionSetupHost(), &main);
+    });
+    openers.add(MainCommand::MakeTest, [](TfrmMain& main) {
+        return std::make_unique<TfrmMakeTest>(main.settings(), main.drill().state(),
+                                              main.drill().drillPercentage(), &main);
+    });
+    openers.add(MainCommand::PrintDic, [](TfrmMain& main) {
+        return std::make_unique<TfrmPrintDic>(
+            main.settings(), [&main] { main.cmdEditVocBookClick(); }, &main);
     });
 }
 

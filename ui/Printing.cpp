@@ -48,14 +48,22 @@ QString writeFailure(const QString& path) {
 } // namespace
 
 void setPlainLines(QTextDocument& document, const QStringList& lines,
-                   const std::vector<int>& groups) {
+                   const std::vector<double>& tabStopsInPoints, const std::vector<int>& groups) {
     document.setUndoRedoEnabled(false);
     document.setPlainText(lines.join(QLatin1Char('\n')));
-    if (groups.empty())
-        return;
-    // Two formats serve every group: neighbours differ, and that is all a group needs.
-    QTextCursor cursor(&document);
-    cursor.beginEditBlock();
+    // The text layout takes its tab stops from each block's format, not from the
+    // document's default options.
+    const double scale = layoutDpi() / 72.0;
+    QList<QTextOption::Tab> tabs;
+    for (double pt : tabStopsInPoints)
+        tabs << QTextOption::Tab(pt * scale, QTextOption::LeftTab);
+    QTextBlockFormat tabbed;
+    tabbed.setTabPositions(tabs);
+    QTextCursor all(&document);
+    all.beginEditBlock();
+    all.select(QTextCursor::Document);
+    all.mergeBlockFormat(tabbed);
+    // Two marks serve every group: neighbours differ, and that is all a group needs.
     QTextBlock block = document.begin();
     int previous = 0;
     int mark = 0;
@@ -66,27 +74,17 @@ void setPlainLines(QTextDocument& document, const QStringList& lines,
         previous = group;
         if (group <= 0)
             continue;
-        QTextBlockFormat format = block.blockFormat();
-        format.setProperty(kKeepTogetherProperty, mark);
-        QTextCursor(block).setBlockFormat(format);
+        QTextBlockFormat marked;
+        marked.setProperty(kKeepTogetherProperty, mark);
+        QTextCursor(block).mergeBlockFormat(marked);
     }
-    cursor.endEditBlock();
-}
-
-void setTabStopsInPoints(QTextDocument& document, const std::vector<double>& points) {
-    const double scale = layoutDpi() / 72.0;
-    QList<QTextOption::Tab> tabs;
-    for (double pt : points)
-        tabs << QTextOption::Tab(pt * scale, QTextOption::LeftTab);
-    QTextOption option = document.defaultTextOption();
-    option.setTabs(tabs);
-    document.setDefaultTextOption(option);
+    all.endEditBlock();
 }
 
 std::vector<double> tabStopsInPoints(const QTextDocument& document) {
     const double scale = layoutDpi() / 72.0;
     std::vector<double> points;
-    for (const QTextOption::Tab& tab : document.defaultTextOption().tabs())
+    for (const QTextOption::Tab& tab : document.begin().blockFormat().tabPositions())
         points.push_back(tab.position / scale);
     return points;
 }
@@ -150,12 +148,16 @@ PrintOutcome printDocumentOn(QPrinter& printer, const QTextDocument& document, i
             const double top = tops[p];
             const double bottom = std::min(p + 1 < tops.size() ? tops[p + 1] : end,
                                            top + page.height());
+            const QRectF area(0, top, page.width(), std::max(0.0, bottom - top));
+            // The layout draws every block that touches its clip: the blocks that end where
+            // this page begins, or begin where it ends, belong to the neighbouring pages
+            // (and would be there twice in the file's text, though clipped away).
             QAbstractTextDocumentLayout::PaintContext context;
-            context.clip = QRectF(0, top, page.width(), std::max(0.0, bottom - top));
+            context.clip = area.adjusted(0, 1, 0, -1);
             context.palette.setColor(QPalette::Text, Qt::black);
             painter.save();
             painter.translate(0, -top);
-            painter.setClipRect(context.clip);
+            painter.setClipRect(area);
             layout->draw(&painter, context);
             painter.restore();
         }
@@ -174,6 +176,15 @@ PrintOutcome printDocumentOn(QPrinter& printer, const QTextDocument& document, i
     }
     outcome.result = PrintOutcome::Printed;
     return outcome;
+}
+
+void showPrintFailure(QWidget* parent, const PrintOutcome& outcome) {
+    if (outcome.result != PrintOutcome::Failed)
+        return;
+    platform().showNotice(parent,
+                          QStringLiteral("印刷に失敗しました\n") + outcome.target +
+                              QStringLiteral("\n") + outcome.reason,
+                          QStringLiteral("エラー"), kNoticeWarning);
 }
 
 } // namespace ui

@@ -12,6 +12,7 @@
 
 class QPrinter;
 class QTextDocument;
+class QWidget;
 
 namespace ui {
 
@@ -19,15 +20,14 @@ namespace ui {
 // above 0 are printed on one page.
 constexpr int kKeepTogetherProperty = QTextFormat::UserProperty + 1;
 
-// Replaces the document's text by the lines, one block each. groups[i] > 0 puts line i in
-// a group with its neighbours of the same number (groups may be shorter than lines).
+// Replaces the document's text by the lines, one block each, every block with tab stops
+// at these positions in points (as the printout measures them; the screen shows them at
+// the same size). groups[i] > 0 puts line i in a group with its neighbours of the same
+// number (groups may be shorter than lines).
 void setPlainLines(QTextDocument& document, const QStringList& lines,
+                   const std::vector<double>& tabStopsInPoints,
                    const std::vector<int>& groups = {});
-
-// Tab stops at these positions in points, as the printout measures them; the screen
-// shows them at the same size.
-void setTabStopsInPoints(QTextDocument& document, const std::vector<double>& points);
-// The tab stops of the document, in points.
+// The tab stops of the document's lines, in points.
 std::vector<double> tabStopsInPoints(const QTextDocument& document);
 
 // A printer as a sheet starts: A4 portrait with margins of 20 mm, the document's title
@@ -42,5 +42,9 @@ QString defaultPdfPath(const QString& fileName);
 // after the other into that one file. Long lines wrap at the page edge.
 PrintOutcome printDocumentOn(QPrinter& printer, const QTextDocument& document, int copies,
                              const std::function<void(int)>& beforeCopy = {});
+
+// A print that failed is told in a warning box captioned "エラー", naming the printer or
+// the file and the reason; other outcomes show nothing.
+void showPrintFailure(QWidget* parent, const PrintOutcome& outcome);
 
 } // namespace ui

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 namespace qor::test {
@@ -25,8 +26,8 @@ QByteArray run(const QString& program, const QStringList& arguments) {
 
 QStringList pdfPages(const QString& path) {
     QString text = QString::fromUtf8(run(QStringLiteral("pdftotext"),
-                                         {QStringLiteral("-enc"), QStringLiteral("UTF-8"), path,
-                                          QStringLiteral("-")}));
+                                         {QStringLiteral("-layout"), QStringLiteral("-enc"),
+                                          QStringLiteral("UTF-8"), path, QStringLiteral("-")}));
     if (text.isEmpty())
         return {};
     QStringList pages = text.split(QLatin1Char('\f'));
@@ -45,12 +46,22 @@ QString pdfInfo(const QString& path, const QString& field) {
     return {};
 }
 
-QString pdfFirstPageImage(const QString& path, const QString& pngPathWithoutSuffix, int dpi) {
-    run(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"),
-                                     QString::number(dpi), QStringLiteral("-f"), QStringLiteral("1"),
-                                     QStringLiteral("-l"), QStringLiteral("1"),
-                                     QStringLiteral("-singlefile"), path, pngPathWithoutSuffix});
-    return pngPathWithoutSuffix + QStringLiteral(".png");
+QList<PdfWord> pdfWords(const QString& path) {
+    const QString xml = QString::fromUtf8(run(QStringLiteral("pdftotext"),
+                                              {QStringLiteral("-bbox"), QStringLiteral("-enc"),
+                                               QStringLiteral("UTF-8"), path, QStringLiteral("-")}));
+    static const QRegularExpression word(
+        QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>([^<]*)</word>"));
+    QList<PdfWord> words;
+    int page = -1;
+    for (const QString& line : xml.split(QLatin1Char('\n'))) {
+        if (line.trimmed().startsWith(QStringLiteral("<page ")))
+            ++page;
+        QRegularExpressionMatch m = word.match(line);
+        if (m.hasMatch())
+            words.append({m.captured(3), page, m.captured(1).toDouble(), m.captured(2).toDouble()});
+    }
+    return words;
 }
 
 } // namespace qor::test

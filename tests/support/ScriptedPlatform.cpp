@@ -99,10 +99,12 @@ ScriptedPlatform& ScriptedPlatform::answerTrash(bool confirmed) {
     return *this;
 }
 
-ScriptedPlatform& ScriptedPlatform::answerPrint(QString pdfPath) {
+ScriptedPlatform& ScriptedPlatform::answerPrint(QString pdfPath,
+                                                std::function<void(int)> duringCopy) {
     Answer a;
     a.kind = PlatformCall::Print;
     a.text = std::move(pdfPath);
+    a.duringCopy = std::move(duringCopy);
     a.confirmed = true;
     answers_.push_back(a);
     return *this;
@@ -257,19 +259,24 @@ ui::PrintOutcome ScriptedPlatform::printDocument(QWidget*, const QTextDocument& 
     if (!a || !a->confirmed)
         return {};
     printed_ << document.toPlainText();
+    auto announce = [&](int copy) {
+        if (beforeCopy)
+            beforeCopy(copy);
+        if (a->duringCopy)
+            a->duringCopy(copy);
+    };
     if (a->text && !a->text->isEmpty()) {
         QPrinter printer(QPrinter::HighResolution);
         ui::setUpPrinter(printer, title);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(*a->text);
-        return ui::printDocumentOn(printer, document, copies, beforeCopy);
+        return ui::printDocumentOn(printer, document, copies, announce);
     }
     ui::PrintOutcome outcome;
     outcome.result = ui::PrintOutcome::Printed;
     outcome.target = QStringLiteral("Scripted Printer");
     for (int copy = 1; copy <= copies; ++copy) {
-        if (beforeCopy)
-            beforeCopy(copy);
+        announce(copy);
         ++outcome.copies;
     }
     return outcome;

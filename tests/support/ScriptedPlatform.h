@@ -47,8 +47,10 @@ public:
     ScriptedPlatform& answerModal(std::function<int(QDialog&)> drive);
     ScriptedPlatform& answerTrash(bool confirmed);
     // A print into the PDF file at pdfPath, written as the program prints; with an empty
-    // path a printer takes the copies and nothing is written.
-    ScriptedPlatform& answerPrint(QString pdfPath = {});
+    // path a printer takes the copies and nothing is written. duringCopy(i) runs while
+    // copy i is printed (after the window announced it).
+    ScriptedPlatform& answerPrint(QString pdfPath = {},
+                                  std::function<void(int)> duringCopy = {});
     ScriptedPlatform& answerPrintCancelled();
 
     const std::vector<PlatformCall>& calls() const { return calls_; }
@@ -91,6 +93,7 @@ private:
         std::optional<QFont> font;
         std::optional<QColor> color;
         std::function<int(QDialog&)> drive;
+        std::function<void(int)> duringCopy;
         bool confirmed = false;  // a trash confirmed, a print not cancelled
     };
     // The next answer when it is of the kind asked for; otherwise a failure.

@@ -51,7 +51,7 @@ TEST(PagePlanTest, AGroupTallerThanAPageBreaksAtItsLines) {
 
 TEST(PrintingTest, LinesAndTheirGroupsBecomeBlocks) {
     QTextDocument doc;
-    ui::setPlainLines(doc, {"Q1", "a", "", "Q2", "b", "", "end"}, {1, 1, 0, 2, 2});
+    ui::setPlainLines(doc, {"Q1", "a", "", "Q2", "b", "", "end"}, {30, 160}, {1, 1, 0, 2, 2});
     ASSERT_EQ(doc.blockCount(), 7);
     std::vector<int> marks;
     for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
@@ -60,7 +60,6 @@ TEST(PrintingTest, LinesAndTheirGroupsBecomeBlocks) {
     EXPECT_EQ(marks, (std::vector<int>{1, 1, 0, 2, 2, 0, 0}));
     EXPECT_EQ(doc.toPlainText(), QStringLiteral("Q1\na\n\nQ2\nb\n\nend"));
 
-    ui::setTabStopsInPoints(doc, {30, 160});
     std::vector<double> back = ui::tabStopsInPoints(doc);
     ASSERT_EQ(back.size(), 2u);
     EXPECT_NEAR(back[0], 30, 1e-9);
@@ -81,9 +80,8 @@ protected:
                  << QStringLiteral("\tウ%1\tエ").arg(k) << QString();
             groups.insert(groups.end(), {k, k, k, 0});
         }
-        ui::setPlainLines(doc, text, groups);
+        ui::setPlainLines(doc, text, {30, 160}, groups);
         doc.setDefaultFont(QFont(QStringLiteral("IPAMincho"), 11));
-        ui::setTabStopsInPoints(doc, {30, 160});
     }
 
     ui::PrintOutcome print(const QString& path, int copies, std::vector<int>* announced = nullptr) {
@@ -126,6 +124,25 @@ TEST_F(PdfPrintTest, ALongSheetFillsSeveralA4PagesWithoutSplittingAQuestion) {
         EXPECT_TRUE(first.startsWith(QStringLiteral("問題"))) << first.toStdString();
     }
     EXPECT_EQ(seen, 200);
+
+    // The tab stops stand where the document set them: 30 and 160 points from the text's
+    // left edge (the 20 mm margin).
+    const double margin = 20 / 25.4 * 72;
+    bool first = true, second = true;
+    for (const PdfWord& w : pdfWords(path)) {
+        if (w.text.startsWith(QStringLiteral("問題"))) {
+            EXPECT_NEAR(w.left, margin, 0.5);
+        }
+        if (w.text.startsWith(QStringLiteral("ア")) || w.text.startsWith(QStringLiteral("ウ"))) {
+            EXPECT_NEAR(w.left - margin, 30, 0.5) << w.text.toStdString();
+            first = false;
+        }
+        if (w.text == QStringLiteral("イ") || w.text == QStringLiteral("エ")) {
+            EXPECT_NEAR(w.left - margin, 160, 0.5);
+            second = false;
+        }
+    }
+    EXPECT_FALSE(first || second) << "no choice found";
 }
 
 TEST_F(PdfPrintTest, CopiesIntoAFileFollowOneAnotherAndAreAnnounced) {
