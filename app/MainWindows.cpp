@@ -20,8 +20,7 @@ void registerMainWindows(WindowOpeners& openers) {
                                                    main.questionSetupHost(), &main);
     });
     openers.add(MainCommand::MakeTest, [](TfrmMain& main) {
-        return std::make_unique<TfrmMakeTest>(main.settings(), main.drill().state(),
-                                              main.drill().drillPercentage(), &main);
+        return std::make_unique<TfrmMakeTest>(main.settings(), main.drill().state(), &main);
     });
     openers.add(MainCommand::PrintDic, [](TfrmMain& main) {
         return std::make_unique<TfrmPrintDic>(

@@ -2,6 +2,7 @@
 
 #include "base/Cp932.h"
 #include "base/IniFile.h"
+#include "base/Percentage.h"
 #include "base/TextFile.h"
 #include "records/DailyRecord.h"
 #include "records/RecordFiles.h"
@@ -170,11 +171,14 @@ SheetSource readSheetSource(const SheetRequest& r) {
     return source;
 }
 
-std::optional<DrillFigures> sheetScore(const SheetRequest& r, int lastDrillPercentage) {
+std::optional<DrillFigures> sheetScore(const SheetRequest& r) {
     if (!r.drill || !scoreLineOffered(r.type))
         return std::nullopt;
-    if (r.type == PrintType::LastErrors)
-        return DrillFigures{r.drill->questionCount, r.drill->correctCount, lastDrillPercentage};
+    if (r.type == PrintType::LastErrors) {
+        const DrillState& d = *r.drill;
+        return DrillFigures{d.questionCount, d.correctCount,
+                            percentage(d.correctCount, d.questionCount)};
+    }
     const DrillRecord& totals =
         r.drill->history.slot(std::clamp(r.historyEntry, 1, kHistorySlots - 1));
     return DrillFigures{totals.questionCount, totals.correctCount, totals.percentage};

@@ -101,9 +101,10 @@ struct SheetSource {
 
 SheetSource readSheetSource(const SheetRequest& request);
 
-// The figures of the score line: the last drill for LastErrors, history entry N for the
-// history types, none for the others.
-std::optional<DrillFigures> sheetScore(const SheetRequest& request, int lastDrillPercentage);
+// The figures of the score line: the last drill for LastErrors (its percentage of right
+// answers among its questions, as it ended), history entry N for the history types, none
+// for the others.
+std::optional<DrillFigures> sheetScore(const SheetRequest& request);
 
 // The question asked before a whole dictionary is made into a sheet: nullopt below 151
 // lines (CP932, captioned "確認").

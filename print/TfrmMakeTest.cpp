@@ -50,9 +50,8 @@ QSpinBox* numberField(int minimum, int maximum, int value, const QString& name, 
 } // namespace
 
 TfrmMakeTest::TfrmMakeTest(const TUserSettings& settings, const DrillState& drill,
-                           int lastDrillPercentage, QWidget* parent)
-    : QDialog(parent), settings_(settings), drill_(drill),
-      lastDrillPercentage_(lastDrillPercentage) {
+                           QWidget* parent)
+    : QDialog(parent), settings_(settings), drill_(drill) {
     setWindowTitle(QStringLiteral("簡易テスト用紙の作成"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
@@ -332,7 +331,7 @@ void TfrmMakeTest::cmdViewClick() {
     const std::string& path = *known;
     const SheetRequest r = request(path);
     TestSheet sheet(test_);
-    sheet.addHeading(settings_.UserName, r.now, sheetScore(r, lastDrillPercentage_));
+    sheet.addHeading(settings_.UserName, r.now, sheetScore(r));
     showSheet(sheet);
 
     SheetSource source = readSheetSource(r);

@@ -26,9 +26,8 @@ class TfrmMakeTest : public QDialog {
     Q_OBJECT
 public:
     // drill: the last drill and the history of this run (kept by the main window, which
-    // outlives this window); lastDrillPercentage: the last drill's percentage.
-    TfrmMakeTest(const TUserSettings& settings, const DrillState& drill, int lastDrillPercentage,
-                 QWidget* parent = nullptr);
+    // outlives this window).
+    TfrmMakeTest(const TUserSettings& settings, const DrillState& drill, QWidget* parent = nullptr);
 
     // The lines on the sheet box (CP932), as built.
     const std::vector<std::string>& sheetLines() const { return lines_; }
@@ -61,7 +60,6 @@ private:
 
     TUserSettings settings_;
     const DrillState& drill_;
-    int lastDrillPercentage_;
     MakeTestSettings test_;
     std::vector<std::string> lines_;
     std::string sheetDictionary_;  // the dictionary of the sheet on the box

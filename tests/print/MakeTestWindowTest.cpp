@@ -37,9 +37,7 @@ class MakeTestWindowTest : public PrintFixture {
 protected:
     DrillState drill;
 
-    std::unique_ptr<TfrmMakeTest> open(int lastPercentage = 0) {
-        return std::make_unique<TfrmMakeTest>(settings, drill, lastPercentage);
-    }
+    std::unique_ptr<TfrmMakeTest> open() { return std::make_unique<TfrmMakeTest>(settings, drill); }
     void todayMisses(const std::string& num, const std::string& today) {
         spit(settings.userFile("19998_verbs.dat"),
              crlf({"[Error]", "Date=8/9", "Num=" + num, "Today=" + today, "YesterdayNum=0",
@@ -173,7 +171,7 @@ TEST_F(MakeTestWindowTest, TheLastDrillsErrorsWrittenWithTheScoreLine) {
     drill.wrongCount = 1;
     drill.questionCount = 4;
     drill.correctCount = 3;
-    auto frm = open(75);
+    auto frm = open();
     click(*frm, "cmdView");
     EXPECT_EQ(frm->sheetLines(), sjLines({"【Qor Helper】", "出題数 ： 4、正解数 ： 3、正解率 ： 75％",
                                           kSeparator, "", "問題 1： 見るを英語に直しなさい", "", "",

@@ -287,7 +287,7 @@ TEST_F(SheetSourceTest, TheLastDrillGivesItsMissedLinesAsManyAsItsWrongCount) {
     EXPECT_FALSE(s.failed());
     EXPECT_EQ(s.lines, (std::vector<std::string>{kDictionary[2], kDictionary[0]}));
     EXPECT_EQ(s.dictionary, kDictionary);  // for the distractors
-    auto score = sheetScore(request, 60);
+    auto score = sheetScore(request);
     ASSERT_TRUE(score);
     EXPECT_EQ(score->questionCount, 5);
     EXPECT_EQ(score->correctCount, 3);
@@ -304,7 +304,7 @@ TEST_F(SheetSourceTest, TodayAndYesterdayAreWordNumbersOfTheDailyRecord) {
     EXPECT_TRUE(yesterday.failed());
     EXPECT_EQ(yesterday.badNumber, "0,3");
     EXPECT_TRUE(yesterday.lines.empty());
-    EXPECT_FALSE(sheetScore(request, 0));
+    EXPECT_FALSE(sheetScore(request));
 }
 
 TEST_F(SheetSourceTest, ADayWithoutMissesNeedsNoDictionary) {
@@ -341,7 +341,7 @@ TEST_F(SheetSourceTest, TheHistoryPairsTotalsOfEntryNWithLinesOfEntryNMinusOne) 
     EXPECT_EQ(read(PrintType::PastAsked, 3).lines,
               (std::vector<std::string>{kDictionary[0], kDictionary[1], kDictionary[2]}));
     EXPECT_EQ(read(PrintType::PastMissed, 3).lines, (std::vector<std::string>{kDictionary[1]}));
-    auto score = sheetScore(request, 0);
+    auto score = sheetScore(request);
     ASSERT_TRUE(score);
     EXPECT_EQ(score->percentage, 67);
     EXPECT_EQ(score->correctCount, 2);
