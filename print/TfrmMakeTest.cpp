@@ -4,7 +4,7 @@
 #include "base/Cp932.h"
 #include "base/Random.h"
 #include "base/TextFile.h"
-#include "print/DictionaryCombo.h"
+#include "print/PrintWindowParts.h"
 #include "print/TfrmQuestion.h"
 #include "records/RecordFiles.h"
 #include "ui/Fonts.h"
@@ -135,25 +135,10 @@ TfrmMakeTest::TfrmMakeTest(const TUserSettings& settings, const DrillState& dril
     lookRow->addWidget(cmdQuestion_);
 
     // --- the sheet ---
-    moData_ = new QTextEdit(this);
-    moData_->setObjectName(QStringLiteral("moData"));
-    moData_->setAccessibleName(QStringLiteral("テスト用紙"));
-    moData_->setReadOnly(true);
-    moData_->setAcceptRichText(false);
-    moData_->setLineWrapMode(QTextEdit::NoWrap);
-    moData_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    moData_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    moData_->setTabChangesFocus(true);
-    moData_->setFont(ui::fontFor(TUserSettings::questionFace(), 11));
+    moData_ = linesBox(this, QStringLiteral("テスト用紙"),
+                       ui::fontFor(TUserSettings::questionFace(), 11));
     moData_->setFixedSize(600, 300);
-
-    cgInfo_ = new QProgressBar(this);
-    cgInfo_->setObjectName(QStringLiteral("cgInfo"));
-    cgInfo_->setAccessibleName(QStringLiteral("作成した問題の数"));
-    cgInfo_->setTextVisible(false);
-    cgInfo_->setFixedHeight(10);
-    cgInfo_->setRange(0, 1);
-    cgInfo_->setValue(0);
+    cgInfo_ = thinGauge(this, QStringLiteral("作成した問題の数"));
 
     cmdView_ = new QPushButton(QStringLiteral("表示 (&V)"), this);
     cmdView_->setObjectName(QStringLiteral("cmdView"));
@@ -173,28 +158,15 @@ TfrmMakeTest::TfrmMakeTest(const TUserSettings& settings, const DrillState& dril
     buttons->addStretch(1);
     buttons->addWidget(cmdClose_);
 
-    auto* status = new QStatusBar(this);
-    status->setSizeGripEnabled(false);
-    sbInfo_ = new QLabel(status);
-    sbInfo_->setObjectName(QStringLiteral("sbInfo"));
-    status->addWidget(sbInfo_, 1);
-
     auto* body = new QVBoxLayout;
-    body->setContentsMargins(10, 8, 10, 6);
     body->setSpacing(8);
     body->addWidget(source);
     body->addWidget(look);
     body->addWidget(moData_);
     body->addWidget(cgInfo_);
     body->addLayout(buttons);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(ui::banner(QStringLiteral("ここでは、簡易テスト用紙の作成を行います"), this));
-    layout->addLayout(body);
-    layout->addWidget(status);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    sbInfo_ = frameWindow(this, QStringLiteral("ここでは、簡易テスト用紙の作成を行います"), body);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(cboPrintType_, &QComboBox::currentIndexChanged, this, &TfrmMakeTest::cboPrintTypeChange);
     connect(txtPastNum_, &QSpinBox::valueChanged, this, &TfrmMakeTest::txtPastNumChange);
@@ -219,10 +191,7 @@ QString TfrmMakeTest::statusText() const {
 }
 
 void TfrmMakeTest::setStatus(const QString& text) {
-    sbInfo_->setText(text);
-    // Printing and building hold the event loop: the learner sees each step at once.
-    if (sbInfo_->isVisible())
-        sbInfo_->repaint();
+    showStatus(sbInfo_, text);
 }
 
 PrintType TfrmMakeTest::printType() const {
@@ -304,11 +273,7 @@ SheetRequest TfrmMakeTest::request(const std::string& dictionaryPath) const {
 
 void TfrmMakeTest::showSheet(const TestSheet& sheet) {
     lines_ = sheet.lines();
-    QStringList shown;
-    shown.reserve(static_cast<qsizetype>(lines_.size()));
-    for (const std::string& line : lines_)
-        shown << ui::toQ(line);
-    ui::setPlainLines(*moData_->document(), shown, tabStops_, sheet.questionOfLine());
+    showLines(moData_, lines_, tabStops_, sheet.questionOfLine());
 }
 
 void TfrmMakeTest::cmdViewClick() {

@@ -2,7 +2,7 @@
 
 #include "base/Cp932.h"
 #include "base/TextFile.h"
-#include "print/DictionaryCombo.h"
+#include "print/PrintWindowParts.h"
 #include "ui/Fonts.h"
 #include "ui/Panels.h"
 #include "ui/Platform.h"
@@ -101,52 +101,22 @@ TfrmPrintDic::TfrmPrintDic(const TUserSettings& settings, std::function<void()> 
     buttons->addStretch(1);
     buttons->addWidget(cmdClose_);
 
-    moData_ = new QTextEdit(this);
-    moData_->setObjectName(QStringLiteral("moData"));
-    moData_->setAccessibleName(QStringLiteral("辞書の一覧"));
-    moData_->setReadOnly(true);
-    moData_->setAcceptRichText(false);
-    moData_->setLineWrapMode(QTextEdit::NoWrap);
-    moData_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    moData_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    moData_->setTabChangesFocus(true);
-    moData_->setFont(ui::fontFor(TUserSettings::ordinaryFace(), 10));
+    moData_ = linesBox(this, QStringLiteral("辞書の一覧"),
+                       ui::fontFor(TUserSettings::ordinaryFace(), 10));
     moData_->setMinimumSize(560, 260);
-    // The box takes the drops of the window (its own would insert the file's name).
-    moData_->setAcceptDrops(false);
-
-    cgInfo_ = new QProgressBar(this);
-    cgInfo_->setObjectName(QStringLiteral("cgInfo"));
-    cgInfo_->setAccessibleName(QStringLiteral("読み込んだ行の数"));
-    cgInfo_->setTextVisible(false);
-    cgInfo_->setFixedHeight(10);
-    cgInfo_->setRange(0, 1);
-    cgInfo_->setValue(0);
-
-    auto* status = new QStatusBar(this);
-    sbInfo_ = new QLabel(status);
-    sbInfo_->setObjectName(QStringLiteral("sbInfo"));
-    status->addWidget(sbInfo_, 1);
+    cgInfo_ = thinGauge(this, QStringLiteral("読み込んだ行の数"));
 
     auto* body = new QVBoxLayout;
-    body->setContentsMargins(10, 8, 10, 6);
     body->setSpacing(8);
     body->addWidget(source);
     body->addWidget(options);
     body->addLayout(buttons);
     body->addWidget(moData_, 1);
     body->addWidget(cgInfo_);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(ui::banner(QStringLiteral("ここでは、辞書の印刷を行います"), this));
-    layout->addLayout(body, 1);
-    layout->addWidget(status);
+    sbInfo_ = frameWindow(this, QStringLiteral("ここでは、辞書の印刷を行います"), body);
     resize(640, 560);
 
     connect(cmdSelectDic_, &QPushButton::clicked, this, &TfrmPrintDic::cmdSelectDicClick);
-    connect(chkVocBook_, &QCheckBox::clicked, this, &TfrmPrintDic::chkVocBookClick);
     connect(cmdEditVocBook_, &QPushButton::clicked, this, &TfrmPrintDic::cmdEditVocBookClick);
     connect(chkCommentOn_, &QCheckBox::clicked, this, &TfrmPrintDic::chkCommentOnClick);
     connect(chkNumberOn_, &QCheckBox::clicked, this, &TfrmPrintDic::chkNumberOnClick);
@@ -163,10 +133,7 @@ QString TfrmPrintDic::statusText() const {
 }
 
 void TfrmPrintDic::setStatus(const QString& text) {
-    sbInfo_->setText(text);
-    // Loading holds the event loop: the learner sees each step at once.
-    if (sbInfo_->isVisible())
-        sbInfo_->repaint();
+    showStatus(sbInfo_, text);
 }
 
 void TfrmPrintDic::FormShow() {
@@ -221,10 +188,6 @@ void TfrmPrintDic::dropEvent(QDropEvent* event) {
         return;
     event->acceptProposedAction();
     FormDropFiles(urls);
-}
-
-void TfrmPrintDic::chkVocBookClick() {
-    // The source is chosen at Load; nothing to do before.
 }
 
 void TfrmPrintDic::cmdEditVocBookClick() {
@@ -284,11 +247,7 @@ void TfrmPrintDic::cmdLoadClick() {
     }
     lines_ = std::move(listing.lines);
     source_ = path;
-    QStringList shown;
-    shown.reserve(static_cast<qsizetype>(lines_.size()));
-    for (const std::string& line : lines_)
-        shown << ui::toQ(line);
-    ui::setPlainLines(*moData_->document(), shown, tabStops);
+    showLines(moData_, lines_, tabStops);
     setStatus(QStringLiteral(" >> ") + ui::toQ(path));
 }
 

@@ -38,7 +38,6 @@ public:
 public slots:
     void FormShow();
     void cmdSelectDicClick();
-    void chkVocBookClick();
     void cmdEditVocBookClick();
     void chkCommentOnClick();
     void chkNumberOnClick();

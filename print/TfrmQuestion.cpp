@@ -41,9 +41,10 @@ TfrmQuestion::TfrmQuestion(std::array<std::string, 4>& texts, QWidget* parent)
         field->setAccessibleName(QString::fromUtf8(headings[i]));
         lead->setBuddy(field);
         txtType_[static_cast<std::size_t>(i)] = field;
-        const int row = i * 2;
+        // A gap row above every heading but the first.
+        const int row = i * 3;
         if (i > 0)
-            fields->setRowMinimumHeight(row, 8);
+            fields->setRowMinimumHeight(row - 1, 6);
         fields->addWidget(heading, row, 0, 1, 2);
         fields->addWidget(lead, row + 1, 0);
         fields->addWidget(field, row + 1, 1);

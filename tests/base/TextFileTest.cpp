@@ -1,5 +1,6 @@
 #include "base/Cp932.h"
 #include "base/TextFile.h"
+#include "tests/support/FullDisk.h"
 #include "tests/support/TempDir.h"
 
 #include <algorithm>
@@ -15,6 +16,7 @@
 #include <unistd.h>
 
 using namespace qor;
+using qor::test::FullDisk;
 using qor::test::slurp;
 using qor::test::spit;
 
@@ -111,30 +113,6 @@ TEST(TextFile, AppendEndsAnUnterminatedLastLineFirst) {
     ASSERT_TRUE(appendLine(dir.file("empty.txt"), "first"));
     EXPECT_EQ(slurp(dir.file("empty.txt")), "first\r\n");
 }
-
-namespace {
-
-// A disk that fills up after `room` more bytes: writes what fits, then ENOSPC.
-std::size_t room = 0;
-long fillingDisk(int fd, const void* data, std::size_t size) {
-    if (room == 0) {
-        errno = ENOSPC;
-        return -1;
-    }
-    std::size_t n = std::min(size, room);
-    room -= n;
-    return static_cast<long>(::write(fd, data, n));
-}
-
-struct FullDisk {
-    explicit FullDisk(std::size_t bytesLeft) {
-        room = bytesLeft;
-        setWriteStepForTesting(&fillingDisk);
-    }
-    ~FullDisk() { setWriteStepForTesting(nullptr); }
-};
-
-} // namespace
 
 TEST(TextFile, AFailedAppendLeavesTheFileExactlyAsItWas) {
     test::TempDir dir;

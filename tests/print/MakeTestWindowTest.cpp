@@ -3,6 +3,7 @@
 
 #include "records/RecordFiles.h"
 #include "tests/print/PrintFixture.h"
+#include "tests/support/FullDisk.h"
 #include "tests/support/PdfText.h"
 #include "ui/Printing.h"
 
@@ -11,8 +12,6 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTextDocument>
-#include <cerrno>
-#include <unistd.h>
 
 using namespace qor;
 using namespace qor::test;
@@ -20,18 +19,6 @@ using namespace qor::test;
 namespace {
 
 const std::string kSeparator(66, '=');
-
-// A disk that fills up after `diskRoom` more bytes: writes what fits, then ENOSPC.
-std::size_t diskRoom = 0;
-long fillingDisk(int fd, const void* data, std::size_t size) {
-    if (diskRoom == 0) {
-        errno = ENOSPC;
-        return -1;
-    }
-    std::size_t n = std::min(size, diskRoom);
-    diskRoom -= n;
-    return static_cast<long>(::write(fd, data, n));
-}
 
 class MakeTestWindowTest : public PrintFixture {
 protected:
@@ -361,11 +348,11 @@ TEST_F(MakeTestWindowTest, SavingAppendsTheLinesAndAFailedSaveIsTold) {
 
     // A full disk part-way: the old file is as it was.
     const std::string full = slurp(target);
-    diskRoom = 10;
-    setWriteStepForTesting(&fillingDisk);
-    platform.answerSaveFile(QString::fromStdString(target)).answerNotice();
-    click(*frm, "cmdSave");
-    setWriteStepForTesting(nullptr);
+    {
+        FullDisk disk(10);
+        platform.answerSaveFile(QString::fromStdString(target)).answerNotice();
+        click(*frm, "cmdSave");
+    }
     EXPECT_EQ(slurp(target), full);
     EXPECT_EQ(platform.boxTexts().size(), 2);
 }
