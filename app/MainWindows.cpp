@@ -7,6 +7,9 @@
 #include "app/TfrmMain.h"
 #include "app/WindowOpeners.h"
 #include "base/TextFile.h"
+#include "print/TfrmMakeTest.h"
+#include "print/TfrmPrintDic.h"
+#include "quiz/Drill.h"
 #include "quiz/TfrmQuestionSetup.h"
 #include "settings/TfrmSetup.h"
 #include "tools/TfrmEditDic.h"
@@ -57,6 +60,13 @@ void registerMainWindows(WindowOpeners& openers) {
     });
     openers.add(MainCommand::Find,
                 [](TfrmMain& main) { return std::make_unique<TfrmFind>(main.settings(), &main); });
+    openers.add(MainCommand::MakeTest, [](TfrmMain& main) {
+        return std::make_unique<TfrmMakeTest>(main.settings(), main.drill().state(), &main);
+    });
+    openers.add(MainCommand::PrintDic, [](TfrmMain& main) {
+        return std::make_unique<TfrmPrintDic>(
+            main.settings(), [&main] { main.cmdEditVocBookClick(); }, &main);
+    });
 }
 
 } // namespace qor

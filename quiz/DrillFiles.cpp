@@ -95,18 +95,7 @@ std::vector<std::string> DrillFiles::yesterdayList() const {
                   kWordKeyedFile);
     int count = recordCount(daily.read("Error", "YesterdayNum", "0"));
     std::string list = daily.read("Error", "Yesterday", "0");
-    std::vector<std::string> items;
-    std::size_t start = 0;
-    for (int i = 0; i < count; ++i) {
-        std::size_t comma = list.find(',', start);
-        if (comma == std::string::npos || i == count - 1) {
-            items.push_back(list.substr(start));
-            break;
-        }
-        items.push_back(list.substr(start, comma - start));
-        start = comma + 1;
-    }
-    return items;
+    return dayMissItems(count, list);
 }
 
 int DrillFiles::recentDrillSlot() const {

@@ -91,6 +91,21 @@ FileStatus appendErrorLine(const std::string& path, const std::string& line) {
 
 } // namespace
 
+std::vector<std::string> dayMissItems(int count, const std::string& list) {
+    std::vector<std::string> items;
+    std::size_t start = 0;
+    for (int i = 0; i < count; ++i) {
+        std::size_t comma = list.find(',', start);
+        if (comma == std::string::npos || i == count - 1) {
+            items.push_back(list.substr(start));
+            break;
+        }
+        items.push_back(list.substr(start, comma - start));
+        start = comma + 1;
+    }
+    return items;
+}
+
 DailyRecord::DailyRecord(std::string userFolder) : userFolder_(std::move(userFolder)) {}
 
 RecordStatus DailyRecord::recordMiss(const TUserSettings& s, const RecordDictionary& dic,

@@ -26,8 +26,14 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace qor {
+
+// The first `count` word numbers of a day miss list ("12,3,40"), as its readers take
+// them: the list is cut at each ","; the last item taken runs to the end of the text;
+// a list shorter than `count` gives what it has.
+std::vector<std::string> dayMissItems(int count, const std::string& list);
 
 class DailyRecord {
 public:

@@ -6,9 +6,11 @@
 #include <QColor>
 #include <QFont>
 #include <QString>
+#include <functional>
 #include <optional>
 
 class QDialog;
+class QTextDocument;
 class QWidget;
 
 namespace ui {
@@ -21,6 +23,15 @@ constexpr int kNoticeInformation = 1;
 constexpr int kNoticeQuestion = 2;
 // A question icon with OK and Cancel (a step the learner may call off).
 constexpr int kNoticeOkCancel = 3;
+
+// How a print ended.
+struct PrintOutcome {
+    enum Result { Printed, Cancelled, Failed };
+    Result result = Cancelled;
+    QString target;  // the printer's name, or the path of the PDF file
+    QString reason;  // why it failed
+    int copies = 0;  // copies sent
+};
 
 class Platform {
 public:
@@ -63,6 +74,15 @@ public:
     // for in so many words. False when there is no trash for it (or the move failed): the
     // file is then where it was.
     virtual bool moveToTrashWithoutAsking(const QString& path) = 0;
+
+    // Prints a document (its font, its tab stops) after the print dialog: `copies`
+    // copies, each announced by beforeCopy(i) and printed as one job titled `title`, on A4
+    // with sensible margins unless the learner chose otherwise. Where no printer is set
+    // up, the dialog offers "PDFに保存": the copies go into one PDF file, offered under
+    // pdfFileName. Lines that belong together (ui/Printing.h) stay on one page.
+    virtual PrintOutcome printDocument(QWidget* parent, const QTextDocument& document,
+                                       const QString& title, const QString& pdfFileName,
+                                       int copies, const std::function<void(int)>& beforeCopy) = 0;
 };
 
 Platform& platform();

@@ -1,10 +1,13 @@
 #include "ui/QtPlatform.h"
 
+#include "ui/Printing.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -12,6 +15,10 @@
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
 #include <QUrl>
 
 namespace ui {
@@ -163,6 +170,31 @@ bool QtPlatform::moveToTrash(QWidget* parent, const QString& path) {
 
 bool QtPlatform::moveToTrashWithoutAsking(const QString& path) {
     return QFile::moveToTrash(path);
+}
+
+PrintOutcome QtPlatform::printDocument(QWidget* parent, const QTextDocument& document,
+                                       const QString& title, const QString& pdfFileName,
+                                       int copies, const std::function<void(int)>& beforeCopy) {
+    QPrinter printer(QPrinter::HighResolution);
+    setUpPrinter(printer, title);
+    // With no printer the dialog's only way out is a file: it starts there, under a name
+    // the learner will recognise, and says so on its button.
+    const bool noPrinter = QPrinterInfo::availablePrinterNames().isEmpty();
+    if (noPrinter) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(defaultPdfPath(pdfFileName));
+    }
+    QPrintDialog dialog(&printer, parent);
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    if (noPrinter) {
+        for (QDialogButtonBox* box : dialog.findChildren<QDialogButtonBox*>()) {
+            if (QPushButton* ok = box->button(QDialogButtonBox::Ok))
+                ok->setText(QStringLiteral("PDFに保存"));
+        }
+    }
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return printDocumentOn(printer, document, copies, beforeCopy);
 }
 
 } // namespace ui

@@ -26,6 +26,9 @@ public:
     bool openWithAssociatedProgram(const QString& pathOrUrl) override;
     bool moveToTrash(QWidget* parent, const QString& path) override;
     bool moveToTrashWithoutAsking(const QString& path) override;
+    PrintOutcome printDocument(QWidget* parent, const QTextDocument& document,
+                               const QString& title, const QString& pdfFileName, int copies,
+                               const std::function<void(int)>& beforeCopy) override;
 };
 
 } // namespace ui

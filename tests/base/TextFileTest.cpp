@@ -16,6 +16,7 @@
 #include <unistd.h>
 
 using namespace qor;
+using qor::test::FullDisk;
 using qor::test::slurp;
 using qor::test::spit;
 
@@ -112,8 +113,6 @@ TEST(TextFile, AppendEndsAnUnterminatedLastLineFirst) {
     ASSERT_TRUE(appendLine(dir.file("empty.txt"), "first"));
     EXPECT_EQ(slurp(dir.file("empty.txt")), "first\r\n");
 }
-
-using qor::test::FullDisk;
 
 TEST(TextFile, AFailedAppendLeavesTheFileExactlyAsItWas) {
     test::TempDir dir;

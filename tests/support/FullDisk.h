@@ -1,6 +1,6 @@
 #pragma once
-// A disk that fills up after a number of bytes, for the tests of writers: file writes
-// write what fits, then fail with ENOSPC, as on a full disk. Restored when it goes.
+// A disk that fills up: while a FullDisk lives, file writes (base/TextFile) write what
+// fits in the bytes left, then fail with ENOSPC.
 
 #include "base/TextFile.h"
 
@@ -11,26 +11,30 @@
 
 namespace qor::test {
 
-inline std::size_t fullDiskRoom = 0;
-
-inline long fillingDisk(int fd, const void* data, std::size_t size) {
-    if (fullDiskRoom == 0) {
-        errno = ENOSPC;
-        return -1;
-    }
-    std::size_t n = std::min(size, fullDiskRoom);
-    fullDiskRoom -= n;
-    return static_cast<long>(::write(fd, data, n));
-}
-
-struct FullDisk {
+class FullDisk {
+public:
     explicit FullDisk(std::size_t bytesLeft) {
-        fullDiskRoom = bytesLeft;
-        setWriteStepForTesting(&fillingDisk);
+        room() = bytesLeft;
+        setWriteStepForTesting(&fillingWrite);
     }
     ~FullDisk() { setWriteStepForTesting(nullptr); }
     FullDisk(const FullDisk&) = delete;
     FullDisk& operator=(const FullDisk&) = delete;
+
+private:
+    static std::size_t& room() {
+        static std::size_t left = 0;
+        return left;
+    }
+    static long fillingWrite(int fd, const void* data, std::size_t size) {
+        if (room() == 0) {
+            errno = ENOSPC;
+            return -1;
+        }
+        std::size_t n = std::min(size, room());
+        room() -= n;
+        return static_cast<long>(::write(fd, data, n));
+    }
 };
 
 } // namespace qor::test

@@ -1,9 +1,13 @@
 #include "tests/support/ScriptedPlatform.h"
 
+#include "ui/Printing.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPrinter>
+#include <QTextDocument>
 #include <gtest/gtest.h>
 
 namespace qor::test {
@@ -13,7 +17,7 @@ const char* kindName(PlatformCall::Kind k) {
     static const char* names[] = {"notice", "message", "input box", "open dialog",
                                   "save dialog", "folder dialog", "font dialog",
                                   "colour dialog", "modal window", "clipboard", "wave",
-                                  "beep", "open path", "trash"};
+                                  "beep", "open path", "trash", "print"};
     return names[k];
 }
 } // namespace
@@ -94,6 +98,23 @@ ScriptedPlatform& ScriptedPlatform::answerTrash(bool confirmed) {
     Answer a;
     a.kind = PlatformCall::Trash;
     a.confirmed = confirmed;
+    answers_.push_back(a);
+    return *this;
+}
+
+ScriptedPlatform& ScriptedPlatform::answerPrint(QString pdfPath,
+                                                std::function<void(int)> duringCopy) {
+    Answer a;
+    a.kind = PlatformCall::Print;
+    a.text = std::move(pdfPath);
+    a.duringCopy = std::move(duringCopy);
+    a.confirmed = true;
+    answers_.push_back(a);
+    return *this;
+}
+ScriptedPlatform& ScriptedPlatform::answerPrintCancelled() {
+    Answer a;
+    a.kind = PlatformCall::Print;
     answers_.push_back(a);
     return *this;
 }
@@ -237,6 +258,40 @@ bool ScriptedPlatform::moveToTrashWithoutAsking(const QString& path) {
     if (trashFolder_.isEmpty())
         return false;
     return QFile::rename(path, QDir(trashFolder_).filePath(QFileInfo(path).fileName()));
+}
+
+ui::PrintOutcome ScriptedPlatform::printDocument(QWidget*, const QTextDocument& document,
+                                                 const QString& title,
+                                                 const QString& pdfFileName, int copies,
+                                                 const std::function<void(int)>& beforeCopy) {
+    PlatformCall call{PlatformCall::Print, title, pdfFileName};
+    call.copies = copies;
+    calls_.push_back(call);
+    auto a = take(PlatformCall::Print, title);
+    if (!a || !a->confirmed)
+        return {};
+    printed_ << document.toPlainText();
+    auto announce = [&](int copy) {
+        if (beforeCopy)
+            beforeCopy(copy);
+        if (a->duringCopy)
+            a->duringCopy(copy);
+    };
+    if (a->text && !a->text->isEmpty()) {
+        QPrinter printer(QPrinter::HighResolution);
+        ui::setUpPrinter(printer, title);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(*a->text);
+        return ui::printDocumentOn(printer, document, copies, announce);
+    }
+    ui::PrintOutcome outcome;
+    outcome.result = ui::PrintOutcome::Printed;
+    outcome.target = QStringLiteral("Scripted Printer");
+    for (int copy = 1; copy <= copies; ++copy) {
+        announce(copy);
+        ++outcome.copies;
+    }
+    return outcome;
 }
 
 } // namespace qor::test

@@ -16,12 +16,14 @@ namespace qor::test {
 struct PlatformCall {
     enum Kind {
         Notice, Message, Input, OpenFile, SaveFile, Folder, Font, Color, Modal,
-        Clipboard, Wave, Beep, OpenPath, Trash
+        Clipboard, Wave, Beep, OpenPath, Trash, Print
     };
     Kind kind;
-    QString text;     // message text, prompt, clipboard text, path, dialog class name
-    QString caption;  // caption or filter
+    QString text;     // message text, prompt, clipboard text, path, dialog class name,
+                      // document title
+    QString caption;  // caption, filter, or the PDF file name offered
     int noticeKind = -1;
+    int copies = 0;   // copies asked for (print)
 };
 
 class ScriptedPlatform final : public ui::Platform {
@@ -47,12 +49,20 @@ public:
     // The desktop trash of moveToTrashWithoutAsking: files moved there go to this folder
     // (file system form). Without one there is no trash and the move fails.
     void setTrashFolder(const QString& folder) { trashFolder_ = folder; }
+    // A print into the PDF file at pdfPath, written as the program prints; with an empty
+    // path a printer takes the copies and nothing is written. duringCopy(i) runs while
+    // copy i is printed (after the window announced it).
+    ScriptedPlatform& answerPrint(QString pdfPath = {},
+                                  std::function<void(int)> duringCopy = {});
+    ScriptedPlatform& answerPrintCancelled();
 
     const std::vector<PlatformCall>& calls() const { return calls_; }
     std::vector<PlatformCall> callsOf(PlatformCall::Kind kind) const;
     QStringList clipboardTexts() const;
     // Texts of notices and plain messages, in order.
     QStringList boxTexts() const;
+    // The plain text of every document printed, in order.
+    const QStringList& printedDocuments() const { return printed_; }
     void clearCalls() { calls_.clear(); }
     std::size_t pendingAnswers() const { return answers_.size(); }
 
@@ -75,6 +85,9 @@ public:
     bool openWithAssociatedProgram(const QString& pathOrUrl) override;
     bool moveToTrash(QWidget* parent, const QString& path) override;
     bool moveToTrashWithoutAsking(const QString& path) override;
+    ui::PrintOutcome printDocument(QWidget* parent, const QTextDocument& document,
+                                   const QString& title, const QString& pdfFileName, int copies,
+                                   const std::function<void(int)>& beforeCopy) override;
 
 private:
     struct Answer {
@@ -84,7 +97,8 @@ private:
         std::optional<QFont> font;
         std::optional<QColor> color;
         std::function<int(QDialog&)> drive;
-        bool confirmed = false;
+        std::function<void(int)> duringCopy;
+        bool confirmed = false;  // a trash confirmed, a print not cancelled
     };
     // The next answer when it is of the kind asked for; otherwise a failure.
     std::optional<Answer> take(PlatformCall::Kind kind, const QString& what);
@@ -92,6 +106,7 @@ private:
     std::deque<Answer> answers_;
     std::vector<PlatformCall> calls_;
     QString trashFolder_;
+    QStringList printed_;
 };
 
 } // namespace qor::test

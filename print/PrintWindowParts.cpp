@@ -1,0 +1,111 @@
+#include "print/PrintWindowParts.h"
+
+#include "base/TextFile.h"
+#include "ui/Panels.h"
+#include "ui/Printing.h"
+#include "ui/Text.h"
+#include "words/DictionaryList.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QProgressBar>
+#include <QStatusBar>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+namespace qor {
+
+void fillDictionaryCombo(QComboBox* combo, const std::string& setupIni, const std::string& fileName) {
+    combo->clear();
+    for (const std::string& name : listedDictionaries(setupIni)) {
+        if (!name.empty())
+            combo->addItem(ui::toQ(name));
+    }
+    combo->setEditText(ui::toQ(fileName));
+}
+
+std::optional<std::string> comboDictionaryPath(QWidget* parent, const QComboBox* combo,
+                                               const std::string& setupIni) {
+    auto fileName = ui::fromQOrWarn(parent, combo->currentText());
+    if (!fileName)
+        return std::nullopt;
+    FileStatus read;
+    std::string path = rememberedDictionaryPath(setupIni, *fileName, &read);
+    if (!read) {
+        ui::showFileError(parent, read.path(), read.reason());
+        return std::nullopt;
+    }
+    return path;
+}
+
+QString dialogFolder(const std::string& path, const std::string& dictionaryInUse,
+                     const std::string& programFolder) {
+    for (const std::string& candidate : {path, dictionaryInUse}) {
+        std::string folder = folderOf(candidate);
+        if (!folder.empty() && folderExists(folder))
+            return ui::toQ(folder);
+    }
+    return ui::toQ(programFolder + "dictionary/");
+}
+
+QTextEdit* linesBox(QWidget* parent, const QString& accessibleName, const QFont& font) {
+    auto* box = new QTextEdit(parent);
+    box->setObjectName(QStringLiteral("moData"));
+    box->setAccessibleName(accessibleName);
+    box->setReadOnly(true);
+    box->setAcceptRichText(false);
+    box->setLineWrapMode(QTextEdit::NoWrap);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    box->setTabChangesFocus(true);
+    // The window takes dropped files (the box's own drop would insert the file's name).
+    box->setAcceptDrops(false);
+    box->setFont(font);
+    return box;
+}
+
+void showLines(QTextEdit* box, const std::vector<std::string>& lines,
+               const std::vector<double>& tabStops, const std::vector<int>& groups) {
+    QStringList shown;
+    shown.reserve(static_cast<qsizetype>(lines.size()));
+    for (const std::string& line : lines)
+        shown << ui::toQ(line);
+    ui::setPlainLines(*box->document(), shown, tabStops, groups);
+}
+
+QProgressBar* thinGauge(QWidget* parent, const QString& accessibleName) {
+    auto* gauge = new QProgressBar(parent);
+    gauge->setObjectName(QStringLiteral("cgInfo"));
+    gauge->setAccessibleName(accessibleName);
+    gauge->setTextVisible(false);
+    gauge->setFixedHeight(10);
+    gauge->setRange(0, 1);
+    gauge->setValue(0);
+    return gauge;
+}
+
+QLabel* frameWindow(QDialog* window, const QString& bannerText, QLayout* body) {
+    auto* status = new QStatusBar(window);
+    status->setSizeGripEnabled(false);
+    auto* text = new QLabel(status);
+    text->setObjectName(QStringLiteral("sbInfo"));
+    status->addWidget(text, 1);
+
+    body->setContentsMargins(10, 8, 10, 6);
+    auto* layout = new QVBoxLayout(window);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(ui::banner(bannerText, window));
+    layout->addLayout(body, 1);
+    layout->addWidget(status);
+    return text;
+}
+
+void showStatus(QLabel* status, const QString& text) {
+    status->setText(text);
+    if (status->isVisible())
+        status->repaint();
+}
+
+} // namespace qor

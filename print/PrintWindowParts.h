@@ -1,0 +1,52 @@
+#pragma once
+// What the two printing windows share: the dictionary combo box (the dictionaries listed
+// in section "Dictionary" of Setup.ini), the box that shows the lines to print, the thin
+// gauge, the status bar with its one text, and the frame around them.
+
+#include <QString>
+#include <optional>
+#include <string>
+#include <vector>
+
+class QComboBox;
+class QDialog;
+class QFont;
+class QLabel;
+class QLayout;
+class QProgressBar;
+class QTextEdit;
+class QWidget;
+
+namespace qor {
+
+// Fills the list and shows `fileName` (CP932; it need not be listed).
+void fillDictionaryCombo(QComboBox* combo, const std::string& setupIni, const std::string& fileName);
+
+// The full path remembered for the combo's file name, empty when none is; nullopt after
+// telling the learner that Setup.ini cannot be read or the text is no Shift-JIS name.
+std::optional<std::string> comboDictionaryPath(QWidget* parent, const QComboBox* combo,
+                                               const std::string& setupIni);
+
+// The folder a file dialog of these windows opens in: that of `path`, else that of the
+// dictionary in use, else the data folder's dictionary/ (CP932 in, screen text out).
+QString dialogFolder(const std::string& path, const std::string& dictionaryInUse,
+                     const std::string& programFolder);
+
+// The box moData: plain lines, read-only (the text can be selected and copied), no
+// wrapping, both scroll bars.
+QTextEdit* linesBox(QWidget* parent, const QString& accessibleName, const QFont& font);
+// Shows CP932 lines in the box with tab stops in points; the lines of a group (see
+// ui::setPlainLines) are printed on one page.
+void showLines(QTextEdit* box, const std::vector<std::string>& lines,
+               const std::vector<double>& tabStops, const std::vector<int>& groups = {});
+
+// The thin gauge cgInfo, empty.
+QProgressBar* thinGauge(QWidget* parent, const QString& accessibleName);
+
+// Banner, body and a status bar with one text (returned; named "sbInfo") as the window's
+// layout.
+QLabel* frameWindow(QDialog* window, const QString& bannerText, QLayout* body);
+// Shows a status text at once: building and printing hold the event loop.
+void showStatus(QLabel* status, const QString& text);
+
+} // namespace qor

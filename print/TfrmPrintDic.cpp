@@ -1,0 +1,273 @@
+#include "print/TfrmPrintDic.h"
+
+#include "base/Cp932.h"
+#include "base/TextFile.h"
+#include "print/PrintWindowParts.h"
+#include "ui/Fonts.h"
+#include "ui/Panels.h"
+#include "ui/Platform.h"
+#include "ui/Printing.h"
+#include "ui/Text.h"
+#include "words/DictionaryChoice.h"
+#include "words/WordEntry.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMimeData>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+namespace qor {
+
+TfrmPrintDic::TfrmPrintDic(const TUserSettings& settings, std::function<void()> editVocBook,
+                           QWidget* parent)
+    : QDialog(parent), settings_(settings), editVocBook_(std::move(editVocBook)) {
+    setWindowTitle(QStringLiteral("辞書の印刷"));
+    setAcceptDrops(true);
+
+    // --- the source ---
+    auto* source = new QGroupBox(QStringLiteral("辞書ファイルの指定"), this);
+    cboDicFile_ = new QComboBox(source);
+    cboDicFile_->setObjectName(QStringLiteral("cboDicFile"));
+    cboDicFile_->setEditable(true);
+    cboDicFile_->setInsertPolicy(QComboBox::NoInsert);
+    cboDicFile_->setMinimumContentsLength(24);
+    cboDicFile_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    cboDicFile_->setAccessibleName(QStringLiteral("印刷する辞書ファイル"));
+    cmdSelectDic_ = new QPushButton(QStringLiteral("辞書の選択 (&D)"), source);
+    cmdSelectDic_->setObjectName(QStringLiteral("cmdSelectDic"));
+    chkVocBook_ = new QCheckBox(QStringLiteral("単語帳を印刷する (&V)"), source);
+    chkVocBook_->setObjectName(QStringLiteral("chkVocBook"));
+    cmdEditVocBook_ = new QPushButton(QStringLiteral("単語帳の編集 (&E)"), source);
+    cmdEditVocBook_->setObjectName(QStringLiteral("cmdEditVocBook"));
+    auto* sourceGrid = new QGridLayout(source);
+    sourceGrid->setHorizontalSpacing(8);
+    sourceGrid->addWidget(cboDicFile_, 0, 0);
+    sourceGrid->addWidget(cmdSelectDic_, 0, 1);
+    sourceGrid->addWidget(chkVocBook_, 1, 0);
+    sourceGrid->addWidget(cmdEditVocBook_, 1, 1);
+
+    // --- the layout of the listing ---
+    auto* options = new QGroupBox(QStringLiteral("読み込みボタンを押す前に、、、"), this);
+    auto* tabLabel = new QLabel(QStringLiteral("タブ幅の設定 ： "), options);
+    txtTab_ = new QSpinBox(options);
+    txtTab_->setObjectName(QStringLiteral("txtTab"));
+    txtTab_->setRange(0, 1000);
+    txtTab_->setValue(100);
+    txtTab_->setGroupSeparatorShown(false);
+    txtTab_->setAlignment(Qt::AlignRight);
+    txtTab_->setSuffix(QStringLiteral(" pt"));
+    tabLabel->setBuddy(txtTab_);
+    chkCommentOn_ = new QCheckBox(QStringLiteral("コメントがないときは表示しない"), options);
+    chkCommentOn_->setObjectName(QStringLiteral("chkCommentOn"));
+    chkNumberOn_ = new QCheckBox(QStringLiteral("行番号を付ける"), options);
+    chkNumberOn_->setObjectName(QStringLiteral("chkNumberOn"));
+    cmdFont_ = new QPushButton(QStringLiteral("フォント設定 (&F)"), options);
+    cmdFont_->setObjectName(QStringLiteral("cmdFont"));
+    auto* optionRow = new QHBoxLayout(options);
+    optionRow->setSpacing(6);
+    optionRow->addWidget(tabLabel);
+    optionRow->addWidget(txtTab_);
+    optionRow->addSpacing(12);
+    optionRow->addWidget(chkCommentOn_);
+    optionRow->addWidget(chkNumberOn_);
+    optionRow->addStretch(1);
+    optionRow->addWidget(cmdFont_);
+
+    cmdLoad_ = new QPushButton(QStringLiteral("読み込み (&L)"), this);
+    cmdLoad_->setObjectName(QStringLiteral("cmdLoad"));
+    cmdLoad_->setDefault(true);
+    cmdPrint_ = new QPushButton(QStringLiteral("印刷 (&P)"), this);
+    cmdPrint_->setObjectName(QStringLiteral("cmdPrint"));
+    cmdClose_ = new QPushButton(QStringLiteral("閉じる (&C)"), this);
+    cmdClose_->setObjectName(QStringLiteral("cmdClose"));
+    for (QPushButton* b : {cmdSelectDic_, cmdEditVocBook_, cmdFont_, cmdPrint_, cmdClose_})
+        b->setAutoDefault(false);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdLoad_);
+    buttons->addWidget(cmdPrint_);
+    buttons->addStretch(1);
+    buttons->addWidget(cmdClose_);
+
+    moData_ = linesBox(this, QStringLiteral("辞書の一覧"),
+                       ui::fontFor(TUserSettings::ordinaryFace(), 10));
+    moData_->setMinimumSize(560, 260);
+    cgInfo_ = thinGauge(this, QStringLiteral("読み込んだ行の数"));
+
+    auto* body = new QVBoxLayout;
+    body->setSpacing(8);
+    body->addWidget(source);
+    body->addWidget(options);
+    body->addLayout(buttons);
+    body->addWidget(moData_, 1);
+    body->addWidget(cgInfo_);
+    sbInfo_ = frameWindow(this, QStringLiteral("ここでは、辞書の印刷を行います"), body);
+    resize(640, 560);
+
+    connect(cmdSelectDic_, &QPushButton::clicked, this, &TfrmPrintDic::cmdSelectDicClick);
+    connect(cmdEditVocBook_, &QPushButton::clicked, this, &TfrmPrintDic::cmdEditVocBookClick);
+    connect(chkCommentOn_, &QCheckBox::clicked, this, &TfrmPrintDic::chkCommentOnClick);
+    connect(chkNumberOn_, &QCheckBox::clicked, this, &TfrmPrintDic::chkNumberOnClick);
+    connect(cmdFont_, &QPushButton::clicked, this, &TfrmPrintDic::cmdFontClick);
+    connect(cmdLoad_, &QPushButton::clicked, this, &TfrmPrintDic::cmdLoadClick);
+    connect(cmdPrint_, &QPushButton::clicked, this, &TfrmPrintDic::cmdPrintClick);
+    connect(cmdClose_, &QPushButton::clicked, this, &TfrmPrintDic::cmdCloseClick);
+
+    FormShow();
+}
+
+QString TfrmPrintDic::statusText() const {
+    return sbInfo_->text();
+}
+
+void TfrmPrintDic::setStatus(const QString& text) {
+    showStatus(sbInfo_, text);
+}
+
+void TfrmPrintDic::FormShow() {
+    fillDictionaryCombo(cboDicFile_, settings_.setupIniPath(), fileNameOf(settings_.DicInUse));
+    print_ = PrintDicSettings::load(settings_.setupIniPath());
+    chkCommentOn_->setChecked(print_.CommentOn);
+    chkNumberOn_->setChecked(print_.NumberOn);
+    txtTab_->setValue(print_.Tab);
+    applyVocBookState();
+}
+
+void TfrmPrintDic::applyVocBookState() {
+    const bool on = settings_.VocBookOn == 1;
+    chkVocBook_->setEnabled(on);
+    cmdEditVocBook_->setEnabled(on);
+    if (!on)
+        chkVocBook_->setChecked(false);
+}
+
+void TfrmPrintDic::showChoice(const DictionaryChange& change) {
+    if (change.changed)
+        cboDicFile_->setEditText(change.comboText);
+}
+
+void TfrmPrintDic::cmdSelectDicClick() {
+    std::optional<std::string> current =
+        comboDictionaryPath(this, cboDicFile_, settings_.setupIniPath());
+    const QString chosen = ui::platform().openFileName(
+        this, QStringLiteral("辞書の選択"), QStringLiteral("辞書ファイル (*.txt)|*.txt"),
+        dialogFolder(current.value_or(""), settings_.DicInUse, settings_.ProgramFolder));
+    if (chosen.isEmpty())
+        return;
+    // The file is tested and remembered as every dictionary choice is; the dictionary in
+    // use stays the main window's.
+    TUserSettings local = settings_;
+    showChoice(DictionaryChoice(local).choose(this, chosen));
+}
+
+void TfrmPrintDic::FormDropFiles(const QList<QUrl>& urls) {
+    TUserSettings local = settings_;
+    showChoice(DictionaryChoice(local).acceptDroppedFiles(this, urls));
+}
+
+void TfrmPrintDic::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls() && event->mimeData()->urls().constFirst().isLocalFile())
+        event->acceptProposedAction();
+}
+
+void TfrmPrintDic::dropEvent(QDropEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.isEmpty() || !urls.constFirst().isLocalFile())
+        return;
+    event->acceptProposedAction();
+    FormDropFiles(urls);
+}
+
+void TfrmPrintDic::cmdEditVocBookClick() {
+    if (editVocBook_)
+        editVocBook_();
+    // The editor may have deleted the book.
+    applyVocBookState();
+}
+
+void TfrmPrintDic::chkCommentOnClick() {
+    print_.CommentOn = chkCommentOn_->isChecked();
+}
+
+void TfrmPrintDic::chkNumberOnClick() {
+    print_.NumberOn = chkNumberOn_->isChecked();
+}
+
+void TfrmPrintDic::cmdFontClick() {
+    if (std::optional<QFont> font = ui::platform().chooseFont(this, moData_->font()))
+        moData_->setFont(*font);
+}
+
+void TfrmPrintDic::cmdLoadClick() {
+    setStatus(QStringLiteral(" >> データの削除中・・・"));
+    lines_.clear();
+    source_.clear();
+    moData_->clear();
+    setStatus(QStringLiteral(" >> データの読み込み中・・・"));
+    print_.Tab = txtTab_->value();
+    const std::vector<double> tabStops = listingTabStops(print_.Tab, print_.NumberOn);
+
+    std::string path;
+    std::string shownPath;  // what names a source without a path
+    if (chkVocBook_->isChecked()) {
+        path = settings_.VocBook;
+        shownPath = path.empty() ? sj("単語帳") : path;
+    } else {
+        std::optional<std::string> known =
+            comboDictionaryPath(this, cboDicFile_, settings_.setupIniPath());
+        if (!known) {
+            setStatus({});
+            return;
+        }
+        path = *known;
+        shownPath = path.empty() ? ui::fromQ(cboDicFile_->currentText()).value_or("") : path;
+    }
+
+    Listing listing = buildListing(
+        path, print_.NumberOn, print_.CommentOn,
+        [this](std::size_t n) { cgInfo_->setRange(0, std::max<int>(1, static_cast<int>(n))); },
+        [this](std::size_t i) { cgInfo_->setValue(static_cast<int>(i)); });
+    cgInfo_->setValue(0);
+    if (!listing.status) {
+        setStatus({});
+        ui::showFileError(this, shownPath, listing.status.reason());
+        return;
+    }
+    lines_ = std::move(listing.lines);
+    source_ = path;
+    showLines(moData_, lines_, tabStops);
+    setStatus(QStringLiteral(" >> ") + ui::toQ(path));
+}
+
+void TfrmPrintDic::cmdPrintClick() {
+    // A job title holds no tabs.
+    const QString title = moData_->document()->firstBlock().text().replace(QLatin1Char('\t'),
+                                                                           QLatin1Char(' '));
+    const QString name = source_.empty() ? QStringLiteral("辞書") : ui::toQ(dictionaryName(source_));
+    ui::PrintOutcome outcome = ui::platform().printDocument(
+        this, *moData_->document(), title, name + QStringLiteral("_一覧.pdf"), 1, {});
+    ui::showPrintFailure(this, outcome);
+}
+
+void TfrmPrintDic::cmdCloseClick() {
+    print_.CommentOn = chkCommentOn_->isChecked();
+    print_.NumberOn = chkNumberOn_->isChecked();
+    print_.Tab = txtTab_->value();
+    if (FileStatus status = print_.save(settings_.setupIniPath()); !status)
+        ui::showFileError(this, status.path(), status.reason());
+    accept();
+}
+
+} // namespace qor

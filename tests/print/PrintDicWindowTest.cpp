@@ -1,0 +1,252 @@
+#include "print/TfrmPrintDic.h"
+
+#include "tests/print/PrintFixture.h"
+#include "tests/support/PdfText.h"
+#include "ui/Printing.h"
+#include "words/DictionaryList.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <QTextDocument>
+#include <map>
+
+using namespace qor;
+using namespace qor::test;
+
+namespace {
+
+class PrintDicWindowTest : public PrintFixture {
+protected:
+    int editorOpened = 0;
+    std::function<void()> onEdit;
+
+    std::unique_ptr<TfrmPrintDic> open() {
+        return std::make_unique<TfrmPrintDic>(settings, [this] {
+            ++editorOpened;
+            if (onEdit)
+                onEdit();
+        });
+    }
+    static QString boxText(TfrmPrintDic& frm) {
+        return find<QTextEdit>(frm, "moData")->toPlainText();
+    }
+    static std::vector<double> tabs(TfrmPrintDic& frm) {
+        return ui::tabStopsInPoints(*find<QTextEdit>(frm, "moData")->document());
+    }
+};
+
+TEST_F(PrintDicWindowTest, OpeningReadsPrintDicAndTheVocabularyBookSwitch) {
+    setup({"[Dictionary]", "DicNum=1", "1=verbs.txt", "[Print Dic]", "NumberOn=1", "Tab=120"});
+    auto frm = open();
+    EXPECT_EQ(frm->windowTitle(), q("辞書の印刷"));
+    EXPECT_EQ(find<QComboBox>(*frm, "cboDicFile")->currentText(), q("verbs.txt"));
+    EXPECT_TRUE(find<QCheckBox>(*frm, "chkNumberOn")->isChecked());
+    EXPECT_FALSE(find<QCheckBox>(*frm, "chkCommentOn")->isChecked());
+    EXPECT_EQ(find<QCheckBox>(*frm, "chkCommentOn")->text(), q("コメントがないときは表示しない"));
+    EXPECT_EQ(find<QSpinBox>(*frm, "txtTab")->value(), 120);
+    EXPECT_EQ(find<QSpinBox>(*frm, "txtTab")->maximum(), 1000);
+    EXPECT_FALSE(find<QCheckBox>(*frm, "chkVocBook")->isEnabled());
+    EXPECT_FALSE(find<QPushButton>(*frm, "cmdEditVocBook")->isEnabled());
+    EXPECT_TRUE(find<QPushButton>(*frm, "cmdLoad")->isDefault());
+    EXPECT_TRUE(frm->acceptDrops());
+    // Resizable: a normal frame.
+    EXPECT_FALSE(frm->windowFlags() & Qt::MSWindowsFixedSizeDialogHint);
+
+    settings.VocBookOn = 1;
+    auto withBook = open();
+    EXPECT_TRUE(find<QCheckBox>(*withBook, "chkVocBook")->isEnabled());
+    EXPECT_TRUE(find<QPushButton>(*withBook, "cmdEditVocBook")->isEnabled());
+}
+
+TEST_F(PrintDicWindowTest, LoadListsNumberedLinesWithTheirTabStops) {
+    auto frm = open();
+    click(*frm, "chkNumberOn");
+    find<QSpinBox>(*frm, "txtTab")->setValue(120);
+    click(*frm, "cmdLoad");
+    EXPECT_EQ(frm->listingLines(), sjLines({
+                                       "1：\tapple\tりんご\t果物",
+                                       "2：\trun,dash\t走る,急ぐ\tコメントはありません",
+                                       "3：\tsee\t見る\t目で",
+                                       "4：\tgo\t行く\tよく使う",
+                                   }));
+    EXPECT_EQ(boxText(*frm), q("1：\tapple\tりんご\t果物\n2：\trun,dash\t走る,急ぐ\tコメントはありません\n"
+                               "3：\tsee\t見る\t目で\n4：\tgo\t行く\tよく使う"));
+    EXPECT_EQ(tabs(*frm).size(), 3u);
+    EXPECT_NEAR(tabs(*frm)[0], 25, 1e-9);
+    EXPECT_NEAR(tabs(*frm)[1], 120, 1e-9);
+    EXPECT_NEAR(tabs(*frm)[2], 240, 1e-9);
+    EXPECT_EQ(frm->statusText(), q(" >> ") + QString::fromStdString(dictionary));
+    EXPECT_EQ(find<QProgressBar>(*frm, "cgInfo")->value(), 0);
+}
+
+TEST_F(PrintDicWindowTest, TheSwitchesTakeEffectAtTheNextLoad) {
+    auto frm = open();
+    click(*frm, "cmdLoad");
+    EXPECT_EQ(frm->listingLines()[1], sj("run,dash\t走る,急ぐ\tコメントはありません"));
+    EXPECT_NEAR(tabs(*frm)[0], 100, 1e-9);
+
+    click(*frm, "chkCommentOn");
+    find<QSpinBox>(*frm, "txtTab")->setValue(80);
+    EXPECT_EQ(frm->listingLines()[1], sj("run,dash\t走る,急ぐ\tコメントはありません"));
+    EXPECT_NEAR(tabs(*frm)[0], 100, 1e-9);
+    click(*frm, "cmdLoad");
+    EXPECT_EQ(frm->listingLines()[1], sj("run,dash\t走る,急ぐ\t"));
+    EXPECT_EQ(frm->listingLines()[0], sj("apple\tりんご\t果物"));
+    ASSERT_EQ(tabs(*frm).size(), 2u);
+    EXPECT_NEAR(tabs(*frm)[0], 80, 1e-9);
+    EXPECT_NEAR(tabs(*frm)[1], 160, 1e-9);
+}
+
+TEST_F(PrintDicWindowTest, ASourceThatCannotBeReadLeavesTheListingEmpty) {
+    auto frm = open();
+    click(*frm, "cmdLoad");
+    ASSERT_FALSE(frm->listingLines().empty());
+
+    // A name without a remembered path names itself in the message.
+    find<QComboBox>(*frm, "cboDicFile")->setEditText(q("unknown.txt"));
+    platform.answerNotice();
+    click(*frm, "cmdLoad");
+    ASSERT_EQ(platform.boxTexts().size(), 1);
+    EXPECT_TRUE(platform.boxTexts()[0].startsWith(q("unknown.txt\n")));
+    EXPECT_TRUE(frm->listingLines().empty());
+    EXPECT_TRUE(boxText(*frm).isEmpty());
+    EXPECT_TRUE(frm->statusText().isEmpty());
+
+    // The vocabulary book without a path.
+    settings.VocBookOn = 1;
+    auto book = open();
+    click(*book, "chkVocBook");
+    platform.answerNotice();
+    click(*book, "cmdLoad");
+    ASSERT_EQ(platform.boxTexts().size(), 2);
+    EXPECT_TRUE(platform.boxTexts()[1].startsWith(q("単語帳\n")));
+    EXPECT_TRUE(book->listingLines().empty());
+}
+
+TEST_F(PrintDicWindowTest, TheVocabularyBookIsListedAndItsEditorOpensThroughTheMainWindow) {
+    settings.VocBookOn = 1;
+    settings.VocBook = dir.file("book.txt");
+    spit(settings.VocBook, crlf({sj("cat=猫*ねこ")}));
+    auto frm = open();
+    click(*frm, "chkVocBook");
+    click(*frm, "cmdLoad");
+    EXPECT_EQ(frm->listingLines(), sjLines({"cat\t猫\tねこ"}));
+    EXPECT_EQ(frm->statusText(), q(" >> ") + QString::fromStdString(settings.VocBook));
+
+    // The editor deletes the book: its commands are no longer offered.
+    onEdit = [this] {
+        settings.VocBookOn = 0;
+        settings.VocBook.clear();
+    };
+    click(*frm, "cmdEditVocBook");
+    EXPECT_EQ(editorOpened, 1);
+    EXPECT_FALSE(find<QCheckBox>(*frm, "chkVocBook")->isEnabled());
+    EXPECT_FALSE(find<QCheckBox>(*frm, "chkVocBook")->isChecked());
+    EXPECT_FALSE(find<QPushButton>(*frm, "cmdEditVocBook")->isEnabled());
+}
+
+TEST_F(PrintDicWindowTest, AChosenOrDroppedDictionaryIsTestedAndRemembered) {
+    const std::string nouns = dir.file("nouns.txt");
+    spit(nouns, crlf({sj("dog=犬*いぬ")}));
+    const std::string notes = dir.file("notes.txt");
+    spit(notes, crlf({"just some text"}));
+    auto frm = open();
+    auto* dic = find<QComboBox>(*frm, "cboDicFile");
+
+    platform.answerOpenFile(QString::fromStdString(nouns));
+    click(*frm, "cmdSelectDic");
+    auto opens = platform.callsOf(PlatformCall::OpenFile);
+    ASSERT_EQ(opens.size(), 1u);
+    EXPECT_EQ(opens[0].caption, q("辞書ファイル (*.txt)|*.txt"));
+    EXPECT_EQ(dic->currentText(), q("nouns.txt"));
+    EXPECT_EQ(rememberedDictionaryPath(settings.setupIniPath(), "nouns.txt"), nouns);
+    EXPECT_EQ(settings.DicInUse, dictionary);  // the main window's dictionary stays
+    click(*frm, "cmdLoad");
+    EXPECT_EQ(frm->listingLines(), sjLines({"dog\t犬\tいぬ"}));
+
+    // Not a dictionary: refused, nothing changes.
+    platform.answerNotice();
+    frm->FormDropFiles({QUrl::fromLocalFile(QString::fromStdString(notes)),
+                        QUrl::fromLocalFile(QString::fromStdString(dictionary))});
+    EXPECT_EQ(platform.boxTexts(), QStringList{q("選択されたファイルは、Qor Helper用辞書ファイルではありません")});
+    EXPECT_EQ(dic->currentText(), q("nouns.txt"));
+    EXPECT_TRUE(rememberedDictionaryPath(settings.setupIniPath(), "notes.txt").empty());
+
+    // Only the first dropped file counts.
+    frm->FormDropFiles({QUrl::fromLocalFile(QString::fromStdString(dictionary)),
+                        QUrl::fromLocalFile(QString::fromStdString(notes))});
+    EXPECT_EQ(dic->currentText(), q("verbs.txt"));
+
+    // A cancelled dialog changes nothing.
+    platform.answerOpenFile({});
+    click(*frm, "cmdSelectDic");
+    EXPECT_EQ(dic->currentText(), q("verbs.txt"));
+}
+
+TEST_F(PrintDicWindowTest, PrintingPrintsTheBoxAsItIsTitledByItsFirstLine) {
+    auto frm = open();
+    // Before any Load: the empty box.
+    platform.answerPrint();
+    click(*frm, "cmdPrint");
+    ASSERT_EQ(platform.printedDocuments().size(), 1);
+    EXPECT_TRUE(platform.printedDocuments()[0].isEmpty());
+    EXPECT_EQ(platform.callsOf(PlatformCall::Print)[0].copies, 1);
+
+    click(*frm, "chkNumberOn");
+    click(*frm, "cmdLoad");
+    const QString pdf = file("verbs.pdf");
+    platform.answerPrint(pdf);
+    click(*frm, "cmdPrint");
+    auto prints = platform.callsOf(PlatformCall::Print);
+    ASSERT_EQ(prints.size(), 2u);
+    EXPECT_EQ(prints[1].text, q("1： apple りんご 果物"));
+    EXPECT_EQ(prints[1].caption, q("verbs_一覧.pdf"));
+    EXPECT_TRUE(platform.boxTexts().isEmpty());
+
+    const QStringList pages = pdfPages(pdf);
+    ASSERT_EQ(pages.size(), 1);
+    EXPECT_TRUE(pages[0].contains(q("走る,急ぐ")));
+    EXPECT_TRUE(pages[0].contains(q("よく使う")));
+    // Number at the edge, English at 25 pt, Japanese at 100 pt, the comment at 200 pt.
+    const double margin = 20 / 25.4 * 72;
+    const std::map<QString, double> columns = {
+        {q("4："), 0}, {q("go"), 25}, {q("行く"), 100}, {q("よく使う"), 200}};
+    int placed = 0;
+    for (const PdfWord& w : pdfWords(pdf)) {
+        if (auto it = columns.find(w.text); it != columns.end()) {
+            EXPECT_NEAR(w.left - margin, it->second, 0.5) << w.text.toStdString();
+            ++placed;
+        }
+    }
+    EXPECT_EQ(placed, 4);
+
+    // A print that fails is told.
+    platform.answerPrint(file("no such folder/x.pdf")).answerNotice();
+    click(*frm, "cmdPrint");
+    ASSERT_EQ(platform.boxTexts().size(), 1);
+    EXPECT_TRUE(platform.boxTexts()[0].startsWith(q("印刷に失敗しました\n")));
+}
+
+TEST_F(PrintDicWindowTest, CloseWritesThePrintDicSettings) {
+    auto frm = open();
+    const std::string before = slurp(settings.setupIniPath());
+    frm->reject();
+    EXPECT_EQ(slurp(settings.setupIniPath()), before);
+
+    frm = open();
+    click(*frm, "chkCommentOn");
+    find<QSpinBox>(*frm, "txtTab")->setValue(0);
+    click(*frm, "cmdClose");
+    EXPECT_EQ(frm->result(), QDialog::Accepted);
+    EXPECT_EQ(slurp(settings.setupIniPath()),
+              before + "\r\n" + crlf({"[Print Dic]", "CommentOn=1", "NumberOn=0", "Tab=0"}));
+}
+
+TEST_F(PrintDicWindowTest, TheFontDialogGivesTheListingItsFont) {
+    auto frm = open();
+    platform.answerFont(QFont(QStringLiteral("IPAMincho"), 15));
+    click(*frm, "cmdFont");
+    EXPECT_EQ(find<QTextEdit>(*frm, "moData")->document()->defaultFont().pointSize(), 15);
+}
+
+} // namespace
