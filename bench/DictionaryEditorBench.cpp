@@ -6,6 +6,7 @@
 //
 // Run: build/bench/dictionary_editor_bench (the summary at the end gives the medians).
 
+#include "bench/QuietPlatform.h"
 #include "base/Cp932.h"
 #include "base/IniFile.h"
 #include "base/TextFile.h"
@@ -35,34 +36,6 @@ namespace {
 constexpr int kLines = 100000;
 
 // Answers every box at once, as a learner pressing OK would.
-class QuietPlatform final : public ui::Platform {
-public:
-    ui::Button showNotice(QWidget*, const QString&, const QString&, int) override {
-        return ui::Button::Ok;
-    }
-    void showMessage(QWidget*, const QString&) override {}
-    std::optional<QString> inputBox(QWidget*, const QString&, const QString&,
-                                    const QString&) override {
-        return std::nullopt;
-    }
-    QString openFileName(QWidget*, const QString&, const QString&, const QString&) override {
-        return {};
-    }
-    QString saveFileName(QWidget*, const QString&, const QString&, const QString&,
-                         const QString&) override {
-        return {};
-    }
-    QString folderName(QWidget*, const QString&, const QString&) override { return {}; }
-    std::optional<QFont> chooseFont(QWidget*, const QFont&) override { return std::nullopt; }
-    std::optional<QColor> chooseColor(QWidget*, const QColor&) override { return std::nullopt; }
-    int showModal(QDialog&) override { return 0; }
-    bool setClipboardText(const QString&) override { return true; }
-    void playWave(const QString&) override {}
-    void beep() override {}
-    bool openWithAssociatedProgram(const QString&) override { return true; }
-    bool moveToTrash(QWidget*, const QString&) override { return false; }
-    bool moveToTrashWithoutAsking(const QString&) override { return false; }
-};
 
 struct Fixture {
     std::string root;
@@ -232,7 +205,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(quietOffscreen);
     QApplication app(argc, argv);
-    QuietPlatform quiet;
+    bench::QuietPlatform quiet(true);
     ui::setPlatform(&quiet);
     // The repetitions take turns, so that the editor and its floor meet the same disk.
     std::vector<char*> args(argv, argv + argc);

@@ -5,6 +5,7 @@
 //
 // Run: build/bench/find_bench (the summary at the end gives the medians and the target).
 
+#include "bench/QuietPlatform.h"
 #include "base/Cp932.h"
 #include "base/TextFile.h"
 #include "tools/TfrmFind.h"
@@ -67,24 +68,9 @@ Fixture& fixture() {
 
 // Shows a modal window once, painted, and closes it at once; every other service is
 // silent. The search window's own path runs unchanged.
-class BenchPlatform final : public ui::Platform {
+// Result windows are shown and painted once, then closed.
+class BenchPlatform final : public bench::QuietPlatform {
 public:
-    ui::Button showNotice(QWidget*, const QString& text, const QString&, int) override {
-        std::fprintf(stderr, "unexpected box: %s\n", qPrintable(text));
-        std::abort();
-    }
-    void showMessage(QWidget*, const QString& text) override { showNotice(nullptr, text, {}, 0); }
-    std::optional<QString> inputBox(QWidget*, const QString&, const QString&, const QString&) override {
-        return std::nullopt;
-    }
-    QString openFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-    QString saveFileName(QWidget*, const QString&, const QString&, const QString&,
-                         const QString&) override {
-        return {};
-    }
-    QString folderName(QWidget*, const QString&, const QString&) override { return {}; }
-    std::optional<QFont> chooseFont(QWidget*, const QFont&) override { return std::nullopt; }
-    std::optional<QColor> chooseColor(QWidget*, const QColor&) override { return std::nullopt; }
     int showModal(QDialog& dialog) override {
         dialog.show();
         QApplication::processEvents();
@@ -92,11 +78,6 @@ public:
         dialog.hide();
         return QDialog::Rejected;
     }
-    bool setClipboardText(const QString&) override { return true; }
-    void playWave(const QString&) override {}
-    void beep() override {}
-    bool openWithAssociatedProgram(const QString&) override { return false; }
-    bool moveToTrash(QWidget*, const QString&) override { return false; }
 };
 
 // The search window on the large dictionary, shown.

@@ -5,6 +5,7 @@
 // steps; every step here reports whether it wrote.
 
 #include "base/FileStatus.h"
+#include "tools/EntryAddition.h"
 
 #include <string>
 #include <string_view>
@@ -21,22 +22,8 @@ enum class NewWordProblem {
 };
 NewWordProblem checkNewWord(std::string_view english, std::string_view japanese);
 
-// English + "=" + Japanese + "*" + comment, with "コメントはありません" for an empty comment.
-std::string newEntryLine(std::string_view english, std::string_view japanese,
-                         std::string_view comment);
-
 // An English text holding "," names several forms of a word, which share no one sign.
 bool takesPhoneticSign(std::string_view english);
-
-struct EnglishMatch {
-    bool found = false;
-    std::string line;   // the first line whose English part equals the English exactly
-    FileStatus status;  // the dictionary could not be read
-};
-EnglishMatch findEntryByEnglish(std::string_view dictionaryPath, std::string_view english);
-
-// The text of the duplicate box: "<English>" はすでに登録されています。 ... 追加しますか？
-std::string duplicateQuestion(std::string_view english, std::string_view foundLine);
 
 enum class SignOutcome {
     NotTried,      // no sign to store

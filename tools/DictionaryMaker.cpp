@@ -8,40 +8,6 @@
 
 namespace qor {
 
-namespace {
-
-std::string quoted(std::string_view text) {
-    std::string out = "\"";
-    out.append(text).append("\"");
-    return out;
-}
-
-} // namespace
-
-std::string makerEntryLine(std::string_view english, std::string_view japanese,
-                           std::string_view comment) {
-    return entryLine(english, japanese, comment.empty() ? sj("コメントはありません") : comment);
-}
-
-DuplicateSearch findEnglishDuplicate(std::string_view dictionaryPath, std::string_view english) {
-    DuplicateSearch result;
-    Lines read = readLines(dictionaryPath);
-    result.status = read.status;
-    if (!read.status) return result;
-    for (const std::string& line : read.lines) {
-        if (splitEntry(line).english == english) {
-            result.found = line;
-            break;
-        }
-    }
-    return result;
-}
-
-std::string duplicateQuestion(std::string_view english, std::string_view foundLine) {
-    return quoted(english) + sj(" はすでに登録されています。\n\n発見したデータ ： ") +
-           std::string(foundLine) + sj("\n\n追加しますか？");
-}
-
 std::array<std::string, kSignRows> signTabWords(std::string_view english) {
     std::array<std::string, kSignRows> words;
     std::size_t start = 0;
@@ -73,9 +39,7 @@ SignStep addSignRows(std::string_view signFilePath,
     if (!step.status) return step;
     for (std::size_t k = 0; k < lines.size(); ++k) {
         const std::size_t row = rowOfLine[k];
-        step.notes[row] =
-            quoted(rows[row].word) +
-            (appended.alreadyThere[k] ? sj("は、すでに登録済みでした") : sj("は、追加しました"));
+        step.notes[row] = signNote(rows[row].word, appended.alreadyThere[k]);
     }
     return step;
 }
@@ -89,7 +53,7 @@ std::optional<std::string> makerReport(bool signOnly, bool wordAdded, std::strin
     }
     const std::string signPart = sj("【発音記号の追加】\n") + notes;
     if (signOnly) return signPart;
-    const std::string wordPart = sj("【単語】\n") + quoted(english) + sj("を追加しました");
+    const std::string wordPart = wordAddedReport(english);
     if (wordAdded) return signs.anyLine ? wordPart + "\n\n" + signPart : wordPart;
     if (signs.anyLine) return signPart;
     return std::nullopt;

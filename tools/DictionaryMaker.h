@@ -1,8 +1,9 @@
 #pragma once
-// The dictionary maker's rules: the entry it appends, the duplicate check, the five sign
-// rows and the notes and report of one add. All texts are CP932.
+// The dictionary maker's rules: the five sign rows and the notes and report of one add
+// (the entry and its duplicate check are tools/EntryAddition's). All texts are CP932.
 
 #include "base/FileStatus.h"
+#include "tools/EntryAddition.h"
 
 #include <array>
 #include <optional>
@@ -13,21 +14,6 @@
 namespace qor {
 
 constexpr int kSignRows = 5;
-
-// English + "=" + Japanese + "*" + comment; an empty comment is written as
-// "コメントはありません". Nothing is trimmed or refused.
-std::string makerEntryLine(std::string_view english, std::string_view japanese,
-                           std::string_view comment);
-
-struct DuplicateSearch {
-    std::optional<std::string> found; // the first line whose English part is the English
-    FileStatus status;                // the dictionary could not be read
-};
-// The English part compares exactly (letter case counts).
-DuplicateSearch findEnglishDuplicate(std::string_view dictionaryPath, std::string_view english);
-
-// "\"<English>\" はすでに登録されています。\n\n発見したデータ ： <line>\n\n追加しますか？"
-std::string duplicateQuestion(std::string_view english, std::string_view foundLine);
 
 // The English text cut at each ",": pieces 1 to 5 for the sign tab's word fields, empty
 // where there are fewer, pieces after the fifth dropped.

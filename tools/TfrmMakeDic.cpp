@@ -452,7 +452,7 @@ void TfrmMakeDic::cmdAddClick() {
 
     bool wordAdded = false;
     if (!signOnly_) {
-        DuplicateSearch duplicate = findEnglishDuplicate(dictionaryPath_, english);
+        EnglishMatch duplicate = findEntryByEnglish(dictionaryPath_, english);
         if (!duplicate.status) {
             ui::showFileError(this, duplicate.status.path(), duplicate.status.reason());
             return;
@@ -460,7 +460,7 @@ void TfrmMakeDic::cmdAddClick() {
         bool add = true;
         if (duplicate.found) {
             ui::Button answer = ui::platform().showNotice(
-                this, ui::toQ(duplicateQuestion(english, *duplicate.found)), QStringLiteral("確認"),
+                this, ui::toQ(duplicateQuestion(english, duplicate.line)), QStringLiteral("確認"),
                 ui::kNoticeQuestion);
             if (answer != ui::Button::Yes) {
                 add = false;
@@ -471,7 +471,7 @@ void TfrmMakeDic::cmdAddClick() {
         }
         if (add) {
             FileStatus appended =
-                appendLine(dictionaryPath_, makerEntryLine(english, japanese, comment));
+                appendLine(dictionaryPath_, newEntryLine(english, japanese, comment));
             if (!appended) {
                 // The learner must not believe the word was saved: say so, keep the fields.
                 ui::platform().showNotice(this,

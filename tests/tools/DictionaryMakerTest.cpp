@@ -37,24 +37,18 @@ protected:
 
 } // namespace
 
-TEST_F(DictionaryMakerTest, TheEntryGetsTheDefaultCommentAndNothingIsTrimmed) {
-    EXPECT_EQ(makerEntryLine("run", sj("走る"), ""), sj("run=走る*コメントはありません"));
-    EXPECT_EQ(makerEntryLine(" run ", sj("走る,急ぐ"), sj("よく使う")),
-              sj(" run =走る,急ぐ*よく使う"));
-}
-
 TEST_F(DictionaryMakerTest, TheDuplicateIsTheFirstLineWithTheSameEnglishPart) {
     spit(dic, crlf({"Run=a*b", sj("走る*x"), sj("run=走る*first"), sj("run=駆ける*second")}));
-    DuplicateSearch run = findEnglishDuplicate(dic, "run");
+    EnglishMatch run = findEntryByEnglish(dic, "run");
     ASSERT_TRUE(run.status);
-    EXPECT_EQ(run.found, sj("run=走る*first"));
-    EXPECT_EQ(findEnglishDuplicate(dic, "ru").found, std::nullopt);
-    EXPECT_EQ(findEnglishDuplicate(dic, "RUN").found, std::nullopt);
+    EXPECT_EQ(run.line, sj("run=走る*first"));
+    EXPECT_FALSE(findEntryByEnglish(dic, "ru").found);
+    EXPECT_FALSE(findEntryByEnglish(dic, "RUN").found);
     EXPECT_EQ(duplicateQuestion("run", sj("run=走る*first")),
               sj("\"run\" はすでに登録されています。\n\n発見したデータ ： "
                  "run=走る*first\n\n追加しますか？"));
 
-    DuplicateSearch missing = findEnglishDuplicate(dir.file("none.txt"), "run");
+    EnglishMatch missing = findEntryByEnglish(dir.file("none.txt"), "run");
     EXPECT_FALSE(missing.status);
     EXPECT_EQ(missing.status.errorNumber(), ENOENT);
 }
