@@ -335,15 +335,8 @@ void TfrmCustomQuestion::cmdSaveClick() {
     pbProgress->setValue(1);
     FileStatus status = list_.appendTicked(*path);
     pbProgress->setValue(0);
-    if (!status) {
-        ui::platform().showNotice(
-            this,
-            QStringLiteral("ファイルを開くことができませんでした。\n"
-                           "指定したファイルが存在するか確かめて、再度｢保存｣を押してください") +
-                QStringLiteral("\n\n") + ui::toQ(status.path()) + QStringLiteral("\n") +
-                QString::fromStdString(status.reason()),
-            QStringLiteral("エラー"), ui::kNoticeWarning);
-    }
+    if (!status)
+        ui::showOpenForSaveFailure(this, status.path(), status.reason());
 }
 
 void TfrmCustomQuestion::cmdOkClick() {

@@ -22,6 +22,7 @@ struct PlatformCall {
     QString text;     // message text, prompt, clipboard text, path, dialog class name
     QString caption;  // caption or filter
     int noticeKind = -1;
+    QString folder = {};  // the folder a file dialog opens in
 };
 
 class ScriptedPlatform final : public ui::Platform {
