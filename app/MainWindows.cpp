@@ -5,7 +5,13 @@
 #include "app/TfrmAbout.h"
 #include "app/TfrmMain.h"
 #include "app/WindowOpeners.h"
+#include "quiz/Drill.h"
+#include "quiz/DrillHistoryList.h"
 #include "quiz/TfrmQuestionSetup.h"
+#include "records/TfrmShowErrorNum.h"
+#include "records/TfrmShowGraph.h"
+#include "records/TfrmShowHistory.h"
+#include "records/TfrmShowPercent.h"
 
 namespace qor {
 
@@ -15,6 +21,16 @@ void registerMainWindows(WindowOpeners& openers) {
     openers.add(MainCommand::QuestionSetup, [](TfrmMain& main) {
         return std::make_unique<TfrmQuestionSetup>(main.drill(), main.settings(),
                                                    main.questionSetupHost(), &main);
+    });
+    openers.add(MainCommand::ShowPercent,
+                [](TfrmMain& m) { return std::make_unique<TfrmShowPercent>(m.settings(), &m); });
+    openers.add(MainCommand::ShowErrorNum,
+                [](TfrmMain& m) { return std::make_unique<TfrmShowErrorNum>(m.settings(), &m); });
+    openers.add(MainCommand::ShowGraph, [](TfrmMain& m) {
+        return std::make_unique<TfrmShowGraph>(m.settings(), m.drill().state().recentSlot, &m);
+    });
+    openers.add(MainCommand::ShowHistory, [](TfrmMain& m) {
+        return std::make_unique<TfrmShowHistory>(listedDrills(m.drill().state().history), m.settings(), &m);
     });
 }
 
