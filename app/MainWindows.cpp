@@ -10,7 +10,12 @@
 #include "print/TfrmMakeTest.h"
 #include "print/TfrmPrintDic.h"
 #include "quiz/Drill.h"
+#include "quiz/DrillHistoryList.h"
 #include "quiz/TfrmQuestionSetup.h"
+#include "records/TfrmShowErrorNum.h"
+#include "records/TfrmShowGraph.h"
+#include "records/TfrmShowHistory.h"
+#include "records/TfrmShowPercent.h"
 #include "settings/TfrmSetup.h"
 #include "tools/TfrmEditDic.h"
 #include "tools/TfrmEditVocBook.h"
@@ -66,6 +71,16 @@ void registerMainWindows(WindowOpeners& openers) {
     openers.add(MainCommand::PrintDic, [](TfrmMain& main) {
         return std::make_unique<TfrmPrintDic>(
             main.settings(), [&main] { main.cmdEditVocBookClick(); }, &main);
+    });
+    openers.add(MainCommand::ShowPercent,
+                [](TfrmMain& m) { return std::make_unique<TfrmShowPercent>(m.settings(), &m); });
+    openers.add(MainCommand::ShowErrorNum,
+                [](TfrmMain& m) { return std::make_unique<TfrmShowErrorNum>(m.settings(), &m); });
+    openers.add(MainCommand::ShowGraph, [](TfrmMain& m) {
+        return std::make_unique<TfrmShowGraph>(m.settings(), m.drill().state().recentSlot, &m);
+    });
+    openers.add(MainCommand::ShowHistory, [](TfrmMain& m) {
+        return std::make_unique<TfrmShowHistory>(listedDrills(m.drill().state().history), m.settings(), &m);
     });
 }
 

@@ -8,6 +8,7 @@
 #include "base/Clock.h"
 #include "base/Cp932.h"
 #include "base/TextFile.h"
+#include "bench/OffscreenApp.h"
 #include "tools/CustomQuestionList.h"
 #include "tools/TfrmCustomQuestion.h"
 
@@ -112,20 +113,10 @@ void BM_OpenWindow(benchmark::State& state) {
 }
 BENCHMARK(BM_OpenWindow)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
-// The offscreen platform says at every showing that it cannot size a window frame.
-void quietOffscreen(QtMsgType type, const QMessageLogContext&, const QString& message) {
-    if (!message.contains(QStringLiteral("propagateSizeHints")))
-        std::fprintf(stderr, "%s\n", qPrintable(message));
-    if (type == QtFatalMsg)
-        std::abort();
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler(quietOffscreen);
+    bench::prepareOffscreen();
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -24,9 +24,13 @@ Ranking ErrorRanking::read(IniFile& file, const std::string& dicFileName) {
     return r;
 }
 
-Ranking ErrorRanking::read(const std::string& userFolder, const std::string& dicFileName) {
+Ranking ErrorRanking::read(const std::string& userFolder, const std::string& dicFileName,
+                           FileStatus* status) {
     IniFile file(errorRankingPath(userFolder));
-    return read(file, dicFileName);
+    Ranking r = read(file, dicFileName);
+    if (status)
+        *status = file.readStatus();
+    return r;
 }
 
 Ranking ErrorRanking::ranked(const Ranking& current, const std::string& wordKey,

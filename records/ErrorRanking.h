@@ -26,7 +26,9 @@ class ErrorRanking {
 public:
     // The six places of a dictionary's section (missing ones read as "NO" / 0).
     static Ranking read(IniFile& file, const std::string& dicFileName);
-    static Ranking read(const std::string& userFolder, const std::string& dicFileName);
+    // When error5.cun exists but cannot be read, `status` (if given) says why.
+    static Ranking read(const std::string& userFolder, const std::string& dicFileName,
+                        FileStatus* status = nullptr);
 
     // The ranking after one recorded miss of wordKey, whose month count (after this miss)
     // is monthCount. Every place holding the key exactly (letter case counts) gains 1;

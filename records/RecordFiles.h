@@ -26,6 +26,7 @@
 #include "base/IniFile.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace qor {
@@ -58,6 +59,8 @@ std::string errorRankingPath(const std::string& userFolder);
 // Word statistics file: "2001_verbs.dat".
 std::string wordStatisticsPath(const std::string& userFolder, const std::string& year,
                                const std::string& dicName);
+// The one section of the word statistics file, "問題=出題総数,正解総数,正解率％" (CP932).
+const std::string& wordStatisticsSection();
 // Year statistics file: "2001.dat".
 std::string yearStatisticsPath(const std::string& userFolder, const std::string& year);
 // Recent-drills file: "Temp.dat".
@@ -84,6 +87,23 @@ public:
 private:
     std::vector<FileStatus> failures_;
 };
+
+// "asked,right,percentage" as the statistics files store figures, split at the first two
+// commas; a missing part is empty, and the percentage is the whole rest.
+struct FigureTexts {
+    std::string asked;
+    std::string right;
+    std::string percent;
+};
+FigureTexts splitFigures(std::string_view value);
+
+// A word key split at its first "_": the English part before it, the Japanese part after
+// it. A key without "_" (the ranking's unfilled "NO") is all Japanese part.
+struct WordKeyParts {
+    std::string english;
+    std::string japanese;
+};
+WordKeyParts splitWordKey(std::string_view key);
 
 // A count as the records store it: decimal text; anything else (a hand-edited file)
 // counts as 0.

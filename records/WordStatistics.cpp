@@ -1,39 +1,10 @@
 #include "WordStatistics.h"
 
-#include "base/Cp932.h"
 #include "base/Percentage.h"
 
 #include <string_view>
 
 namespace qor {
-
-namespace {
-
-const std::string& wordSection() {
-    static const std::string name = sj("問題=出題総数,正解総数,正解率％");
-    return name;
-}
-
-// "a,b,c" -> a, b and the rest after the second comma; missing parts are empty.
-struct Split3 {
-    std::string first, second, rest;
-};
-
-Split3 split3(std::string_view text) {
-    Split3 s;
-    std::size_t c1 = text.find(',');
-    s.first = std::string(text.substr(0, c1));
-    if (c1 == std::string_view::npos)
-        return s;
-    std::string_view after = text.substr(c1 + 1);
-    std::size_t c2 = after.find(',');
-    s.second = std::string(after.substr(0, c2));
-    if (c2 != std::string_view::npos)
-        s.rest = std::string(after.substr(c2 + 1));
-    return s;
-}
-
-} // namespace
 
 void AnswerFigures::count(bool isRight) {
     ++asked;
@@ -59,13 +30,13 @@ WordStatistics::WordStatistics(const std::string& userFolder, RecordDictionary d
 
 WordFigures WordStatistics::GetVocDetail(const std::string& wordKey) {
     WordFigures f;
-    f.recorded = recordCount(words_.read(wordSection(), "COUNT", "0"));
-    const std::string value = words_.read(wordSection(), wordKey, "0");
+    f.recorded = recordCount(words_.read(wordStatisticsSection(), "COUNT", "0"));
+    const std::string value = words_.read(wordStatisticsSection(), wordKey, "0");
     if (value != "0") {
-        Split3 parts = split3(value);
-        f.asked = recordCount(parts.first);
-        f.right = recordCount(parts.second);
-        f.percent = parts.rest.empty() ? std::string("0") : parts.rest;
+        FigureTexts parts = splitFigures(value);
+        f.asked = recordCount(parts.asked);
+        f.right = recordCount(parts.right);
+        f.percent = parts.percent.empty() ? std::string("0") : parts.percent;
     } else {
         ++f.recorded;
     }
@@ -74,16 +45,16 @@ WordFigures WordStatistics::GetVocDetail(const std::string& wordKey) {
 
 MonthFigures WordStatistics::GetYearDetail() {
     MonthFigures f;
-    Split3 parts = split3(year_.read(dic_.fileName, month_, "0,0,0"));
-    f.asked = recordCount(parts.first);
-    f.right = recordCount(parts.second);
+    FigureTexts parts = splitFigures(year_.read(dic_.fileName, month_, "0,0,0"));
+    f.asked = recordCount(parts.asked);
+    f.right = recordCount(parts.right);
     f.percent = percentageText(f.right, f.asked);
     return f;
 }
 
 FileStatus WordStatistics::VocDetailSave(const std::string& wordKey, const WordFigures& word) {
-    words_.write(wordSection(), "COUNT", static_cast<long long>(word.recorded));
-    words_.write(wordSection(), wordKey, figuresText(word));
+    words_.write(wordStatisticsSection(), "COUNT", static_cast<long long>(word.recorded));
+    words_.write(wordStatisticsSection(), wordKey, figuresText(word));
     return words_.save();
 }
 

@@ -337,7 +337,7 @@ void TfrmCustomQuestion::cmdSaveClick() {
     FileStatus status = list_.appendTicked(*path);
     pbProgress->setValue(0);
     if (!status)
-        showOpenFailure(this, status);
+        ui::showOpenForSaveFailure(this, status.path(), status.reason());
 }
 
 void TfrmCustomQuestion::cmdOkClick() {

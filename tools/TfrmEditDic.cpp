@@ -400,7 +400,7 @@ void TfrmEditDic::cmdDicFormatClick() {
     if (status)
         ui::platform().showMessage(this, QStringLiteral("保存しました"));
     else
-        showOpenFailure(this, status);
+        ui::showOpenForSaveFailure(this, status.path(), status.reason());
     showLoadedStatus();
 }
 
@@ -413,7 +413,7 @@ void TfrmEditDic::cmdCsvFormatClick() {
     if (status)
         ui::platform().showMessage(this, QStringLiteral("保存しました"));
     else
-        showOpenFailure(this, status);
+        ui::showOpenForSaveFailure(this, status.path(), status.reason());
     showLoadedStatus();
 }
 

@@ -388,7 +388,7 @@ void TfrmEditVocBook::cmdCsvClick() {
     if (status)
         ui::platform().showMessage(this, QStringLiteral("保存しました"));
     else
-        showOpenFailure(this, status);
+        ui::showOpenForSaveFailure(this, status.path(), status.reason());
     showBookStatus();
 }
 

@@ -35,13 +35,6 @@ std::optional<CsvTarget> askCsvTarget(QWidget* parent, const QString& folder) {
     return CsvTarget{*separator, *path};
 }
 
-void showOpenFailure(QWidget* parent, const FileStatus& status) {
-    showFailure(parent,
-                QStringLiteral("ファイルを開くことができませんでした。\n"
-                               "指定したファイルが存在するか確かめて、再度｢保存｣を押してください"),
-                status);
-}
-
 void showSaveFailure(QWidget* parent, const FileStatus& status) {
     showFailure(parent, QStringLiteral("保存に失敗しました"), status);
 }
@@ -58,7 +51,7 @@ void exportDictionaryAsCsv(QWidget* parent, const std::string& dictionaryPath,
     EntryRows rows;
     rows.assign(std::move(read.lines));
     if (FileStatus status = appendCsv(target->path, rows, target->separator); !status)
-        showOpenFailure(parent, status);
+        ui::showOpenForSaveFailure(parent, status.path(), status.reason());
 }
 
 QString dialogFolder(const TUserSettings& settings, const std::string& concernedPath) {

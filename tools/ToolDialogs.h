@@ -24,9 +24,6 @@ struct CsvTarget {
 // dialog is cancelled or a text CP932 cannot hold was refused.
 std::optional<CsvTarget> askCsvTarget(QWidget* parent, const QString& folder);
 
-// "ファイルを開くことができませんでした。\n指定したファイルが存在するか確かめて、再度｢保存｣を
-// 押してください" with the path and the reason, in a warning box captioned "エラー".
-void showOpenFailure(QWidget* parent, const FileStatus& status);
 // "保存に失敗しました" with the path and the reason, in a warning box captioned "エラー".
 void showSaveFailure(QWidget* parent, const FileStatus& status);
 

@@ -40,4 +40,13 @@ void showFileError(QWidget* parent, const std::string& cp932Path, const std::str
                           QStringLiteral("エラー"), kNoticeWarning);
 }
 
+void showOpenForSaveFailure(QWidget* parent, const std::string& cp932Path, const std::string& reason) {
+    platform().showNotice(parent,
+                          QStringLiteral("ファイルを開くことができませんでした。\n"
+                                         "指定したファイルが存在するか確かめて、再度｢保存｣を押してください") +
+                              QStringLiteral("\n\n") + toQ(cp932Path) + QStringLiteral("\n") +
+                              QString::fromStdString(reason),
+                          QStringLiteral("エラー"), kNoticeWarning);
+}
+
 } // namespace ui

@@ -25,4 +25,9 @@ std::optional<std::string> fromQOrWarn(QWidget* parent, const QString& text);
 // captioned "エラー".
 void showFileError(QWidget* parent, const std::string& cp932Path, const std::string& reason);
 
+// The same for a file the learner chose to save into that cannot be opened or written:
+// "ファイルを開くことができませんでした。\n指定したファイルが存在するか確かめて、再度｢保存｣を押
+// してください", then the path and the reason.
+void showOpenForSaveFailure(QWidget* parent, const std::string& cp932Path, const std::string& reason);
+
 } // namespace ui

@@ -24,6 +24,7 @@ struct PlatformCall {
     QString caption;  // caption, filter, or the PDF file name offered
     int noticeKind = -1;
     int copies = 0;   // copies asked for (print)
+    QString folder = {};  // the folder a file dialog opens in
 };
 
 class ScriptedPlatform final : public ui::Platform {

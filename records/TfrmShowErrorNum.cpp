@@ -1,0 +1,142 @@
+#include "records/TfrmShowErrorNum.h"
+
+#include "base/TextFile.h"
+#include "records/ErrorRanking.h"
+#include "records/RecordFiles.h"
+#include "records/WindowParts.h"
+#include "ui/Fonts.h"
+#include "ui/Text.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace qor {
+
+TfrmShowErrorNum::TfrmShowErrorNum(const TUserSettings& settings, QWidget* parent)
+    : QDialog(parent), settings_(settings) {
+    setWindowTitle(QStringLiteral("不正解数の詳細"));
+    // One Japanese face for the whole window keeps digits between kana in one font.
+    setFont(ui::fontFor(TUserSettings::ordinaryFace(), font().pointSize()));
+
+    QLabel* dicLabel = nullptr;
+    cboDicFile = dictionaryCombo(this, &dicLabel);
+    cmdView = new QPushButton(QStringLiteral("表示 (&V)"), this);
+    cmdView->setObjectName(QStringLiteral("cmdView"));
+    cmdView->setDefault(true);
+    auto* dicRow = new QHBoxLayout;
+    dicRow->addWidget(dicLabel);
+    dicRow->addWidget(cboDicFile, 1);
+    dicRow->addWidget(cmdView);
+
+    // The five places: "１：" English Japanese " ： n" "回".
+    auto* places = new QFrame(this);
+    places->setFrameShape(QFrame::StyledPanel);
+    places->setFrameShadow(QFrame::Sunken);
+    auto* grid = new QGridLayout(places);
+    grid->setHorizontalSpacing(10);
+    grid->setVerticalSpacing(8);
+    const QFont english = ui::fontFor(settings_.FontQuestion, font().pointSize() + 1);
+    const QFont japanese = ui::fontFor(settings_.FontAnswer, font().pointSize() + 1);
+    static const char* marks[kPlaces] = {"１：", "２：", "３：", "４：", "５："};
+    for (int i = 0; i < kPlaces; ++i) {
+        const std::size_t k = static_cast<std::size_t>(i);
+        const QString n = QString::number(i + 1);
+        auto* mark = new QLabel(QString::fromUtf8(marks[i]), places);
+        lblEnglish[k] = new QLabel(places);
+        lblEnglish[k]->setObjectName(QStringLiteral("lblEnglish_") + n);
+        lblEnglish[k]->setFont(english);
+        lblJapanese[k] = new QLabel(places);
+        lblJapanese[k]->setObjectName(QStringLiteral("lblJapanese_") + n);
+        lblJapanese[k]->setFont(japanese);
+        lblNum[k] = new QLabel(places);
+        lblNum[k]->setObjectName(QStringLiteral("lblNum_") + n);
+        lblNum[k]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        auto* unit = new QLabel(QStringLiteral("回"), places);
+        // Long words wrap inside their column instead of widening the window without end.
+        for (QLabel* word : {lblEnglish[k], lblJapanese[k]}) {
+            word->setWordWrap(true);
+            word->setMinimumWidth(150);
+            word->setMaximumWidth(260);
+            word->setTextInteractionFlags(Qt::TextSelectableByMouse);
+            word->setTextFormat(Qt::PlainText);
+        }
+        lblEnglish[k]->setAccessibleName(QStringLiteral("%1位の英語").arg(i + 1));
+        lblJapanese[k]->setAccessibleName(QStringLiteral("%1位の日本語").arg(i + 1));
+        lblNum[k]->setAccessibleName(QStringLiteral("%1位の不正解数").arg(i + 1));
+        grid->addWidget(mark, i, 0, Qt::AlignTop);
+        grid->addWidget(lblEnglish[k], i, 1);
+        grid->addWidget(lblJapanese[k], i, 2);
+        grid->addWidget(lblNum[k], i, 3);
+        grid->addWidget(unit, i, 4);
+    }
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(2, 1);
+
+    cmdClose = new QPushButton(QStringLiteral("閉じる (&C)"), this);
+    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    cmdClose->setAutoDefault(false);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cmdClose);
+
+    auto* body = new QVBoxLayout;
+    body->setSpacing(10);
+    body->addLayout(dicRow);
+    body->addWidget(places);
+    body->addLayout(buttons);
+
+    layOutToolWindow(this, QStringLiteral("ここでは、不正解数の多い単語を順に５語表示します"), body,
+                     true);
+    emptyPlaces();
+    onFirstShow(this, [this] { FormShow(); });
+    connect(cmdView, &QPushButton::clicked, this, &TfrmShowErrorNum::cmdViewClick);
+    connect(cmdClose, &QPushButton::clicked, this, &TfrmShowErrorNum::cmdCloseClick);
+}
+
+void TfrmShowErrorNum::emptyPlaces() {
+    for (int i = 0; i < kPlaces; ++i) {
+        const std::size_t k = static_cast<std::size_t>(i);
+        lblEnglish[k]->clear();
+        lblJapanese[k]->clear();
+        lblNum[k]->setText(QStringLiteral(" ： "));
+    }
+}
+
+void TfrmShowErrorNum::FormShow() {
+    emptyPlaces();
+    fillDictionaryCombo(cboDicFile, settings_);
+    showDetail(fileNameOf(settings_.DicInUse));
+}
+
+void TfrmShowErrorNum::cmdViewClick() {
+    if (std::optional<std::string> name = chosenDictionary(this, cboDicFile))
+        showDetail(*name);
+}
+
+void TfrmShowErrorNum::showDetail(const std::string& dicFileName) {
+    FileStatus status;
+    const Ranking ranking = ErrorRanking::read(settings_.userFolder(), dicFileName, &status);
+    if (!status) {
+        emptyPlaces();
+        ui::showFileError(this, status.path(), status.reason());
+        return;
+    }
+    for (int i = 0; i < kPlaces; ++i) {
+        const std::size_t k = static_cast<std::size_t>(i);
+        const WordKeyParts word = splitWordKey(ranking[k].word);
+        lblEnglish[k]->setText(ui::toQ(word.english));
+        lblJapanese[k]->setText(ui::toQ(word.japanese));
+        lblNum[k]->setText(QStringLiteral(" ： ") + QString::number(ranking[k].count));
+    }
+}
+
+void TfrmShowErrorNum::cmdCloseClick() {
+    accept();
+}
+
+} // namespace qor

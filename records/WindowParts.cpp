@@ -1,0 +1,111 @@
+#include "records/WindowParts.h"
+
+#include "base/TextFile.h"
+#include "records/PercentList.h"
+#include "ui/Panels.h"
+#include "ui/Text.h"
+#include "words/DictionaryList.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace qor {
+
+namespace {
+
+class FirstShow : public QObject {
+public:
+    FirstShow(QWidget* window, std::function<void()> formShow)
+        : QObject(window), formShow_(std::move(formShow)) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (!done_ && event->type() == QEvent::Show && !event->spontaneous()) {
+            done_ = true;
+            formShow_();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> formShow_;
+    bool done_ = false;
+};
+
+} // namespace
+
+void layOutToolWindow(QDialog* window, const QString& bannerText, QLayout* body, bool fixedSize) {
+    body->setContentsMargins(10, 8, 10, 10);
+    auto* layout = new QVBoxLayout(window);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(ui::banner(bannerText, window));
+    layout->addLayout(body, 1);
+    if (fixedSize) {
+        window->setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                               Qt::MSWindowsFixedSizeDialogHint);
+        layout->setSizeConstraint(QLayout::SetFixedSize);
+    }
+}
+
+void onFirstShow(QWidget* window, std::function<void()> formShow) {
+    window->installEventFilter(new FirstShow(window, std::move(formShow)));
+}
+
+QComboBox* dictionaryCombo(QWidget* parent, QLabel** label) {
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(QStringLiteral("cboDicFile"));
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setMinimumContentsLength(18);
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    *label = new QLabel(QStringLiteral("辞書の指定 ： "), parent);
+    (*label)->setBuddy(combo);
+    combo->setAccessibleName(QStringLiteral("辞書の指定"));
+    return combo;
+}
+
+QGroupBox* dataChoiceGroup(QWidget* parent, QComboBox** dicFile, QComboBox** year) {
+    auto* group = new QGroupBox(QStringLiteral("表示させるデータの指定"), parent);
+    QLabel* dicLabel = nullptr;
+    *dicFile = dictionaryCombo(group, &dicLabel);
+    *year = new QComboBox(group);
+    (*year)->setObjectName(QStringLiteral("cboYear"));
+    (*year)->setAccessibleName(QStringLiteral("年の指定"));
+    auto* yearLabel = new QLabel(QStringLiteral("年の指定 ： "), group);
+    yearLabel->setBuddy(*year);
+    auto* grid = new QGridLayout(group);
+    grid->addWidget(dicLabel, 0, 0, Qt::AlignRight);
+    grid->addWidget(*dicFile, 0, 1);
+    grid->addWidget(yearLabel, 1, 0, Qt::AlignRight);
+    grid->addWidget(*year, 1, 1, Qt::AlignLeft);
+    grid->setColumnStretch(1, 1);
+    return group;
+}
+
+void fillDictionaryCombo(QComboBox* combo, const TUserSettings& settings) {
+    combo->clear();
+    for (const std::string& name : listedDictionaries(settings.setupIniPath())) {
+        if (!name.empty())
+            combo->addItem(ui::toQ(name));
+    }
+    combo->setEditText(ui::toQ(fileNameOf(settings.DicInUse)));
+}
+
+void fillYearCombo(QComboBox* combo, int currentYear) {
+    combo->clear();
+    for (int year : statisticsYears(currentYear))
+        combo->addItem(QString::number(year));
+    combo->setCurrentIndex(combo->count() - 1);
+}
+
+std::optional<std::string> chosenDictionary(QWidget* parent, const QComboBox* combo) {
+    return ui::fromQOrWarn(parent, combo->currentText());
+}
+
+} // namespace qor
