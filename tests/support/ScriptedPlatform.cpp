@@ -186,14 +186,14 @@ std::optional<QString> ScriptedPlatform::inputBox(QWidget*, const QString& capti
 
 QString ScriptedPlatform::openFileName(QWidget*, const QString& caption, const QString& filter,
                                        const QString& folder) {
-    calls_.push_back({PlatformCall::OpenFile, caption, filter, -1, folder});
+    calls_.push_back({PlatformCall::OpenFile, caption, filter, -1, 0, folder});
     auto a = take(PlatformCall::OpenFile, filter);
     return a && a->text ? *a->text : QString();
 }
 
 QString ScriptedPlatform::saveFileName(QWidget*, const QString& caption, const QString& filter,
                                        const QString&, const QString& folder) {
-    calls_.push_back({PlatformCall::SaveFile, caption, filter, -1, folder});
+    calls_.push_back({PlatformCall::SaveFile, caption, filter, -1, 0, folder});
     auto a = take(PlatformCall::SaveFile, filter);
     return a && a->text ? *a->text : QString();
 }
