@@ -3,6 +3,7 @@
 #include "app/ProgramInfo.h"
 #include "app/ShellOpen.h"
 #include "app/ToolbarIcons.h"
+#include "ui/DialogFrame.h"
 #include "ui/HoverLabel.h"
 
 #include <QGridLayout>
@@ -16,8 +17,7 @@ namespace qor {
 TfrmAbout::TfrmAbout(const TUserSettings& settings, QWidget* parent)
     : QDialog(parent), programFolder_(settings.ProgramFolder) {
     setWindowTitle(QStringLiteral("Qor Helperについて"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
+    ui::setDialogFrame(this);
 
     imgIcon = new QLabel(this);
     imgIcon->setPixmap(toolIcon(ToolIcon::Program).pixmap(48, 48));

@@ -7,6 +7,7 @@
 #include "settings/TUserSettings.h"
 #include "ui/Fonts.h"
 #include "ui/Platform.h"
+#include "ui/Translations.h"
 
 #include <QApplication>
 #include <QDir>
@@ -33,6 +34,7 @@ int main(int argc, char* argv[]) {
     // File error texts (strerror) stay in plain ASCII whatever the desktop language.
     std::setlocale(LC_MESSAGES, "C");
     QApplication::setApplicationName(QStringLiteral("Qor Helper"));
+    ui::installJapaneseTranslations(app);
     ui::installFontSubstitutions();
     // The program's own face for captions and menus, as on the desktop it was made for.
     QApplication::setFont(ui::fontFor(qor::TUserSettings::ordinaryFace(), 9));

@@ -39,16 +39,6 @@ std::optional<std::string> comboDictionaryPath(QWidget* parent, const QComboBox*
     return path;
 }
 
-QString dialogFolder(const std::string& path, const std::string& dictionaryInUse,
-                     const std::string& programFolder) {
-    for (const std::string& candidate : {path, dictionaryInUse}) {
-        std::string folder = folderOf(candidate);
-        if (!folder.empty() && folderExists(folder))
-            return ui::toQ(folder);
-    }
-    return ui::toQ(programFolder + "dictionary/");
-}
-
 QTextEdit* linesBox(QWidget* parent, const QString& accessibleName, const QFont& font) {
     auto* box = new QTextEdit(parent);
     box->setObjectName(QStringLiteral("moData"));

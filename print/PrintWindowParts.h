@@ -27,10 +27,6 @@ void fillDictionaryCombo(QComboBox* combo, const std::string& setupIni, const st
 std::optional<std::string> comboDictionaryPath(QWidget* parent, const QComboBox* combo,
                                                const std::string& setupIni);
 
-// The folder a file dialog of these windows opens in: that of `path`, else that of the
-// dictionary in use, else the data folder's dictionary/ (CP932 in, screen text out).
-QString dialogFolder(const std::string& path, const std::string& dictionaryInUse,
-                     const std::string& programFolder);
 
 // The box moData: plain lines, read-only (the text can be selected and copied), no
 // wrapping, both scroll bars.

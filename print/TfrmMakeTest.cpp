@@ -7,12 +7,14 @@
 #include "print/PrintWindowParts.h"
 #include "print/TfrmQuestion.h"
 #include "records/RecordFiles.h"
+#include "ui/DialogFrame.h"
 #include "ui/Fonts.h"
 #include "ui/Panels.h"
 #include "ui/Platform.h"
 #include "ui/Printing.h"
 #include "ui/Text.h"
 #include "ui/WindowOpen.h"
+#include "words/DictionaryChoice.h"
 #include "words/WordEntry.h"
 
 #include <QCheckBox>
@@ -53,8 +55,7 @@ TfrmMakeTest::TfrmMakeTest(const TUserSettings& settings, const DrillState& dril
                            QWidget* parent)
     : QDialog(parent), settings_(settings), drill_(drill) {
     setWindowTitle(QStringLiteral("簡易テスト用紙の作成"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
+    ui::setDialogFrame(this);
 
     // --- what the sheet is made of ---
     auto* source = new QGroupBox(this);
@@ -364,7 +365,7 @@ void TfrmMakeTest::cmdSaveClick() {
     const QString chosen = ui::platform().saveFileName(
         this, QStringLiteral("テスト用紙の保存"), QStringLiteral("テキストファイル (*.txt)|*.txt"),
         QStringLiteral("txt"),
-        dialogFolder(sheetDictionary_, settings_.DicInUse, settings_.ProgramFolder));
+        dialogFolder(settings_, sheetDictionary_));
     if (chosen.isEmpty() || lines_.empty())
         return;
     auto path = ui::fromQOrWarn(this, chosen);

@@ -163,7 +163,7 @@ void TfrmPrintDic::cmdSelectDicClick() {
         comboDictionaryPath(this, cboDicFile_, settings_.setupIniPath());
     const QString chosen = ui::platform().openFileName(
         this, QStringLiteral("辞書の選択"), QStringLiteral("辞書ファイル (*.txt)|*.txt"),
-        dialogFolder(current.value_or(""), settings_.DicInUse, settings_.ProgramFolder));
+        dialogFolder(settings_, current.value_or("")));
     if (chosen.isEmpty())
         return;
     // The file is tested and remembered as every dictionary choice is; the dictionary in

@@ -1,5 +1,6 @@
 #include "print/TfrmQuestion.h"
 
+#include "ui/DialogFrame.h"
 #include "ui/Panels.h"
 #include "ui/Text.h"
 
@@ -16,8 +17,7 @@ namespace qor {
 TfrmQuestion::TfrmQuestion(std::array<std::string, 4>& texts, QWidget* parent)
     : QDialog(parent), texts_(texts) {
     setWindowTitle(QStringLiteral("問題文の設定"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
+    ui::setDialogFrame(this);
 
     // The fourth text is the one of choices from English to Japanese (Question_Type4).
     const char* headings[] = {

@@ -2,6 +2,7 @@
 
 #include "words/ImportanceButtons.h"
 #include "words/ImportanceFile.h"
+#include "ui/DialogFrame.h"
 #include "ui/Fonts.h"
 #include "ui/Panels.h"
 #include "ui/Text.h"
@@ -19,8 +20,7 @@ TfrmAtari::TfrmAtari(const Verdict& verdict, const TUserSettings& settings,
                      const std::string& dictionaryName, QWidget* parent)
     : QDialog(parent) {
     setWindowTitle(QStringLiteral("結果発表！！"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
+    ui::setDialogFrame(this);
     // One Japanese face for the whole window keeps digits between kana in one font.
     setFont(ui::fontFor(TUserSettings::ordinaryFace(), font().pointSize()));
 

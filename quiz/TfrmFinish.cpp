@@ -1,5 +1,6 @@
 #include "quiz/TfrmFinish.h"
 
+#include "ui/DialogFrame.h"
 #include "ui/Fonts.h"
 #include "ui/Panels.h"
 #include "ui/Platform.h"
@@ -22,8 +23,7 @@ TfrmFinish::TfrmFinish(const DrillSummary& summary, ErrorReviewInput review,
                        const TUserSettings& settings, QWidget* parent)
     : QDialog(parent), review_(std::move(review)), settings_(settings) {
     setWindowTitle(QStringLiteral("全問終了"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
+    ui::setDialogFrame(this);
     // One Japanese face for the whole window keeps digits between kana in one font.
     setFont(ui::fontFor(TUserSettings::ordinaryFace(), font().pointSize()));
 

@@ -1,4 +1,5 @@
 #include "quiz/TfrmQuestionSetup.h"
+#include "ui/DialogFrame.h"
 #include "ui/Panels.h"
 
 #include "base/Clock.h"
@@ -71,8 +72,7 @@ TfrmQuestionSetup::TfrmQuestionSetup(Drill& drill, TUserSettings& settings,
                                      QuestionSetupHost& host, QWidget* parent)
     : QDialog(parent), drill_(drill), settings_(settings), host_(host), choice_(settings) {
     setWindowTitle(QStringLiteral("出題の設定"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
+    ui::setDialogFrame(this);
     setAcceptDrops(true);
 
     lblBanner = ui::banner(QStringLiteral("ここでは、出題させる問題の設定を行います"), this);

@@ -4,6 +4,7 @@
 #include "words/AnswerFile.h"
 #include "words/ImportanceButtons.h"
 #include "words/ImportanceFile.h"
+#include "ui/DialogFrame.h"
 #include "ui/Fonts.h"
 #include "ui/Panels.h"
 #include "ui/Platform.h"
@@ -40,8 +41,7 @@ TfrmResultError::TfrmResultError(const MissedAnswer& answer, const TUserSettings
     : QDialog(parent), answer_(answer), userFolder_(settings.userFolder()),
       dictionaryName_(dictionaryName) {
     setWindowTitle(QStringLiteral("不正解"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
+    ui::setDialogFrame(this);
     // One Japanese face for the whole window keeps digits between kana in one font.
     setFont(ui::fontFor(TUserSettings::ordinaryFace(), font().pointSize()));
 

@@ -2,6 +2,7 @@
 
 #include "sound/CompanionChannel.h"
 #include "words/VocabularyBook.h"
+#include "ui/DialogFrame.h"
 #include "ui/Fonts.h"
 #include "ui/Panels.h"
 #include "ui/Platform.h"
@@ -34,8 +35,7 @@ TfrmShowError::TfrmShowError(ErrorReviewInput input, const TUserSettings& settin
                              QWidget* parent)
     : QDialog(parent), input_(std::move(input)), settings_(settings) {
     setWindowTitle(QStringLiteral("あなたの間違えは、、、"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
+    ui::setDialogFrame(this);
     // One Japanese face for the whole window keeps digits between kana in one font.
     setFont(ui::fontFor(TUserSettings::ordinaryFace(), font().pointSize()));
 

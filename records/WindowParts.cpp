@@ -2,6 +2,7 @@
 
 #include "base/TextFile.h"
 #include "records/PercentList.h"
+#include "ui/DialogFrame.h"
 #include "ui/Panels.h"
 #include "ui/Text.h"
 #include "words/DictionaryList.h"
@@ -47,8 +48,7 @@ void layOutToolWindow(QDialog* window, const QString& bannerText, QLayout* body,
     layout->addWidget(ui::banner(bannerText, window));
     layout->addLayout(body, 1);
     if (fixedSize) {
-        window->setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                               Qt::MSWindowsFixedSizeDialogHint);
+        ui::setDialogFrame(window);
         layout->setSizeConstraint(QLayout::SetFixedSize);
     }
 }

@@ -354,7 +354,7 @@ void SetupFilePage::cmdSelectDefDicClick() {
     QString chosen =
         ui::platform().openFileName(this, QStringLiteral("デフォルト辞書ファイルの指定"),
                                     QStringLiteral("辞書ファイル (*.txt)|*.txt"),
-                                    chooserFolder(txtDefDicPath->text(), settings_));
+                                    dialogFolder(settings_, ui::fromQ(txtDefDicPath->text()).value_or(std::string())));
     if (chosen.isEmpty()) return;
     // It becomes the dictionary in use at the next start, known by its file name.
     if (DictionaryChoice::testChosenFile(this, chosen)) setPathField(txtDefDicPath, chosen);

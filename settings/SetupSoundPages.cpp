@@ -4,6 +4,7 @@
 #include "settings/SetupHost.h"
 #include "settings/SetupWidgets.h"
 #include "settings/VoiceFiles.h"
+#include "words/DictionaryChoice.h"
 #include "ui/Platform.h"
 #include "ui/RadioGroup.h"
 #include "ui/Text.h"
@@ -397,7 +398,7 @@ void SetupVoicePage::enableFileCommands() {
 void SetupVoicePage::cmdSelectDirClick() {
     QString chosen = ui::platform().folderName(
         this, QStringLiteral("音声ファイルのあるフォルダを指定してください"),
-        chooserFolder(txtHatsuonDir->text(), settings_));
+        dialogFolder(settings_, ui::fromQ(txtHatsuonDir->text()).value_or(std::string())));
     std::optional<std::string> dir;
     if (!chosen.isEmpty()) dir = ui::fromQOrWarn(this, chosen);
     // Cancelled (or refused): the field goes back to the stored folder.
@@ -460,7 +461,7 @@ void SetupVoicePage::cmdSelectHearingClick() {
     if (start.isEmpty()) start = ui::toQ(host_.bundledCompanionPath());
     QString chosen = ui::platform().openFileName(
         this, QStringLiteral("ヴェクサの選択"),
-        QStringLiteral("ヴェクサ (vexa vexa.exe)|vexa;vexa.exe"), chooserFolder(start, settings_));
+        QStringLiteral("ヴェクサ (vexa vexa.exe)|vexa;vexa.exe"), dialogFolder(settings_, ui::fromQ(start).value_or(std::string())));
     if (chosen.isEmpty()) return;
     auto path = ui::fromQOrWarn(this, chosen);
     if (!path) return;

@@ -1,4 +1,5 @@
 #include "settings/SetupWidgets.h"
+#include "words/DictionaryChoice.h"
 
 #include "base/TextFile.h"
 #include "ui/Fonts.h"
@@ -119,19 +120,6 @@ int selectedRow(const QTreeView* table) {
     return rows.isEmpty() ? -1 : rows.constFirst().row();
 }
 
-QString chooserFolder(const QString& fieldPath, const TUserSettings& s) {
-    if (!fieldPath.isEmpty()) {
-        QFileInfo file(fieldPath);
-        if (file.absoluteDir().exists())
-            return file.isDir() ? file.absoluteFilePath() : file.absolutePath();
-    }
-    if (!s.DicInUse.empty()) {
-        QFileInfo dictionary(ui::toQ(s.DicInUse));
-        if (dictionary.absoluteDir().exists()) return dictionary.absolutePath();
-    }
-    return ui::toQ(s.ProgramFolder + "dictionary");
-}
-
 void setPathField(QLineEdit* field, const QString& path) {
     field->setText(path);
     field->setToolTip(path);
@@ -140,7 +128,7 @@ void setPathField(QLineEdit* field, const QString& path) {
 bool chooseFileInto(QWidget* parent, QLineEdit* field, const QString& caption,
                     const QString& filter, const TUserSettings& s) {
     QString chosen =
-        ui::platform().openFileName(parent, caption, filter, chooserFolder(field->text(), s));
+        ui::platform().openFileName(parent, caption, filter, dialogFolder(s, ui::fromQ(field->text()).value_or(std::string())));
     if (chosen.isEmpty() || !ui::fromQOrWarn(parent, chosen)) return false;
     setPathField(field, chosen);
     return true;

@@ -71,14 +71,10 @@ QTreeView* makeTable(TextRowsModel* model, const QString& accessibleName, QWidge
 // The selected row of such a table, -1 when none.
 int selectedRow(const QTreeView* table);
 
-// Where a file chooser opens: the folder of the field's file when it exists, else the
-// folder of the dictionary in use, else the data folder's dictionary/.
-QString chooserFolder(const QString& fieldPath, const TUserSettings& s);
-
 // A chosen path into its field and the field's hint.
 void setPathField(QLineEdit* field, const QString& path);
 
-// The open dialog for a file field, in the folder chooserFolder() gives: a chosen path
+// The open dialog for a file field, in the folder of the field's file (dialogFolder()): a chosen path
 // that CP932 can hold goes into the field. False when cancelled or refused.
 bool chooseFileInto(QWidget* parent, QLineEdit* field, const QString& caption,
                     const QString& filter, const TUserSettings& s);

@@ -1,4 +1,6 @@
 #include "settings/TfrmDicSetup.h"
+#include "words/DictionaryChoice.h"
+#include "ui/DialogFrame.h"
 #include "ui/Panels.h"
 
 #include "settings/DefaultDictionaries.h"
@@ -19,8 +21,7 @@ namespace qor {
 TfrmDicSetup::TfrmDicSetup(TUserSettings& settings, QWidget* parent)
     : QDialog(parent), settings_(settings) {
     setWindowTitle(QStringLiteral("辞書の表示設定"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
+    ui::setDialogFrame(this);
 
     auto* banner = ui::banner(
         QStringLiteral("ここでは、他のダイアログでの\"単語の種類\"で表示される辞書を設定します"), this);
@@ -109,12 +110,14 @@ void TfrmDicSetup::FormShow() {
 void TfrmDicSetup::cmdSelectDicClick(int row) {
     if (row < 0 || row >= kDefaultDictionaries)
         return;
+    auto current = ui::fromQ(txtDicFile[static_cast<std::size_t>(row)]->text());
     QString chosen = ui::platform().openFileName(this, QStringLiteral("辞書の選択"),
                                                  QStringLiteral("辞書ファイル (*.txt)|*.txt"),
-                                                 QString());
+                                                 dialogFolder(settings_, current.value_or("")));
     if (chosen.isEmpty())
         return;
-    auto path = ui::fromQOrWarn(this, chosen);
+    // The dictionary is remembered under its file name once it is chosen as a word type.
+    auto path = DictionaryChoice::rememberablePath(this, chosen);
     if (!path)
         return;
     DictionaryTest test = testDictionaryFile(*path);

@@ -8,6 +8,7 @@
 #include "settings/SetupUserPages.h"
 #include "settings/SetupValues.h"
 #include "settings/UserRegistry.h"
+#include "ui/DialogFrame.h"
 #include "ui/Panels.h"
 #include "ui/Platform.h"
 #include "ui/Text.h"
@@ -24,8 +25,7 @@ namespace qor {
 TfrmSetup::TfrmSetup(TUserSettings& settings, std::unique_ptr<SetupHost> host, QWidget* parent)
     : QDialog(parent), settings_(settings), host_(std::move(host)) {
     setWindowTitle(QStringLiteral("基本設定"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
+    ui::setDialogFrame(this);
 
     auto* banner = ui::banner(QStringLiteral("ここでは、Qor Helperの各種設定を行います"), this);
 

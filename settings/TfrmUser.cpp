@@ -1,5 +1,6 @@
 #include "settings/TfrmUser.h"
 
+#include "ui/DialogFrame.h"
 #include "ui/Platform.h"
 #include "ui/Text.h"
 
@@ -16,8 +17,7 @@ TfrmUser::TfrmUser(const UserRegistry& registry, const std::string& currentUser,
                    QWidget* parent)
     : QDialog(parent), registry_(registry), firstStart_(firstStart) {
     setWindowTitle(QStringLiteral("ユーザーの選択"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
+    ui::setDialogFrame(this);
 
     auto* label = new QLabel(QStringLiteral("ユーザーの指定 （初めての場合は名前を記入）"), this);
     cboUserName = new QComboBox(this);

@@ -2,6 +2,7 @@
 
 #include "base/TextFile.h"
 #include "tools/AddWord.h"
+#include "ui/DialogFrame.h"
 #include "ui/Fonts.h"
 #include "ui/Panels.h"
 #include "ui/Platform.h"
@@ -41,8 +42,7 @@ TfrmAddVoc::TfrmAddVoc(const TUserSettings& settings, std::string dictionaryPath
     : QDialog(parent), settings_(settings), dicPath_(std::move(dictionaryPath)),
       findString_(std::move(findString)) {
     setWindowTitle(QStringLiteral("単語の追加"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
+    ui::setDialogFrame(this);
     setFont(ui::fontFor(TUserSettings::ordinaryFace(), font().pointSize()));
 
     auto* banner =

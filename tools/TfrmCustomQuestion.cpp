@@ -1,4 +1,5 @@
 #include "tools/TfrmCustomQuestion.h"
+#include "ui/DialogFrame.h"
 #include "ui/Panels.h"
 
 #include "base/Clock.h"
@@ -41,8 +42,7 @@ TfrmCustomQuestion::TfrmCustomQuestion(CustomQuestionList& list,
       dictionaryPath_(std::move(dictionaryPath)), userFolder_(std::move(userFolder)) {
     setWindowTitle(QStringLiteral("出題する単語の選択"));
     // Fixed size and no frame buttons: the window is left with OK or Cancel only.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
+    ui::setDialogFrame(this, false);
 
     auto* prompt = new QLabel(QStringLiteral("出題させたい単語をチェックしてください"), this);
 

@@ -3,6 +3,7 @@
 #include "base/TextFile.h"
 #include "tools/EntryRowsTable.h"
 #include "tools/ToolDialogs.h"
+#include "ui/DialogFrame.h"
 #include "ui/Fonts.h"
 #include "ui/Panels.h"
 #include "ui/Platform.h"
@@ -55,8 +56,7 @@ TfrmEditVocBook::TfrmEditVocBook(const TUserSettings& settings, QWidget* parent)
     : QDialog(parent), settings_(settings), book_(settings.VocBook) {
     setWindowTitle(QStringLiteral("単語帳の編集"));
     setObjectName(QStringLiteral("TfrmEditVocBook"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
+    ui::setDialogFrame(this);
 
     table_ = new EntryRowsTable(book_.rows(), this);
     lstData = entryRowsView(this, table_, kColumnWidths, QStringLiteral("単語帳の単語"));

@@ -5,6 +5,7 @@
 #include "sound/CompanionChannel.h"
 #include "tools/TfrmAddVoc.h"
 #include "tools/TfrmFindResult.h"
+#include "ui/DialogFrame.h"
 #include "ui/Fonts.h"
 #include "ui/Panels.h"
 #include "ui/Platform.h"
@@ -51,8 +52,7 @@ void setNone(QButtonGroup* group) {
 TfrmFind::TfrmFind(const TUserSettings& settings, QWidget* parent)
     : QDialog(parent), settings_(settings), mainDictionary_(settings.DicInUse) {
     setWindowTitle(QStringLiteral("単語の検索"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
+    ui::setDialogFrame(this);
     setAcceptDrops(true);
     setFont(ui::fontFor(TUserSettings::ordinaryFace(), font().pointSize()));
 
@@ -240,12 +240,9 @@ void TfrmFind::showChoice(bool changed) {
 }
 
 void TfrmFind::cmdSelectDicFileClick() {
-    std::string folder = folderOf(dicPath_.empty() ? mainDictionary_ : dicPath_);
-    if (folder.empty() || !folderExists(folder))
-        folder = settings_.ProgramFolder + "dictionary/";
-    QString chosen = ui::platform().openFileName(this, QStringLiteral("辞書の選択"),
-                                                 QStringLiteral("辞書ファイル (*.txt)|*.txt"),
-                                                 ui::toQ(folder));
+    QString chosen = ui::platform().openFileName(
+        this, QStringLiteral("辞書の選択"), QStringLiteral("辞書ファイル (*.txt)|*.txt"),
+        dialogFolder(settings_, dicPath_.empty() ? mainDictionary_ : dicPath_));
     if (!chosen.isEmpty())
         showChoice(DictionaryChoice(settings_).choose(this, chosen).changed);
 }

@@ -6,6 +6,7 @@
 #include "tools/TfrmEditDic.h"
 #include "tools/TfrmNewText.h"
 #include "tools/ToolDialogs.h"
+#include "ui/DialogFrame.h"
 #include "ui/Fonts.h"
 #include "ui/Panels.h"
 #include "ui/Platform.h"
@@ -68,8 +69,7 @@ TfrmMakeDic::TfrmMakeDic(TUserSettings& settings, Tab tab, QWidget* parent)
     : QDialog(parent), settings_(settings), openingTab_(tab) {
     setWindowTitle(QStringLiteral("辞書の作成 / 発音記号の追加"));
     setObjectName(QStringLiteral("TfrmMakeDic"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
+    ui::setDialogFrame(this);
 
     pcMakeDic = new QTabWidget(this);
     pcMakeDic->setObjectName(QStringLiteral("pcMakeDic"));

@@ -2,6 +2,7 @@
 
 #include "base/TextFile.h"
 #include "tools/NewTextFile.h"
+#include "ui/DialogFrame.h"
 #include "ui/Panels.h"
 #include "ui/Platform.h"
 #include "ui/Text.h"
@@ -65,8 +66,7 @@ TfrmNewText::TfrmNewText(const QString& startFolder, const QString& dictionaryFo
     : QDialog(parent), places_(findPlaces(dictionaryFolder)) {
     setWindowTitle(QStringLiteral("テキストファイルの新規作成"));
     setObjectName(QStringLiteral("TfrmNewText"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
+    ui::setDialogFrame(this);
 
     auto* driveLabel = new QLabel(QStringLiteral("ドライブの指定 ： "), this);
     cboDrive = new QComboBox(this);

@@ -54,15 +54,6 @@ void exportDictionaryAsCsv(QWidget* parent, const std::string& dictionaryPath,
         ui::showOpenForSaveFailure(parent, status.path(), status.reason());
 }
 
-QString dialogFolder(const TUserSettings& settings, const std::string& concernedPath) {
-    for (const std::string& path : {concernedPath, settings.DicInUse}) {
-        std::string folder = folderOf(path);
-        if (!folder.empty() && folderExists(folder))
-            return QString::fromStdString(nativePath(folder));
-    }
-    return QString::fromStdString(nativePath(settings.ProgramFolder + "dictionary/"));
-}
-
 void setJapaneseInput(QWidget* field, bool japanese) {
     field->setAttribute(Qt::WA_InputMethodEnabled, true);
     field->setInputMethodHints(japanese ? Qt::ImhNone

@@ -5,6 +5,7 @@
 
 #include "base/FileStatus.h"
 #include "settings/TUserSettings.h"
+#include "words/DictionaryChoice.h"
 
 #include <QString>
 #include <optional>
@@ -32,9 +33,6 @@ void showSaveFailure(QWidget* parent, const FileStatus& status);
 void exportDictionaryAsCsv(QWidget* parent, const std::string& dictionaryPath,
                            const QString& folder);
 
-// The folder a file dialog opens in: that of the file concerned, else that of the
-// dictionary in use, else the data folder's "dictionary/" (file system form).
-QString dialogFolder(const TUserSettings& settings, const std::string& concernedPath = {});
 
 // Input method hints of a word field: Japanese input, or Latin letters ("closed"). Best
 // effort: the field always takes the input method.

@@ -1,11 +1,12 @@
 #include "ui/QtPlatform.h"
 
+#include "ui/DialogFrame.h"
+
 #include "ui/Printing.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
-#include <QDesktopServices>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFile>
@@ -19,7 +20,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
-#include <QUrl>
+#include <QProcess>
 
 namespace ui {
 
@@ -58,6 +59,7 @@ QString qtFilter(const QString& filterWithBars) {
 Button QtPlatform::showNotice(QWidget* parent, const QString& text, const QString& caption,
                               int kind) {
     QMessageBox box(parent);
+    setDialogFrame(&box);
     box.setWindowTitle(caption);
     box.setText(text);
     if (kind == kNoticeWarning || kind == kNoticeInformation) {
@@ -79,6 +81,7 @@ Button QtPlatform::showNotice(QWidget* parent, const QString& text, const QStrin
 
 void QtPlatform::showMessage(QWidget* parent, const QString& text) {
     QMessageBox box(parent);
+    setDialogFrame(&box);
     box.setWindowTitle(QGuiApplication::applicationDisplayName());
     box.setText(text);
     box.setIcon(QMessageBox::NoIcon);
@@ -150,15 +153,34 @@ void QtPlatform::beep() {
     QApplication::beep();
 }
 
+void QtPlatform::setOpener(const QString& program) {
+    opener_ = program;
+}
+
 bool QtPlatform::openWithAssociatedProgram(const QString& pathOrUrl) {
-    QUrl url = QUrl::fromUserInput(pathOrUrl, QString(), QUrl::AssumeLocalFile);
-    if (QFileInfo::exists(pathOrUrl))
-        url = QUrl::fromLocalFile(QFileInfo(pathOrUrl).absoluteFilePath());
-    return QDesktopServices::openUrl(url);
+    const QString target =
+        QFileInfo::exists(pathOrUrl) ? QFileInfo(pathOrUrl).absoluteFilePath() : pathOrUrl;
+    // The opener's exit status is the answer: xdg-open ends with a failure when the desktop
+    // has no program for the file, and the learner must then be told. An opener that is
+    // still busy after a while has started the program and is left to finish on its own.
+    auto* opener = new QProcess(QCoreApplication::instance());
+    QObject::connect(opener, &QProcess::finished, opener, &QObject::deleteLater);
+    QObject::connect(opener, &QProcess::errorOccurred, opener, [opener](QProcess::ProcessError e) {
+        if (e == QProcess::FailedToStart)
+            opener->deleteLater();
+    });
+    opener->setStandardOutputFile(QProcess::nullDevice());
+    opener->start(opener_, {target});
+    if (!opener->waitForStarted(3000))
+        return false;
+    if (!opener->waitForFinished(5000))
+        return true;
+    return opener->exitStatus() == QProcess::NormalExit && opener->exitCode() == 0;
 }
 
 bool QtPlatform::moveToTrash(QWidget* parent, const QString& path) {
     QMessageBox box(parent);
+    setDialogFrame(&box);
     box.setWindowTitle(QStringLiteral("ファイルの削除"));
     box.setText(QStringLiteral("'%1' をごみ箱に移しますか?").arg(QFileInfo(path).fileName()));
     box.setIcon(QMessageBox::Question);

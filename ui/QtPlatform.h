@@ -7,6 +7,10 @@ namespace ui {
 // The desktop implementation over Qt Widgets.
 class QtPlatform final : public Platform {
 public:
+    // The program that opens files and addresses with the desktop's programs ("xdg-open");
+    // another one stands in for it in tests.
+    void setOpener(const QString& program);
+
     Button showNotice(QWidget* parent, const QString& text, const QString& caption,
                       int kind) override;
     void showMessage(QWidget* parent, const QString& text) override;
@@ -29,6 +33,9 @@ public:
     PrintOutcome printDocument(QWidget* parent, const QTextDocument& document,
                                const QString& title, const QString& pdfFileName, int copies,
                                const std::function<void(int)>& beforeCopy) override;
+
+private:
+    QString opener_ = QStringLiteral("xdg-open");
 };
 
 } // namespace ui

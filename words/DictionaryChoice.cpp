@@ -51,6 +51,15 @@ std::optional<std::string> modelPathOrWarn(QWidget* parent, const QString& path)
 
 } // namespace
 
+QString dialogFolder(const TUserSettings& settings, const std::string& concernedPath) {
+    for (const std::string& path : {concernedPath, settings.DicInUse}) {
+        std::string folder = folderOf(path);
+        if (!folder.empty() && folderExists(folder))
+            return ui::toQ(folder);
+    }
+    return ui::toQ(settings.ProgramFolder + "dictionary/");
+}
+
 DictionaryChoice::DictionaryChoice(TUserSettings& settings) : settings_(settings) {}
 
 QString DictionaryChoice::statusText(const std::string& dictionaryText) {
@@ -73,7 +82,7 @@ DictionaryChange DictionaryChoice::selectWithDialog(QWidget* parent) {
     // The dialog opens with no file name preset (the folder is the platform's choice).
     QString chosen = ui::platform().openFileName(parent, QStringLiteral("辞書の選択"),
                                                  QStringLiteral("辞書ファイル (*.txt)|*.txt"),
-                                                 QString());
+                                                 dialogFolder(settings_));
     if (chosen.isEmpty())
         return {};
     return choose(parent, chosen);

@@ -24,6 +24,10 @@ struct DictionaryChange {
     QString statusText;  // for status panel 0
 };
 
+// The folder a file dialog opens in: that of the file concerned, else that of the
+// dictionary in use, else the data folder's "dictionary/"; never the working directory.
+QString dialogFolder(const TUserSettings& settings, const std::string& concernedPath = {});
+
 class DictionaryChoice {
 public:
     // settings.DicInUse is the current dictionary path; the choices change it and write

@@ -221,11 +221,23 @@ TEST_F(DictionaryChoiceTest, PathsCp932CannotHoldAreRefusedWithAClearMessage) {
 }
 
 TEST_F(DictionaryChoiceTest, FileNamesThatCannotBeRememberedAreRefused) {
+    // "=" would split the key line, "[a]" would make it a section header: either name
+    // would be lost from "Dictionary Path" at once. Dialog and drop refuse them alike.
     const std::string odd = dir.file("a=b.txt");
+    const std::string bracketed = dir.file("[a]");
     spit(odd, crlf({"a=b*c"}));
+    spit(bracketed, crlf({"a=b*c"}));
     platform.answerNotice();
     expectUnchanged(choice.choose(nullptr, QString::fromStdString(odd)));
-    EXPECT_EQ(platform.callsOf(PlatformCall::Notice).size(), 1u);
+    platform.answerOpenFile(QString::fromStdString(bracketed)).answerNotice();
+    expectUnchanged(choice.selectWithDialog(nullptr));
+    platform.answerNotice();
+    expectUnchanged(choice.acceptDroppedFiles(
+        nullptr, {QUrl::fromLocalFile(QString::fromStdString(bracketed))}));
+    auto notices = platform.callsOf(PlatformCall::Notice);
+    ASSERT_EQ(notices.size(), 3u);
+    for (const auto& n : notices)
+        EXPECT_TRUE(n.text.startsWith(QStringLiteral("このファイル名は、辞書ファイルの名前として使用できません。")));
 }
 
 TEST_F(DictionaryChoiceTest, ASetupFileThatCannotBeWrittenIsReported) {
@@ -244,4 +256,22 @@ TEST_F(DictionaryChoiceTest, StatusTextHasItsLeadingSpace) {
     EXPECT_EQ(DictionaryChoice::statusText(sj("/d/動詞.txt")),
               QStringLiteral(" 現在使用中の辞書 ： /d/動詞.txt"));
     EXPECT_EQ(DictionaryChoice::statusText("verbs.txt"), kStatus + QStringLiteral("verbs.txt"));
+}
+
+TEST_F(DictionaryChoiceTest, TheOpenDialogStartsInTheFolderOfTheDictionaryInUse) {
+    std::filesystem::create_directories(dir.file("lists/english"));
+    const std::string inUse = dir.file("lists/english/nouns.txt");
+    spit(inUse, crlf({"cat=neko*x"}));
+    settings.DicInUse = inUse;
+    platform.answerOpenFile(QString());
+    choice.selectWithDialog(nullptr);
+    // Without a dictionary in use (or with one whose folder is gone): the data folder's
+    // dictionary folder, never the working directory.
+    settings.DicInUse = dir.file("gone/verbs.txt");
+    platform.answerOpenFile(QString());
+    choice.selectWithDialog(nullptr);
+    auto opened = platform.callsOf(PlatformCall::OpenFile);
+    ASSERT_EQ(opened.size(), 2u);
+    EXPECT_EQ(opened[0].folder, QString::fromStdString(dir.file("lists/english/")));
+    EXPECT_EQ(opened[1].folder, QString::fromStdString(dir.file("dictionary/")));
 }
