@@ -21,6 +21,7 @@
 #include "sound/CompanionChannel.h"
 #include "tools/ToolDialogs.h"
 #include "ui/DataBar.h"
+#include "ui/ElidedLabel.h"
 #include "ui/Fonts.h"
 #include "ui/Gauge.h"
 #include "ui/Platform.h"
@@ -51,11 +52,14 @@
 #include <QScreen>
 #include <QShowEvent>
 #include <QStatusBar>
+#include <QFontMetrics>
 #include <QTimer>
+#include <QVBoxLayout>
 #include <QToolBar>
 #include <QToolButton>
 
 #include <algorithm>
+#include <cmath>
 
 namespace qor {
 
@@ -253,10 +257,18 @@ void TfrmMain::applyFontsAndColours() {
 }
 
 void TfrmMain::applyPanels() {
-    moQuestion->setFixedHeight(panelHeight(settings_.moQuestionSize));
-    moComment->setFixedHeight(panelHeight(settings_.moCommentSize));
+    // The stored heights are the least the panels get; a taller window gives them more.
+    moQuestion->setMinimumHeight(panelHeight(settings_.moQuestionSize));
+    moComment->setMinimumHeight(panelHeight(settings_.moCommentSize));
     moHatsuon->setVisible(settings_.ShowPronunciation == 1 && settings_.ShowPronResultOnly == 0);
     moComment->setVisible(settings_.ShowComment == 1);
+    fitDrillPanels();
+}
+
+void TfrmMain::fitDrillPanels() {
+    // An empty row would keep its share of the height as a blank band.
+    const bool commentRowShown = !moComment->isHidden() || !rgAnswer->isHidden();
+    drillLayout_->setStretchFactor(commentRow_, commentRowShown ? 2 : 0);
 }
 
 void TfrmMain::applyDataBars() {
@@ -404,7 +416,28 @@ void TfrmMain::resizeEvent(QResizeEvent* event) {
 }
 
 void TfrmMain::FormResize() {
-    sbPanels_[0]->setFixedWidth(std::max(0, width() - 440));
+    // Panel 0 takes what the other panels leave (440 pixels in the layout's own font).
+    const int reserve = statusPanelWidth(1) + statusPanelWidth(2) + statusPanelWidth(3) +
+                        static_cast<int>(std::lround(130 * statusFontScale()));
+    static_cast<ui::ElidedLabel*>(sbPanels_[0])->setPreferredWidth(std::max(0, width() - reserve));
+}
+
+double TfrmMain::statusFontScale() const {
+    // The layout was made for full-width characters 12 pixels wide.
+    const QFontMetrics fm(sbInfo->font());
+    return std::max(1.0, fm.horizontalAdvance(QChar(0x3042)) / 12.0);
+}
+
+int TfrmMain::statusPanelWidth(int index) const {
+    static constexpr int kLayoutWidths[4] = {190, 160, 100, 50};
+    const QFontMetrics fm(sbInfo->font());
+    int width = static_cast<int>(std::lround(kLayoutWidths[index] * statusFontScale()));
+    // The drill's panels hold their longest texts whole.
+    if (index == 1)
+        width = std::max(width, fm.horizontalAdvance(QStringLiteral("\"英数字\"と\"漢字\"で解答")) + 12);
+    if (index == 2)
+        width = std::max(width, fm.horizontalAdvance(QStringLiteral("今月 ： 100％")) + 12);
+    return width;
 }
 
 void TfrmMain::dragEnterEvent(QDragEnterEvent* event) {
@@ -717,6 +750,7 @@ void TfrmMain::showAnswerChoices(const std::vector<std::string>& texts, bool ena
     rgAnswer->setItems(items);
     rgAnswer->setEnabled(enabled);
     rgAnswer->setVisible(!items.isEmpty());
+    fitDrillPanels();
 }
 
 void TfrmMain::cmdOkClick() {

@@ -32,6 +32,7 @@ class QStatusBar;
 class QTimer;
 class QToolBar;
 class QToolButton;
+class QHBoxLayout;
 class QVBoxLayout;
 
 namespace ui {
@@ -298,6 +299,9 @@ private:
     void rollRecordsOver();
     void applyFontsAndColours();
     void applyPanels();
+    void fitDrillPanels();
+    double statusFontScale() const;
+    int statusPanelWidth(int index) const;
     void applyDataBars();
     void applyToolBars(std::vector<BadSetting>& bad);
     void applyFlatButtons();
@@ -336,6 +340,8 @@ private:
     std::unique_ptr<QProcess> companion_;
     std::set<std::string> reported_;
     QLabel* sbPanels_[4] = {};
+    QVBoxLayout* drillLayout_ = nullptr;  // the drill's panels, top to bottom
+    QHBoxLayout* commentRow_ = nullptr;   // the comment beside the answer choices
     QList<QToolButton*> flatButtons_; // the buttons "NotFlat" raises
     QList<QAction*> closeBoxes_;      // the toolbars' close boxes, shown when floating
     bool formShown_ = false;

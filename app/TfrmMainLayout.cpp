@@ -5,6 +5,7 @@
 #include "app/ToolbarIcons.h"
 #include "ui/ActionLink.h"
 #include "ui/DataBar.h"
+#include "ui/ElidedLabel.h"
 #include "ui/Gauge.h"
 #include "ui/RadioGroup.h"
 #include "ui/UpDown.h"
@@ -352,17 +353,17 @@ void TfrmMain::buildCentral() {
     moComment = memo(drill, QStringLiteral("コメント"));
     moComment->setObjectName(QStringLiteral("moComment"));
     // Until the settings are read the panels look as the defaults have them.
-    moQuestion->setFixedHeight(60);
-    moComment->setFixedHeight(50);
+    moQuestion->setMinimumHeight(60);
+    moComment->setMinimumHeight(50);
     moComment->hide();
     rgAnswer = new ui::RadioGroup(QString(), drill);
     rgAnswer->setObjectName(QStringLiteral("rgAnswer"));
     rgAnswer->setAccessibleName(QStringLiteral("解答の選択肢"));
     rgAnswer->setEnabled(false);
     rgAnswer->hide();
-    auto* commentRow = new QHBoxLayout;
+    auto* commentRow = commentRow_ = new QHBoxLayout;
     commentRow->setSpacing(6);
-    commentRow->addWidget(moComment, 1, Qt::AlignTop);
+    commentRow->addWidget(moComment, 1);
     commentRow->addWidget(rgAnswer, 1);
 
     moHatsuon = memo(drill, QStringLiteral("発音記号"));
@@ -379,15 +380,17 @@ void TfrmMain::buildCentral() {
     answerRow->addWidget(lblAnswer);
     answerRow->addWidget(txtAnswer, 1);
 
-    auto* left = new QVBoxLayout(drill);
+    auto* left = drillLayout_ = new QVBoxLayout(drill);
     left->setContentsMargins(0, 0, 0, 0);
     left->setSpacing(4);
+    // The question and the comment take the height the window has beyond their settings,
+    // so that no empty band opens above the data bars.
     left->addWidget(lblQuestion);
-    left->addWidget(moQuestion);
-    left->addLayout(commentRow);
+    left->addWidget(moQuestion, 3);
+    left->addLayout(commentRow, 2);
     left->addWidget(moHatsuon);
     left->addLayout(answerRow);
-    left->addStretch(1);
+    fitDrillPanels();
 
     pnlRightCommandButton = new QWidget(central);
     pnlRightCommandButton->setObjectName(QStringLiteral("pnlRightCommandButton"));
@@ -491,21 +494,23 @@ void TfrmMain::buildStatusBar() {
     sbInfo = new QStatusBar(this);
     sbInfo->setObjectName(QStringLiteral("sbInfo"));
     setStatusBar(sbInfo);
-    const int widths[4] = {190, 160, 100, 50};
+    // Widths as the window was laid out for, in the program's font: the texts they were
+    // made for fit whatever font the desktop gives; a longer dictionary path or plan text
+    // is shortened in its middle and shown whole as the panel's tooltip.
     for (int i = 0; i < 4; ++i) {
-        auto* panel = new QLabel(sbInfo);
+        auto* panel = new ui::ElidedLabel(sbInfo, i == 0 ? Qt::ElideMiddle : Qt::ElideRight);
         panel->setObjectName(QStringLiteral("sbInfoPanel%1").arg(i));
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         panel->setAlignment(i == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
-        panel->setTextFormat(Qt::PlainText);
-        panel->setMinimumWidth(0);
-        if (i < 3)
-            panel->setFixedWidth(widths[i]);
-        else
-            panel->setMinimumWidth(widths[i]); // the last panel takes the rest of the bar
-        // A long text must not widen the window.
-        panel->setSizePolicy(i < 3 ? QSizePolicy::Fixed : QSizePolicy::Ignored,
-                             QSizePolicy::Preferred);
+        panel->setIndent(i == 0 ? 3 : 0);
+        if (i == 1 || i == 2) {
+            panel->setFixedWidth(statusPanelWidth(i));
+        } else if (i == 0) {
+            panel->setPreferredWidth(statusPanelWidth(i));
+            panel->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+        } else {
+            panel->setMinimumWidth(statusPanelWidth(i));
+        }
         sbInfo->addWidget(panel, i == 3 ? 1 : 0);
         sbPanels_[i] = panel;
     }

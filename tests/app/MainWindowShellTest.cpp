@@ -2,12 +2,15 @@
 #include "base/IniFile.h"
 #include "tests/app/ShellFixture.h"
 #include "ui/DataBar.h"
+#include "ui/ElidedLabel.h"
 #include "ui/Gauge.h"
 #include "ui/RadioGroup.h"
 #include "ui/UpDown.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QHelpEvent>
+#include <QToolTip>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -98,7 +101,7 @@ TEST_F(ShellTest, FirstStartWithAnEmptyFolder) {
     EXPECT_TRUE(main->rgAnswer->isHidden());
     EXPECT_TRUE(main->moComment->isHidden());
     EXPECT_TRUE(main->moHatsuon->isHidden());
-    EXPECT_EQ(main->moQuestion->height(), 60);
+    EXPECT_EQ(main->moQuestion->minimumHeight(), 60);
     EXPECT_FALSE(main->mnuVocBook->menuAction()->isEnabled());
     EXPECT_EQ(main->settings().TimeLimit, 5);
     EXPECT_EQ(main->dateTexts().yearMonth, "20023");
@@ -515,6 +518,47 @@ TEST_F(ShellTest, StatusBarPanelsAndTheFirstFollowingTheWidth) {
     EXPECT_EQ(main->statusPanel(0)->width(), 460);
     EXPECT_LT(main->statusPanel(0)->x(), main->statusPanel(1)->x());
     EXPECT_LT(main->statusPanel(2)->x(), main->statusPanel(3)->x());
+
+    // A long path never widens the window: it is shortened in its middle, whole as the
+    // tooltip, and the window keeps its width.
+    main->resize(604, 441);
+    QApplication::processEvents();
+    const QString longPath = QStringLiteral(" 現在使用中の辞書 ： /home/taro/") +
+                             QString(QStringLiteral("単語帳/")).repeated(20) +
+                             QStringLiteral("noun.txt");
+    main->statusPanel(0)->setText(longPath);
+    QApplication::processEvents();
+    auto* panel = qobject_cast<ui::ElidedLabel*>(main->statusPanel(0));
+    ASSERT_NE(panel, nullptr);
+    EXPECT_EQ(main->width(), 604);
+    EXPECT_TRUE(panel->elided());
+    EXPECT_TRUE(panel->shownText().contains(QChar(0x2026)));
+    EXPECT_TRUE(panel->shownText().endsWith(QStringLiteral("noun.txt")));
+    EXPECT_LE(panel->fontMetrics().horizontalAdvance(panel->shownText()),
+              panel->contentsRect().width());
+    QHelpEvent tip(QEvent::ToolTip, QPoint(5, 5), panel->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(panel, &tip);
+    EXPECT_EQ(QToolTip::text(), longPath);
+    // The drill's longest hint fits its panel whole.
+    main->statusPanel(1)->setText(QStringLiteral("\"英数字\"と\"漢字\"で解答"));
+    EXPECT_FALSE(qobject_cast<ui::ElidedLabel*>(main->statusPanel(1))->elided());
+    main->close();
+}
+
+TEST_F(ShellTest, TheQuestionBoxTakesTheHeightTheWindowHas) {
+    knownUser();
+    auto main = start();
+    main->show();
+    QApplication::processEvents();
+    // No empty band between the answer field and the data bars.
+    const int answerBottom = main->txtAnswer->mapTo(main.get(), QPoint(0, main->txtAnswer->height())).y();
+    const int barsTop = main->pnlQuestionNum->mapTo(main.get(), QPoint(0, 0)).y();
+    EXPECT_LT(barsTop - answerBottom, 24);
+    EXPECT_GT(main->moQuestion->height(), 60);
+    main->resize(604, 700);
+    QApplication::processEvents();
+    const int taller = main->moQuestion->height();
+    EXPECT_GT(taller, 200);
     main->close();
 }
 
@@ -569,8 +613,8 @@ TEST_F(ShellTest, SettingsShapeTheWindow) {
                "1=noun.txt",
                "2=verb.txt"});
     auto main = start();
-    EXPECT_EQ(main->moQuestion->height(), 80);
-    EXPECT_EQ(main->moComment->height(), 40);
+    EXPECT_EQ(main->moQuestion->minimumHeight(), 80);
+    EXPECT_EQ(main->moComment->minimumHeight(), 40);
     EXPECT_FALSE(main->moComment->isHidden());
     EXPECT_FALSE(main->moHatsuon->isHidden());
     EXPECT_EQ(main->moQuestion->palette().color(QPalette::Text), QColor(255, 0, 0));
@@ -630,7 +674,7 @@ TEST_F(ShellTest, ValuesThatAreNoNumbersAreToldOnceInOneBox) {
     EXPECT_TRUE(text.contains(QStringLiteral("ShowHazureNum=yes")));
     EXPECT_TRUE(text.contains(QStringLiteral("StatusBar=on")));
     EXPECT_EQ(notices[0].noticeKind, 0);
-    EXPECT_EQ(main->moQuestion->height(), 60);
+    EXPECT_EQ(main->moQuestion->minimumHeight(), 60);
     EXPECT_TRUE(main->pnlHazureNum->isHidden());
     EXPECT_FALSE(main->sbInfo->isHidden());
 }

@@ -91,7 +91,7 @@ TEST_F(SetupWindowTest, OkShowsEveryVisibleChangeAtOnceAndARestartFindsThemAgain
         EXPECT_EQ(m.moQuestion->font().family(), QStringLiteral("ＭＳ Ｐゴシック"));
         EXPECT_EQ(m.moQuestion->font().pointSize(), 18);
         EXPECT_EQ(m.moQuestion->palette().color(QPalette::Text), QColor(0, 0, 255));
-        EXPECT_EQ(m.moQuestion->height(), 90);
+        EXPECT_EQ(m.moQuestion->minimumHeight(), 90);
         EXPECT_FALSE(m.moComment->isHidden());
         EXPECT_FALSE(m.pnlHazureNum->isHidden());
         EXPECT_TRUE(m.actHazureNum->isChecked());

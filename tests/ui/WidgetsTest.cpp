@@ -1,10 +1,12 @@
 #include "ui/ActionLink.h"
+#include "ui/ElidedLabel.h"
 #include "ui/Gauge.h"
 #include "ui/HoverLabel.h"
 #include "ui/RadioGroup.h"
 #include "ui/UpDown.h"
 
 #include <QAction>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -157,4 +159,31 @@ TEST(HoverLabelTest, ReportsClicksAndKeys) {
     QTest::mouseClick(&label, Qt::LeftButton);
     QTest::keyClick(&label, Qt::Key_Return);
     EXPECT_EQ(clicked.count(), 2);
+}
+
+TEST(ElidedLabelTest, ALongTextIsShortenedInItsMiddleAndNeverWidensItsWindow) {
+    QWidget window;
+    auto* layout = new QHBoxLayout(&window);
+    auto* label = new ui::ElidedLabel(&window);
+    layout->addWidget(label);
+    label->setPreferredWidth(260);
+    window.resize(280, 30);
+    const QString path = QStringLiteral("/home/taro/") + QStringLiteral("lists/").repeated(30) +
+                         QStringLiteral("verbs.txt");
+    label->setText(path);
+    window.show();
+    QApplication::processEvents();
+    EXPECT_EQ(label->text(), path);  // the whole text stays the label's own
+    EXPECT_TRUE(label->elided());
+    EXPECT_TRUE(label->shownText().startsWith(QStringLiteral("/home")));
+    EXPECT_TRUE(label->shownText().endsWith(QStringLiteral("verbs.txt")));
+    EXPECT_LT(window.minimumSizeHint().width(), 280);
+    // A window made narrower takes the label with it.
+    window.resize(60, 30);
+    QApplication::processEvents();
+    EXPECT_LE(window.width(), 80);
+    label->setText(QStringLiteral("short"));
+    window.resize(300, 30);
+    QApplication::processEvents();
+    EXPECT_FALSE(label->elided());
 }
