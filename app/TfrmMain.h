@@ -42,6 +42,7 @@ class UpDown;
 
 namespace qor {
 
+class BackgroundMusic;
 class Drill;
 class DrillScreen;
 class QuestionSetupHost;
@@ -96,6 +97,16 @@ public:
     void applySettings();
     void companionSettingsChanged();
     void dictionaryHistoryCleared();
+    // Writes the window's bottom-right corner to the companion's settings file (in the
+    // data folder) when "HearingPath" is set.
+    void writeCompanionSettings();
+    // Starts the companion named by "HearingPath" when voice through it is chosen and it
+    // is not running yet; asks a running one to end.
+    void startCompanion();
+    void askCompanionToEnd();
+    // The background music's players (mpMidi, mpCD); they play on after the settings
+    // dialog closes.
+    BackgroundMusic& music() { return *music_; }
     // The entries menu "単語帳の編集 (&V)".
     QMenu* mnuVocBook = nullptr;
 
@@ -294,7 +305,6 @@ private:
     void placeWindow(std::vector<BadSetting>& bad);
     void loadSettings(std::vector<BadSetting>& bad);
     void reportBadSettings(const std::vector<BadSetting>& bad);
-    void writeCompanionSettings();
     void rollRecordsOver();
     void applyFontsAndColours();
     void applyPanels();
@@ -303,12 +313,10 @@ private:
     void applyFlatButtons();
     void restoreDictionary();
     void resetDrill();
-    void startCompanion();
     void PlanCheck();
 
     // --- closing ---
     void FormClose();
-    void askCompanionToEnd();
     void stopMusic();
 
     // --- helpers ---
@@ -325,6 +333,8 @@ private:
     void reportOnce(const std::string& key, const QString& text, const QString& caption);
 
     TUserSettings settings_;
+    // Before the dialogs: the settings dialog's music controls use the players.
+    std::unique_ptr<BackgroundMusic> music_;
     std::unique_ptr<DrillScreen> drillScreen_;
     std::unique_ptr<Drill> drill_;
     std::unique_ptr<ToolbarSetupHost> setupHost_;
