@@ -1,7 +1,10 @@
 #include "tests/support/ScriptedPlatform.h"
 
+#include "sound/AudioOutput.h"
+#include "sound/CdDrive.h"
 #include "ui/CompanionLink.h"
 #include "ui/Printing.h"
+#include "ui/QtMediaPlayers.h"
 
 #include <QApplication>
 #include <QDir>
@@ -238,6 +241,7 @@ bool ScriptedPlatform::setClipboardText(const QString& text) {
 
 void ScriptedPlatform::playWave(const QString& path) {
     calls_.push_back({PlatformCall::Wave, path, {}});
+    if (realSound_) audio::playWave(path.toStdString());
 }
 
 void ScriptedPlatform::beep() {
@@ -297,6 +301,10 @@ ui::PrintOutcome ScriptedPlatform::printDocument(QWidget*, const QTextDocument& 
 }
 
 std::unique_ptr<ui::MediaPlayer> ScriptedPlatform::createMediaPlayer(ui::MediaKind kind) {
+    if (realSound_) {
+        if (kind == ui::MediaKind::Midi) return std::make_unique<ui::QtMidiPlayer>();
+        return std::make_unique<ui::QtCdPlayer>();
+    }
     auto player = std::make_unique<ScriptedMediaPlayer>(*this, kind);
     players_.push_back(player.get());
     return player;
@@ -312,6 +320,18 @@ std::vector<ScriptedMediaPlayer*> ScriptedPlatform::players(ui::MediaKind kind) 
 
 void ScriptedPlatform::forget(ScriptedMediaPlayer* player) {
     players_.erase(std::remove(players_.begin(), players_.end(), player), players_.end());
+}
+
+QStringList ScriptedPlatform::cdDrives() {
+    if (!realSound_) return drives_;
+    QStringList out;
+    for (const std::string& d : cd::drives()) out << QString::fromStdString(d);
+    return out;
+}
+
+bool ScriptedPlatform::driveHasMedium(const QString& drive) {
+    if (realSound_) return cd::hasMedium(drive.toStdString());
+    return discIn(drive).has_value();
 }
 
 std::optional<QString> ScriptedPlatform::discIn(const QString& drive) const {

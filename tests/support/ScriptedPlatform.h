@@ -102,6 +102,9 @@ public:
     ScriptedPlatform& answerPrintCancelled();
 
     // --- sound: the CD drives and their discs, the players made ---
+    // Waves, players and drive queries go to the real sound device (tests that listen
+    // through SDL's disk audio driver); boxes stay scripted.
+    void useRealSound(bool on = true) { realSound_ = on; }
     void setCdDrives(QStringList drives) { drives_ = std::move(drives); }
     // A disc in the drive (or image path) with its identity; ejectDisc() takes it out.
     void insertDisc(const QString& drive, const QString& identity) { discs_[drive] = identity; }
@@ -149,8 +152,8 @@ public:
                                    const QString& title, const QString& pdfFileName, int copies,
                                    const std::function<void(int)>& beforeCopy) override;
     std::unique_ptr<ui::MediaPlayer> createMediaPlayer(ui::MediaKind kind) override;
-    QStringList cdDrives() override { return drives_; }
-    bool driveHasMedium(const QString& drive) override { return discIn(drive).has_value(); }
+    QStringList cdDrives() override;
+    bool driveHasMedium(const QString& drive) override;
     void sendToCompanion(const QString& command) override;
 
 private:
@@ -178,6 +181,7 @@ private:
     QMap<QString, QString> discs_;
     std::vector<ScriptedMediaPlayer*> players_;
     bool deliverCompanion_ = false;
+    bool realSound_ = false;
 };
 
 } // namespace qor::test
