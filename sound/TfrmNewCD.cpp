@@ -46,6 +46,7 @@ TfrmNewCD::TfrmNewCD(std::string identity, std::string userFolder, const QString
     cmdClose->setAutoDefault(false);
 
     auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(10);
     grid->addWidget(lblTitle, 0, 0);
     grid->addWidget(txtTitle, 0, 1);
     grid->addWidget(lblArtist, 1, 0);
