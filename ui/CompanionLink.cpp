@@ -4,7 +4,6 @@
 #include "ui/Platform.h"
 #include "ui/Text.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocalSocket>
@@ -31,11 +30,6 @@ QString companionChannelName() {
     if (!runtime.isEmpty() && QFileInfo(runtime).isDir())
         return runtime + QStringLiteral("/qor-helper-vexa");
     return QDir::tempPath() + QStringLiteral("/qor-helper-vexa-%1").arg(::getuid());
-}
-
-QString bundledCompanionPath() {
-    QFileInfo program(QCoreApplication::applicationDirPath() + QStringLiteral("/vexa"));
-    return program.isFile() && program.isExecutable() ? program.absoluteFilePath() : QString();
 }
 
 QByteArray companionBytes(const QString& command) {

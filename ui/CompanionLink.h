@@ -15,10 +15,6 @@ namespace ui {
 // user's id in its name.
 QString companionChannelName();
 
-// The companion built and installed beside this program (its folder + "vexa"); empty
-// when there is none.
-QString bundledCompanionPath();
-
 // The bytes of a command on the channel.
 QByteArray companionBytes(const QString& command);
 
