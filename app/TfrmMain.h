@@ -97,13 +97,6 @@ public:
     void applySettings();
     void companionSettingsChanged();
     void dictionaryHistoryCleared();
-    // Writes the window's bottom-right corner to the companion's settings file (in the
-    // data folder) when "HearingPath" is set.
-    void writeCompanionSettings();
-    // Starts the companion named by "HearingPath" when voice through it is chosen and it
-    // is not running yet; asks a running one to end.
-    void startCompanion();
-    void askCompanionToEnd();
     // The background music's players (mpMidi, mpCD); they play on after the settings
     // dialog closes.
     BackgroundMusic& music() { return *music_; }
@@ -305,6 +298,7 @@ private:
     void placeWindow(std::vector<BadSetting>& bad);
     void loadSettings(std::vector<BadSetting>& bad);
     void reportBadSettings(const std::vector<BadSetting>& bad);
+    void writeCompanionSettings();
     void rollRecordsOver();
     void applyFontsAndColours();
     void applyPanels();
@@ -313,10 +307,12 @@ private:
     void applyFlatButtons();
     void restoreDictionary();
     void resetDrill();
+    void startCompanion();
     void PlanCheck();
 
     // --- closing ---
     void FormClose();
+    void askCompanionToEnd();
     void stopMusic();
 
     // --- helpers ---
