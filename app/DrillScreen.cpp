@@ -4,12 +4,11 @@
 #include "base/TextFile.h"
 #include "quiz/Drill.h"
 #include "quiz/DrillWindows.h"
-#include "sound/CompanionChannel.h"
 #include "ui/DataBar.h"
 #include "ui/Fonts.h"
 #include "ui/Gauge.h"
 #include "ui/Platform.h"
-#include "ui/PlatformClipboard.h"
+#include "ui/CompanionLink.h"
 #include "ui/RadioGroup.h"
 #include "ui/Text.h"
 #include "ui/UpDown.h"
@@ -173,8 +172,7 @@ void DrillScreen::playWave(const std::string& path) {
 }
 
 void DrillScreen::sendCommand(const std::string& command) {
-    ui::PlatformClipboard clipboard;
-    CompanionChannel(clipboard).send(command);
+    ui::sendCompanionCommand(command);
 }
 
 } // namespace qor

@@ -83,17 +83,6 @@ FileStatus saveClosingState(const std::string& setupIniPath, const ClosingState&
     return ini.save();
 }
 
-FileStatus writeCompanionCorner(const std::string& hearingPath, int right, int bottom) {
-    std::string folder = folderOf(hearingPath);
-    // A bare program name has no folder of its own; a settings file in whatever the
-    // current folder happens to be would help nobody.
-    if (folder.empty()) return {};
-    IniFile ini(folder + "Setup.ini");
-    ini.write("Setup", "left", right);
-    ini.write("Setup", "top", bottom);
-    return ini.save();
-}
-
 std::string titleText(int showDate, int dateType, const DateTime& now,
                       const std::string& userName) {
     const std::string head = "Qor Helper   ";

@@ -67,11 +67,6 @@ struct ClosingState {
 // Writes the four sections in one go.
 FileStatus saveClosingState(const std::string& setupIniPath, const ClosingState& state);
 
-// The companion program places itself at the main window's bottom-right corner, read
-// from the "Setup.ini" beside its executable ("left" and "top" of [Setup]). Nothing is
-// written when hearingPath names no folder.
-FileStatus writeCompanionCorner(const std::string& hearingPath, int right, int bottom);
-
 // The title bar: "Qor Helper" and three blanks, then the date and/or time as "ShowDate"
 // and "DateType" ask, then the user in 【】 (CP932).
 std::string titleText(int showDate, int dateType, const DateTime& now, const std::string& userName);

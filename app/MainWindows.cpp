@@ -17,12 +17,15 @@
 #include "records/TfrmShowHistory.h"
 #include "records/TfrmShowPercent.h"
 #include "settings/TfrmSetup.h"
+#include "sound/MusicGroup.h"
 #include "tools/TfrmEditDic.h"
 #include "tools/TfrmEditVocBook.h"
 #include "tools/TfrmFind.h"
 #include "tools/TfrmMakeDic.h"
 #include "tools/TfrmNewText.h"
 #include "tools/ToolDialogs.h"
+
+#include <QLayout>
 
 namespace qor {
 
@@ -60,8 +63,12 @@ void registerMainWindows(WindowOpeners& openers) {
     openers.add(MainCommand::EditVocBook,
                 [](TfrmMain& m) { return std::make_unique<TfrmEditVocBook>(m.settings(), &m); });
     openers.add(MainCommand::Setup, [](TfrmMain& main) {
-        return std::make_unique<TfrmSetup>(main.settings(), std::make_unique<MainSetupHost>(main),
-                                           &main);
+        auto setup = std::make_unique<TfrmSetup>(main.settings(),
+                                                 std::make_unique<MainSetupHost>(main), &main);
+        // The music controls play on the main window's players.
+        QWidget* slot = setup->musicGroupSlot();
+        slot->layout()->addWidget(new MusicGroup(main.music(), slot));
+        return setup;
     });
     openers.add(MainCommand::Find,
                 [](TfrmMain& main) { return std::make_unique<TfrmFind>(main.settings(), &main); });

@@ -18,14 +18,17 @@
 #include "records/DailyRecord.h"
 #include "settings/UserRegistry.h"
 #include "settings/UserSelection.h"
+#include "sound/BackgroundMusic.h"
 #include "sound/CompanionChannel.h"
+#include "sound/CompanionSettings.h"
+#include "ui/CompanionLink.h"
 #include "tools/ToolDialogs.h"
 #include "ui/DataBar.h"
 #include "ui/ElidedLabel.h"
 #include "ui/Fonts.h"
 #include "ui/Gauge.h"
 #include "ui/Platform.h"
-#include "ui/PlatformClipboard.h"
+#include "ui/CompanionLink.h"
 #include "ui/RadioGroup.h"
 #include "ui/Text.h"
 #include "ui/UpDown.h"
@@ -78,6 +81,7 @@ TfrmMain::TfrmMain(std::string programFolder, QWidget* parent) : QMainWindow(par
     splash_->showNow();
 
     settings_.ProgramFolder = std::move(programFolder);
+    music_ = std::make_unique<BackgroundMusic>(settings_);
     setWindowTitle(QStringLiteral("Qor Helper"));
     setWindowIcon(toolIcon(ToolIcon::Program));
     buildActions();
@@ -232,8 +236,8 @@ void TfrmMain::reportBadSettings(const std::vector<BadSetting>& bad) {
 void TfrmMain::writeCompanionSettings() {
     if (settings_.HearingPath.empty()) return;
     QRect frame = frameGeometry();
-    FileStatus status = writeCompanionCorner(settings_.HearingPath, frame.x() + frame.width(),
-                                             frame.y() + frame.height());
+    FileStatus status = writeCompanionCorner(companionSettingsPath(settings_.ProgramFolder),
+                                             frame.x() + frame.width(), frame.y() + frame.height());
     if (!status) ui::showFileError(this, status.path(), status.reason());
 }
 
@@ -328,9 +332,15 @@ void TfrmMain::resetDrill() {
 
 void TfrmMain::startCompanion() {
     if (settings_.VoiceOn != 1 || settings_.VoiceType != 1) return;
+    if (companion_ && companion_->state() != QProcess::NotRunning) return;
     QString program = QString::fromStdString(nativePath(settings_.HearingPath));
     companion_ = std::make_unique<QProcess>();
     companion_->setProgram(program);
+    // Where it sits and where it listens: the program's own data folder and channel.
+    companion_->setArguments(
+        {QStringLiteral("--settings"),
+         QString::fromStdString(nativePath(companionSettingsPath(settings_.ProgramFolder))),
+         QStringLiteral("--channel"), ui::companionChannelName()});
     companion_->setWorkingDirectory(
         QString::fromStdString(nativePath(folderOf(settings_.HearingPath))));
     companion_->start();
@@ -403,9 +413,9 @@ void TfrmMain::askCompanionToEnd() {
 }
 
 void TfrmMain::stopMusic() {
-    // Background music (MIDI or CD) would stop here; this window has no player, so there
-    // is nothing to stop. A player's end-of-play handler must not restart the music once
-    // closing_ is set.
+    // The closing flag goes first: an end notice still on its way must not start the
+    // music again.
+    music_->closeForExit();
 }
 
 // --- size, drops and keys ---
@@ -708,8 +718,7 @@ void TfrmMain::cmdStartClick() {
 
 void TfrmMain::cmdVersionClick() {
     if (settings_.VoiceOn == 1) {
-        ui::PlatformClipboard clipboard;
-        CompanionChannel(clipboard).send(companion::kVersion);
+        ui::sendCompanionCommand(companion::kVersion);
     }
     // Its failure is told too: a window that cannot open must not fail silently.
     openWindow(MainCommand::About, QStringLiteral("バージョン情報"));

@@ -43,6 +43,7 @@ class UpDown;
 
 namespace qor {
 
+class BackgroundMusic;
 class Drill;
 class DrillScreen;
 class QuestionSetupHost;
@@ -97,6 +98,9 @@ public:
     void applySettings();
     void companionSettingsChanged();
     void dictionaryHistoryCleared();
+    // The background music's players (mpMidi, mpCD); they play on after the settings
+    // dialog closes.
+    BackgroundMusic& music() { return *music_; }
     // The entries menu "単語帳の編集 (&V)".
     QMenu* mnuVocBook = nullptr;
 
@@ -329,6 +333,8 @@ private:
     void reportOnce(const std::string& key, const QString& text, const QString& caption);
 
     TUserSettings settings_;
+    // Before the dialogs: the settings dialog's music controls use the players.
+    std::unique_ptr<BackgroundMusic> music_;
     std::unique_ptr<DrillScreen> drillScreen_;
     std::unique_ptr<Drill> drill_;
     std::unique_ptr<ToolbarSetupHost> setupHost_;

@@ -42,6 +42,10 @@ public:
     bool setClipboardText(const QString&) override { return true; }
     void playWave(const QString&) override {}
     void beep() override {}
+    std::unique_ptr<ui::MediaPlayer> createMediaPlayer(ui::MediaKind) override { return nullptr; }
+    QStringList cdDrives() override { return {}; }
+    bool driveHasMedium(const QString&) override { return false; }
+    void sendToCompanion(const QString&) override {}
     bool openWithAssociatedProgram(const QString&) override { return false; }
     bool moveToTrash(QWidget*, const QString&) override { return false; }
     bool moveToTrashWithoutAsking(const QString&) override { return false; }

@@ -6,7 +6,7 @@
 #include "ui/Fonts.h"
 #include "ui/Panels.h"
 #include "ui/Platform.h"
-#include "ui/PlatformClipboard.h"
+#include "ui/CompanionLink.h"
 #include "ui/Text.h"
 
 #include <QHBoxLayout>
@@ -161,8 +161,7 @@ void TfrmShowError::cmdVoicePlayClick() {
     if (settings_.VoiceType == 0) {
         ui::platform().playWave(ui::toQ(settings_.HatsuonDir + row->english + ".wav"));
     } else if (settings_.VoiceType == 1) {
-        ui::PlatformClipboard clipboard;
-        CompanionChannel(clipboard).send(companion::speak(row->english));
+        ui::sendCompanionCommand(companion::speak(row->english));
     }
 }
 

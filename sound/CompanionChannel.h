@@ -1,18 +1,18 @@
 #pragma once
-// Commands to the companion program, which watches the clipboard: a command is sent by
-// replacing the clipboard's text with it. Nothing is read back.
+// Commands to the companion program: "ANI;" + a number asks for an animation, "VEXA;" +
+// English text asks for speech. The program sends and never reads anything back; the
+// companion reads them with parseCommand().
 
 #include <string>
 #include <string_view>
 
 namespace qor {
 
-// Where command texts go (the clipboard, through the window-system layer).
-class ClipboardSink {
+// Where command texts go (the companion's local socket, through the window-system layer).
+class CommandSink {
 public:
-    virtual ~ClipboardSink() = default;
-    // false when the clipboard could not be set.
-    virtual bool setClipboardText(const std::string& cp932) = 0;
+    virtual ~CommandSink() = default;
+    virtual void deliver(const std::string& cp932Command) = 0;
 };
 
 namespace companion {
@@ -25,16 +25,26 @@ inline constexpr std::string_view kTick = "ANI;14";
 inline constexpr std::string_view kCongratulation = "VEXA;empCongratulation!";
 // "VEXA;" + the English text to be spoken.
 std::string speak(std::string_view english);
+
+// A command as the companion understands it.
+struct Command {
+    enum Kind { Unknown, Animation, Speech };
+    Kind kind = Unknown;
+    int animation = 0;      // the number of "ANI;n"
+    std::string text;       // what to speak, CP932, without "VEXA;" and "emp"
+    bool emphasis = false;  // "VEXA;emp" + a capital letter: spoken with emphasis
+};
+Command parseCommand(std::string_view command);
 } // namespace companion
 
 class CompanionChannel {
 public:
-    explicit CompanionChannel(ClipboardSink& sink) : sink_(sink) {}
+    explicit CompanionChannel(CommandSink& sink) : sink_(sink) {}
     // Sends the command as it stands; line breaks would split it, so they are dropped.
-    bool send(std::string_view command) const;
+    void send(std::string_view command) const;
 
 private:
-    ClipboardSink& sink_;
+    CommandSink& sink_;
 };
 
 } // namespace qor

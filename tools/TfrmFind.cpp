@@ -9,7 +9,7 @@
 #include "ui/Fonts.h"
 #include "ui/Panels.h"
 #include "ui/Platform.h"
-#include "ui/PlatformClipboard.h"
+#include "ui/CompanionLink.h"
 #include "ui/Text.h"
 #include "words/DictionaryChoice.h"
 #include "words/DictionaryList.h"
@@ -294,8 +294,7 @@ void TfrmFind::cmdFindClick() {
         return;
     }
     if (settings_.VoiceOn == 1) {
-        ui::PlatformClipboard clipboard;
-        CompanionChannel(clipboard).send(companion::kSearch);
+        ui::sendCompanionCommand(companion::kSearch);
     }
 
     findString_ = *text;

@@ -5,7 +5,7 @@
 #include "ui/Fonts.h"
 #include "ui/Panels.h"
 #include "ui/Platform.h"
-#include "ui/PlatformClipboard.h"
+#include "ui/CompanionLink.h"
 #include "ui/Text.h"
 #include "words/PhoneticSigns.h"
 #include "words/VocabularyBook.h"
@@ -181,8 +181,7 @@ void TfrmFindResult::cmdPlayVoiceClick() {
         // The folder setting ends in "/": no separator is put in between.
         ui::platform().playWave(ui::toQ(settings_.HatsuonDir + word->english + ".wav"));
     } else if (settings_.VoiceType == 1) {
-        ui::PlatformClipboard clipboard;
-        CompanionChannel(clipboard).send(companion::speak(word->english));
+        ui::sendCompanionCommand(companion::speak(word->english));
     }
 }
 

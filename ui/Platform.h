@@ -3,10 +3,14 @@
 // (clipboard, sound, shell), go through one Platform object. The program installs
 // QtPlatform; tests install a scripted double that answers in order and records calls.
 
+#include "ui/MediaPlayer.h"
+
 #include <QColor>
 #include <QFont>
 #include <QString>
+#include <QStringList>
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QDialog;
@@ -60,12 +64,22 @@ public:
     // Shows a window modally and returns its result (QDialog::Accepted / Rejected or done()).
     virtual int showModal(QDialog& dialog) = 0;
 
-    // Replaces the clipboard text; false when the clipboard cannot be set.
+    // Replaces the clipboard text (the learner's own copies); false when the clipboard
+    // cannot be set.
     virtual bool setClipboardText(const QString& text) = 0;
     // Plays a wave file asynchronously; a new play cuts the previous one. Missing files
     // play nothing.
     virtual void playWave(const QString& path) = 0;
     virtual void beep() = 0;
+    // A new media player (the main window owns one of each kind).
+    virtual std::unique_ptr<MediaPlayer> createMediaPlayer(MediaKind kind) = 0;
+    // The CD-ROM drives, named by device path.
+    virtual QStringList cdDrives() = 0;
+    // Whether the drive holds a readable disc; false for an empty drive text.
+    virtual bool driveHasMedium(const QString& drive) = 0;
+    // Hands one command text to the companion program; dropped at once when no
+    // companion listens.
+    virtual void sendToCompanion(const QString& command) = 0;
     // Opens a file or address with its associated program.
     virtual bool openWithAssociatedProgram(const QString& pathOrUrl) = 0;
     // Moves a file to the trash after the learner confirmed.

@@ -1,8 +1,12 @@
 #include "ui/QtPlatform.h"
 
+#include "sound/AudioOutput.h"
+#include "sound/CdDrive.h"
+#include "ui/CompanionLink.h"
 #include "ui/DialogFrame.h"
-
 #include "ui/Printing.h"
+#include "ui/QtMediaPlayers.h"
+#include "ui/Text.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -145,12 +149,30 @@ bool QtPlatform::setClipboardText(const QString& text) {
 }
 
 void QtPlatform::playWave(const QString& path) {
-    // Plays are silent: this platform has no sound output.
-    Q_UNUSED(path);
+    qor::audio::playWave(path.toStdString());
 }
 
 void QtPlatform::beep() {
     QApplication::beep();
+}
+
+std::unique_ptr<MediaPlayer> QtPlatform::createMediaPlayer(MediaKind kind) {
+    if (kind == MediaKind::Midi) return std::make_unique<QtMidiPlayer>();
+    return std::make_unique<QtCdPlayer>();
+}
+
+QStringList QtPlatform::cdDrives() {
+    QStringList out;
+    for (const std::string& d : qor::cd::drives()) out << QString::fromStdString(d);
+    return out;
+}
+
+bool QtPlatform::driveHasMedium(const QString& drive) {
+    return qor::cd::hasMedium(drive.toStdString());
+}
+
+void QtPlatform::sendToCompanion(const QString& command) {
+    deliverToCompanion(companionChannelName(), companionBytes(command));
 }
 
 void QtPlatform::setOpener(const QString& program) {

@@ -27,6 +27,10 @@ public:
     bool setClipboardText(const QString& text) override;
     void playWave(const QString& path) override;
     void beep() override;
+    std::unique_ptr<MediaPlayer> createMediaPlayer(MediaKind kind) override;
+    QStringList cdDrives() override;
+    bool driveHasMedium(const QString& drive) override;
+    void sendToCompanion(const QString& command) override;
     bool openWithAssociatedProgram(const QString& pathOrUrl) override;
     bool moveToTrash(QWidget* parent, const QString& path) override;
     bool moveToTrashWithoutAsking(const QString& path) override;

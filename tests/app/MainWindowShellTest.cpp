@@ -1,6 +1,7 @@
 #include "app/TfrmAbout.h"
 #include "base/IniFile.h"
 #include "tests/app/ShellFixture.h"
+#include "ui/CompanionLink.h"
 #include "ui/DataBar.h"
 #include "ui/ElidedLabel.h"
 #include "ui/Gauge.h"
@@ -776,8 +777,9 @@ TEST_F(ShellTest, VersionSendsItsCommandWhenVoiceIsOnAndShowsTheAboutBox) {
         return about.result();
     });
     main->cmdVersionClick();
-    EXPECT_EQ(platform.clipboardTexts(), QStringList({"ANI;9"}));
-    EXPECT_EQ(platform.calls().front().kind, PlatformCall::Clipboard);
+    EXPECT_EQ(platform.companionTexts(), QStringList({"ANI;9"}));
+    EXPECT_EQ(platform.calls().front().kind, PlatformCall::Companion);
+    EXPECT_TRUE(platform.clipboardTexts().isEmpty());
     EXPECT_EQ(caption, QStringLiteral("Qor Helperについて"));
     EXPECT_EQ(version, QStringLiteral("Version 4.9"));
 }
@@ -829,9 +831,14 @@ TEST_F(ShellTest, TheCompanionProgramIsStartedToldWhereToSitAndAskedToEnd) {
     EXPECT_EQ(main->companionProcess()->state(), QProcess::Running);
     const qint64 pid = main->companionProcess()->processId();
     QRect frame = main->frameGeometry();
-    EXPECT_EQ(slurp(dir.file("voice/Setup.ini")),
+    // The corner goes to the data folder, never beside the program.
+    EXPECT_EQ(slurp(dir.file("vexa/Setup.ini")),
               crlf({"[Setup]", "left=" + std::to_string(frame.x() + frame.width()),
                     "top=" + std::to_string(frame.y() + frame.height())}));
+    EXPECT_FALSE(test::exists(dir.file("voice/Setup.ini")));
+    EXPECT_EQ(main->companionProcess()->arguments(),
+              (QStringList{"--settings", QString::fromStdString(dir.file("vexa/Setup.ini")),
+                           "--channel", ui::companionChannelName()}));
     main->close();
     EXPECT_EQ(main->companionProcess(), nullptr);
     EXPECT_NE(::kill(static_cast<pid_t>(pid), 0), 0);
@@ -848,7 +855,7 @@ TEST_F(ShellTest, ACompanionThatCannotStartIsReportedAndOnlyTheCornerNeedsAPath)
     EXPECT_TRUE(platform.boxTexts()[0].startsWith(
         QStringLiteral("音声用のプログラムを起動できませんでした。")));
     // The corner is written whatever the voice settings say.
-    EXPECT_TRUE(test::exists(dir.file("voice/Setup.ini")));
+    EXPECT_TRUE(test::exists(dir.file("vexa/Setup.ini")));
 }
 
 TEST_F(ShellTest, VoiceKeysWinOverTheAnswerFieldOnlyWhileEnabled) {

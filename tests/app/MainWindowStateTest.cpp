@@ -175,23 +175,6 @@ TEST_F(MainWindowStateTest, ClosingReportsAFileThatCannotBeWritten) {
     EXPECT_EQ(status.path(), path);
 }
 
-TEST_F(MainWindowStateTest, CompanionCornerGoesBesideTheCompanionProgram) {
-    makeFolder(dir.file("voice"));
-    ASSERT_TRUE(writeCompanionCorner(dir.file("voice/speaker"), 644, 520));
-    EXPECT_EQ(slurp(dir.file("voice/Setup.ini")), crlf({"[Setup]", "left=644", "top=520"}));
-    ASSERT_TRUE(writeCompanionCorner(dir.file("voice/speaker"), 10, 20));
-    EXPECT_EQ(slurp(dir.file("voice/Setup.ini")), crlf({"[Setup]", "left=10", "top=20"}));
-    // A bare program name has no folder: nothing lands in the current folder.
-    char cwd[4096];
-    ASSERT_TRUE(getcwd(cwd, sizeof cwd));
-    ASSERT_EQ(chdir(dir.path().c_str()), 0);
-    FileStatus bare = writeCompanionCorner("speaker", 1, 2);
-    bool written = test::exists(dir.file("Setup.ini"));
-    ASSERT_EQ(chdir(cwd), 0);
-    EXPECT_TRUE(bare);
-    EXPECT_FALSE(written);
-}
-
 TEST(TitleTextTest, ThreeFormsWithDateAndThePlainOne) {
     const DateTime t{2002, 3, 3, 9, 5, 7};
     const std::string user = sj("太郎");

@@ -9,11 +9,13 @@
 #include "settings/SetupSoundPages.h"
 #include "settings/SetupWidgets.h"
 #include "settings/TfrmSetup.h"
+#include "sound/BackgroundMusic.h"
 #include "tests/app/ShellFixture.h"
 #include "ui/DataBar.h"
 #include "ui/Gauge.h"
 #include "ui/RadioGroup.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -173,8 +175,9 @@ TEST_F(SetupWindowTest, TheCompanionIsStartedByOkAndClosedWhenVoiceGoesOff) {
     ASSERT_TRUE(main->companionProcess());
     EXPECT_EQ(main->companionProcess()->state(), QProcess::Running);
     EXPECT_EQ(main->settings().HearingPath, program);
-    // It learns where to sit.
-    EXPECT_TRUE(test::exists(dir.file("voice/Setup.ini")));
+    // It learns where to sit, in the data folder, not beside the program.
+    EXPECT_TRUE(test::exists(dir.file("vexa/Setup.ini")));
+    EXPECT_FALSE(test::exists(dir.file("voice/Setup.ini")));
     const qint64 pid = main->companionProcess()->processId();
 
     // OK again with the companion still chosen: the running one stays, no second one.
@@ -185,4 +188,51 @@ TEST_F(SetupWindowTest, TheCompanionIsStartedByOkAndClosedWhenVoiceGoesOff) {
     changeSettings([](TfrmSetup& s) { in<QCheckBox>(s, "chkVoiceOn")->click(); });
     EXPECT_EQ(main->companionProcess(), nullptr);
     EXPECT_NE(::kill(static_cast<pid_t>(pid), 0), 0);
+}
+
+TEST_F(SetupWindowTest, TheMusicOfTheSoundTabPlaysOnAfterTheDialogClosesUntilStopped) {
+    startMain(0, {});
+    main->createLongLivedDialogs();
+    auto inSlot = [](QDialog& d, const char* name) {
+        QWidget* slot = d.findChild<QWidget*>(QStringLiteral("musicGroupSlot"));
+        EXPECT_TRUE(slot);
+        return slot ? slot->findChild<QAbstractButton*>(QString::fromLatin1(name)) : nullptr;
+    };
+    platform.answerModal([&](QDialog& d) {
+        auto& setup = dynamic_cast<TfrmSetup&>(d);
+        inSlot(d, "chkMusicOn")->click();
+        platform.answerOpenFile(QStringLiteral("/music/song.mid"));
+        inSlot(d, "cmdOption")->click();
+        inSlot(d, "cmdPlay")->click();
+        // The music is not one of the options: "キャンセル" leaves it playing.
+        setup.cmdCancel->click();
+        return setup.result();
+    });
+    main->actSetup->trigger();
+    test::ScriptedMediaPlayer& midi = *platform.players(ui::MediaKind::Midi).back();
+    EXPECT_TRUE(midi.playing());
+    EXPECT_EQ(midi.opened(), QStringLiteral("/music/song.mid"));
+    EXPECT_EQ(main->settings().MusicPlaying, 1);
+    midi.finish();
+    EXPECT_TRUE(midi.playing());  // it loops with the dialog closed
+
+    // Shown again, the dialog still knows the music plays; "&STOP" ends it.
+    platform.answerModal([&](QDialog& d) {
+        EXPECT_FALSE(inSlot(d, "cmdPlay")->isEnabled());
+        EXPECT_TRUE(inSlot(d, "cmdStop")->isEnabled());
+        inSlot(d, "cmdStop")->click();
+        inSlot(d, "cmdPlay")->click();
+        dynamic_cast<TfrmSetup&>(d).cmdCancel->click();
+        return d.result();
+    });
+    main->actSetup->trigger();
+    EXPECT_TRUE(midi.playing());
+
+    // Closing the main window ends it for good.
+    main->close();
+    EXPECT_FALSE(midi.playing());
+    midi.ops.clear();
+    main->music().mpMidiNotify();
+    EXPECT_TRUE(midi.ops.isEmpty());
+    EXPECT_EQ(platform.pendingAnswers(), 0u);
 }

@@ -159,7 +159,7 @@ TEST_F(ShowErrorWindowTest, VoicePlaysTheSelectedWordsEnglishPart) {
     TfrmShowError companion(review(1), settings);
     clickRow(companion, 0);
     companion.cmdVoicePlay->click();
-    EXPECT_EQ(platform.clipboardTexts(), QStringList{q("VEXA;run,dash")});
+    EXPECT_EQ(platform.companionTexts(), QStringList{q("VEXA;run,dash")});
     EXPECT_EQ(platform.callsOf(PlatformCall::Wave).size(), 1u);
 }
 

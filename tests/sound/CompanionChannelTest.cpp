@@ -1,28 +1,82 @@
 #include "sound/CompanionChannel.h"
+#include "sound/CompanionSettings.h"
+#include "base/TextFile.h"
+#include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 #include <vector>
 
 using namespace qor;
+using qor::test::crlf;
+using qor::test::slurp;
 
 namespace {
-struct RecordingClipboard : ClipboardSink {
+struct RecordingSink : CommandSink {
     std::vector<std::string> texts;
-    bool setClipboardText(const std::string& t) override {
-        texts.push_back(t);
-        return true;
-    }
+    void deliver(const std::string& t) override { texts.push_back(t); }
 };
 } // namespace
 
-TEST(CompanionChannel, EachCommandReplacesTheClipboardTextWhole) {
-    RecordingClipboard clipboard;
-    CompanionChannel channel(clipboard);
+TEST(CompanionChannel, EachCommandGoesWholeWithoutLineBreaks) {
+    RecordingSink sink;
+    CompanionChannel channel(sink);
     channel.send(companion::kRight);
     channel.send(companion::speak("run"));
     channel.send(companion::kCongratulation);
     channel.send(companion::speak("two\r\nlines"));
-    EXPECT_EQ(clipboard.texts, (std::vector<std::string>{"ANI;1", "VEXA;run",
-                                                         "VEXA;empCongratulation!",
-                                                         "VEXA;twolines"}));
+    EXPECT_EQ(sink.texts, (std::vector<std::string>{"ANI;1", "VEXA;run", "VEXA;empCongratulation!",
+                                                   "VEXA;twolines"}));
+}
+
+TEST(CompanionCommand, AnimationsSpeechAndEmphasis) {
+    using companion::Command;
+    for (int n : {1, 2, 5, 9, 13, 14}) {
+        Command c = companion::parseCommand("ANI;" + std::to_string(n));
+        EXPECT_EQ(c.kind, Command::Animation);
+        EXPECT_EQ(c.animation, n);
+    }
+    Command speech = companion::parseCommand("VEXA;look after");
+    EXPECT_EQ(speech.kind, Command::Speech);
+    EXPECT_EQ(speech.text, "look after");
+    EXPECT_FALSE(speech.emphasis);
+
+    Command congratulation = companion::parseCommand(companion::kCongratulation);
+    EXPECT_EQ(congratulation.kind, Command::Speech);
+    EXPECT_EQ(congratulation.text, "Congratulation!");
+    EXPECT_TRUE(congratulation.emphasis);
+
+    // Words that begin with "emp" are words, not emphasis.
+    for (const char* word : {"empty", "employ", "emp"}) {
+        Command c = companion::parseCommand(std::string("VEXA;") + word);
+        EXPECT_EQ(c.text, word);
+        EXPECT_FALSE(c.emphasis);
+    }
+    for (const char* bad : {"ANI;", "ANI;x", "ANI;1x", "hello", "", "vexa;run"})
+        EXPECT_EQ(companion::parseCommand(bad).kind, Command::Unknown) << bad;
+}
+
+TEST(CompanionSettings, TheCornerLivesInTheDataFolderAndReadsBack) {
+    test::TempDir dir;
+    const std::string path = companionSettingsPath(dir.folder());
+    EXPECT_EQ(path, dir.file("vexa/Setup.ini"));
+    EXPECT_FALSE(readCompanionCorner(path));
+    ASSERT_TRUE(writeCompanionCorner(path, 644, 520));  // makes the folder
+    EXPECT_EQ(slurp(path), crlf({"[Setup]", "left=644", "top=520"}));
+    ASSERT_TRUE(writeCompanionCorner(path, -10, 20));
+    EXPECT_EQ(slurp(path), crlf({"[Setup]", "left=-10", "top=20"}));
+    auto corner = readCompanionCorner(path);
+    ASSERT_TRUE(corner);
+    EXPECT_EQ(corner->right, -10);
+    EXPECT_EQ(corner->bottom, 20);
+
+    test::spit(path, "[Setup]\r\nleft=abc\r\ntop=5\r\n");
+    EXPECT_FALSE(readCompanionCorner(path));
+}
+
+TEST(CompanionSettings, AFolderThatCannotBeMadeIsReported) {
+    test::TempDir dir;
+    test::spit(dir.file("vexa"), "a file where the folder should be");
+    FileStatus status = writeCompanionCorner(companionSettingsPath(dir.folder()), 1, 2);
+    EXPECT_FALSE(status);
+    EXPECT_EQ(slurp(dir.file("vexa")), "a file where the folder should be");
 }

@@ -1,6 +1,10 @@
 #include "tests/support/ScriptedPlatform.h"
 
+#include "sound/AudioOutput.h"
+#include "sound/CdDrive.h"
+#include "ui/CompanionLink.h"
 #include "ui/Printing.h"
+#include "ui/QtMediaPlayers.h"
 
 #include <QApplication>
 #include <QDir>
@@ -8,6 +12,7 @@
 #include <QFileInfo>
 #include <QPrinter>
 #include <QTextDocument>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace qor::test {
@@ -17,7 +22,7 @@ const char* kindName(PlatformCall::Kind k) {
     static const char* names[] = {"notice", "message", "input box", "open dialog",
                                   "save dialog", "folder dialog", "font dialog",
                                   "colour dialog", "modal window", "clipboard", "wave",
-                                  "beep", "open path", "trash", "print"};
+                                  "beep", "open path", "trash", "print", "companion command"};
     return names[k];
 }
 } // namespace
@@ -236,6 +241,7 @@ bool ScriptedPlatform::setClipboardText(const QString& text) {
 
 void ScriptedPlatform::playWave(const QString& path) {
     calls_.push_back({PlatformCall::Wave, path, {}});
+    if (realSound_) audio::playWave(path.toStdString());
 }
 
 void ScriptedPlatform::beep() {
@@ -292,6 +298,136 @@ ui::PrintOutcome ScriptedPlatform::printDocument(QWidget*, const QTextDocument& 
         ++outcome.copies;
     }
     return outcome;
+}
+
+std::unique_ptr<ui::MediaPlayer> ScriptedPlatform::createMediaPlayer(ui::MediaKind kind) {
+    if (realSound_) {
+        if (kind == ui::MediaKind::Midi) return std::make_unique<ui::QtMidiPlayer>();
+        return std::make_unique<ui::QtCdPlayer>();
+    }
+    auto player = std::make_unique<ScriptedMediaPlayer>(*this, kind);
+    players_.push_back(player.get());
+    return player;
+}
+
+std::vector<ScriptedMediaPlayer*> ScriptedPlatform::players(ui::MediaKind kind) const {
+    std::vector<ScriptedMediaPlayer*> out;
+    for (ScriptedMediaPlayer* p : players_) {
+        if (p->kind() == kind) out.push_back(p);
+    }
+    return out;
+}
+
+void ScriptedPlatform::forget(ScriptedMediaPlayer* player) {
+    players_.erase(std::remove(players_.begin(), players_.end(), player), players_.end());
+}
+
+QStringList ScriptedPlatform::cdDrives() {
+    if (!realSound_) return drives_;
+    QStringList out;
+    for (const std::string& d : cd::drives()) out << QString::fromStdString(d);
+    return out;
+}
+
+bool ScriptedPlatform::driveHasMedium(const QString& drive) {
+    if (realSound_) return cd::hasMedium(drive.toStdString());
+    return discIn(drive).has_value();
+}
+
+std::optional<QString> ScriptedPlatform::discIn(const QString& drive) const {
+    auto it = discs_.find(drive);
+    if (it == discs_.end()) return std::nullopt;
+    return *it;
+}
+
+void ScriptedPlatform::sendToCompanion(const QString& command) {
+    calls_.push_back({PlatformCall::Companion, command, {}});
+    if (deliverCompanion_) ui::deliverToCompanion(ui::companionChannelName(), ui::companionBytes(command));
+}
+
+QStringList ScriptedPlatform::companionTexts() const {
+    QStringList out;
+    for (const PlatformCall& c : callsOf(PlatformCall::Companion))
+        out << c.text;
+    return out;
+}
+
+// --- ScriptedMediaPlayer ---
+
+ScriptedMediaPlayer::~ScriptedMediaPlayer() {
+    platform_.forget(this);
+}
+
+bool ScriptedMediaPlayer::open(const QString& fileOrDrive) {
+    ops << QStringLiteral("open ") + fileOrDrive;
+    if (failOpen) {
+        error_ = *std::exchange(failOpen, std::nullopt);
+        return false;
+    }
+    if (kind_ == ui::MediaKind::AudioCd && !platform_.discIn(fileOrDrive)) {
+        error_ = fileOrDrive + QStringLiteral(": no disc");
+        return false;
+    }
+    opened_ = fileOrDrive;
+    open_ = true;
+    playing_ = false;
+    paused_ = false;
+    return true;
+}
+
+bool ScriptedMediaPlayer::play() {
+    ops << QStringLiteral("play");
+    if (failPlay) {
+        error_ = *std::exchange(failPlay, std::nullopt);
+        return false;
+    }
+    if (!open_) {
+        error_ = QStringLiteral("not open");
+        return false;
+    }
+    if (playing_ && paused_) paused_ = false;
+    playing_ = true;
+    return true;
+}
+
+void ScriptedMediaPlayer::pause() {
+    ops << QStringLiteral("pause");
+    if (playing_) paused_ = !paused_;
+}
+
+void ScriptedMediaPlayer::stop() {
+    ops << QStringLiteral("stop");
+    playing_ = false;
+    paused_ = false;
+}
+
+void ScriptedMediaPlayer::close() {
+    ops << QStringLiteral("close");
+    open_ = false;
+    playing_ = false;
+    paused_ = false;
+}
+
+void ScriptedMediaPlayer::seekToStart() {
+    ops << QStringLiteral("seek");
+}
+
+std::optional<QString> ScriptedMediaPlayer::mediaIdentity() {
+    ops << QStringLiteral("identity");
+    if (platform_.failingIdentityQueries > 0) {
+        --platform_.failingIdentityQueries;
+        error_ = QStringLiteral("device error");
+        return std::nullopt;
+    }
+    if (!open_) return std::nullopt;
+    return platform_.discIn(opened_);
+}
+
+void ScriptedMediaPlayer::finish() {
+    ASSERT_TRUE(playing_) << "finish() without a play";
+    playing_ = false;
+    paused_ = false;
+    notifyEnd();
 }
 
 } // namespace qor::test

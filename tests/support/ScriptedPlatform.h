@@ -6,9 +6,11 @@
 #include "ui/Platform.h"
 
 #include <QDialog>
+#include <QMap>
 #include <QStringList>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace qor::test {
@@ -16,7 +18,7 @@ namespace qor::test {
 struct PlatformCall {
     enum Kind {
         Notice, Message, Input, OpenFile, SaveFile, Folder, Font, Color, Modal,
-        Clipboard, Wave, Beep, OpenPath, Trash, Print
+        Clipboard, Wave, Beep, OpenPath, Trash, Print, Companion
     };
     Kind kind;
     QString text;     // message text, prompt, clipboard text, path, dialog class name,
@@ -25,6 +27,48 @@ struct PlatformCall {
     int noticeKind = -1;
     int copies = 0;   // copies asked for (print)
     QString folder = {};  // the folder a file dialog opens in
+};
+
+class ScriptedPlatform;
+
+// A media player that plays nothing: it logs what it is asked, fails when told to, and
+// the test ends a play with finish().
+class ScriptedMediaPlayer final : public ui::MediaPlayer {
+public:
+    ScriptedMediaPlayer(ScriptedPlatform& platform, ui::MediaKind kind)
+        : platform_(platform), kind_(kind) {}
+    ~ScriptedMediaPlayer() override;
+
+    bool open(const QString& fileOrDrive) override;
+    bool play() override;
+    void pause() override;
+    void stop() override;
+    void close() override;
+    void seekToStart() override;
+    std::optional<QString> mediaIdentity() override;
+    QString errorText() const override { return error_; }
+
+    // --- the test's side ---
+    ui::MediaKind kind() const { return kind_; }
+    // "open <file or drive>", "play", "pause", "stop", "close", "seek", "identity"
+    QStringList ops;
+    bool isOpen() const { return open_; }
+    bool playing() const { return playing_ && !paused_; }
+    const QString& opened() const { return opened_; }
+    // The next open or play fails with this text.
+    std::optional<QString> failOpen;
+    std::optional<QString> failPlay;
+    // The end of the play that is running: the player stops and sends its notice.
+    void finish();
+
+private:
+    ScriptedPlatform& platform_;
+    ui::MediaKind kind_;
+    QString opened_;
+    QString error_;
+    bool open_ = false;
+    bool playing_ = false;
+    bool paused_ = false;
 };
 
 class ScriptedPlatform final : public ui::Platform {
@@ -56,6 +100,24 @@ public:
     ScriptedPlatform& answerPrint(QString pdfPath = {},
                                   std::function<void(int)> duringCopy = {});
     ScriptedPlatform& answerPrintCancelled();
+
+    // --- sound: the CD drives and their discs, the players made ---
+    // Waves, players and drive queries go to the real sound device (tests that listen
+    // through SDL's disk audio driver); boxes stay scripted.
+    void useRealSound(bool on = true) { realSound_ = on; }
+    void setCdDrives(QStringList drives) { drives_ = std::move(drives); }
+    // A disc in the drive (or image path) with its identity; ejectDisc() takes it out.
+    void insertDisc(const QString& drive, const QString& identity) { discs_[drive] = identity; }
+    void ejectDisc(const QString& drive) { discs_.remove(drive); }
+    std::optional<QString> discIn(const QString& drive) const;
+    // The next n identity queries fail as a device error would.
+    int failingIdentityQueries = 0;
+    // The players made by createMediaPlayer of the kind, oldest first.
+    std::vector<ScriptedMediaPlayer*> players(ui::MediaKind kind) const;
+    // Commands to the companion also go to a companion listening on
+    // ui::companionChannelName(), as the program's own platform sends them.
+    void deliverCompanionCommands(bool on = true) { deliverCompanion_ = on; }
+    QStringList companionTexts() const;
 
     const std::vector<PlatformCall>& calls() const { return calls_; }
     std::vector<PlatformCall> callsOf(PlatformCall::Kind kind) const;
@@ -89,8 +151,15 @@ public:
     ui::PrintOutcome printDocument(QWidget* parent, const QTextDocument& document,
                                    const QString& title, const QString& pdfFileName, int copies,
                                    const std::function<void(int)>& beforeCopy) override;
+    std::unique_ptr<ui::MediaPlayer> createMediaPlayer(ui::MediaKind kind) override;
+    QStringList cdDrives() override;
+    bool driveHasMedium(const QString& drive) override;
+    void sendToCompanion(const QString& command) override;
 
 private:
+    friend class ScriptedMediaPlayer;
+    void forget(ScriptedMediaPlayer* player);
+
     struct Answer {
         PlatformCall::Kind kind = PlatformCall::Notice;
         ui::Button button = ui::Button::Ok;
@@ -108,6 +177,11 @@ private:
     std::vector<PlatformCall> calls_;
     QString trashFolder_;
     QStringList printed_;
+    QStringList drives_;
+    QMap<QString, QString> discs_;
+    std::vector<ScriptedMediaPlayer*> players_;
+    bool deliverCompanion_ = false;
+    bool realSound_ = false;
 };
 
 } // namespace qor::test

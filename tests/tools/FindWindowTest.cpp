@@ -132,7 +132,7 @@ TEST_F(FindWindowTest, AnEmptyTextOrOneThatShiftJisCannotHoldIsNotSearched) {
     ASSERT_EQ(platform.callsOf(PlatformCall::Notice).size(), 1u);
     EXPECT_TRUE(platform.callsOf(PlatformCall::Notice)[0].text.contains(q("😀")));
     // Nothing was searched: no companion command, no window.
-    EXPECT_TRUE(platform.clipboardTexts().isEmpty());
+    EXPECT_TRUE(platform.companionTexts().isEmpty());
     EXPECT_TRUE(platform.callsOf(PlatformCall::Modal).empty());
     EXPECT_EQ(child<QLineEdit>(*frm, "txtFindString")->text(), q("run😀"));
 }
@@ -164,7 +164,7 @@ TEST_F(FindWindowTest, HitsAreShownWithTheirCountCommentsAndSigns) {
         EXPECT_EQ(child<QProgressBar>(*frm, "cgFinding")->value(), 0);
     });
     search(*frm, q("run"));
-    EXPECT_EQ(platform.clipboardTexts(), QStringList{q("ANI;5")});
+    EXPECT_EQ(platform.companionTexts(), QStringList{q("ANI;5")});
     ASSERT_EQ(platform.callsOf(PlatformCall::Modal).size(), 1u);
     EXPECT_TRUE(text(*frm, "lblStatus").isEmpty());
     EXPECT_TRUE(text(*frm, "txtFindString").isEmpty());
@@ -183,7 +183,7 @@ TEST_F(FindWindowTest, HeadOnlySearchKeepsEachRowsOwnComment) {
     });
     search(*frm, q("run"));
     // Voice is off: no command for the companion.
-    EXPECT_TRUE(platform.clipboardTexts().isEmpty());
+    EXPECT_TRUE(platform.companionTexts().isEmpty());
 }
 
 TEST_F(FindWindowTest, AnEqualsSignFindsEveryEntryAndEachSearchReplacesTheRows) {
@@ -417,7 +417,7 @@ TEST_F(FindWindowTest, PlayUsesTheSoundFileOrTheCompanionForTheSelectedRow) {
         click(w, "cmdPlayVoice");
     });
     search(*companion, q("run"));
-    EXPECT_EQ(platform.clipboardTexts(), (QStringList{q("ANI;5"), q("ANI;5"), q("VEXA;run out")}));
+    EXPECT_EQ(platform.companionTexts(), (QStringList{q("ANI;5"), q("ANI;5"), q("VEXA;run out")}));
     EXPECT_EQ(platform.callsOf(PlatformCall::Wave).size(), 1u);
 
     settings.VoiceOn = 0;

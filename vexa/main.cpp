@@ -1,0 +1,64 @@
+// Vexa: Qor Helper's companion. It listens for the program's commands, shows a short
+// animation for each "ANI;n" and speaks each "VEXA;" text in English.
+//
+//   vexa [--settings FILE] [--channel NAME] [--home DIR]
+//
+// FILE: where it places itself (the program passes <data root>/vexa/Setup.ini);
+// NAME: the local socket it listens on (the program passes its own).
+
+#include "app/CloseOnSignal.h"
+#include "base/DataRoot.h"
+#include "base/TextFile.h"
+#include "sound/CompanionSettings.h"
+#include "ui/CompanionLink.h"
+#include "vexa/CommandServer.h"
+#include "vexa/Speech.h"
+#include "vexa/TfrmVexa.h"
+
+#include <QApplication>
+
+#include <cstdio>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Vexa"));
+
+    std::vector<std::string> args;
+    for (const QString& a : QApplication::arguments().mid(1)) args.push_back(a.toStdString());
+    std::string settings;
+    QString channel = ui::companionChannelName();
+    for (std::size_t i = 0; i + 1 < args.size(); ++i) {
+        if (args[i] == "--settings") settings = args[i + 1];
+        if (args[i] == "--channel") channel = QString::fromStdString(args[i + 1]);
+    }
+    if (settings.empty())
+        settings = qor::companionSettingsPath(
+            qor::chooseDataRoot(args, qor::Environment::current()) + "/");
+    // The settings file's name as the model's files take it.
+    std::string modelSettings = qor::modelPath(settings).value_or(std::string());
+
+    vexa::CommandServer server;
+    switch (server.listen(channel)) {
+    case vexa::CommandServer::Start::Listening:
+        break;
+    case vexa::CommandServer::Start::AnotherIsListening:
+        return 0;  // the companion runs already
+    case vexa::CommandServer::Start::Failed:
+        std::fprintf(stderr, "vexa: cannot listen on %s: %s\n", qPrintable(channel),
+                     qPrintable(server.errorString()));
+        return 1;
+    }
+
+    vexa::Speech speech;
+    if (!speech.ready()) std::fprintf(stderr, "vexa: no speech: %s\n", speech.error().c_str());
+    vexa::SpeechOutput output;
+    vexa::TfrmVexa window(speech, output);
+    window.placeFrom(modelSettings);
+    QObject::connect(&server, &vexa::CommandServer::commandReceived, &window,
+                     &vexa::TfrmVexa::command);
+    // A tool window does not end the program by closing; the companion ends with it.
+    QObject::connect(&window, &vexa::TfrmVexa::closed, &app, &QApplication::quit);
+    qor::CloseOnSignal closeOnSignal(window);
+    window.show();
+    return app.exec();
+}
