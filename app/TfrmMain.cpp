@@ -58,6 +58,7 @@
 #include <QFontMetrics>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -161,6 +162,13 @@ void TfrmMain::showEvent(QShowEvent* event) {
 
 void TfrmMain::FormShow() {
     if (formShown_) return;
+    // The first boxes (the first-run message, the user choice) appear over the window:
+    // wait until the window system has placed and shown it, for a second at most.
+    if (windowHandle() && !windowHandle()->isExposed() && exposeWaits_ < 50) {
+        ++exposeWaits_;
+        QTimer::singleShot(20, this, &TfrmMain::FormShow);
+        return;
+    }
     formShown_ = true;
 
     seedRandomFromClock();
@@ -430,6 +438,7 @@ void TfrmMain::FormResize() {
     const int reserve = statusPanelWidth(1) + statusPanelWidth(2) + statusPanelWidth(3) +
                         static_cast<int>(std::lround(130 * statusFontScale()));
     static_cast<ui::ElidedLabel*>(sbPanels_[0])->setPreferredWidth(std::max(0, width() - reserve));
+
 }
 
 double TfrmMain::statusFontScale() const {

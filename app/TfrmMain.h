@@ -351,6 +351,7 @@ private:
     QList<QToolButton*> flatButtons_; // the buttons "NotFlat" raises
     QList<QAction*> closeBoxes_;      // the toolbars' close boxes, shown when floating
     bool formShown_ = false;
+    int exposeWaits_ = 0;
     bool showScheduled_ = false;
     bool started_ = false;
     bool closing_ = false;

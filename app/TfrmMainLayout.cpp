@@ -505,11 +505,13 @@ void TfrmMain::buildStatusBar() {
         panel->setIndent(i == 0 ? 3 : 0);
         if (i == 1 || i == 2) {
             panel->setFixedWidth(statusPanelWidth(i));
-        } else if (i == 0) {
-            panel->setPreferredWidth(statusPanelWidth(i));
-            panel->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+            panel->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
         } else {
-            panel->setMinimumWidth(statusPanelWidth(i));
+            // Panel 0 asks for its share, panel 3 for the rest; both give way to a
+            // narrower window.
+            panel->setPreferredWidth(statusPanelWidth(i));
+            panel->setMinimumWidth(i == 3 ? statusPanelWidth(i) : 0);
+            panel->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
         }
         sbInfo->addWidget(panel, i == 3 ? 1 : 0);
         sbPanels_[i] = panel;

@@ -9,7 +9,7 @@ namespace ui {
 
 ElidedLabel::ElidedLabel(QWidget* parent, Qt::TextElideMode mode) : QLabel(parent), mode_(mode) {
     setTextFormat(Qt::PlainText);
-    setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
 }
 
 QString ElidedLabel::shownText() const {

@@ -514,6 +514,9 @@ TEST_F(ShellTest, StatusBarPanelsAndTheFirstFollowingTheWidth) {
     EXPECT_GE(main->statusPanel(3)->width(), 50);
     for (int i = 1; i < 4; ++i)
         EXPECT_EQ(main->statusPanel(i)->alignment(), Qt::AlignCenter) << i;
+    // Side by side, none covering the next.
+    for (int i = 0; i < 3; ++i)
+        EXPECT_LT(main->statusPanel(i)->geometry().right(), main->statusPanel(i + 1)->x()) << i;
     main->resize(900, 500);
     QApplication::processEvents();
     EXPECT_EQ(main->statusPanel(0)->width(), 460);
