@@ -64,17 +64,6 @@ void showLines(QTextEdit* box, const std::vector<std::string>& lines,
     ui::setPlainLines(*box->document(), shown, tabStops, groups);
 }
 
-QProgressBar* thinGauge(QWidget* parent, const QString& accessibleName) {
-    auto* gauge = new QProgressBar(parent);
-    gauge->setObjectName(QStringLiteral("cgInfo"));
-    gauge->setAccessibleName(accessibleName);
-    gauge->setTextVisible(false);
-    gauge->setFixedHeight(10);
-    gauge->setRange(0, 1);
-    gauge->setValue(0);
-    return gauge;
-}
-
 QLabel* frameWindow(QDialog* window, const QString& bannerText, QLayout* body) {
     auto* status = new QStatusBar(window);
     status->setSizeGripEnabled(false);

@@ -36,8 +36,6 @@ QTextEdit* linesBox(QWidget* parent, const QString& accessibleName, const QFont&
 void showLines(QTextEdit* box, const std::vector<std::string>& lines,
                const std::vector<double>& tabStops, const std::vector<int>& groups = {});
 
-// The thin gauge cgInfo, empty.
-QProgressBar* thinGauge(QWidget* parent, const QString& accessibleName);
 
 // Banner, body and a status bar with one text (returned; named "sbInfo") as the window's
 // layout.

@@ -139,7 +139,7 @@ TfrmMakeTest::TfrmMakeTest(const TUserSettings& settings, const DrillState& dril
     moData_ = linesBox(this, QStringLiteral("テスト用紙"),
                        ui::fontFor(TUserSettings::questionFace(), 11));
     moData_->setFixedSize(600, 300);
-    cgInfo_ = thinGauge(this, QStringLiteral("作成した問題の数"));
+    cgInfo_ = ui::progressGauge(this, QStringLiteral("cgInfo"), QStringLiteral("作成した問題の数"));
 
     cmdView_ = new QPushButton(QStringLiteral("表示 (&V)"), this);
     cmdView_->setObjectName(QStringLiteral("cmdView"));

@@ -104,7 +104,7 @@ TfrmPrintDic::TfrmPrintDic(const TUserSettings& settings, std::function<void()> 
     moData_ = linesBox(this, QStringLiteral("辞書の一覧"),
                        ui::fontFor(TUserSettings::ordinaryFace(), 10));
     moData_->setMinimumSize(560, 260);
-    cgInfo_ = thinGauge(this, QStringLiteral("読み込んだ行の数"));
+    cgInfo_ = ui::progressGauge(this, QStringLiteral("cgInfo"), QStringLiteral("読み込んだ行の数"));
 
     auto* body = new QVBoxLayout;
     body->setSpacing(8);

@@ -155,12 +155,9 @@ TfrmQuestionSetup::TfrmQuestionSetup(Drill& drill, TUserSettings& settings,
     // --- custom list and importance ---
     chkCustomQuestion = new QCheckBox(QStringLiteral("出題する単語を指定する (&V)"), this);
     chkCustomQuestion->setToolTip(QStringLiteral("ダイアログが表示されるまで時間がかかります"));
-    cgProgress = new QProgressBar(this);
+    cgProgress = ui::progressGauge(this, QStringLiteral("cgProgress"),
+                                   QStringLiteral("出題する単語の一覧の読み込み"));
     cgProgress->setToolTip(QStringLiteral("ダイアログが表示されるまで時間がかかります"));
-    cgProgress->setTextVisible(false);
-    cgProgress->setMaximumHeight(12);
-    cgProgress->setValue(0);
-    cgProgress->setAccessibleName(QStringLiteral("読み込みの進行状況"));
     chkImportantQuestion = new QCheckBox(QStringLiteral("指定した重要度の単語を出題する (&F)"), this);
     auto* levelRow = new QHBoxLayout;
     levelRow->setContentsMargins(24, 0, 0, 0);
@@ -344,10 +341,8 @@ TfrmQuestionSetup::TfrmQuestionSetup(Drill& drill, TUserSettings& settings,
     rgSelectNum->setEnabled(false);
     chkImportantQuestion->setEnabled(false);
     chkNormalImportant->setEnabled(false);
-    for (QToolButton* b : cmdLevel) {
+    for (QToolButton* b : cmdLevel)
         b->setEnabled(false);
-        b->setAutoRaise(true);
-    }
     for (QRadioButton* b : {rbSameQuestion, rbErrorOnly, rbPrevQuestionOn, rbPrevErrorOn})
         b->setEnabled(false);
     chkNotRandomContinue->setEnabled(false);
@@ -915,10 +910,8 @@ void TfrmQuestionSetup::chkCustomQuestionClick() {
 
 void TfrmQuestionSetup::chkImportantQuestionClick() {
     auto levelButtons = [this](bool on) {
-        for (QToolButton* b : cmdLevel) {
+        for (QToolButton* b : cmdLevel)
             b->setEnabled(on);
-            b->setAutoRaise(!on);
-        }
     };
     if (chkImportantQuestion->isChecked()) {
         if (chkCustomQuestion->isChecked()) {

@@ -135,11 +135,8 @@ TfrmCustomQuestion::TfrmCustomQuestion(CustomQuestionList& list,
     }
     rulesGrid->setColumnStretch(8, 1);
 
-    pbProgress = new QProgressBar(this);
-    pbProgress->setTextVisible(false);
-    pbProgress->setMaximumHeight(14);
-    pbProgress->setValue(0);
-    pbProgress->setAccessibleName(QStringLiteral("進行状況"));
+    pbProgress = ui::progressGauge(this, QStringLiteral("pbProgress"),
+                                   QStringLiteral("単語の一覧の読み込みと保存"));
 
     cmdAllSelect = new QPushButton(QStringLiteral("全て選択 (&A)"), this);
     cmdAllDisSelect = new QPushButton(QStringLiteral("全て解除 (&S)"), this);

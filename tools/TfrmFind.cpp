@@ -108,12 +108,8 @@ TfrmFind::TfrmFind(const TUserSettings& settings, QWidget* parent)
     lblStatus->setObjectName(QStringLiteral("lblStatus"));
     lblStatus->setMinimumWidth(lblStatus->fontMetrics().horizontalAdvance(
                                    QStringLiteral("検索中...")) + 16);
-    cgFinding = new QProgressBar(sbInfo);
-    cgFinding->setObjectName(QStringLiteral("cgFinding"));
-    cgFinding->setAccessibleName(QStringLiteral("検索の進み具合"));
-    cgFinding->setTextVisible(false);
-    cgFinding->setRange(0, 1);
-    cgFinding->setValue(0);
+    cgFinding = ui::progressGauge(sbInfo, QStringLiteral("cgFinding"),
+                                  QStringLiteral("検索の進み具合"));
     cgFinding->setFixedHeight(14);
     sbInfo->addWidget(lblStatus);
     sbInfo->addWidget(cgFinding, 1);

@@ -3,6 +3,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPalette>
+#include <QProgressBar>
 #include <QVBoxLayout>
 
 namespace ui {
@@ -13,6 +14,23 @@ QLabel* banner(const QString& text, QWidget* parent) {
     label->setWordWrap(true);
     label->setStyleSheet(QStringLiteral("background: black; color: white; padding: 8px 10px;"));
     return label;
+}
+
+QProgressBar* progressGauge(QWidget* parent, const QString& objectName,
+                            const QString& whatItMeasures) {
+    auto* gauge = new QProgressBar(parent);
+    gauge->setObjectName(objectName);
+    gauge->setAccessibleName(whatItMeasures);
+    if (gauge->toolTip().isEmpty())
+        gauge->setToolTip(whatItMeasures);
+    gauge->setTextVisible(true);
+    gauge->setFormat(QStringLiteral("%p%"));
+    gauge->setAlignment(Qt::AlignCenter);
+    gauge->setMinimumHeight(gauge->fontMetrics().height() + 4);
+    gauge->setMinimumWidth(gauge->fontMetrics().horizontalAdvance(QStringLiteral("100%")) * 4);
+    gauge->setRange(0, 1);
+    gauge->setValue(0);
+    return gauge;
 }
 
 QFrame* blackPanel(QWidget* parent) {

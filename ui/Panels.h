@@ -5,6 +5,7 @@
 
 class QFrame;
 class QLabel;
+class QProgressBar;
 class QString;
 class QWidget;
 
@@ -12,6 +13,11 @@ namespace ui {
 
 // The black banner at the top of a tool window, white text saying what the window does.
 QLabel* banner(const QString& text, QWidget* parent);
+
+// A progress gauge that says what it measures (its accessible name, and a tooltip) and
+// shows its percentage, tall enough for the text of the font.
+QProgressBar* progressGauge(QWidget* parent, const QString& objectName,
+                            const QString& whatItMeasures);
 
 // A panel filled black (labels on it need a light colour: setLabelLook).
 QFrame* blackPanel(QWidget* parent);

@@ -27,10 +27,9 @@ void ToggleGroup::setPressed(int number) {
 }
 
 void ToggleGroup::setUsable(bool usable) {
-    for (QPushButton* b : buttons_) {
+    // Unusable buttons are only greyed: a flat button would draw as a bare digit.
+    for (QPushButton* b : buttons_)
         b->setEnabled(usable);
-        b->setFlat(!usable);
-    }
 }
 
 void ToggleGroup::buttonToggled(QPushButton* button, bool down) {

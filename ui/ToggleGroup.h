@@ -21,7 +21,7 @@ public:
     int pressed() const;
     // Presses button `number`; 0 (or a number without a button) raises all.
     void setPressed(int number);
-    // Usable buttons look like buttons; unusable ones are disabled and flat.
+    // Unusable buttons are disabled; they look like buttons either way.
     void setUsable(bool usable);
 
 private:

@@ -62,7 +62,7 @@ TEST_F(AtariWindowTest, ShowsTheVerdictInTheCommentAndSignFonts) {
     for (QPushButton* b : {frm.cmd1, frm.cmd2, frm.cmd3, frm.cmd4, frm.cmd5}) {
         captions << b->text();
         EXPECT_FALSE(b->isEnabled());
-        EXPECT_TRUE(b->isFlat());
+        EXPECT_FALSE(b->isFlat());
     }
     EXPECT_EQ(captions, (QStringList{"1", "2", "3", "4", "5"}));
     frm.cmdOk->click();

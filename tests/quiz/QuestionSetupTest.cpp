@@ -72,8 +72,12 @@ TEST_F(QuestionSetupTest, TheFormAsCreated) {
     EXPECT_FALSE(setup->chkNormalImportant->isEnabled());
     for (QToolButton* b : setup->cmdLevel) {
         EXPECT_FALSE(b->isEnabled());
-        EXPECT_TRUE(b->autoRaise());
+        EXPECT_FALSE(b->autoRaise());  // greyed, still drawn as a button
     }
+    // The gauge says what it measures and is tall enough for its text.
+    EXPECT_EQ(setup->cgProgress->accessibleName(), QStringLiteral("出題する単語の一覧の読み込み"));
+    EXPECT_TRUE(setup->cgProgress->isTextVisible());
+    EXPECT_GE(setup->cgProgress->minimumHeight(), setup->cgProgress->fontMetrics().height());
     EXPECT_TRUE(setup->txtOnlyMemorizeTime->isHidden());
     EXPECT_TRUE(setup->lblOnlyMemorizeTime->isHidden());
     EXPECT_EQ(setup->txtOnlyMemorizeTime->text(), QStringLiteral("5"));
@@ -537,7 +541,7 @@ TEST_F(QuestionSetupTest, ImportanceNeedsTheSettingAndARatingFile) {
     EXPECT_TRUE(setup->chkNormalImportant->isEnabled());
     for (QToolButton* b : setup->cmdLevel) {
         EXPECT_TRUE(b->isEnabled());
-        EXPECT_FALSE(b->autoRaise());
+        EXPECT_FALSE(b->autoRaise());  // a button frame, not a bare digit
     }
     setup->chkNormalImportant->click();
     EXPECT_TRUE(drill->state().modes.importanceFollowOn);
@@ -548,7 +552,8 @@ TEST_F(QuestionSetupTest, ImportanceNeedsTheSettingAndARatingFile) {
     EXPECT_FALSE(setup->chkImportantQuestion->isEnabled());
     EXPECT_FALSE(drill->state().modes.importance);
     EXPECT_FALSE(drill->state().modes.importanceFollowOn);
-    EXPECT_TRUE(setup->cmdLevel[2]->autoRaise());
+    EXPECT_FALSE(setup->cmdLevel[2]->isEnabled());
+    EXPECT_FALSE(setup->cmdLevel[2]->autoRaise());
     setup->chkOption->click();
     EXPECT_TRUE(setup->chkImportantQuestion->isEnabled());
 }

@@ -66,12 +66,12 @@ TEST_F(ResultErrorWindowTest, ShowsTheVerdictWithCloseFocusedAndTheAddHint) {
     EXPECT_TRUE(frm.cmdClose->isDefault());
     EXPECT_EQ(frm.focusWidget(), frm.cmdClose);
 
-    // Importance is off: label and buttons disabled and flat.
+    // Importance is off: label and buttons disabled, still drawn as buttons.
     EXPECT_EQ(frm.lblImportant->text(), q("重要度の設定 >> "));
     EXPECT_FALSE(frm.lblImportant->isEnabled());
     for (QPushButton* b : {frm.cmd1, frm.cmd2, frm.cmd3, frm.cmd4, frm.cmd5}) {
         EXPECT_FALSE(b->isEnabled());
-        EXPECT_TRUE(b->isFlat());
+        EXPECT_FALSE(b->isFlat());
     }
     frm.cmdClose->click();
     EXPECT_EQ(frm.result(), QDialog::Accepted);
