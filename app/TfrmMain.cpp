@@ -750,7 +750,16 @@ void TfrmMain::cmdHomepageClick() {
 void TfrmMain::cmdByMemoClick() {
     std::optional<std::string> name = ui::fromQOrWarn(this, cboDicFile->currentText());
     if (!name) return;
-    openDocument(this, rememberedDictionaryPath(settings_.setupIniPath(), *name));
+    std::string path = rememberedDictionaryPath(settings_.setupIniPath(), *name);
+    openDocument(this, path.empty() ? unrememberedDictionaryInUse(*name) : path);
+}
+
+std::string TfrmMain::unrememberedDictionaryInUse(const std::string& fileName) const {
+    // The dictionary in use since the start (the default one at first) is known by its
+    // path even before it was ever chosen, and so remembered under "Dictionary Path".
+    if (!settings_.DicInUse.empty() && fileNameOf(settings_.DicInUse) == fileName)
+        return settings_.DicInUse;
+    return {};
 }
 
 void TfrmMain::cboAnswerTypeChange() {
@@ -777,12 +786,11 @@ void TfrmMain::cmdOkClick() {
     if (!fileName || !count)
         return;
     std::string path = rememberedDictionaryPath(settings_.setupIniPath(), *fileName);
-    if (path.empty() && !settings_.DicInUse.empty() && fileNameOf(settings_.DicInUse) == *fileName) {
-        // The dictionary in use since the start (the default one at first) is known by
-        // its path even before it was ever chosen.
-        path = settings_.DicInUse;
-        if (FileStatus status = rememberDictionaryPath(settings_.setupIniPath(), path); !status)
-            ui::showFileError(this, status.path(), status.reason());
+    if (path.empty()) {
+        path = unrememberedDictionaryInUse(*fileName);
+        if (!path.empty())
+            if (FileStatus status = rememberDictionaryPath(settings_.setupIniPath(), path); !status)
+                ui::showFileError(this, status.path(), status.reason());
     }
     if (path.empty()) {
         // Nothing remembered under that name: the file cannot be opened.

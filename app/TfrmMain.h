@@ -304,6 +304,8 @@ private:
     void applyFontsAndColours();
     void applyPanels();
     void fitDrillPanels();
+    // DicInUse when its file name is `fileName`, empty otherwise.
+    std::string unrememberedDictionaryInUse(const std::string& fileName) const;
     double statusFontScale() const;
     int statusPanelWidth(int index) const;
     void applyDataBars();

@@ -490,7 +490,7 @@ void TfrmQuestionSetup::FormShow() {
     // 2. The four default dictionaries under their captions.
     const DefaultDictionarySet defaults = defaultDictionaries(settings_);
     for (int i = 0; i < kDefaultDictionaries; ++i)
-        grpDicType->button(i)->setText(ui::toQ(defaults[static_cast<std::size_t>(i)].caption));
+        ui::setUserCaption(grpDicType->button(i), ui::toQ(defaults[static_cast<std::size_t>(i)].caption));
     const std::string fileName = fileNameOf(settings_.DicInUse);
     selectDicTypeOf(fileName);
     appliedDicText_ = ui::toQ(fileName);

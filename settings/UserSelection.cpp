@@ -24,7 +24,19 @@ bool selectUserAtStartup(QWidget* parent, const UserRegistry& registry, TUserSet
 
     // A last user that cannot name a folder (never chosen, or edited by hand) cannot be
     // started with directly.
-    bool lastUserUsable = !userNameProblem(state.lastUser);
+    const std::optional<std::string> lastUserProblem = userNameProblem(state.lastUser);
+    const bool lastUserUsable = !lastUserProblem;
+    // A name that was stored (edited into User.ini by hand, or from an older version) but
+    // cannot be used is not dropped without a word.
+    const bool noUserYet = state.lastUser.find_first_not_of(' ') == std::string::npos;
+    if (!state.firstStart && !lastUserUsable && !noUserYet) {
+        ui::platform().showNotice(
+            parent,
+            QStringLiteral("前回のユーザー名「%1」は使用できません。\n%2\n\n"
+                           "次に表示されるダイアログで、ユーザー名を選択 / 記入してください。")
+                .arg(ui::toQ(state.lastUser), ui::toQ(*lastUserProblem)),
+            QStringLiteral("Qor Helper"), ui::kNoticeWarning);
+    }
     if (settings.ShowUser != 1 && !state.firstStart && lastUserUsable) {
         if (FileStatus status = registry.countLaunch(settings.UserName); !status)
             ui::showFileError(parent, status.path(), status.reason());

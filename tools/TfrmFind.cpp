@@ -179,7 +179,7 @@ void TfrmFind::FormShow() {
 
     const DefaultDictionarySet defaults = defaultDictionaries(settings_);
     for (int i = 0; i < kDefaultDictionaries; ++i)
-        grpDicType->button(i)->setText(ui::toQ(defaults[static_cast<std::size_t>(i)].caption));
+        ui::setUserCaption(grpDicType->button(i), ui::toQ(defaults[static_cast<std::size_t>(i)].caption));
     useDictionary(mainDictionary_);
 
     // The result window lives as long as this window; each search replaces its rows.

@@ -278,7 +278,7 @@ void TfrmMakeDic::FormShow() {
     const std::string inUse = dictionaryName(settings_.DicInUse);
     int chosen = -1;
     for (std::size_t i = 0; i < defaults.size(); ++i) {
-        dicTypeItems_[i]->setText(ui::toQ(defaults[i].caption));
+        ui::setUserCaption(dicTypeItems_[i], ui::toQ(defaults[i].caption));
         if (chosen < 0 && !settings_.DicInUse.empty() && dictionaryName(defaults[i].path) == inUse)
             chosen = static_cast<int>(i);
     }

@@ -1,5 +1,8 @@
 #include "ui/Text.h"
 
+#include <QAbstractButton>
+#include <QFontMetrics>
+
 #include "base/Cp932.h"
 #include "ui/Platform.h"
 
@@ -47,6 +50,17 @@ void showOpenForSaveFailure(QWidget* parent, const std::string& cp932Path, const
                               QStringLiteral("\n\n") + toQ(cp932Path) + QStringLiteral("\n") +
                               QString::fromStdString(reason),
                           QStringLiteral("エラー"), kNoticeWarning);
+}
+
+void setUserCaption(QAbstractButton* button, const QString& caption) {
+    const QFontMetrics fm(button->font());
+    const int room = fm.horizontalAdvance(QString(10, QChar(0x3042)));
+    const QString shown = fm.elidedText(caption, Qt::ElideRight, room);
+    // "&" stays a plain character of the learner's caption.
+    QString escaped = shown;
+    escaped.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    button->setText(escaped);
+    button->setToolTip(shown == caption ? QString() : caption);
 }
 
 } // namespace ui

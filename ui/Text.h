@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+class QAbstractButton;
 class QWidget;
 
 namespace ui {
@@ -29,5 +30,10 @@ void showFileError(QWidget* parent, const std::string& cp932Path, const std::str
 // "ファイルを開くことができませんでした。\n指定したファイルが存在するか確かめて、再度｢保存｣を押
 // してください", then the path and the reason.
 void showOpenForSaveFailure(QWidget* parent, const std::string& cp932Path, const std::string& reason);
+
+// A caption the learner set (the word types' captions of Setup.ini), cut at the end to
+// the width of ten full-width characters so that a very long one cannot widen its window;
+// a cut caption is whole in the button's tooltip.
+void setUserCaption(QAbstractButton* button, const QString& caption);
 
 } // namespace ui

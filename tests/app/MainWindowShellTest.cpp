@@ -874,3 +874,18 @@ TEST_F(ShellTest, VoiceKeysWinOverTheAnswerFieldOnlyWhileEnabled) {
     main->actPlayVoice->setEnabled(true);
     EXPECT_FALSE(overridden()); // the command plays
 }
+
+TEST_F(ShellTest, TheDefaultDictionaryOpensInTheEditorBeforeItWasEverChosen) {
+    // A first start: the dictionary in use is the default one, not yet remembered under
+    // "Dictionary Path"; "メモ帳で開く" opens it rather than showing an empty path.
+    knownUser();
+    makeFolder(dir.file("dictionary"));
+    spit(dir.file("dictionary/noun.txt"), "apple=りんご*\r\n");
+    auto main = start();
+    ASSERT_EQ(main->cboDicFile->currentText(), QStringLiteral("noun.txt"));
+    main->actByMemo->trigger();
+    auto opened = platform.callsOf(PlatformCall::OpenPath);
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0].text, QString::fromStdString(dir.file("dictionary/noun.txt")));
+    EXPECT_TRUE(platform.boxTexts().isEmpty());
+}

@@ -1,5 +1,6 @@
 // The question setup dialog: its controls, options and their rules, OK and Cancel.
 
+#include "ui/Text.h"
 #include "base/IniFile.h"
 #include "quiz/QuestionSetupRules.h"
 #include "records/RecordFiles.h"
@@ -89,6 +90,25 @@ TEST_F(QuestionSetupTest, TheFormAsCreated) {
               QStringLiteral("これをチェックすると、１問目の出題に少し時間がかかります"));
     EXPECT_EQ(setup->grpSelectNum->button(2)->text(), QStringLiteral("５択"));
     EXPECT_EQ(setup->rgQuestionType->title(), QStringLiteral("出題形式の設定"));
+}
+
+TEST_F(QuestionSetupTest, AVeryLongCaptionCannotWidenTheDialog) {
+    numberedDictionary("nouns.txt", 3, "n");
+    show();
+    const int usualWidth = setup->sizeHint().width();
+    // Thousands of bytes typed into Setup.ini as the caption of a word type.
+    const QString caption = QString(QStringLiteral("とても長いキャプション")).repeated(300);
+    settings.defDicCaption_2 = *ui::fromQ(caption);
+    show();
+    QAbstractButton* item = setup->grpDicType->button(2);
+    EXPECT_LE(setup->sizeHint().width(), usualWidth + 40);
+    EXPECT_LT(item->text().size(), 20);
+    EXPECT_EQ(item->toolTip(), caption);
+    // A caption that fits is shown whole, without a tooltip.
+    settings.defDicCaption_2 = sj("形容詞・副詞");
+    show();
+    EXPECT_EQ(item->text(), QStringLiteral("形容詞・副詞"));
+    EXPECT_TRUE(item->toolTip().isEmpty());
 }
 
 TEST_F(QuestionSetupTest, ShowingTakesTheDictionaryAndTheToolbarsChoices) {

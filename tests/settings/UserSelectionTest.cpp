@@ -206,3 +206,23 @@ TEST_F(UserSelectionTest, AKnownNameInOtherLetterCaseIsANewUser) {
     EXPECT_EQ(registry.launchCount("Taro"), 1);
     EXPECT_TRUE(test::exists(dir.folder() + "taro"));
 }
+
+TEST_F(UserSelectionTest, AStoredNameThatCannotBeUsedIsExplainedBeforeTheChoice) {
+    // Written into User.ini by hand: it would leave the data folder.
+    spit(dir.file("User.ini"), crlf({"[Setup]", "Boot=1", "UserName=../../etc"}));
+    platform.answerNotice().answerModal(typeAndOk(QStringLiteral("Hanako")));
+    ASSERT_TRUE(selectUserAtStartup(nullptr, registry, settings));
+    auto notices = platform.callsOf(test::PlatformCall::Notice);
+    ASSERT_EQ(notices.size(), 1u);
+    EXPECT_TRUE(notices[0].text.startsWith(QStringLiteral("前回のユーザー名「../../etc」は使用できません。")));
+    EXPECT_TRUE(notices[0].text.contains(QStringLiteral("/ \\ [ ] =")));
+    EXPECT_EQ(notices[0].noticeKind, ui::kNoticeWarning);
+    EXPECT_EQ(settings.UserName, "Hanako");
+    EXPECT_FALSE(test::exists(dir.folder() + "../../etc/Setup.ini"));
+    // The no-user value of a start that never chose one needs no explanation.
+    ScriptedPlatform quiet;
+    spit(dir.file("User.ini"), crlf({"[Setup]", "Boot=1", "UserName= "}));
+    quiet.answerModal(typeAndOk(QStringLiteral("Hanako")));
+    ASSERT_TRUE(selectUserAtStartup(nullptr, registry, settings));
+    EXPECT_TRUE(quiet.callsOf(test::PlatformCall::Notice).empty());
+}
