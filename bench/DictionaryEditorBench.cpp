@@ -205,7 +205,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(quietOffscreen);
     QApplication app(argc, argv);
-    bench::QuietPlatform quiet(true);
+    qor::bench::QuietPlatform quiet(true);
     ui::setPlatform(&quiet);
     // The repetitions take turns, so that the editor and its floor meet the same disk.
     std::vector<char*> args(argv, argv + argc);

@@ -69,7 +69,7 @@ Fixture& fixture() {
 // Shows a modal window once, painted, and closes it at once; every other service is
 // silent. The search window's own path runs unchanged.
 // Result windows are shown and painted once, then closed.
-class BenchPlatform final : public bench::QuietPlatform {
+class BenchPlatform final : public qor::bench::QuietPlatform {
 public:
     int showModal(QDialog& dialog) override {
         dialog.show();

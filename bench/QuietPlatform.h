@@ -3,13 +3,27 @@
 // every service does nothing; a box that a run did not expect ends it with a message, so
 // a figure is never taken on a run that went wrong.
 
+#include "ui/MediaPlayer.h"
 #include "ui/Platform.h"
 
 #include <QDialog>
 #include <cstdio>
 #include <cstdlib>
 
-namespace bench {
+namespace qor::bench {
+
+// A player that plays nothing: benchmarks have no sound output.
+class SilentPlayer final : public ui::MediaPlayer {
+public:
+    bool open(const QString&) override { return false; }
+    bool play() override { return false; }
+    void pause() override {}
+    void stop() override {}
+    void close() override {}
+    void seekToStart() override {}
+    std::optional<QString> mediaIdentity() override { return std::nullopt; }
+    QString errorText() const override { return QStringLiteral("no sound output"); }
+};
 
 class QuietPlatform : public ui::Platform {
 public:
@@ -42,7 +56,9 @@ public:
     bool setClipboardText(const QString&) override { return true; }
     void playWave(const QString&) override {}
     void beep() override {}
-    std::unique_ptr<ui::MediaPlayer> createMediaPlayer(ui::MediaKind) override { return nullptr; }
+    std::unique_ptr<ui::MediaPlayer> createMediaPlayer(ui::MediaKind) override {
+        return std::make_unique<SilentPlayer>();
+    }
     QStringList cdDrives() override { return {}; }
     bool driveHasMedium(const QString&) override { return false; }
     void sendToCompanion(const QString&) override {}
@@ -58,4 +74,4 @@ private:
     bool boxesAllowed_;
 };
 
-} // namespace bench
+} // namespace qor::bench
