@@ -181,6 +181,7 @@ TEST(TextFile, LeftoversOfKilledSafeWritesAreRemovedAtStartAndRecordsStayWhole) 
     std::size_t leftovers = 0;
     for (auto& e : std::filesystem::directory_iterator(user))
         leftovers += isSafeWriteTemporary(e.path().filename().native()) ? 1 : 0;
+    RecordProperty("leftovers", static_cast<int>(leftovers));
     // A learner's own file that merely looks alike is not ours to remove.
     spit(user + "/notes.qor-tmp-.txt", "mine");
     // A temporary file that a running writer holds is left alone.
