@@ -17,14 +17,18 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
+#include <QHeaderView>
 #include <QGuiApplication>
 #include <QInputDialog>
+#include <QTreeView>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QProcess>
+
+#include <algorithm>
 
 namespace ui {
 
@@ -102,9 +106,31 @@ std::optional<QString> QtPlatform::inputBox(QWidget* parent, const QString& capt
     return text;
 }
 
+namespace {
+
+// One file dialog for the three uses: large enough that names, sizes, types and dates
+// stand whole in its columns.
+QString runFileDialog(QFileDialog& dialog) {
+    dialog.resize(std::max(dialog.width(), 760), std::max(dialog.height(), 500));
+    // The detail view's columns follow their contents; the name takes the rest.
+    for (QTreeView* view : dialog.findChildren<QTreeView*>()) {
+        view->header()->setStretchLastSection(false);
+        view->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+        view->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace
+
 QString QtPlatform::openFileName(QWidget* parent, const QString& caption, const QString& filter,
                                  const QString& folder) {
-    return QFileDialog::getOpenFileName(parent, caption, folder, qtFilter(filter));
+    QFileDialog dialog(parent, caption, folder, qtFilter(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    return runFileDialog(dialog);
 }
 
 QString QtPlatform::saveFileName(QWidget* parent, const QString& caption, const QString& filter,
@@ -112,13 +138,14 @@ QString QtPlatform::saveFileName(QWidget* parent, const QString& caption, const 
     QFileDialog dialog(parent, caption, folder, qtFilter(filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(defaultExtension);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
+    return runFileDialog(dialog);
 }
 
 QString QtPlatform::folderName(QWidget* parent, const QString& caption, const QString& folder) {
-    return QFileDialog::getExistingDirectory(parent, caption, folder);
+    QFileDialog dialog(parent, caption, folder);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly, true);
+    return runFileDialog(dialog);
 }
 
 std::optional<QFont> QtPlatform::chooseFont(QWidget* parent, const QFont& initial) {
