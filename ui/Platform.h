@@ -1,7 +1,8 @@
 #pragma once
 // Every box and dialog that stops for the learner, and the services of the desktop
-// (clipboard, sound, shell), go through one Platform object. The program installs
-// QtPlatform; tests install a scripted double that answers in order and records calls.
+// (clipboard, sound, shell, printing), go through one Platform object. The program
+// installs QtPlatform; tests install a scripted double that answers in order and records
+// calls.
 
 #include "ui/MediaPlayer.h"
 
@@ -37,10 +38,14 @@ struct PrintOutcome {
     int copies = 0;  // copies sent
 };
 
-class Platform {
-public:
-    virtual ~Platform() = default;
+// What the program asks of the window system and the desktop, in five jobs. One
+// Platform object does them all (the program's QtPlatform, the tests' scripted double),
+// so that a window needs to know of one object only.
 
+// Boxes that stop for the learner, and modal windows.
+class Boxes {
+public:
+    virtual ~Boxes() = default;
     // Kind 0: warning icon + OK; kind 1: information icon + OK; kNoticeOkCancel: question
     // icon + OK and Cancel; any other kind: question icon + Yes and No. Returns the button
     // pressed.
@@ -51,6 +56,14 @@ public:
     // One-line input box; nullopt when cancelled.
     virtual std::optional<QString> inputBox(QWidget* parent, const QString& caption,
                                             const QString& prompt, const QString& preset) = 0;
+    // Shows a window modally and returns its result (QDialog::Accepted / Rejected or done()).
+    virtual int showModal(QDialog& dialog) = 0;
+};
+
+// The dialogs that choose a file, a folder, a font or a colour.
+class Choosers {
+public:
+    virtual ~Choosers() = default;
     // File dialogs take filters in the "text|pattern|text|pattern" form; an empty result
     // means cancelled.
     virtual QString openFileName(QWidget* parent, const QString& caption, const QString& filter,
@@ -60,13 +73,12 @@ public:
     virtual QString folderName(QWidget* parent, const QString& caption, const QString& folder) = 0;
     virtual std::optional<QFont> chooseFont(QWidget* parent, const QFont& initial) = 0;
     virtual std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) = 0;
+};
 
-    // Shows a window modally and returns its result (QDialog::Accepted / Rejected or done()).
-    virtual int showModal(QDialog& dialog) = 0;
-
-    // Replaces the clipboard text (the learner's own copies); false when the clipboard
-    // cannot be set.
-    virtual bool setClipboardText(const QString& text) = 0;
+// Sound: effects and voices, the music players and the CD drives.
+class SoundOutput {
+public:
+    virtual ~SoundOutput() = default;
     // Plays a wave file asynchronously; a new play cuts the previous one. Missing files
     // play nothing.
     virtual void playWave(const QString& path) = 0;
@@ -77,10 +89,19 @@ public:
     virtual QStringList cdDrives() = 0;
     // Whether the drive holds a readable disc; false for an empty drive text.
     virtual bool driveHasMedium(const QString& drive) = 0;
+};
+
+// The desktop around the program: clipboard, companion, associated programs, trash.
+class Desktop {
+public:
+    virtual ~Desktop() = default;
+    // Replaces the clipboard text (the learner's own copies); false when the clipboard
+    // cannot be set.
+    virtual bool setClipboardText(const QString& text) = 0;
     // Hands one command text to the companion program; dropped at once when no
     // companion listens.
     virtual void sendToCompanion(const QString& command) = 0;
-    // Opens a file or address with its associated program.
+    // Opens a file or address with its associated program; false when none opened it.
     virtual bool openWithAssociatedProgram(const QString& pathOrUrl) = 0;
     // Moves a file to the trash after the learner confirmed.
     virtual bool moveToTrash(QWidget* parent, const QString& path) = 0;
@@ -88,7 +109,12 @@ public:
     // for in so many words. False when there is no trash for it (or the move failed): the
     // file is then where it was.
     virtual bool moveToTrashWithoutAsking(const QString& path) = 0;
+};
 
+// Printing.
+class Printer {
+public:
+    virtual ~Printer() = default;
     // Prints a document (its font, its tab stops) after the print dialog: `copies`
     // copies, each announced by beforeCopy(i) and printed as one job titled `title`, on A4
     // with sensible margins unless the learner chose otherwise. Where no printer is set
@@ -97,6 +123,9 @@ public:
     virtual PrintOutcome printDocument(QWidget* parent, const QTextDocument& document,
                                        const QString& title, const QString& pdfFileName,
                                        int copies, const std::function<void(int)>& beforeCopy) = 0;
+};
+
+class Platform : public Boxes, public Choosers, public SoundOutput, public Desktop, public Printer {
 };
 
 Platform& platform();
