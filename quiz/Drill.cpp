@@ -1,5 +1,7 @@
 #include "quiz/Drill.h"
 
+#include "sound/Voice.h"
+
 #include "base/Clock.h"
 #include "base/Cp932.h"
 #include "base/IniFile.h"
@@ -495,11 +497,11 @@ void Drill::showPronunciation() {
 void Drill::speakWord(bool automatic) {
     if (automatic && settings_.AutoVoiceOn != 1)
         return;
-    const std::string word = voiceWord();
-    if (settings_.VoiceType == 0)
-        view_.playWave(settings_.HatsuonDir + word + ".wav");
-    else if (settings_.VoiceType == 1)
-        view_.sendCommand("VEXA;" + word);
+    const VoiceRequest voice = voiceFor(settings_.VoiceType, settings_.HatsuonDir, voiceWord());
+    if (voice.kind == VoiceRequest::Kind::WaveFile)
+        view_.playWave(voice.what);
+    else if (voice.kind == VoiceRequest::Kind::Companion)
+        view_.sendCommand(voice.what);
 }
 
 void Drill::playVoice() {

@@ -158,11 +158,7 @@ void TfrmShowError::cmdVoicePlayClick() {
     const ReviewRow* row = selectedRow();
     if (!row)
         return;
-    if (settings_.VoiceType == 0) {
-        ui::platform().playWave(ui::toQ(settings_.HatsuonDir + row->english + ".wav"));
-    } else if (settings_.VoiceType == 1) {
-        ui::sendCompanionCommand(companion::speak(row->english));
-    }
+    ui::pronounce(voiceFor(settings_.VoiceType, settings_.HatsuonDir, row->english));
 }
 
 void TfrmShowError::cmdCloseClick() {

@@ -177,12 +177,7 @@ void TfrmFindResult::cmdPlayVoiceClick() {
     const FoundWord* word = selectedWord();
     if (!word)
         return;
-    if (settings_.VoiceType == 0) {
-        // The folder setting ends in "/": no separator is put in between.
-        ui::platform().playWave(ui::toQ(settings_.HatsuonDir + word->english + ".wav"));
-    } else if (settings_.VoiceType == 1) {
-        ui::sendCompanionCommand(companion::speak(word->english));
-    }
+    ui::pronounce(voiceFor(settings_.VoiceType, settings_.HatsuonDir, word->english));
 }
 
 void TfrmFindResult::cmdVocBookClick() {

@@ -58,4 +58,17 @@ void sendCompanionCommand(std::string_view cp932Command) {
     qor::CompanionChannel(sink).send(cp932Command);
 }
 
+void pronounce(const qor::VoiceRequest& request) {
+    switch (request.kind) {
+    case qor::VoiceRequest::Kind::WaveFile:
+        platform().playWave(toQ(request.what));
+        break;
+    case qor::VoiceRequest::Kind::Companion:
+        sendCompanionCommand(request.what);
+        break;
+    case qor::VoiceRequest::Kind::None:
+        break;
+    }
+}
+
 } // namespace ui

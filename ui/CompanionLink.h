@@ -4,6 +4,8 @@
 // connection of its own. Nothing is read back, and nothing waits for a companion that
 // is not there.
 
+#include "sound/Voice.h"
+
 #include <QByteArray>
 #include <QString>
 #include <string_view>
@@ -24,5 +26,8 @@ bool deliverToCompanion(const QString& channel, const QByteArray& cp932Command);
 
 // Sends a command (CP932) through the platform; line breaks are dropped.
 void sendCompanionCommand(std::string_view cp932Command);
+
+// Pronounces a word as the request says: its wave file, or the companion's speech.
+void pronounce(const qor::VoiceRequest& request);
 
 } // namespace ui

@@ -1,5 +1,6 @@
 #include "sound/CompanionChannel.h"
 #include "sound/CompanionSettings.h"
+#include "sound/Voice.h"
 #include "base/TextFile.h"
 #include "tests/support/TempDir.h"
 
@@ -79,4 +80,17 @@ TEST(CompanionSettings, AFolderThatCannotBeMadeIsReported) {
     FileStatus status = writeCompanionCorner(companionSettingsPath(dir.folder()), 1, 2);
     EXPECT_FALSE(status);
     EXPECT_EQ(slurp(dir.file("vexa")), "a file where the folder should be");
+}
+
+TEST(VoiceFor, TheVoiceTypeChoosesTheWaveFileOrTheCompanion) {
+    const std::string folder = "/home/taro/voices/";
+    VoiceRequest wave = voiceFor(0, folder, "run,dash");
+    EXPECT_EQ(wave.kind, VoiceRequest::Kind::WaveFile);
+    EXPECT_EQ(wave.what, "/home/taro/voices/run,dash.wav");
+    VoiceRequest spoken = voiceFor(1, folder, "apple");
+    EXPECT_EQ(spoken.kind, VoiceRequest::Kind::Companion);
+    EXPECT_EQ(spoken.what, "VEXA;apple");
+    // No source chosen ("VoiceType" -1) or an unknown one: nothing is played.
+    EXPECT_EQ(voiceFor(-1, folder, "apple").kind, VoiceRequest::Kind::None);
+    EXPECT_EQ(voiceFor(7, folder, "apple").kind, VoiceRequest::Kind::None);
 }
