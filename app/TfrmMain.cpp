@@ -21,6 +21,7 @@
 #include "sound/BackgroundMusic.h"
 #include "sound/CompanionChannel.h"
 #include "sound/CompanionSettings.h"
+#include "ui/FileDrops.h"
 #include "ui/CompanionLink.h"
 #include "tools/ToolDialogs.h"
 #include "ui/DataBar.h"
@@ -41,14 +42,11 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -115,7 +113,7 @@ TfrmMain::TfrmMain(std::string programFolder, QWidget* parent) : QMainWindow(par
 TfrmMain::~TfrmMain() = default;
 
 void TfrmMain::FormCreate() {
-    setAcceptDrops(true);
+    ui::acceptFileDrops(this, [this](const QList<QUrl>& urls) { FormDropFiles(urls); });
 }
 
 void TfrmMain::createLongLivedDialogs() {
@@ -457,19 +455,6 @@ int TfrmMain::statusPanelWidth(int index) const {
     if (index == 2)
         width = std::max(width, fm.horizontalAdvance(QStringLiteral("今月 ： 100％")) + 12);
     return width;
-}
-
-void TfrmMain::dragEnterEvent(QDragEnterEvent* event) {
-    if (event->mimeData()->hasUrls() && event->mimeData()->urls().constFirst().isLocalFile())
-        event->acceptProposedAction();
-}
-
-void TfrmMain::dropEvent(QDropEvent* event) {
-    const QList<QUrl> urls = event->mimeData()->urls();
-    if (urls.isEmpty() || !urls.constFirst().isLocalFile())
-        return;
-    event->acceptProposedAction();
-    FormDropFiles(urls);
 }
 
 void TfrmMain::FormDropFiles(const QList<QUrl>& urls) {

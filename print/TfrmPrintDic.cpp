@@ -3,6 +3,7 @@
 #include "base/Cp932.h"
 #include "base/TextFile.h"
 #include "print/PrintWindowParts.h"
+#include "ui/FileDrops.h"
 #include "ui/Fonts.h"
 #include "ui/Panels.h"
 #include "ui/Platform.h"
@@ -13,13 +14,10 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
@@ -35,7 +33,7 @@ TfrmPrintDic::TfrmPrintDic(const TUserSettings& settings, std::function<void()> 
                            QWidget* parent)
     : QDialog(parent), settings_(settings), editVocBook_(std::move(editVocBook)) {
     setWindowTitle(QStringLiteral("辞書の印刷"));
-    setAcceptDrops(true);
+    ui::acceptFileDrops(this, [this](const QList<QUrl>& urls) { FormDropFiles(urls); });
 
     // --- the source ---
     auto* source = new QGroupBox(QStringLiteral("辞書ファイルの指定"), this);
@@ -175,19 +173,6 @@ void TfrmPrintDic::cmdSelectDicClick() {
 void TfrmPrintDic::FormDropFiles(const QList<QUrl>& urls) {
     TUserSettings local = settings_;
     showChoice(DictionaryChoice(local).acceptDroppedFiles(this, urls));
-}
-
-void TfrmPrintDic::dragEnterEvent(QDragEnterEvent* event) {
-    if (event->mimeData()->hasUrls() && event->mimeData()->urls().constFirst().isLocalFile())
-        event->acceptProposedAction();
-}
-
-void TfrmPrintDic::dropEvent(QDropEvent* event) {
-    const QList<QUrl> urls = event->mimeData()->urls();
-    if (urls.isEmpty() || !urls.constFirst().isLocalFile())
-        return;
-    event->acceptProposedAction();
-    FormDropFiles(urls);
 }
 
 void TfrmPrintDic::cmdEditVocBookClick() {

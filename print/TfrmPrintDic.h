@@ -49,8 +49,6 @@ public slots:
     void FormDropFiles(const QList<QUrl>& urls);
 
 protected:
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
 
 private:
     void setStatus(const QString& text);

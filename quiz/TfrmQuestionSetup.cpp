@@ -1,4 +1,5 @@
 #include "quiz/TfrmQuestionSetup.h"
+#include "ui/FileDrops.h"
 #include "ui/DialogFrame.h"
 #include "ui/Panels.h"
 
@@ -20,15 +21,12 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -73,7 +71,7 @@ TfrmQuestionSetup::TfrmQuestionSetup(Drill& drill, TUserSettings& settings,
     : QDialog(parent), drill_(drill), settings_(settings), host_(host), choice_(settings) {
     setWindowTitle(QStringLiteral("出題の設定"));
     ui::setDialogFrame(this);
-    setAcceptDrops(true);
+    ui::acceptFileDrops(this, [this](const QList<QUrl>& urls) { FormDropFiles(urls); });
 
     lblBanner = ui::banner(QStringLiteral("ここでは、出題させる問題の設定を行います"), this);
 
@@ -843,18 +841,6 @@ void TfrmQuestionSetup::cmdSelectDicFileClick() {
     DictionaryChange change = choice_.selectWithDialog(this);
     if (change.changed)
         useDictionary(settings_.DicInUse);
-}
-
-void TfrmQuestionSetup::dragEnterEvent(QDragEnterEvent* event) {
-    if (event->mimeData()->hasUrls())
-        event->acceptProposedAction();
-}
-
-void TfrmQuestionSetup::dropEvent(QDropEvent* event) {
-    if (!event->mimeData()->hasUrls())
-        return;
-    event->acceptProposedAction();
-    FormDropFiles(event->mimeData()->urls());
 }
 
 void TfrmQuestionSetup::FormDropFiles(const QList<QUrl>& urls) {

@@ -126,8 +126,6 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
 
 private:
     struct Option {

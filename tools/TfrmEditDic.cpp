@@ -4,6 +4,7 @@
 #include "base/TextFile.h"
 #include "tools/EntryRowsTable.h"
 #include "tools/ToolDialogs.h"
+#include "ui/FileDrops.h"
 #include "ui/Fonts.h"
 #include "ui/Panels.h"
 #include "ui/Platform.h"
@@ -13,8 +14,6 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -22,7 +21,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMimeData>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QStatusBar>
@@ -59,7 +57,7 @@ TfrmEditDic::TfrmEditDic(TUserSettings& settings, std::string dictionaryPath, QW
     setWindowTitle(QStringLiteral("辞書の編集"));
     setObjectName(QStringLiteral("TfrmEditDic"));
     setSizeGripEnabled(true);
-    setAcceptDrops(true);
+    ui::acceptFileDrops(this, [this](const QList<QUrl>& urls) { FormDropFiles(urls); });
 
     auto* chooseLabel = new QLabel(QStringLiteral("編集する辞書ファイルの選択 ： "), this);
     cboDicFile = new QComboBox(this);
@@ -256,15 +254,6 @@ void TfrmEditDic::chooseFile(const QString& path) {
         return;
     }
     cboDicFile->setEditText(ui::toQ(fileNameOf(*modelPath)));
-}
-
-void TfrmEditDic::dragEnterEvent(QDragEnterEvent* event) {
-    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
-}
-
-void TfrmEditDic::dropEvent(QDropEvent* event) {
-    event->acceptProposedAction();
-    FormDropFiles(event->mimeData()->urls());
 }
 
 void TfrmEditDic::cmdLoadClick() {

@@ -54,8 +54,6 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
 
 private:
     void chooseFile(const QString& path);

@@ -5,6 +5,7 @@
 #include "sound/CompanionChannel.h"
 #include "tools/TfrmAddVoc.h"
 #include "tools/TfrmFindResult.h"
+#include "ui/FileDrops.h"
 #include "ui/DialogFrame.h"
 #include "ui/Fonts.h"
 #include "ui/Panels.h"
@@ -17,14 +18,11 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -53,7 +51,7 @@ TfrmFind::TfrmFind(const TUserSettings& settings, QWidget* parent)
     : QDialog(parent), settings_(settings), mainDictionary_(settings.DicInUse) {
     setWindowTitle(QStringLiteral("単語の検索"));
     ui::setDialogFrame(this);
-    setAcceptDrops(true);
+    ui::acceptFileDrops(this, [this](const QList<QUrl>& urls) { FormDropFiles(urls); });
     setFont(ui::fontFor(TUserSettings::ordinaryFace(), font().pointSize()));
 
     lblBanner = ui::banner(QStringLiteral("ここでは、単語を辞書から検索します"), this);
@@ -241,18 +239,6 @@ void TfrmFind::cmdSelectDicFileClick() {
         dialogFolder(settings_, dicPath_.empty() ? mainDictionary_ : dicPath_));
     if (!chosen.isEmpty())
         showChoice(DictionaryChoice(settings_).choose(this, chosen).changed);
-}
-
-void TfrmFind::dragEnterEvent(QDragEnterEvent* event) {
-    if (event->mimeData()->hasUrls())
-        event->acceptProposedAction();
-}
-
-void TfrmFind::dropEvent(QDropEvent* event) {
-    if (!event->mimeData()->hasUrls())
-        return;
-    event->acceptProposedAction();
-    FormDropFiles(event->mimeData()->urls());
 }
 
 void TfrmFind::FormDropFiles(const QList<QUrl>& urls) {

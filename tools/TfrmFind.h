@@ -53,8 +53,6 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
 
 private:
     // Makes the path the dictionary to search and shows it in the combo box and the

@@ -1,5 +1,6 @@
 #include "ui/ActionLink.h"
 #include "ui/ElidedLabel.h"
+#include "ui/FileDrops.h"
 #include "ui/Gauge.h"
 #include "ui/HoverLabel.h"
 #include "ui/RadioGroup.h"
@@ -8,6 +9,8 @@
 #include <QAction>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QMimeData>
+#include <QDropEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -186,4 +189,31 @@ TEST(ElidedLabelTest, ALongTextIsShortenedInItsMiddleAndNeverWidensItsWindow) {
     window.resize(300, 30);
     QApplication::processEvents();
     EXPECT_FALSE(label->elided());
+}
+
+TEST(FileDropsTest, AWindowTakesDroppedFilesButNotWebAddresses) {
+    QWidget window;
+    QList<QUrl> dropped;
+    int drops = 0;
+    ui::acceptFileDrops(&window, [&](const QList<QUrl>& urls) {
+        dropped = urls;
+        ++drops;
+    });
+    EXPECT_TRUE(window.acceptDrops());
+    auto dropOf = [&](const QList<QUrl>& urls) {
+        QMimeData data;
+        data.setUrls(urls);
+        QDragEnterEvent enter(QPoint(1, 1), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&window, &enter);
+        QDropEvent drop(QPointF(1, 1), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&window, &drop);
+        return enter.isAccepted();
+    };
+    const QUrl list = QUrl::fromLocalFile(QStringLiteral("/tmp/verbs.txt"));
+    const QUrl other = QUrl::fromLocalFile(QStringLiteral("/tmp/nouns.txt"));
+    EXPECT_TRUE(dropOf({list, other}));
+    EXPECT_EQ(drops, 1);
+    EXPECT_EQ(dropped, (QList<QUrl>{list, other}));  // the handler takes the first
+    EXPECT_FALSE(dropOf({QUrl(QStringLiteral("https://example.org/verbs.txt")), list}));
+    EXPECT_EQ(drops, 1);
 }
