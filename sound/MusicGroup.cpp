@@ -5,6 +5,7 @@
 #include "sound/CdRegister.h"
 #include "sound/TfrmDriveSetup.h"
 #include "sound/TfrmNewCD.h"
+#include "ui/Panels.h"
 #include "ui/Platform.h"
 #include "ui/Text.h"
 
@@ -37,12 +38,6 @@ QLineEdit* shownText(QWidget* parent, const char* name, const QString& accessibl
     return edit;
 }
 
-QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QLatin1String(name));
-    b->setAutoDefault(false);
-    return b;
-}
 } // namespace
 
 MusicGroup::MusicGroup(BackgroundMusic& music, QWidget* parent)
@@ -84,9 +79,9 @@ MusicGroup::MusicGroup(BackgroundMusic& music, QWidget* parent)
     cdGrid->addWidget(txtCDArtist, 1, 1);
     pnlCd->hide();
 
-    cmdOption = button(pnlMusic, "cmdOption", QStringLiteral(". . ."));
-    cmdPlay = button(pnlMusic, "cmdPlay", QStringLiteral("&PLAY"));
-    cmdStop = button(pnlMusic, "cmdStop", QStringLiteral("&STOP"));
+    cmdOption = ui::commandButton(pnlMusic, QStringLiteral(". . ."), "cmdOption");
+    cmdPlay = ui::commandButton(pnlMusic, QStringLiteral("&PLAY"), "cmdPlay");
+    cmdStop = ui::commandButton(pnlMusic, QStringLiteral("&STOP"), "cmdStop");
 
     pmCD = new QMenu(this);
     cmdCDDrive = pmCD->addAction(QStringLiteral("ドライブの変更 (&D)"));
@@ -196,8 +191,10 @@ void MusicGroup::rbCdClick() {
 }
 
 void MusicGroup::cmdOptionClick() {
-    if (settings_.MusicSource == 1) openNewCd();
-    else chooseMidiFile();
+    if (settings_.MusicSource == 1)
+        openNewCd();
+    else
+        chooseMidiFile();
 }
 
 void MusicGroup::cmdPlayClick() {
@@ -242,9 +239,9 @@ void MusicGroup::chooseMidiFile() {
     QString folder = current.isEmpty()
                          ? QStandardPaths::writableLocation(QStandardPaths::MusicLocation)
                          : QFileInfo(current).absolutePath();
-    QString chosen = ui::platform().openFileName(this, QStringLiteral("MIDIファイルの選択"),
-                                                 QStringLiteral("MIDIファイル (*.mid)|*.mid"),
-                                                 folder);
+    QString chosen =
+        ui::platform().openFileName(this, QStringLiteral("MIDIファイルの選択"),
+                                    QStringLiteral("MIDIファイル (*.mid)|*.mid"), folder);
     if (chosen.isEmpty()) return;
     txtMidiFile->setText(chosen);
     txtMidiFile->setToolTip(chosen);
@@ -294,8 +291,9 @@ void MusicGroup::readDiscTitle() {
     if (!id) {
         ui::platform().beep();
         ui::platform().showMessage(
-            this, QStringLiteral("ディバイスドライバ にエラーが発生しました。\n"
-                                 "他のアプリケーションに CD-ROMドライブ が使われている可能性があります。"));
+            this, QStringLiteral(
+                      "ディバイスドライバ にエラーが発生しました。\n"
+                      "他のアプリケーションに CD-ROMドライブ が使われている可能性があります。"));
         id = query();
     }
     if (!id) {
@@ -328,8 +326,7 @@ void MusicGroup::openNewCd() {
     TfrmNewCD window(identity_, settings_.userFolder(), txtCDTitle->text(), txtCDArtist->text(),
                      this);
     ui::platform().showModal(window);
-    if (window.registered())
-        setDiscTexts(window.registeredTitle(), window.registeredArtist());
+    if (window.registered()) setDiscTexts(window.registeredTitle(), window.registeredArtist());
 }
 
 void MusicGroup::cmdCDDriveClick() {
@@ -337,10 +334,11 @@ void MusicGroup::cmdCDDriveClick() {
     ui::platform().showModal(window);
     const QString chosen = window.driveChosen();
     std::optional<std::string> cp932 = ui::fromQ(chosen);
-    if (!cp932) return;  // refused by the window already
+    if (!cp932) return; // refused by the window already
     drive_ = chosen;
     settings_.CD_Drive = *cp932;
-    if (FileStatus status = IniFile::writeOne(settings_.setupIniPath(), "Setup", "CD-Drive", *cp932);
+    if (FileStatus status =
+            IniFile::writeOne(settings_.setupIniPath(), "Setup", "CD-Drive", *cp932);
         !status)
         ui::showFileError(this, status.path(), status.reason());
     // The display follows the drive now chosen.

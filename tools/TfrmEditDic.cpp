@@ -36,14 +36,6 @@ namespace {
 
 constexpr std::array<int, 4> kColumnWidths = {35, 140, 140, 220};
 
-QPushButton* button(QWidget* parent, const QString& text, const QString& hint, const char* name) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    if (!hint.isEmpty()) b->setToolTip(hint);
-    return b;
-}
-
 QLineEdit* field(QWidget* parent, const char* name) {
     auto* f = new QLineEdit(parent);
     f->setObjectName(QString::fromLatin1(name));
@@ -67,10 +59,10 @@ TfrmEditDic::TfrmEditDic(TUserSettings& settings, std::string dictionaryPath, QW
     cboDicFile->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     cboDicFile->setMinimumContentsLength(16);
     chooseLabel->setBuddy(cboDicFile);
-    cmdSelectDic = button(this, QStringLiteral("辞書の選択 (&F)"), {}, "cmdSelectDic");
+    cmdSelectDic = ui::commandButton(this, QStringLiteral("辞書の選択 (&F)"), "cmdSelectDic");
     cmdLoad =
-        button(this, QStringLiteral("読み込み (&L)"),
-               QStringLiteral("データの読み込み （少し時間がかかる場合があります）"), "cmdLoad");
+        ui::commandButton(this, QStringLiteral("読み込み (&L)"), "cmdLoad",
+                          QStringLiteral("データの読み込み （少し時間がかかる場合があります）"));
     auto* chooseBar = new QHBoxLayout;
     chooseBar->addWidget(chooseLabel);
     chooseBar->addWidget(cboDicFile, 1);
@@ -110,25 +102,27 @@ TfrmEditDic::TfrmEditDic(TUserSettings& settings, std::string dictionaryPath, QW
     fields->addWidget(txtFindString, r, 1);
     fields->setColumnStretch(1, 1);
 
-    cmdSave = button(this, QStringLiteral("保存 (&S)"), {}, "cmdSave");
+    cmdSave = ui::commandButton(this, QStringLiteral("保存 (&S)"), "cmdSave");
     auto* saveMenu = new QMenu(cmdSave);
     cmdDicFormat = saveMenu->addAction(QStringLiteral("上書き保存 (&U)"));
     cmdDicFormat->setObjectName(QStringLiteral("cmdDicFormat"));
     cmdCsvFormat = saveMenu->addAction(QStringLiteral("CSV形式で保存 (&V)"));
     cmdCsvFormat->setObjectName(QStringLiteral("cmdCsvFormat"));
     cmdSave->setMenu(saveMenu);
-    cmdFind = button(this, QStringLiteral("検索 (&F)"), QStringLiteral("単語の検索"), "cmdFind");
+    cmdFind = ui::commandButton(this, QStringLiteral("検索 (&F)"), "cmdFind",
+                                QStringLiteral("単語の検索"));
     // "辞書の選択 (&F)" carries Alt+F too: each press moves the focus between the two.
-    cmdNextFind = button(this, QStringLiteral(">>"), QStringLiteral("次を検索"), "cmdNextFind");
+    cmdNextFind =
+        ui::commandButton(this, QStringLiteral(">>"), "cmdNextFind", QStringLiteral("次を検索"));
     cmdNextFind->setAccessibleName(QStringLiteral("次を検索"));
     cmdNextFind->setMaximumWidth(
         cmdNextFind->fontMetrics().horizontalAdvance(QStringLiteral(">>")) + 28);
-    cmdDelete = button(this, QStringLiteral("削除 (&D)"), QStringLiteral("選択している単語を削除"),
-                       "cmdDelete");
-    cmdChange = button(this, QStringLiteral("書き換え (&R)"), QStringLiteral("データの書き換え"),
-                       "cmdChange");
-    cmdClose = button(this, QStringLiteral("閉じる (&C)"),
-                      QStringLiteral("終了 （変更した場合は、保存を押してください）"), "cmdClose");
+    cmdDelete = ui::commandButton(this, QStringLiteral("削除 (&D)"), "cmdDelete",
+                                  QStringLiteral("選択している単語を削除"));
+    cmdChange = ui::commandButton(this, QStringLiteral("書き換え (&R)"), "cmdChange",
+                                  QStringLiteral("データの書き換え"));
+    cmdClose = ui::commandButton(this, QStringLiteral("閉じる (&C)"), "cmdClose",
+                                 QStringLiteral("終了 （変更した場合は、保存を押してください）"));
     auto* findRow = new QHBoxLayout;
     findRow->setSpacing(4);
     findRow->addWidget(cmdFind, 1);

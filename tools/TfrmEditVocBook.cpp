@@ -30,14 +30,6 @@ namespace {
 
 constexpr std::array<int, 4> kColumnWidths = {35, 140, 140, 190};
 
-QPushButton* button(QWidget* parent, const QString& text, const QString& hint, const char* name) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    if (!hint.isEmpty()) b->setToolTip(hint);
-    return b;
-}
-
 QToolButton* arrow(QWidget* parent, Qt::ArrowType type, const QString& name,
                    const char* objectName) {
     auto* b = new QToolButton(parent);
@@ -105,8 +97,8 @@ TfrmEditVocBook::TfrmEditVocBook(const TUserSettings& settings, QWidget* parent)
     }
     fields->setColumnStretch(1, 1);
 
-    cmdChange = button(this, QStringLiteral("書き換え (&R)"), QStringLiteral("データの書き換え"),
-                       "cmdChange");
+    cmdChange = ui::commandButton(this, QStringLiteral("書き換え (&R)"), "cmdChange",
+                                  QStringLiteral("データの書き換え"));
     cmdDelete = new QToolButton(this);
     cmdDelete->setObjectName(QStringLiteral("cmdDelete"));
     cmdDelete->setText(QStringLiteral("削除 (&D)"));
@@ -117,11 +109,11 @@ TfrmEditVocBook::TfrmEditVocBook(const TUserSettings& settings, QWidget* parent)
     cmdClear = deleteMenu->addAction(QStringLiteral("すべて削除 (&N)"));
     cmdClear->setObjectName(QStringLiteral("cmdClear"));
     cmdDelete->setMenu(deleteMenu);
-    cmdAdd =
-        button(this, QStringLiteral("追加 (&A)"), QStringLiteral("データを追加する"), "cmdAdd");
-    cmdUndo = button(this, QStringLiteral("元に戻す (&M)"), QStringLiteral("変更前のデータに戻す"),
-                     "cmdUndo");
-    cmdSaveMenu = button(this, QStringLiteral("保存 (&S)"), {}, "cmdSaveMenu");
+    cmdAdd = ui::commandButton(this, QStringLiteral("追加 (&A)"), "cmdAdd",
+                               QStringLiteral("データを追加する"));
+    cmdUndo = ui::commandButton(this, QStringLiteral("元に戻す (&M)"), "cmdUndo",
+                                QStringLiteral("変更前のデータに戻す"));
+    cmdSaveMenu = ui::commandButton(this, QStringLiteral("保存 (&S)"), "cmdSaveMenu");
     auto* saveMenu = new QMenu(cmdSaveMenu);
     cmdSave = saveMenu->addAction(QStringLiteral("上書き保存 (&S)"));
     cmdSave->setObjectName(QStringLiteral("cmdSave"));
@@ -130,8 +122,8 @@ TfrmEditVocBook::TfrmEditVocBook(const TUserSettings& settings, QWidget* parent)
     cmdCsv = saveMenu->addAction(QStringLiteral("CSV形式で保存 (&V)"));
     cmdCsv->setObjectName(QStringLiteral("cmdCsv"));
     cmdSaveMenu->setMenu(saveMenu);
-    cmdClose =
-        button(this, QStringLiteral("閉じる (&C)"), QStringLiteral("編集を終了する"), "cmdClose");
+    cmdClose = ui::commandButton(this, QStringLiteral("閉じる (&C)"), "cmdClose",
+                                 QStringLiteral("編集を終了する"));
     // The drop-down delete button is as tall as its push-button neighbours.
     cmdDelete->setMinimumHeight(cmdChange->sizeHint().height());
 

@@ -34,13 +34,6 @@ namespace {
 
 const QString kError = QStringLiteral("エラー");
 
-QPushButton* button(QWidget* parent, const QString& text, const char* name) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    return b;
-}
-
 QLineEdit* field(QWidget* parent, const QString& name) {
     auto* f = new QLineEdit(parent);
     f->setObjectName(name);
@@ -79,8 +72,8 @@ TfrmMakeDic::TfrmMakeDic(TUserSettings& settings, Tab tab, QWidget* parent)
     cmdAdd = new QPushButton(QStringLiteral("追加 (&A)"), this);
     cmdAdd->setObjectName(QStringLiteral("cmdAdd"));
     cmdAdd->setDefault(true);
-    cmdDicEdit = button(this, QStringLiteral("編集 (&E)"), "cmdDicEdit");
-    cmdClose = button(this, QStringLiteral("閉じる (&C)"), "cmdClose");
+    cmdDicEdit = ui::commandButton(this, QStringLiteral("編集 (&E)"), "cmdDicEdit");
+    cmdClose = ui::commandButton(this, QStringLiteral("閉じる (&C)"), "cmdClose");
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(cmdAdd);
@@ -131,10 +124,11 @@ QWidget* TfrmMakeDic::buildWordTab() {
     txtDicFile->setReadOnly(true);
     txtDicFile->setAccessibleName(QStringLiteral("追加先の辞書ファイル"));
     txtDicFile->setMinimumWidth(300);
-    cmdNewText = button(page, QStringLiteral("&NEW"), "cmdNewText");
+    cmdNewText = ui::commandButton(page, QStringLiteral("&NEW"), "cmdNewText");
     cmdNewText->setToolTip(
         QStringLiteral("新しく辞書ファイルを作成する場合は、ここを押してください"));
-    cmdSelectDicFile = button(page, QStringLiteral("ファイルの選択 (&S)"), "cmdSelectDicFile");
+    cmdSelectDicFile =
+        ui::commandButton(page, QStringLiteral("ファイルの選択 (&S)"), "cmdSelectDicFile");
     auto* fileRow = new QHBoxLayout;
     fileRow->addWidget(txtDicFile, 1);
     fileRow->addWidget(cmdNewText);
@@ -210,8 +204,8 @@ QWidget* TfrmMakeDic::buildSignTab() {
     txtPhoneticSignFile->setReadOnly(true);
     fileLabel->setBuddy(txtPhoneticSignFile);
     cmdSelectPhoneticSignFile =
-        button(page, QStringLiteral("ファイルの選択 (&S)"), "cmdSelectPhoneticSignFile");
-    cmdNewText_1 = button(page, QStringLiteral("&NEW"), "cmdNewText_1");
+        ui::commandButton(page, QStringLiteral("ファイルの選択 (&S)"), "cmdSelectPhoneticSignFile");
+    cmdNewText_1 = ui::commandButton(page, QStringLiteral("&NEW"), "cmdNewText_1");
     cmdNewText_1->setToolTip(
         QStringLiteral("新しく発音記号ファイルを作成する場合は、ここを押してください"));
     auto* fileRow = new QHBoxLayout;
@@ -459,9 +453,9 @@ void TfrmMakeDic::cmdAddClick() {
         }
         bool add = true;
         if (duplicate.found) {
-            ui::Button answer = ui::platform().showNotice(
-                this, ui::toQ(duplicateQuestion(english, duplicate.line)), QStringLiteral("確認"),
-                ui::kNoticeQuestion);
+            ui::Button answer =
+                ui::platform().showNotice(this, ui::toQ(duplicateQuestion(english, duplicate.line)),
+                                          QStringLiteral("確認"), ui::kNoticeQuestion);
             if (answer != ui::Button::Yes) {
                 add = false;
                 txtEnglish->clear();

@@ -4,9 +4,19 @@
 #include <QLabel>
 #include <QPalette>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace ui {
+
+QPushButton* commandButton(QWidget* parent, const QString& caption, const char* objectName,
+                           const QString& hint) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(QLatin1String(objectName));
+    b->setAutoDefault(false);
+    if (!hint.isEmpty()) b->setToolTip(hint);
+    return b;
+}
 
 QLabel* banner(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
@@ -21,8 +31,7 @@ QProgressBar* progressGauge(QWidget* parent, const QString& objectName,
     auto* gauge = new QProgressBar(parent);
     gauge->setObjectName(objectName);
     gauge->setAccessibleName(whatItMeasures);
-    if (gauge->toolTip().isEmpty())
-        gauge->setToolTip(whatItMeasures);
+    if (gauge->toolTip().isEmpty()) gauge->setToolTip(whatItMeasures);
     gauge->setTextVisible(true);
     gauge->setFormat(QStringLiteral("%p%"));
     gauge->setAlignment(Qt::AlignCenter);

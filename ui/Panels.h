@@ -6,10 +6,16 @@
 class QFrame;
 class QLabel;
 class QProgressBar;
+class QPushButton;
 class QString;
 class QWidget;
 
 namespace ui {
+
+// A button of a tool window, found by its object name; Enter does not press it unless it
+// is made the default button. An optional hint becomes its tooltip.
+QPushButton* commandButton(QWidget* parent, const QString& caption, const char* objectName,
+                           const QString& hint = {});
 
 // The black banner at the top of a tool window, white text saying what the window does.
 QLabel* banner(const QString& text, QWidget* parent);
