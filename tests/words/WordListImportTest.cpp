@@ -1,0 +1,307 @@
+// Word lists of other programs turned into dictionaries: each sample file of
+// tests/words/import/ converted and compared byte for byte with its expected dictionary,
+// and the pieces that could break on their own (encodings, quoting, the choice of format,
+// header and columns, the CP932 copy of a UTF-8 dictionary).
+
+#include "base/Cp932.h"
+#include "base/TextFile.h"
+#include "tests/support/TempDir.h"
+#include "words/DelimitedText.h"
+#include "words/KvtmlReader.h"
+#include "words/TextEncoding.h"
+#include "words/WordListImport.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+using namespace qor;
+using qor::test::slurp;
+using qor::test::spit;
+
+namespace {
+
+std::string sample(const std::string& name) {
+    return slurp(std::string(QOR_IMPORT_SAMPLES) + "/" + name);
+}
+
+WordListImport importOf(const std::string& bytes) {
+    return WordListImport(bytes, &readKvtml);
+}
+
+// The whole import of a sample as the window does it: converted, then written.
+std::string importedFile(const std::string& name, ImportResult* result = nullptr) {
+    test::TempDir dir;
+    ImportResult r = importOf(sample(name)).convert();
+    std::string out = dir.file("out.txt");
+    EXPECT_TRUE(writeLines(out, r.lines).ok());
+    if (result) *result = r;
+    return slurp(out);
+}
+
+std::vector<std::string> skippedTexts(const ImportResult& r) {
+    std::vector<std::string> out;
+    for (const ImportedEntry& e : r.skipped) out.push_back(skippedText(e));
+    return out;
+}
+
+} // namespace
+
+// --- the sample files, byte for byte ---
+
+TEST(WordListImportTest, KvtmlTakesTheFirstTwoTranslationsAndTheirComments) {
+    WordListImport in = importOf(sample("vocabulary.kvtml"));
+    EXPECT_EQ(in.format(), WordListFormat::Kvtml);
+    EXPECT_EQ(in.columns(), (ColumnChoice{0, 1, 2}));
+    ImportResult r;
+    EXPECT_EQ(importedFile("vocabulary.kvtml", &r), sample("vocabulary.expected.txt"));
+    // The entry with only its English is named, with the line its <entry> starts on.
+    EXPECT_EQ(skippedTexts(r), std::vector<std::string>{"49行目 「lonely」: 日本語がありません"});
+}
+
+TEST(WordListImportTest, QuotedCsvKeepsCommasQuotesAndLineBreaksInsideFields) {
+    WordListImport in = importOf(sample("quoted.csv"));
+    EXPECT_EQ(in.format(), WordListFormat::Csv);
+    EXPECT_FALSE(in.headerDetected());
+    EXPECT_EQ(in.columns(), (ColumnChoice{0, 1, 2}));
+    ASSERT_EQ(in.entryCount(), 3u);
+    EXPECT_EQ(in.entry(1).line, 4u);  // the first record took three lines
+    EXPECT_EQ(importedFile("quoted.csv"), sample("quoted.expected.txt"));
+}
+
+TEST(WordListImportTest, TsvHeaderIsSkippedAndNamesTheColumns) {
+    WordListImport in = importOf(sample("header.tsv"));
+    EXPECT_EQ(in.format(), WordListFormat::Tsv);
+    EXPECT_TRUE(in.headerDetected());
+    EXPECT_TRUE(in.skipsHeader());
+    EXPECT_EQ(in.columns(), (ColumnChoice{1, 0, 2}));
+    EXPECT_EQ(in.columnLabel(0), "1列目（Japanese）");
+    EXPECT_EQ(importedFile("header.tsv"), sample("header.expected.txt"));
+}
+
+TEST(WordListImportTest, Utf8ByteOrderMarkIsNoPartOfTheFirstWord) {
+    WordListImport in = importOf(sample("bom.csv"));
+    EXPECT_EQ(in.detectedEncoding(), TextEncoding::Utf8Bom);
+    EXPECT_EQ(in.entry(0).english, "hello");
+    EXPECT_EQ(importedFile("bom.csv"), sample("bom.expected.txt"));
+}
+
+TEST(WordListImportTest, EntriesCp932CannotHoldOrThatWouldBreakTheLineAreSkippedAndNamed) {
+    ImportResult r;
+    EXPECT_EQ(importedFile("emoji.csv", &r), sample("emoji.expected.txt"));
+    EXPECT_EQ(skippedTexts(r), (std::vector<std::string>{
+                                   "1行目 「smile」: Shift-JIS で表せない文字「😀」があります",
+                                   "2行目 「sun」: Shift-JIS で表せない文字「☀」があります",
+                                   "3行目 「a=b」: 英語に「=」があります",
+                                   "4行目 「star」: 日本語に「*」があります",
+                                   "6行目 「yoshinoya」: Shift-JIS で表せない文字「𠮷」があります",
+                               }));
+    // The preview shows the same marks entry by entry.
+    WordListImport in = importOf(sample("emoji.csv"));
+    EXPECT_EQ(in.entry(0).problem, EntryProblem::Unholdable);
+    EXPECT_EQ(in.entry(4).problem, EntryProblem::None);
+    EXPECT_EQ(in.entry(4).dictionaryLine, sj("moon=月*コメントはありません"));
+}
+
+// --- encodings ---
+
+TEST(TextEncodingTest, MarksDecideElseValidUtf8ElseCp932) {
+    EXPECT_EQ(detectEncoding("apple=x*y"), TextEncoding::Ascii);
+    EXPECT_EQ(detectEncoding("りんご"), TextEncoding::Utf8);
+    EXPECT_EQ(detectEncoding("\xEF\xBB\xBF" "a"), TextEncoding::Utf8Bom);
+    EXPECT_EQ(detectEncoding(sj("りんご=apple*果物")), TextEncoding::Cp932);
+    EXPECT_EQ(detectEncoding(std::string("\xFF\xFE" "a\0", 4)), TextEncoding::Utf16Le);
+    EXPECT_EQ(detectEncoding("\xFE\xFF"), TextEncoding::Utf16Be);
+    // Overlong forms and surrogates are not UTF-8.
+    EXPECT_FALSE(isValidUtf8("\xC0\xAF"));
+    EXPECT_FALSE(isValidUtf8("\xED\xA0\x80"));
+    EXPECT_FALSE(isValidUtf8("\xE3\x81"));
+    EXPECT_TRUE(isValidUtf8("\xF0\x9F\x98\x80"));
+}
+
+TEST(TextEncodingTest, DecodesEachEncodingAndMarksBrokenBytes) {
+    EXPECT_EQ(decodeToUtf8("\xEF\xBB\xBF猫", TextEncoding::Utf8Bom), "猫");
+    EXPECT_EQ(decodeToUtf8(sj("猫=cat"), TextEncoding::Cp932), "猫=cat");
+    // A spreadsheet's "Unicode text": UTF-16 LE with its mark.
+    std::string utf16("\xFF\xFE" "c\0a\0t\0\t\0\x2B\x73", 12);
+    EXPECT_EQ(decodeToUtf8(utf16, TextEncoding::Utf16Le), "cat\t猫");
+    EXPECT_EQ(decodeToUtf8("a\xFF" "b", TextEncoding::Utf8), "a\xEF\xBF\xBD" "b");
+    EXPECT_EQ(firstUnholdable("猫😀犬"), "😀");
+    EXPECT_EQ(firstUnholdable("猫①"), std::nullopt);
+}
+
+TEST(WordListImportTest, Utf16TabTextImportsLikeTsv) {
+    std::u16string text = u"cat\t猫\r\ndog\t犬\r\n";
+    std::string bytes("\xFF\xFE", 2);
+    for (char16_t c : text) {
+        bytes.push_back(static_cast<char>(c & 0xFF));
+        bytes.push_back(static_cast<char>(c >> 8));
+    }
+    WordListImport in = importOf(bytes);
+    EXPECT_EQ(in.detectedEncoding(), TextEncoding::Utf16Le);
+    EXPECT_EQ(in.format(), WordListFormat::Tsv);
+    EXPECT_EQ(in.convert().lines,
+              (std::vector<std::string>{sj("cat=猫*コメントはありません"), sj("dog=犬*コメントはありません")}));
+}
+
+TEST(WordListImportTest, ACp932FileAndAChosenEncodingAreReadAsSuch) {
+    std::string bytes = sj("犬,dog\r\n");
+    WordListImport in = importOf(bytes);
+    EXPECT_EQ(in.detectedEncoding(), TextEncoding::Cp932);
+    EXPECT_EQ(in.columns(), (ColumnChoice{1, 0, -1}));
+    EXPECT_EQ(in.convert().lines, std::vector<std::string>{sj("dog=犬*コメントはありません")});
+    // Read as UTF-8 instead, the bytes are broken: the entry is marked, not written wrongly.
+    in.setEncoding(TextEncoding::Utf8);
+    ImportResult r = in.convert();
+    EXPECT_TRUE(r.lines.empty());
+    ASSERT_EQ(r.skipped.size(), 1u);
+    EXPECT_EQ(r.skipped[0].culprit, "\xEF\xBF\xBD");
+}
+
+// --- the CSV and TSV reader ---
+
+TEST(DelimitedTextTest, RecordsEndAtAnyLineBreakOutsideQuotes) {
+    DelimitedText t = readDelimited("a,b\r\nc,\"d\r\ne\"\rf\n\n,\n", ',');
+    ASSERT_EQ(t.rows.size(), 4u);
+    EXPECT_EQ(t.rows[0].fields, (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(t.rows[1].fields, (std::vector<std::string>{"c", "d\r\ne"}));
+    EXPECT_EQ(t.rows[2].fields, std::vector<std::string>{"f"});
+    EXPECT_EQ(t.rows[2].line, 4u);
+    EXPECT_EQ(t.rows[3].fields, (std::vector<std::string>{"", ""}));
+    EXPECT_EQ(t.rows[3].line, 6u);  // the blank line gave no row
+    EXPECT_TRUE(t.unclosedQuoteLines.empty());
+}
+
+TEST(DelimitedTextTest, QuotesDoubledAndSlipsAfterAClosingQuote) {
+    DelimitedText t = readDelimited("\"say \"\"hi\"\"\",\"x\"y,\"\"\n", ',');
+    ASSERT_EQ(t.rows.size(), 1u);
+    EXPECT_EQ(t.rows[0].fields, (std::vector<std::string>{"say \"hi\"", "xy", ""}));
+    // A quote inside an unquoted field is text.
+    EXPECT_EQ(readDelimited("5\" disk\tフロッピー", '\t').rows[0].fields,
+              (std::vector<std::string>{"5\" disk", "フロッピー"}));
+}
+
+TEST(DelimitedTextTest, AnUnclosedQuoteEndsWithItsLineInsteadOfSwallowingTheFile) {
+    DelimitedText t = readDelimited("a,b\n\"c,d\ne,f\n", ',');
+    EXPECT_EQ(t.unclosedQuoteLines, std::vector<std::size_t>{2});
+    ASSERT_EQ(t.rows.size(), 3u);
+    EXPECT_EQ(t.rows[1].fields, (std::vector<std::string>{"\"c", "d"}));
+    EXPECT_EQ(t.rows[2].fields, (std::vector<std::string>{"e", "f"}));
+    EXPECT_EQ(t.rows[2].line, 3u);
+}
+
+// --- format, header, columns ---
+
+TEST(WordListImportTest, FormatIsTakenFromTheFirstLines) {
+    EXPECT_EQ(detectFormat("run=走る*x\nwalk=歩く*y\n"), WordListFormat::Dictionary);
+    EXPECT_EQ(detectFormat("run\t走る, 急ぐ\nwalk\t歩く\n"), WordListFormat::Tsv);
+    EXPECT_EQ(detectFormat("run,走る\nwalk,歩く\n"), WordListFormat::Csv);
+    EXPECT_EQ(detectFormat("  <?xml version=\"1.0\"?>\n<kvtml version=\"2.0\">"), WordListFormat::Kvtml);
+    EXPECT_EQ(detectFormat("#separator:tab\n#html:false\na,b\n"), WordListFormat::Tsv);
+}
+
+TEST(WordListImportTest, FlashCardExportWithDirectivesAndHtml) {
+    std::string bytes =
+        "#separator:tab\n#html:true\n#columns:Front\tBack\tTags\n"
+        "run\t走る<br>急ぐ\tverbs\n"
+        "cat &amp; dog\t<b>犬</b>と猫&nbsp;\tanimals\n";
+    WordListImport in = importOf(bytes);
+    EXPECT_EQ(in.format(), WordListFormat::Tsv);
+    EXPECT_FALSE(in.headerDetected());
+    EXPECT_EQ(in.columnLabel(1), "2列目（Back）");
+    EXPECT_EQ(in.columns(), (ColumnChoice{0, 1, 2}));
+    ASSERT_EQ(in.entryCount(), 2u);
+    EXPECT_EQ(in.entry(0).line, 4u);
+    EXPECT_EQ(in.convert().lines, (std::vector<std::string>{sj("run=走る,急ぐ*verbs"),
+                                                             sj("cat & dog=犬と猫*animals")}));
+}
+
+TEST(WordListImportTest, TheLearnerMayTakeTheHeaderAsAnEntryAndChooseOtherColumns) {
+    WordListImport in = importOf("word,meaning\nrun,走る\n");
+    EXPECT_TRUE(in.headerDetected());
+    ASSERT_EQ(in.entryCount(), 1u);
+    in.setSkipHeader(false);
+    in.setColumns({0, 1, -1});
+    EXPECT_EQ(in.convert().lines, (std::vector<std::string>{sj("word=meaning*コメントはありません"),
+                                                             sj("run=走る*コメントはありません")}));
+    // A column past the end of a short row is empty.
+    in.setColumns({0, 1, 5});
+    EXPECT_EQ(in.entry(1).comment, "");
+}
+
+TEST(WordListImportTest, AUtf8DictionaryImportsPartByPart) {
+    // Four lines in five in the dictionary's form make it one.
+    WordListImport in = importOf("run , dash=走る*動詞\nwalk=歩く*\ncat=猫*a=b*c\n\nfox=狐*z\napple=りんご\n");
+    EXPECT_EQ(in.format(), WordListFormat::Dictionary);
+    ImportResult r = in.convert();
+    EXPECT_EQ(r.lines, (std::vector<std::string>{sj("run,dash=走る*動詞"), sj("walk=歩く*コメントはありません"),
+                                                  sj("cat=猫*a=b*c"), sj("fox=狐*z")}));
+    // "apple=りんご" has no "*": by the dictionary's own split it has no Japanese.
+    ASSERT_EQ(r.skipped.size(), 1u);
+    EXPECT_EQ(skippedText(r.skipped[0]), "6行目 「apple」: 日本語がありません");
+}
+
+TEST(WordListImportTest, BrokenKvtmlIsReportedWithNoRows) {
+    WordListImport broken = importOf("<?xml version=\"1.0\"?>\n<kvtml version=\"2.0\">\n<entries><entry>");
+    EXPECT_EQ(broken.format(), WordListFormat::Kvtml);
+    EXPECT_NE(broken.table().error.find("XML の読み込みに失敗しました"), std::string::npos);
+    EXPECT_EQ(broken.entryCount(), 0u);
+    WordListImport old = importOf("<?xml version=\"1.0\"?>\n<kvtml version=\"1.0\"><e><o>a</o></e></kvtml>");
+    EXPECT_EQ(old.table().error, "KVTML 2.0 のファイルではありません（バージョン「1.0」）");
+}
+
+// --- the CP932 copy of a UTF-8 dictionary ---
+
+class Cp932CopyTest : public ::testing::Test {
+protected:
+    test::TempDir dir;
+    std::string original = dir.file("words.txt");
+    void SetUp() override { spit(original, sample("utf8dic.txt")); }
+};
+
+TEST_F(Cp932CopyTest, TheCopyGoesBesideTheOriginalLineByLine) {
+    EXPECT_TRUE(isUnicodeDictionary(sample("utf8dic.txt")));
+    EXPECT_FALSE(isUnicodeDictionary(sj("run=走る*x")));
+    EXPECT_FALSE(isUnicodeDictionary("run=x*y"));
+    EXPECT_FALSE(isUnicodeDictionary("走る,run\n"));
+
+    Cp932Copy copy = writeCp932Copy(original);
+    ASSERT_TRUE(copy.status.ok()) << copy.status.reason();
+    EXPECT_EQ(copy.path, dir.file("words-sjis.txt"));
+    EXPECT_EQ(copy.lines, 2u);
+    EXPECT_EQ(slurp(copy.path), sample("utf8dic.expected.txt"));
+    EXPECT_EQ(slurp(original), sample("utf8dic.txt"));
+    ASSERT_EQ(copy.skipped.size(), 1u);
+    EXPECT_EQ(skippedText(copy.skipped[0]), "2行目 「smile」: Shift-JIS で表せない文字「😀」があります");
+}
+
+TEST_F(Cp932CopyTest, AnExistingFileIsNeverReplaced) {
+    spit(dir.file("words-sjis.txt"), "mine");
+    std::filesystem::create_directory(dir.file("words-sjis-2.txt"));
+    Cp932Copy copy = writeCp932Copy(original);
+    ASSERT_TRUE(copy.status.ok());
+    EXPECT_EQ(copy.path, dir.file("words-sjis-3.txt"));
+    EXPECT_EQ(slurp(dir.file("words-sjis.txt")), "mine");
+    EXPECT_EQ(fileStem("/a/b.c/list.tab.csv"), "list.tab");
+    EXPECT_EQ(fileStem("/a/.hidden"), ".hidden");
+    EXPECT_EQ(freeDictionaryPath(dir.folder(), "new"), dir.file("new.txt"));
+}
+
+TEST_F(Cp932CopyTest, AReadOnlyFolderIsReportedAndLeavesNothing) {
+    test::ReadOnlyFolder readOnly(dir.path());
+    if (!readOnly.active()) GTEST_SKIP() << "no read-only folder here";
+    Cp932Copy copy = writeCp932Copy(original);
+    EXPECT_FALSE(copy.status.ok());
+    EXPECT_TRUE(copy.path.empty());
+    readOnly.release();
+    EXPECT_FALSE(test::exists(dir.file("words-sjis.txt")));
+    EXPECT_EQ(slurp(original), sample("utf8dic.txt"));
+}
+
+TEST_F(Cp932CopyTest, NothingCp932CanHoldGivesNoCopy) {
+    spit(original, "a=😀*x\n");
+    Cp932Copy copy = writeCp932Copy(original);
+    EXPECT_TRUE(copy.status.ok());
+    EXPECT_TRUE(copy.path.empty());
+    EXPECT_EQ(copy.skipped.size(), 1u);
+    EXPECT_FALSE(test::exists(dir.file("words-sjis.txt")));
+}

@@ -1,0 +1,141 @@
+#include "words/TextEncoding.h"
+
+#include "base/Cp932.h"
+
+#include <cerrno>
+#include <iconv.h>
+
+namespace qor {
+
+namespace {
+
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
+
+bool startsWithBytes(std::string_view bytes, std::string_view prefix) {
+    return bytes.substr(0, prefix.size()) == prefix;
+}
+
+// Length of the well-formed UTF-8 sequence at pos, 0 when it is not one.
+std::size_t utf8Length(std::string_view s, std::size_t pos) {
+    auto at = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
+    unsigned char c = at(pos);
+    if (c < 0x80) return 1;
+    std::size_t n;
+    unsigned char lo = 0x80, hi = 0xBF;  // range of the second byte
+    if (c >= 0xC2 && c <= 0xDF) n = 2;
+    else if (c == 0xE0) { n = 3; lo = 0xA0; }
+    else if (c == 0xED) { n = 3; hi = 0x9F; }  // no surrogates
+    else if (c >= 0xE1 && c <= 0xEF) n = 3;
+    else if (c == 0xF0) { n = 4; lo = 0x90; }
+    else if (c >= 0xF1 && c <= 0xF3) n = 4;
+    else if (c == 0xF4) { n = 4; hi = 0x8F; }
+    else return 0;
+    if (pos + n > s.size()) return 0;
+    if (at(pos + 1) < lo || at(pos + 1) > hi) return 0;
+    for (std::size_t i = 2; i < n; ++i)
+        if (at(pos + i) < 0x80 || at(pos + i) > 0xBF) return 0;
+    return n;
+}
+
+// iconv from `from` to UTF-8, each invalid or truncated input unit replaced by U+FFFD.
+std::string iconvToUtf8(const char* from, std::string_view in, std::size_t unit) {
+    iconv_t cd = iconv_open("UTF-8", from);
+    if (cd == reinterpret_cast<iconv_t>(-1)) return std::string(kReplacement);
+    std::string out;
+    out.reserve(in.size() * 3 / 2 + 4);
+    char* inPtr = const_cast<char*>(in.data());
+    std::size_t inLeft = in.size();
+    char buffer[4096];
+    while (inLeft > 0) {
+        char* outPtr = buffer;
+        std::size_t outLeft = sizeof buffer;
+        std::size_t r = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
+        out.append(buffer, static_cast<std::size_t>(outPtr - buffer));
+        if (r != static_cast<std::size_t>(-1) || errno == E2BIG) continue;
+        out.append(kReplacement);
+        std::size_t skip = std::min(unit, inLeft);
+        inPtr += skip;
+        inLeft -= skip;
+    }
+    iconv_close(cd);
+    return out;
+}
+
+} // namespace
+
+bool isValidUtf8(std::string_view bytes) {
+    for (std::size_t pos = 0; pos < bytes.size();) {
+        std::size_t n = utf8Length(bytes, pos);
+        if (n == 0) return false;
+        pos += n;
+    }
+    return true;
+}
+
+TextEncoding detectEncoding(std::string_view bytes) {
+    if (startsWithBytes(bytes, kUtf8Bom)) return TextEncoding::Utf8Bom;
+    if (startsWithBytes(bytes, "\xFF\xFE")) return TextEncoding::Utf16Le;
+    if (startsWithBytes(bytes, "\xFE\xFF")) return TextEncoding::Utf16Be;
+    bool ascii = true;
+    for (char c : bytes) {
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            ascii = false;
+            break;
+        }
+    }
+    if (ascii) return TextEncoding::Ascii;
+    return isValidUtf8(bytes) ? TextEncoding::Utf8 : TextEncoding::Cp932;
+}
+
+bool isUnicode(TextEncoding encoding) {
+    return encoding == TextEncoding::Utf8 || encoding == TextEncoding::Utf8Bom ||
+           encoding == TextEncoding::Utf16Le || encoding == TextEncoding::Utf16Be;
+}
+
+std::string decodeToUtf8(std::string_view bytes, TextEncoding encoding) {
+    switch (encoding) {
+    case TextEncoding::Ascii:
+        return std::string(bytes);
+    case TextEncoding::Utf8Bom:
+    case TextEncoding::Utf8: {
+        if (startsWithBytes(bytes, kUtf8Bom)) bytes.remove_prefix(kUtf8Bom.size());
+        if (isValidUtf8(bytes)) return std::string(bytes);
+        std::string out;
+        out.reserve(bytes.size());
+        for (std::size_t pos = 0; pos < bytes.size();) {
+            std::size_t n = utf8Length(bytes, pos);
+            if (n == 0) {
+                out.append(kReplacement);
+                ++pos;
+            } else {
+                out.append(bytes.substr(pos, n));
+                pos += n;
+            }
+        }
+        return out;
+    }
+    case TextEncoding::Utf16Le:
+    case TextEncoding::Utf16Be:
+        if (startsWithBytes(bytes, "\xFF\xFE") || startsWithBytes(bytes, "\xFE\xFF"))
+            bytes.remove_prefix(2);
+        return iconvToUtf8(encoding == TextEncoding::Utf16Le ? "UTF-16LE" : "UTF-16BE", bytes, 2);
+    case TextEncoding::Cp932:
+        return toUtf8(bytes);
+    }
+    return std::string(bytes);
+}
+
+std::optional<std::string> firstUnholdable(std::string_view utf8) {
+    if (toCp932(utf8)) return std::nullopt;
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        std::size_t n = utf8Length(utf8, pos);
+        if (n == 0) return std::string(kReplacement);
+        std::string_view ch = utf8.substr(pos, n);
+        if (!toCp932(ch)) return std::string(ch);
+        pos += n;
+    }
+    return std::nullopt;
+}
+
+} // namespace qor

@@ -1,0 +1,165 @@
+#pragma once
+// Word lists made by other programs, turned into a dictionary: UTF-8 (with or without a
+// byte order mark), UTF-16 or CP932 text in the dictionary's own line form, as CSV or TSV
+// (one header line recognised), or KVTML (KDE's vocabulary files). The file's rows are
+// read once; the learner's choice of columns then gives each entry its English, Japanese
+// and comment, and every entry that cannot become a dictionary line as it stands (a
+// character CP932 lacks, "=" in the English, "*" in the Japanese, a missing part) is
+// marked, skipped and reported, never written with "?".
+
+#include "base/FileStatus.h"
+#include "words/TextEncoding.h"
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qor {
+
+enum class WordListFormat {
+    Dictionary,  // "English=Japanese*comment" lines, as the program's own files
+    Csv,
+    Tsv,
+    Kvtml,
+};
+
+// A word list read into rows of UTF-8 fields.
+struct WordTable {
+    struct Row {
+        std::vector<std::string> fields;
+        std::size_t line = 0;  // 1-based line of the file where the entry starts
+    };
+    std::vector<Row> rows;
+    std::size_t columns = 0;                   // the most fields of any row
+    std::vector<std::string> columnNames;      // KVTML's identifiers; empty elsewhere
+    std::vector<std::string> columnLanguages;  // KVTML's locales ("en", "ja")
+    std::vector<std::size_t> unclosedQuoteLines;
+    std::string error;  // UTF-8: why nothing could be read (broken XML); empty when fine
+};
+
+// The KVTML reader lives outside the model (it needs an XML parser). It gets the file's
+// bytes as they are (XML names its own encoding) and gives one row per entry: the texts
+// of the first two translations, then their comments.
+using KvtmlReader = std::function<WordTable(std::string_view bytes)>;
+
+// Which field gives each part; -1 for "none" (allowed for the comment only).
+struct ColumnChoice {
+    int english = 0;
+    int japanese = 1;
+    int comment = -1;
+    bool operator==(const ColumnChoice&) const = default;
+};
+
+enum class EntryProblem {
+    None,
+    MissingPart,         // the English or the Japanese is empty
+    EqualsInEnglish,     // "=" would end the English early
+    AsteriskInJapanese,  // "*" would end the Japanese early
+    Unholdable,          // a character that CP932 cannot hold (culprit)
+};
+
+struct ImportedEntry {
+    std::size_t line = 0;
+    // UTF-8, as they are written: line breaks inside the English and the Japanese separate
+    // alternatives (","), inside the comment they become spaces; spaces at the edges of a
+    // part and around its commas are dropped. An empty comment is written as
+    // "コメントはありません".
+    std::string english;
+    std::string japanese;
+    std::string comment;
+    EntryProblem problem = EntryProblem::None;
+    std::string culprit;         // UTF-8: the character CP932 cannot hold
+    std::string dictionaryLine;  // CP932, without line break; only when problem is None
+};
+
+// "Shift-JIS で表せない文字「😀」" and the like (UTF-8); empty for None.
+std::string problemText(const ImportedEntry& entry);
+// "12行目 「smile」: ..." for the report of skipped entries (UTF-8).
+std::string skippedText(const ImportedEntry& entry);
+
+struct ImportResult {
+    std::vector<std::string> lines;     // CP932 dictionary lines
+    std::vector<ImportedEntry> skipped;  // in file order
+};
+
+class WordListImport {
+public:
+    // The file's bytes; encoding, format, header and columns are detected.
+    WordListImport(std::string bytes, KvtmlReader kvtml);
+
+    TextEncoding detectedEncoding() const { return detectedEncoding_; }
+    TextEncoding encoding() const { return encoding_; }
+    WordListFormat detectedFormat() const { return detectedFormat_; }
+    WordListFormat format() const { return format_; }
+    // Each re-reads the rows and detects header and columns anew.
+    void setEncoding(TextEncoding encoding);
+    void setFormat(WordListFormat format);
+
+    // Whether the first row looks like column names; whether it is skipped.
+    bool headerDetected() const { return headerDetected_; }
+    bool skipsHeader() const { return skipHeader_; }
+    void setSkipHeader(bool skip) { skipHeader_ = skip; }
+    // "1列目（English）", or with the first entry's text as an example: the column's
+    // name in the column choice (UTF-8).
+    std::string columnLabel(std::size_t column) const;
+
+    const WordTable& table() const { return table_; }
+    std::size_t columnCount() const { return table_.columns; }
+    ColumnChoice columns() const { return columns_; }
+    void setColumns(ColumnChoice columns) { columns_ = columns; }
+
+    // The entries (the rows after the header) and one of them as it would be written.
+    std::size_t entryCount() const;
+    ImportedEntry entry(std::size_t index) const;
+    // Every entry: the lines to write and the ones that were left out. Rows with nothing
+    // in the chosen columns are left out without a word.
+    ImportResult convert() const;
+
+private:
+    void reread();
+    void detectHeaderAndColumns();
+
+    std::string bytes_;
+    KvtmlReader kvtml_;
+    TextEncoding detectedEncoding_;
+    TextEncoding encoding_;
+    WordListFormat detectedFormat_ = WordListFormat::Csv;
+    WordListFormat format_ = WordListFormat::Csv;
+    bool htmlFields_ = false;  // a flash-card export that says its fields hold HTML
+    WordTable table_;
+    bool headerDetected_ = false;
+    bool skipHeader_ = false;
+    ColumnChoice columns_;
+};
+
+// The format of text already in UTF-8: KVTML by its root element, a flash-card export by
+// its "#separator:" line, else by the first lines: most hold "=" and then "*" (the
+// dictionary form), or half of them a tab (TSV), else CSV.
+WordListFormat detectFormat(std::string_view utf8);
+
+// A dictionary written by another editor in UTF-8 or UTF-16: Unicode text whose first
+// line holds the "*" of a comment. Such a file is offered a CP932 copy.
+bool isUnicodeDictionary(std::string_view bytes);
+
+// The file name without folder and extension ("/x/words.csv" gives "words").
+std::string fileStem(std::string_view path);
+// A path in `folder` (with its trailing "/") no file holds yet: stem + ".txt", else
+// stem + "-2.txt", "-3.txt" ...; empty when none is free. CP932 paths.
+std::string freeDictionaryPath(std::string_view folder, std::string_view stem);
+// The free name beside a file for its CP932 copy: "<stem>-sjis.txt", "<stem>-sjis-2.txt" ...
+std::string freeCopyPath(std::string_view path);
+
+struct Cp932Copy {
+    FileStatus status;
+    std::string path;  // the copy, CP932
+    std::size_t lines = 0;
+    std::vector<ImportedEntry> skipped;  // lines CP932 cannot hold (english etc. filled)
+};
+
+// Writes the CP932 copy of a Unicode dictionary beside it under a free name, line by line
+// (CR LF), the original untouched; an existing file is never replaced.
+Cp932Copy writeCp932Copy(std::string_view path);
+
+} // namespace qor
