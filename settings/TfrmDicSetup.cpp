@@ -7,6 +7,7 @@
 #include "ui/Platform.h"
 #include "ui/Text.h"
 #include "words/Dictionary.h"
+#include "words/DictionaryChoice.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -117,13 +118,16 @@ void TfrmDicSetup::cmdSelectDicClick(int row) {
     if (chosen.isEmpty())
         return;
     // The dictionary is remembered under its file name once it is chosen as a word type.
-    auto path = DictionaryChoice::rememberablePath(this, chosen);
+    auto chosenPath = DictionaryChoice::rememberablePath(this, chosen);
+    if (!chosenPath)
+        return;
+    auto path = DictionaryChoice::offerCp932Copy(this, *chosenPath);
     if (!path)
         return;
     DictionaryTest test = testDictionaryFile(*path);
     switch (test.verdict) {
     case DictionaryVerdict::Accepted:
-        txtDicFile[static_cast<std::size_t>(row)]->setText(chosen);
+        txtDicFile[static_cast<std::size_t>(row)]->setText(ui::toQ(*path));
         break;
     case DictionaryVerdict::NotDictionary:
         ui::platform().showMessage(

@@ -241,7 +241,9 @@ void TfrmEditDic::FormDropFiles(const QList<QUrl>& urls) {
 }
 
 void TfrmEditDic::chooseFile(const QString& path) {
-    auto modelPath = DictionaryChoice::rememberablePath(this, path);
+    auto chosenPath = DictionaryChoice::rememberablePath(this, path);
+    if (!chosenPath) return;
+    auto modelPath = DictionaryChoice::offerCp932Copy(this, *chosenPath);
     if (!modelPath) return;
     if (FileStatus status = rememberDictionaryPath(settings_.setupIniPath(), *modelPath); !status) {
         ui::showFileError(this, status.path(), status.reason());

@@ -7,6 +7,7 @@
 #include "words/Dictionary.h"
 #include "words/DictionaryList.h"
 #include "words/WordEntry.h"
+#include "words/WordListImport.h"
 
 #include <optional>
 
@@ -115,8 +116,56 @@ std::optional<std::string> DictionaryChoice::rememberablePath(QWidget* parent,
     return modelPath;
 }
 
+std::optional<std::string> DictionaryChoice::offerCp932Copy(QWidget* parent,
+                                                            const std::string& modelPath) {
+    Bytes raw = readAll(modelPath);
+    if (!raw.status || !isUnicodeDictionary(raw.bytes))
+        return modelPath;  // a file that cannot be read is told by whoever reads it next
+    const QString encoding = detectEncoding(raw.bytes) == TextEncoding::Utf16Le ||
+                                     detectEncoding(raw.bytes) == TextEncoding::Utf16Be
+                                 ? QStringLiteral("UTF-16")
+                                 : QStringLiteral("UTF-8");
+    const QString caption = QStringLiteral("辞書の変換");
+    if (ui::platform().showNotice(
+            parent,
+            QStringLiteral("選択されたファイルは、%1 で書かれた辞書ファイルのようです。\n"
+                           "Qor Helper では、Shift-JIS の辞書ファイルしか使用できません。\n\n"
+                           "Shift-JIS に変換したコピーを同じフォルダに作って、そちらを使用しますか？\n"
+                           "（元のファイルは、そのまま残ります）")
+                .arg(encoding),
+            caption, ui::kNoticeQuestion) != ui::Button::Yes)
+        return std::nullopt;
+
+    Cp932Copy copy = writeCp932Copy(modelPath);
+    if (!copy.status) {
+        ui::showFileError(parent, copy.status.path(), copy.status.reason());
+        return std::nullopt;
+    }
+    const QString skipped = QString::fromStdString(skippedReport(copy.skipped));
+    if (copy.path.empty()) {
+        ui::platform().showNotice(
+            parent,
+            QStringLiteral("Shift-JIS で表せる行が一つもないため、変換できませんでした。\n\n") + skipped,
+            kError, ui::kNoticeWarning);
+        return std::nullopt;
+    }
+    QString text = copy.reused
+                       ? QStringLiteral("前に変換したコピーを使用します。\n%1").arg(ui::toQ(copy.path))
+                       : QStringLiteral("Shift-JIS に変換したコピーを作成しました。\n%1").arg(ui::toQ(copy.path));
+    if (!copy.skipped.empty()) {
+        text += QStringLiteral("\n\nShift-JIS で表せない文字を含む %1 行は、コピーに入れていません。\n")
+                    .arg(copy.skipped.size()) +
+                skipped;
+    }
+    ui::platform().showNotice(parent, text, caption, ui::kNoticeInformation);
+    return copy.path;
+}
+
 std::optional<std::string> DictionaryChoice::testChosenFile(QWidget* parent, const QString& path) {
-    auto modelPath = rememberablePath(parent, path);
+    auto chosenPath = rememberablePath(parent, path);
+    if (!chosenPath)
+        return std::nullopt;
+    auto modelPath = offerCp932Copy(parent, *chosenPath);
     if (!modelPath)
         return std::nullopt;
 
@@ -132,11 +181,16 @@ std::optional<std::string> DictionaryChoice::testChosenFile(QWidget* parent, con
                            "まず、単語を１０語記入してから選択してください。"),
             kError, ui::kNoticeWarning);
         return std::nullopt;
-    case DictionaryVerdict::NotDictionary:
-        ui::platform().showNotice(
-            parent, QStringLiteral("選択されたファイルは、Qor Helper用辞書ファイルではありません"),
-            kError, ui::kNoticeWarning);
+    case DictionaryVerdict::NotDictionary: {
+        QString text = QStringLiteral("選択されたファイルは、Qor Helper用辞書ファイルではありません");
+        // A word list of another program: say where it can be turned into a dictionary.
+        if (Bytes raw = readAll(*modelPath); raw.status && looksImportable(raw.bytes))
+            text += QStringLiteral("\n\n他のプログラムの単語リスト（CSV・TSV・KVTML）は、"
+                                   "「辞書の作成」のメニューにある「インポート」で、"
+                                   "辞書ファイルに変換できます。");
+        ui::platform().showNotice(parent, text, kError, ui::kNoticeWarning);
         return std::nullopt;
+    }
     case DictionaryVerdict::Accepted:
         break;
     }

@@ -59,9 +59,16 @@ public:
     // window that remembers a chosen dictionary under its file name checks with this.
     static std::optional<std::string> rememberablePath(QWidget* parent, const QString& path);
 
-    // A file chosen as a dictionary, checked as rememberablePath does and by the
-    // dictionary test; a file that fails is refused with its warning captioned "エラー".
-    // The CP932 model path, or nullopt.
+    // A dictionary file written in UTF-8 or UTF-16 (as other editors save it) cannot be
+    // read as it stands: the learner is offered a CP932 copy beside it (the original stays
+    // as it is). The path to go on with: the copy, or the file itself when it is no such
+    // file; nullopt when the learner declined or no copy could be made (told why).
+    static std::optional<std::string> offerCp932Copy(QWidget* parent, const std::string& modelPath);
+
+    // A file chosen as a dictionary, checked as rememberablePath does, offered a CP932
+    // copy as offerCp932Copy does, and tested by the dictionary test; a file that fails is
+    // refused with its warning captioned "エラー". The CP932 model path (the copy's when
+    // one was made), or nullopt.
     static std::optional<std::string> testChosenFile(QWidget* parent, const QString& path);
 
     // " 現在使用中の辞書 ： " + the given text (the full path, or the file name when the

@@ -503,6 +503,16 @@ std::string skippedText(const ImportedEntry& entry) {
     return std::to_string(entry.line) + "行目 「" + name + "」: " + problemText(entry);
 }
 
+std::string skippedReport(const std::vector<ImportedEntry>& skipped, std::size_t shown) {
+    std::string out;
+    for (std::size_t i = 0; i < skipped.size() && i < shown; ++i) {
+        if (!out.empty()) out += "\n";
+        out += skippedText(skipped[i]);
+    }
+    if (skipped.size() > shown) out += "\nほか " + std::to_string(skipped.size() - shown) + " 件";
+    return out;
+}
+
 // --- Unicode dictionaries ---
 
 bool isUnicodeDictionary(std::string_view bytes) {
@@ -514,6 +524,15 @@ bool isUnicodeDictionary(std::string_view bytes) {
     return first.find('*') != std::string_view::npos;
 }
 
+bool looksImportable(std::string_view bytes) {
+    TextEncoding encoding = detectEncoding(bytes);
+    std::string text = decodeToUtf8(bytes.substr(0, 64 * 1024), encoding);
+    if (isUnicode(encoding) || detectFormat(text) == WordListFormat::Kvtml) return true;
+    std::string_view first = text;
+    first = first.substr(0, first.find_first_of("\r\n"));
+    return first.find_first_of(",\t") != std::string_view::npos;
+}
+
 std::string fileStem(std::string_view path) {
     std::string name = fileNameOf(path);
     std::size_t dot = findLast(name, '.');
@@ -521,10 +540,21 @@ std::string fileStem(std::string_view path) {
     return name;
 }
 
+namespace {
+
+constexpr int kMostNumbers = 1000;
+
+// stem + ".txt" for n = 1, else stem + "-n.txt".
+std::string numberedPath(std::string_view folder, std::string_view stem, int n) {
+    return std::string(folder) + std::string(stem) + (n == 1 ? std::string() : "-" + std::to_string(n)) +
+           ".txt";
+}
+
+} // namespace
+
 std::string freeDictionaryPath(std::string_view folder, std::string_view stem) {
-    for (int n = 1; n < 1000; ++n) {
-        std::string path = std::string(folder) + std::string(stem) +
-                           (n == 1 ? std::string() : "-" + std::to_string(n)) + ".txt";
+    for (int n = 1; n < kMostNumbers; ++n) {
+        std::string path = numberedPath(folder, stem, n);
         if (!fileExists(path) && !folderExists(path)) return path;
     }
     return {};
@@ -564,6 +594,18 @@ Cp932Copy writeCp932Copy(std::string_view path) {
     }
     if (lines.empty()) return copy;  // nothing CP932 can hold: no copy
 
+    const std::string bytes = joinLines(lines);
+    const std::string stem = fileStem(path) + "-sjis";
+    for (int n = 1; n < kMostNumbers; ++n) {
+        std::string earlier = numberedPath(folderOf(path), stem, n);
+        if (!fileExists(earlier) && !folderExists(earlier)) break;
+        if (Bytes old = readAll(earlier); old.status && old.bytes == bytes) {
+            copy.path = earlier;
+            copy.lines = lines.size();
+            copy.reused = true;
+            return copy;
+        }
+    }
     // The name is taken with an exclusive create, so that a file that appeared in the
     // meantime is never replaced; the bytes then go in by the safe rewrite.
     for (int attempt = 0; attempt < 5; ++attempt) {
@@ -578,7 +620,7 @@ Cp932Copy writeCp932Copy(std::string_view path) {
             copy.status = reserved;
             return copy;
         }
-        copy.status = writeLines(target, lines);
+        copy.status = writeAll(target, bytes);
         if (!copy.status) {
             removeFile(target);
             return copy;

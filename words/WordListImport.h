@@ -78,6 +78,9 @@ struct ImportedEntry {
 std::string problemText(const ImportedEntry& entry);
 // "12行目 「smile」: ..." for the report of skipped entries (UTF-8).
 std::string skippedText(const ImportedEntry& entry);
+// The skipped entries for a message box: one skippedText a line, at most `shown` of them,
+// then "ほか N 件" (UTF-8).
+std::string skippedReport(const std::vector<ImportedEntry>& skipped, std::size_t shown = 10);
 
 struct ImportResult {
     std::vector<std::string> lines;     // CP932 dictionary lines
@@ -143,6 +146,10 @@ WordListFormat detectFormat(std::string_view utf8);
 // line holds the "*" of a comment. Such a file is offered a CP932 copy.
 bool isUnicodeDictionary(std::string_view bytes);
 
+// A file that is no dictionary but looks like a word list the import can read: KVTML,
+// Unicode text, or a first line with a tab or a comma.
+bool looksImportable(std::string_view bytes);
+
 // The file name without folder and extension ("/x/words.csv" gives "words").
 std::string fileStem(std::string_view path);
 // A path in `folder` (with its trailing "/") no file holds yet: stem + ".txt", else
@@ -153,13 +160,16 @@ std::string freeCopyPath(std::string_view path);
 
 struct Cp932Copy {
     FileStatus status;
-    std::string path;  // the copy, CP932
+    std::string path;     // the copy, CP932
+    bool reused = false;  // an earlier copy with the same bytes was there already
     std::size_t lines = 0;
     std::vector<ImportedEntry> skipped;  // lines CP932 cannot hold (english etc. filled)
 };
 
 // Writes the CP932 copy of a Unicode dictionary beside it under a free name, line by line
-// (CR LF), the original untouched; an existing file is never replaced.
+// (CR LF), the original untouched; an existing file is never replaced. A copy made
+// before with exactly these bytes is taken again rather than made twice. No line that
+// CP932 can hold: no copy (path empty, status fine).
 Cp932Copy writeCp932Copy(std::string_view path);
 
 } // namespace qor

@@ -275,3 +275,83 @@ TEST_F(DictionaryChoiceTest, TheOpenDialogStartsInTheFolderOfTheDictionaryInUse)
     EXPECT_EQ(opened[0].folder, QString::fromStdString(dir.file("lists/english/")));
     EXPECT_EQ(opened[1].folder, QString::fromStdString(dir.file("dictionary/")));
 }
+
+// --- dictionaries written in UTF-8 by other editors ---
+
+class Utf8DictionaryChoiceTest : public DictionaryChoiceTest {
+protected:
+    std::string utf8 = dir.file("list.txt");
+    std::string copy = dir.file("list-sjis.txt");
+    const std::string original = "\xEF\xBB\xBF" "run=走る*動詞\nsmile=笑顔*😀\n";
+
+    void SetUp() override {
+        DictionaryChoiceTest::SetUp();
+        spit(utf8, original);
+    }
+    QString utf8Path() const { return QString::fromStdString(utf8); }
+};
+
+TEST_F(Utf8DictionaryChoiceTest, AConvertedCopyBesideItBecomesTheDictionary) {
+    platform.answerOpenFile(utf8Path()).answerNotice(ui::Button::Yes).answerNotice();
+    DictionaryChange change = choice.selectWithDialog(nullptr);
+    EXPECT_TRUE(change.changed);
+    EXPECT_EQ(settings.DicInUse, copy);
+    EXPECT_EQ(change.comboText, QStringLiteral("list-sjis.txt"));
+    EXPECT_EQ(slurp(copy), sj("run=走る*動詞") + "\r\n");
+    EXPECT_EQ(slurp(utf8), original);
+    EXPECT_EQ(rememberedDictionaryPath(setupIni(), "list-sjis.txt"), copy);
+
+    auto notices = platform.callsOf(PlatformCall::Notice);
+    ASSERT_EQ(notices.size(), 2u);
+    EXPECT_TRUE(notices[0].text.startsWith(
+        QStringLiteral("選択されたファイルは、UTF-8 で書かれた辞書ファイルのようです。")));
+    EXPECT_EQ(notices[0].noticeKind, ui::kNoticeQuestion);
+    EXPECT_EQ(notices[1].caption, QStringLiteral("辞書の変換"));
+    EXPECT_EQ(notices[1].noticeKind, ui::kNoticeInformation);
+    EXPECT_EQ(notices[1].text,
+              QStringLiteral("Shift-JIS に変換したコピーを作成しました。\n") + QString::fromStdString(copy) +
+                  QStringLiteral("\n\nShift-JIS で表せない文字を含む 1 行は、コピーに入れていません。\n"
+                                 "2行目 「smile」: Shift-JIS で表せない文字「😀」があります"));
+}
+
+TEST_F(Utf8DictionaryChoiceTest, DeclinedChangesNothingAndWritesNothing) {
+    platform.answerNotice(ui::Button::No);
+    expectUnchanged(choice.acceptDroppedFiles(nullptr, {QUrl::fromLocalFile(utf8Path())}));
+    EXPECT_FALSE(exists(copy));
+    EXPECT_EQ(slurp(utf8), original);
+}
+
+TEST_F(Utf8DictionaryChoiceTest, AFolderThatTakesNoCopyIsToldAndNothingChanges) {
+    test::ReadOnlyFolder readOnly(dir.path());
+    if (!readOnly.active()) GTEST_SKIP() << "no read-only folder here";
+    platform.answerNotice(ui::Button::Yes).answerNotice();
+    DictionaryChange change = choice.choose(nullptr, utf8Path());
+    readOnly.release();
+    EXPECT_FALSE(change.changed);
+    EXPECT_EQ(settings.DicInUse, old);
+    auto notices = platform.callsOf(PlatformCall::Notice);
+    ASSERT_EQ(notices.size(), 2u);
+    EXPECT_EQ(notices[1].caption, QStringLiteral("エラー"));
+    EXPECT_TRUE(notices[1].text.contains(QString::fromStdString(dir.path())));
+    EXPECT_FALSE(exists(copy));
+}
+
+TEST_F(Utf8DictionaryChoiceTest, AWordListOfAnotherProgramIsPointedToTheImport) {
+    spit(utf8, "run,走る\n");
+    platform.answerNotice();
+    expectUnchanged(choice.choose(nullptr, utf8Path()));
+    expectWarning(kNotDictionary + QStringLiteral(
+                                       "\n\n他のプログラムの単語リスト（CSV・TSV・KVTML）は、"
+                                       "「辞書の作成」のメニューにある「インポート」で、辞書ファイルに変換できます。"));
+}
+
+TEST_F(Utf8DictionaryChoiceTest, ASecondChoiceTakesTheEarlierCopy) {
+    platform.answerNotice(ui::Button::Yes).answerNotice();
+    choice.choose(nullptr, utf8Path());
+    platform.clearCalls();
+    platform.answerNotice(ui::Button::Yes).answerNotice();
+    EXPECT_TRUE(choice.choose(nullptr, utf8Path()).changed);
+    EXPECT_EQ(settings.DicInUse, copy);
+    EXPECT_FALSE(exists(dir.file("list-sjis-2.txt")));
+    EXPECT_TRUE(platform.boxTexts().last().startsWith(QStringLiteral("前に変換したコピーを使用します。")));
+}

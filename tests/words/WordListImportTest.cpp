@@ -305,3 +305,39 @@ TEST_F(Cp932CopyTest, NothingCp932CanHoldGivesNoCopy) {
     EXPECT_EQ(copy.skipped.size(), 1u);
     EXPECT_FALSE(test::exists(dir.file("words-sjis.txt")));
 }
+
+TEST_F(Cp932CopyTest, ChoosingTheSameFileAgainTakesTheEarlierCopy) {
+    Cp932Copy first = writeCp932Copy(original);
+    Cp932Copy again = writeCp932Copy(original);
+    EXPECT_TRUE(again.reused);
+    EXPECT_EQ(again.path, first.path);
+    // Once the original changed, the earlier copy stays and a new one is made.
+    spit(original, "\xEF\xBB\xBF" "run=走る*新しい\n");
+    Cp932Copy changed = writeCp932Copy(original);
+    EXPECT_FALSE(changed.reused);
+    EXPECT_EQ(changed.path, dir.file("words-sjis-2.txt"));
+    EXPECT_EQ(slurp(first.path), sample("utf8dic.expected.txt"));
+}
+
+TEST(WordListImportTest, TheReportNamesTenEntriesAndCountsTheRest) {
+    std::vector<ImportedEntry> skipped(12);
+    for (std::size_t i = 0; i < skipped.size(); ++i) {
+        skipped[i].line = i + 1;
+        skipped[i].english = "w" + std::to_string(i + 1);
+        skipped[i].problem = EntryProblem::MissingPart;
+    }
+    std::string report = skippedReport(skipped);
+    EXPECT_EQ(report.substr(0, report.find('\n')), "1行目 「w1」: 日本語がありません");
+    EXPECT_NE(report.find("10行目 「w10」"), std::string::npos);
+    EXPECT_EQ(report.find("11行目"), std::string::npos);
+    EXPECT_EQ(report.substr(report.rfind('\n') + 1), "ほか 2 件");
+}
+
+TEST(WordListImportTest, WordListsOfOtherProgramsAreToldFromPlainText) {
+    EXPECT_TRUE(looksImportable(sample("vocabulary.kvtml")));
+    EXPECT_TRUE(looksImportable(sj("犬\t") + "dog\r\n"));
+    EXPECT_TRUE(looksImportable("dog,inu\r\n"));
+    EXPECT_TRUE(looksImportable("いぬ"));
+    EXPECT_FALSE(looksImportable("plain text\r\nmore"));
+    EXPECT_FALSE(looksImportable(sj("犬です")));
+}
