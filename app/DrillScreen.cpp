@@ -110,7 +110,7 @@ void DrillScreen::setCommands(const DrillCommands& c) {
     main_.actSelectDicFile->setEnabled(c.setupControls);
     // The tools that change a dictionary or the one in use wait until the drill ends: it
     // reads its lines by index from the file as it was at the start.
-    for (QAction* a : {main_.actMakeDic, main_.actEditDic, main_.actMakePron})
+    for (QAction* a : {main_.actMakeDic, main_.actEditDic, main_.actMakePron, main_.actImport})
         a->setEnabled(c.setupControls);
     main_.actOk->setEnabled(c.setupControls);
 }

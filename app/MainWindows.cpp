@@ -21,6 +21,7 @@
 #include "tools/TfrmEditDic.h"
 #include "tools/TfrmEditVocBook.h"
 #include "tools/TfrmFind.h"
+#include "tools/TfrmImport.h"
 #include "tools/TfrmMakeDic.h"
 #include "tools/TfrmNewText.h"
 #include "tools/ToolDialogs.h"
@@ -52,9 +53,15 @@ void registerMainWindows(WindowOpeners& openers) {
             return std::make_unique<TfrmMakeDic>(m.settings(), TfrmMakeDic::Tab::Signs, &m);
         },
         showDictionary);
-    openers.add(MainCommand::EditDic, [](TfrmMain& m) {
-        return std::make_unique<TfrmEditDic>(m.settings(), m.settings().DicInUse, &m);
-    });
+    openers.add(
+        MainCommand::EditDic,
+        [](TfrmMain& m) {
+            return std::make_unique<TfrmEditDic>(m.settings(), m.settings().DicInUse, &m);
+        },
+        showDictionary);
+    openers.add(
+        MainCommand::Import, [](TfrmMain& m) { return std::make_unique<TfrmImport>(m.settings(), &m); },
+        showDictionary);
     openers.add(MainCommand::NewText, [](TfrmMain& m) {
         return std::make_unique<TfrmNewText>(
             dialogFolder(m.settings()),

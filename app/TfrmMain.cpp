@@ -664,6 +664,10 @@ void TfrmMain::cmdEditDicClick() {
     openWindow(MainCommand::EditDic, QStringLiteral("辞書の編集"));
 }
 
+void TfrmMain::cmdImportClick() {
+    openWindow(MainCommand::Import, QStringLiteral("インポート"));
+}
+
 void TfrmMain::cmdPrintDicClick() {
     openWindow(MainCommand::PrintDic, QStringLiteral("辞書の印刷"));
 }

@@ -140,6 +140,7 @@ public:
     QAction* actEditDic = nullptr;
     QAction* actMakePron = nullptr;
     QAction* actCsvFormat = nullptr;
+    QAction* actImport = nullptr;
     QAction* actNewText = nullptr;
     QAction* actByMemo = nullptr;
     QAction* actExit = nullptr;
@@ -263,6 +264,7 @@ public slots:
     void cmdDeleteVocBookClick();
     void cmdSelectDicFileClick();
     void cmdCsvFormatClick();
+    void cmdImportClick();
     void cboDicFileChange();
     void cboAnswerTypeChange();
     void rgAnswerClick();

@@ -121,6 +121,9 @@ void TfrmMain::buildActions() {
     actMakePron = command(QStringLiteral("発音記号の追加"), QStringLiteral("発音記号の追加"),
                           &TfrmMain::cmdMakePronClick, -1, QKeySequence(Qt::Key_F6));
     actCsvFormat = command(QStringLiteral("CSV形式で保存 (&C)"), {}, &TfrmMain::cmdCsvFormatClick);
+    actImport = command(QStringLiteral("インポート (&I)..."),
+                        QStringLiteral("他のプログラムの単語リストを辞書ファイルに変換"),
+                        &TfrmMain::cmdImportClick);
     actNewText = command(QStringLiteral("テキストファイルの新規作成"),
                          QStringLiteral("テキストファイルの新規作成"), &TfrmMain::cmdNewTextClick,
                          I(ToolIcon::NewText));
@@ -263,7 +266,8 @@ void TfrmMain::buildToolBars() {
     };
     cmdPrint = dropDown(actPrintDic, {actPrintDic, actMakeTest});
     cmdPrint->setObjectName(QStringLiteral("cmdPrint"));
-    cmdDictionary = dropDown(actMakeDic, {actMakeDic, actEditDic, actMakePron, actCsvFormat});
+    cmdDictionary =
+        dropDown(actMakeDic, {actMakeDic, actEditDic, actMakePron, actCsvFormat, actImport});
     cmdDictionary->setObjectName(QStringLiteral("cmdDictionary"));
     for (QAction* a : {actNewText, actByMemo}) {
         tbFileToolBar->addAction(a);

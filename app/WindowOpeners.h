@@ -19,6 +19,7 @@ enum class MainCommand {
     MakeDic,       // TfrmMakeDic on its word tab
     MakePron,      // TfrmMakeDic on its sign tab
     EditDic,       // TfrmEditDic
+    Import,        // TfrmImport
     PrintDic,      // TfrmPrintDic
     MakeTest,      // TfrmMakeTest
     ShowError,     // TfrmShowError

@@ -3,12 +3,14 @@
 #include "base/Cp932.h"
 #include "base/TextFile.h"
 #include "tools/EntryRowsTable.h"
+#include "tools/TfrmImport.h"
 #include "tools/ToolDialogs.h"
 #include "ui/FileDrops.h"
 #include "ui/Fonts.h"
 #include "ui/Panels.h"
 #include "ui/Platform.h"
 #include "ui/Text.h"
+#include "ui/WindowOpen.h"
 #include "words/DictionaryChoice.h"
 #include "words/DictionaryList.h"
 
@@ -63,11 +65,14 @@ TfrmEditDic::TfrmEditDic(TUserSettings& settings, std::string dictionaryPath, QW
     cmdLoad =
         ui::commandButton(this, QStringLiteral("読み込み (&L)"), "cmdLoad",
                           QStringLiteral("データの読み込み （少し時間がかかる場合があります）"));
+    cmdImport = ui::commandButton(this, QStringLiteral("インポート (&I)..."), "cmdImport",
+                                  QStringLiteral("他のプログラムの単語リストを辞書ファイルに変換"));
     auto* chooseBar = new QHBoxLayout;
     chooseBar->addWidget(chooseLabel);
     chooseBar->addWidget(cboDicFile, 1);
     chooseBar->addWidget(cmdSelectDic);
     chooseBar->addWidget(cmdLoad);
+    chooseBar->addWidget(cmdImport);
 
     table_ = new EntryRowsTable(edit_.rows(), this);
     lstData = entryRowsView(this, table_, kColumnWidths, QStringLiteral("辞書の単語"));
@@ -167,6 +172,7 @@ TfrmEditDic::TfrmEditDic(TUserSettings& settings, std::string dictionaryPath, QW
 
     connect(cmdSelectDic, &QPushButton::clicked, this, &TfrmEditDic::cmdSelectDicClick);
     connect(cmdLoad, &QPushButton::clicked, this, &TfrmEditDic::cmdLoadClick);
+    connect(cmdImport, &QPushButton::clicked, this, &TfrmEditDic::cmdImportClick);
     connect(lstData, &QTreeView::clicked, this, &TfrmEditDic::lstDataClick);
     connect(lstData->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
@@ -250,6 +256,22 @@ void TfrmEditDic::chooseFile(const QString& path) {
         return;
     }
     cboDicFile->setEditText(ui::toQ(fileNameOf(*modelPath)));
+}
+
+void TfrmEditDic::cmdImportClick() {
+    std::string created;
+    ui::openWindow(this, QStringLiteral("インポート"), [&] {
+        TfrmImport window(settings_, this);
+        ui::platform().showModal(window);
+        created = window.createdPath();
+    });
+    if (created.empty()) return;
+    // The new file is remembered under its name, so that "読み込み" finds it.
+    if (FileStatus status = rememberDictionaryPath(settings_.setupIniPath(), created); !status) {
+        ui::showFileError(this, status.path(), status.reason());
+        return;
+    }
+    cboDicFile->setEditText(ui::toQ(fileNameOf(created)));
 }
 
 void TfrmEditDic::cmdLoadClick() {

@@ -40,6 +40,9 @@ public slots:
     void FormShow();
     void cmdSelectDicClick();
     void cmdLoadClick();
+    // "インポート (&I)...": a word list of another program made into a dictionary, which the
+    // combo box then names, ready to load.
+    void cmdImportClick();
     void lstDataClick(const QModelIndex& index);
     void cmdChangeClick();
     void cmdDeleteClick();
@@ -75,6 +78,7 @@ private:
     QComboBox* cboDicFile;
     QPushButton* cmdSelectDic;
     QPushButton* cmdLoad;
+    QPushButton* cmdImport;
     QTreeView* lstData;
     QLineEdit* txtEnglish;
     QLineEdit* txtJapanese;

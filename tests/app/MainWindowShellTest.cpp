@@ -174,7 +174,7 @@ TEST_F(ShellTest, ToolbarsHoldTheirButtonsHintsAndLists) {
               QStringList({"辞書の印刷\tF5", "簡易テスト用紙の作成\tF7"}));
     EXPECT_EQ(entries(main->cmdDictionary->menu()),
               QStringList({"辞書の作成\tF3", "辞書の編集\tF4", "発音記号の追加\tF6",
-                           "CSV形式で保存 (&C)"}));
+                           "CSV形式で保存 (&C)", "インポート (&I)..."}));
     EXPECT_EQ(main->cmdPrint->popupMode(), QToolButton::MenuButtonPopup);
     EXPECT_EQ(main->cmdDictionary->popupMode(), QToolButton::MenuButtonPopup);
 

@@ -1,9 +1,11 @@
 // The dictionary tools from the main window: the windows its commands open, the CSV
 // export of the dictionary in use, and the vocabulary book's menu and deletion.
 
+#include "quiz/Drill.h"
 #include "tests/app/ShellFixture.h"
 #include "tools/TfrmEditDic.h"
 #include "tools/TfrmEditVocBook.h"
+#include "tools/TfrmImport.h"
 #include "tools/TfrmMakeDic.h"
 #include "tools/TfrmNewText.h"
 
@@ -11,6 +13,8 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QMenu>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -39,7 +43,7 @@ TEST_F(MainWindowToolsTest, TheDictionaryMenuOpensTheMakerOnEitherTabAndTheEdito
         return out;
     }();
     EXPECT_EQ(menu, (QStringList{q("辞書の作成"), q("辞書の編集"), q("発音記号の追加"),
-                                 q("CSV形式で保存 (&C)")}));
+                                 q("CSV形式で保存 (&C)"), q("インポート (&I)...")}));
 
     platform.answerModal([](QDialog& d) {
         auto& maker = dynamic_cast<TfrmMakeDic&>(d);
@@ -154,10 +158,34 @@ TEST_F(MainWindowToolsTest, ABookThatCannotBeDeletedIsToldAndStaysInUse) {
 TEST_F(MainWindowToolsTest, TheToolsThatChangeADictionaryWaitWhileADrillRuns) {
     startMain(0, {});
     main->actOk->trigger();
-    for (QAction* a : {main->actMakeDic, main->actEditDic, main->actMakePron})
+    for (QAction* a : {main->actMakeDic, main->actEditDic, main->actMakePron, main->actImport})
         EXPECT_FALSE(a->isEnabled()) << a->text().toStdString();
     EXPECT_TRUE(main->actCsvFormat->isEnabled());
     main->actStop->trigger();
-    for (QAction* a : {main->actMakeDic, main->actEditDic, main->actMakePron})
+    for (QAction* a : {main->actMakeDic, main->actEditDic, main->actMakePron, main->actImport})
         EXPECT_TRUE(a->isEnabled()) << a->text().toStdString();
+}
+
+TEST_F(MainWindowToolsTest, AnImportedWordListBecomesTheDictionaryInUseAndDrills) {
+    startMain(0, {});
+    const std::string list = dir.file("fruit.csv");
+    writeLines(list, {"apple,りんご", "pear,梨", "peach,桃"});  // UTF-8, as spreadsheets save it
+    platform.answerModal([&](QDialog& d) {
+        auto& import = dynamic_cast<TfrmImport&>(d);
+        import.findChild<QLineEdit*>(QStringLiteral("txtFolder"))->setText(native(dir.path()));
+        EXPECT_TRUE(import.openFile(native(list)));
+        platform.answerNotice(ui::Button::Yes);
+        import.findChild<QPushButton*>(QStringLiteral("cmdImport"))->click();
+        return import.result();
+    });
+    main->actImport->trigger();
+    EXPECT_EQ(main->settings().DicInUse, dir.file("fruit.txt"));
+    EXPECT_EQ(slurp(dir.file("fruit.txt")), crlf({sj("apple=りんご*コメントはありません"),
+                                                  sj("pear=梨*コメントはありません"),
+                                                  sj("peach=桃*コメントはありません")}));
+    EXPECT_EQ(main->cboDicFile->currentText(), QStringLiteral("fruit.txt"));
+    EXPECT_TRUE(main->statusPanelText(0).endsWith(QStringLiteral("fruit.txt")));
+    EXPECT_EQ(platform.callsOf(PlatformCall::Modal).back().caption, q("インポート"));
+    main->actOk->trigger();
+    EXPECT_TRUE(main->drill().running());
 }

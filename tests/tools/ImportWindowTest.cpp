@@ -1,0 +1,225 @@
+// "インポート": a word list of another program read, previewed with its marks, its columns
+// chosen, written as a dictionary byte for byte, and offered as the dictionary in use;
+// the editor's way there; writes that fail.
+
+#include "tests/tools/ToolWindowFixture.h"
+#include "tools/ImportPreviewTable.h"
+#include "tools/TfrmEditDic.h"
+#include "tools/TfrmImport.h"
+#include "words/DictionaryList.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeView>
+#include <filesystem>
+
+using namespace qor;
+using namespace qor::test;
+
+namespace {
+
+std::string sample(const std::string& name) {
+    return slurp(std::string(QOR_IMPORT_SAMPLES) + "/" + name);
+}
+
+class ImportWindowTest : public ToolWindowFixture {
+protected:
+    std::string folder = dir.file("out");
+    TfrmImport frm{settings};
+
+    void SetUp() override {
+        std::filesystem::create_directory(folder);
+        child<QLineEdit>(frm, "txtFolder")->setText(QString::fromStdString(folder));
+    }
+
+    // A sample copied into the data root and read through the file dialog.
+    void open(const std::string& name) {
+        spit(dir.file(name), sample(name));
+        platform.answerOpenFile(QString::fromStdString(dir.file(name)));
+        child<QPushButton>(frm, "cmdSelectFile")->click();
+    }
+    QComboBox* box(const char* name) { return child<QComboBox>(frm, name); }
+    QStringList previewColumn(int c) { return column(child<QTreeView>(frm, "lstPreview"), c); }
+};
+
+} // namespace
+
+TEST_F(ImportWindowTest, AKvtmlFileIsPreviewedWrittenAndMadeTheDictionaryInUse) {
+    EXPECT_FALSE(child<QPushButton>(frm, "cmdImport")->isEnabled());
+    open("vocabulary.kvtml");
+    auto dialogs = platform.callsOf(PlatformCall::OpenFile);
+    ASSERT_EQ(dialogs.size(), 1u);
+    // The dialog opens where the dictionaries are, as no word list was chosen before.
+    EXPECT_EQ(dialogs[0].folder, QString::fromStdString(dir.folder() + "dictionary/"));
+
+    EXPECT_EQ(box("cboFormat")->currentText(), q("KVTML"));
+    EXPECT_FALSE(box("cboEncoding")->isEnabled());
+    EXPECT_FALSE(child<QCheckBox>(frm, "chkHeader")->isEnabled());
+    EXPECT_EQ(box("cboEnglish")->currentText(), q("1列目（English）"));
+    EXPECT_EQ(box("cboJapanese")->currentText(), q("2列目（日本語）"));
+    EXPECT_EQ(previewColumn(ImportPreviewTable::English),
+              (QStringList{q("apple"), q("run"), q("cat & kitten"), q("lonely")}));
+    EXPECT_EQ(previewColumn(ImportPreviewTable::Comment),
+              (QStringList{q("fruit"), q("自動詞"), q("コメントはありません"), QString()}));
+    EXPECT_EQ(previewColumn(ImportPreviewTable::Note),
+              (QStringList{QString(), QString(), QString(), q("日本語がありません")}));
+    EXPECT_EQ(frm.summaryText(), q("全 4 件 ： 書き込む単語 3 件、取り込めない項目 1 件"));
+    EXPECT_EQ(child<QLineEdit>(frm, "txtFileName")->text(), q("vocabulary.txt"));
+
+    platform.answerNotice(ui::Button::Yes);
+    child<QPushButton>(frm, "cmdImport")->click();
+    const std::string made = folder + "/vocabulary.txt";
+    EXPECT_EQ(slurp(made), sample("vocabulary.expected.txt"));
+    EXPECT_EQ(platform.boxTexts(),
+              QStringList{q("辞書ファイルを作成しました。\n") + QString::fromStdString(made) +
+                          q("\n\n3 語を書き込みました。\n\n取り込めなかった項目 1 件:\n"
+                            "49行目 「lonely」: 日本語がありません\n\n"
+                            "この辞書ファイルを、使用する辞書にしますか？")});
+    EXPECT_EQ(frm.createdPath(), made);
+    EXPECT_TRUE(frm.madeDictionaryInUse());
+    EXPECT_EQ(settings.DicInUse, made);
+    EXPECT_EQ(rememberedDictionaryPath(settings.setupIniPath(), "vocabulary.txt"), made);
+    EXPECT_EQ(frm.result(), QDialog::Accepted);
+}
+
+TEST_F(ImportWindowTest, MarkedEntriesAreNamedAndADeclinedOfferLeavesTheDictionaryInUse) {
+    settings.DicInUse = dir.file("old.txt");
+    open("emoji.csv");
+    EXPECT_EQ(previewColumn(ImportPreviewTable::Note),
+              (QStringList{q("Shift-JIS で表せない文字「😀」があります"),
+                           q("Shift-JIS で表せない文字「☀」があります"), q("英語に「=」があります"),
+                           q("日本語に「*」があります"), QString(),
+                           q("Shift-JIS で表せない文字「𠮷」があります"), QString()}));
+    auto* preview = child<QTreeView>(frm, "lstPreview")->model();
+    EXPECT_FALSE(preview->data(preview->index(0, ImportPreviewTable::Note), Qt::DecorationRole).isNull());
+    EXPECT_TRUE(preview->data(preview->index(4, ImportPreviewTable::Note), Qt::DecorationRole).isNull());
+
+    platform.answerNotice(ui::Button::No);
+    child<QPushButton>(frm, "cmdImport")->click();
+    EXPECT_EQ(slurp(folder + "/emoji.txt"), sample("emoji.expected.txt"));
+    ASSERT_EQ(platform.boxTexts().size(), 1);
+    EXPECT_TRUE(platform.boxTexts()[0].contains(
+        q("取り込めなかった項目 5 件:\n1行目 「smile」: Shift-JIS で表せない文字「😀」があります\n")));
+    EXPECT_FALSE(frm.madeDictionaryInUse());
+    EXPECT_EQ(settings.DicInUse, dir.file("old.txt"));
+}
+
+TEST_F(ImportWindowTest, HeaderAndColumnsAreTheLearnersToChange) {
+    open("header.tsv");
+    auto* header = child<QCheckBox>(frm, "chkHeader");
+    EXPECT_TRUE(header->isChecked());
+    EXPECT_EQ(box("cboEnglish")->currentText(), q("2列目（English）"));
+    EXPECT_EQ(previewColumn(ImportPreviewTable::English), (QStringList{q("cat"), q("dog"), q("run,dash")}));
+
+    // The header taken as an entry: the column names become examples of the first row.
+    header->click();
+    EXPECT_EQ(box("cboEnglish")->currentText(), q("2列目（例: English）"));
+    EXPECT_EQ(previewColumn(ImportPreviewTable::English).first(), q("English"));
+    EXPECT_EQ(frm.summaryText(), q("全 4 件 ： 書き込む単語 4 件、取り込めない項目 0 件"));
+    header->click();
+
+    // English and Japanese swapped, no comment.
+    box("cboEnglish")->setCurrentIndex(0);
+    box("cboJapanese")->setCurrentIndex(1);
+    box("cboComment")->setCurrentIndex(0);
+    EXPECT_EQ(previewColumn(ImportPreviewTable::English).first(), q("猫"));
+    EXPECT_EQ(previewColumn(ImportPreviewTable::Comment).first(), q("コメントはありません"));
+    // The same column for both cannot be written.
+    box("cboJapanese")->setCurrentIndex(0);
+    EXPECT_FALSE(child<QPushButton>(frm, "cmdImport")->isEnabled());
+    EXPECT_TRUE(frm.summaryText().endsWith(q("英語と日本語に同じ列が選ばれています。")));
+}
+
+TEST_F(ImportWindowTest, TheLearnerMayReadTheFileInAnotherEncodingOrFormat) {
+    open("bom.csv");
+    EXPECT_EQ(box("cboEncoding")->currentText(), q("UTF-8"));
+    box("cboEncoding")->setCurrentIndex(box("cboEncoding")->findText(q("Shift-JIS (CP932)")));
+    EXPECT_EQ(frm.wordList()->encoding(), TextEncoding::Cp932);
+    // Read as TSV, a CSV line is one column: no Japanese.
+    box("cboEncoding")->setCurrentIndex(0);
+    box("cboFormat")->setCurrentIndex(box("cboFormat")->findText(q("TSV（タブ区切り）")));
+    EXPECT_EQ(box("cboJapanese")->count(), 1);
+    EXPECT_FALSE(child<QPushButton>(frm, "cmdImport")->isEnabled());
+}
+
+TEST_F(ImportWindowTest, AnExistingFileIsReplacedOnlyWhenTheLearnerSaysSo) {
+    spit(folder + "/quoted.txt", "mine");
+    open("quoted.csv");
+    // The name offered is a free one; the learner types the taken one.
+    EXPECT_EQ(child<QLineEdit>(frm, "txtFileName")->text(), q("quoted-2.txt"));
+    child<QLineEdit>(frm, "txtFileName")->setText(q("quoted"));
+    platform.answerNotice(ui::Button::No);
+    child<QPushButton>(frm, "cmdImport")->click();
+    EXPECT_EQ(slurp(folder + "/quoted.txt"), "mine");
+    EXPECT_TRUE(frm.createdPath().empty());
+
+    platform.answerNotice(ui::Button::Yes).answerNotice(ui::Button::No);
+    child<QPushButton>(frm, "cmdImport")->click();
+    EXPECT_EQ(slurp(folder + "/quoted.txt"), sample("quoted.expected.txt"));
+}
+
+TEST_F(ImportWindowTest, AFolderThatTakesNoFileIsToldAndNothingIsMade) {
+    open("quoted.csv");
+    ReadOnlyFolder readOnly(folder);
+    if (!readOnly.active()) GTEST_SKIP() << "no read-only folder here";
+    platform.answerNotice();
+    child<QPushButton>(frm, "cmdImport")->click();
+    readOnly.release();
+    ASSERT_EQ(platform.boxTexts().size(), 1);
+    EXPECT_TRUE(platform.boxTexts()[0].startsWith(q("保存に失敗しました\n\n") + QString::fromStdString(folder)));
+    EXPECT_TRUE(frm.createdPath().empty());
+    EXPECT_FALSE(exists(folder + "/quoted.txt"));
+    EXPECT_NE(frm.result(), QDialog::Accepted);
+}
+
+TEST_F(ImportWindowTest, TheFolderIsChosenInADialogAndNamesAreChecked) {
+    open("quoted.csv");
+    const std::string other = dir.file("other");
+    std::filesystem::create_directory(other);
+    platform.answerFolder(QString::fromStdString(other));
+    child<QPushButton>(frm, "cmdSelectFolder")->click();
+    EXPECT_EQ(child<QLineEdit>(frm, "txtFolder")->text(), QString::fromStdString(other));
+
+    child<QLineEdit>(frm, "txtFileName")->setText(q("a/b"));
+    platform.answerNotice();
+    child<QPushButton>(frm, "cmdImport")->click();
+    child<QLineEdit>(frm, "txtFileName")->setText(q("言葉😀"));
+    platform.answerNotice();
+    child<QPushButton>(frm, "cmdImport")->click();
+    ASSERT_EQ(platform.boxTexts().size(), 2);
+    EXPECT_EQ(platform.boxTexts()[0], q("ファイル名には「/」を使えません。"));
+    EXPECT_TRUE(platform.boxTexts()[1].contains(q("「😀」")));
+    EXPECT_TRUE(std::filesystem::is_empty(other));
+}
+
+TEST_F(ImportWindowTest, AFileDroppedOnTheWindowIsReadAndAnEmptyOneIsRefused) {
+    spit(dir.file("empty.csv"), "");
+    platform.answerNotice();
+    frm.FormDropFiles({QUrl::fromLocalFile(QString::fromStdString(dir.file("empty.csv")))});
+    EXPECT_EQ(frm.wordList(), nullptr);
+    spit(dir.file("header.tsv"), sample("header.tsv"));
+    frm.FormDropFiles({QUrl::fromLocalFile(QString::fromStdString(dir.file("header.tsv")))});
+    ASSERT_NE(frm.wordList(), nullptr);
+    EXPECT_EQ(frm.wordList()->format(), WordListFormat::Tsv);
+}
+
+TEST_F(ImportWindowTest, TheEditorOpensTheImportAndNamesTheNewFileReadyToLoad) {
+    spit(dir.file("bom.csv"), sample("bom.csv"));
+    TfrmEditDic editor(settings, settings.DicInUse);
+    editor.FormShow();
+    platform.answerModal([&](QDialog& d) {
+        auto& import = dynamic_cast<TfrmImport&>(d);
+        child<QLineEdit>(import, "txtFolder")->setText(QString::fromStdString(folder));
+        EXPECT_TRUE(import.openFile(QString::fromStdString(dir.file("bom.csv"))));
+        platform.answerNotice(ui::Button::No);
+        child<QPushButton>(import, "cmdImport")->click();
+        return import.result();
+    });
+    child<QPushButton>(editor, "cmdImport")->click();
+    EXPECT_EQ(child<QComboBox>(editor, "cboDicFile")->currentText(), q("bom.txt"));
+    editor.cmdLoadClick();
+    EXPECT_EQ(editor.edit().rows().size(), 2);
+    EXPECT_EQ(slurp(folder + "/bom.txt"), sample("bom.expected.txt"));
+}

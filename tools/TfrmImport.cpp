@@ -1,0 +1,441 @@
+#include "tools/TfrmImport.h"
+
+#include "base/TextFile.h"
+#include "tools/ImportPreviewTable.h"
+#include "tools/ToolDialogs.h"
+#include "ui/Panels.h"
+#include "ui/Platform.h"
+#include "ui/Text.h"
+#include "words/DictionaryChoice.h"
+#include "words/KvtmlReader.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+#include <cerrno>
+#include <cstring>
+
+namespace qor {
+
+namespace {
+
+const QString kCaption = QStringLiteral("インポート");
+
+QString q(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
+
+QPushButton* button(QWidget* parent, const QString& text, const char* name) {
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setAutoDefault(false);
+    return b;
+}
+
+QComboBox* combo(QWidget* parent, const char* name) {
+    auto* c = new QComboBox(parent);
+    c->setObjectName(QString::fromLatin1(name));
+    c->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    return c;
+}
+
+QLabel* buddyLabel(const QString& text, QWidget* buddy, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setBuddy(buddy);
+    return label;
+}
+
+// The encodings a learner can choose; what was detected is picked among them (plain
+// ASCII and UTF-8 with its mark read as UTF-8).
+TextEncoding shownEncoding(TextEncoding e) {
+    return e == TextEncoding::Ascii || e == TextEncoding::Utf8Bom ? TextEncoding::Utf8 : e;
+}
+
+} // namespace
+
+TfrmImport::TfrmImport(TUserSettings& settings, QWidget* parent)
+    : QDialog(parent), settings_(settings), preview_(new ImportPreviewTable(this)) {
+    setWindowTitle(kCaption);
+    setObjectName(QStringLiteral("TfrmImport"));
+    setSizeGripEnabled(true);
+    setAcceptDrops(true);
+
+    txtSourceFile = new QLineEdit(this);
+    txtSourceFile->setObjectName(QStringLiteral("txtSourceFile"));
+    txtSourceFile->setReadOnly(true);
+    txtSourceFile->setPlaceholderText(QStringLiteral("CSV・TSV・KVTML などの単語リスト"));
+    cmdSelectFile = button(this, QStringLiteral("ファイルの選択 (&F)..."), "cmdSelectFile");
+
+    cboEncoding = combo(this, "cboEncoding");
+    cboEncoding->addItem(QStringLiteral("UTF-8"), static_cast<int>(TextEncoding::Utf8));
+    cboEncoding->addItem(QStringLiteral("UTF-16 (LE)"), static_cast<int>(TextEncoding::Utf16Le));
+    cboEncoding->addItem(QStringLiteral("UTF-16 (BE)"), static_cast<int>(TextEncoding::Utf16Be));
+    cboEncoding->addItem(QStringLiteral("Shift-JIS (CP932)"), static_cast<int>(TextEncoding::Cp932));
+    cboFormat = combo(this, "cboFormat");
+    cboFormat->addItem(QStringLiteral("CSV（カンマ区切り）"), static_cast<int>(WordListFormat::Csv));
+    cboFormat->addItem(QStringLiteral("TSV（タブ区切り）"), static_cast<int>(WordListFormat::Tsv));
+    cboFormat->addItem(QStringLiteral("KVTML"), static_cast<int>(WordListFormat::Kvtml));
+    cboFormat->addItem(QStringLiteral("辞書形式（英語=日本語*コメント）"),
+                       static_cast<int>(WordListFormat::Dictionary));
+    chkHeader = new QCheckBox(QStringLiteral("1行目は見出し（取り込まない） (&H)"), this);
+    chkHeader->setObjectName(QStringLiteral("chkHeader"));
+    cboEnglish = combo(this, "cboEnglish");
+    cboJapanese = combo(this, "cboJapanese");
+    cboComment = combo(this, "cboComment");
+
+    auto* source = new QGridLayout;
+    source->setHorizontalSpacing(6);
+    source->addWidget(buddyLabel(QStringLiteral("読み込むファイル ： "), txtSourceFile, this), 0, 0,
+                      Qt::AlignRight);
+    source->addWidget(txtSourceFile, 0, 1, 1, 4);
+    source->addWidget(cmdSelectFile, 0, 5);
+    source->addWidget(buddyLabel(QStringLiteral("文字コード ： "), cboEncoding, this), 1, 0, Qt::AlignRight);
+    source->addWidget(cboEncoding, 1, 1);
+    source->addWidget(buddyLabel(QStringLiteral("形式 ： "), cboFormat, this), 1, 2, Qt::AlignRight);
+    source->addWidget(cboFormat, 1, 3);
+    source->addWidget(chkHeader, 1, 4, 1, 2);
+    auto* columns = new QHBoxLayout;
+    columns->setSpacing(6);
+    columns->addWidget(buddyLabel(QStringLiteral("英語の列 ： "), cboEnglish, this));
+    columns->addWidget(cboEnglish, 1);
+    columns->addSpacing(8);
+    columns->addWidget(buddyLabel(QStringLiteral("日本語の列 ： "), cboJapanese, this));
+    columns->addWidget(cboJapanese, 1);
+    columns->addSpacing(8);
+    columns->addWidget(buddyLabel(QStringLiteral("コメントの列 ： "), cboComment, this));
+    columns->addWidget(cboComment, 1);
+    source->addLayout(columns, 2, 0, 1, 6);
+    source->setColumnStretch(4, 1);
+
+    lstPreview = new QTreeView(this);
+    lstPreview->setObjectName(QStringLiteral("lstPreview"));
+    lstPreview->setModel(preview_);
+    lstPreview->setRootIsDecorated(false);
+    lstPreview->setUniformRowHeights(true);
+    lstPreview->setAllColumnsShowFocus(true);
+    lstPreview->setSelectionMode(QAbstractItemView::NoSelection);
+    lstPreview->setAccessibleName(QStringLiteral("プレビュー"));
+    lstPreview->setMinimumSize(640, 260);
+    lstPreview->header()->setStretchLastSection(true);
+    const int widths[] = {48, 150, 150, 170};
+    for (int c = 0; c < 4; ++c) lstPreview->setColumnWidth(c, widths[c]);
+    lblSummary = new QLabel(this);
+    lblSummary->setObjectName(QStringLiteral("lblSummary"));
+    lblSummary->setWordWrap(true);
+    lblSummary->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* previewBox = new QGroupBox(QStringLiteral("プレビュー（最初の%1件）").arg(kPreviewEntries), this);
+    auto* previewLayout = new QVBoxLayout(previewBox);
+    previewLayout->addWidget(lstPreview, 1);
+    previewLayout->addWidget(lblSummary);
+
+    txtFolder = new QLineEdit(this);
+    txtFolder->setObjectName(QStringLiteral("txtFolder"));
+    txtFolder->setText(QDir::cleanPath(dialogFolder(settings_)));
+    cmdSelectFolder = button(this, QStringLiteral("参照 (&B)..."), "cmdSelectFolder");
+    txtFileName = new QLineEdit(this);
+    txtFileName->setObjectName(QStringLiteral("txtFileName"));
+    auto* target = new QGridLayout;
+    target->setHorizontalSpacing(6);
+    target->addWidget(buddyLabel(QStringLiteral("保存先のフォルダ ： "), txtFolder, this), 0, 0,
+                      Qt::AlignRight);
+    target->addWidget(txtFolder, 0, 1);
+    target->addWidget(cmdSelectFolder, 0, 2);
+    target->addWidget(buddyLabel(QStringLiteral("辞書ファイル名 ： "), txtFileName, this), 1, 0,
+                      Qt::AlignRight);
+    target->addWidget(txtFileName, 1, 1);
+    target->setColumnStretch(1, 1);
+
+    cmdImport = button(this, QStringLiteral("辞書ファイルを作成 (&S)"), "cmdImport");
+    cmdClose = button(this, QStringLiteral("閉じる (&C)"), "cmdClose");
+    auto* commands = new QHBoxLayout;
+    commands->addStretch(1);
+    commands->addWidget(cmdImport);
+    commands->addWidget(cmdClose);
+
+    auto* body = new QVBoxLayout;
+    body->setContentsMargins(10, 8, 10, 10);
+    body->setSpacing(8);
+    body->addLayout(source);
+    body->addWidget(previewBox, 1);
+    body->addLayout(target);
+    body->addLayout(commands);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(
+        ui::banner(QStringLiteral("ここでは、他のプログラムの単語リストを辞書ファイルに変換します"), this));
+    layout->addLayout(body, 1);
+
+    connect(cmdSelectFile, &QPushButton::clicked, this, &TfrmImport::cmdSelectFileClick);
+    connect(cboEncoding, &QComboBox::currentIndexChanged, this, &TfrmImport::cboEncodingChange);
+    connect(cboFormat, &QComboBox::currentIndexChanged, this, &TfrmImport::cboFormatChange);
+    connect(chkHeader, &QCheckBox::clicked, this, &TfrmImport::chkHeaderClick);
+    for (QComboBox* c : {cboEnglish, cboJapanese, cboComment})
+        connect(c, &QComboBox::currentIndexChanged, this, &TfrmImport::cboColumnChange);
+    connect(cmdSelectFolder, &QPushButton::clicked, this, &TfrmImport::cmdSelectFolderClick);
+    connect(cmdImport, &QPushButton::clicked, this, &TfrmImport::cmdImportClick);
+    connect(cmdClose, &QPushButton::clicked, this, &TfrmImport::cmdCloseClick);
+
+    showChoices();
+    resize(880, 640);
+}
+
+TfrmImport::~TfrmImport() {
+    lstPreview->setModel(nullptr);
+}
+
+QString TfrmImport::summaryText() const {
+    return lblSummary->text();
+}
+
+void TfrmImport::cmdSelectFileClick() {
+    const std::string concerned = sourcePath_.isEmpty() ? std::string() : ui::fromQ(sourcePath_).value_or("");
+    QString chosen = ui::platform().openFileName(
+        this, QStringLiteral("インポートする単語リストの選択"),
+        QStringLiteral("単語リスト (*.csv *.tsv *.txt *.kvtml *.xml)|*.csv *.tsv *.txt *.kvtml *.xml|"
+                       "すべてのファイル (*)|*"),
+        dialogFolder(settings_, concerned));
+    if (!chosen.isEmpty()) openFile(chosen);
+}
+
+void TfrmImport::FormDropFiles(const QList<QUrl>& urls) {
+    if (!urls.isEmpty() && urls.constFirst().isLocalFile()) openFile(urls.constFirst().toLocalFile());
+}
+
+void TfrmImport::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void TfrmImport::dropEvent(QDropEvent* event) {
+    event->acceptProposedAction();
+    FormDropFiles(event->mimeData()->urls());
+}
+
+bool TfrmImport::openFile(const QString& path) {
+    // A word list from elsewhere may carry a name CP932 cannot hold; it is only read.
+    std::string bytes;
+    if (auto modelPath = ui::fromQ(path)) {
+        Bytes raw = readAll(*modelPath);
+        if (!raw.status) {
+            ui::showFileError(this, raw.status.path(), raw.status.reason());
+            return false;
+        }
+        bytes = std::move(raw.bytes);
+    } else {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) {
+            ui::platform().showNotice(this, path + QStringLiteral("\n") + file.errorString(),
+                                      QStringLiteral("エラー"), ui::kNoticeWarning);
+            return false;
+        }
+        bytes = file.readAll().toStdString();
+    }
+    if (bytes.empty()) {
+        ui::platform().showNotice(this, QStringLiteral("選択されたファイルには、何も書かれていません。"),
+                                  QStringLiteral("エラー"), ui::kNoticeWarning);
+        return false;
+    }
+    import_ = std::make_unique<WordListImport>(std::move(bytes), &readKvtml);
+    sourcePath_ = path;
+    txtSourceFile->setText(path);
+    // The new file's name follows the word list's, where it is free.
+    auto stem = ui::fromQ(QFileInfo(path).completeBaseName());
+    if (!stem || stem->empty()) stem = "import";
+    auto folder = ui::fromQ(QDir::cleanPath(txtFolder->text()) + QLatin1Char('/'));
+    std::string free = folder ? freeDictionaryPath(*folder, *stem) : std::string();
+    txtFileName->setText(free.empty() ? ui::toQ(*stem + ".txt") : ui::toQ(fileNameOf(free)));
+    showChoices();
+    return true;
+}
+
+void TfrmImport::showChoices() {
+    filling_ = true;
+    const bool loaded = import_ != nullptr;
+    for (QWidget* w : std::initializer_list<QWidget*>{cboEncoding, cboFormat, chkHeader, cboEnglish,
+                                                      cboJapanese, cboComment, cmdImport})
+        w->setEnabled(loaded);
+    if (loaded) {
+        cboEncoding->setCurrentIndex(
+            cboEncoding->findData(static_cast<int>(shownEncoding(import_->encoding()))));
+        cboFormat->setCurrentIndex(cboFormat->findData(static_cast<int>(import_->format())));
+        const bool kvtml = import_->format() == WordListFormat::Kvtml;
+        // XML names its own encoding.
+        cboEncoding->setEnabled(!kvtml);
+        const bool delimited =
+            import_->format() == WordListFormat::Csv || import_->format() == WordListFormat::Tsv;
+        chkHeader->setEnabled(delimited);
+        chkHeader->setChecked(import_->skipsHeader());
+    }
+    fillColumns();
+    filling_ = false;
+    showPreview();
+}
+
+void TfrmImport::fillColumns() {
+    const bool wasFilling = filling_;
+    filling_ = true;
+    for (QComboBox* c : {cboEnglish, cboJapanese, cboComment}) c->clear();
+    cboComment->addItem(QStringLiteral("（なし）"), -1);
+    if (import_) {
+        for (std::size_t i = 0; i < import_->columnCount(); ++i) {
+            const QString label = q(import_->columnLabel(i));
+            for (QComboBox* c : {cboEnglish, cboJapanese, cboComment}) c->addItem(label, static_cast<int>(i));
+        }
+        const ColumnChoice chosen = import_->columns();
+        cboEnglish->setCurrentIndex(cboEnglish->findData(chosen.english));
+        cboJapanese->setCurrentIndex(cboJapanese->findData(chosen.japanese));
+        cboComment->setCurrentIndex(cboComment->findData(chosen.comment));
+    }
+    filling_ = wasFilling;
+}
+
+void TfrmImport::cboEncodingChange(int index) {
+    if (filling_ || !import_ || index < 0) return;
+    import_->setEncoding(static_cast<TextEncoding>(cboEncoding->itemData(index).toInt()));
+    showChoices();
+}
+
+void TfrmImport::cboFormatChange(int index) {
+    if (filling_ || !import_ || index < 0) return;
+    import_->setFormat(static_cast<WordListFormat>(cboFormat->itemData(index).toInt()));
+    showChoices();
+}
+
+void TfrmImport::chkHeaderClick() {
+    if (filling_ || !import_) return;
+    import_->setSkipHeader(chkHeader->isChecked());
+    // The column names come from the header, or from the first entry's texts.
+    fillColumns();
+    showPreview();
+}
+
+void TfrmImport::cboColumnChange() {
+    if (filling_ || !import_) return;
+    import_->setColumns({cboEnglish->currentData().toInt(), cboJapanese->currentData().toInt(),
+                         cboComment->currentData().toInt()});
+    showPreview();
+}
+
+void TfrmImport::showPreview() {
+    std::vector<ImportedEntry> shown;
+    if (!import_) {
+        preview_->setEntries({});
+        lblSummary->setText(QStringLiteral("単語リストのファイルを選択するか、ここへドロップしてください。"));
+        return;
+    }
+    for (std::size_t i = 0; i < import_->entryCount() && i < kPreviewEntries; ++i)
+        shown.push_back(import_->entry(i));
+    preview_->setEntries(std::move(shown));
+
+    const WordTable& table = import_->table();
+    if (!table.error.empty()) {
+        lblSummary->setText(QStringLiteral("このファイルは読み込めません。\n") + q(table.error));
+        cmdImport->setEnabled(false);
+        return;
+    }
+    const ColumnChoice c = import_->columns();
+    ImportResult result = import_->convert();
+    QString text = QStringLiteral("全 %1 件 ： 書き込む単語 %2 件、取り込めない項目 %3 件")
+                       .arg(import_->entryCount())
+                       .arg(result.lines.size())
+                       .arg(result.skipped.size());
+    bool importable = !result.lines.empty();
+    if (c.english == c.japanese) {
+        text += QStringLiteral("\n英語と日本語に同じ列が選ばれています。");
+        importable = false;
+    }
+    if (!table.unclosedQuoteLines.empty()) {
+        QStringList lines;
+        for (std::size_t line : table.unclosedQuoteLines) lines << QString::number(line);
+        text += QStringLiteral("\n「\"」が閉じられていない行があります（%1行目）。その行は、行の終わりまでを一つの欄として読みました。")
+                    .arg(lines.join(QStringLiteral("、")));
+    }
+    lblSummary->setText(text);
+    cmdImport->setEnabled(importable);
+}
+
+void TfrmImport::cmdSelectFolderClick() {
+    QString chosen = ui::platform().folderName(this, QStringLiteral("保存先のフォルダの選択"),
+                                               txtFolder->text());
+    if (!chosen.isEmpty()) txtFolder->setText(chosen);
+}
+
+std::optional<std::string> TfrmImport::targetPath() {
+    QString name = txtFileName->text().trimmed();
+    if (name.isEmpty()) {
+        ui::platform().showNotice(this, QStringLiteral("辞書ファイルの名前を入力してください。"),
+                                  QStringLiteral("エラー"), ui::kNoticeWarning);
+        return std::nullopt;
+    }
+    if (name.contains(QLatin1Char('/'))) {
+        ui::platform().showNotice(this, QStringLiteral("ファイル名には「/」を使えません。"),
+                                  QStringLiteral("エラー"), ui::kNoticeWarning);
+        return std::nullopt;
+    }
+    // Dictionaries are ".txt" files: the open dialogs and the combo boxes look for them.
+    if (!name.endsWith(QStringLiteral(".txt"), Qt::CaseInsensitive)) name += QStringLiteral(".txt");
+    QString folder = txtFolder->text();
+    if (!QFileInfo(folder).isDir()) {
+        ui::platform().showNotice(this, QStringLiteral("保存先のフォルダがありません。\n") + folder,
+                                  QStringLiteral("エラー"), ui::kNoticeWarning);
+        return std::nullopt;
+    }
+    return DictionaryChoice::rememberablePath(this, QDir(folder).filePath(name));
+}
+
+void TfrmImport::cmdImportClick() {
+    if (!import_) return;
+    ImportResult result = import_->convert();
+    if (result.lines.empty()) return;
+    auto path = targetPath();
+    if (!path) return;
+    const QString shownPath = ui::toQ(*path);
+    if (folderExists(*path)) {
+        ui::showFileError(this, *path, std::strerror(EISDIR));
+        return;
+    }
+    if (fileExists(*path) &&
+        ui::platform().showNotice(this,
+                                  QStringLiteral("同じ名前のファイルがあります。上書きしますか？\n") + shownPath,
+                                  kCaption, ui::kNoticeQuestion) != ui::Button::Yes)
+        return;
+    if (FileStatus status = writeLines(*path, result.lines); !status) {
+        showSaveFailure(this, status);
+        return;
+    }
+    createdPath_ = *path;
+
+    QString text = QStringLiteral("辞書ファイルを作成しました。\n%1\n\n%2 語を書き込みました。")
+                       .arg(shownPath)
+                       .arg(result.lines.size());
+    if (!result.skipped.empty())
+        text += QStringLiteral("\n\n取り込めなかった項目 %1 件:\n").arg(result.skipped.size()) +
+                q(skippedReport(result.skipped));
+    text += QStringLiteral("\n\nこの辞書ファイルを、使用する辞書にしますか？");
+    if (ui::platform().showNotice(this, text, kCaption, ui::kNoticeQuestion) == ui::Button::Yes) {
+        DictionaryChoice choice(settings_);
+        madeInUse_ = choice.choose(this, QString::fromStdString(nativePath(*path))).changed;
+    }
+    accept();
+}
+
+void TfrmImport::cmdCloseClick() {
+    reject();
+}
+
+} // namespace qor

@@ -1,0 +1,97 @@
+#pragma once
+// "インポート": turns a word list of another program (CSV, TSV, KVTML, or a dictionary in
+// UTF-8) into a new dictionary file. The window shows the encoding and the format it
+// found, the first 20 entries as they would be written with the marks of those that would
+// be left out, and lets the learner choose the columns, the folder and the file name. At
+// the end it names what was left out and offers the new file as the dictionary in use.
+
+#include "settings/TUserSettings.h"
+#include "words/WordListImport.h"
+
+#include <QDialog>
+#include <QList>
+#include <QUrl>
+#include <memory>
+#include <optional>
+#include <string>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTreeView;
+
+namespace qor {
+
+class ImportPreviewTable;
+
+class TfrmImport : public QDialog {
+    Q_OBJECT
+public:
+    // How many entries the preview shows.
+    static constexpr std::size_t kPreviewEntries = 20;
+
+    explicit TfrmImport(TUserSettings& settings, QWidget* parent = nullptr);
+    ~TfrmImport() override;
+
+    // Reads a word list (file system path) as the file choice does; false when it could
+    // not be read (the learner was told).
+    bool openFile(const QString& path);
+    // The word list read last, nullptr before one was.
+    const WordListImport* wordList() const { return import_.get(); }
+    const ImportPreviewTable& preview() const { return *preview_; }
+    QString summaryText() const;
+    // The dictionary file made (CP932), empty when none was; whether the learner made it
+    // the dictionary in use.
+    const std::string& createdPath() const { return createdPath_; }
+    bool madeDictionaryInUse() const { return madeInUse_; }
+
+public slots:
+    void cmdSelectFileClick();
+    void cboEncodingChange(int index);
+    void cboFormatChange(int index);
+    void chkHeaderClick();
+    void cboColumnChange();
+    void cmdSelectFolderClick();
+    void cmdImportClick();
+    void cmdCloseClick();
+    // Files dropped on the window: the first local file is read as by the file choice.
+    void FormDropFiles(const QList<QUrl>& urls);
+
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void showChoices();
+    void fillColumns();
+    void showPreview();
+    std::optional<std::string> targetPath();
+
+    TUserSettings& settings_;
+    std::unique_ptr<WordListImport> import_;
+    QString sourcePath_;
+    std::string createdPath_;
+    bool madeInUse_ = false;
+    bool filling_ = false;  // the window itself is setting the controls
+    ImportPreviewTable* preview_;
+
+    QLineEdit* txtSourceFile;
+    QPushButton* cmdSelectFile;
+    QComboBox* cboEncoding;
+    QComboBox* cboFormat;
+    QCheckBox* chkHeader;
+    QComboBox* cboEnglish;
+    QComboBox* cboJapanese;
+    QComboBox* cboComment;
+    QTreeView* lstPreview;
+    QLabel* lblSummary;
+    QLineEdit* txtFolder;
+    QPushButton* cmdSelectFolder;
+    QLineEdit* txtFileName;
+    QPushButton* cmdImport;
+    QPushButton* cmdClose;
+};
+
+} // namespace qor
