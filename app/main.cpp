@@ -11,7 +11,7 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFileInfo>
+#include <QIcon>
 
 #include <clocale>
 #include <exception>
@@ -19,13 +19,16 @@
 
 namespace {
 
-// The installation data: beside an installed program, else the source tree's data/.
+// The installation data, found from the program's own place: <prefix>/share/qor-helper
+// beside <prefix>/bin/qor-helper in an installed tree, and in the build tree a link
+// beside app/ to the sources' data/. Wherever the tree is unpacked, it finds its own.
 QString installationData() {
-    QString installed =
-        QCoreApplication::applicationDirPath() + QStringLiteral("/../share/qor-helper");
-    if (QFileInfo(installed).isDir()) return installed;
-    return QString::fromUtf8(QOR_SOURCE_DATA_DIR);
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                           QStringLiteral("/../share/qor-helper"));
 }
+
+// The name of the desktop entry, which desktops match to the running program and its icon.
+constexpr const char* kDesktopId = "io.github.qorhelper.QorHelper";
 
 } // namespace
 
@@ -34,6 +37,13 @@ int main(int argc, char* argv[]) {
     // File error texts (strerror) stay in plain ASCII whatever the desktop language.
     std::setlocale(LC_MESSAGES, "C");
     QApplication::setApplicationName(QStringLiteral("Qor Helper"));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopId));
+    QIcon icon = QIcon::fromTheme(QString::fromLatin1(kDesktopId));
+    if (icon.isNull()) {
+        icon.addFile(QStringLiteral(":/icons/qor-helper-48.png"));
+        icon.addFile(QStringLiteral(":/icons/qor-helper-256.png"));
+    }
+    QApplication::setWindowIcon(icon);
     ui::installJapaneseTranslations(app);
     ui::installFontSubstitutions();
     // The program's own face for captions and menus, as on the desktop it was made for.

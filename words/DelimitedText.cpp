@@ -65,7 +65,7 @@ private:
                 // Never closed: the quote is text, and the field ends with its line.
                 out.unclosedQuoteLines.push_back(openLine);
                 pos_ = open + 1;
-                value = "\"";
+                value.assign(1, '"');
                 plain(value);
                 return value;
             }

@@ -1,0 +1,102 @@
+#!/usr/bin/env bash
+# The Debian package as a learner gets it: made by CPack from this build, unpacked into a
+# scratch root with dpkg -x, its desktop entry and AppStream data checked, and the
+# program started from there on the offscreen platform with a fresh data folder. It must
+# find its installation data beside itself (the build tree's is not reachable from there),
+# run, and end cleanly when asked to.
+#   install_package.sh BUILD_DIR
+# Exits 77 (skipped) when the Debian tools are missing.
+set -euo pipefail
+build="$1"
+id=io.github.qorhelper.QorHelper
+
+for tool in cpack dpkg-deb dpkg-shlibdeps; do
+  if ! command -v "$tool" >/dev/null; then
+    echo "SKIPPED: $tool is missing (scripts/setup installs dpkg-dev); the package cannot be made here"
+    exit 77
+  fi
+done
+
+scratch="$(mktemp -d "${TMPDIR:-/tmp}/qor-package-XXXXXX")"
+pid=""
+cleanup() {
+  if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; then kill -KILL "$pid" 2>/dev/null || true; fi
+  rm -rf "$scratch"
+}
+trap cleanup EXIT
+fail() { echo "FAILED: $*"; exit 1; }
+
+echo "== cpack"
+cpack --config "$build/CPackConfig.cmake" -G DEB -B "$scratch/pkg" >"$scratch/cpack.log" 2>&1 ||
+  { cat "$scratch/cpack.log"; fail "cpack could not make the package"; }
+deb="$(ls "$scratch"/pkg/*.deb 2>/dev/null | head -n 1)"
+[ -n "$deb" ] || fail "no .deb was made"
+echo "made $(basename "$deb")"
+
+# Dependencies come from the shared libraries it links.
+depends="$(dpkg-deb -f "$deb" Depends)"
+echo "Depends: $depends"
+for lib in libqt6widgets6 libqt6gui6 libqt6core6 libc6; do
+  [[ "$depends" == *"$lib"* ]] || fail "Depends lacks $lib"
+done
+
+echo "== dpkg -x"
+root="$scratch/root"
+dpkg-deb -x "$deb" "$root"
+for f in usr/bin/qor-helper \
+         usr/share/qor-helper/dictionary/noun.txt usr/share/qor-helper/help/index.html \
+         usr/share/qor-helper/hit.wav \
+         "usr/share/applications/$id.desktop" \
+         "usr/share/icons/hicolor/scalable/apps/$id.svg" \
+         "usr/share/icons/hicolor/48x48/apps/$id.png" \
+         "usr/share/icons/hicolor/256x256/apps/$id.png" \
+         "usr/share/metainfo/$id.metainfo.xml"; do
+  [ -e "$root/$f" ] || fail "the package lacks $f"
+done
+if [ -n "${QOR_EXPECT_VEXA:-}" ]; then
+  [ -x "$root/usr/bin/vexa" ] || fail "the package lacks usr/bin/vexa"
+fi
+# Nothing of the build or the tests goes along.
+if find "$root" -name '*_tests' -o -name '*.a' | grep -q .; then fail "test programs or libraries in the package"; fi
+
+if command -v desktop-file-validate >/dev/null; then
+  desktop-file-validate "$root/usr/share/applications/$id.desktop" || fail "desktop-file-validate"
+else
+  echo "note: desktop-file-validate missing, the desktop entry is not checked"
+fi
+if command -v appstreamcli >/dev/null; then
+  appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml" || fail "appstreamcli validate"
+else
+  echo "note: appstreamcli missing, the metainfo is not checked"
+fi
+
+echo "== start from the scratch root"
+home="$scratch/home"
+mkdir -p "$scratch/env"
+HOME="$scratch/env" XDG_DATA_HOME="$scratch/env/data" XDG_CONFIG_HOME="$scratch/env/config" \
+  XDG_RUNTIME_DIR="$scratch/env" QT_QPA_PLATFORM=offscreen \
+  "$root/usr/bin/qor-helper" --home "$home" >"$scratch/run.log" 2>&1 &
+pid=$!
+# It copies its installation data into the fresh data folder, then waits for the learner.
+for _ in $(seq 1 100); do
+  [ -f "$home/dictionary/noun.txt" ] && break
+  kill -0 "$pid" 2>/dev/null || break
+  sleep 0.1
+done
+sleep 1
+if ! kill -0 "$pid" 2>/dev/null; then
+  wait "$pid" || true
+  cat "$scratch/run.log"
+  fail "the program ended on its own at start"
+fi
+cmp "$home/dictionary/noun.txt" "$root/usr/share/qor-helper/dictionary/noun.txt" ||
+  fail "the data folder did not get the installed dictionaries"
+[ -f "$home/help/index.html" ] || fail "the data folder did not get the help"
+kill -TERM "$pid"
+status=0
+for _ in $(seq 1 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$pid" 2>/dev/null && fail "the program did not end when asked to"
+wait "$pid" || status=$?
+pid=""
+[ "$status" -eq 0 ] || { cat "$scratch/run.log"; fail "the program ended with status $status"; }
+echo "1 passed, 0 failed"
