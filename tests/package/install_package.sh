@@ -40,6 +40,9 @@ for lib in libqt6widgets6 libqt6gui6 libqt6core6 libc6; do
   [[ "$depends" == *"$lib"* ]] || fail "Depends lacks $lib"
 done
 
+description="$(dpkg-deb -f "$deb" Description)"
+if grep -q '^ ;' <<<"$description"; then fail "the description's lines are run together: $description"; fi
+
 echo "== dpkg -x"
 root="$scratch/root"
 dpkg-deb -x "$deb" "$root"
