@@ -3,6 +3,7 @@
 #include "base/TextFile.h"
 #include "tools/ImportPreviewTable.h"
 #include "tools/ToolDialogs.h"
+#include "ui/FileDrops.h"
 #include "ui/Panels.h"
 #include "ui/Platform.h"
 #include "ui/Text.h"
@@ -12,8 +13,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -22,7 +21,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMimeData>
 #include <QPushButton>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -38,13 +36,6 @@ const QString kCaption = QStringLiteral("インポート");
 
 QString q(const std::string& utf8) {
     return QString::fromStdString(utf8);
-}
-
-QPushButton* button(QWidget* parent, const QString& text, const char* name) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    return b;
 }
 
 QComboBox* combo(QWidget* parent, const char* name) {
@@ -73,13 +64,13 @@ TfrmImport::TfrmImport(TUserSettings& settings, QWidget* parent)
     setWindowTitle(kCaption);
     setObjectName(QStringLiteral("TfrmImport"));
     setSizeGripEnabled(true);
-    setAcceptDrops(true);
+    ui::acceptFileDrops(this, [this](const QList<QUrl>& urls) { FormDropFiles(urls); });
 
     txtSourceFile = new QLineEdit(this);
     txtSourceFile->setObjectName(QStringLiteral("txtSourceFile"));
     txtSourceFile->setReadOnly(true);
     txtSourceFile->setPlaceholderText(QStringLiteral("CSV・TSV・KVTML などの単語リスト"));
-    cmdSelectFile = button(this, QStringLiteral("ファイルの選択 (&F)..."), "cmdSelectFile");
+    cmdSelectFile = ui::commandButton(this, QStringLiteral("ファイルの選択 (&F)..."), "cmdSelectFile");
 
     cboEncoding = combo(this, "cboEncoding");
     cboEncoding->addItem(QStringLiteral("UTF-8"), static_cast<int>(TextEncoding::Utf8));
@@ -146,7 +137,7 @@ TfrmImport::TfrmImport(TUserSettings& settings, QWidget* parent)
     txtFolder = new QLineEdit(this);
     txtFolder->setObjectName(QStringLiteral("txtFolder"));
     txtFolder->setText(QDir::cleanPath(dialogFolder(settings_)));
-    cmdSelectFolder = button(this, QStringLiteral("参照 (&B)..."), "cmdSelectFolder");
+    cmdSelectFolder = ui::commandButton(this, QStringLiteral("参照 (&B)..."), "cmdSelectFolder");
     txtFileName = new QLineEdit(this);
     txtFileName->setObjectName(QStringLiteral("txtFileName"));
     auto* target = new QGridLayout;
@@ -160,8 +151,8 @@ TfrmImport::TfrmImport(TUserSettings& settings, QWidget* parent)
     target->addWidget(txtFileName, 1, 1);
     target->setColumnStretch(1, 1);
 
-    cmdImport = button(this, QStringLiteral("辞書ファイルを作成 (&S)"), "cmdImport");
-    cmdClose = button(this, QStringLiteral("閉じる (&C)"), "cmdClose");
+    cmdImport = ui::commandButton(this, QStringLiteral("辞書ファイルを作成 (&S)"), "cmdImport");
+    cmdClose = ui::commandButton(this, QStringLiteral("閉じる (&C)"), "cmdClose");
     auto* commands = new QHBoxLayout;
     commands->addStretch(1);
     commands->addWidget(cmdImport);
@@ -215,15 +206,6 @@ void TfrmImport::cmdSelectFileClick() {
 
 void TfrmImport::FormDropFiles(const QList<QUrl>& urls) {
     if (!urls.isEmpty() && urls.constFirst().isLocalFile()) openFile(urls.constFirst().toLocalFile());
-}
-
-void TfrmImport::dragEnterEvent(QDragEnterEvent* event) {
-    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
-}
-
-void TfrmImport::dropEvent(QDropEvent* event) {
-    event->acceptProposedAction();
-    FormDropFiles(event->mimeData()->urls());
 }
 
 bool TfrmImport::openFile(const QString& path) {

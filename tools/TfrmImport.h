@@ -59,10 +59,6 @@ public slots:
     // Files dropped on the window: the first local file is read as by the file choice.
     void FormDropFiles(const QList<QUrl>& urls);
 
-protected:
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
-
 private:
     void showChoices();
     void fillColumns();
