@@ -1,48 +1,10 @@
 #include "Cp932.h"
 
-#include <cerrno>
-#include <iconv.h>
+#include "base/Iconv.h"
+
 #include <stdexcept>
 
 namespace qor {
-
-namespace {
-
-// One conversion with iconv. strict: stop at the first character that cannot be
-// converted; otherwise replace each bad input byte with the given replacement.
-std::optional<std::string> convert(const char* to, const char* from, std::string_view in,
-                                   std::string_view replacement, bool strict) {
-    iconv_t cd = iconv_open(to, from);
-    if (cd == reinterpret_cast<iconv_t>(-1))
-        throw std::runtime_error("iconv cannot convert between CP932 and UTF-8");
-    std::string out;
-    out.reserve(in.size() * 2 + 4);
-    char* inPtr = const_cast<char*>(in.data());
-    std::size_t inLeft = in.size();
-    char buffer[512];
-    while (inLeft > 0) {
-        char* outPtr = buffer;
-        std::size_t outLeft = sizeof buffer;
-        std::size_t r = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
-        out.append(buffer, static_cast<std::size_t>(outPtr - buffer));
-        if (r != static_cast<std::size_t>(-1))
-            continue;
-        if (errno == E2BIG)
-            continue;
-        if (strict) {
-            iconv_close(cd);
-            return std::nullopt;
-        }
-        // EILSEQ or EINVAL (truncated character): skip one byte.
-        out.append(replacement);
-        ++inPtr;
-        --inLeft;
-    }
-    iconv_close(cd);
-    return out;
-}
-
-} // namespace
 
 std::size_t charLength(std::string_view text, std::size_t pos) {
     if (pos + 1 < text.size() && isLeadByte(static_cast<unsigned char>(text[pos])) &&
@@ -52,11 +14,11 @@ std::size_t charLength(std::string_view text, std::size_t pos) {
 }
 
 std::optional<std::string> toCp932(std::string_view utf8) {
-    return convert("CP932", "UTF-8", utf8, {}, true);
+    return iconvConvert("CP932", "UTF-8", utf8, {.stop = true});
 }
 
 std::string toUtf8(std::string_view cp932) {
-    return *convert("UTF-8", "CP932", cp932, "\xEF\xBF\xBD", false);
+    return *iconvConvert("UTF-8", "CP932", cp932, {.replacement = "\xEF\xBF\xBD"});
 }
 
 std::string sj(std::string_view utf8Literal) {

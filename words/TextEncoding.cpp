@@ -1,9 +1,7 @@
 #include "words/TextEncoding.h"
 
 #include "base/Cp932.h"
-
-#include <cerrno>
-#include <iconv.h>
+#include "base/Iconv.h"
 
 namespace qor {
 
@@ -36,30 +34,6 @@ std::size_t utf8Length(std::string_view s, std::size_t pos) {
     for (std::size_t i = 2; i < n; ++i)
         if (at(pos + i) < 0x80 || at(pos + i) > 0xBF) return 0;
     return n;
-}
-
-// iconv from `from` to UTF-8, each invalid or truncated input unit replaced by U+FFFD.
-std::string iconvToUtf8(const char* from, std::string_view in, std::size_t unit) {
-    iconv_t cd = iconv_open("UTF-8", from);
-    if (cd == reinterpret_cast<iconv_t>(-1)) return std::string(kReplacement);
-    std::string out;
-    out.reserve(in.size() * 3 / 2 + 4);
-    char* inPtr = const_cast<char*>(in.data());
-    std::size_t inLeft = in.size();
-    char buffer[4096];
-    while (inLeft > 0) {
-        char* outPtr = buffer;
-        std::size_t outLeft = sizeof buffer;
-        std::size_t r = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
-        out.append(buffer, static_cast<std::size_t>(outPtr - buffer));
-        if (r != static_cast<std::size_t>(-1) || errno == E2BIG) continue;
-        out.append(kReplacement);
-        std::size_t skip = std::min(unit, inLeft);
-        inPtr += skip;
-        inLeft -= skip;
-    }
-    iconv_close(cd);
-    return out;
 }
 
 } // namespace
@@ -119,7 +93,8 @@ std::string decodeToUtf8(std::string_view bytes, TextEncoding encoding) {
     case TextEncoding::Utf16Be:
         if (startsWithBytes(bytes, "\xFF\xFE") || startsWithBytes(bytes, "\xFE\xFF"))
             bytes.remove_prefix(2);
-        return iconvToUtf8(encoding == TextEncoding::Utf16Le ? "UTF-16LE" : "UTF-16BE", bytes, 2);
+        return *iconvConvert("UTF-8", encoding == TextEncoding::Utf16Le ? "UTF-16LE" : "UTF-16BE",
+                             bytes, {.replacement = kReplacement, .unit = 2});
     case TextEncoding::Cp932:
         return toUtf8(bytes);
     }
