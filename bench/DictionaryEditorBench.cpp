@@ -6,6 +6,7 @@
 //
 // Run: build/bench/dictionary_editor_bench (the summary at the end gives the medians).
 
+#include "bench/Timing.h"
 #include "bench/QuietPlatform.h"
 #include "base/Cp932.h"
 #include "base/IniFile.h"
@@ -32,6 +33,9 @@
 using namespace qor;
 
 namespace {
+
+using qor::bench::median;
+using qor::bench::millisecondsOf;
 
 constexpr int kLines = 100000;
 
@@ -75,20 +79,6 @@ Fixture& fixture() {
 }
 
 std::vector<double> loadTimes, readFloorTimes, scrollTimes, saveTimes, writeFloorTimes;
-
-double median(std::vector<double> v) {
-    if (v.empty()) return 0;
-    std::sort(v.begin(), v.end());
-    std::size_t n = v.size();
-    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
-}
-
-template <class F> double millisecondsOf(F&& work) {
-    auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-        .count();
-}
 
 // What the learner waits for after "読み込み (&L)": the rows loaded and the list painted.
 void BM_LoadIntoEditor(benchmark::State& state) {

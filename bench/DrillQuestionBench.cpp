@@ -5,6 +5,7 @@
 //
 // Run: build/bench/drill_question_bench (the summary at the end gives the medians).
 
+#include "bench/Timing.h"
 #include "base/Clock.h"
 #include "base/Cp932.h"
 #include "base/Random.h"
@@ -25,6 +26,9 @@
 using namespace qor;
 
 namespace {
+
+using qor::bench::median;
+using qor::bench::millisecondsOf;
 
 constexpr int kRuns = 101;
 
@@ -65,18 +69,6 @@ public:
     void playWave(const std::string&) override {}
     void sendCommand(const std::string&) override {}
 };
-
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v.empty() ? 0 : v[v.size() / 2];
-}
-
-double millisecondsOf(const std::function<void()>& step) {
-    auto start = std::chrono::steady_clock::now();
-    step();
-    auto end = std::chrono::steady_clock::now();
-    return std::chrono::duration<double, std::milli>(end - start).count();
-}
 
 } // namespace
 

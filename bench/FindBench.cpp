@@ -5,6 +5,7 @@
 //
 // Run: build/bench/find_bench (the summary at the end gives the medians and the target).
 
+#include "bench/Timing.h"
 #include "bench/QuietPlatform.h"
 #include "base/Cp932.h"
 #include "base/TextFile.h"
@@ -29,6 +30,8 @@
 using namespace qor;
 
 namespace {
+
+using qor::bench::medianMs;
 
 constexpr std::size_t kLines = 100000;
 
@@ -142,19 +145,6 @@ void BM_FloorOnePassOfFind(benchmark::State& state) {
 }
 BENCHMARK(BM_FloorOnePassOfFind)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
-template <class F>
-double medianMs(F&& call, int runs) {
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        auto start = std::chrono::steady_clock::now();
-        call();
-        times.push_back(
-            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
 // The offscreen platform says at every showing that it cannot size a window frame.
 void quietOffscreen(QtMsgType type, const QMessageLogContext&, const QString& message) {
     if (!message.contains(QStringLiteral("propagateSizeHints")))
@@ -180,10 +170,10 @@ int main(int argc, char** argv) {
 
     const int runs = 21;
     SearchWindow w;
-    double noHit = medianMs([&] { w.search(kNoHit); }, runs);
-    double hits = medianMs([&] { w.search(kSomeHits); }, runs);
+    double noHit = medianMs(runs, [&] { w.search(kNoHit); });
+    double hits = medianMs(runs, [&] { w.search(kSomeHits); });
     const std::string& bytes = fixture().bytes;
-    double floor = medianMs([&] { benchmark::DoNotOptimize(qor::find(bytes, kNoHit)); }, runs);
+    double floor = medianMs(runs, [&] { benchmark::DoNotOptimize(qor::find(bytes, kNoHit)); });
     std::printf("\nSearch of %zu lines, %zu bytes (median of %d runs)\n", kLines, bytes.size(), runs);
     std::printf("  search window, no hit            : %8.2f ms   %.2fx the floor\n", noHit,
                 noHit / floor);

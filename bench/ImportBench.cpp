@@ -7,6 +7,7 @@
 //
 // Run: build/bench/import_bench (the summary at the end gives the medians).
 
+#include "bench/Timing.h"
 #include "base/Cp932.h"
 #include "base/TextFile.h"
 #include "words/KvtmlReader.h"
@@ -26,6 +27,8 @@
 #include <vector>
 
 namespace {
+
+using qor::bench::medianMs;
 
 constexpr std::size_t kEntries = 100000;
 
@@ -89,23 +92,11 @@ void BM_ReadConvertWriteFloor(benchmark::State& state) {
 }
 BENCHMARK(BM_ReadConvertWriteFloor)->Unit(benchmark::kMillisecond);
 
-double medianMs(const std::function<void()>& call, int runs) {
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        auto start = std::chrono::steady_clock::now();
-        call();
-        auto end = std::chrono::steady_clock::now();
-        times.push_back(std::chrono::duration<double, std::milli>(end - start).count());
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
 void printSummary() {
     const int runs = 9;
     std::size_t written = 0;
-    double importMs = medianMs([&] { written = importOnce(); }, runs);
-    double floorMs = medianMs([] { benchmark::DoNotOptimize(floorOnce()); }, runs);
+    double importMs = medianMs(runs, [&] { written = importOnce(); });
+    double floorMs = medianMs(runs, [] { benchmark::DoNotOptimize(floorOnce()); });
     std::printf("\nCSV of %zu entries, %ju bytes; %zu dictionary lines written (median of %d runs)\n",
                 kEntries, static_cast<std::uintmax_t>(std::filesystem::file_size(fixture().csv)),
                 written, runs);

@@ -7,6 +7,7 @@
 //
 // Run: build/bench/next_question_bench (the summary at the end gives the medians).
 
+#include "bench/Timing.h"
 #include "app/TfrmMain.h"
 #include "base/Clock.h"
 #include "base/Cp932.h"
@@ -40,6 +41,9 @@
 using namespace qor;
 
 namespace {
+
+using qor::bench::median;
+using qor::bench::millisecondsOf;
 
 constexpr int kWords = 20000;
 constexpr int kRuns = 60;
@@ -114,18 +118,6 @@ struct Fixture {
             std::abort();
     }
 };
-
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v.empty() ? 0 : v[v.size() / 2];
-}
-
-double millisecondsOf(const std::function<void()>& step) {
-    auto start = std::chrono::steady_clock::now();
-    step();
-    auto end = std::chrono::steady_clock::now();
-    return std::chrono::duration<double, std::milli>(end - start).count();
-}
 
 // Enter in the main window with the right (or a wrong) answer typed; the window painted.
 std::vector<double> mainWindowEnter(const Fixture& f, bool right) {

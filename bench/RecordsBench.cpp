@@ -9,6 +9,7 @@
 //
 // Run: build/bench/records_bench (the summary at the end compares the medians).
 
+#include "bench/Timing.h"
 #include "base/Clock.h"
 #include "base/Cp932.h"
 #include "base/TextFile.h"
@@ -31,6 +32,8 @@
 using namespace qor;
 
 namespace {
+
+using qor::bench::median;
 
 constexpr int kDictionaries = 200;
 constexpr int kMissed = 64;  // words missed in turn, all already missed today
@@ -168,14 +171,6 @@ Fixture& fixture(int words) {
 
 std::map<int, std::vector<double>> recordTimes;
 std::map<int, std::vector<double>> floorTimes;
-
-double median(std::vector<double> v) {
-    if (v.empty())
-        return 0;
-    std::sort(v.begin(), v.end());
-    std::size_t n = v.size();
-    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
-}
 
 void BM_MissedAnswerRecords(benchmark::State& state) {
     const int words = static_cast<int>(state.range(0));

@@ -5,6 +5,7 @@
 //
 // Run: build/bench/statistics_bench (the summary at the end gives the medians).
 
+#include "bench/Timing.h"
 #include "base/Clock.h"
 #include "base/Cp932.h"
 #include "base/TextFile.h"
@@ -29,6 +30,8 @@
 using namespace qor;
 
 namespace {
+
+using qor::bench::medianMs;
 
 constexpr int kWords = 20000;
 
@@ -148,18 +151,6 @@ void BM_SortInWindow(benchmark::State& state) {
 }
 BENCHMARK(BM_SortInWindow)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
-double medianMs(int runs, const std::function<void()>& before, const std::function<void()>& work) {
-    std::vector<double> ms;
-    for (int i = 0; i < runs; ++i) {
-        before();
-        auto start = std::chrono::steady_clock::now();
-        work();
-        ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-    }
-    std::sort(ms.begin(), ms.end());
-    return ms[ms.size() / 2];
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -170,12 +161,11 @@ int main(int argc, char** argv) {
     benchmark::Shutdown();
 
     constexpr int kRuns = 9;
-    const auto nothing = [] {};
-    const double floor = medianMs(kRuns, nothing, readFloor);
-    const double rows = medianMs(kRuns, nothing, readRows);
+    const double floor = medianMs(kRuns, readFloor);
+    const double rows = medianMs(kRuns, readRows);
     Window w;
-    const double view = medianMs(kRuns, nothing, [&] { w.viewAndPaint(); });
-    const double sort = medianMs(kRuns, [&] { w.viewAndPaint(); }, [&] { w.sortAndPaint(); });
+    const double view = medianMs(kRuns, [&] { w.viewAndPaint(); });
+    const double sort = medianMs(kRuns, [&] { w.sortAndPaint(); }, [&] { w.viewAndPaint(); });
     std::printf("\nSummary (medians of %d): \"表示\" of %d words listed and painted in %.1f ms "
                 "(limit 300 ms); the rows read in %.1f ms; sorted and painted in %.1f ms; "
                 "floor: reading the statistics file alone %.2f ms\n",

@@ -3,6 +3,7 @@
 // the benchmarks a summary compares reading one line with `cat` of the same file and
 // with reading its bytes alone, against the target: under 10 ms, within 3x of cat.
 
+#include "bench/Timing.h"
 #include "base/Cp932.h"
 #include "base/TextFile.h"
 #include "words/Dictionary.h"
@@ -20,6 +21,8 @@
 #include <vector>
 
 namespace {
+
+using qor::bench::medianMs;
 
 constexpr std::size_t kLines = 100000;
 
@@ -91,33 +94,20 @@ void BM_ReadAllBytes(benchmark::State& state) {
 }
 BENCHMARK(BM_ReadAllBytes)->Unit(benchmark::kMillisecond);
 
-// Median wall time of a call in milliseconds.
-double medianMs(const std::function<void()>& call, int runs) {
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        auto start = std::chrono::steady_clock::now();
-        call();
-        auto end = std::chrono::steady_clock::now();
-        times.push_back(std::chrono::duration<double, std::milli>(end - start).count());
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
 void printSummary() {
     const std::string& path = fixture().path;
     const std::string cat = "cat '" + path + "' > /dev/null";
     const int runs = 31;
-    double oneLine = medianMs([&] {
+    double oneLine = medianMs(runs, [&] {
         benchmark::DoNotOptimize(qor::readLine(path, kLines - 1).line.size());
-    }, runs);
-    double catMs = medianMs([&] {
+    });
+    double catMs = medianMs(runs, [&] {
         if (std::system(cat.c_str()) != 0)
             std::abort();
-    }, runs);
-    double bytesMs = medianMs([&] {
+    });
+    double bytesMs = medianMs(runs, [&] {
         benchmark::DoNotOptimize(qor::readAll(path).bytes.size());
-    }, runs);
+    });
     std::printf("\nDictionary of %zu lines, %ju bytes (median of %d runs)\n", kLines,
                 static_cast<std::uintmax_t>(std::filesystem::file_size(path)), runs);
     std::printf("  read the last line by index : %8.3f ms\n", oneLine);
