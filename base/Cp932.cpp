@@ -14,11 +14,11 @@ std::size_t charLength(std::string_view text, std::size_t pos) {
 }
 
 std::optional<std::string> toCp932(std::string_view utf8) {
-    return iconvConvert("CP932", "UTF-8", utf8, {.stop = true});
+    return iconvConvert("CP932", "UTF-8", utf8, IconvBadInput::stop());
 }
 
 std::string toUtf8(std::string_view cp932) {
-    return *iconvConvert("UTF-8", "CP932", cp932, {.replacement = "\xEF\xBF\xBD"});
+    return *iconvConvert("UTF-8", "CP932", cp932, IconvBadInput::replace("\xEF\xBF\xBD"));
 }
 
 std::string sj(std::string_view utf8Literal) {

@@ -25,7 +25,7 @@ std::optional<std::string> iconvConvert(const char* to, const char* from, std::s
         if (r != static_cast<std::size_t>(-1) || errno == E2BIG)
             continue;
         // EILSEQ, or EINVAL for a character cut off at the end.
-        if (bad.stop) {
+        if (bad.stops) {
             iconv_close(cd);
             return std::nullopt;
         }

@@ -9,12 +9,18 @@
 
 namespace qor {
 
+// What a conversion does with input it cannot convert.
 struct IconvBadInput {
-    // Stop at the first input that cannot be converted (the result is nullopt) ...
-    bool stop = false;
-    // ... or put this in its place and skip one unit of that many bytes.
+    // Stop at the first such input: the result is nullopt.
+    static IconvBadInput stop() { return {true, {}, 1}; }
+    // Put `replacement` in its place and skip one unit of `unit` bytes.
+    static IconvBadInput replace(std::string_view replacement, std::size_t unit = 1) {
+        return {false, replacement, unit};
+    }
+
+    bool stops;
     std::string_view replacement;
-    std::size_t unit = 1;
+    std::size_t unit;
 };
 
 // Converts `in` from `from` to `to`. Throws std::runtime_error when this system's iconv

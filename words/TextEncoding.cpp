@@ -94,7 +94,7 @@ std::string decodeToUtf8(std::string_view bytes, TextEncoding encoding) {
         if (startsWithBytes(bytes, "\xFF\xFE") || startsWithBytes(bytes, "\xFE\xFF"))
             bytes.remove_prefix(2);
         return *iconvConvert("UTF-8", encoding == TextEncoding::Utf16Le ? "UTF-16LE" : "UTF-16BE",
-                             bytes, {.replacement = kReplacement, .unit = 2});
+                             bytes, IconvBadInput::replace(kReplacement, 2));
     case TextEncoding::Cp932:
         return toUtf8(bytes);
     }
