@@ -72,12 +72,8 @@ QLabel* frameWindow(QDialog* window, const QString& bannerText, QLayout* body) {
     status->addWidget(text, 1);
 
     body->setContentsMargins(10, 8, 10, 6);
-    auto* layout = new QVBoxLayout(window);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(ui::banner(bannerText, window));
-    layout->addLayout(body, 1);
-    layout->addWidget(status);
+    ui::layOutUnderHeading(window, ui::banner(bannerText, window), body, status,
+                           ui::WindowSize::Resizable);
     return text;
 }
 

@@ -56,10 +56,7 @@ TfrmQuestion::TfrmQuestion(std::array<std::string, 4>& texts, QWidget* parent)
     cmdCancel_ = new QPushButton(QStringLiteral("キャンセル"), this);
     cmdCancel_->setObjectName(QStringLiteral("cmdCancel"));
     cmdCancel_->setAutoDefault(false);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(cmdOk_);
-    buttons->addWidget(cmdCancel_);
+    auto* buttons = ui::buttonRow({cmdOk_, cmdCancel_});
 
     auto* body = new QVBoxLayout;
     body->setContentsMargins(12, 10, 12, 10);
@@ -67,12 +64,9 @@ TfrmQuestion::TfrmQuestion(std::array<std::string, 4>& texts, QWidget* parent)
     body->addLayout(fields);
     body->addLayout(buttons);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(ui::banner(QStringLiteral("ここでは、テスト用紙で表示する問題文を設定します"), this));
-    layout->addLayout(body);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    ui::layOutUnderHeading(
+        this, ui::banner(QStringLiteral("ここでは、テスト用紙で表示する問題文を設定します"), this),
+        body, nullptr, ui::WindowSize::Fixed);
 
     connect(cmdOk_, &QPushButton::clicked, this, &TfrmQuestion::cmdOkClick);
     connect(cmdCancel_, &QPushButton::clicked, this, &TfrmQuestion::cmdCancelClick);

@@ -54,16 +54,10 @@ TfrmFinish::TfrmFinish(const DrillSummary& summary, ErrorReviewInput review,
     cmdClose->setDefault(true);
     cmdClose->setAutoDefault(true);
 
-    auto* countRow = new QHBoxLayout;
-    countRow->addStretch(1);
-    countRow->addWidget(lblQuestionNum);
-    countRow->addWidget(lblAtariNum);
+    auto* countRow = ui::buttonRow({lblQuestionNum, lblAtariNum});
     countRow->addStretch(1);
 
-    auto* commandRow = new QHBoxLayout;
-    commandRow->addStretch(1);
-    commandRow->addWidget(cmdShowError);
-    commandRow->addWidget(cmdClose);
+    auto* commandRow = ui::buttonRow({cmdShowError, cmdClose});
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pnlTop);

@@ -302,10 +302,7 @@ TfrmQuestionSetup::TfrmQuestionSetup(Drill& drill, TUserSettings& settings,
     columns->addLayout(left, 1);
     columns->addLayout(right, 1);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(cmdOk);
-    buttons->addWidget(cmdCancel);
+    auto* buttons = ui::buttonRow({cmdOk, cmdCancel});
 
     auto* body = new QVBoxLayout;
     body->setContentsMargins(12, 8, 12, 10);
@@ -315,12 +312,7 @@ TfrmQuestionSetup::TfrmQuestionSetup(Drill& drill, TUserSettings& settings,
     body->addSpacing(6);
     body->addLayout(buttons);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(lblBanner);
-    layout->addLayout(body);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    ui::layOutUnderHeading(this, lblBanner, body, nullptr, ui::WindowSize::Fixed);
 
     // Controls shown and hidden by the options keep their place, so that the dialog
     // neither changes its size nor moves the rows beside them.

@@ -98,10 +98,7 @@ TfrmResultError::TfrmResultError(const MissedAnswer& answer, const TUserSettings
     phoneticRow->addWidget(lblPhoneticSign);
     phoneticRow->addWidget(moPhoneticSign, 1);
 
-    auto* commandRow = new QHBoxLayout;
-    commandRow->addStretch(1);
-    commandRow->addWidget(cmdAdd);
-    commandRow->addWidget(cmdClose);
+    auto* commandRow = ui::buttonRow({cmdAdd, cmdClose});
 
     auto* importanceRow = new QHBoxLayout;
     importanceRow->addWidget(importance_);

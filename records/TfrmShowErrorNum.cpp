@@ -5,6 +5,7 @@
 #include "records/RecordFiles.h"
 #include "records/WindowParts.h"
 #include "ui/Fonts.h"
+#include "ui/Panels.h"
 #include "ui/Text.h"
 
 #include <QComboBox>
@@ -80,9 +81,7 @@ TfrmShowErrorNum::TfrmShowErrorNum(const TUserSettings& settings, QWidget* paren
     cmdClose = new QPushButton(QStringLiteral("閉じる (&C)"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     cmdClose->setAutoDefault(false);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(cmdClose);
+    auto* buttons = ui::buttonRow({cmdClose});
 
     auto* body = new QVBoxLayout;
     body->setSpacing(10);

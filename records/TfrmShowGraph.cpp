@@ -4,6 +4,7 @@
 #include "records/GraphView.h"
 #include "records/WindowParts.h"
 #include "ui/Fonts.h"
+#include "ui/Panels.h"
 #include "ui/RadioGroup.h"
 #include "ui/Text.h"
 
@@ -93,10 +94,7 @@ TfrmShowGraph::TfrmShowGraph(const TUserSettings& settings, int recentSlot, QWid
     cmdView = new QPushButton(QStringLiteral("表示 (&V)"), this);
     cmdView->setObjectName(QStringLiteral("cmdView"));
     cmdView->setDefault(true);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(cmdView);
-    buttons->addWidget(cmdClose);
+    auto* buttons = ui::buttonRow({cmdView, cmdClose});
 
     auto* body = new QVBoxLayout;
     body->addLayout(top);

@@ -42,15 +42,9 @@ private:
 
 void layOutToolWindow(QDialog* window, const QString& bannerText, QLayout* body, bool fixedSize) {
     body->setContentsMargins(10, 8, 10, 10);
-    auto* layout = new QVBoxLayout(window);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(ui::banner(bannerText, window));
-    layout->addLayout(body, 1);
-    if (fixedSize) {
-        ui::setDialogFrame(window);
-        layout->setSizeConstraint(QLayout::SetFixedSize);
-    }
+    ui::layOutUnderHeading(window, ui::banner(bannerText, window), body, nullptr,
+                           fixedSize ? ui::WindowSize::Fixed : ui::WindowSize::Resizable);
+    if (fixedSize) ui::setDialogFrame(window);
 }
 
 void onFirstShow(QWidget* window, std::function<void()> formShow) {

@@ -2,6 +2,7 @@
 
 #include "settings/SetupWidgets.h"
 #include "ui/Fonts.h"
+#include "ui/Panels.h"
 #include "ui/Platform.h"
 #include "ui/RadioGroup.h"
 #include "ui/Text.h"
@@ -118,10 +119,7 @@ SetupFontPage::SetupFontPage(TUserSettings& settings, QWidget* parent)
     auto* resetLabel = new QLabel(QStringLiteral("フォント設定の初期化 ： "), this);
     cmdReset = button(QStringLiteral("初期化 (&R)"), QStringLiteral("cmdReset"), this);
     cmdReset->setAccessibleName(QStringLiteral("フォント設定の初期化"));
-    auto* resetRow = new QHBoxLayout;
-    resetRow->addStretch(1);
-    resetRow->addWidget(resetLabel);
-    resetRow->addWidget(cmdReset);
+    auto* resetRow = ui::buttonRow({resetLabel, cmdReset});
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(common);

@@ -3,6 +3,7 @@
 #include "base/Clock.h"
 #include "settings/SetupWidgets.h"
 #include "settings/UserRegistry.h"
+#include "ui/Panels.h"
 #include "ui/Platform.h"
 #include "ui/Text.h"
 
@@ -237,10 +238,7 @@ SetupSchedulePage::SetupSchedulePage(TUserSettings& settings, QWidget* parent)
     commands->addWidget(cmdAdd);
     commands->addWidget(cmdChange);
     commands->addWidget(cmdDelete);
-    auto* moverRow = new QHBoxLayout;
-    moverRow->addStretch(1);
-    moverRow->addWidget(cmdUp);
-    moverRow->addWidget(cmdDown);
+    auto* moverRow = ui::buttonRow({cmdUp, cmdDown});
     moverRow->addStretch(1);
     commands->addLayout(moverRow);
     commands->addStretch(1);

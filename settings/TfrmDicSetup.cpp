@@ -64,10 +64,7 @@ TfrmDicSetup::TfrmDicSetup(TUserSettings& settings, QWidget* parent)
     cmdOk->setDefault(true);
     cmdCancel = new QPushButton(QStringLiteral("キャンセル"), this);
     cmdCancel->setAutoDefault(false);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(cmdOk);
-    buttons->addWidget(cmdCancel);
+    auto* buttons = ui::buttonRow({cmdOk, cmdCancel});
 
     auto* body = new QVBoxLayout;
     body->setContentsMargins(12, 8, 12, 10);
@@ -79,12 +76,7 @@ TfrmDicSetup::TfrmDicSetup(TUserSettings& settings, QWidget* parent)
     body->addSpacing(6);
     body->addLayout(buttons);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(banner);
-    layout->addLayout(body);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    ui::layOutUnderHeading(this, banner, body, nullptr, ui::WindowSize::Fixed);
 
     connect(cmdOk, &QPushButton::clicked, this, &TfrmDicSetup::cmdOkClick);
     connect(cmdCancel, &QPushButton::clicked, this, &TfrmDicSetup::cmdCancelClick);

@@ -61,10 +61,7 @@ TfrmSetup::TfrmSetup(TUserSettings& settings, std::unique_ptr<SetupHost> host, Q
     cmdCancel = new QPushButton(QStringLiteral("キャンセル"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     cmdCancel->setAutoDefault(false);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(cmdOk);
-    buttons->addWidget(cmdCancel);
+    auto* buttons = ui::buttonRow({cmdOk, cmdCancel});
 
     auto* body = new QVBoxLayout;
     body->setContentsMargins(10, 8, 10, 10);
@@ -72,12 +69,7 @@ TfrmSetup::TfrmSetup(TUserSettings& settings, std::unique_ptr<SetupHost> host, Q
     body->addSpacing(4);
     body->addLayout(buttons);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(banner);
-    layout->addLayout(body);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    ui::layOutUnderHeading(this, banner, body, nullptr, ui::WindowSize::Fixed);
 
     connect(cmdOk, &QPushButton::clicked, this, &TfrmSetup::cmdOkClick);
     connect(cmdCancel, &QPushButton::clicked, this, &TfrmSetup::cmdCancelClick);

@@ -44,10 +44,7 @@ TfrmDriveSetup::TfrmDriveSetup(const QString& drive, const QStringList& drives, 
     auto* row = new QHBoxLayout;
     row->addWidget(lblDrive);
     row->addWidget(cboDriveName, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(cmdOk);
-    buttons->addWidget(cmdCancel);
+    auto* buttons = ui::buttonRow({cmdOk, cmdCancel});
     auto* body = new QVBoxLayout;
     body->setContentsMargins(12, 10, 12, 10);
     body->addWidget(text);
@@ -55,12 +52,7 @@ TfrmDriveSetup::TfrmDriveSetup(const QString& drive, const QStringList& drives, 
     body->addLayout(row);
     body->addSpacing(8);
     body->addLayout(buttons);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(banner);
-    layout->addLayout(body);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    ui::layOutUnderHeading(this, banner, body, nullptr, ui::WindowSize::Fixed);
     // The text wraps at a width that keeps the window of a usual size.
     text->setFixedWidth(360);
     banner->setFixedWidth(384);

@@ -51,21 +51,13 @@ TfrmNewCD::TfrmNewCD(std::string identity, std::string userFolder, const QString
     grid->addWidget(txtTitle, 0, 1);
     grid->addWidget(lblArtist, 1, 0);
     grid->addWidget(txtArtist, 1, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(cmdRegister);
-    buttons->addWidget(cmdClose);
+    auto* buttons = ui::buttonRow({cmdRegister, cmdClose});
     auto* body = new QVBoxLayout;
     body->setContentsMargins(12, 10, 12, 10);
     body->addLayout(grid);
     body->addSpacing(6);
     body->addLayout(buttons);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(banner);
-    layout->addLayout(body);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    ui::layOutUnderHeading(this, banner, body, nullptr, ui::WindowSize::Fixed);
 
     connect(cmdRegister, &QPushButton::clicked, this, &TfrmNewCD::cmdRegisterClick);
     connect(cmdClose, &QPushButton::clicked, this, &TfrmNewCD::cmdCloseClick);

@@ -90,18 +90,10 @@ TfrmAddVoc::TfrmAddVoc(const TUserSettings& settings, std::string dictionaryPath
         fields->addWidget(row.field);
         fields->addSpacing(6);
     }
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(cmdAdd);
-    buttons->addWidget(cmdCancel);
+    auto* buttons = ui::buttonRow({cmdAdd, cmdCancel});
     fields->addLayout(buttons);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(banner);
-    layout->addLayout(fields);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    ui::layOutUnderHeading(this, banner, fields, nullptr, ui::WindowSize::Fixed);
 
     connect(txtEnglish, &QLineEdit::textChanged, this, &TfrmAddVoc::txtEnglishChange);
     connect(cmdAdd, &QPushButton::clicked, this, &TfrmAddVoc::cmdAddClick);

@@ -175,13 +175,9 @@ TfrmCustomQuestion::TfrmCustomQuestion(CustomQuestionList& list,
     body->addWidget(pbProgress);
     body->addLayout(buttons);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(ui::banner(QStringLiteral("ここでは、出題させる単語の指定を行います。"), this));
-    layout->addLayout(body, 1);
-    layout->addWidget(status);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    ui::layOutUnderHeading(
+        this, ui::banner(QStringLiteral("ここでは、出題させる単語の指定を行います。"), this), body,
+        status, ui::WindowSize::Fixed);
 
     connect(table_, &CustomQuestionTable::tickToggled, this, &TfrmCustomQuestion::lstDataClick);
     connect(lstData, &QWidget::customContextMenuRequested, this,

@@ -159,12 +159,8 @@ TfrmEditDic::TfrmEditDic(TUserSettings& settings, std::string dictionaryPath, QW
     body->addWidget(lstData, 1);
     body->addLayout(editArea);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(ui::banner(QStringLiteral("ここでは、辞書の編集を行います"), this));
-    layout->addLayout(body, 1);
-    layout->addWidget(status);
+    ui::layOutUnderHeading(this, ui::banner(QStringLiteral("ここでは、辞書の編集を行います"), this),
+                           body, status, ui::WindowSize::Resizable);
 
     cmdSave->setEnabled(false);
     cmdFind->setEnabled(false);

@@ -150,13 +150,9 @@ TfrmEditVocBook::TfrmEditVocBook(const TUserSettings& settings, QWidget* parent)
     body->addLayout(fields);
     body->addLayout(commands);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(ui::banner(QStringLiteral("ここでは、単語帳の編集を行います"), this));
-    layout->addLayout(body);
-    layout->addWidget(status);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    ui::layOutUnderHeading(this,
+                           ui::banner(QStringLiteral("ここでは、単語帳の編集を行います"), this),
+                           body, status, ui::WindowSize::Fixed);
 
     enableRowCommands(false);
     cmdUndo->setEnabled(false);

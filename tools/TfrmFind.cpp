@@ -116,10 +116,7 @@ TfrmFind::TfrmFind(const TUserSettings& settings, QWidget* parent)
     dicRow->addWidget(cboDicFile, 1);
     dicRow->addWidget(cmdSelectDicFile);
 
-    auto* commandRow = new QHBoxLayout;
-    commandRow->addStretch(1);
-    commandRow->addWidget(cmdFind);
-    commandRow->addWidget(cmdClose);
+    auto* commandRow = ui::buttonRow({cmdFind, cmdClose});
 
     auto* content = new QVBoxLayout;
     content->setContentsMargins(11, 8, 11, 6);
@@ -135,13 +132,7 @@ TfrmFind::TfrmFind(const TUserSettings& settings, QWidget* parent)
     content->addSpacing(6);
     content->addLayout(commandRow);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(lblBanner);
-    layout->addLayout(content);
-    layout->addWidget(sbInfo);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    ui::layOutUnderHeading(this, lblBanner, content, sbInfo, ui::WindowSize::Fixed);
 
     connect(grpDicType, &QButtonGroup::idClicked, this, &TfrmFind::rgDicTypeClick);
     connect(cboDicFile, &QComboBox::currentTextChanged, this, &TfrmFind::cboDicFileChange);

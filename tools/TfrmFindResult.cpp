@@ -100,11 +100,7 @@ TfrmFindResult::TfrmFindResult(const TUserSettings& settings, QWidget* parent)
     content->addSpacing(4);
     content->addLayout(commandRow);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(pnlResult);
-    layout->addLayout(content, 1);
+    ui::layOutUnderHeading(this, pnlResult, content, nullptr, ui::WindowSize::Resizable);
     resize(480, 540);
 
     connect(lstResult->selectionModel(), &QItemSelectionModel::selectionChanged, this,

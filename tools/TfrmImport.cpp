@@ -153,10 +153,7 @@ TfrmImport::TfrmImport(TUserSettings& settings, QWidget* parent)
 
     cmdImport = ui::commandButton(this, QStringLiteral("辞書ファイルを作成 (&S)"), "cmdImport");
     cmdClose = ui::commandButton(this, QStringLiteral("閉じる (&C)"), "cmdClose");
-    auto* commands = new QHBoxLayout;
-    commands->addStretch(1);
-    commands->addWidget(cmdImport);
-    commands->addWidget(cmdClose);
+    auto* commands = ui::buttonRow({cmdImport, cmdClose});
 
     auto* body = new QVBoxLayout;
     body->setContentsMargins(10, 8, 10, 10);
@@ -165,12 +162,11 @@ TfrmImport::TfrmImport(TUserSettings& settings, QWidget* parent)
     body->addWidget(previewBox, 1);
     body->addLayout(target);
     body->addLayout(commands);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(
-        ui::banner(QStringLiteral("ここでは、他のプログラムの単語リストを辞書ファイルに変換します"), this));
-    layout->addLayout(body, 1);
+    ui::layOutUnderHeading(
+        this,
+        ui::banner(QStringLiteral("ここでは、他のプログラムの単語リストを辞書ファイルに変換します"),
+                   this),
+        body, nullptr, ui::WindowSize::Resizable);
 
     connect(cmdSelectFile, &QPushButton::clicked, this, &TfrmImport::cmdSelectFileClick);
     connect(cboEncoding, &QComboBox::currentIndexChanged, this, &TfrmImport::cboEncodingChange);

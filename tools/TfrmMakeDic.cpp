@@ -74,11 +74,7 @@ TfrmMakeDic::TfrmMakeDic(TUserSettings& settings, Tab tab, QWidget* parent)
     cmdAdd->setDefault(true);
     cmdDicEdit = ui::commandButton(this, QStringLiteral("編集 (&E)"), "cmdDicEdit");
     cmdClose = ui::commandButton(this, QStringLiteral("閉じる (&C)"), "cmdClose");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(cmdAdd);
-    buttons->addWidget(cmdDicEdit);
-    buttons->addWidget(cmdClose);
+    auto* buttons = ui::buttonRow({cmdAdd, cmdDicEdit, cmdClose});
 
     auto* body = new QVBoxLayout;
     body->setContentsMargins(10, 8, 10, 10);
@@ -86,13 +82,9 @@ TfrmMakeDic::TfrmMakeDic(TUserSettings& settings, Tab tab, QWidget* parent)
     body->addWidget(pcMakeDic);
     body->addLayout(buttons);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(
-        ui::banner(QStringLiteral("ここでは、辞書の作成 / 発音記号の追加を行います"), this));
-    layout->addLayout(body);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    ui::layOutUnderHeading(
+        this, ui::banner(QStringLiteral("ここでは、辞書の作成 / 発音記号の追加を行います"), this),
+        body, nullptr, ui::WindowSize::Fixed);
 
     connect(pcMakeDic, &QTabWidget::currentChanged, this, &TfrmMakeDic::pcMakeDicChange);
     connect(cmdAdd, &QPushButton::clicked, this, &TfrmMakeDic::cmdAddClick);

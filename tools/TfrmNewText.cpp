@@ -109,10 +109,7 @@ TfrmNewText::TfrmNewText(const QString& startFolder, const QString& dictionaryFo
     cmdClose = new QPushButton(QStringLiteral("閉じる (&C)"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     cmdClose->setAutoDefault(false);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(cmdMake);
-    buttons->addWidget(cmdClose);
+    auto* buttons = ui::buttonRow({cmdMake, cmdClose});
 
     auto* body = new QVBoxLayout;
     body->setContentsMargins(12, 8, 12, 10);
@@ -133,13 +130,9 @@ TfrmNewText::TfrmNewText(const QString& startFolder, const QString& dictionaryFo
     body->addSpacing(4);
     body->addLayout(buttons);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(
-        ui::banner(QStringLiteral("ここでは、新しいテキストファイルを作成します"), this));
-    layout->addLayout(body);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    ui::layOutUnderHeading(
+        this, ui::banner(QStringLiteral("ここでは、新しいテキストファイルを作成します"), this),
+        body, nullptr, ui::WindowSize::Fixed);
 
     connect(cboDrive, &QComboBox::currentIndexChanged, this, &TfrmNewText::cboDriveChange);
     connect(dlbFolder->selectionModel(), &QItemSelectionModel::currentChanged, this,

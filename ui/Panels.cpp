@@ -1,6 +1,7 @@
 #include "ui/Panels.h"
 
 #include <QFrame>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPalette>
 #include <QProgressBar>
@@ -24,6 +25,26 @@ QLabel* banner(const QString& text, QWidget* parent) {
     label->setWordWrap(true);
     label->setStyleSheet(QStringLiteral("background: black; color: white; padding: 8px 10px;"));
     return label;
+}
+
+QVBoxLayout* layOutUnderHeading(QWidget* window, QWidget* heading, QLayout* body,
+                                QWidget* statusBar, WindowSize size) {
+    auto* layout = new QVBoxLayout(window);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(heading);
+    layout->addLayout(body, 1);
+    if (statusBar) layout->addWidget(statusBar);
+    if (size == WindowSize::Fixed) layout->setSizeConstraint(QLayout::SetFixedSize);
+    return layout;
+}
+
+QHBoxLayout* buttonRow(std::initializer_list<QWidget*> buttons) {
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    for (QWidget* button : buttons)
+        row->addWidget(button);
+    return row;
 }
 
 QProgressBar* progressGauge(QWidget* parent, const QString& objectName,

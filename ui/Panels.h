@@ -3,11 +3,16 @@
 
 #include <QColor>
 
+#include <initializer_list>
+
 class QFrame;
+class QHBoxLayout;
 class QLabel;
+class QLayout;
 class QProgressBar;
 class QPushButton;
 class QString;
+class QVBoxLayout;
 class QWidget;
 
 namespace ui {
@@ -19,6 +24,18 @@ QPushButton* commandButton(QWidget* parent, const QString& caption, const char* 
 
 // The black banner at the top of a tool window, white text saying what the window does.
 QLabel* banner(const QString& text, QWidget* parent);
+
+// How a window with a heading is sized: by its content alone, or by the learner.
+enum class WindowSize { Fixed, Resizable };
+
+// The layout of a window with a heading: the heading (a banner or a verdict panel) across
+// the top edge to edge, the body below it with the margins it set itself, and a status
+// bar (optional) along the bottom. The body takes the height a resizable window gains.
+QVBoxLayout* layOutUnderHeading(QWidget* window, QWidget* heading, QLayout* body,
+                                QWidget* statusBar, WindowSize size);
+
+// A row of command buttons at its right end.
+QHBoxLayout* buttonRow(std::initializer_list<QWidget*> buttons);
 
 // A progress gauge that says what it measures (its accessible name, and a tooltip) and
 // shows its percentage, tall enough for the text of the font.
