@@ -2,64 +2,47 @@
 
 #include "app/DrillScreen.h"
 #include "app/MainWindowState.h"
-#include "app/ProgramInfo.h"
-#include "app/ShellOpen.h"
 #include "app/TfrmTitle.h"
-#include "app/ToolbarSetupHost.h"
 #include "app/ToolbarIcons.h"
-#include "base/Cp932.h"
+#include "app/ToolbarSetupHost.h"
 #include "base/IniFile.h"
 #include "base/Random.h"
 #include "base/TextFile.h"
 #include "quiz/Drill.h"
-#include "quiz/DrillWindows.h"
 #include "quiz/QuestionSetupRules.h"
 #include "quiz/TfrmQuestionSetup.h"
-#include "records/DailyRecord.h"
-#include "settings/UserRegistry.h"
 #include "settings/UserSelection.h"
 #include "sound/BackgroundMusic.h"
-#include "sound/CompanionChannel.h"
 #include "sound/CompanionSettings.h"
-#include "ui/FileDrops.h"
 #include "ui/CompanionLink.h"
-#include "tools/ToolDialogs.h"
 #include "ui/DataBar.h"
 #include "ui/ElidedLabel.h"
+#include "ui/FileDrops.h"
 #include "ui/Fonts.h"
 #include "ui/Gauge.h"
 #include "ui/Platform.h"
-#include "ui/CompanionLink.h"
 #include "ui/RadioGroup.h"
 #include "ui/Text.h"
-#include "ui/UpDown.h"
-#include "ui/WindowOpen.h"
 #include "words/DictionaryChoice.h"
 #include "words/DictionaryList.h"
-#include "words/VocabularyBook.h"
-#include "words/WordEntry.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QProcess>
-#include <QPushButton>
-#include <QScreen>
 #include <QShowEvent>
 #include <QStatusBar>
-#include <QFontMetrics>
 #include <QTimer>
-#include <QVBoxLayout>
-#include <QWindow>
 #include <QToolBar>
 #include <QToolButton>
-
+#include <QVBoxLayout>
+#include <QWindow>
 #include <algorithm>
 #include <cmath>
 
@@ -531,353 +514,6 @@ void TfrmMain::pressDefaultButton() {
         actResult->trigger();
     else if (actStart->isEnabled())
         actStart->trigger();
-}
-
-// --- view toggles ---
-
-void TfrmMain::cmdStandardToolBarClick() {
-    tbStandardToolBar->setVisible(actStandardToolBar->isChecked());
-}
-
-void TfrmMain::cmdFileToolBarClick() {
-    tbFileToolBar->setVisible(actFileToolBar->isChecked());
-}
-
-void TfrmMain::cmdQuestionSetupToolBarClick() {
-    if (!actQuestionSetupToolBar->isChecked()) {
-        tbQuestionSetupToolBar->hide();
-        return;
-    }
-    putQuestionToolBarOnSecondRow();
-    tbQuestionSetupToolBar->show();
-    actQuestionSetupToolBar->setChecked(true);
-}
-
-void TfrmMain::putQuestionToolBarOnSecondRow() {
-    // Wherever it was dragged, it goes back to its own row below the others. Taking it
-    // out hides it for a moment, which unticks its menu items; the caller ticks them.
-    removeToolBar(tbQuestionSetupToolBar);
-    addToolBarBreak(Qt::TopToolBarArea);
-    addToolBar(Qt::TopToolBarArea, tbQuestionSetupToolBar);
-}
-
-void TfrmMain::cmdRightCommandButtonClick() {
-    pnlRightCommandButton->setVisible(actRightCommandButton->isChecked());
-}
-
-void TfrmMain::cmdStatusBarClick() {
-    sbInfo->setVisible(actStatusBar->isChecked());
-}
-
-void TfrmMain::cmdQuestionNumClick() {
-    settings_.ShowQuestionNum = actQuestionNum->isChecked() ? 1 : 0;
-    UpdateDataBar();
-}
-
-void TfrmMain::cmdAtariNumClick() {
-    settings_.ShowAtariNum = actAtariNum->isChecked() ? 1 : 0;
-    UpdateDataBar();
-}
-
-void TfrmMain::cmdHazureNumClick() {
-    settings_.ShowHazureNum = actHazureNum->isChecked() ? 1 : 0;
-    UpdateDataBar();
-}
-
-void TfrmMain::cmdPercentClick() {
-    settings_.ShowPercent = actPercent->isChecked() ? 1 : 0;
-    UpdateDataBar();
-}
-
-void TfrmMain::cmdTimeClick() {
-    settings_.ShowTime = actTime->isChecked() ? 1 : 0;
-    UpdateDataBar();
-}
-
-void TfrmMain::tbStandardToolBarClose() {
-    actStandardToolBar->setChecked(false);
-}
-
-void TfrmMain::tbFileToolBarClose() {
-    actFileToolBar->setChecked(false);
-}
-
-void TfrmMain::tbQuestionSetupToolBarClose() {
-    actQuestionSetupToolBar->setChecked(false);
-}
-
-void TfrmMain::UpdateDataBar() {
-    // The bars sit in their fixed order above the status bar; a hidden bar takes no room.
-    ui::DataBar* bars[] = {pnlQuestionNum, pnlAtariNum, pnlHazureNum, pnlPercent, pnlTime};
-    for (ui::DataBar* bar : bars)
-        bar->hide();
-    const int shown[] = {settings_.ShowQuestionNum, settings_.ShowAtariNum, settings_.ShowHazureNum,
-                         settings_.ShowPercent, settings_.ShowTime};
-    for (int i = 0; i < 5; ++i) {
-        if (shown[i] == 1) bars[i]->show();
-    }
-}
-
-// --- window openers ---
-
-void TfrmMain::openWindow(MainCommand command, const QString& windowName) {
-    bool longLived = command == MainCommand::Setup || command == MainCommand::QuestionSetup;
-    try {
-        if (longLived) {
-            createLongLivedDialogs();
-            QDialog* dialog = longLivedDialog(command);
-            if (!dialog) {
-                ui::showWindowFailure(this, windowName);
-                return;
-            }
-            int result = ui::platform().showModal(*dialog);
-            openers_.afterClose(command, *this, *dialog, result);
-            return;
-        }
-        std::unique_ptr<QDialog> window = openers_.create(command, *this);
-        if (!window) {
-            ui::showWindowFailure(this, windowName);
-            return;
-        }
-        int result = ui::platform().showModal(*window);
-        openers_.afterClose(command, *this, *window, result);
-    } catch (const std::exception&) {
-        ui::showWindowFailure(this, windowName);
-    }
-}
-
-void TfrmMain::cmdSetupClick() {
-    openWindow(MainCommand::Setup, QStringLiteral("基本設定"));
-}
-
-void TfrmMain::cmdMakeDicClick() {
-    // Its failure is told too: a window that cannot open must not fail silently.
-    openWindow(MainCommand::MakeDic, QStringLiteral("辞書の作成"));
-}
-
-void TfrmMain::cmdMakePronClick() {
-    // Its failure is told too: a window that cannot open must not fail silently.
-    openWindow(MainCommand::MakePron, QStringLiteral("発音記号の追加"));
-}
-
-void TfrmMain::cmdEditDicClick() {
-    openWindow(MainCommand::EditDic, QStringLiteral("辞書の編集"));
-}
-
-void TfrmMain::cmdImportClick() {
-    openWindow(MainCommand::Import, QStringLiteral("インポート"));
-}
-
-void TfrmMain::cmdPrintDicClick() {
-    openWindow(MainCommand::PrintDic, QStringLiteral("辞書の印刷"));
-}
-
-void TfrmMain::cmdMakeTestClick() {
-    openWindow(MainCommand::MakeTest, QStringLiteral("簡易テスト用紙作成"));
-}
-
-void TfrmMain::cmdShowErrorClick() {
-    showErrorReviewWindow(this, settings_, drill_->state());
-}
-
-void TfrmMain::cmdShowPercentClick() {
-    openWindow(MainCommand::ShowPercent, QStringLiteral("正解率の表示"));
-}
-
-void TfrmMain::cmdShowGraphClick() {
-    openWindow(MainCommand::ShowGraph, QStringLiteral("グラフの表示"));
-}
-
-void TfrmMain::cmdShowErrorNumClick() {
-    openWindow(MainCommand::ShowErrorNum, QStringLiteral("不正解の詳細"));
-}
-
-void TfrmMain::cmdShowHistroyClick() {
-    // Its failure is told too: a window that cannot open must not fail silently.
-    openWindow(MainCommand::ShowHistory, QStringLiteral("学習履歴の表示"));
-}
-
-void TfrmMain::cmdFindClick() {
-    openWindow(MainCommand::Find, QStringLiteral("単語の検索"));
-}
-
-void TfrmMain::cmdNewTextClick() {
-    openWindow(MainCommand::NewText, QStringLiteral("テキストファイルの新規作成"));
-}
-
-void TfrmMain::cmdEditVocBookClick() {
-    openWindow(MainCommand::EditVocBook, QStringLiteral("単語編集"));
-}
-
-void TfrmMain::cmdStartClick() {
-    // Its failure is told too: a window that cannot open must not fail silently.
-    openWindow(MainCommand::QuestionSetup, QStringLiteral("出題設定"));
-}
-
-void TfrmMain::cmdVersionClick() {
-    if (settings_.VoiceOn == 1) {
-        ui::sendCompanionCommand(companion::kVersion);
-    }
-    // Its failure is told too: a window that cannot open must not fail silently.
-    openWindow(MainCommand::About, QStringLiteral("バージョン情報"));
-}
-
-// --- other commands ---
-
-void TfrmMain::cmdExitClick() {
-    close();
-}
-
-void TfrmMain::cmdHelpClick() {
-    openDocument(this, settings_.ProgramFolder + kHelpContents);
-}
-
-void TfrmMain::cmdHomepageClick() {
-    openHomepage(this, settings_.ProgramFolder);
-}
-
-void TfrmMain::cmdByMemoClick() {
-    std::optional<std::string> name = ui::fromQOrWarn(this, cboDicFile->currentText());
-    if (!name) return;
-    std::string path = rememberedDictionaryPath(settings_.setupIniPath(), *name);
-    openDocument(this, path.empty() ? unrememberedDictionaryInUse(*name) : path);
-}
-
-std::string TfrmMain::unrememberedDictionaryInUse(const std::string& fileName) const {
-    // The dictionary in use since the start (the default one at first) is known by its
-    // path even before it was ever chosen, and so remembered under "Dictionary Path".
-    if (!settings_.DicInUse.empty() && fileNameOf(settings_.DicInUse) == fileName)
-        return settings_.DicInUse;
-    return {};
-}
-
-void TfrmMain::cboAnswerTypeChange() {
-    // Outside a drill the choice group shows its placeholders, disabled, in a choice
-    // form, and is out of the way in the typed form.
-    int kind = cboAnswerType->currentIndex();
-    // Item 1 is the three-choice form, 2 four choices, 3 five.
-    showAnswerChoices(kind > 0 ? choicePlaceholders(kind + 2) : std::vector<std::string>{}, false);
-}
-
-void TfrmMain::showAnswerChoices(const std::vector<std::string>& texts, bool enabled) {
-    QStringList items;
-    for (const std::string& t : texts)
-        items << ui::toQ(t);
-    rgAnswer->setItems(items);
-    rgAnswer->setEnabled(enabled);
-    rgAnswer->setVisible(!items.isEmpty());
-    fitDrillPanels();
-}
-
-void TfrmMain::cmdOkClick() {
-    std::optional<std::string> fileName = ui::fromQOrWarn(this, cboDicFile->currentText());
-    std::optional<std::string> count = ui::fromQOrWarn(this, txtQuestionNum->text());
-    if (!fileName || !count)
-        return;
-    std::string path = rememberedDictionaryPath(settings_.setupIniPath(), *fileName);
-    if (path.empty()) {
-        path = unrememberedDictionaryInUse(*fileName);
-        if (!path.empty())
-            if (FileStatus status = rememberDictionaryPath(settings_.setupIniPath(), path); !status)
-                ui::showFileError(this, status.path(), status.reason());
-    }
-    if (path.empty()) {
-        // Nothing remembered under that name: the file cannot be opened.
-        ui::showFileError(this, *fileName, FileStatus::fromErrno(*fileName, ENOENT).reason());
-        return;
-    }
-    settings_.DicInUse = path;
-    drill_->start(DrillStart{path, cboQuestionType->currentIndex(), cboAnswerType->currentIndex(),
-                             *count, true});
-}
-
-void TfrmMain::cmdResultClick() {
-    drill_->submit();
-}
-
-void TfrmMain::cmdStopClick() {
-    drill_->stop();
-}
-
-void TfrmMain::cmdPlayVoiceClick() {
-    drill_->playVoice();
-}
-
-void TfrmMain::cmdNextWordClick() {
-    drill_->HintShow();
-}
-
-void TfrmMain::rgAnswerClick() {
-    drill_->choiceClicked();
-}
-
-void TfrmMain::tmrTimerTimer() {
-    drill_->timerTick();
-}
-
-QuestionSetupHost& TfrmMain::questionSetupHost() {
-    return *setupHost_;
-}
-
-void TfrmMain::showDictionaryInUse(const std::string& fileName) {
-    QSignalBlocker block(cboDicFile);
-    cboDicFile->setEditText(ui::toQ(fileName));
-    sbPanels_[0]->setText(ui::toQ(dictionaryPanelText(settings_.DicInUse, isMaximized())));
-}
-
-void TfrmMain::drillCompleted() {
-    if (auto* setup = dynamic_cast<TfrmQuestionSetup*>(longLivedDialog(MainCommand::QuestionSetup)))
-        setup->drillCompleted();
-}
-
-void TfrmMain::drillStopped() {
-    if (auto* setup = dynamic_cast<TfrmQuestionSetup*>(longLivedDialog(MainCommand::QuestionSetup)))
-        setup->drillStopped();
-}
-
-void TfrmMain::cmdAddVocBookClick() {
-    if (!drill_->running())
-        return;
-    FileStatus status = appendToVocabularyBook(settings_.VocBook, drill_->state().entry.lineText);
-    if (!status) {
-        // A word the learner meant to keep must not be lost without a word; the command
-        // stays enabled for another try.
-        ui::showFileError(this, status.path(), status.reason());
-        return;
-    }
-    actAddVocBook->setEnabled(false);
-}
-
-void TfrmMain::cmdDeleteVocBookClick() {
-    // To the desktop trash where there is one, so that a slip of the mouse loses nothing.
-    const QString book = QString::fromStdString(nativePath(settings_.VocBook));
-    if (settings_.VocBook.empty() || !fileExists(settings_.VocBook) ||
-        !ui::platform().moveToTrashWithoutAsking(book)) {
-        FileStatus status = deleteVocabularyBook(settings_.VocBook);
-        if (!status) {
-            ui::showFileError(this, status.path(), status.reason());
-            return;
-        }
-    }
-    mnuVocBook->menuAction()->setEnabled(false);
-    actAddVocBook->setEnabled(false);
-    settings_.VocBookOn = 0;
-    settings_.VocBook.clear();
-}
-
-void TfrmMain::cmdSelectDicFileClick() {
-    DictionaryChoice choice(settings_);
-    showDictionaryChange(choice.selectWithDialog(this));
-}
-
-void TfrmMain::cmdCsvFormatClick() {
-    exportDictionaryAsCsv(this, settings_.DicInUse, dialogFolder(settings_));
-}
-
-void TfrmMain::cboDicFileChange() {
-    DictionaryChoice choice(settings_);
-    DictionaryChange change = choice.comboTextChanged(this, cboDicFile->currentText());
-    sbPanels_[0]->setText(change.statusText);
 }
 
 } // namespace qor
