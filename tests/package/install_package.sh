@@ -43,6 +43,9 @@ done
 
 description="$(dpkg-deb -f "$deb" Description)"
 if grep -q '^ ;' <<<"$description"; then fail "the description's lines are run together: $description"; fi
+# Package managers show the description as it stands: no line over 80 characters.
+long="$(dpkg-deb -f "$deb" Description | awk 'length($0) > 80')"
+[ -z "$long" ] || fail "description lines over 80 characters: $long"
 
 echo "== dpkg -x"
 root="$scratch/root"
@@ -54,8 +57,21 @@ for f in usr/bin/qor-helper \
          "usr/share/icons/hicolor/scalable/apps/$id.svg" \
          "usr/share/icons/hicolor/48x48/apps/$id.png" \
          "usr/share/icons/hicolor/256x256/apps/$id.png" \
-         "usr/share/metainfo/$id.metainfo.xml"; do
+         "usr/share/metainfo/$id.metainfo.xml" \
+         usr/share/man/man1/qor-helper.1.gz usr/share/man/man1/vexa.1.gz \
+         usr/share/doc/qor-helper/copyright usr/share/doc/qor-helper/changelog.gz; do
   [ -e "$root/$f" ] || fail "the package lacks $f"
+done
+# The manual pages are read as man reads them: gzip'd roff that formats without a warning.
+for page in qor-helper vexa; do
+  gz="$root/usr/share/man/man1/$page.1.gz"
+  gzip -t "$gz" || fail "$page.1.gz is no gzip file"
+  if command -v man >/dev/null; then
+    warnings="$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$gz" 2>&1 >/dev/null)"
+    [ -z "$warnings" ] || fail "man warns about $page.1: $warnings"
+    LC_ALL=C.UTF-8 MANWIDTH=80 man -l "$gz" 2>/dev/null | grep -q -- '--home' ||
+      fail "the manual page of $page does not name --home"
+  fi
 done
 if [ -n "${QOR_EXPECT_VEXA:-}" ]; then
   [ -x "$root/usr/bin/vexa" ] || fail "the package lacks usr/bin/vexa"
