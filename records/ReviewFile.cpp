@@ -31,7 +31,9 @@ void ReviewFile::load() {
     if (loaded_)
         return;
     loaded_ = true;
-    for (const auto& [key, value] : file_.entries(kRecords)) {
+    const auto entries = file_.entries(kRecords);
+    records_.reserve(entries.size());
+    for (const auto& [key, value] : entries) {
         if (auto r = parseReview(value))
             records_.emplace(key, *r);  // the first of a doubled key, as IniFile reads it
     }
