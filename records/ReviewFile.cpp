@@ -3,7 +3,9 @@
 #include "records/RecordFiles.h"
 
 #include <algorithm>
+#include <climits>
 #include <string_view>
+#include <unordered_set>
 
 namespace qor {
 
@@ -33,9 +35,15 @@ void ReviewFile::load() {
     loaded_ = true;
     const auto entries = file_.entries(kRecords);
     records_.reserve(entries.size());
+    // The first line of a doubled key counts, as IniFile reads and replaces it; when that
+    // line cannot be read, the word has no record.
+    std::unordered_set<std::string_view> seen;
+    seen.reserve(entries.size());
     for (const auto& [key, value] : entries) {
+        if (!seen.insert(key).second)
+            continue;
         if (auto r = parseReview(value))
-            records_.emplace(key, *r);  // the first of a doubled key, as IniFile reads it
+            records_.emplace(key, *r);
     }
 }
 
@@ -60,7 +68,7 @@ FileStatus ReviewFile::recordAnswer(const std::string& wordKey, Grade grade, Stu
         file_.write(kRecords, wordKey, reviewText(*r));
     }
     const std::string day = today.text();
-    const int answers = std::max(recordCount(file_.read(kAnswers, day, "0")), 0);
+    const int answers = std::clamp(recordCount(file_.read(kAnswers, day, "0")), 0, INT_MAX - 1);
     file_.write(kAnswers, day, static_cast<long long>(answers) + 1);
     return file_.save();
 }
@@ -71,7 +79,7 @@ std::map<StudyDay, int> ReviewFile::answersPerDay(const std::string& path) {
     for (const auto& [key, value] : file.entries(kAnswers)) {
         auto day = StudyDay::parse(key);
         auto count = parseDecimal(value);
-        if (day && count && *count > 0 && *count <= 1000000)
+        if (day && count && *count > 0 && *count <= INT_MAX)
             out.emplace(*day, static_cast<int>(*count));
     }
     return out;

@@ -50,7 +50,8 @@ public:
     // Why the file could not be read; ok when it was read or is missing (no records yet).
     FileStatus readStatus();
 
-    // Every readable record by word key (the first line of a key that occurs twice).
+    // Every readable record by word key. Of a key on several lines, the first line counts
+    // (and a broken first line leaves the word without a record).
     const ReviewRecords& records();
     std::optional<WordReview> record(const std::string& wordKey);
 

@@ -99,6 +99,8 @@ TEST_F(ReviewFileTest, BrokenLinesAreSkippedAndKept) {
                                      sj("bad_日付") + "=2025-02-30,3,5,2,0",
                                      "=",
                                      apple + "=2025-03-01,9,9,9,9",  // a doubled key: the first counts
+                                     sj("cat_猫") + "=broken",
+                                     sj("cat_猫") + "=2025-03-01,9,9,9,9",  // even when broken
                                      "\xff\xfe=\x81",
                                      "",
                                      "[Answers]",
@@ -111,6 +113,7 @@ TEST_F(ReviewFileTest, BrokenLinesAreSkippedAndKept) {
     EXPECT_EQ(file.records().size(), 1u);
     EXPECT_EQ(file.record(apple), (WordReview{day(2025, 3, 10), {3, 5}, 2, 0}));
     EXPECT_FALSE(file.record(run));
+    EXPECT_FALSE(file.record(sj("cat_猫")));
     EXPECT_EQ(ReviewFile::answersPerDay(file.path()),
               (std::map<StudyDay, int>{{day(2025, 3, 10), 4}}));
 
