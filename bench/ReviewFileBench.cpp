@@ -3,7 +3,10 @@
 // beside the word statistics file's update of the same answer on the drill's path
 // (WordStatistics: read, count, safe rewrite) and the bare read and safe rewrite of the
 // review file's bytes, in the same run, interleaved. Also what a drill of the daily
-// review does once at its start: read the review file and choose the due words.
+// review does once at its start: read the review file and choose the due words. And the
+// study calendar's reading of ten years of records: five dictionaries, each with a review
+// file of 2,000 words and ten years of day counts, and 120 monthly daily record files
+// (more than the drill keeps: it deletes a month's file when the next month starts).
 //
 //   review file verbs.rev:            20,000 word records and a year of day counts
 //   word statistics file 2001_verbs.dat: 20,000 words
@@ -17,6 +20,7 @@
 #include "records/DueSelection.h"
 #include "records/RecordFiles.h"
 #include "records/ReviewFile.h"
+#include "records/StudyCalendar.h"
 #include "records/WordStatistics.h"
 
 #include <cstdio>
@@ -74,6 +78,44 @@ struct Fixture {
         if (!writeLines(reviewFilePath(user, "verbs"), review) ||
             !writeLines(wordStatisticsPath(user, "2001", "verbs"), stats))
             std::abort();
+    }
+
+    // Ten years of records of five dictionaries in a user folder of their own.
+    std::string calendarUser() const {
+        const std::string folder = root + "/Hanako";
+        makeFolder(folder);
+        for (int dic = 0; dic < 5; ++dic) {
+            const std::string name = "dic" + std::to_string(dic);
+            std::vector<std::string> review{"[FSRS-6]"};
+            for (int i = 0; i < 2000; ++i)
+                review.push_back(wordKey(i) + "=" + reviewText(WordReview{start.plus(-i % 50), {3.5, 5}, 3, 0}));
+            review.push_back("");
+            review.push_back("[Answers]");
+            for (int d = 3650; d >= 1; --d) {
+                if (d % 7 != dic)
+                    review.push_back(start.plus(-d).text() + "=" + std::to_string(20 + d % 40));
+            }
+            if (!writeLines(reviewFilePath(folder, name), review))
+                std::abort();
+            for (int m = 0; m < 120; ++m) {
+                const StudyDay first = start.firstOfMonthBefore(m);
+                const std::string month = std::to_string(first.month());
+                std::vector<std::string> daily{"[Error]", "Date=" + month + "/28", "Num=0", "Today=",
+                                               "YesterdayNum=0", "Yesterday=0", "", "[" + month + "]"};
+                for (int w = 0; w < 40; ++w)
+                    daily.push_back(wordKey(w * 37) + "=" + std::to_string(w % 4 + 1));
+                for (int d = 1; d <= 28; ++d) {
+                    daily.push_back("");
+                    daily.push_back("[" + month + "/" + std::to_string(d) + "]");
+                    for (int w = 0; w < 8; ++w)
+                        daily.push_back(wordKey((w * 37 + d) % kWords) + "=1");
+                }
+                const std::string path = folder + "/" + std::to_string(first.year()) + month + "_" + name + ".dat";
+                if (!writeLines(path, daily))
+                    std::abort();
+            }
+        }
+        return folder;
     }
 
     ~Fixture() {
@@ -142,5 +184,18 @@ int main() {
     std::printf("Drill start: read the review file and choose the due words: %.3f ms (median of 10; "
                 "%d due, %d new)\n",
                 median(startTimes), plan.due, plan.fresh);
-    return 0;
+
+    const std::string calendar = f.calendarUser();
+    std::vector<double> calendarTimes;
+    int streak = 0;
+    for (int i = 0; i < 10; ++i) {
+        calendarTimes.push_back(millisecondsOf([&] {
+            StudyCalendar c(studyDayCounts(calendar), f.start);
+            streak = c.longestStreak() + static_cast<int>(c.days().size());
+        }));
+    }
+    std::printf("Study calendar: ten years of records (5 review files, 600 daily record files): "
+                "%.3f ms (median of 10)\n",
+                median(calendarTimes));
+    return streak > 0 ? 0 : 1;
 }
