@@ -14,7 +14,7 @@
 #include "settings/UserSelection.h"
 #include "sound/BackgroundMusic.h"
 #include "sound/CompanionSettings.h"
-#include "ui/CompanionLink.h"
+#include "ui/Companion.h"
 #include "ui/DataBar.h"
 #include "ui/ElidedLabel.h"
 #include "ui/FileDrops.h"
@@ -321,25 +321,20 @@ void TfrmMain::resetDrill() {
 
 void TfrmMain::startCompanion() {
     if (settings_.VoiceOn != 1 || settings_.VoiceType != 1) return;
-    if (companion_ && companion_->state() != QProcess::NotRunning) return;
-    QString program = QString::fromStdString(nativePath(settings_.HearingPath));
-    companion_ = std::make_unique<QProcess>();
-    companion_->setProgram(program);
-    // Where it sits and where it listens: the program's own data folder and channel.
-    companion_->setArguments(
+    if (companionProcess()) return;
+    companion_ = std::make_unique<ui::Companion>(this);
+    // Where it sits: the program's own data folder; where it listens is the channel's
+    // affair. A companion that cannot be started has been reported.
+    const bool started = companion_->start(
+        QString::fromStdString(nativePath(settings_.HearingPath)),
         {QStringLiteral("--settings"),
-         QString::fromStdString(nativePath(companionSettingsPath(settings_.ProgramFolder))),
-         QStringLiteral("--channel"), ui::companionChannelName()});
-    companion_->setWorkingDirectory(
+         QString::fromStdString(nativePath(companionSettingsPath(settings_.ProgramFolder)))},
         QString::fromStdString(nativePath(folderOf(settings_.HearingPath))));
-    companion_->start();
-    if (companion_->waitForStarted(3000)) return;
-    QString reason = companion_->errorString();
-    companion_.reset();
-    ui::platform().showNotice(this,
-                              QStringLiteral("音声用のプログラムを起動できませんでした。\n") +
-                                  ui::toQ(settings_.HearingPath) + QStringLiteral("\n") + reason,
-                              QStringLiteral("エラー"), ui::kNoticeWarning);
+    if (!started) companion_.reset();
+}
+
+QProcess* TfrmMain::companionProcess() const {
+    return companion_ ? companion_->process() : nullptr;
 }
 
 // --- closing ---
@@ -394,10 +389,7 @@ void TfrmMain::askCompanionToEnd() {
     // The started program is asked to end; whether it does is its own affair, but one
     // that has not ended after a second goes with this program.
     if (!companion_) return;
-    if (companion_->state() != QProcess::NotRunning) {
-        companion_->terminate();
-        companion_->waitForFinished(1000);
-    }
+    companion_->end();
     companion_.reset();
 }
 

@@ -36,6 +36,7 @@ class QHBoxLayout;
 class QVBoxLayout;
 
 namespace ui {
+class Companion;
 class DataBar;
 class RadioGroup;
 class UpDown;
@@ -90,8 +91,9 @@ public:
     // Told by the drill: a drill was completed / stopped.
     void drillCompleted();
     void drillStopped();
-    // The companion program started by the first showing, nullptr when none.
-    QProcess* companionProcess() const { return companion_.get(); }
+    // The companion program started by the first showing, nullptr when none runs.
+    QProcess* companionProcess() const;
+    ui::Companion* companion() const { return companion_.get(); }
     // The settings dialog's OK and its immediate effects (TfrmMainSetup.cpp): everything
     // visible follows the record; the companion is told where to sit and started or
     // closed; the dictionary list empties with the cleared history.
@@ -345,7 +347,7 @@ private:
     WindowOpeners openers_;
     std::map<MainCommand, std::unique_ptr<QDialog>> longLived_;
     std::unique_ptr<TfrmTitle> splash_;
-    std::unique_ptr<QProcess> companion_;
+    std::unique_ptr<ui::Companion> companion_;
     std::set<std::string> reported_;
     QLabel* sbPanels_[4] = {};
     QVBoxLayout* drillLayout_ = nullptr;  // the drill's panels, top to bottom

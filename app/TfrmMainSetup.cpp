@@ -27,8 +27,8 @@ void TfrmMain::companionSettingsChanged() {
     const bool wanted =
         settings_.VoiceOn == 1 && settings_.VoiceType == 1 && settings_.CompanionFound == 1;
     const QString program = QString::fromStdString(nativePath(settings_.HearingPath));
-    const bool running = companion_ && companion_->state() != QProcess::NotRunning;
-    if (wanted && running && companion_->program() == program)
+    const QProcess* running = companionProcess();
+    if (wanted && running && running->program() == program)
         return; // already there: a second one would stand beside it
     askCompanionToEnd();
     if (wanted) startCompanion();

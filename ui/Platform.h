@@ -98,8 +98,8 @@ public:
     // Replaces the clipboard text (the learner's own copies); false when the clipboard
     // cannot be set.
     virtual bool setClipboardText(const QString& text) = 0;
-    // Hands one command text to the companion program; dropped at once when no
-    // companion listens.
+    // Hands one command text to the companion program this program started; dropped
+    // when none runs.
     virtual void sendToCompanion(const QString& command) = 0;
     // Opens a file or address with its associated program; false when none opened it.
     virtual bool openWithAssociatedProgram(const QString& pathOrUrl) = 0;

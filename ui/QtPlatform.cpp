@@ -199,7 +199,7 @@ bool QtPlatform::driveHasMedium(const QString& drive) {
 }
 
 void QtPlatform::sendToCompanion(const QString& command) {
-    deliverToCompanion(companionChannelName(), companionBytes(command));
+    deliverToStartedCompanion(companionBytes(command));
 }
 
 void QtPlatform::setOpener(const QString& program) {

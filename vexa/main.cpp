@@ -5,6 +5,10 @@
 //
 // FILE: where it places itself (the program passes <data root>/vexa/Setup.ini);
 // NAME: the local socket it listens on (the program passes its own).
+//
+// It ends with 0 when a companion of this user listens there already, and with a message
+// and a failure status when it cannot listen, for instance because another user's
+// program holds the channel.
 
 #include "app/CloseOnSignal.h"
 #include "base/DataRoot.h"
@@ -26,10 +30,19 @@ int main(int argc, char* argv[]) {
     std::vector<std::string> args;
     for (const QString& a : QApplication::arguments().mid(1)) args.push_back(a.toStdString());
     std::string settings;
-    QString channel = ui::companionChannelName();
+    QString channel;
     for (std::size_t i = 0; i + 1 < args.size(); ++i) {
         if (args[i] == "--settings") settings = args[i + 1];
         if (args[i] == "--channel") channel = QString::fromStdString(args[i + 1]);
+    }
+    if (channel.isEmpty()) {
+        ui::CompanionChannelPlace place = ui::companionChannel();
+        if (place.name.isEmpty()) {
+            std::fprintf(stderr, "vexa: no safe place for the channel: %s\n",
+                         qPrintable(place.problem));
+            return 1;
+        }
+        channel = place.name;
     }
     if (settings.empty())
         settings = qor::companionSettingsPath(
@@ -42,7 +55,14 @@ int main(int argc, char* argv[]) {
     case vexa::CommandServer::Start::Listening:
         break;
     case vexa::CommandServer::Start::AnotherIsListening:
-        return 0;  // the companion runs already
+        std::fprintf(stderr, "vexa: a companion listens on %s already\n", qPrintable(channel));
+        return 0;
+    case vexa::CommandServer::Start::TakenByStranger:
+        std::fprintf(stderr,
+                     "vexa: another user's program listens on %s; commands there would not "
+                     "come from Qor Helper\n",
+                     qPrintable(channel));
+        return 2;
     case vexa::CommandServer::Start::Failed:
         std::fprintf(stderr, "vexa: cannot listen on %s: %s\n", qPrintable(channel),
                      qPrintable(server.errorString()));
@@ -58,6 +78,11 @@ int main(int argc, char* argv[]) {
                      &vexa::TfrmVexa::command);
     // A tool window does not end the program by closing; the companion ends with it.
     QObject::connect(&window, &vexa::TfrmVexa::closed, &app, &QApplication::quit);
+    // Deaf for good: it ends, so that the program sees it gone and can start another.
+    QObject::connect(&server, &vexa::CommandServer::channelLost, &app, [](const QString& why) {
+        std::fprintf(stderr, "vexa: %s\n", qPrintable(why));
+        QApplication::exit(2);
+    });
     qor::CloseOnSignal closeOnSignal(window);
     window.show();
     return app.exec();

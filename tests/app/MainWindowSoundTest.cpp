@@ -1,6 +1,7 @@
-// The main window's sounds and companion commands: every command reaches a companion
-// listening on the channel at the moment it belongs to, the effects follow the answers,
-// and closing the window ends the music for good.
+// The main window's sounds and companion commands: every command reaches the companion
+// the window started at the moment it belongs to, a channel held by anybody else gets
+// nothing and is reported once, a companion that died is started again, the effects
+// follow the answers, and closing the window ends the music for good.
 
 #include "quiz/TfrmAtari.h"
 #include "quiz/TfrmFinish.h"
@@ -9,14 +10,17 @@
 #include "sound/BackgroundMusic.h"
 #include "tests/app/ShellFixture.h"
 #include "tests/sound/SoundFiles.h"
-#include "ui/CompanionLink.h"
+#include "tests/sound/StrangerListener.h"
+#include "tests/support/ScopedEnv.h"
+#include "tests/vexa/Squatter.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLineEdit>
-#include <QLocalServer>
-#include <QLocalSocket>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QTest>
+#include <csignal>
 #include <sys/stat.h>
 
 using namespace qor;
@@ -25,41 +29,50 @@ using qor::test::ScriptedMediaPlayer;
 
 namespace {
 
-// A companion as the program sees one: it listens on the channel and keeps every line.
-class ListeningCompanion {
+// The companion the program starts in these tests: it listens with vexa's server on the
+// channel the test names and writes down every command it hears, with its process id.
+class RecordingCompanion {
 public:
-    explicit ListeningCompanion(const QString& name) {
-        qputenv("QOR_COMPANION_CHANNEL", name.toUtf8());
-        QLocalServer::removeServer(name);
-        server_.setSocketOptions(QLocalServer::UserAccessOption);
-        listening_ = server_.listen(name);
-        QObject::connect(&server_, &QLocalServer::newConnection, [this] {
-            while (QLocalSocket* s = server_.nextPendingConnection()) {
-                QObject::connect(s, &QLocalSocket::readyRead, [this, s] { take(s); });
-                QObject::connect(s, &QLocalSocket::disconnected, [this, s] {
-                    take(s);
-                    s->deleteLater();
-                });
-            }
-        });
+    explicit RecordingCompanion(const test::TempDir& dir)
+        : log_(dir.file("received.txt")),
+          channel_("QOR_COMPANION_CHANNEL", dir.file("channel").c_str()),
+          logVar_("QOR_TEST_COMPANION_LOG", log_.c_str()) {}
+    static std::string hearingPath() {
+        return std::string("HearingPath=") + QOR_COMPANION_RECORDER;
     }
-    ~ListeningCompanion() { qunsetenv("QOR_COMPANION_CHANNEL"); }
-    bool listening() const { return listening_; }
-    // The commands received once `count` have come (or after two seconds).
+    // The commands received once `count` have come (or after a generous while).
     QStringList received(int count) {
-        (void)QTest::qWaitFor([&] { return lines_.size() >= count; }, 2000);
+        (void)QTest::qWaitFor([&] { return read().size() >= count; }, 30000);
         QTest::qWait(20);  // a command that should not have come would be here by now
-        return lines_;
+        QStringList commands;
+        for (const auto& [pid, command] : read()) commands << command;
+        return commands;
+    }
+    // The process ids of the companions that heard them, in order.
+    QList<qint64> hearers() {
+        QList<qint64> pids;
+        for (const auto& [pid, command] : read()) pids << pid;
+        return pids;
     }
 
 private:
-    void take(QLocalSocket* s) {
-        while (s->canReadLine()) lines_ << QString::fromLatin1(s->readLine()).chopped(1);
+    QList<std::pair<qint64, QString>> read() const {
+        QList<std::pair<qint64, QString>> lines;
+        QFile log(QString::fromStdString(log_));
+        if (!log.open(QIODevice::ReadOnly)) return lines;
+        for (const QByteArray& line : log.readAll().split('\n')) {
+            const qsizetype space = line.indexOf(' ');
+            if (space > 0)
+                lines.append({line.left(space).toLongLong(), QString::fromLatin1(line.mid(space + 1))});
+        }
+        return lines;
     }
-    QLocalServer server_;
-    bool listening_ = false;
-    QStringList lines_;
+    std::string log_;
+    test::ScopedEnv channel_;
+    test::ScopedEnv logVar_;
 };
+
+const QString kTaken = QStringLiteral("音声用のプログラムとの通信路が、ほかのプログラムに使われています。");
 
 class MainWindowSoundTest : public test::DrillWindowFixture {
 protected:
@@ -81,17 +94,25 @@ protected:
         main->txtAnswer->setText(text);
         pressEnter();
     }
+    // A whole drill without verdict windows: words, verdicts and the congratulation.
+    void runDrill() {
+        platform.answerModal([](QDialog&) { return static_cast<int>(QDialog::Rejected); });
+        main->actOk->trigger();
+        for (const char* a : {"走る", "食べる", "行く", "見る", "泳ぐ"}) answer(QString::fromUtf8(a));
+        EXPECT_EQ(platform.companionTexts().size(), 11);
+    }
 };
 
 } // namespace
 
 TEST_F(MainWindowSoundTest, EveryCompanionCommandReachesTheCompanionAtItsMoment) {
-    ListeningCompanion companion(QString::fromStdString(dir.file("channel")));
-    ASSERT_TRUE(companion.listening());
+    RecordingCompanion companion(dir);
     platform.deliverCompanionCommands();
     startMain(0, {"ShowResult=1", "VoiceOn=1", "VoiceType=1", "AutoVoiceOn=1", "AtariOn=1",
                   "HazureOn=1", "FinishOn=1", "ErrorDialogOn=0", "", "[File Path]",
-                  "FinishSoundFile=" + dir.file("finish.wav"), companionProgram()});
+                  "FinishSoundFile=" + dir.file("finish.wav"), RecordingCompanion::hearingPath()});
+    ASSERT_TRUE(main->companionProcess());
+    const qint64 pid = main->companionProcess()->processId();
     main->settings().TimeLimitOn = 1;
     QStringList expected;
     auto expectNow = [&](QStringList more) {
@@ -146,6 +167,8 @@ TEST_F(MainWindowSoundTest, EveryCompanionCommandReachesTheCompanionAtItsMoment)
     expectNow({"ANI;9"});
     EXPECT_EQ(platform.pendingAnswers(), 0u);
     EXPECT_TRUE(platform.clipboardTexts().isEmpty());
+    // All to the companion the window started.
+    EXPECT_EQ(companion.hearers(), QList<qint64>(expected.size(), pid));
 
     // The effects went with the answers: right, wrong, three right, and the finish.
     QStringList waves;
@@ -155,7 +178,7 @@ TEST_F(MainWindowSoundTest, EveryCompanionCommandReachesTheCompanionAtItsMoment)
                                   "finish.wav"}));
 }
 
-TEST_F(MainWindowSoundTest, WithoutACompanionCommandsAreDroppedAtOnce) {
+TEST_F(MainWindowSoundTest, ACompanionThatDoesNotListenHoldsUpNothing) {
     qputenv("QOR_COMPANION_CHANNEL", QByteArray::fromStdString(dir.file("nobody")));
     platform.deliverCompanionCommands();
     startMain(0, {"ShowResult=0", "VoiceOn=1", "VoiceType=1", "AutoVoiceOn=1", "", "[File Path]",
@@ -168,6 +191,130 @@ TEST_F(MainWindowSoundTest, WithoutACompanionCommandsAreDroppedAtOnce) {
     qunsetenv("QOR_COMPANION_CHANNEL");
     EXPECT_EQ(platform.companionTexts().size(), 11);  // 5 words, 5 verdicts, the congratulation
     EXPECT_LT(took.elapsed(), 1500);
+    EXPECT_TRUE(platform.boxTexts().isEmpty());
+}
+
+TEST_F(MainWindowSoundTest, AListenerOnTheChannelGetsNothingFromTheDrillAndIsReportedOnce) {
+    const QString channel = QString::fromStdString(dir.file("channel"));
+    test::ScopedEnv name("QOR_COMPANION_CHANNEL", channel.toUtf8().constData());
+    // Another program of this user listens there before the window starts its companion.
+    test::Squatter squatter(channel);
+    ASSERT_TRUE(squatter.listening());
+    platform.deliverCompanionCommands();
+    platform.answerNotice();
+    startMain(0, {"ShowResult=0", "VoiceOn=1", "VoiceType=1", "AutoVoiceOn=1", "", "[File Path]",
+                  RecordingCompanion::hearingPath()});
+    runDrill();
+    EXPECT_EQ(squatter.receivedBeforeMark(), QByteArray());
+    ASSERT_EQ(platform.boxTexts().size(), 1);
+    EXPECT_TRUE(platform.boxTexts()[0].startsWith(kTaken));
+    EXPECT_TRUE(platform.boxTexts()[0].contains(channel));
+}
+
+TEST_F(MainWindowSoundTest, AListenerThatTakesTheChannelFromTheCompanionGetsNothing) {
+    RecordingCompanion companion(dir);
+    platform.deliverCompanionCommands();
+    startMain(0, {"ShowResult=0", "VoiceOn=1", "VoiceType=1", "AutoVoiceOn=1", "", "[File Path]",
+                  RecordingCompanion::hearingPath()});
+    main->actOk->trigger();
+    ASSERT_EQ(companion.received(1), QStringList{"VEXA;run"});
+    // Another program of this user puts its own socket in the companion's place.
+    const QString channel = QString::fromStdString(dir.file("channel"));
+    ASSERT_TRUE(QFile::remove(channel));
+    test::Squatter squatter(channel);
+    ASSERT_TRUE(squatter.listening());
+    platform.answerNotice();
+    main->cmdPlayVoiceClick();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !platform.boxTexts().isEmpty(); }, 30000));
+    platform.answerModal([](QDialog&) { return static_cast<int>(QDialog::Rejected); });
+    for (const char* a : {"走る", "食べる", "行く", "見る", "泳ぐ"}) answer(QString::fromUtf8(a));
+    EXPECT_EQ(squatter.receivedBeforeMark(), QByteArray());
+    ASSERT_EQ(platform.boxTexts().size(), 1);
+    EXPECT_TRUE(platform.boxTexts()[0].startsWith(kTaken));
+}
+
+TEST_F(MainWindowSoundTest, AnotherUsersListenerOnTheChannelGetsNothing) {
+    if (!test::StrangerListener::possible()) GTEST_SKIP() << "only root can be another user";
+    // A folder both users can write in, as the temporary folder is.
+    ::chmod(dir.path().c_str(), 0711);
+    const std::string shared = dir.file("shared");
+    ::mkdir(shared.c_str(), 0700);
+    ::chmod(shared.c_str(), 01777);
+    test::ScopedEnv name("QOR_COMPANION_CHANNEL", (shared + "/channel").c_str());
+    test::StrangerListener stranger(shared + "/channel");
+    ASSERT_TRUE(stranger.listening());
+    platform.deliverCompanionCommands();
+    platform.answerNotice();
+    startMain(0, {"ShowResult=0", "VoiceOn=1", "VoiceType=1", "AutoVoiceOn=1", "", "[File Path]",
+                  RecordingCompanion::hearingPath()});
+    runDrill();
+    EXPECT_EQ(stranger.bytesReceived(), 0);
+    ASSERT_EQ(platform.boxTexts().size(), 1);
+    EXPECT_TRUE(platform.boxTexts()[0].startsWith(kTaken));
+}
+
+TEST_F(MainWindowSoundTest, AChannelFolderThatIsNotPrivateIsReportedOnceAndGetsNothing) {
+    // No runtime folder: the channel's folder is made in the temporary folder, where
+    // somebody put a link to a folder of their choosing, with a listener inside.
+    const std::string temp = dir.file("tmp");
+    ::mkdir(temp.c_str(), 0700);
+    ::mkdir(dir.file("ready").c_str(), 0700);
+    const std::string folder = temp + "/qor-helper-" + std::to_string(::geteuid());
+    ASSERT_EQ(::symlink(dir.file("ready").c_str(), folder.c_str()), 0);
+    test::ScopedEnv noName("QOR_COMPANION_CHANNEL", nullptr);
+    test::ScopedEnv noRuntime("XDG_RUNTIME_DIR", nullptr);
+    test::ScopedEnv tempFolder("TMPDIR", temp.c_str());
+    test::Squatter squatter(QString::fromStdString(dir.file("ready/vexa")));
+    ASSERT_TRUE(squatter.listening());
+    platform.deliverCompanionCommands();
+    platform.answerNotice();
+    startMain(0, {"ShowResult=0", "VoiceOn=1", "VoiceType=1", "AutoVoiceOn=1", "", "[File Path]",
+                  RecordingCompanion::hearingPath()});
+    EXPECT_EQ(main->companionProcess(), nullptr);
+    runDrill();
+    EXPECT_EQ(squatter.receivedBeforeMark(), QByteArray());
+    ASSERT_EQ(platform.boxTexts().size(), 1);
+    EXPECT_TRUE(platform.boxTexts()[0].startsWith(
+        QStringLiteral("音声用のプログラムとの通信に使うフォルダーが安全ではないため、")));
+    EXPECT_TRUE(platform.boxTexts()[0].contains(QString::fromStdString(folder)));
+}
+
+TEST_F(MainWindowSoundTest, ACompanionThatDiedIsStartedAgainAndSpeaksTheNextWord) {
+    RecordingCompanion companion(dir);
+    platform.deliverCompanionCommands();
+    startMain(0, {"ShowResult=0", "VoiceOn=1", "VoiceType=1", "AutoVoiceOn=1", "", "[File Path]",
+                  RecordingCompanion::hearingPath()});
+    main->actOk->trigger();
+    ASSERT_EQ(companion.received(1), QStringList{"VEXA;run"});
+    ASSERT_TRUE(main->companionProcess());
+    const qint64 first = main->companionProcess()->processId();
+    ::kill(static_cast<pid_t>(first), SIGKILL);
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        return main->companionProcess() && main->companionProcess()->processId() != first;
+    }, 30000));
+    const qint64 second = main->companionProcess()->processId();
+    main->cmdPlayVoiceClick();
+    EXPECT_EQ(companion.received(2), (QStringList{"VEXA;run", "VEXA;run"}));
+    EXPECT_EQ(companion.hearers(), (QList<qint64>{first, second}));
+    EXPECT_TRUE(platform.boxTexts().isEmpty());
+}
+
+TEST_F(MainWindowSoundTest, ACompanionWhoseSocketWentIsStartedAgainAndTheWordArrives) {
+    RecordingCompanion companion(dir);
+    platform.deliverCompanionCommands();
+    startMain(0, {"ShowResult=0", "VoiceOn=1", "VoiceType=1", "AutoVoiceOn=1", "", "[File Path]",
+                  RecordingCompanion::hearingPath()});
+    main->actOk->trigger();
+    ASSERT_EQ(companion.received(1), QStringList{"VEXA;run"});
+    const qint64 first = main->companionProcess()->processId();
+    // It runs but hears nothing more: its socket is gone.
+    ASSERT_TRUE(QFile::remove(QString::fromStdString(dir.file("channel"))));
+    main->cmdPlayVoiceClick();
+    EXPECT_EQ(companion.received(2), (QStringList{"VEXA;run", "VEXA;run"}));
+    ASSERT_TRUE(main->companionProcess());
+    const qint64 second = main->companionProcess()->processId();
+    EXPECT_NE(second, first);
+    EXPECT_EQ(companion.hearers(), (QList<qint64>{first, second}));
     EXPECT_TRUE(platform.boxTexts().isEmpty());
 }
 

@@ -342,7 +342,7 @@ std::optional<QString> ScriptedPlatform::discIn(const QString& drive) const {
 
 void ScriptedPlatform::sendToCompanion(const QString& command) {
     calls_.push_back({PlatformCall::Companion, command, {}});
-    if (deliverCompanion_) ui::deliverToCompanion(ui::companionChannelName(), ui::companionBytes(command));
+    if (deliverCompanion_) ui::deliverToStartedCompanion(ui::companionBytes(command));
 }
 
 QStringList ScriptedPlatform::companionTexts() const {

@@ -114,8 +114,8 @@ public:
     int failingIdentityQueries = 0;
     // The players made by createMediaPlayer of the kind, oldest first.
     std::vector<ScriptedMediaPlayer*> players(ui::MediaKind kind) const;
-    // Commands to the companion also go to a companion listening on
-    // ui::companionChannelName(), as the program's own platform sends them.
+    // Commands to the companion also go to the companion the program started
+    // (ui::Companion), as the program's own platform sends them.
     void deliverCompanionCommands(bool on = true) { deliverCompanion_ = on; }
     QStringList companionTexts() const;
 

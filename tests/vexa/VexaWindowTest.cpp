@@ -36,6 +36,13 @@ QImage still(vexa::Figure& figure) {
     return figure.grab().toImage();
 }
 
+// Sends a command as the program does to the companion process `pid` (by default this
+// test, which listens itself).
+bool deliver(const QString& channel, const QByteArray& command,
+             qint64 pid = QCoreApplication::applicationPid()) {
+    return ui::reachCompanion(channel, pid, command) == ui::Reach::Delivered;
+}
+
 } // namespace
 
 TEST_F(VexaWindowTest, CommandsArriveWholeAndInOrder) {
@@ -46,7 +53,7 @@ TEST_F(VexaWindowTest, CommandsArriveWholeAndInOrder) {
     QObject::connect(&server, &vexa::CommandServer::commandReceived,
                      [&](const QByteArray& c) { got << QString::fromLatin1(c); });
     for (const char* c : {"ANI;1", "VEXA;look after", "VEXA;empCongratulation!", "ANI;14"})
-        EXPECT_TRUE(ui::deliverToCompanion(name, c));
+        EXPECT_TRUE(deliver(name, c));
     EXPECT_TRUE(QTest::qWaitFor([&] { return got.size() == 4; }, 2000));
     EXPECT_EQ(got, (QStringList{"ANI;1", "VEXA;look after", "VEXA;empCongratulation!", "ANI;14"}));
 
@@ -56,7 +63,7 @@ TEST_F(VexaWindowTest, CommandsArriveWholeAndInOrder) {
     // Nobody on another name: the command is dropped at once.
     QElapsedTimer took;
     took.start();
-    EXPECT_FALSE(ui::deliverToCompanion(QString::fromStdString(dir.file("nobody")), "ANI;1"));
+    EXPECT_FALSE(deliver(QString::fromStdString(dir.file("nobody")), "ANI;1"));
     EXPECT_LT(took.elapsed(), 300);
 }
 
@@ -68,10 +75,10 @@ TEST_F(VexaWindowTest, ASocketLeftByACompanionThatDiedIsTakenOver) {
     std::snprintf(address.sun_path, sizeof address.sun_path, "%s", path.c_str());
     ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
     ::close(fd);  // the file stays, nobody listens
-    EXPECT_FALSE(ui::deliverToCompanion(QString::fromStdString(path), "ANI;1"));
+    EXPECT_FALSE(deliver(QString::fromStdString(path), "ANI;1"));
     vexa::CommandServer server;
     EXPECT_EQ(server.listen(QString::fromStdString(path)), vexa::CommandServer::Start::Listening);
-    EXPECT_TRUE(ui::deliverToCompanion(QString::fromStdString(path), "ANI;1"));
+    EXPECT_TRUE(deliver(QString::fromStdString(path), "ANI;1"));
 }
 
 TEST_F(VexaWindowTest, TheWindowSitsAtTheCornerWithoutFrameAndOnTop) {
@@ -142,8 +149,8 @@ TEST_F(VexaWindowTest, TheProgramListensWhereItIsToldAndEndsWhenAsked) {
                 QStringLiteral("--channel"), channel});
     ASSERT_TRUE(vexa.waitForStarted(3000));
     ASSERT_TRUE(QTest::qWaitFor([&] { return test::exists(channel.toStdString()); }, 5000));
-    EXPECT_TRUE(ui::deliverToCompanion(channel, "ANI;1"));
-    EXPECT_TRUE(ui::deliverToCompanion(channel, "VEXA;apple"));
+    EXPECT_TRUE(deliver(channel, "ANI;1", vexa.processId()));
+    EXPECT_TRUE(deliver(channel, "VEXA;apple", vexa.processId()));
 
     // A second one started on the same channel leaves the first alone and ends.
     QProcess second;
@@ -151,7 +158,7 @@ TEST_F(VexaWindowTest, TheProgramListensWhereItIsToldAndEndsWhenAsked) {
     second.start(QStringLiteral(QOR_VEXA_PROGRAM), {QStringLiteral("--channel"), channel});
     ASSERT_TRUE(second.waitForFinished(5000));
     EXPECT_EQ(second.exitCode(), 0);
-    EXPECT_TRUE(ui::deliverToCompanion(channel, "ANI;2"));
+    EXPECT_TRUE(deliver(channel, "ANI;2", vexa.processId()));
 
     vexa.terminate();
     ASSERT_TRUE(vexa.waitForFinished(3000));
