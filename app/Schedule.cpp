@@ -1,5 +1,6 @@
 #include "app/Schedule.h"
 
+#include "base/BoxList.h"
 #include "base/Cp932.h"
 
 namespace qor {
@@ -40,10 +41,11 @@ CountdownStep countdownStep(const PlanList& plan) {
 
 PlanCheckResult planCheck(const PlanList& plan) {
     PlanCheckResult check;
+    std::vector<std::string> lines;
     for (const PlanItem& item : plan.items) {
         if (!item.entry) {
             check.boxes.push_back({false, item.text});
-            check.closingText += item.text + sj(" ： 日付を読み取れません") + "\n";
+            lines.push_back(item.text + sj(" ： 日付を読み取れません"));
             continue;
         }
         const PlanEntry& e = *item.entry;
@@ -52,10 +54,11 @@ PlanCheckResult planCheck(const PlanList& plan) {
         std::string when = item.days > 0    ? sj("あと ") + std::to_string(item.days) + sj("日")
                            : item.days == 0 ? sj("今日")
                                             : std::to_string(-item.days) + sj("日前");
-        check.closingText +=
-            e.purpose + sj(" ： ") + planDateText(e.year, e.month, e.day) + sj(" （") + when + sj("）") + "\n";
+        lines.push_back(e.purpose + sj(" ： ") + planDateText(e.year, e.month, e.day) + sj(" （") +
+                        when + sj("）"));
     }
-    if (!check.closingText.empty()) check.closingText.pop_back();
+    // A list edited by hand may hold a hundred entries, and a purpose of any length.
+    check.closingText = boxList(lines);
     if (const PlanItem* first = plan.firstReadable(); first && first->days <= 0)
         check.dropKey = first->key;
     return check;

@@ -5,6 +5,7 @@
 #include "app/TfrmTitle.h"
 #include "app/ToolbarIcons.h"
 #include "app/ToolbarSetupHost.h"
+#include "base/BoxList.h"
 #include "base/IniFile.h"
 #include "base/Random.h"
 #include "base/TextFile.h"
@@ -232,8 +233,18 @@ void TfrmMain::writeCompanionSettings() {
 
 void TfrmMain::rollRecordsOver() {
     RecordStatus status = DailyRecord::rollOverAtStartup(settings_.userFolder(), dateTexts_);
-    for (const FileStatus& failure : status.failures())
-        ui::showFileError(this, failure.path(), failure.reason());
+    const std::vector<FileStatus>& failures = status.failures();
+    if (failures.size() == 1) ui::showFileError(this, failures[0].path(), failures[0].reason());
+    if (failures.size() < 2) return;
+    // A folder that cannot be written fails the records of every listed dictionary alike:
+    // one box names them.
+    std::vector<std::string> files;
+    for (const FileStatus& failure : failures)
+        files.push_back(failure.path() + " (" + failure.reason() + ")");
+    ui::platform().showNotice(this,
+                              QStringLiteral("記録ファイルを書き込めませんでした。\n\n") +
+                                  ui::toQ(boxList(files)),
+                              QStringLiteral("エラー"), ui::kNoticeWarning);
 }
 
 void TfrmMain::applyFontsAndColours() {

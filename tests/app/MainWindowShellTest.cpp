@@ -683,6 +683,25 @@ TEST_F(ShellTest, ValuesThatAreNoNumbersAreToldOnceInOneBox) {
     EXPECT_FALSE(main->sbInfo->isHidden());
 }
 
+TEST_F(ShellTest, RecordsOfManyDictionariesThatCannotBeWrittenAreNamedInOneShortBox) {
+    std::vector<std::string> lines{"[Dictionary]", "DicNum=25"};
+    for (int i = 1; i <= 25; ++i)
+        lines.push_back(std::to_string(i) + "=d" + std::to_string(i) + ".txt");
+    knownUser(std::vector<std::string_view>(lines.begin(), lines.end()));
+    // A folder where each record file belongs: the roll-over cannot write one of them.
+    for (int i = 1; i <= 25; ++i)
+        ASSERT_TRUE(makeFolder(dir.file("Taro/20023_d" + std::to_string(i) + ".dat")));
+    platform.answerNotice();
+    auto main = start();
+    auto notices = platform.callsOf(PlatformCall::Notice);
+    ASSERT_EQ(notices.size(), 1u);
+    EXPECT_EQ(notices[0].caption, QStringLiteral("エラー"));
+    EXPECT_TRUE(notices[0].text.startsWith(QStringLiteral("記録ファイルを書き込めませんでした。")));
+    EXPECT_TRUE(notices[0].text.contains(QStringLiteral("20023_d1.dat")));
+    EXPECT_TRUE(notices[0].text.endsWith(QStringLiteral("ほか 15 件")));
+    EXPECT_EQ(notices[0].text.count(QLatin1Char('\n')), 12);
+}
+
 TEST_F(ShellTest, EveryOpenerReportsItsOwnFailure) {
     knownUser();
     auto main = start();
