@@ -37,6 +37,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QScreen>
 #include <QShowEvent>
 #include <QStatusBar>
 #include <QTimer>
@@ -51,10 +52,9 @@ namespace qor {
 
 namespace {
 
-// Fixed heights from the settings file: a value edited by hand must not make the
-// window unusable.
+// The least heights of the panels; the load keeps them in this range already.
 int panelHeight(int stored) {
-    return std::clamp(stored, 0, 2000);
+    return std::clamp(stored, kPanelHeightRange.lo, kPanelHeightRange.hi);
 }
 
 } // namespace
@@ -186,7 +186,11 @@ void TfrmMain::FormShow() {
 void TfrmMain::placeWindow(std::vector<BadSetting>& bad) {
     IniFile ini(settings_.setupIniPath());
     Placement p = readPlacement(ini, bad);
-    resize(p.width, p.height);
+    // A stored size larger than the screen would put the answer field out of reach.
+    QSize size(p.width, p.height);
+    if (const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen())
+        size = size.boundedTo(s->availableGeometry().size() - (frameGeometry().size() - this->size()));
+    resize(size);
     if (p.left && p.top) {
         // A position stored on a screen that is gone would put the window out of reach.
         QPoint corner(*p.left, *p.top);
