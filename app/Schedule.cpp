@@ -5,16 +5,18 @@
 
 namespace qor {
 
+// The dialog keeps a purpose to 14 bytes; one edited by hand into Setup.ini may be of any
+// length, and the countdown shows it in a status panel every second.
 std::string countdownText(const std::string& purpose, int days) {
-    return purpose + sj("まで、あと ") + std::to_string(days) + sj("日");
+    return boxItem(purpose) + sj("まで、あと ") + std::to_string(days) + sj("日");
 }
 
 std::string dayHasComeText(const std::string& purpose) {
-    return sj("今日は、") + purpose + sj("の日です\nがんばってね(^^)/");
+    return sj("今日は、") + boxItem(purpose) + sj("の日です\nがんばってね(^^)/");
 }
 
 std::string checkTodayText(const std::string& purpose) {
-    return sj("今日は、") + purpose + sj("の日です。がんばってね(^^)/\n");
+    return sj("今日は、") + boxItem(purpose) + sj("の日です。がんばってね(^^)/\n");
 }
 
 std::string unreadablePlanText(const std::string& storedText) {

@@ -218,3 +218,11 @@ TEST(PlanCheckTest, TheClosingListNamesTenEntriesAndCountsTheRest) {
     EXPECT_NE(text.find(sj("p9 ： 2002/3/10 （あと 7日）")), std::string::npos);
     EXPECT_EQ(text.find("p10 "), std::string::npos);
 }
+
+TEST(PlanCheckTest, APurposeOfAnyLengthIsCutInEveryScheduleText) {
+    const std::string purpose(1000000, 'p');
+    for (const std::string& text : {countdownText(purpose, 3), dayHasComeText(purpose),
+                                    checkTodayText(purpose)})
+        EXPECT_LT(text.size(), 200u);
+    EXPECT_EQ(countdownText(sj("期末試験"), 3), sj("期末試験まで、あと 3日"));
+}
