@@ -188,8 +188,10 @@ void TfrmMain::placeWindow(std::vector<BadSetting>& bad) {
     Placement p = readPlacement(ini, bad);
     // A stored size larger than the screen would put the answer field out of reach.
     QSize size(p.width, p.height);
-    if (const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen())
-        size = size.boundedTo(s->availableGeometry().size() - (frameGeometry().size() - this->size()));
+    if (const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen()) {
+        const QSize frame = frameGeometry().size() - this->size();
+        size = size.boundedTo(s->availableGeometry().size() - frame);
+    }
     resize(size);
     if (p.left && p.top) {
         // A position stored on a screen that is gone would put the window out of reach.

@@ -230,7 +230,8 @@ LoadedSettings SettingsStore::load(TUserSettings& s) {
     q.AnswerType = readSettingNumber(ini, qs, "AnswerType", "0", result.badValues, {0, 3});
     q.QuestionType = readSettingNumber(ini, qs, "QuestionType", "0", result.badValues, {0, 1});
     q.QuestionNum = ini.read(qs, "QuestionNum", "10");
-    q.NotSameQuestion = readSettingNumber(ini, qs, "NotSameQuestion", "0", result.badValues, kSwitch);
+    q.NotSameQuestion =
+        readSettingNumber(ini, qs, "NotSameQuestion", "0", result.badValues, kSwitch);
     q.NotRandom = readSettingNumber(ini, qs, "NotRandom", "0", result.badValues, kSwitch);
     q.NotRandomContinue =
         readSettingNumber(ini, qs, "NotRandomContinue", "0", result.badValues, kSwitch);

@@ -37,7 +37,8 @@ QComboBox* sizeList(const QString& name, const QString& accessibleName, QWidget*
 }
 
 void showSize(QComboBox* list, int size) {
-    list->setCurrentIndex(std::clamp(size, kFontSizeRange.lo, kFontSizeRange.hi) - kFontSizeRange.lo);
+    const int shown = std::clamp(size, kFontSizeRange.lo, kFontSizeRange.hi);
+    list->setCurrentIndex(shown - kFontSizeRange.lo);
 }
 
 void selectFace(QComboBox* list, const std::string& face) {

@@ -209,7 +209,8 @@ TEST_F(SettingsStoreTest, ValuesOutsideTheirRangeAreBroughtIntoItAndNamed) {
 
 TEST_F(SettingsStoreTest, AValueOfAnyLengthIsCutInTheMessage) {
     spit(dir.file("Taro/Setup.ini"),
-         crlf({"[Setup]", "ShowHint=" + std::string(100000, '9'), "ShowComment=x" + std::string(100000, 'x')}));
+         crlf({"[Setup]", "ShowHint=" + std::string(100000, '9'),
+               "ShowComment=x" + std::string(100000, 'x')}));
     LoadedSettings loaded = SettingsStore::load(s);
     ASSERT_EQ(loaded.badValues.size(), 2u);
     const std::string message = SettingsStore::describe(loaded.badValues);

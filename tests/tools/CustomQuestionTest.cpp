@@ -234,7 +234,8 @@ TEST_F(CustomQuestionTest, ALongWordIsCutInItsCells) {
     auto w = open();
     QAbstractItemModel* model = w->lstData->model();
     ASSERT_EQ(model->rowCount(), 2);
-    EXPECT_LE(model->index(0, CustomQuestionTable::Word).data().toString().size(), ui::kShownTextMax);
+    EXPECT_LE(model->index(0, CustomQuestionTable::Word).data().toString().size(),
+              ui::kShownTextMax);
     EXPECT_LE(model->index(0, CustomQuestionTable::Comment).data().toString().size(),
               ui::kShownTextMax);
     EXPECT_TRUE(model->index(0, CustomQuestionTable::Word)

@@ -28,7 +28,8 @@ qsizetype longestUnbrokenRun(const QString& text) {
     QTextBoundaryFinder lines(QTextBoundaryFinder::Line, text);
     qsizetype longest = 0, start = 0;
     for (qsizetype end = lines.toNextBoundary(); end > 0; end = lines.toNextBoundary()) {
-        longest = std::max(longest, end - start - text.mid(start, end - start).count(QChar(0x200B)));
+        const QString run = text.mid(start, end - start);
+        longest = std::max(longest, run.size() - run.count(QChar(0x200B)));
         start = end;
     }
     return longest;
@@ -125,7 +126,8 @@ TEST(ShownTextTest, ACellShowsTheCutAndTellsWhyInItsTooltip) {
     const QString tip = ui::shownCell(kMillion, Qt::ToolTipRole).toString();
     EXPECT_LT(tip.size(), 200);
     EXPECT_TRUE(tip.contains(QStringLiteral("1000000")));
-    EXPECT_EQ(ui::shownCell(QStringLiteral("run"), Qt::ToolTipRole).toString(), QStringLiteral("run"));
+    EXPECT_EQ(ui::shownCell(QStringLiteral("run"), Qt::ToolTipRole).toString(),
+              QStringLiteral("run"));
     EXPECT_FALSE(ui::shownCell(QStringLiteral("run"), Qt::EditRole).isValid());
 }
 
