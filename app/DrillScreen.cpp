@@ -10,6 +10,7 @@
 #include "ui/Platform.h"
 #include "ui/CompanionLink.h"
 #include "ui/RadioGroup.h"
+#include "ui/ShownText.h"
 #include "ui/Text.h"
 #include "ui/UpDown.h"
 
@@ -43,7 +44,7 @@ void DrillScreen::setInputMethod(InputMethod method) {
 }
 
 void DrillScreen::setQuestionText(const std::string& text) {
-    main_.moQuestion->setPlainText(ui::toQ(text));
+    ui::showText(main_.moQuestion, ui::toQ(text));
 }
 
 void DrillScreen::setQuestionWarning(bool warning) {
@@ -52,11 +53,11 @@ void DrillScreen::setQuestionWarning(bool warning) {
 }
 
 void DrillScreen::setCommentText(const std::string& text) {
-    main_.moComment->setPlainText(ui::toQ(text));
+    ui::showText(main_.moComment, ui::toQ(text));
 }
 
 void DrillScreen::setPronunciationText(const std::string& text) {
-    main_.moHatsuon->setPlainText(ui::toQ(text));
+    ui::showText(main_.moHatsuon, ui::toQ(text));
 }
 
 void DrillScreen::setAnswerText(const std::string& text) {

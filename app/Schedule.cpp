@@ -1,19 +1,22 @@
 #include "app/Schedule.h"
 
+#include "base/BoxList.h"
 #include "base/Cp932.h"
 
 namespace qor {
 
+// The dialog keeps a purpose to 14 bytes; one edited by hand into Setup.ini may be of any
+// length, and the countdown shows it in a status panel every second.
 std::string countdownText(const std::string& purpose, int days) {
-    return purpose + sj("まで、あと ") + std::to_string(days) + sj("日");
+    return boxItem(purpose) + sj("まで、あと ") + std::to_string(days) + sj("日");
 }
 
 std::string dayHasComeText(const std::string& purpose) {
-    return sj("今日は、") + purpose + sj("の日です\nがんばってね(^^)/");
+    return sj("今日は、") + boxItem(purpose) + sj("の日です\nがんばってね(^^)/");
 }
 
 std::string checkTodayText(const std::string& purpose) {
-    return sj("今日は、") + purpose + sj("の日です。がんばってね(^^)/\n");
+    return sj("今日は、") + boxItem(purpose) + sj("の日です。がんばってね(^^)/\n");
 }
 
 std::string unreadablePlanText(const std::string& storedText) {
@@ -40,10 +43,11 @@ CountdownStep countdownStep(const PlanList& plan) {
 
 PlanCheckResult planCheck(const PlanList& plan) {
     PlanCheckResult check;
+    std::vector<std::string> lines;
     for (const PlanItem& item : plan.items) {
         if (!item.entry) {
             check.boxes.push_back({false, item.text});
-            check.closingText += item.text + sj(" ： 日付を読み取れません") + "\n";
+            lines.push_back(item.text + sj(" ： 日付を読み取れません"));
             continue;
         }
         const PlanEntry& e = *item.entry;
@@ -52,10 +56,11 @@ PlanCheckResult planCheck(const PlanList& plan) {
         std::string when = item.days > 0    ? sj("あと ") + std::to_string(item.days) + sj("日")
                            : item.days == 0 ? sj("今日")
                                             : std::to_string(-item.days) + sj("日前");
-        check.closingText +=
-            e.purpose + sj(" ： ") + planDateText(e.year, e.month, e.day) + sj(" （") + when + sj("）") + "\n";
+        lines.push_back(e.purpose + sj(" ： ") + planDateText(e.year, e.month, e.day) + sj(" （") +
+                        when + sj("）"));
     }
-    if (!check.closingText.empty()) check.closingText.pop_back();
+    // A list edited by hand may hold a hundred entries, and a purpose of any length.
+    check.closingText = boxList(lines);
     if (const PlanItem* first = plan.firstReadable(); first && first->days <= 0)
         check.dropKey = first->key;
     return check;

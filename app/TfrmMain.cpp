@@ -5,6 +5,7 @@
 #include "app/TfrmTitle.h"
 #include "app/ToolbarIcons.h"
 #include "app/ToolbarSetupHost.h"
+#include "base/BoxList.h"
 #include "base/IniFile.h"
 #include "base/Random.h"
 #include "base/TextFile.h"
@@ -36,6 +37,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QScreen>
 #include <QShowEvent>
 #include <QStatusBar>
 #include <QTimer>
@@ -50,10 +52,9 @@ namespace qor {
 
 namespace {
 
-// Fixed heights from the settings file: a value edited by hand must not make the
-// window unusable.
+// The least heights of the panels; the load keeps them in this range already.
 int panelHeight(int stored) {
-    return std::clamp(stored, 0, 2000);
+    return std::clamp(stored, kPanelHeightRange.lo, kPanelHeightRange.hi);
 }
 
 } // namespace
@@ -185,7 +186,13 @@ void TfrmMain::FormShow() {
 void TfrmMain::placeWindow(std::vector<BadSetting>& bad) {
     IniFile ini(settings_.setupIniPath());
     Placement p = readPlacement(ini, bad);
-    resize(p.width, p.height);
+    // A stored size larger than the screen would put the answer field out of reach.
+    QSize size(p.width, p.height);
+    if (const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen()) {
+        const QSize frame = frameGeometry().size() - this->size();
+        size = size.boundedTo(s->availableGeometry().size() - frame);
+    }
+    resize(size);
     if (p.left && p.top) {
         // A position stored on a screen that is gone would put the window out of reach.
         QPoint corner(*p.left, *p.top);
@@ -232,8 +239,18 @@ void TfrmMain::writeCompanionSettings() {
 
 void TfrmMain::rollRecordsOver() {
     RecordStatus status = DailyRecord::rollOverAtStartup(settings_.userFolder(), dateTexts_);
-    for (const FileStatus& failure : status.failures())
-        ui::showFileError(this, failure.path(), failure.reason());
+    const std::vector<FileStatus>& failures = status.failures();
+    if (failures.size() == 1) ui::showFileError(this, failures[0].path(), failures[0].reason());
+    if (failures.size() < 2) return;
+    // A folder that cannot be written fails the records of every listed dictionary alike:
+    // one box names them.
+    std::vector<std::string> files;
+    for (const FileStatus& failure : failures)
+        files.push_back(failure.path() + " (" + failure.reason() + ")");
+    ui::platform().showNotice(this,
+                              QStringLiteral("記録ファイルを書き込めませんでした。\n\n") +
+                                  ui::toQ(boxList(files)),
+                              QStringLiteral("エラー"), ui::kNoticeWarning);
 }
 
 void TfrmMain::applyFontsAndColours() {

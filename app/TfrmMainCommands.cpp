@@ -16,6 +16,7 @@
 #include "ui/ElidedLabel.h"
 #include "ui/Platform.h"
 #include "ui/RadioGroup.h"
+#include "ui/ShownText.h"
 #include "ui/Text.h"
 #include "ui/WindowOpen.h"
 #include "words/DictionaryChoice.h"
@@ -26,6 +27,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
+#include <QRadioButton>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -261,7 +263,14 @@ void TfrmMain::showAnswerChoices(const std::vector<std::string>& texts, bool ena
     QStringList items;
     for (const std::string& t : texts)
         items << ui::toQ(t);
-    rgAnswer->setItems(items);
+    // Each choice is one line: a long one is cut (whole in its tooltip), so that it cannot
+    // widen the window.
+    QStringList shown;
+    for (const QString& item : items)
+        shown << ui::shownText(item, ui::kShownLineMax);
+    rgAnswer->setItems(shown);
+    for (int i = 0; i < rgAnswer->count(); ++i)
+        ui::showText(rgAnswer->button(i), items[i]);
     rgAnswer->setEnabled(enabled);
     rgAnswer->setVisible(!items.isEmpty());
     fitDrillPanels();

@@ -3,6 +3,7 @@
 #include "base/TextFile.h"
 #include "ui/Panels.h"
 #include "ui/Printing.h"
+#include "ui/ShownText.h"
 #include "ui/Text.h"
 #include "words/DictionaryList.h"
 
@@ -59,8 +60,10 @@ void showLines(QTextEdit* box, const std::vector<std::string>& lines,
                const std::vector<double>& tabStops, const std::vector<int>& groups) {
     QStringList shown;
     shown.reserve(static_cast<qsizetype>(lines.size()));
+    // The preview is also what is printed: a line longer than any real entry is cut there
+    // too, rather than laid out over pages of one unbroken word.
     for (const std::string& line : lines)
-        shown << ui::toQ(line);
+        shown << ui::shownText(ui::toQ(line));
     ui::setPlainLines(*box->document(), shown, tabStops, groups);
 }
 

@@ -1,5 +1,6 @@
 #include "quiz/QuestionSetupRules.h"
 
+#include "base/BoxList.h"
 #include "base/Cp932.h"
 #include "base/IniFile.h"
 #include "records/RecordFiles.h"
@@ -28,10 +29,12 @@ EarlierDrillPlan earlierDrillPlan(const DrillHistory& history, int number, bool 
     const bool planned = errorsOnly ? totals.wrongCount != 0 : plan.recorded;
     plan.heading = planned ? sj("★出題予定★") : sj("▼記録データなし▼");
 
-    plan.hint = plan.heading;
     const LineList& list = errorsOnly ? lines.missed : lines.asked;
+    std::vector<std::string> words;
     for (int i = 0; i < plan.questionCount && i < kListSlots; ++i)
-        plan.hint += "\n" + splitEntry(list[static_cast<std::size_t>(i)]).english;
+        words.push_back(splitEntry(list[static_cast<std::size_t>(i)]).english);
+    // The hint names ten words and counts the rest, so that it fits the screen.
+    plan.hint = words.empty() ? plan.heading : plan.heading + "\n" + boxList(words);
     return plan;
 }
 

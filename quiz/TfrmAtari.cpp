@@ -5,6 +5,7 @@
 #include "ui/DialogFrame.h"
 #include "ui/Fonts.h"
 #include "ui/Panels.h"
+#include "ui/ShownText.h"
 #include "ui/Text.h"
 
 #include <QFrame>
@@ -89,9 +90,9 @@ TfrmAtari::TfrmAtari(const Verdict& verdict, const TUserSettings& settings,
     lblData->setText(QStringLiteral("出題数 ： %1問 、 正解率 ： %2％")
                          .arg(verdict.wordAsked)
                          .arg(ui::toQ(verdict.wordPercentage)));
-    lblAnswer->setText(QStringLiteral("他の正解 ： ") + ui::toQ(verdict.answerSide));
-    moComment->setPlainText(ui::toQ(verdict.comment));
-    moPhoneticSign->setPlainText(ui::toQ(verdict.pronunciation));
+    ui::showText(lblAnswer, QStringLiteral("他の正解 ： ") + ui::toQ(verdict.answerSide));
+    ui::showText(moComment, ui::toQ(verdict.comment));
+    ui::showText(moPhoneticSign, ui::toQ(verdict.pronunciation));
 
     connect(cmdOk, &QPushButton::clicked, this, &TfrmAtari::cmdOkClick);
 }

@@ -1,5 +1,6 @@
 #include "records/PercentTable.h"
 
+#include "ui/ShownText.h"
 #include "ui/Text.h"
 
 namespace qor {
@@ -24,9 +25,8 @@ QVariant PercentTable::data(const QModelIndex& index, int role) const {
                             column == PercentColumn::Percent;
         return QVariant::fromValue((figure ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
     }
-    if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
-        return {};
-    return ui::toQ(percentCell(rows_[static_cast<std::size_t>(index.row())], column));
+    return ui::shownCell(ui::toQ(percentCell(rows_[static_cast<std::size_t>(index.row())], column)),
+                         role);
 }
 
 QVariant PercentTable::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -8,6 +8,7 @@
 #include "ui/Fonts.h"
 #include "ui/Panels.h"
 #include "ui/Platform.h"
+#include "ui/ShownText.h"
 #include "ui/Text.h"
 
 #include <QFrame>
@@ -119,20 +120,21 @@ TfrmResultError::TfrmResultError(const MissedAnswer& answer, const TUserSettings
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     // What the dialog shows.
-    moComment->setPlainText(ui::toQ(answer_.comment));
-    moPhoneticSign->setPlainText(ui::toQ(answer_.pronunciation));
+    ui::showText(moComment, ui::toQ(answer_.comment));
+    ui::showText(moPhoneticSign, ui::toQ(answer_.pronunciation));
     lblData->setText(QStringLiteral("出題数 ： %1問 、 正解率 ： %2％")
                          .arg(answer_.wordAsked)
                          .arg(ui::toQ(answer_.wordPercentage)));
-    lblAnswer->setText(QStringLiteral("正解 ： ") + ui::toQ(answer_.answerSide));
-    lblKaitou->setText(QStringLiteral("解答 ： ") + ui::toQ(answer_.typedAnswer));
+    ui::showText(lblAnswer, QStringLiteral("正解 ： ") + ui::toQ(answer_.answerSide));
+    ui::showText(lblKaitou, QStringLiteral("解答 ： ") + ui::toQ(answer_.typedAnswer));
 
     if (answer_.typedAnswer.empty() || !answer_.canAccept) {
         cmdAdd->setEnabled(false);
         cmdAdd->setToolTip(QString());
     } else {
         cmdAdd->setEnabled(true);
-        cmdAdd->setToolTip(QStringLiteral("『") + ui::toQ(answer_.typedAnswer) +
+        cmdAdd->setToolTip(QStringLiteral("『") +
+                           ui::shownText(ui::toQ(answer_.typedAnswer), ui::kShownLineMax) +
                            QStringLiteral("』 を正解にする"));
     }
 

@@ -7,6 +7,7 @@
 #include "ui/Panels.h"
 #include "ui/Platform.h"
 #include "ui/CompanionLink.h"
+#include "ui/ShownText.h"
 #include "ui/Text.h"
 
 #include <QHBoxLayout>
@@ -105,8 +106,14 @@ TfrmShowError::TfrmShowError(ErrorReviewInput input, const TUserSettings& settin
     moComment->setFixedHeight(QFontMetrics(moComment->font()).lineSpacing() * 4 + 12);
     pnlHazureNum->setText(QStringLiteral("あなたは、%1問間違えました").arg(input_.wrongCount));
     rows_ = reviewRows(input_.missedLines, input_.wrongCount, input_.direction);
-    for (const ReviewRow& row : rows_)
-        new QTreeWidgetItem(lstError, {ui::toQ(row.question), ui::toQ(row.answer)});
+    for (const ReviewRow& row : rows_) {
+        auto* item = new QTreeWidgetItem(lstError);
+        const QString texts[2] = {ui::toQ(row.question), ui::toQ(row.answer)};
+        for (int c = 0; c < 2; ++c) {
+            item->setText(c, ui::shownText(texts[c]));
+            item->setToolTip(c, ui::shownCell(texts[c], Qt::ToolTipRole).toString());
+        }
+    }
     cmdVocBook->setEnabled(settings_.VocBookOn == 1);
     cmdVoicePlay->setEnabled(settings_.VoiceOn == 1);
 
@@ -130,7 +137,7 @@ void TfrmShowError::lstErrorClick() {
     const ReviewRow* row = selectedRow();
     if (!row)
         return;
-    moComment->setPlainText(ui::toQ(row->comment));
+    ui::showText(moComment, ui::toQ(row->comment));
     MissCounts counts =
         missCounts(settings_.userFolder(), input_.dictionaryName, row->wordKey(), input_.today);
     pnlDayNum->setText(QStringLiteral("今日間違えた回数 ： %1回").arg(counts.today));

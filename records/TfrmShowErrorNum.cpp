@@ -6,6 +6,7 @@
 #include "records/WindowParts.h"
 #include "ui/Fonts.h"
 #include "ui/Panels.h"
+#include "ui/ShownText.h"
 #include "ui/Text.h"
 
 #include <QComboBox>
@@ -128,8 +129,9 @@ void TfrmShowErrorNum::showDetail(const std::string& dicFileName) {
     for (int i = 0; i < kPlaces; ++i) {
         const std::size_t k = static_cast<std::size_t>(i);
         const WordKeyParts word = splitWordKey(ranking[k].word);
-        lblEnglish[k]->setText(ui::toQ(word.english));
-        lblJapanese[k]->setText(ui::toQ(word.japanese));
+        // The columns are narrow: a long word shows the start of it.
+        ui::showText(lblEnglish[k], ui::toQ(word.english), ui::kShownLineMax);
+        ui::showText(lblJapanese[k], ui::toQ(word.japanese), ui::kShownLineMax);
         lblNum[k]->setText(QStringLiteral(" ： ") + QString::number(ranking[k].count));
     }
 }

@@ -1,5 +1,6 @@
 #include "SettingsStore.h"
 
+#include "base/BoxList.h"
 #include "base/Cp932.h"
 #include "base/IniFile.h"
 #include "settings/PlanFile.h"
@@ -26,6 +27,7 @@ struct KeyDef {
     const char* def;  // UTF-8
     Default kind;
     bool option;      // written by the settings dialog's OK
+    NumberRange range;
 };
 
 constexpr const char* S = "Setup";
@@ -36,12 +38,19 @@ constexpr const char* D = "Data Bar";
 constexpr const char* DT = "Default Dictionary Type";
 
 constexpr KeyDef num(const char* sec, const char* key, NumberField f, const char* def,
-                     bool option = true) {
-    return {sec, key, f, nullptr, def, Default::Fixed, option};
+                     NumberRange range) {
+    return {sec, key, f, nullptr, def, Default::Fixed, true, range};
+}
+// A switch: 1 on, 0 off.
+constexpr KeyDef flag(const char* sec, const char* key, NumberField f, const char* def) {
+    return num(sec, key, f, def, kSwitch);
+}
+constexpr KeyDef color(const char* key, NumberField f, const char* def) {
+    return num(C, key, f, def, kColorRange);
 }
 constexpr KeyDef txt(const char* sec, const char* key, TextField f, const char* def,
                      Default kind = Default::Fixed, bool option = true) {
-    return {sec, key, nullptr, f, def, kind, option};
+    return {sec, key, nullptr, f, def, kind, option, kAnyNumber};
 }
 
 using T = TUserSettings;
@@ -52,45 +61,46 @@ constexpr const char* kTeal = "8421376";
 // Every stored key of the record, in the order of the tables of the settings file;
 // the settings dialog's OK writes the option keys in exactly this order.
 const std::array kKeys = {
-    num(S, "ShowResult", &T::ShowResult, "1"),
-    num(S, "ShowErrorOnly", &T::ShowErrorOnly, "0"),
-    num(S, "ShowEasyError", &T::ShowEasyError, "0"),
-    num(S, "ShowEasyAtari", &T::ShowEasyAtari, "0"),
-    num(S, "ErrorDialogOn", &T::ErrorDialogOn, "0"),
-    num(S, "RepeatError", &T::RepeatError, "0"),
-    num(S, "ShowPronunciation", &T::ShowPronunciation, "0"),
-    num(S, "ShowPronResultOnly", &T::ShowPronResultOnly, "0"),
-    num(S, "ShowHint", &T::ShowHint, "0"),
-    num(S, "IgnoreCase", &T::IgnoreCase, "0"),
-    num(S, "ShowComment", &T::ShowComment, "0"),
-    num(S, "ImportantOn", &T::ImportantOn, "0"),
-    num(S, "AutoImportantOn", &T::AutoImportantOn, "0"),
-    num(S, "ClickResult", &T::ClickResult, "0"),
-    num(S, "VoiceOn", &T::VoiceOn, "0"),
-    num(S, "VoiceType", &T::VoiceType, "-1"),
-    num(S, "AutoVoiceOn", &T::AutoVoiceOn, "0"),
-    num(S, "MultiRandomOn", &T::MultiRandomOn, "1"),
-    num(S, "MakeLogFile", &T::MakeLogFile, "0"),
-    num(S, "AutoImeOn", &T::AutoImeOn, "1"),
-    num(S, "UseEndDicFile", &T::UseEndDicFile, "0"),
-    num(S, "SaveError", &T::SaveError, "0"),
-    num(S, "VocBookOn", &T::VocBookOn, "0"),
-    num(S, "AtariOn", &T::AtariOn, "1"),
-    num(S, "HazureOn", &T::HazureOn, "1"),
-    num(S, "FinishOn", &T::FinishOn, "0"),
-    num(S, "ColorChangeOn", &T::ColorChangeOn, "0"),
-    num(S, "ChangeType", &T::ChangeType, "1"),
-    num(S, "ChangeColorPercent", &T::ChangeColorPercent, "50"),
-    num(S, "SavePosition", &T::SavePosition, "1"),
-    num(S, "SaveSize", &T::SaveSize, "0"),
-    num(S, "SaveToolBar", &T::SaveToolBar, "0"),
-    num(S, "NotFlat", &T::NotFlat, "0"),
-    num(S, "ShowDate", &T::ShowDate, "0"),
-    num(S, "DateType", &T::DateType, "0"),
-    num(S, "moQuestionSize", &T::moQuestionSize, "60"),
-    num(S, "moCommentSize", &T::moCommentSize, "50"),
-    num(S, "PlanOn", &T::PlanOn, "0"),
-    num(S, "ShowPlanOn", &T::ShowPlanOn, "0"),
+    flag(S, "ShowResult", &T::ShowResult, "1"),
+    flag(S, "ShowErrorOnly", &T::ShowErrorOnly, "0"),
+    flag(S, "ShowEasyError", &T::ShowEasyError, "0"),
+    flag(S, "ShowEasyAtari", &T::ShowEasyAtari, "0"),
+    flag(S, "ErrorDialogOn", &T::ErrorDialogOn, "0"),
+    flag(S, "RepeatError", &T::RepeatError, "0"),
+    flag(S, "ShowPronunciation", &T::ShowPronunciation, "0"),
+    flag(S, "ShowPronResultOnly", &T::ShowPronResultOnly, "0"),
+    flag(S, "ShowHint", &T::ShowHint, "0"),
+    flag(S, "IgnoreCase", &T::IgnoreCase, "0"),
+    flag(S, "ShowComment", &T::ShowComment, "0"),
+    flag(S, "ImportantOn", &T::ImportantOn, "0"),
+    flag(S, "AutoImportantOn", &T::AutoImportantOn, "0"),
+    flag(S, "ClickResult", &T::ClickResult, "0"),
+    flag(S, "VoiceOn", &T::VoiceOn, "0"),
+    num(S, "VoiceType", &T::VoiceType, "-1", NumberRange{-1, 1}),
+    flag(S, "AutoVoiceOn", &T::AutoVoiceOn, "0"),
+    flag(S, "MultiRandomOn", &T::MultiRandomOn, "1"),
+    flag(S, "MakeLogFile", &T::MakeLogFile, "0"),
+    flag(S, "AutoImeOn", &T::AutoImeOn, "1"),
+    flag(S, "UseEndDicFile", &T::UseEndDicFile, "0"),
+    flag(S, "SaveError", &T::SaveError, "0"),
+    flag(S, "VocBookOn", &T::VocBookOn, "0"),
+    flag(S, "AtariOn", &T::AtariOn, "1"),
+    flag(S, "HazureOn", &T::HazureOn, "1"),
+    flag(S, "FinishOn", &T::FinishOn, "0"),
+    flag(S, "ColorChangeOn", &T::ColorChangeOn, "0"),
+    num(S, "ChangeType", &T::ChangeType, "1", NumberRange{1, 2}),
+    // Used as stored, whatever it is: the colour rule only compares with it.
+    num(S, "ChangeColorPercent", &T::ChangeColorPercent, "50", kAnyNumber),
+    flag(S, "SavePosition", &T::SavePosition, "1"),
+    flag(S, "SaveSize", &T::SaveSize, "0"),
+    flag(S, "SaveToolBar", &T::SaveToolBar, "0"),
+    flag(S, "NotFlat", &T::NotFlat, "0"),
+    flag(S, "ShowDate", &T::ShowDate, "0"),
+    num(S, "DateType", &T::DateType, "0", NumberRange{0, 2}),
+    num(S, "moQuestionSize", &T::moQuestionSize, "60", kPanelHeightRange),
+    num(S, "moCommentSize", &T::moCommentSize, "50", kPanelHeightRange),
+    flag(S, "PlanOn", &T::PlanOn, "0"),
+    flag(S, "ShowPlanOn", &T::ShowPlanOn, "0"),
 
     txt(F, "HatsuonDir", &T::HatsuonDir, "", Default::InProgramFolder),
     txt(F, "HearingPath", &T::HearingPath, ""),
@@ -104,34 +114,34 @@ const std::array kKeys = {
     txt(F, "FinishSoundFile", &T::FinishSoundFile, ""),
 
     txt(FT, "FontQuestion", &T::FontQuestion, kMincho),
-    num(FT, "FontQuestionSize", &T::FontQuestionSize, "25"),
+    num(FT, "FontQuestionSize", &T::FontQuestionSize, "25", kFontSizeRange),
     txt(FT, "FontAnswer", &T::FontAnswer, kGothic),
     txt(FT, "FontComment", &T::FontComment, kGothic),
-    num(FT, "FontCommentSize", &T::FontCommentSize, "13"),
+    num(FT, "FontCommentSize", &T::FontCommentSize, "13", kFontSizeRange),
     txt(FT, "FontPhoneticSign", &T::FontPhoneticSign, "Qor PronSign"),
     txt(FT, "FontEnglish", &T::FontEnglish, kGothic),
     txt(FT, "FontJapanese", &T::FontJapanese, kGothic),
     txt(FT, "FontMessage", &T::FontMessage, kGothic),
 
-    num(C, "ColorType", &T::ColorType, "255"),
-    num(C, "QuestionNum", &T::ColorQuestionNum, kTeal),
-    num(C, "AtariNum", &T::ColorAtariNum, kTeal),
-    num(C, "HazureNum", &T::ColorHazureNum, kTeal),
-    num(C, "Percent", &T::ColorPercent, kTeal),
-    num(C, "Time", &T::ColorTime, kTeal),
-    num(C, "FontQuestionColor", &T::FontQuestionColor, "0"),
-    num(C, "FontAnswerColor", &T::FontAnswerColor, "0"),
-    num(C, "FontCommentColor", &T::FontCommentColor, "0"),
-    num(C, "FontPhoneticSignColor", &T::FontPhoneticSignColor, "0"),
-    num(C, "FontEnglishColor", &T::FontEnglishColor, "0"),
-    num(C, "FontJapaneseColor", &T::FontJapaneseColor, "0"),
-    num(C, "FontMessageColor", &T::FontMessageColor, "0"),
+    color("ColorType", &T::ColorType, "255"),
+    color("QuestionNum", &T::ColorQuestionNum, kTeal),
+    color("AtariNum", &T::ColorAtariNum, kTeal),
+    color("HazureNum", &T::ColorHazureNum, kTeal),
+    color("Percent", &T::ColorPercent, kTeal),
+    color("Time", &T::ColorTime, kTeal),
+    color("FontQuestionColor", &T::FontQuestionColor, "0"),
+    color("FontAnswerColor", &T::FontAnswerColor, "0"),
+    color("FontCommentColor", &T::FontCommentColor, "0"),
+    color("FontPhoneticSignColor", &T::FontPhoneticSignColor, "0"),
+    color("FontEnglishColor", &T::FontEnglishColor, "0"),
+    color("FontJapaneseColor", &T::FontJapaneseColor, "0"),
+    color("FontMessageColor", &T::FontMessageColor, "0"),
 
-    num(D, "ShowQuestionNum", &T::ShowQuestionNum, "1"),
-    num(D, "ShowAtariNum", &T::ShowAtariNum, "1"),
-    num(D, "ShowHazureNum", &T::ShowHazureNum, "0"),
-    num(D, "ShowPercent", &T::ShowPercent, "1"),
-    num(D, "ShowTime", &T::ShowTime, "1"),
+    flag(D, "ShowQuestionNum", &T::ShowQuestionNum, "1"),
+    flag(D, "ShowAtariNum", &T::ShowAtariNum, "1"),
+    flag(D, "ShowHazureNum", &T::ShowHazureNum, "0"),
+    flag(D, "ShowPercent", &T::ShowPercent, "1"),
+    flag(D, "ShowTime", &T::ShowTime, "1"),
 
     txt(DT, "defDicType", &T::defDicType, "dictionary/noun.txt", Default::InProgramFolder, false),
     txt(DT, "defDicCaption", &T::defDicCaption, "名詞", Default::Fixed, false),
@@ -182,7 +192,7 @@ std::string defaultFor(const KeyDef& k, const std::string& programFolder) {
 void loadKey(IniFile& ini, const KeyDef& k, TUserSettings& s, std::vector<BadSetting>& bad) {
     std::string def = defaultFor(k, s.ProgramFolder);
     if (k.number)
-        s.*k.number = readSettingNumber(ini, k.section, k.key, def, bad);
+        s.*k.number = readSettingNumber(ini, k.section, k.key, def, bad, k.range);
     else
         s.*k.text = ini.read(k.section, k.key, def);
 }
@@ -190,12 +200,21 @@ void loadKey(IniFile& ini, const KeyDef& k, TUserSettings& s, std::vector<BadSet
 } // namespace
 
 int readSettingNumber(IniFile& ini, const std::string& section, const std::string& key,
-                      const std::string& def, std::vector<BadSetting>& bad) {
+                      const std::string& def, std::vector<BadSetting>& bad,
+                      const NumberRange& range) {
     std::string value = ini.read(section, key, def);
-    if (auto n = parseDecimal(value); n && *n >= INT32_MIN && *n <= INT32_MAX)
+    const int fallback = static_cast<int>(parseDecimal(def).value_or(0));
+    auto n = parseDecimal(value);
+    if (!n || *n < INT32_MIN || *n > INT32_MAX) {
+        bad.push_back({ini.path(), section, key, value, def, BadSetting::Problem::NotANumber, {}});
+        return fallback;
+    }
+    if (range.holds(*n))
         return static_cast<int>(*n);
-    bad.push_back({ini.path(), section, key, value, def});
-    return static_cast<int>(parseDecimal(def).value_or(0));
+    const int used = range.clamp ? static_cast<int>(*n < range.lo ? range.lo : range.hi) : fallback;
+    bad.push_back({ini.path(), section, key, value, std::to_string(used),
+                   BadSetting::Problem::OutOfRange, range});
+    return used;
 }
 
 LoadedSettings SettingsStore::load(TUserSettings& s) {
@@ -206,12 +225,16 @@ LoadedSettings SettingsStore::load(TUserSettings& s) {
 
     QuestionSetupKeys& q = result.questionSetup;
     const std::string qs = "QuestionSetup";
-    q.AnswerType = readSettingNumber(ini, qs, "AnswerType", "0", result.badValues);
-    q.QuestionType = readSettingNumber(ini, qs, "QuestionType", "0", result.badValues);
+    // The items of the question toolbar's two choices: typed or three to five choices, and
+    // the two directions.
+    q.AnswerType = readSettingNumber(ini, qs, "AnswerType", "0", result.badValues, {0, 3});
+    q.QuestionType = readSettingNumber(ini, qs, "QuestionType", "0", result.badValues, {0, 1});
     q.QuestionNum = ini.read(qs, "QuestionNum", "10");
-    q.NotSameQuestion = readSettingNumber(ini, qs, "NotSameQuestion", "0", result.badValues);
-    q.NotRandom = readSettingNumber(ini, qs, "NotRandom", "0", result.badValues);
-    q.NotRandomContinue = readSettingNumber(ini, qs, "NotRandomContinue", "0", result.badValues);
+    q.NotSameQuestion =
+        readSettingNumber(ini, qs, "NotSameQuestion", "0", result.badValues, kSwitch);
+    q.NotRandom = readSettingNumber(ini, qs, "NotRandom", "0", result.badValues, kSwitch);
+    q.NotRandomContinue =
+        readSettingNumber(ini, qs, "NotRandomContinue", "0", result.badValues, kSwitch);
 
     for (const KeyDef& k : kKeys) {
         if (std::string_view(k.section) == DT)
@@ -261,12 +284,23 @@ std::string SettingsStore::defaultOf(const TUserSettings& s, const std::string& 
 }
 
 std::string SettingsStore::describe(const std::vector<BadSetting>& bad) {
-    std::string text = sj("設定ファイルに数値ではない値がありました。既定値を使用します。");
+    std::vector<std::string> lines;
+    const std::string* file = nullptr;
     for (const BadSetting& b : bad) {
-        text += "\n\n" + b.file + "\n[" + b.section + "] " + b.key + "=" + b.value +
-                sj(" → ") + b.usedDefault;
+        // The file is named once, above its values.
+        if (!file || b.file != *file) lines.push_back(*(file = &b.file));
+        std::string why;
+        if (b.problem == BadSetting::Problem::NotANumber)
+            why = sj("数値ではありません");
+        else
+            why = sj("範囲 ") + std::to_string(b.range.lo) + sj("～") + std::to_string(b.range.hi) +
+                  (b.range.clamp ? std::string() : sj(" の外、既定値"));
+        // The stored value may be of any length: it is cut, the value used and why stay.
+        lines.push_back("[" + b.section + "] " + b.key + "=" + boxItem(b.value, 40) + sj(" → ") +
+                        b.used + sj("（") + why + sj("）"));
     }
-    return text;
+    return sj("設定ファイルに、使えない値がありました。次のように直して使用します。") + "\n\n" +
+           boxList(lines, kBoxListItems, 200);
 }
 
 } // namespace qor

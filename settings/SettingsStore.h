@@ -4,6 +4,7 @@
 #include "base/FileStatus.h"
 #include "settings/TUserSettings.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -20,21 +21,47 @@ struct QuestionSetupKeys {
     int NotRandomContinue = 0;
 };
 
-// A stored value that is not a decimal number; its key's default was used instead.
+// The values of a number a learner can sensibly choose. The settings dialog offers
+// exactly these, and a stored value outside them is brought into range when it is read:
+// a size or height to the nearest end of its range (clamp), anything else (a switch, a
+// choice, a colour) to its key's default.
+struct NumberRange {
+    int lo = INT32_MIN;
+    int hi = INT32_MAX;
+    bool clamp = false;
+    bool holds(long long v) const { return v >= lo && v <= hi; }
+};
+inline constexpr NumberRange kAnyNumber{};
+inline constexpr NumberRange kSwitch{0, 1};
+// Font sizes of the question and the comment: the items of the dialog's size lists.
+inline constexpr NumberRange kFontSizeRange{10, 30, true};
+// Least heights of the question and comment panels, in pixels: both at their highest
+// still leave the main window under 650 pixels tall, for a screen of 768.
+inline constexpr NumberRange kPanelHeightRange{20, 200, true};
+// 24-bit colours, red in the lowest byte.
+inline constexpr NumberRange kColorRange{0, 0xFFFFFF};
+
+// A stored value that was not used as it is: not a decimal number (its key's default was
+// used), or a number outside its key's range (brought into range).
 struct BadSetting {
+    enum class Problem { NotANumber, OutOfRange };
     std::string file;
     std::string section;
     std::string key;
     std::string value;
-    std::string usedDefault;
+    std::string used;  // the value used instead, as decimal text
+    Problem problem = Problem::NotANumber;
+    NumberRange range;  // for OutOfRange
 };
 
 class IniFile;
 
 // A number stored in a settings file. A value that is not a decimal number in the range
-// of int is noted in `bad`, and the default (a decimal number) is used instead.
+// of int is noted in `bad`, and the default (a decimal number) is used instead; so is a
+// number outside `range`, or it is clamped into it when the range says so.
 int readSettingNumber(IniFile& ini, const std::string& section, const std::string& key,
-                      const std::string& def, std::vector<BadSetting>& bad);
+                      const std::string& def, std::vector<BadSetting>& bad,
+                      const NumberRange& range = kAnyNumber);
 
 struct LoadedSettings {
     QuestionSetupKeys questionSetup;
@@ -55,7 +82,8 @@ public:
     // The default of a key as the record load uses it (program-folder defaults built).
     static std::string defaultOf(const TUserSettings& s, const std::string& section,
                                  const std::string& key);
-    // One message (CP932) naming every bad value, for the learner.
+    // One message (CP932) naming the values that were not used as stored and what was
+    // used instead, for the learner: ten of them, and how many more.
     static std::string describe(const std::vector<BadSetting>& bad);
 };
 

@@ -1,5 +1,6 @@
 #include "settings/SetupGeneralPages.h"
 
+#include "settings/SettingsStore.h"
 #include "settings/SetupHost.h"
 #include "settings/SetupWidgets.h"
 #include "settings/TfrmDicSetup.h"
@@ -422,10 +423,12 @@ SetupOtherPage::SetupOtherPage(TUserSettings& settings, SetupHost& host, QWidget
 
     auto* heights = new QGroupBox(QStringLiteral("問題、コメント表示欄の高さを変更する"), this);
     auto* questionLabel = new QLabel(QStringLiteral("問題表示欄の高さ ： "), heights);
-    txtQuestionSize = spinBox(QStringLiteral("txtQuestionSize"), 1, 2000, heights);
+    txtQuestionSize = spinBox(QStringLiteral("txtQuestionSize"), kPanelHeightRange.lo,
+                              kPanelHeightRange.hi, heights);
     questionLabel->setBuddy(txtQuestionSize);
     auto* commentLabel = new QLabel(QStringLiteral("コメント表示欄の高さ ： "), heights);
-    txtCommentSize = spinBox(QStringLiteral("txtCommentSize"), 1, 2000, heights);
+    txtCommentSize = spinBox(QStringLiteral("txtCommentSize"), kPanelHeightRange.lo,
+                             kPanelHeightRange.hi, heights);
     commentLabel->setBuddy(txtCommentSize);
     auto* heightsLayout = new QGridLayout(heights);
     heightsLayout->addWidget(questionLabel, 0, 0);

@@ -1,5 +1,6 @@
 #include "settings/SetupLookPages.h"
 
+#include "settings/SettingsStore.h"
 #include "settings/SetupWidgets.h"
 #include "ui/Fonts.h"
 #include "ui/Panels.h"
@@ -18,34 +19,26 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace qor {
 
 namespace {
 
-constexpr int kFirstSize = 10;
-constexpr int kLastSize = 30;
-
+// The sizes a learner can choose, and no others: the load brings a stored size into
+// this range.
 QComboBox* sizeList(const QString& name, const QString& accessibleName, QWidget* parent) {
     auto* list = new QComboBox(parent);
     list->setObjectName(name);
     list->setAccessibleName(accessibleName);
-    for (int size = kFirstSize; size <= kLastSize; ++size)
+    for (int size = kFontSizeRange.lo; size <= kFontSizeRange.hi; ++size)
         list->addItem(QString::number(size));
     return list;
 }
 
-// A size outside the list's items is shown as an item of its own, so it is kept.
 void showSize(QComboBox* list, int size) {
-    const QString text = QString::number(size);
-    int index = list->findText(text);
-    if (index < 0) {
-        int at = 0;
-        while (at < list->count() && list->itemText(at).toInt() < size)
-            ++at;
-        list->insertItem(at, text);
-        index = at;
-    }
-    list->setCurrentIndex(index);
+    const int shown = std::clamp(size, kFontSizeRange.lo, kFontSizeRange.hi);
+    list->setCurrentIndex(shown - kFontSizeRange.lo);
 }
 
 void selectFace(QComboBox* list, const std::string& face) {

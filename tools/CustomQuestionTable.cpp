@@ -1,5 +1,6 @@
 #include "tools/CustomQuestionTable.h"
 
+#include "ui/ShownText.h"
 #include "ui/Text.h"
 
 namespace qor {
@@ -23,15 +24,18 @@ QVariant CustomQuestionTable::data(const QModelIndex& index, int role) const {
         return r.ticked ? Qt::Checked : Qt::Unchecked;
     if (role == Qt::TextAlignmentRole && index.column() >= Asked)
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
-    if (role != Qt::DisplayRole)
+    // The words' tooltips hold what a narrow column leaves out.
+    if (role == Qt::ToolTipRole && index.column() > Comment)
+        return {};
+    if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
         return {};
     switch (index.column()) {
     case Word:
-        return ui::toQ(r.english);
+        return ui::shownCell(ui::toQ(r.english), role);
     case Meaning:
-        return ui::toQ(r.japanese);
+        return ui::shownCell(ui::toQ(r.japanese), role);
     case Comment:
-        return ui::toQ(r.comment);
+        return ui::shownCell(ui::toQ(r.comment), role);
     case Asked:
         return r.asked;
     case Right:

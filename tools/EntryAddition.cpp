@@ -1,5 +1,6 @@
 #include "tools/EntryAddition.h"
 
+#include "base/BoxList.h"
 #include "base/Cp932.h"
 #include "words/Dictionary.h"
 #include "words/WordEntry.h"
@@ -37,12 +38,13 @@ EnglishMatch findEntryByEnglish(std::string_view dictionaryPath, std::string_vie
 }
 
 std::string quotedWord(std::string_view word) {
-    return "\"" + std::string(word) + "\"";
+    // A word in a box: a long one is cut to a line.
+    return "\"" + boxItem(word) + "\"";
 }
 
 std::string duplicateQuestion(std::string_view english, std::string_view foundLine) {
     return quotedWord(english) + sj(" はすでに登録されています。\n\n発見したデータ ： ") +
-           std::string(foundLine) + sj("\n\n追加しますか？");
+           boxItem(foundLine) + sj("\n\n追加しますか？");
 }
 
 std::string wordAddedReport(std::string_view english) {

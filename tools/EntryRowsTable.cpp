@@ -1,5 +1,6 @@
 #include "tools/EntryRowsTable.h"
 
+#include "ui/ShownText.h"
 #include "ui/Text.h"
 
 #include <QHeaderView>
@@ -29,11 +30,11 @@ QVariant EntryRowsTable::data(const QModelIndex& index, int role) const {
     WordEntry parts = rows_.parts(index.row());
     switch (index.column()) {
     case English:
-        return ui::toQ(parts.english);
+        return ui::shownCell(ui::toQ(parts.english), role);
     case Japanese:
-        return ui::toQ(parts.japanese);
+        return ui::shownCell(ui::toQ(parts.japanese), role);
     case Comment:
-        return ui::toQ(parts.comment);
+        return ui::shownCell(ui::toQ(parts.comment), role);
     default:
         return {};
     }

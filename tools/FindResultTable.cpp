@@ -1,5 +1,6 @@
 #include "tools/FindResultTable.h"
 
+#include "ui/ShownText.h"
 #include "ui/Text.h"
 
 namespace qor {
@@ -21,11 +22,12 @@ int FindResultTable::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant FindResultTable::data(const QModelIndex& index, int role) const {
-    if (role != Qt::DisplayRole || !index.isValid() ||
+    if ((role != Qt::DisplayRole && role != Qt::ToolTipRole) || !index.isValid() ||
         static_cast<std::size_t>(index.row()) >= words_.size())
         return {};
     const FoundWord& w = words_[static_cast<std::size_t>(index.row())];
-    return ui::toQ(index.column() == English ? w.english : w.japanese);
+    // The tooltip holds what a narrow column leaves out.
+    return ui::shownCell(ui::toQ(index.column() == English ? w.english : w.japanese), role);
 }
 
 QVariant FindResultTable::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -9,6 +9,7 @@
 #include "ui/Fonts.h"
 #include "ui/Panels.h"
 #include "ui/Platform.h"
+#include "ui/ShownText.h"
 #include "ui/Text.h"
 #include "ui/WindowOpen.h"
 #include "words/DictionaryChoice.h"
@@ -82,6 +83,9 @@ TfrmEditDic::TfrmEditDic(TUserSettings& settings, std::string dictionaryPath, QW
     txtEnglish = field(this, "txtEnglish");
     txtJapanese = field(this, "txtJapanese");
     txtComment = field(this, "txtComment");
+    // An entry of any length goes back to the file whole when it is changed.
+    for (QLineEdit* f : {txtEnglish, txtJapanese, txtComment})
+        ui::keepWholeText(f);
     txtFindString = field(this, "txtFindString");
     auto* fields = new QGridLayout;
     fields->setHorizontalSpacing(6);

@@ -7,6 +7,7 @@
 #include "ui/Fonts.h"
 #include "ui/Panels.h"
 #include "ui/Platform.h"
+#include "ui/ShownText.h"
 #include "ui/Text.h"
 
 #include <QAction>
@@ -82,6 +83,9 @@ TfrmEditVocBook::TfrmEditVocBook(const TUserSettings& settings, QWidget* parent)
     setJapaneseInput(txtJapanese, true);
     txtComment = new QLineEdit(this);
     txtComment->setObjectName(QStringLiteral("txtComment"));
+    // An entry of any length goes back to the file whole when it is changed.
+    for (QLineEdit* f : {txtEnglish, txtJapanese, txtComment})
+        ui::keepWholeText(f);
     auto* fields = new QGridLayout;
     fields->setHorizontalSpacing(6);
     fields->setVerticalSpacing(4);

@@ -6,6 +6,7 @@
 #include "ui/Panels.h"
 #include "ui/Platform.h"
 #include "ui/CompanionLink.h"
+#include "ui/ShownText.h"
 #include "ui/Text.h"
 #include "words/PhoneticSigns.h"
 #include "words/VocabularyBook.h"
@@ -126,8 +127,8 @@ void TfrmFindResult::showEvent(QShowEvent* event) {
 }
 
 void TfrmFindResult::FormShow() {
-    moComment->clear();
-    moPhoneticSign->clear();
+    ui::showText(moComment, QString());
+    ui::showText(moPhoneticSign, QString());
     ui::setTextLook(moComment, settings_.FontComment, settings_.FontCommentSize,
                     settings_.FontCommentColor);
     // Four lines of the comment font, so the height follows the font.
@@ -137,7 +138,8 @@ void TfrmFindResult::FormShow() {
     QFont sign = moPhoneticSign->font();
     sign.setBold(true);
     moPhoneticSign->setFont(sign);
-    pnlResult->setText(ui::toQ(findString_) + QStringLiteral(" の検索結果の表示"));
+    ui::showText(pnlResult, ui::shownText(ui::toQ(findString_), ui::kShownLineMax) +
+                                QStringLiteral(" の検索結果の表示"));
     lblResult->setText(QStringLiteral("%1個、見つかりました").arg(table_->rowCount()));
     cmdVocBook->setEnabled(settings_.VocBookOn == 1);
     cmdPlayVoice->setEnabled(settings_.VoiceOn == 1);
@@ -156,15 +158,15 @@ void TfrmFindResult::lstResultClick() {
     const FoundWord* word = selectedWord();
     if (!word)
         return;
-    moComment->setPlainText(ui::toQ(word->comment));
+    ui::showText(moComment, ui::toQ(word->comment));
     // A sign file that cannot be read shows no sign; the comment is shown all the same.
     PhoneticSign sign = findPhoneticSign(settings_.PhoneticSignFile, word->english);
     if (sign.found)
-        moPhoneticSign->setText(ui::toQ(sign.sign));
+        ui::showText(moPhoneticSign, ui::toQ(sign.sign));
     else if (sign.status)
-        moPhoneticSign->setText(QStringLiteral("========== no data =========="));
+        ui::showText(moPhoneticSign, QStringLiteral("========== no data =========="));
     else
-        moPhoneticSign->clear();
+        ui::showText(moPhoneticSign, QString());
 }
 
 void TfrmFindResult::cmdPlayVoiceClick() {

@@ -6,6 +6,7 @@
 #include "ui/DialogFrame.h"
 #include "ui/Printing.h"
 #include "ui/QtMediaPlayers.h"
+#include "ui/ShownText.h"
 #include "ui/Text.h"
 
 #include <QApplication>
@@ -27,6 +28,7 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QProcess>
+#include <QScreen>
 
 #include <algorithm>
 
@@ -64,15 +66,54 @@ QString qtFilter(const QString& filterWithBars) {
     return filters.join(QStringLiteral(";;"));
 }
 
+namespace {
+
+// The lines kept, and a last line that counts the rest.
+QString keptLines(const QStringList& lines, qsizetype kept) {
+    if (kept >= lines.size())
+        return lines.join(QLatin1Char('\n'));
+    return (lines.mid(0, kept) << QStringLiteral("…（ほか %1 行）").arg(lines.size() - kept))
+        .join(QLatin1Char('\n'));
+}
+
+} // namespace
+
+void setBoxText(QMessageBox& box, const QString& text) {
+    // Plain text: a word of the learner's that looks like markup is shown as it is.
+    box.setTextFormat(Qt::PlainText);
+    QStringList lines = text.split(QLatin1Char('\n'));
+    for (QString& line : lines)
+        line = breakableText(shownText(line, kBoxLineMax));
+    const QScreen* screen = box.parentWidget() && box.parentWidget()->screen()
+                                ? box.parentWidget()->screen()
+                                : QGuiApplication::primaryScreen();
+    // The window frame's title bar is not part of the box.
+    const int room = screen ? screen->availableGeometry().height() - 48 : INT_MAX;
+    auto fits = [&](qsizetype kept) {
+        box.setText(keptLines(lines, kept));
+        return box.sizeHint().height() <= room;
+    };
+    if (fits(lines.size()))
+        return;
+    // The most lines that fit, found by halving: a box with only the count line fits.
+    qsizetype fitting = 0, tooMany = lines.size();
+    while (tooMany - fitting > 1) {
+        const qsizetype middle = fitting + (tooMany - fitting) / 2;
+        (fits(middle) ? fitting : tooMany) = middle;
+    }
+    box.setText(keptLines(lines, fitting));
+}
+
 Button QtPlatform::showNotice(QWidget* parent, const QString& text, const QString& caption,
                               int kind) {
     QMessageBox box(parent);
     setDialogFrame(&box);
     box.setWindowTitle(caption);
-    box.setText(text);
+    // Icon and buttons first: the text is fitted to the screen with them in place.
     if (kind == kNoticeWarning || kind == kNoticeInformation) {
         box.setIcon(kind == kNoticeWarning ? QMessageBox::Warning : QMessageBox::Information);
         box.setStandardButtons(QMessageBox::Ok);
+        setBoxText(box, text);
         box.exec();
         return Button::Ok;
     }
@@ -80,10 +121,12 @@ Button QtPlatform::showNotice(QWidget* parent, const QString& text, const QStrin
     if (kind == kNoticeOkCancel) {
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
         box.setDefaultButton(QMessageBox::Ok);
+        setBoxText(box, text);
         return box.exec() == QMessageBox::Ok ? Button::Ok : Button::Cancel;
     }
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     box.setDefaultButton(QMessageBox::Yes);
+    setBoxText(box, text);
     return box.exec() == QMessageBox::Yes ? Button::Yes : Button::No;
 }
 
@@ -91,9 +134,9 @@ void QtPlatform::showMessage(QWidget* parent, const QString& text) {
     QMessageBox box(parent);
     setDialogFrame(&box);
     box.setWindowTitle(QGuiApplication::applicationDisplayName());
-    box.setText(text);
     box.setIcon(QMessageBox::NoIcon);
     box.setStandardButtons(QMessageBox::Ok);
+    setBoxText(box, text);
     box.exec();
 }
 

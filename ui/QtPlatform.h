@@ -2,7 +2,16 @@
 
 #include "ui/Platform.h"
 
+class QMessageBox;
+
 namespace ui {
+
+// The program's boxes are never taller than the screen: each line of a box shows at most
+// kBoxLineMax characters (cut with "…"), and the lines that do not fit the screen are left
+// out for one line that counts them. Puts the text into the box, whose icon and buttons
+// are set already.
+inline constexpr qsizetype kBoxLineMax = 300;
+void setBoxText(QMessageBox& box, const QString& text);
 
 // The desktop implementation over Qt Widgets.
 class QtPlatform final : public Platform {

@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QProcess>
 #include <QStatusBar>
 #include <QTimer>
@@ -681,6 +682,51 @@ TEST_F(ShellTest, ValuesThatAreNoNumbersAreToldOnceInOneBox) {
     EXPECT_EQ(main->moQuestion->minimumHeight(), 60);
     EXPECT_TRUE(main->pnlHazureNum->isHidden());
     EXPECT_FALSE(main->sbInfo->isHidden());
+}
+
+TEST_F(ShellTest, AbsurdSettingsAreBroughtIntoRangeAndToldOnceInOneBox) {
+    knownUser({"[Setup]", "moCommentSize=100000", "moQuestionSize=100000", "ShowComment=1",
+               "DateType=9", "SaveSize=1", "", "[Font]", "FontQuestionSize=100000", "", "[Color]",
+               "FontQuestionColor=-1", "", "[Form Information]", "Height=100000", "Width=100000"});
+    platform.answerNotice();
+    auto main = start();
+    main->show();
+    QApplication::processEvents();
+    auto notices = platform.callsOf(PlatformCall::Notice);
+    ASSERT_EQ(notices.size(), 1u);
+    const QString text = notices[0].text;
+    for (const char* named : {"moCommentSize=100000 → 200", "moQuestionSize=100000 → 200",
+                              "FontQuestionSize=100000 → 30", "FontQuestionColor=-1 → 0",
+                              "DateType=9 → 0"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(named))) << named;
+    // The window is a window again: its answer field within a screen of 768 pixels.
+    EXPECT_EQ(main->moComment->minimumHeight(), 200);
+    EXPECT_LT(main->minimumSizeHint().height(), 700);
+    EXPECT_EQ(main->moQuestion->font().pointSize(), 30);
+    EXPECT_EQ(main->moQuestion->palette().color(QPalette::Text), QColor(Qt::black));
+    // A stored size larger than the screen opens at the screen's size.
+    const QRect screen = main->screen()->availableGeometry();
+    EXPECT_LE(main->height(), screen.height());
+    EXPECT_LE(main->width(), screen.width());
+}
+
+TEST_F(ShellTest, RecordsOfManyDictionariesThatCannotBeWrittenAreNamedInOneShortBox) {
+    std::vector<std::string> lines{"[Dictionary]", "DicNum=25"};
+    for (int i = 1; i <= 25; ++i)
+        lines.push_back(std::to_string(i) + "=d" + std::to_string(i) + ".txt");
+    knownUser(std::vector<std::string_view>(lines.begin(), lines.end()));
+    // A folder where each record file belongs: the roll-over cannot write one of them.
+    for (int i = 1; i <= 25; ++i)
+        ASSERT_TRUE(makeFolder(dir.file("Taro/20023_d" + std::to_string(i) + ".dat")));
+    platform.answerNotice();
+    auto main = start();
+    auto notices = platform.callsOf(PlatformCall::Notice);
+    ASSERT_EQ(notices.size(), 1u);
+    EXPECT_EQ(notices[0].caption, QStringLiteral("エラー"));
+    EXPECT_TRUE(notices[0].text.startsWith(QStringLiteral("記録ファイルを書き込めませんでした。")));
+    EXPECT_TRUE(notices[0].text.contains(QStringLiteral("20023_d1.dat")));
+    EXPECT_TRUE(notices[0].text.endsWith(QStringLiteral("ほか 15 件")));
+    EXPECT_EQ(notices[0].text.count(QLatin1Char('\n')), 12);
 }
 
 TEST_F(ShellTest, EveryOpenerReportsItsOwnFailure) {

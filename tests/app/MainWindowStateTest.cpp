@@ -86,7 +86,7 @@ TEST_F(MainWindowStateTest, ValuesThatAreNoNumbersTakeTheirDefaultsAndAreListed)
     EXPECT_EQ(bad[0].section, "Form Information");
     EXPECT_EQ(bad[0].key, "Height");
     EXPECT_EQ(bad[0].value, "tall");
-    EXPECT_EQ(bad[0].usedDefault, "441");
+    EXPECT_EQ(bad[0].used, "441");
     EXPECT_EQ(bad[0].file, path);
 }
 

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace qor;
 using qor::test::crlf;
 using qor::test::slurp;
@@ -199,4 +201,28 @@ TEST(PlanCheckTest, AFutureFirstEntryIsKeptEvenWhenALaterOneIsDue) {
     EXPECT_EQ(check.boxes[1].text, checkTodayText("b"));
     EXPECT_TRUE(planCheck(PlanList{}).boxes.empty());
     EXPECT_EQ(planCheck(PlanList{}).closingText, "");
+}
+
+TEST(PlanCheckTest, TheClosingListNamesTenEntriesAndCountsTheRest) {
+    PlanList plan;
+    for (int i = 0; i < 100; ++i)
+        plan.items.push_back({i, "", PlanEntry{"p" + std::to_string(i), 2002, 3, 10}, 7});
+    // A purpose edited by hand to any length is cut to a line.
+    plan.items[0].entry->purpose = std::string(100000, 'x');
+    PlanCheckResult check = planCheck(plan);
+    EXPECT_EQ(check.boxes.size(), 100u);
+    const std::string& text = check.closingText;
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 10);
+    EXPECT_EQ(text.substr(text.rfind('\n') + 1), sj("ほか 90 件"));
+    EXPECT_LT(text.find('\n'), 200u);
+    EXPECT_NE(text.find(sj("p9 ： 2002/3/10 （あと 7日）")), std::string::npos);
+    EXPECT_EQ(text.find("p10 "), std::string::npos);
+}
+
+TEST(PlanCheckTest, APurposeOfAnyLengthIsCutInEveryScheduleText) {
+    const std::string purpose(1000000, 'p');
+    for (const std::string& text : {countdownText(purpose, 3), dayHasComeText(purpose),
+                                    checkTodayText(purpose)})
+        EXPECT_LT(text.size(), 200u);
+    EXPECT_EQ(countdownText(sj("期末試験"), 3), sj("期末試験まで、あと 3日"));
 }

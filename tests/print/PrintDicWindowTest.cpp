@@ -3,6 +3,7 @@
 #include "tests/print/PrintFixture.h"
 #include "tests/support/PdfText.h"
 #include "ui/Printing.h"
+#include "ui/ShownText.h"
 #include "words/DictionaryList.h"
 
 #include <QCheckBox>
@@ -250,3 +251,14 @@ TEST_F(PrintDicWindowTest, TheFontDialogGivesTheListingItsFont) {
 }
 
 } // namespace
+
+TEST_F(PrintDicWindowTest, ALongEntryIsCutInThePreviewLine) {
+    writeLines(dictionary, {std::string(1000000, 'a') + "=" + sj("長い") + "*x", sj("see=見る*目で")});
+    auto frm = open();
+    click(*frm, "cmdLoad");
+    const QStringList lines = boxText(*frm).split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_LE(lines[0].size(), ui::kShownTextMax);
+    EXPECT_TRUE(lines[0].endsWith(QChar(0x2026)));
+    EXPECT_EQ(lines[1], q("see\t見る\t目で"));
+}

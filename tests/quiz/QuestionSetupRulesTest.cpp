@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace qor;
 using qor::test::crlf;
 using qor::test::slurp;
@@ -164,4 +166,18 @@ TEST(QuestionSetupRules, AnswerTypeOfAChoiceKind) {
     EXPECT_EQ(answerTypeOfChoiceKind(0), 1);
     EXPECT_EQ(answerTypeOfChoiceKind(2), 3);
     EXPECT_EQ(answerTypeOfChoiceKind(3), 0);
+}
+
+TEST(QuestionSetupRules, TheHintNamesTenWordsAndCountsTheRest) {
+    DrillHistory h;
+    std::vector<std::string> asked;
+    for (int i = 0; i < 1000; ++i)
+        asked.push_back("w" + std::to_string(i) + "=x*y");
+    asked[1] = std::string(100000, 'a') + "=x*y";
+    complete(h, "/d/verbs.txt", asked, {});
+    const std::string hint = earlierDrillPlan(h, 1, false).hint;
+    EXPECT_EQ(std::count(hint.begin(), hint.end(), '\n'), 11);
+    EXPECT_EQ(hint.substr(0, hint.find('\n', hint.find('\n') + 1)), sj("★出題予定★") + "\nw0");
+    EXPECT_EQ(hint.substr(hint.rfind('\n') + 1), sj("ほか 990 件"));
+    EXPECT_LT(hint.size(), 2000u);
 }

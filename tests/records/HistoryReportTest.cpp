@@ -2,6 +2,7 @@
 
 #include "RecordsFixture.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <unistd.h>
 
@@ -136,4 +137,18 @@ TEST_F(HistoryReportTest, ByHintIsStoredInShowHistory) {
     EXPECT_TRUE(readHistoryByHint(file("Setup.ini")));
     ASSERT_TRUE(writeHistoryByHint(file("Setup.ini"), false));
     EXPECT_FALSE(readHistoryByHint(file("Setup.ini")));
+}
+
+TEST_F(HistoryReportTest, TheMissedWordTextNamesTenWordsAndCountsTheRest) {
+    std::vector<std::string> missed;
+    for (int i = 0; i < 1000; ++i)
+        missed.push_back("w" + std::to_string(i) + "=" + sj("語") + "*c");
+    missed[0] = std::string(100000, 'a') + "=" + sj("長い") + "*c";
+    const std::string text =
+        missedWordText(drill("/d/verbs.txt", 1000, 0, "9：0：00", "9：1：00", missed));
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 12);  // heading, ten, count, each ended
+    EXPECT_NE(text.find(sj("\nほか 990 件\n")), std::string::npos);
+    EXPECT_NE(text.find("\nw9-" + sj("語") + "-c\n"), std::string::npos);
+    EXPECT_EQ(text.find("w10-"), std::string::npos);
+    EXPECT_LT(text.size(), 2000u);
 }

@@ -85,7 +85,7 @@ TEST_F(SettingsStoreTest, SavedOptionsReloadIntoEveryField) {
     s.DefDicPath = "/d/verbs.txt"; s.PhoneticSignFile = "/p.txt"; s.VocBook = "/b.txt";
     s.AtariSoundFile = ""; s.HazureSoundFile = ""; s.FinishSoundFile = "/f.wav";
     s.FontQuestion = "Q"; s.FontQuestionSize = 30; s.FontAnswer = "A"; s.FontComment = "C";
-    s.FontCommentSize = 9; s.FontPhoneticSign = "P"; s.FontEnglish = "E"; s.FontJapanese = "J";
+    s.FontCommentSize = 11; s.FontPhoneticSign = "P"; s.FontEnglish = "E"; s.FontJapanese = "J";
     s.FontMessage = "M";
     s.ColorType = 1; s.ColorQuestionNum = 2; s.ColorAtariNum = 3; s.ColorHazureNum = 4;
     s.ColorPercent = 5; s.ColorTime = 6; s.FontQuestionColor = 7; s.FontAnswerColor = 8;
@@ -159,4 +159,61 @@ TEST_F(SettingsStoreTest, ABadNumberFallsBackToItsDefaultAndTheLoadGoesOn) {
     EXPECT_NE(message.find("ShowResult=yes"), std::string::npos);
     EXPECT_NE(message.find("FontQuestionSize=big"), std::string::npos);
     EXPECT_NE(message.find(dir.file("Taro/Setup.ini")), std::string::npos);
+}
+
+TEST_F(SettingsStoreTest, ValuesOutsideTheirRangeAreBroughtIntoItAndNamed) {
+    spit(dir.file("Taro/Setup.ini"),
+         crlf({"[Setup]", "ShowResult=2", "VoiceType=5", "ChangeType=0", "DateType=7",
+               "ChangeColorPercent=500", "moQuestionSize=-5", "moCommentSize=100000", "[Font]",
+               "FontQuestionSize=100000", "FontCommentSize=2", "[Color]", "FontQuestionColor=-1",
+               "ColorType=16777216", "Time=16777215", "[QuestionSetup]", "AnswerType=9",
+               "QuestionType=-1", "NotRandom=3"}));
+    LoadedSettings loaded = SettingsStore::load(s);
+    // Sizes and heights go to the nearest end of their range.
+    EXPECT_EQ(s.FontQuestionSize, kFontSizeRange.hi);
+    EXPECT_EQ(s.FontCommentSize, kFontSizeRange.lo);
+    EXPECT_EQ(s.moQuestionSize, kPanelHeightRange.lo);
+    EXPECT_EQ(s.moCommentSize, kPanelHeightRange.hi);
+    // Switches, choices and colours take their defaults.
+    EXPECT_EQ(s.ShowResult, 1);
+    EXPECT_EQ(s.VoiceType, -1);
+    EXPECT_EQ(s.ChangeType, 1);
+    EXPECT_EQ(s.DateType, 0);
+    EXPECT_EQ(s.FontQuestionColor, 0);
+    EXPECT_EQ(s.ColorType, 255);
+    EXPECT_EQ(s.ColorTime, 0xFFFFFF);  // white is a colour
+    EXPECT_EQ(loaded.questionSetup.AnswerType, 0);
+    EXPECT_EQ(loaded.questionSetup.QuestionType, 0);
+    EXPECT_EQ(loaded.questionSetup.NotRandom, 0);
+    // The threshold of the colour change is used as stored.
+    EXPECT_EQ(s.ChangeColorPercent, 500);
+
+    std::vector<std::string> keys;
+    for (const BadSetting& b : loaded.badValues) {
+        EXPECT_EQ(b.problem, BadSetting::Problem::OutOfRange) << b.key;
+        keys.push_back(b.key);
+    }
+    EXPECT_EQ(keys, (std::vector<std::string>{
+                        "ShowResult", "VoiceType", "ChangeType", "ColorType", "FontQuestionColor",
+                        "FontQuestionSize", "FontCommentSize", "DateType", "moQuestionSize",
+                        "moCommentSize", "AnswerType", "QuestionType", "NotRandom"}));
+    const std::string message = SettingsStore::describe(loaded.badValues);
+    EXPECT_NE(message.find("[Font] FontQuestionSize=100000" + sj(" → 30（範囲 10～30）")),
+              std::string::npos);
+    EXPECT_NE(message.find("[Color] FontQuestionColor=-1" + sj(" → 0（範囲 0～16777215 の外、既定値）")),
+              std::string::npos);
+    // Thirteen values: the file and nine of them are named, the rest counted.
+    EXPECT_NE(message.find(sj("ほか 4 件")), std::string::npos);
+    EXPECT_EQ(message.find("AnswerType"), std::string::npos);
+}
+
+TEST_F(SettingsStoreTest, AValueOfAnyLengthIsCutInTheMessage) {
+    spit(dir.file("Taro/Setup.ini"),
+         crlf({"[Setup]", "ShowHint=" + std::string(100000, '9'),
+               "ShowComment=x" + std::string(100000, 'x')}));
+    LoadedSettings loaded = SettingsStore::load(s);
+    ASSERT_EQ(loaded.badValues.size(), 2u);
+    const std::string message = SettingsStore::describe(loaded.badValues);
+    EXPECT_LT(message.size(), 1000u);
+    EXPECT_NE(message.find(sj(" → 0（数値ではありません）")), std::string::npos);
 }

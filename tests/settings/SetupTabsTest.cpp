@@ -485,12 +485,16 @@ TEST_F(SetupTabsTest, APurposeShiftJisCannotHoldIsRefused) {
 
 TEST_F(SetupTabsTest, FontColoursAndTheReset) {
     settings.FontQuestion = sj("ＭＳ Ｐゴシック");
-    settings.FontQuestionSize = 40; // outside the list's items: kept
+    settings.FontQuestionSize = 40; // outside the sizes a learner can choose
     settings.FontMessageColor = 255;
     TfrmSetup& w = dialog();
     auto* question = find<QComboBox>("cboFontQuestion");
     EXPECT_EQ(question->currentText(), q("ＭＳ Ｐゴシック"));
-    EXPECT_EQ(find<QComboBox>("cboFontQuestionSize")->currentText(), QStringLiteral("40"));
+    // The lists offer 10 to 30 only; a size beyond shows as the nearest end.
+    EXPECT_EQ(find<QComboBox>("cboFontQuestionSize")->currentText(), QStringLiteral("30"));
+    EXPECT_EQ(find<QComboBox>("cboFontQuestionSize")->count(), 21);
+    EXPECT_EQ(find<QSpinBox>("txtQuestionSize")->maximum(), kPanelHeightRange.hi);
+    EXPECT_EQ(find<QSpinBox>("txtCommentSize")->minimum(), kPanelHeightRange.lo);
     EXPECT_GE(question->findText(q("ＭＳ 明朝")), 0);
     EXPECT_GE(question->findText(QStringLiteral("Qor PronSign")), 0);
     EXPECT_EQ(find<QComboBox>("cboFontCommentSize")->itemText(0), QStringLiteral("10"));

@@ -61,6 +61,17 @@ TEST(AddWord, TheDuplicateQuestionQuotesTheWordAndShowsTheLineFound) {
               sj("\"run\" はすでに登録されています。\n\n発見したデータ ： run=走る*z\n\n追加しますか？"));
 }
 
+TEST(AddWord, ALongWordOrLineIsCutToALineOfItsBox) {
+    const std::string word(1000000, 'a');
+    const std::string question = duplicateQuestion(word, word + "=" + sj("長い") + "*z");
+    EXPECT_LT(question.size(), 400u);
+    EXPECT_EQ(question.substr(question.size() - sj("\n\n追加しますか？").size()),
+              sj("\n\n追加しますか？"));
+    const std::string note = signNote(word, false);
+    EXPECT_LT(note.size(), 200u);
+    EXPECT_EQ(note.substr(note.size() - sj("は、追加しました").size()), sj("は、追加しました"));
+}
+
 class SignStepTest : public ::testing::Test {
 protected:
     test::TempDir dir;

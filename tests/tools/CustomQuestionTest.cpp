@@ -7,6 +7,7 @@
 #include "tests/support/TempDir.h"
 #include "tools/CustomQuestionTable.h"
 #include "tools/TfrmCustomQuestion.h"
+#include "ui/ShownText.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -225,4 +226,20 @@ TEST_F(CustomQuestionTest, AnUnreadableDictionaryIsReportedAndTheWindowNotShown)
     ASSERT_EQ(platform.boxTexts().size(), 1);
     EXPECT_TRUE(platform.boxTexts()[0].contains(QStringLiteral("gone.txt")));
     EXPECT_EQ(w.lstData->model()->rowCount(), 0);
+}
+
+TEST_F(CustomQuestionTest, ALongWordIsCutInItsCells) {
+    const std::string word(1000000, 'w');
+    writeLines(dic, {word + "=" + sj("長い") + "*" + word, sj("w1=語1*c")});
+    auto w = open();
+    QAbstractItemModel* model = w->lstData->model();
+    ASSERT_EQ(model->rowCount(), 2);
+    EXPECT_LE(model->index(0, CustomQuestionTable::Word).data().toString().size(),
+              ui::kShownTextMax);
+    EXPECT_LE(model->index(0, CustomQuestionTable::Comment).data().toString().size(),
+              ui::kShownTextMax);
+    EXPECT_TRUE(model->index(0, CustomQuestionTable::Word)
+                    .data(Qt::ToolTipRole)
+                    .toString()
+                    .contains(QStringLiteral("1000000")));
 }

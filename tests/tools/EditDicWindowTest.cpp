@@ -5,6 +5,7 @@
 #include "tests/support/FullDisk.h"
 #include "tests/tools/ToolWindowFixture.h"
 #include "tools/TfrmEditDic.h"
+#include "ui/ShownText.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -282,4 +283,21 @@ TEST_F(EditDicWindowTest, AMouseClickOnARowSelectsItAndShowsItsParts) {
     QTest::keyClick(view, Qt::Key_Down);
     EXPECT_EQ(frm->selectedRow(), 4);
     EXPECT_EQ(text(*frm, "txtEnglish"), QStringLiteral("swim"));
+}
+
+TEST_F(EditDicWindowTest, ALongEntryIsCutInTheListAndGoesBackWholeWhenRewritten) {
+    const std::string word(1000000, 'a');
+    spit(verbs, crlf({word + "=" + sj("長い") + "*" + word, sj("eat=食べる*y")}));
+    auto frm = loaded();
+    const QModelIndex english = list(*frm)->model()->index(0, 1);
+    EXPECT_LE(english.data().toString().size(), ui::kShownTextMax);
+    EXPECT_LE(list(*frm)->model()->index(0, 3).data().toString().size(), ui::kShownTextMax);
+    EXPECT_TRUE(english.data(Qt::ToolTipRole).toString().contains(QStringLiteral("1000000")));
+    // The fields being edited hold every letter, and a change keeps them.
+    select(*frm, 0);
+    EXPECT_EQ(text(*frm, "txtEnglish").size(), 1000000);
+    EXPECT_EQ(text(*frm, "txtComment").size(), 1000000);
+    child<QLineEdit>(*frm, "txtJapanese")->setText(q("とても長い"));
+    child<QPushButton>(*frm, "cmdChange")->click();
+    EXPECT_EQ(frm->edit().rows().at(0).line, word + "=" + sj("とても長い") + "*" + word);
 }

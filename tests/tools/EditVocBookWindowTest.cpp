@@ -3,6 +3,7 @@
 #include "tests/support/FullDisk.h"
 #include "tests/tools/ToolWindowFixture.h"
 #include "tools/TfrmEditVocBook.h"
+#include "ui/ShownText.h"
 
 #include <QAction>
 #include <QApplication>
@@ -204,4 +205,18 @@ TEST_F(EditVocBookWindowTest, ABookNotMadeYetOpensEmptyAndOneThatCannotBeReadIsR
     QApplication::processEvents();
     EXPECT_FALSE(folder.isVisible());
     EXPECT_EQ(platform.calls().back().caption, q("エラー"));
+}
+
+TEST_F(EditVocBookWindowTest, ALongEntryIsCutInTheListAndGoesBackWholeWhenRewritten) {
+    const std::string word(1000000, 'b');
+    spit(book, crlf({word + "=" + sj("長い") + "*x", sj("eat=食べる*y")}));
+    frm = std::make_unique<TfrmEditVocBook>(settings);
+    ASSERT_TRUE(frm->FormShow());
+    EXPECT_LE(list()->model()->index(0, 1).data().toString().size(), ui::kShownTextMax);
+    select(0);
+    EXPECT_EQ(child<QLineEdit>(*frm, "txtEnglish")->text().size(), 1000000);
+    child<QLineEdit>(*frm, "txtComment")->setText(QStringLiteral("z"));
+    click("cmdChange");
+    trigger("cmdSave");
+    EXPECT_EQ(slurp(book), crlf({word + "=" + sj("長い") + "*z", sj("eat=食べる*y")}));
 }

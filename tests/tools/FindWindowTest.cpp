@@ -6,6 +6,7 @@
 #include "tools/TfrmAddVoc.h"
 #include "tools/TfrmFind.h"
 #include "tools/TfrmFindResult.h"
+#include "ui/ShownText.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -439,3 +440,20 @@ TEST_F(FindWindowTest, AMissingSignFileShowsTheCommentAndNoSign) {
 }
 
 } // namespace
+
+TEST_F(FindWindowTest, ALongHitIsCutInItsCellsAndItsComment) {
+    const std::string word = "run" + std::string(1000000, 'n');
+    spit(dic, crlf({word + "=" + sj("長い") + "*" + std::string(1000000, 'c')}));
+    auto frm = open();
+    expectResults([&](TfrmFindResult& w) {
+        auto* list = child<QTreeView>(w, "lstResult");
+        ASSERT_EQ(list->model()->rowCount(), 1);
+        EXPECT_LE(list->model()->index(0, 0).data().toString().size(), ui::kShownTextMax);
+        EXPECT_TRUE(list->model()->index(0, 0).data(Qt::ToolTipRole).toString().contains(
+            QStringLiteral("1000003")));
+        clickRow(w, 0);
+        EXPECT_LE(text(w, "moComment").size(), ui::kShownTextMax);
+    });
+    search(*frm, q("run"));
+    EXPECT_EQ(platform.callsOf(PlatformCall::Modal).size(), 1u);
+}

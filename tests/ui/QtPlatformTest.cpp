@@ -9,7 +9,11 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFile>
+#include <QLabel>
 #include <QLocale>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace qor;
@@ -66,4 +70,80 @@ TEST(QtPlatformTest, FixedDialogsHaveATitleAndACloseButtonOnly) {
     ui::setDialogFrame(&bare, false);
     EXPECT_FALSE(bare.windowFlags() & Qt::WindowCloseButtonHint);
     EXPECT_TRUE(bare.windowFlags() & Qt::WindowTitleHint);
+}
+
+namespace {
+
+// The box as the learner sees it: shown, laid out, its frame height within the screen.
+struct ShownBox {
+    int height = 0;
+    int screenHeight = 0;
+    QString text;
+};
+
+ShownBox showBox(const QString& text) {
+    QMessageBox box;
+    box.setIcon(QMessageBox::Warning);
+    box.setStandardButtons(QMessageBox::Ok);
+    ui::setBoxText(box, text);
+    box.show();
+    QApplication::processEvents();
+    ShownBox shown{box.frameGeometry().height(),
+                   QGuiApplication::primaryScreen()->availableGeometry().height(), box.text()};
+    box.hide();
+    return shown;
+}
+
+} // namespace
+
+TEST(QtPlatformTest, ABoxOfThousandsOfLinesFitsTheScreenAndCountsWhatItLeavesOut) {
+    QStringList lines;
+    for (int i = 1; i <= 5000; ++i)
+        lines << QStringLiteral("line %1").arg(i);
+    const ShownBox box = showBox(QStringLiteral("head\n") + lines.join(QLatin1Char('\n')));
+    EXPECT_LE(box.height, box.screenHeight);
+    EXPECT_TRUE(box.text.startsWith(QStringLiteral("head\nline 1\nline 2\n")));
+    const QString last = box.text.section(QLatin1Char('\n'), -1);
+    EXPECT_TRUE(last.startsWith(QStringLiteral("…（ほか "))) << last.toStdString();
+    // Every line is either shown or counted.
+    const int shownLines = static_cast<int>(box.text.count(QLatin1Char('\n')));
+    EXPECT_EQ(last, QStringLiteral("…（ほか %1 行）").arg(5001 - shownLines));
+    EXPECT_GT(shownLines, 5);
+}
+
+TEST(QtPlatformTest, ABoxLineOfAMillionLettersIsCutAndWraps) {
+    const ShownBox box = showBox(QStringLiteral("正解 ： ") + QString(1000000, QLatin1Char('a')));
+    QString drawn = box.text;
+    drawn.remove(QChar(0x200B));
+    EXPECT_LE(drawn.size(), ui::kBoxLineMax);
+    EXPECT_LE(box.height, box.screenHeight);
+}
+
+TEST(QtPlatformTest, AShortBoxIsLeftAsItIsAndShownAsPlainText) {
+    QMessageBox box;
+    ui::setBoxText(box, QStringLiteral("<b>run</b>\n走る"));
+    EXPECT_EQ(box.text(), QStringLiteral("<b>run</b>\n走る"));
+    EXPECT_EQ(box.textFormat(), Qt::PlainText);
+}
+
+TEST(QtPlatformTest, TheProgramsBoxesFitTheirTextToTheScreen) {
+    // The platform's own box, answered once it is up.
+    ui::QtPlatform platform;
+    int height = 0;
+    QString text;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        height = box->frameGeometry().height();
+        text = box->text();
+        box->accept();
+    });
+    QStringList lines;
+    for (int i = 0; i < 3000; ++i)
+        lines << QStringLiteral("file %1").arg(i);
+    platform.showNotice(nullptr, lines.join(QLatin1Char('\n')), QStringLiteral("エラー"),
+                        ui::kNoticeWarning);
+    EXPECT_GT(height, 0);
+    EXPECT_LE(height, QGuiApplication::primaryScreen()->availableGeometry().height());
+    EXPECT_TRUE(text.contains(QStringLiteral("（ほか ")));
 }
