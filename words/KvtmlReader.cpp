@@ -139,7 +139,8 @@ WordTable readKvtml(std::string_view bytes) {
         QString comment = a.comment.trimmed();
         if (!b.comment.trimmed().isEmpty())
             comment += (comment.isEmpty() ? QString() : QStringLiteral(" / ")) + b.comment.trimmed();
-        table.rows.push_back({{utf8(a.text), utf8(b.text), utf8(comment)}, e.line});
+        table.rows.addRow(e.line);
+        for (const QString* text : {&a.text, &b.text, &comment}) table.rows.addField(utf8(*text));
     }
     return table;
 }
