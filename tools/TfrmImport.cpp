@@ -14,11 +14,11 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QGuiApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
