@@ -13,8 +13,78 @@ std::size_t charLength(std::string_view text, std::size_t pos) {
     return 1;
 }
 
+namespace {
+
+bool isAscii(std::string_view text) {
+    for (char c : text)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    return true;
+}
+
+// iconv's CP932 maps some characters it lacks to a near one ("¥" to "\", "‾" to "~") and
+// drops others (the tag characters): a conversion is only taken when it comes back whole.
+std::optional<std::string> exactly(std::string_view utf8) {
+    auto converted = iconvConvert("CP932", "UTF-8", utf8, IconvBadInput::stop());
+    if (!converted || toUtf8(*converted) != utf8)
+        return std::nullopt;
+    return converted;
+}
+
+// The look-alike whose typed form starts at pos, nullptr when none does.
+const Cp932LookAlike* lookAlikeAt(std::string_view utf8, std::size_t pos) {
+    // All seven start C2 A2/A3/AC, E2 80/88 or E3 80: most text is passed over at once.
+    const unsigned char c = static_cast<unsigned char>(utf8[pos]);
+    if (pos + 1 >= utf8.size() || (c != 0xC2 && c != 0xE2 && c != 0xE3))
+        return nullptr;
+    const unsigned char next = static_cast<unsigned char>(utf8[pos + 1]);
+    if (c == 0xC2 ? next < 0xA2 : (next != 0x80 && next != 0x88))
+        return nullptr;
+    for (const Cp932LookAlike& l : kCp932LookAlikes)
+        if (utf8.compare(pos, l.typed.size(), l.typed) == 0)
+            return &l;
+    return nullptr;
+}
+
+std::size_t firstLookAlike(std::string_view utf8) {
+    for (std::size_t pos = 0; pos < utf8.size(); ++pos)
+        if (lookAlikeAt(utf8, pos))
+            return pos;
+    return std::string_view::npos;
+}
+
+} // namespace
+
+std::string withCp932LookAlikes(std::string_view utf8) {
+    std::size_t pos = firstLookAlike(utf8);
+    std::string out(utf8.substr(0, pos));
+    while (pos < utf8.size()) {
+        if (const Cp932LookAlike* l = lookAlikeAt(utf8, pos)) {
+            out.append(l->written);
+            pos += l->typed.size();
+        } else {
+            out.push_back(utf8[pos++]);
+        }
+    }
+    return out;
+}
+
+bool holdsCp932LookAlike(std::string_view utf8) {
+    return firstLookAlike(utf8) != std::string_view::npos;
+}
+
 std::optional<std::string> toCp932(std::string_view utf8) {
-    return iconvConvert("CP932", "UTF-8", utf8, IconvBadInput::stop());
+    if (isAscii(utf8))
+        return std::string(utf8);  // ASCII is the same in CP932
+    if (!holdsCp932LookAlike(utf8))
+        return exactly(utf8);
+    return exactly(withCp932LookAlikes(utf8));
+}
+
+std::optional<std::string> toCp932Exact(std::string_view utf8) {
+    if (isAscii(utf8))
+        return std::string(utf8);
+    return exactly(utf8);
 }
 
 std::string toUtf8(std::string_view cp932) {

@@ -3,6 +3,7 @@
 // and lengths are what the program counts, and a search never matches inside a
 // double-byte character (a trail byte may equal '\\', '=' is never one, but letters are).
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,9 +26,39 @@ constexpr bool isTrailByte(unsigned char c) {
 // character walk of the program goes through this one rule.
 std::size_t charLength(std::string_view text, std::size_t pos);
 
-// UTF-8 -> CP932. nullopt when some character has no CP932 form (emoji, characters
-// outside JIS); never substitutes "?".
+// Seven characters that CP932 has no code for, but whose CP932 look-alike is what a
+// learner means: an input method types "〜" (U+301C) for the wave dash that CP932 holds as
+// "～" (U+FF5E), and word lists hold "−", "—", "‖", "¢", "£", "¬" where Japanese text
+// has "－", "―", "∥", "￠", "￡", "￢". Both UTF-8.
+struct Cp932LookAlike {
+    std::string_view typed;
+    std::string_view written;
+};
+inline constexpr std::array<Cp932LookAlike, 7> kCp932LookAlikes = {{
+    {"〜", "～"},  // U+301C -> U+FF5E
+    {"−", "－"},  // U+2212 -> U+FF0D
+    {"—", "―"},  // U+2014 -> U+2015
+    {"‖", "∥"},  // U+2016 -> U+2225
+    {"¢", "￠"},  // U+00A2 -> U+FFE0
+    {"£", "￡"},  // U+00A3 -> U+FFE1
+    {"¬", "￢"},  // U+00AC -> U+FFE2
+}};
+
+// The UTF-8 text with each of those seven characters replaced by its look-alike: the
+// text as CP932 will hold it.
+std::string withCp932LookAlikes(std::string_view utf8);
+// Whether the text holds one of them.
+bool holdsCp932LookAlike(std::string_view utf8);
+
+// UTF-8 -> CP932, for text. nullopt when some character has no exact CP932 form, one that
+// comes back the same from CP932 (emoji, characters outside JIS, and "¥" and "‾", which
+// iconv would write as "\" and "~"); the seven look-alikes above are the only characters
+// written as another. Never substitutes "?".
 std::optional<std::string> toCp932(std::string_view utf8);
+
+// The same without the look-alikes: nullopt unless every character comes back the same.
+// For names that must stay what they are, such as file paths.
+std::optional<std::string> toCp932Exact(std::string_view utf8);
 
 // CP932 -> UTF-8 for the screen. Bytes that are not valid CP932 become U+FFFD.
 std::string toUtf8(std::string_view cp932);

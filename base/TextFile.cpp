@@ -45,7 +45,8 @@ std::string nativePath(std::string_view cp932Path) {
 }
 
 std::optional<std::string> modelPath(std::string_view nativeName) {
-    return toCp932(nativeName);
+    // Exactly: a look-alike ("〜" held as "～") would name another file.
+    return toCp932Exact(nativeName);
 }
 
 Bytes readAll(std::string_view path) {

@@ -14,7 +14,7 @@ namespace qor {
 // The file system name of a CP932 path (UTF-8 on this platform).
 std::string nativePath(std::string_view cp932Path);
 // The CP932 form of a file system name; nullopt when it holds characters that CP932
-// cannot hold, so that the program can refuse the file with a clear message.
+// cannot hold exactly, so that the program can refuse the file with a clear message.
 std::optional<std::string> modelPath(std::string_view nativeName);
 
 struct Lines {

@@ -79,9 +79,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::string again = toUtf8(*back);
         FUZZ_CHECK(again == utf8);
     }
-    // Text typed on the screen is taken or refused whole, never with a "?" put in.
+    // Text typed on the screen is taken or refused whole, never with a "?" put in, and
+    // comes back as typed but for the seven look-alikes; exactly as typed without them.
     if (auto cp = toCp932(text)) {
         FUZZ_CHECK(std::count(cp->begin(), cp->end(), '?') == std::count(text.begin(), text.end(), '?'));
+        FUZZ_CHECK(toUtf8(*cp) == withCp932LookAlikes(text));
     }
+    if (auto exact = toCp932Exact(text))
+        FUZZ_CHECK(toUtf8(*exact) == text);
     return 0;
 }

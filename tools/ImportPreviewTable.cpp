@@ -1,5 +1,7 @@
 #include "tools/ImportPreviewTable.h"
 
+#include "words/ImportText.h"
+
 #include <QApplication>
 #include <QColor>
 #include <QFontMetrics>
@@ -11,6 +13,11 @@
 namespace qor {
 
 namespace {
+
+// A cell shows the start of a long text, its tooltip more of it: a list of 20 rows is laid
+// out in no time whatever the entries hold.
+constexpr std::size_t kCellCharacters = 100;
+constexpr std::size_t kTipCharacters = 500;
 
 QString q(const std::string& utf8) {
     return QString::fromStdString(utf8);
@@ -40,22 +47,24 @@ QVariant ImportPreviewTable::data(const QModelIndex& index, int role) const {
     const bool marked = e.problem != EntryProblem::None;
     switch (role) {
     case Qt::DisplayRole:
-    case Qt::ToolTipRole:
+    case Qt::ToolTipRole: {
+        const std::size_t most = role == Qt::DisplayRole ? kCellCharacters : kTipCharacters;
         switch (index.column()) {
         case Line:
             return static_cast<qulonglong>(e.line);
         case English:
-            return q(e.english);
+            return q(shownText(e.english, most));
         case Japanese:
-            return q(e.japanese);
+            return q(shownText(e.japanese, most));
         case Comment:
             // What the file gets for an empty comment.
-            return e.comment.empty() && !marked ? QStringLiteral("コメントはありません") : q(e.comment);
+            return e.comment.empty() && !marked ? QStringLiteral("コメントはありません") : q(shownText(e.comment, most));
         case Note:
-            return marked ? q(problemText(e)) : QString();
+            return q(noteText(e));
         default:
             return {};
         }
+    }
     case Qt::DecorationRole:
         if (index.column() == Note && marked)
             return QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);

@@ -1,7 +1,8 @@
 #pragma once
 // The import window's preview: the first entries of the word list as they would be
 // written ("行", "英語", "日本語", "コメント"), and in "注意" why an entry would be left
-// out; such rows are marked with a warning sign and a dark red text.
+// out (such rows are marked with a warning sign and a dark red text) or which characters
+// are written as their CP932 look-alikes. Long texts are cut, with "…".
 
 #include "words/WordListImport.h"
 

@@ -8,6 +8,7 @@
 #include "ui/Platform.h"
 #include "ui/Text.h"
 #include "words/DictionaryChoice.h"
+#include "words/ImportText.h"
 #include "words/KvtmlReader.h"
 
 #include <QCheckBox>
@@ -17,11 +18,13 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -49,6 +52,16 @@ QLabel* buddyLabel(const QString& text, QWidget* buddy, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setBuddy(buddy);
     return label;
+}
+
+// "12、15、20 ほか 3 行": line numbers for the summary, at most ten of them.
+QString lineList(const std::vector<std::size_t>& lines) {
+    constexpr std::size_t kShown = 10;
+    QStringList shown;
+    for (std::size_t i = 0; i < lines.size() && i < kShown; ++i) shown << QString::number(lines[i]);
+    QString text = shown.join(QStringLiteral("、"));
+    if (lines.size() > kShown) text += QStringLiteral(" ほか %1 行").arg(lines.size() - kShown);
+    return text;
 }
 
 // The encodings a learner can choose; what was detected is picked among them (plain
@@ -177,6 +190,11 @@ TfrmImport::TfrmImport(TUserSettings& settings, QWidget* parent)
     connect(cmdSelectFolder, &QPushButton::clicked, this, &TfrmImport::cmdSelectFolderClick);
     connect(cmdImport, &QPushButton::clicked, this, &TfrmImport::cmdImportClick);
     connect(cmdClose, &QPushButton::clicked, this, &TfrmImport::cmdCloseClick);
+    tmrTally = new QTimer(this);
+    tmrTally->setObjectName(QStringLiteral("tmrTally"));
+    tmrTally->setSingleShot(true);
+    tmrTally->setInterval(0);
+    connect(tmrTally, &QTimer::timeout, this, &TfrmImport::tmrTallyTimer);
 
     showChoices();
     resize(880, 640);
@@ -191,7 +209,7 @@ QString TfrmImport::summaryText() const {
 }
 
 void TfrmImport::cmdSelectFileClick() {
-    const std::string concerned = sourcePath_.isEmpty() ? std::string() : ui::fromQ(sourcePath_).value_or("");
+    const std::string concerned = sourcePath_.isEmpty() ? std::string() : modelPath(sourcePath_.toStdString()).value_or("");
     QString chosen = ui::platform().openFileName(
         this, QStringLiteral("インポートする単語リストの選択"),
         QStringLiteral("単語リスト (*.csv *.tsv *.txt *.kvtml *.xml)|*.csv *.tsv *.txt *.kvtml *.xml|"
@@ -205,10 +223,23 @@ void TfrmImport::FormDropFiles(const QList<QUrl>& urls) {
 }
 
 bool TfrmImport::openFile(const QString& path) {
+    auto refuse = [&](const QString& reason) {
+        ui::platform().showNotice(this, path + QStringLiteral("\n\nこのファイルは読み込めません。\n") + reason,
+                                  QStringLiteral("エラー"), ui::kNoticeWarning);
+        return false;
+    };
+    // Told before anything is read: a device or a pipe never ends, a huge file fills the memory.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isDir() && !info.isFile())
+        return refuse(QStringLiteral("通常のファイルではありません。"));
+    if (info.isFile()) {
+        if (std::string tooLarge = sizeRefusal(static_cast<std::uintmax_t>(info.size())); !tooLarge.empty())
+            return refuse(q(tooLarge) + QStringLiteral("。"));
+    }
     // A word list from elsewhere may carry a name CP932 cannot hold; it is only read.
     std::string bytes;
-    if (auto modelPath = ui::fromQ(path)) {
-        Bytes raw = readAll(*modelPath);
+    if (auto cp932Path = modelPath(path.toStdString())) {
+        Bytes raw = readAll(*cp932Path);
         if (!raw.status) {
             ui::showFileError(this, raw.status.path(), raw.status.reason());
             return false;
@@ -228,13 +259,15 @@ bool TfrmImport::openFile(const QString& path) {
                                   QStringLiteral("エラー"), ui::kNoticeWarning);
         return false;
     }
-    import_ = std::make_unique<WordListImport>(std::move(bytes), &readKvtml);
+    auto read = std::make_unique<WordListImport>(std::move(bytes), &readKvtml);
+    if (!read->refusal().empty()) return refuse(q(read->refusal()) + QStringLiteral("。"));
+    import_ = std::move(read);
     sourcePath_ = path;
     txtSourceFile->setText(path);
     // The new file's name follows the word list's, where it is free.
     auto stem = ui::fromQ(QFileInfo(path).completeBaseName());
     if (!stem || stem->empty()) stem = "import";
-    auto folder = ui::fromQ(QDir::cleanPath(txtFolder->text()) + QLatin1Char('/'));
+    auto folder = modelPath((QDir::cleanPath(txtFolder->text()) + QLatin1Char('/')).toStdString());
     std::string free = folder ? freeDictionaryPath(*folder, *stem) : std::string();
     txtFileName->setText(free.empty() ? ui::toQ(*stem + ".txt") : ui::toQ(fileNameOf(free)));
     showChoices();
@@ -272,7 +305,11 @@ void TfrmImport::fillColumns() {
     if (import_) {
         for (std::size_t i = 0; i < import_->columnCount(); ++i) {
             const QString label = q(import_->columnLabel(i));
-            for (QComboBox* c : {cboEnglish, cboJapanese, cboComment}) c->addItem(label, static_cast<int>(i));
+            const QString tip = q(import_->columnText(i));
+            for (QComboBox* c : {cboEnglish, cboJapanese, cboComment}) {
+                c->addItem(label, static_cast<int>(i));
+                c->setItemData(c->count() - 1, tip, Qt::ToolTipRole);
+            }
         }
         const ColumnChoice chosen = import_->columns();
         cboEnglish->setCurrentIndex(cboEnglish->findData(chosen.english));
@@ -310,6 +347,7 @@ void TfrmImport::cboColumnChange() {
 }
 
 void TfrmImport::showPreview() {
+    tmrTally->stop();
     std::vector<ImportedEntry> shown;
     if (!import_) {
         preview_->setEntries({});
@@ -326,22 +364,44 @@ void TfrmImport::showPreview() {
         cmdImport->setEnabled(false);
         return;
     }
+    tally_ = {};
+    tallied_ = 0;
+    tmrTallyTimer();
+}
+
+void TfrmImport::tmrTallyTimer() {
+    if (!import_) return;
+    const std::size_t to = std::min(tallied_ + kTallyEntries, import_->entryCount());
+    import_->tally(tallied_, to, tally_);
+    tallied_ = to;
+    showSummary();
+    if (tallied_ < import_->entryCount()) tmrTally->start();
+}
+
+void TfrmImport::showSummary() {
+    const WordTable& table = import_->table();
     const ColumnChoice c = import_->columns();
-    ImportResult result = import_->convert();
-    QString text = QStringLiteral("全 %1 件 ： 書き込む単語 %2 件、取り込めない項目 %3 件")
-                       .arg(import_->entryCount())
-                       .arg(result.lines.size())
-                       .arg(result.skipped.size());
-    bool importable = !result.lines.empty();
+    const bool counting = tallied_ < import_->entryCount();
+    QString text = counting ? QStringLiteral("全 %1 件 ： 数えています…（%2 件まで）")
+                                  .arg(import_->entryCount())
+                                  .arg(tallied_)
+                            : QStringLiteral("全 %1 件 ： 書き込む単語 %2 件、取り込めない項目 %3 件")
+                                  .arg(import_->entryCount())
+                                  .arg(tally_.written)
+                                  .arg(tally_.skipped);
+    bool importable = !counting && tally_.written > 0;
     if (c.english == c.japanese) {
         text += QStringLiteral("\n英語と日本語に同じ列が選ばれています。");
         importable = false;
     }
     if (!table.unclosedQuoteLines.empty()) {
-        QStringList lines;
-        for (std::size_t line : table.unclosedQuoteLines) lines << QString::number(line);
         text += QStringLiteral("\n「\"」が閉じられていない行があります（%1行目）。その行は、行の終わりまでを一つの欄として読みました。")
-                    .arg(lines.join(QStringLiteral("、")));
+                    .arg(lineList(table.unclosedQuoteLines));
+    }
+    if (!table.extraFieldLines.empty()) {
+        text += QStringLiteral("\n%1列より多くの欄がある行があります（%2行目）。%1列目より後ろの欄は読みませんでした。")
+                    .arg(kMostColumns)
+                    .arg(lineList(table.extraFieldLines));
     }
     lblSummary->setText(text);
     cmdImport->setEnabled(importable);
@@ -378,7 +438,10 @@ std::optional<std::string> TfrmImport::targetPath() {
 
 void TfrmImport::cmdImportClick() {
     if (!import_) return;
+    // A long list takes a moment to convert and write.
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     ImportResult result = import_->convert();
+    QGuiApplication::restoreOverrideCursor();
     if (result.lines.empty()) return;
     auto path = targetPath();
     if (!path) return;
@@ -401,6 +464,8 @@ void TfrmImport::cmdImportClick() {
     QString text = QStringLiteral("辞書ファイルを作成しました。\n%1\n\n%2 語を書き込みました。")
                        .arg(shownPath)
                        .arg(result.lines.size());
+    if (std::string lookAlikes = lookAlikeReport(result); !lookAlikes.empty())
+        text += QStringLiteral("\n") + q(lookAlikes);
     if (!result.skipped.empty())
         text += QStringLiteral("\n\n取り込めなかった項目 %1 件:\n").arg(result.skipped.size()) +
                 q(skippedReport(result.skipped));

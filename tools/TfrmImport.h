@@ -20,6 +20,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QTimer;
 class QTreeView;
 
 namespace qor {
@@ -31,6 +32,9 @@ class TfrmImport : public QDialog {
 public:
     // How many entries the preview shows.
     static constexpr std::size_t kPreviewEntries = 20;
+    // How many entries the summary counts at a time: a long list is counted a part at each
+    // turn of the event loop, so that the window answers meanwhile.
+    static constexpr std::size_t kTallyEntries = 20000;
 
     explicit TfrmImport(TUserSettings& settings, QWidget* parent = nullptr);
     ~TfrmImport() override;
@@ -56,6 +60,8 @@ public slots:
     void cmdSelectFolderClick();
     void cmdImportClick();
     void cmdCloseClick();
+    // The next part of the entries counted for the summary.
+    void tmrTallyTimer();
     // Files dropped on the window: the first local file is read as by the file choice.
     void FormDropFiles(const QList<QUrl>& urls);
 
@@ -63,6 +69,7 @@ private:
     void showChoices();
     void fillColumns();
     void showPreview();
+    void showSummary();
     std::optional<std::string> targetPath();
 
     TUserSettings& settings_;
@@ -71,6 +78,8 @@ private:
     std::string createdPath_;
     bool madeInUse_ = false;
     bool filling_ = false;  // the window itself is setting the controls
+    ImportTally tally_;         // the entries counted so far for the summary
+    std::size_t tallied_ = 0;   // how many that is
     ImportPreviewTable* preview_;
 
     QLineEdit* txtSourceFile;
@@ -88,6 +97,7 @@ private:
     QLineEdit* txtFileName;
     QPushButton* cmdImport;
     QPushButton* cmdClose;
+    QTimer* tmrTally;
 };
 
 } // namespace qor

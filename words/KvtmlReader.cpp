@@ -39,11 +39,19 @@ Translation readTranslation(QXmlStreamReader& xml) {
 
 WordTable readKvtml(std::string_view bytes) {
     WordTable table;
-    QXmlStreamReader xml(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    // Read where the bytes lie: a large file is not copied first.
+    const QByteArray data = QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    QXmlStreamReader xml(data);
 
+    // An entry's translations by id; two as a rule, so a short list rather than a map.
     struct Entry {
         std::size_t line;
-        std::map<QString, Translation> translations;
+        std::vector<std::pair<QString, Translation>> translations;
+        Translation get(const QString& id) const {
+            for (const auto& [i, t] : translations)
+                if (i == id) return t;
+            return {};
+        }
     };
     std::vector<Entry> entries;
     std::vector<QString> identifierIds;
@@ -87,7 +95,11 @@ WordTable readKvtml(std::string_view bytes) {
                 while (xml.readNextStartElement()) {
                     if (xml.name() == u"translation") {
                         QString id = xml.attributes().value(QLatin1String("id")).toString();
-                        entry.translations[id] = readTranslation(xml);
+                        Translation t = readTranslation(xml);
+                        auto same = std::find_if(entry.translations.begin(), entry.translations.end(),
+                                                 [&](const auto& p) { return p.first == id; });
+                        if (same != entry.translations.end()) same->second = std::move(t);
+                        else entry.translations.emplace_back(std::move(id), std::move(t));
                     } else {
                         xml.skipCurrentElement();
                     }
@@ -131,15 +143,12 @@ WordTable readKvtml(std::string_view bytes) {
     table.columns = 3;
 
     for (const Entry& e : entries) {
-        auto get = [&](const QString& id) {
-            auto it = e.translations.find(id);
-            return it == e.translations.end() ? Translation{} : it->second;
-        };
-        Translation a = get(ids[0]), b = get(ids[1]);
+        Translation a = e.get(ids[0]), b = e.get(ids[1]);
         QString comment = a.comment.trimmed();
         if (!b.comment.trimmed().isEmpty())
             comment += (comment.isEmpty() ? QString() : QStringLiteral(" / ")) + b.comment.trimmed();
-        table.rows.push_back({{utf8(a.text), utf8(b.text), utf8(comment)}, e.line});
+        table.rows.addRow(e.line);
+        for (const QString* text : {&a.text, &b.text, &comment}) table.rows.addField(utf8(*text));
     }
     return table;
 }

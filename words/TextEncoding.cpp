@@ -36,6 +36,25 @@ std::size_t utf8Length(std::string_view s, std::size_t pos) {
     return n;
 }
 
+// UTF-16 without a mark, as some programs save "Unicode text": the NUL bytes (the high
+// bytes of the ASCII characters, line breaks included) stand at odd positions
+// (little-endian) or at even ones (big-endian), nearly all of them. In a binary file they
+// stand at both.
+std::optional<TextEncoding> unmarkedUtf16(std::string_view bytes) {
+    if (bytes.size() % 2 != 0) return std::nullopt;
+    std::size_t even = 0, odd = 0;
+    std::string_view sample = bytes.substr(0, 64 * 1024);
+    for (std::size_t i = 0; i < sample.size(); ++i) {
+        if (sample[i] != '\0') continue;
+        if (i % 2) ++odd;
+        else ++even;
+    }
+    // Some CJK characters have a NUL low byte (U+3000, U+4E00 ...): a few at the other side.
+    if (odd > 0 && even * 8 < odd) return TextEncoding::Utf16Le;
+    if (even > 0 && odd * 8 < even) return TextEncoding::Utf16Be;
+    return std::nullopt;
+}
+
 } // namespace
 
 bool isValidUtf8(std::string_view bytes) {
@@ -51,6 +70,9 @@ TextEncoding detectEncoding(std::string_view bytes) {
     if (startsWithBytes(bytes, kUtf8Bom)) return TextEncoding::Utf8Bom;
     if (startsWithBytes(bytes, "\xFF\xFE")) return TextEncoding::Utf16Le;
     if (startsWithBytes(bytes, "\xFE\xFF")) return TextEncoding::Utf16Be;
+    if (bytes.find('\0') != std::string_view::npos) {
+        if (auto utf16 = unmarkedUtf16(bytes)) return *utf16;
+    }
     bool ascii = true;
     for (char c : bytes) {
         if (static_cast<unsigned char>(c) >= 0x80) {
@@ -99,6 +121,17 @@ std::string decodeToUtf8(std::string_view bytes, TextEncoding encoding) {
         return toUtf8(bytes);
     }
     return std::string(bytes);
+}
+
+std::string_view utf8View(std::string_view bytes, TextEncoding encoding, std::string& storage) {
+    if (encoding == TextEncoding::Ascii) return bytes;
+    if (encoding == TextEncoding::Utf8 || encoding == TextEncoding::Utf8Bom) {
+        std::string_view text = bytes;
+        if (startsWithBytes(text, kUtf8Bom)) text.remove_prefix(kUtf8Bom.size());
+        if (isValidUtf8(text)) return text;
+    }
+    storage = decodeToUtf8(bytes, encoding);
+    return storage;
 }
 
 std::optional<std::string> firstUnholdable(std::string_view utf8) {

@@ -3,11 +3,13 @@
 #include "base/Cp932.h"
 #include "base/TextFile.h"
 #include "words/DelimitedText.h"
+#include "words/ImportText.h"
 
 #include <algorithm>
 #include <array>
 #include <cctype>
 #include <cerrno>
+#include <stdexcept>
 
 namespace qor {
 
@@ -18,6 +20,13 @@ constexpr std::string_view kIdeographicSpace = "\xE3\x80\x80";
 // How many lines or rows the detection looks at.
 constexpr std::size_t kSample = 20;
 constexpr std::size_t kColumnSample = 50;
+// What is kept of each field of a row longer than kMostEntryBytes, to name it.
+constexpr std::size_t kCutFieldBytes = 256;
+// A column's name or example in the column choice, and in its tooltip (bytes of UTF-8).
+constexpr std::size_t kLabelBytes = 30;
+constexpr std::size_t kTipCharacters = 500;
+// An entry's name in the report of left-out entries (characters).
+constexpr std::size_t kNameCharacters = 30;
 
 // --- text helpers on UTF-8 ---
 
@@ -92,10 +101,10 @@ std::string lowered(std::string_view s) {
 
 // Lines of UTF-8 text: LF, CR LF or CR end a line.
 template <class F> void forEachLine(std::string_view text, F&& f) {
+    NextByte breaks(text, {'\r', '\n'});
     std::size_t start = 0, line = 1;
     while (start < text.size()) {
-        std::size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) end = text.size();
+        std::size_t end = std::min(breaks.from(start), text.size());
         if (!f(text.substr(start, end - start), line)) return;
         if (end < text.size() && text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n')
             ++end;
@@ -128,9 +137,10 @@ Role roleOfName(std::string_view name) {
 }
 
 // Column names rather than an entry: at least half of the filled fields are names.
-bool looksLikeHeader(const std::vector<std::string>& fields) {
+bool looksLikeHeader(const FieldRows& rows, std::size_t row) {
     std::size_t filled = 0, names = 0;
-    for (const std::string& f : fields) {
+    for (std::size_t c = 0; c < rows.fieldCount(row); ++c) {
+        std::string_view f = rows.field(row, c);
         if (trimmed(f).empty()) continue;
         ++filled;
         if (roleOfName(f) != Role::None) ++names;
@@ -229,7 +239,11 @@ std::string htmlToText(std::string_view html) {
 
 WordTable dictionaryRows(std::string_view text) {
     WordTable table;
+    table.rows.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1, text.size());
     forEachLine(text, [&](std::string_view line, std::size_t number) {
+        // A line too long to be an entry is split on its start only, for its name.
+        const bool cut = line.size() > kMostEntryBytes;
+        if (cut) line = utf8Prefix(line, kCutFieldBytes * 3);
         if (trimmed(line).empty()) return true;
         // The program's own split: the first "=", then the first "*" after it.
         std::size_t eq = line.find('=');
@@ -238,7 +252,9 @@ WordTable dictionaryRows(std::string_view text) {
         std::size_t star = rest.find('*');
         std::string_view japanese = star == std::string_view::npos ? std::string_view{} : rest.substr(0, star);
         std::string_view comment = star == std::string_view::npos ? rest : rest.substr(star + 1);
-        table.rows.push_back({{std::string(english), std::string(japanese), std::string(comment)}, number});
+        table.rows.addRow(number);
+        for (std::string_view part : {english, japanese, comment}) table.rows.addField(part);
+        if (cut) table.rows.cutRow(kCutFieldBytes);
         return true;
     });
     table.columns = 3;
@@ -257,20 +273,18 @@ WordTable delimitedRows(std::string_view text, char separator, const Directives&
         ++lines;
         return true;
     });
-    DelimitedText read = readDelimited(text.substr(skip), separator);
+    DelimitedText read = readDelimited(text.substr(skip), separator, {kMostEntryBytes, kMostColumns, kCutFieldBytes});
     WordTable table;
-    table.rows.reserve(read.rows.size());
-    for (DelimitedRow& row : read.rows) {
-        if (directives.html) {
-            for (std::string& f : row.fields)
-                f = htmlToText(f);
-        }
-        table.columns = std::max(table.columns, row.fields.size());
-        table.rows.push_back({std::move(row.fields), row.line + directives.lines});
-    }
+    table.rows = std::move(read.rows);
+    table.rows.shiftLines(directives.lines);
+    if (directives.html) table.rows.transform([](std::string_view f) { return htmlToText(f); });
+    for (std::size_t r = 0; r < table.rows.size(); ++r) table.columns = std::max(table.columns, table.rows.fieldCount(r));
     for (std::size_t line : read.unclosedQuoteLines)
         table.unclosedQuoteLines.push_back(line + directives.lines);
+    for (std::size_t line : read.extraFieldLines)
+        table.extraFieldLines.push_back(line + directives.lines);
     table.columnNames = directives.columns;
+    if (table.columnNames.size() > kMostColumns) table.columnNames.resize(kMostColumns);
     table.columns = std::max(table.columns, table.columnNames.size());
     return table;
 }
@@ -307,9 +321,18 @@ WordListFormat detectFormat(std::string_view utf8) {
 WordListImport::WordListImport(std::string bytes, KvtmlReader kvtml)
     : bytes_(std::move(bytes)), kvtml_(std::move(kvtml)),
       detectedEncoding_(detectEncoding(bytes_)), encoding_(detectedEncoding_) {
-    std::string text = decodeToUtf8(bytes_, encoding_);
+    refusal_ = sizeRefusal(bytes_.size());
+    if (!refusal_.empty()) {
+        bytes_.clear();
+        bytes_.shrink_to_fit();
+        return;
+    }
+    std::string decoded;
+    const std::string_view text = utf8View(bytes_, encoding_, decoded);
+    refusal_ = notTextReason(text);
+    if (!refusal_.empty()) return;
     detectedFormat_ = format_ = detectFormat(text);
-    reread();
+    reread(text);
 }
 
 void WordListImport::setEncoding(TextEncoding encoding) {
@@ -323,27 +346,37 @@ void WordListImport::setFormat(WordListFormat format) {
 }
 
 void WordListImport::reread() {
+    if (!refusal_.empty()) return;
+    if (format_ == WordListFormat::Kvtml) {
+        reread({});
+    } else {
+        std::string decoded;
+        reread(utf8View(bytes_, encoding_, decoded));
+    }
+}
+
+void WordListImport::reread(std::string_view text) {
     table_ = WordTable();
     if (format_ == WordListFormat::Kvtml) {
         if (kvtml_)
             table_ = kvtml_(bytes_);
         else
             table_.error = "KVTML ファイルを読むことができません";
+    } else if (format_ == WordListFormat::Dictionary) {
+        table_ = dictionaryRows(text);
     } else {
-        std::string text = decodeToUtf8(bytes_, encoding_);
-        if (format_ == WordListFormat::Dictionary) {
-            table_ = dictionaryRows(text);
-        } else {
-            Directives directives = readDirectives(text);
-            table_ = delimitedRows(text, format_ == WordListFormat::Tsv ? '\t' : ',', directives);
-        }
+        Directives directives = readDirectives(text);
+        table_ = delimitedRows(text, format_ == WordListFormat::Tsv ? '\t' : ',', directives);
     }
+    // Rows longer than an entry can be (from any reader) keep only the start of each field,
+    // "…" after it: enough to name them, and the memory stays small whatever the file holds.
+    table_.rows.cutRowsOver(kMostEntryBytes, kCutFieldBytes);
     detectHeaderAndColumns();
 }
 
 void WordListImport::detectHeaderAndColumns() {
     const bool delimited = format_ == WordListFormat::Csv || format_ == WordListFormat::Tsv;
-    headerDetected_ = delimited && !table_.rows.empty() && looksLikeHeader(table_.rows.front().fields);
+    headerDetected_ = delimited && !table_.rows.empty() && looksLikeHeader(table_.rows, 0);
     skipHeader_ = headerDetected_;
 
     const int n = static_cast<int>(table_.columns);
@@ -356,7 +389,7 @@ void WordListImport::detectHeaderAndColumns() {
     }
     // Names first: the KVTML locales and identifiers, the flash-card columns, a header.
     std::vector<std::string> names = table_.columnNames;
-    if (headerDetected_) names = table_.rows.front().fields;
+    if (headerDetected_) names = table_.rows.fields(0);
     for (int i = 0; i < n; ++i) {
         std::string_view language =
             i < static_cast<int>(table_.columnLanguages.size()) ? std::string_view(table_.columnLanguages[i]) : "";
@@ -373,11 +406,11 @@ void WordListImport::detectHeaderAndColumns() {
         std::vector<std::size_t> filled(n), ascii(n);
         std::size_t from = skipHeader_ ? 1 : 0;
         for (std::size_t r = from; r < table_.rows.size() && r < from + kColumnSample; ++r) {
-            const auto& fields = table_.rows[r].fields;
-            for (int i = 0; i < n && i < static_cast<int>(fields.size()); ++i) {
-                if (trimmed(fields[i]).empty()) continue;
+            for (int i = 0; i < n && i < static_cast<int>(table_.rows.fieldCount(r)); ++i) {
+                std::string_view f = table_.rows.field(r, static_cast<std::size_t>(i));
+                if (trimmed(f).empty()) continue;
                 ++filled[i];
-                if (isAscii(fields[i])) ++ascii[i];
+                if (isAscii(f)) ++ascii[i];
             }
         }
         const int texts = format_ == WordListFormat::Kvtml ? std::min(n, 2) : n;
@@ -399,28 +432,35 @@ void WordListImport::detectHeaderAndColumns() {
     columns_ = c;
 }
 
-std::string WordListImport::columnLabel(std::size_t column) const {
-    std::string label = std::to_string(column + 1) + "列目";
+std::string WordListImport::columnName(std::size_t column, bool* example) const {
+    *example = false;
     std::string name;
     if (column < table_.columnNames.size()) name = table_.columnNames[column];
-    if (name.empty() && skipHeader_ && !table_.rows.empty() && column < table_.rows.front().fields.size())
-        name = table_.rows.front().fields[column];
-    if (!name.empty()) return label + "（" + normalizedComment(name) + "）";
-    for (std::size_t i = 0; i < entryCount(); ++i) {
-        const auto& fields = table_.rows[i + (skipHeader_ ? 1 : 0)].fields;
-        if (column < fields.size() && !trimmed(fields[column]).empty()) {
-            std::string example = normalizedComment(fields[column]);
-            if (example.size() > 30) {
-                // Cut at a character start.
-                std::size_t cut = 30;
-                while (cut > 0 && (static_cast<unsigned char>(example[cut]) & 0xC0) == 0x80) --cut;
-                example = example.substr(0, cut) + "…";
-            }
-            return label + "（例: " + example + "）";
+    if (name.empty() && skipHeader_ && !table_.rows.empty()) name = table_.rows.field(0, column);
+    if (!name.empty()) return normalizedComment(name);
+    for (std::size_t i = 0; i < entryCount() && i <= kColumnSample; ++i) {
+        std::string_view f = table_.rows.field(i + (skipHeader_ ? 1 : 0), column);
+        if (!trimmed(f).empty()) {
+            *example = true;
+            return normalizedComment(f);
         }
-        if (i >= kColumnSample) break;
     }
-    return label;
+    return {};
+}
+
+std::string WordListImport::columnLabel(std::size_t column) const {
+    std::string label = std::to_string(column + 1) + "列目";
+    bool example = false;
+    std::string name = columnName(column, &example);
+    if (name.empty()) return label;
+    std::string shown = shownText(utf8Prefix(name, kLabelBytes), kLabelBytes);
+    if (name.size() > kLabelBytes) shown += "…";
+    return label + (example ? "（例: " : "（") + shown + "）";
+}
+
+std::string WordListImport::columnText(std::size_t column) const {
+    bool example = false;
+    return shownText(columnName(column, &example), kTipCharacters);
 }
 
 std::size_t WordListImport::entryCount() const {
@@ -429,16 +469,20 @@ std::size_t WordListImport::entryCount() const {
 }
 
 ImportedEntry WordListImport::entry(std::size_t index) const {
-    const WordTable::Row& row = table_.rows.at(index + (skipHeader_ ? 1 : 0));
+    const std::size_t row = index + (skipHeader_ ? 1 : 0);
+    if (row >= table_.rows.size()) throw std::out_of_range("no such entry");
     auto field = [&](int c) -> std::string_view {
-        if (c < 0 || c >= static_cast<int>(row.fields.size())) return {};
-        return row.fields[c];
+        return c < 0 ? std::string_view() : table_.rows.field(row, static_cast<std::size_t>(c));
     };
     ImportedEntry e;
-    e.line = row.line;
+    e.line = table_.rows.line(row);
     e.english = normalizedPart(field(columns_.english));
     e.japanese = normalizedPart(field(columns_.japanese));
     e.comment = normalizedComment(field(columns_.comment));
+    if (table_.rows.cut(row)) {
+        e.problem = EntryProblem::TooLong;
+        return e;
+    }
     if (e.english.empty() || e.japanese.empty()) {
         e.problem = EntryProblem::MissingPart;
         return e;
@@ -450,6 +494,20 @@ ImportedEntry WordListImport::entry(std::size_t index) const {
     if (e.japanese.find('*') != std::string::npos) {
         e.problem = EntryProblem::AsteriskInJapanese;
         return e;
+    }
+    for (const std::string* part : {&e.english, &e.japanese, &e.comment}) {
+        if (auto control = firstControlCharacter(*part)) {
+            e.problem = EntryProblem::ControlCharacter;
+            e.culprit = codePointName(*control);
+            return e;
+        }
+    }
+    // The parts as CP932 will hold them, so that the preview shows what is written.
+    for (std::string* part : {&e.english, &e.japanese, &e.comment}) {
+        if (!holdsCp932LookAlike(*part)) continue;
+        for (std::size_t i = 0; i < kCp932LookAlikes.size(); ++i)
+            if (part->find(kCp932LookAlikes[i].typed) != std::string::npos) e.lookAlikes |= 1u << i;
+        *part = withCp932LookAlikes(*part);
     }
     std::string line = e.english + "=" + e.japanese + "*";
     line += e.comment.empty() ? kNoComment : std::string_view(e.comment);
@@ -473,12 +531,26 @@ ImportResult WordListImport::convert() const {
     result.lines.reserve(n);
     for (std::size_t i = 0; i < n; ++i) {
         ImportedEntry e = entry(i);
-        if (e.problem == EntryProblem::None)
+        if (e.problem == EntryProblem::None) {
             result.lines.push_back(std::move(e.dictionaryLine));
-        else if (!(e.english.empty() && e.japanese.empty() && e.comment.empty()))
+            for (std::size_t l = 0; l < kCp932LookAlikes.size(); ++l)
+                if (e.lookAlikes & (1u << l)) ++result.lookAlikeEntries[l];
+        } else if (!(e.english.empty() && e.japanese.empty() && e.comment.empty())) {
             result.skipped.push_back(std::move(e));
+        }
     }
     return result;
+}
+
+void WordListImport::tally(std::size_t from, std::size_t to, ImportTally& tally) const {
+    to = std::min(to, entryCount());
+    for (std::size_t i = from; i < to; ++i) {
+        ImportedEntry e = entry(i);
+        if (e.problem == EntryProblem::None)
+            ++tally.written;
+        else if (!(e.english.empty() && e.japanese.empty() && e.comment.empty()))
+            ++tally.skipped;
+    }
 }
 
 std::string problemText(const ImportedEntry& entry) {
@@ -493,14 +565,38 @@ std::string problemText(const ImportedEntry& entry) {
         return "日本語に「*」があります";
     case EntryProblem::Unholdable:
         return "Shift-JIS で表せない文字「" + entry.culprit + "」があります";
+    case EntryProblem::ControlCharacter:
+        return "制御文字（" + entry.culprit + "）があります";
+    case EntryProblem::TooLong:
+        return "行が長すぎます（" + std::to_string(kMostEntryBytes / 1024) + " KB を超えています）";
     }
     return {};
 }
 
+namespace {
+
+// "「〜」は「～」として書き込みます"
+std::string lookAlikeText(const Cp932LookAlike& l) {
+    return "「" + std::string(l.typed) + "」は「" + std::string(l.written) + "」として書き込みます";
+}
+
+} // namespace
+
+std::string noteText(const ImportedEntry& entry) {
+    if (entry.problem != EntryProblem::None) return problemText(entry);
+    std::string out;
+    for (std::size_t i = 0; i < kCp932LookAlikes.size(); ++i) {
+        if (!(entry.lookAlikes & (1u << i))) continue;
+        if (!out.empty()) out += "、";
+        out += lookAlikeText(kCp932LookAlikes[i]);
+    }
+    return out;
+}
+
 std::string skippedText(const ImportedEntry& entry) {
-    std::string name = entry.english.empty() ? entry.japanese : entry.english;
+    std::string_view name = entry.english.empty() ? entry.japanese : entry.english;
     if (name.empty()) name = entry.comment;
-    return std::to_string(entry.line) + "行目 「" + name + "」: " + problemText(entry);
+    return std::to_string(entry.line) + "行目 「" + shownText(name, kNameCharacters) + "」: " + problemText(entry);
 }
 
 std::string skippedReport(const std::vector<ImportedEntry>& skipped, std::size_t shown) {
@@ -510,6 +606,16 @@ std::string skippedReport(const std::vector<ImportedEntry>& skipped, std::size_t
         out += skippedText(skipped[i]);
     }
     if (skipped.size() > shown) out += "\nほか " + std::to_string(skipped.size() - shown) + " 件";
+    return out;
+}
+
+std::string lookAlikeReport(const ImportResult& result) {
+    std::string out;
+    for (std::size_t i = 0; i < kCp932LookAlikes.size(); ++i) {
+        if (result.lookAlikeEntries[i] == 0) continue;
+        if (!out.empty()) out += "\n";
+        out += lookAlikeText(kCp932LookAlikes[i]) + " (" + std::to_string(result.lookAlikeEntries[i]) + " 件)";
+    }
     return out;
 }
 
@@ -584,9 +690,9 @@ Cp932Copy writeCp932Copy(std::string_view path) {
         skipped.line = number;
         WordTable parts = dictionaryRows(line);
         if (!parts.rows.empty()) {
-            skipped.english = parts.rows[0].fields[0];
-            skipped.japanese = parts.rows[0].fields[1];
-            skipped.comment = parts.rows[0].fields[2];
+            skipped.english = parts.rows.field(0, 0);
+            skipped.japanese = parts.rows.field(0, 1);
+            skipped.comment = parts.rows.field(0, 2);
         }
         skipped.problem = EntryProblem::Unholdable;
         skipped.culprit = firstUnholdable(line).value_or("?");

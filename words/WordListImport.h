@@ -4,12 +4,16 @@
 // (one header line recognised), or KVTML (KDE's vocabulary files). The file's rows are
 // read once; the learner's choice of columns then gives each entry its English, Japanese
 // and comment, and every entry that cannot become a dictionary line as it stands (a
-// character CP932 lacks, "=" in the English, "*" in the Japanese, a missing part) is
-// marked, skipped and reported, never written with "?".
+// character CP932 lacks, a control character, "=" in the English, "*" in the Japanese, a
+// missing part, a line beyond kMostEntryBytes) is marked, skipped and reported, never
+// written with "?" or a look-alike. A file that is no text is refused whole.
 
+#include "base/Cp932.h"
 #include "base/FileStatus.h"
+#include "words/FieldRows.h"
 #include "words/TextEncoding.h"
 
+#include <array>
 #include <cstddef>
 #include <functional>
 #include <string>
@@ -27,15 +31,14 @@ enum class WordListFormat {
 
 // A word list read into rows of UTF-8 fields.
 struct WordTable {
-    struct Row {
-        std::vector<std::string> fields;
-        std::size_t line = 0;  // 1-based line of the file where the entry starts
-    };
-    std::vector<Row> rows;
+    // Each with the 1-based line of the file where the entry starts. A row longer than
+    // kMostEntryBytes is cut: its fields hold only their start (and "…"), to name it.
+    FieldRows rows;
     std::size_t columns = 0;                   // the most fields of any row
     std::vector<std::string> columnNames;      // KVTML's identifiers; empty elsewhere
     std::vector<std::string> columnLanguages;  // KVTML's locales ("en", "ja")
     std::vector<std::size_t> unclosedQuoteLines;
+    std::vector<std::size_t> extraFieldLines;  // rows with more than kMostColumns fields
     std::string error;  // UTF-8: why nothing could be read (broken XML); empty when fine
 };
 
@@ -58,6 +61,8 @@ enum class EntryProblem {
     EqualsInEnglish,     // "=" would end the English early
     AsteriskInJapanese,  // "*" would end the Japanese early
     Unholdable,          // a character that CP932 cannot hold (culprit)
+    ControlCharacter,    // a control character, as in binary data (culprit "U+0007")
+    TooLong,             // the line is longer than kMostEntryBytes
 };
 
 struct ImportedEntry {
@@ -72,11 +77,18 @@ struct ImportedEntry {
     EntryProblem problem = EntryProblem::None;
     std::string culprit;         // UTF-8: the character CP932 cannot hold
     std::string dictionaryLine;  // CP932, without line break; only when problem is None
+    // Bit i set: the text held kCp932LookAlikes[i].typed, which the parts above already
+    // show as it is written (kCp932LookAlikes[i].written).
+    unsigned lookAlikes = 0;
 };
 
 // "Shift-JIS で表せない文字「😀」" and the like (UTF-8); empty for None.
 std::string problemText(const ImportedEntry& entry);
-// "12行目 「smile」: ..." for the report of skipped entries (UTF-8).
+// What the preview notes for an entry: its problem, else the look-alikes written for its
+// characters ("「〜」は「～」として書き込みます").
+std::string noteText(const ImportedEntry& entry);
+// "12行目 「smile」: ..." for the report of skipped entries (UTF-8), the entry's name cut
+// to a few words, so that a box stays on the screen.
 std::string skippedText(const ImportedEntry& entry);
 // The skipped entries for a message box: one skippedText a line, at most `shown` of them,
 // then "ほか N 件" (UTF-8).
@@ -85,12 +97,28 @@ std::string skippedReport(const std::vector<ImportedEntry>& skipped, std::size_t
 struct ImportResult {
     std::vector<std::string> lines;     // CP932 dictionary lines
     std::vector<ImportedEntry> skipped;  // in file order
+    // For each of kCp932LookAlikes, how many of the written entries hold it.
+    std::array<std::size_t, kCp932LookAlikes.size()> lookAlikeEntries{};
 };
+
+// How many of some entries would be written, and how many left out (and named).
+struct ImportTally {
+    std::size_t written = 0;
+    std::size_t skipped = 0;
+};
+
+// One line for each look-alike written: "「〜」は「～」として書き込みます (3 件)" (UTF-8);
+// empty when there was none.
+std::string lookAlikeReport(const ImportResult& result);
 
 class WordListImport {
 public:
     // The file's bytes; encoding, format, header and columns are detected.
     WordListImport(std::string bytes, KvtmlReader kvtml);
+
+    // Why the file cannot be imported at all (UTF-8): more than kMostWordListBytes, or no
+    // text (see notTextReason). Such a file gives no rows. Empty when it can be.
+    const std::string& refusal() const { return refusal_; }
 
     TextEncoding detectedEncoding() const { return detectedEncoding_; }
     TextEncoding encoding() const { return encoding_; }
@@ -105,8 +133,11 @@ public:
     bool skipsHeader() const { return skipHeader_; }
     void setSkipHeader(bool skip) { skipHeader_ = skip; }
     // "1列目（English）", or with the first entry's text as an example: the column's
-    // name in the column choice (UTF-8).
+    // name in the column choice (UTF-8), the name or example cut to a few words.
     std::string columnLabel(std::size_t column) const;
+    // The name or example of the label whole, for a tooltip (cut only when very long);
+    // empty when the label has none.
+    std::string columnText(std::size_t column) const;
 
     const WordTable& table() const { return table_; }
     std::size_t columnCount() const { return table_.columns; }
@@ -119,12 +150,19 @@ public:
     // Every entry: the lines to write and the ones that were left out. Rows with nothing
     // in the chosen columns are left out without a word.
     ImportResult convert() const;
+    // The entries from `from` up to `to` counted into `tally` as convert() would take them,
+    // so that a long list can be counted a part at a time.
+    void tally(std::size_t from, std::size_t to, ImportTally& tally) const;
 
 private:
     void reread();
+    void reread(std::string_view text);
     void detectHeaderAndColumns();
+    // The name or example of a column, whole (UTF-8, one line); whether it is an example.
+    std::string columnName(std::size_t column, bool* example) const;
 
     std::string bytes_;
+    std::string refusal_;
     KvtmlReader kvtml_;
     TextEncoding detectedEncoding_;
     TextEncoding encoding_;

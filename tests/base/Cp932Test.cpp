@@ -78,3 +78,48 @@ TEST(Cp932, APrefixMustEndOnACharacterBoundary) {
     EXPECT_TRUE(startsWith("apple", "app"));
     EXPECT_TRUE(startsWith("apple", ""));
 }
+
+TEST(Cp932, NothingIsWrittenAsALookAlikeButTheSevenALearnerExpects) {
+    // iconv alone would write "¥100" as "\100" and "‾" as "~": refused like an emoji.
+    EXPECT_FALSE(toCp932("¥100").has_value());
+    EXPECT_FALSE(toCp932("‾").has_value());
+    EXPECT_FALSE(toCp932("a\U000E0041b").has_value());  // a tag character iconv would drop
+    // What an input method types for the wave dash is written as CP932's own.
+    EXPECT_EQ(toCp932("波〜"), std::optional<std::string>("\x94\x67\x81\x60"));
+    for (const Cp932LookAlike& l : kCp932LookAlikes) {
+        auto written = toCp932(l.typed);
+        ASSERT_TRUE(written.has_value()) << l.typed;
+        EXPECT_EQ(toUtf8(*written), l.written);
+        EXPECT_FALSE(toCp932Exact(l.typed).has_value()) << l.typed;
+        EXPECT_EQ(toCp932Exact(l.written), written);
+    }
+    EXPECT_EQ(withCp932LookAlikes("〜−—‖¢£¬ ～"), "～－―∥￠￡￢ ～");
+}
+
+TEST(Cp932, EveryCharacterCp932HoldsIsTakenAsItIs) {
+    // Each double-byte code that CP932 decodes comes back as the same character.
+    std::size_t characters = 0;
+    for (int lead = 0x81; lead <= 0xFC; ++lead) {
+        if (!isLeadByte(static_cast<unsigned char>(lead))) continue;
+        for (int trail = 0x40; trail <= 0xFC; ++trail) {
+            if (!isTrailByte(static_cast<unsigned char>(trail))) continue;
+            const std::string code{static_cast<char>(lead), static_cast<char>(trail)};
+            const std::string utf8 = toUtf8(code);
+            if (utf8.find("\xEF\xBF\xBD") != std::string::npos) continue;  // no character there
+            ++characters;
+            auto back = toCp932(utf8);
+            ASSERT_TRUE(back.has_value()) << std::hex << lead << trail;
+            EXPECT_EQ(toUtf8(*back), utf8);
+        }
+    }
+    EXPECT_GT(characters, 7000u);
+    for (int c = 0; c < 0x80; ++c) {
+        const std::string ascii(1, static_cast<char>(c));
+        EXPECT_EQ(toCp932(ascii), ascii);
+    }
+    // Half-width katakana, single bytes.
+    for (int c = 0xA1; c <= 0xDF; ++c) {
+        const std::string kana(1, static_cast<char>(c));
+        EXPECT_EQ(toCp932(toUtf8(kana)), kana);
+    }
+}

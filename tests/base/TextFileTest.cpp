@@ -97,6 +97,9 @@ TEST(TextFile, JapanesePathsAreFileSystemNames) {
     EXPECT_EQ(folderOf(file), folder + "/");
     EXPECT_EQ(modelPath(dir.folder() + "単語帳"), folder);
     EXPECT_FALSE(modelPath("/tmp/😀").has_value());
+    // A look-alike would name another file: "a〜b" is not "a～b".
+    EXPECT_FALSE(modelPath("/tmp/a〜b").has_value());
+    EXPECT_FALSE(modelPath("/tmp/¥").has_value());
 }
 
 TEST(TextFile, AppendEndsAnUnterminatedLastLineFirst) {

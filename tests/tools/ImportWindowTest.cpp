@@ -1,18 +1,24 @@
 // "インポート": a word list of another program read, previewed with its marks, its columns
 // chosen, written as a dictionary byte for byte, and offered as the dictionary in use;
-// the editor's way there; writes that fail.
+// the editor's way there; writes that fail; files that are huge, binary or hold
+// characters CP932 has only look-alikes for.
 
+#include "tests/support/PeakMemory.h"
 #include "tests/tools/ToolWindowFixture.h"
 #include "tools/ImportPreviewTable.h"
 #include "tools/TfrmEditDic.h"
 #include "tools/TfrmImport.h"
+#include "ui/Text.h"
 #include "words/DictionaryList.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QApplication>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTreeView>
+#include <algorithm>
 #include <filesystem>
 
 using namespace qor;
@@ -222,4 +228,165 @@ TEST_F(ImportWindowTest, TheEditorOpensTheImportAndNamesTheNewFileReadyToLoad) {
     editor.cmdLoadClick();
     EXPECT_EQ(editor.edit().rows().size(), 2);
     EXPECT_EQ(slurp(folder + "/bom.txt"), sample("bom.expected.txt"));
+}
+
+// --- hostile files ---
+
+namespace {
+
+constexpr std::size_t kHuge = 50u << 20;
+
+// The longest text of a combo box's items, and of their tooltips.
+qsizetype longestItem(QComboBox* box, int role) {
+    qsizetype most = 0;
+    for (int i = 0; i < box->count(); ++i) most = std::max(most, box->itemData(i, role).toString().size());
+    return most;
+}
+
+} // namespace
+
+TEST_F(ImportWindowTest, AHugeLineAsTheHeaderGivesColumnNamesCutForTheScreen) {
+    {
+        std::string header = "English,Japanese,";
+        header.resize(kHuge, 'x');
+        spit(dir.file("huge.csv"), header);
+    }
+    PeakMemory memory;
+    ASSERT_TRUE(frm.openFile(QString::fromStdString(dir.file("huge.csv"))));
+    frm.show();
+    QApplication::processEvents();
+    // The file's bytes, and little more: nothing near the line's size on the screen.
+    EXPECT_LT(memory.growth(), kHuge + kHuge / 2);
+    for (const char* name : {"cboEnglish", "cboJapanese", "cboComment"}) {
+        EXPECT_LE(longestItem(box(name), Qt::DisplayRole), 40);
+        EXPECT_LE(longestItem(box(name), Qt::ToolTipRole), 501);
+        EXPECT_LT(box(name)->sizeHint().width(), 600);
+    }
+    const int last = box("cboComment")->count() - 1;
+    EXPECT_EQ(box("cboComment")->itemText(last), q("3列目（xxxxxxxxxxxxxxxxxxxxxxxxxxxxxx…）"));
+    EXPECT_TRUE(box("cboComment")->itemData(last, Qt::ToolTipRole).toString().endsWith(q("xxx…")));
+    EXPECT_EQ(frm.summaryText(), q("全 0 件 ： 書き込む単語 0 件、取り込めない項目 0 件"));
+    EXPECT_TRUE(platform.boxTexts().isEmpty());
+}
+
+TEST_F(ImportWindowTest, AHugeLineAsAnEntryIsPreviewedCutAndLeftOut) {
+    {
+        std::string entry = "apple,";
+        entry.resize(kHuge, 'x');
+        spit(dir.file("huge.csv"), entry);
+    }
+    PeakMemory memory;
+    ASSERT_TRUE(frm.openFile(QString::fromStdString(dir.file("huge.csv"))));
+    frm.show();
+    QApplication::processEvents();
+    EXPECT_LT(memory.growth(), kHuge + kHuge / 2);
+    EXPECT_EQ(previewColumn(ImportPreviewTable::English), QStringList{q("apple")});
+    EXPECT_LE(previewColumn(ImportPreviewTable::Japanese).value(0).size(), 101);
+    EXPECT_EQ(previewColumn(ImportPreviewTable::Note), QStringList{q("行が長すぎます（64 KB を超えています）")});
+    auto* preview = child<QTreeView>(frm, "lstPreview")->model();
+    EXPECT_LE(preview->data(preview->index(0, ImportPreviewTable::Japanese), Qt::ToolTipRole).toString().size(),
+              501);
+    EXPECT_FALSE(child<QPushButton>(frm, "cmdImport")->isEnabled());
+}
+
+TEST_F(ImportWindowTest, AFileOverTheLimitIsRefusedBeforeItIsRead) {
+    const std::string big = dir.file("big.csv");
+    spit(big, "a,b\n");
+    std::filesystem::resize_file(big, (50u << 20) + 1);  // sparse: no disk taken
+    PeakMemory memory;
+    platform.answerNotice();
+    EXPECT_FALSE(frm.openFile(QString::fromStdString(big)));
+    EXPECT_LT(memory.growth(), std::size_t{10} << 20);
+    EXPECT_EQ(frm.wordList(), nullptr);
+    ASSERT_EQ(platform.boxTexts().size(), 1);
+    EXPECT_EQ(platform.boxTexts()[0],
+              QString::fromStdString(big) +
+                  q("\n\nこのファイルは読み込めません。\nファイルが大きすぎます（51 MB）。読み込めるのは 50 MB までです。"));
+    EXPECT_EQ(platform.callsOf(PlatformCall::Notice)[0].caption, q("エラー"));
+}
+
+TEST_F(ImportWindowTest, AProgramFileIsRefusedAsNoText) {
+    platform.answerNotice();
+    EXPECT_FALSE(frm.openFile(QStringLiteral("/bin/ls")));
+    EXPECT_EQ(frm.wordList(), nullptr);
+    EXPECT_TRUE(previewColumn(ImportPreviewTable::English).isEmpty());
+    ASSERT_EQ(platform.boxTexts().size(), 1);
+    EXPECT_EQ(platform.boxTexts()[0], q("/bin/ls\n\nこのファイルは読み込めません。\n"
+                                        "テキストファイルではありません（文字ではないデータ NUL を含んでいます）。"));
+    EXPECT_FALSE(child<QPushButton>(frm, "cmdImport")->isEnabled());
+    // Nor is a device, which would never end.
+    platform.answerNotice();
+    EXPECT_FALSE(frm.openFile(QStringLiteral("/dev/zero")));
+    EXPECT_TRUE(platform.boxTexts().value(1).endsWith(q("通常のファイルではありません。")));
+}
+
+TEST_F(ImportWindowTest, ControlCharactersAndLookAlikesAreMarkedAndWhatIsWrittenIsWhatWasShown) {
+    spit(dir.file("marks.csv"), "wave,波〜,〜です\r\nprice,¥100\r\nbell,ベル\x07\r\nminus,−1\r\nsea,海\r\n"
+                                "wave2,〜\r\nline,‾\r\n");
+    platform.answerOpenFile(QString::fromStdString(dir.file("marks.csv")));
+    child<QPushButton>(frm, "cmdSelectFile")->click();
+    EXPECT_EQ(previewColumn(ImportPreviewTable::Japanese),
+              (QStringList{q("波～"), q("¥100"), q("ベル␇"), q("－1"), q("海"), q("～"), q("‾")}));
+    EXPECT_EQ(previewColumn(ImportPreviewTable::Note),
+              (QStringList{q("「〜」は「～」として書き込みます"), q("Shift-JIS で表せない文字「¥」があります"),
+                           q("制御文字（U+0007）があります"), q("「−」は「－」として書き込みます"), QString(),
+                           q("「〜」は「～」として書き込みます"), q("Shift-JIS で表せない文字「‾」があります")}));
+    // Only left-out entries carry the warning sign.
+    auto* preview = child<QTreeView>(frm, "lstPreview")->model();
+    EXPECT_TRUE(preview->data(preview->index(0, ImportPreviewTable::Note), Qt::DecorationRole).isNull());
+    EXPECT_FALSE(preview->data(preview->index(1, ImportPreviewTable::Note), Qt::DecorationRole).isNull());
+
+    // The file holds exactly the rows shown without a mark.
+    QStringList shown;
+    for (int r : {0, 3, 4, 5})
+        shown << previewColumn(ImportPreviewTable::English)[r] + q("=") + previewColumn(ImportPreviewTable::Japanese)[r] +
+                     q("*") + previewColumn(ImportPreviewTable::Comment)[r];
+    platform.answerNotice(ui::Button::No);
+    child<QPushButton>(frm, "cmdImport")->click();
+    EXPECT_EQ(ui::toQ(slurp(folder + "/marks.txt")), shown.join(q("\r\n")) + q("\r\n"));
+    ASSERT_EQ(platform.boxTexts().size(), 1);
+    EXPECT_TRUE(platform.boxTexts()[0].contains(q("4 語を書き込みました。\n"
+                                                  "「〜」は「～」として書き込みます (2 件)\n"
+                                                  "「−」は「－」として書き込みます (1 件)\n\n"
+                                                  "取り込めなかった項目 3 件:\n"
+                                                  "2行目 「price」: Shift-JIS で表せない文字「¥」があります\n"
+                                                  "3行目 「bell」: 制御文字（U+0007）があります\n"
+                                                  "7行目 「line」: Shift-JIS で表せない文字「‾」があります\n")))
+        << platform.boxTexts()[0].toStdString();
+}
+
+TEST_F(ImportWindowTest, TheFinalBoxStaysOnTheScreenWhateverTheLeftOutEntriesHold) {
+    std::string list = "ok,はい\n";
+    for (int i = 0; i < 40; ++i) list += "word" + std::to_string(i) + std::string(3000, 'w') + ",😀\n";
+    spit(dir.file("long.csv"), list);
+    ASSERT_TRUE(frm.openFile(QString::fromStdString(dir.file("long.csv"))));
+    platform.answerNotice(ui::Button::No);
+    child<QPushButton>(frm, "cmdImport")->click();
+    ASSERT_EQ(platform.boxTexts().size(), 1);
+    const QString text = platform.boxTexts()[0];
+    EXPECT_LT(text.size(), 1500) << text.toStdString();
+    EXPECT_LE(text.count(QLatin1Char('\n')), 22);
+    EXPECT_TRUE(text.contains(q("\nほか 30 件\n")));
+    // As a box, it fits on a small screen.
+    QMessageBox box(QMessageBox::Question, q("インポート"), text, QMessageBox::Yes | QMessageBox::No);
+    EXPECT_LT(box.sizeHint().height(), 700);
+    EXPECT_LT(box.sizeHint().width(), 1000);
+}
+
+TEST_F(ImportWindowTest, ALongListIsCountedAPartAtATimeWhileTheWindowAnswers) {
+    std::string list;
+    for (int i = 0; i < 50000; ++i) list += "word" + std::to_string(i) + ",単語" + std::to_string(i) + "\n";
+    spit(dir.file("long.csv"), list);
+    ASSERT_TRUE(frm.openFile(QString::fromStdString(dir.file("long.csv"))));
+    // The first part is counted at once, the rest at later turns of the event loop.
+    EXPECT_EQ(frm.summaryText(), q("全 50000 件 ： 数えています…（20000 件まで）"));
+    EXPECT_FALSE(child<QPushButton>(frm, "cmdImport")->isEnabled());
+    EXPECT_EQ(previewColumn(ImportPreviewTable::English).size(), 20);
+    // A change meanwhile counts anew.
+    box("cboComment")->setCurrentIndex(0);
+    EXPECT_EQ(frm.summaryText(), q("全 50000 件 ： 数えています…（20000 件まで）"));
+    for (int turn = 0; turn < 10 && frm.summaryText().contains(q("数えています")); ++turn)
+        QApplication::processEvents();
+    EXPECT_EQ(frm.summaryText(), q("全 50000 件 ： 書き込む単語 50000 件、取り込めない項目 0 件"));
+    EXPECT_TRUE(child<QPushButton>(frm, "cmdImport")->isEnabled());
 }

@@ -5,8 +5,10 @@
 
 #include "base/Cp932.h"
 #include "base/TextFile.h"
+#include "tests/support/PeakMemory.h"
 #include "tests/support/TempDir.h"
 #include "words/DelimitedText.h"
+#include "words/ImportText.h"
 #include "words/KvtmlReader.h"
 #include "words/TextEncoding.h"
 #include "words/WordListImport.h"
@@ -162,21 +164,21 @@ TEST(WordListImportTest, ACp932FileAndAChosenEncodingAreReadAsSuch) {
 TEST(DelimitedTextTest, RecordsEndAtAnyLineBreakOutsideQuotes) {
     DelimitedText t = readDelimited("a,b\r\nc,\"d\r\ne\"\rf\n\n,\n", ',');
     ASSERT_EQ(t.rows.size(), 4u);
-    EXPECT_EQ(t.rows[0].fields, (std::vector<std::string>{"a", "b"}));
-    EXPECT_EQ(t.rows[1].fields, (std::vector<std::string>{"c", "d\r\ne"}));
-    EXPECT_EQ(t.rows[2].fields, std::vector<std::string>{"f"});
-    EXPECT_EQ(t.rows[2].line, 4u);
-    EXPECT_EQ(t.rows[3].fields, (std::vector<std::string>{"", ""}));
-    EXPECT_EQ(t.rows[3].line, 6u);  // the blank line gave no row
+    EXPECT_EQ(t.rows.fields(0), (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(t.rows.fields(1), (std::vector<std::string>{"c", "d\r\ne"}));
+    EXPECT_EQ(t.rows.fields(2), std::vector<std::string>{"f"});
+    EXPECT_EQ(t.rows.line(2), 4u);
+    EXPECT_EQ(t.rows.fields(3), (std::vector<std::string>{"", ""}));
+    EXPECT_EQ(t.rows.line(3), 6u);  // the blank line gave no row
     EXPECT_TRUE(t.unclosedQuoteLines.empty());
 }
 
 TEST(DelimitedTextTest, QuotesDoubledAndSlipsAfterAClosingQuote) {
     DelimitedText t = readDelimited("\"say \"\"hi\"\"\",\"x\"y,\"\"\n", ',');
     ASSERT_EQ(t.rows.size(), 1u);
-    EXPECT_EQ(t.rows[0].fields, (std::vector<std::string>{"say \"hi\"", "xy", ""}));
+    EXPECT_EQ(t.rows.fields(0), (std::vector<std::string>{"say \"hi\"", "xy", ""}));
     // A quote inside an unquoted field is text.
-    EXPECT_EQ(readDelimited("5\" disk\tフロッピー", '\t').rows[0].fields,
+    EXPECT_EQ(readDelimited("5\" disk\tフロッピー", '\t').rows.fields(0),
               (std::vector<std::string>{"5\" disk", "フロッピー"}));
 }
 
@@ -184,9 +186,9 @@ TEST(DelimitedTextTest, AnUnclosedQuoteEndsWithItsLineInsteadOfSwallowingTheFile
     DelimitedText t = readDelimited("a,b\n\"c,d\ne,f\n", ',');
     EXPECT_EQ(t.unclosedQuoteLines, std::vector<std::size_t>{2});
     ASSERT_EQ(t.rows.size(), 3u);
-    EXPECT_EQ(t.rows[1].fields, (std::vector<std::string>{"\"c", "d"}));
-    EXPECT_EQ(t.rows[2].fields, (std::vector<std::string>{"e", "f"}));
-    EXPECT_EQ(t.rows[2].line, 3u);
+    EXPECT_EQ(t.rows.fields(1), (std::vector<std::string>{"\"c", "d"}));
+    EXPECT_EQ(t.rows.fields(2), (std::vector<std::string>{"e", "f"}));
+    EXPECT_EQ(t.rows.line(2), 3u);
 }
 
 // --- format, header, columns ---
@@ -340,4 +342,194 @@ TEST(WordListImportTest, WordListsOfOtherProgramsAreToldFromPlainText) {
     EXPECT_TRUE(looksImportable("いぬ"));
     EXPECT_FALSE(looksImportable("plain text\r\nmore"));
     EXPECT_FALSE(looksImportable(sj("犬です")));
+}
+
+// --- hostile files: one huge line, binary data, control characters ---
+
+namespace {
+
+constexpr std::size_t kHuge = 50u << 20;  // the largest file the import takes
+
+// A 50 MiB file that is one line: `start`, then letters.
+std::string oneHugeLine(const std::string& start) {
+    std::string bytes = start;
+    bytes.resize(kHuge, 'x');
+    return bytes;
+}
+
+std::string utf16(std::u16string_view text, bool littleEndian) {
+    std::string bytes;
+    for (char16_t c : text) {
+        char low = static_cast<char>(c & 0xFF), high = static_cast<char>(c >> 8);
+        bytes += littleEndian ? std::string{low, high} : std::string{high, low};
+    }
+    return bytes;
+}
+
+std::size_t fieldBytes(const WordTable& table) {
+    std::size_t n = 0;
+    for (std::size_t r = 0; r < table.rows.size(); ++r) n += table.rows.rowBytes(r);
+    return n;
+}
+
+} // namespace
+
+TEST(WordListImportLimitsTest, AHugeLineTakenAsTheHeaderGivesShortColumnNames) {
+    std::string bytes = oneHugeLine("English,Japanese,");
+    test::PeakMemory memory;
+    WordListImport in(std::move(bytes), &readKvtml);
+    // UTF-8 is read where it lies, and the row keeps only the start of its fields.
+    EXPECT_LT(memory.growth(), kHuge / 4);
+    EXPECT_LT(fieldBytes(in.table()), 4096u);
+    EXPECT_TRUE(in.headerDetected());
+    EXPECT_EQ(in.entryCount(), 0u);
+    ASSERT_EQ(in.columnCount(), 3u);
+    EXPECT_EQ(in.columnLabel(0), "1列目（English）");
+    EXPECT_EQ(in.columnLabel(2), "3列目（xxxxxxxxxxxxxxxxxxxxxxxxxxxxxx…）");
+    EXPECT_LE(in.columnText(2).size(), 1000u);
+}
+
+TEST(WordListImportLimitsTest, AHugeLineAsAnEntryIsLeftOutAndNamedShortly) {
+    std::string bytes = oneHugeLine("apple,");
+    test::PeakMemory memory;
+    WordListImport in(std::move(bytes), &readKvtml);
+    ImportResult r = in.convert();
+    EXPECT_LT(memory.growth(), kHuge / 4);
+    EXPECT_TRUE(r.lines.empty());
+    ASSERT_EQ(r.skipped.size(), 1u);
+    EXPECT_EQ(r.skipped[0].problem, EntryProblem::TooLong);
+    EXPECT_EQ(skippedText(r.skipped[0]), "1行目 「apple」: 行が長すぎます（64 KB を超えています）");
+    EXPECT_LT(r.skipped[0].japanese.size(), 1024u);
+    // The same in the dictionary's own form, and a line just short of the limit is taken.
+    std::string hugeEntry = "apple=x*";
+    hugeEntry.resize(1u << 20, 'x');
+    WordListImport dictionary = importOf("a=b*c\n" + hugeEntry);
+    EXPECT_EQ(dictionary.format(), WordListFormat::Dictionary);
+    EXPECT_EQ(dictionary.entry(1).problem, EntryProblem::TooLong);
+    std::string longest = "apple,";
+    longest.resize(kMostEntryBytes, 'y');
+    EXPECT_EQ(importOf(longest).entry(0).problem, EntryProblem::None);
+    EXPECT_EQ(importOf(longest + "y").entry(0).problem, EntryProblem::TooLong);
+}
+
+TEST(WordListImportLimitsTest, AFileLargerThanTheLimitIsRefusedWhole) {
+    std::string bytes(kMostWordListBytes + 1, 'a');
+    WordListImport in = importOf(bytes);
+    EXPECT_EQ(in.refusal(), "ファイルが大きすぎます（51 MB）。読み込めるのは 50 MB までです");
+    EXPECT_EQ(in.entryCount(), 0u);
+    EXPECT_EQ(sizeRefusal(kMostWordListBytes), "");
+}
+
+TEST(WordListImportLimitsTest, AProgramFileIsRefusedAsNoText) {
+    std::string program = slurp("/bin/ls");
+    ASSERT_GT(program.size(), 1000u);
+    WordListImport in = importOf(program);
+    EXPECT_EQ(in.refusal(), "テキストファイルではありません（文字ではないデータ NUL を含んでいます）");
+    EXPECT_TRUE(in.convert().lines.empty());
+    // Without NUL bytes, a high share of control characters tells the same.
+    std::string controls;
+    for (int i = 0; i < 200; ++i) controls += std::string("ab\x01\x02\x1B", 5);
+    EXPECT_NE(importOf(controls).refusal().find("制御文字です"), std::string::npos);
+    // UTF-16 holds NUL bytes in its characters, with its mark or without.
+    std::string utf16le = utf16(u"cat\t猫\r\ndog\t犬", true);
+    EXPECT_EQ(detectEncoding(utf16le), TextEncoding::Utf16Le);
+    WordListImport unmarked = importOf(utf16le);
+    EXPECT_EQ(unmarked.refusal(), "");
+    EXPECT_EQ(unmarked.convert().lines,
+              (std::vector<std::string>{sj("cat=猫*コメントはありません"), sj("dog=犬*コメントはありません")}));
+    EXPECT_EQ(detectEncoding(utf16(u"cat\t猫", false)), TextEncoding::Utf16Be);
+    EXPECT_EQ(importOf("\xFF\xFE" + utf16le).refusal(), "");
+}
+
+TEST(WordListImportLimitsTest, AnEntryWithAControlCharacterIsLeftOutAndNamed) {
+    WordListImport in =
+        importOf("bell,ベル\x07\r\ntab,タブ\tキー\r\nescape,\x1B[0m\r\nok,はい\r\none,一つ\r\ntwo,二つ\r\n");
+    ImportResult r = in.convert();
+    // A tab inside a field is text, as in a dictionary's own lines.
+    EXPECT_EQ(r.lines, (std::vector<std::string>{sj("tab=タブ\tキー*コメントはありません"),
+                                                  sj("ok=はい*コメントはありません"),
+                                                  sj("one=一つ*コメントはありません"),
+                                                  sj("two=二つ*コメントはありません")}));
+    EXPECT_EQ(skippedTexts(r), (std::vector<std::string>{"1行目 「bell」: 制御文字（U+0007）があります",
+                                                         "3行目 「escape」: 制御文字（U+001B）があります"}));
+    EXPECT_EQ(in.entry(0).problem, EntryProblem::ControlCharacter);
+    // A name holding one shows it as its picture, never the character itself.
+    ImportedEntry named;
+    named.line = 1;
+    named.english = "a\x07" "b";
+    named.problem = EntryProblem::ControlCharacter;
+    named.culprit = "U+0007";
+    EXPECT_EQ(skippedText(named), "1行目 「a␇b」: 制御文字（U+0007）があります");
+}
+
+TEST(WordListImportLimitsTest, YenOverlineAndEmojiAreLeftOutLookAlikesAreWrittenAsShown) {
+    WordListImport in = importOf("price,¥100\nline,‾\nsmile,😀\nwave,波〜\nminus,−1\nwave2,〜です,〜\n");
+    ImportResult r = in.convert();
+    EXPECT_EQ(skippedTexts(r), (std::vector<std::string>{
+                                   "1行目 「price」: Shift-JIS で表せない文字「¥」があります",
+                                   "2行目 「line」: Shift-JIS で表せない文字「‾」があります",
+                                   "3行目 「smile」: Shift-JIS で表せない文字「😀」があります",
+                               }));
+    ASSERT_EQ(r.lines.size(), 3u);
+    // The entry shows the character as it is written, and the written line is what it shows.
+    for (std::size_t i = 3; i < 6; ++i) {
+        ImportedEntry e = in.entry(i);
+        ASSERT_EQ(e.problem, EntryProblem::None);
+        EXPECT_EQ(toUtf8(e.dictionaryLine), e.english + "=" + e.japanese + "*" +
+                                                (e.comment.empty() ? "コメントはありません" : e.comment));
+        EXPECT_EQ(e.dictionaryLine, r.lines[i - 3]);
+    }
+    EXPECT_EQ(in.entry(3).japanese, "波～");
+    EXPECT_EQ(noteText(in.entry(3)), "「〜」は「～」として書き込みます");
+    EXPECT_EQ(toUtf8(r.lines[1]), "minus=－1*コメントはありません");
+    EXPECT_EQ(noteText(in.entry(0)), "Shift-JIS で表せない文字「¥」があります");
+    EXPECT_EQ(lookAlikeReport(r), "「〜」は「～」として書き込みます (2 件)\n"
+                                  "「−」は「－」として書き込みます (1 件)");
+}
+
+TEST(WordListImportLimitsTest, TheReportOfLeftOutEntriesStaysShortWhateverTheyHold) {
+    std::vector<ImportedEntry> skipped(30);
+    for (std::size_t i = 0; i < skipped.size(); ++i) {
+        skipped[i].line = i + 1;
+        skipped[i].english = std::string(5000, 'w');
+        skipped[i].problem = EntryProblem::MissingPart;
+    }
+    std::string report = skippedReport(skipped);
+    std::size_t lines = 0;
+    std::size_t start = 0;
+    for (std::size_t end; (end = report.find('\n', start)) != std::string::npos; start = end + 1) {
+        ++lines;
+        EXPECT_LT(end - start, 120u);
+    }
+    EXPECT_EQ(lines, 10u);  // ten entries, then "ほか 20 件"
+    EXPECT_EQ(report.substr(start), "ほか 20 件");
+    EXPECT_EQ(skippedText(skipped[0]), "1行目 「" + std::string(30, 'w') + "…」: 日本語がありません");
+}
+
+TEST(DelimitedTextTest, ARecordOverTheLimitKeepsOnlyItsStartAndFieldsOverTheLimitAreDropped) {
+    std::string text = "a,b\n" + std::string(1000, 'x') + ",\"" + std::string(1000, 'y') + "\"\nc,d,e,f\n";
+    DelimitedText t = readDelimited(text, ',', {100, 3});
+    ASSERT_EQ(t.rows.size(), 3u);
+    EXPECT_FALSE(t.rows.cut(0));
+    EXPECT_TRUE(t.rows.cut(1));
+    // What was kept of the long record, and that the rest is missing.
+    EXPECT_EQ(t.rows.fields(1), (std::vector<std::string>{std::string(101, 'x') + "…", "…"}));
+    EXPECT_EQ(t.rows.fields(2), (std::vector<std::string>{"c", "d", "e"}));
+    EXPECT_EQ(t.rows.line(2), 3u);
+    EXPECT_EQ(t.extraFieldLines, std::vector<std::size_t>{3});
+    // A line of nothing but separators keeps no more fields than the limit.
+    DelimitedText commas = readDelimited(std::string(100000, ','), ',', {kMostEntryBytes, kMostColumns});
+    ASSERT_EQ(commas.rows.size(), 1u);
+    EXPECT_EQ(commas.rows.fieldCount(0), kMostColumns);
+    EXPECT_TRUE(commas.rows.cut(0));
+}
+
+TEST(ImportTextTest, TextsAreCutForTheScreenAndControlCharactersShownAsPictures) {
+    EXPECT_EQ(shownText("りんごとみかん", 3), "りんご…");
+    EXPECT_EQ(shownText("りんご", 3), "りんご");
+    EXPECT_EQ(shownText("a\x01\x7F\xC2\x85" "b", 10), "a␁␡\xEF\xBF\xBD" "b");
+    EXPECT_EQ(utf8Prefix("あい", 4), "あ");
+    EXPECT_EQ(firstControlCharacter("a\tb\r\n"), std::nullopt);
+    EXPECT_EQ(firstControlCharacter("a\xC2\x9B"), char32_t(0x9B));
+    EXPECT_EQ(codePointName(0x1B), "U+001B");
 }
