@@ -6,6 +6,7 @@
 #include "base/Cp932.h"
 #include "base/Random.h"
 #include "base/TextFile.h"
+#include "quiz/DrawInTurn.h"
 #include "quiz/DrillTexts.h"
 #include "words/AnswerFile.h"
 #include "words/WordEntry.h"
@@ -145,14 +146,7 @@ bool Drill::start(const DrillStart& how) {
 // ---------------------------------------------------------------- question sources
 
 std::vector<std::string> Drill::shuffledFrom(std::vector<std::string> items) {
-    std::vector<std::string> out;
-    out.reserve(items.size());
-    while (!items.empty()) {
-        int r = programRandom().below(static_cast<int>(items.size()));
-        out.push_back(std::move(items[static_cast<std::size_t>(r)]));
-        items.erase(items.begin() + r);
-    }
-    return out;
+    return drawInTurn(std::move(items), programRandom());
 }
 
 const DictionaryRead& Drill::questionDictionary() {
