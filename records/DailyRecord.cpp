@@ -8,6 +8,7 @@
 #include "words/WordEntry.h"
 
 #include <cerrno>
+#include <cstring>
 #include <string_view>
 #include <vector>
 
@@ -77,15 +78,49 @@ private:
     int count_ = 0;
 };
 
+// Whether `line` is `lowered` (ASCII letters folded by lowerAscii) in some letter case:
+// the line's own single-byte letters are folded as its characters are walked, so nothing
+// is copied.
+bool sameNoCase(std::string_view line, std::string_view lowered) {
+    if (line.size() != lowered.size())
+        return false;
+    for (std::size_t pos = 0; pos < line.size();) {
+        const std::size_t n = charLength(line, pos);
+        char c = line[pos];
+        if (n == 1 && c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+        if (c != lowered[pos] || (n == 2 && line[pos + 1] != lowered[pos + 1]))
+            return false;
+        pos += n;
+    }
+    return true;
+}
+
+// Whether a line of the file's bytes (the line rules of splitLines) is `lowered` in some
+// letter case. The lines are compared where they lie: an error list grows by a line per
+// new miss, and every miss looks through all of it.
+bool listsNoCase(std::string_view bytes, std::string_view lowered) {
+    for (std::size_t start = 0; start < bytes.size();) {
+        const void* lf = std::memchr(bytes.data() + start, '\n', bytes.size() - start);
+        const std::size_t end =
+            lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - bytes.data()) : bytes.size();
+        std::size_t contentEnd = end;
+        if (lf && contentEnd > start && bytes[contentEnd - 1] == '\r')
+            --contentEnd;
+        if (sameNoCase(bytes.substr(start, contentEnd - start), lowered))
+            return true;
+        start = end + 1;
+    }
+    return false;
+}
+
 // Appends the line unless it is there already in any letter case.
 FileStatus appendErrorLine(const std::string& path, const std::string& line) {
     Bytes raw = readAll(path);
     if (!raw.status && !raw.status.isMissingFile())
         return raw.status;
-    for (const std::string& present : splitLines(raw.bytes)) {
-        if (compareNoCase(present, line) == 0)
-            return {};
-    }
+    if (listsNoCase(raw.bytes, lowerAscii(line)))
+        return {};
     return appendLine(path, line);
 }
 
