@@ -12,9 +12,6 @@ namespace qor {
 
 namespace {
 
-// Reporting every line would cost more than the work itself.
-constexpr int kProgressStep = 256;
-
 using Values = std::unordered_map<std::string, std::string>;
 
 // A whole section as key -> value; the first of two equal keys wins, as in IniFile::read.
@@ -91,8 +88,8 @@ FileStatus CustomQuestionList::load(const std::string& dictionaryPath,
         row.comment = std::move(parts.comment);
         row.line = std::move(line);
         rows_.push_back(std::move(row));
-        if (progress && ++done % kProgressStep == 0)
-            progress(done);
+        if (progress)
+            progress(++done);
     }
     if (progress)
         progress(0);
@@ -161,8 +158,8 @@ int CustomQuestionList::applyRule(CustomRule rule, RuleCompare compare, int numb
             if (matches(figure, compare, number))
                 setTicked(static_cast<int>(i), select);
         }
-        if (progress && ++done % kProgressStep == 0)
-            progress(done);
+        if (progress)
+            progress(++done);
     }
     if (progress)
         progress(0);

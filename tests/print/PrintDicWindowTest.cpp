@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTextDocument>
 #include <map>
 
@@ -250,3 +251,20 @@ TEST_F(PrintDicWindowTest, TheFontDialogGivesTheListingItsFont) {
 }
 
 } // namespace
+
+TEST_F(PrintDicWindowTest, ALongListingMovesTheGaugeOncePerPercentAndShowsTheLastLine) {
+    std::vector<std::string> lines;
+    for (int i = 0; i < 20000; ++i)
+        lines.push_back("w" + std::to_string(i) + "=x*y");
+    ASSERT_TRUE(writeLines(dictionary, lines));
+    auto frm = open();
+    QSignalSpy changes(find<QProgressBar>(*frm, "cgInfo"), &QProgressBar::valueChanged);
+    click(*frm, "cmdLoad");
+    ASSERT_EQ(frm->listingLines().size(), 20000u);
+    // Not a change per line: at most one per 1 %, the last line's value shown before the
+    // gauge goes back to 0.
+    ASSERT_GE(changes.count(), 2);
+    EXPECT_LE(changes.count(), 103);
+    EXPECT_EQ(changes.at(changes.count() - 2).at(0).toInt(), 19999);
+    EXPECT_EQ(changes.last().at(0).toInt(), 0);
+}
