@@ -71,6 +71,25 @@ TEST(DrawInTurn, GivesTheOrderOfTheDrawByErasingForEverySeedAndSize) {
     }
 }
 
+TEST(DrawInTurn, TheFirstPlacesWantedAreThoseOfTheWholeDrawAndEveryDrawIsMade) {
+    for (int n : {0, 1, 5, 100, 1000, 20000}) {
+        for (std::size_t wanted : {std::size_t{0}, std::size_t{1}, std::size_t{10}, std::size_t{1000}, kAllDrawn}) {
+            MersenneRandom forPart(11), forWhole(11);
+            std::vector<std::size_t> part = drawnPlaces(static_cast<std::size_t>(n), wanted, forPart);
+            std::vector<std::size_t> whole = drawnPlaces(static_cast<std::size_t>(n), kAllDrawn, forWhole);
+            ASSERT_EQ(whole.size(), static_cast<std::size_t>(n));
+            ASSERT_EQ(part.size(), std::min(wanted, whole.size()));
+            EXPECT_TRUE(std::equal(part.begin(), part.end(), whole.begin())) << n << ", " << wanted;
+            EXPECT_EQ(forPart.below(1000000), forWhole.below(1000000)) << n << ", " << wanted;
+        }
+    }
+    MersenneRandom forItems(5), forReference(5);
+    const std::vector<std::string> reference = drawByErasing(numbers(300), forReference);
+    EXPECT_EQ(drawInTurn(numbers(300), forItems, 20),
+              std::vector<std::string>(reference.begin(), reference.begin() + 20));
+    EXPECT_EQ(forItems.below(1000000), forReference.below(1000000));
+}
+
 TEST(DrawInTurn, FollowsScriptedDrawsAtTheEdgesOfTheList) {
     // Always the first item left, always the last, and a mixed script with values far
     // above the number left (taken modulo it).
