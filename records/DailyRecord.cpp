@@ -8,7 +8,6 @@
 #include "words/WordEntry.h"
 
 #include <cerrno>
-#include <cstring>
 #include <string_view>
 #include <vector>
 
@@ -80,46 +79,48 @@ private:
 
 // Whether `line` is `lowered` (ASCII letters folded by lowerAscii) in some letter case:
 // the line's own single-byte letters are folded as its characters are walked, so nothing
-// is copied.
+// is copied. The walk is charLength's: a lead byte with a trail byte after it is one
+// character, compared as it is.
 bool sameNoCase(std::string_view line, std::string_view lowered) {
     if (line.size() != lowered.size())
         return false;
-    for (std::size_t pos = 0; pos < line.size();) {
-        const std::size_t n = charLength(line, pos);
-        char c = line[pos];
-        if (n == 1 && c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-        if (c != lowered[pos] || (n == 2 && line[pos + 1] != lowered[pos + 1]))
+    const std::size_t size = line.size();
+    for (std::size_t pos = 0; pos < size;) {
+        const auto c = static_cast<unsigned char>(line[pos]);
+        if (c < 0x80) {  // ASCII is never a lead byte
+            const char folded = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : line[pos];
+            if (folded != lowered[pos])
+                return false;
+            ++pos;
+            continue;
+        }
+        if (line[pos] != lowered[pos])
             return false;
-        pos += n;
+        if (isLeadByte(c) && pos + 1 < size &&
+            isTrailByte(static_cast<unsigned char>(line[pos + 1]))) {
+            if (line[pos + 1] != lowered[pos + 1])
+                return false;
+            pos += 2;
+        } else {
+            ++pos;
+        }
     }
     return true;
 }
 
-// Whether a line of the file's bytes (the line rules of splitLines) is `lowered` in some
-// letter case. The lines are compared where they lie: an error list grows by a line per
+// Appends the line unless it is there already in any letter case. The list is looked
+// through in pieces, each line compared where it lies: an error list grows by a line per
 // new miss, and every miss looks through all of it.
-bool listsNoCase(std::string_view bytes, std::string_view lowered) {
-    for (std::size_t start = 0; start < bytes.size();) {
-        const void* lf = std::memchr(bytes.data() + start, '\n', bytes.size() - start);
-        const std::size_t end =
-            lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - bytes.data()) : bytes.size();
-        std::size_t contentEnd = end;
-        if (lf && contentEnd > start && bytes[contentEnd - 1] == '\r')
-            --contentEnd;
-        if (sameNoCase(bytes.substr(start, contentEnd - start), lowered))
-            return true;
-        start = end + 1;
-    }
-    return false;
-}
-
-// Appends the line unless it is there already in any letter case.
 FileStatus appendErrorLine(const std::string& path, const std::string& line) {
-    Bytes raw = readAll(path);
-    if (!raw.status && !raw.status.isMissingFile())
-        return raw.status;
-    if (listsNoCase(raw.bytes, lowerAscii(line)))
+    const std::string lowered = lowerAscii(line);
+    bool listed = false;
+    FileStatus read = visitLines(path, [&](std::string_view present) {
+        listed = sameNoCase(present, lowered);
+        return !listed;
+    });
+    if (!read && !read.isMissingFile())
+        return read;
+    if (listed)
         return {};
     return appendLine(path, line);
 }
