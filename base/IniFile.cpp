@@ -279,6 +279,14 @@ std::vector<std::string> IniFile::keys(std::string_view section) {
 
 std::vector<std::pair<std::string, std::string>> IniFile::entries(std::string_view section) {
     std::vector<std::pair<std::string, std::string>> out;
+    for (const auto& [key, value] : entryViews(section))
+        out.emplace_back(key, value);
+    return out;
+}
+
+std::vector<std::pair<std::string_view, std::string_view>> IniFile::entryViews(
+    std::string_view section) {
+    std::vector<std::pair<std::string_view, std::string_view>> out;
     if (Section* s = findSection(section)) {
         toLineForm(*s);
         out.reserve(s->lines.size());

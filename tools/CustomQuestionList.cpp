@@ -12,21 +12,23 @@ namespace qor {
 
 namespace {
 
-using Values = std::unordered_map<std::string, std::string>;
+// Views into the text of the IniFile they were read from, which outlives them.
+using Values = std::unordered_map<std::string_view, std::string_view>;
 
 // A whole section as key -> value; the first of two equal keys wins, as in IniFile::read.
+// No key or value is copied: a year's statistics hold a line per word of the dictionary.
 Values sectionValues(IniFile& ini, std::string_view section) {
     Values values;
-    auto entries = ini.entries(section);
+    const auto entries = ini.entryViews(section);
     values.reserve(entries.size());
-    for (auto& [key, value] : entries)
-        values.emplace(std::move(key), std::move(value));
+    for (const auto& [key, value] : entries)
+        values.emplace(key, value);
     return values;
 }
 
 int valueOf(const Values& values, const std::string& key) {
     auto it = values.find(key);
-    return it == values.end() ? 0 : recordCount(it->second);
+    return it == values.end() ? 0 : recordCount(std::string(it->second));
 }
 
 bool matches(int figure, RuleCompare compare, int number) {
