@@ -278,8 +278,10 @@ std::vector<std::string> IniFile::keys(std::string_view section) {
 }
 
 std::vector<std::pair<std::string, std::string>> IniFile::entries(std::string_view section) {
+    const auto views = entryViews(section);
     std::vector<std::pair<std::string, std::string>> out;
-    for (const auto& [key, value] : entryViews(section))
+    out.reserve(views.size());
+    for (const auto& [key, value] : views)
         out.emplace_back(key, value);
     return out;
 }
