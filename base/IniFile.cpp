@@ -278,7 +278,17 @@ std::vector<std::string> IniFile::keys(std::string_view section) {
 }
 
 std::vector<std::pair<std::string, std::string>> IniFile::entries(std::string_view section) {
+    const auto views = entryViews(section);
     std::vector<std::pair<std::string, std::string>> out;
+    out.reserve(views.size());
+    for (const auto& [key, value] : views)
+        out.emplace_back(key, value);
+    return out;
+}
+
+std::vector<std::pair<std::string_view, std::string_view>> IniFile::entryViews(
+    std::string_view section) {
+    std::vector<std::pair<std::string_view, std::string_view>> out;
     if (Section* s = findSection(section)) {
         toLineForm(*s);
         out.reserve(s->lines.size());

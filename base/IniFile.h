@@ -51,6 +51,9 @@ public:
     // for a reader that needs the whole section at once: one pass instead of a search
     // per key. A key that occurs twice is listed twice; read() gives the first.
     std::vector<std::pair<std::string, std::string>> entries(std::string_view section);
+    // The same as views into this object's text, valid while it lives and is not written
+    // to: for a reader of a large section that keeps no copy of it.
+    std::vector<std::pair<std::string_view, std::string_view>> entryViews(std::string_view section);
 
     // Line breaks inside a value, a key or a section name would break the file; they are
     // stored as spaces.

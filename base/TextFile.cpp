@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <sys/file.h>
@@ -98,6 +99,59 @@ std::vector<std::string> splitLines(std::string_view bytes) {
         start = lf + 1;
     }
     return lines;
+}
+
+FileStatus visitLines(std::string_view path, const std::function<bool(std::string_view)>& visit) {
+    const std::string shown(path);
+    const int fd = ::open(nativePath(path).c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return FileStatus::fromErrno(shown, errno);
+    struct stat st {};
+    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+        ::close(fd);
+        return FileStatus::fromErrno(shown, EISDIR);
+    }
+    // The unfinished last line of a piece is moved to the front, and the next piece read
+    // after it; a line longer than the buffer makes the buffer grow.
+    std::string buffer(std::size_t{1} << 18, '\0');
+    std::size_t held = 0;
+    for (;;) {
+        if (held == buffer.size())
+            buffer.resize(buffer.size() * 2);
+        const ssize_t n = ::read(fd, buffer.data() + held, buffer.size() - held);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            const int error = errno;
+            ::close(fd);
+            return FileStatus::fromErrno(shown, error);
+        }
+        if (n == 0)
+            break;
+        const std::string_view piece(buffer.data(), held + static_cast<std::size_t>(n));
+        std::size_t start = 0;
+        for (;;) {
+            const void* lf = std::memchr(piece.data() + start, '\n', piece.size() - start);
+            if (!lf)
+                break;
+            const std::size_t end = static_cast<std::size_t>(static_cast<const char*>(lf) - piece.data());
+            std::size_t contentEnd = end;
+            if (contentEnd > start && piece[contentEnd - 1] == '\r')
+                --contentEnd;
+            if (!visit(piece.substr(start, contentEnd - start))) {
+                ::close(fd);
+                return {};
+            }
+            start = end + 1;
+        }
+        held = piece.size() - start;
+        std::memmove(buffer.data(), piece.data() + start, held);
+    }
+    ::close(fd);
+    // A last line without a line break still counts.
+    if (held > 0)
+        visit(std::string_view(buffer.data(), held));
+    return {};
 }
 
 Lines readLines(std::string_view path) {

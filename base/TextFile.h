@@ -4,6 +4,7 @@
 
 #include "FileStatus.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -34,6 +35,10 @@ Bytes readAll(std::string_view path);
 // without a line break still counts; an empty file has no lines.
 Lines readLines(std::string_view path);
 std::vector<std::string> splitLines(std::string_view bytes);
+// The same lines handed to `visit` one by one while the file is read in pieces, without
+// the whole file in memory; `visit` returns false to stop the reading there. For a long
+// file that is only looked through (the error list at every miss).
+FileStatus visitLines(std::string_view path, const std::function<bool(std::string_view)>& visit);
 
 // The one way lines are appended to a text file: each line is followed by CR LF, and a
 // file is created when missing. A last line without a line break (a file written by

@@ -1,22 +1,25 @@
-// The custom question list on a dictionary of 20,000 words whose every word has this
-// year's figures: loading the rows (the dictionary and the word statistics file read once
-// each), a rule over all rows, and the window opening (rows loaded, window shown and
-// painted once) under the offscreen platform.
+// The custom question list on dictionaries of 2,000, 20,000 and 200,000 words whose every
+// word has this year's figures: the window opening (the dictionary and the word
+// statistics file read once each, the rows built, the window shown and painted once),
+// a rule over all rows with its gauge ("以下" 50 % on the percentages), and "全て選択".
+// Beside them, in the same run, the floor: reading the dictionary's and the statistics
+// file's bytes.
 //
-// Run: build/bench/custom_list_bench (the summary line at the end gives the medians).
+// Run: build/bench/custom_list_bench (a table of medians per size).
 
+#include "bench/OffscreenApp.h"
+#include "bench/Timing.h"
 #include "base/Clock.h"
 #include "base/Cp932.h"
 #include "base/TextFile.h"
-#include "bench/OffscreenApp.h"
 #include "tools/CustomQuestionList.h"
 #include "tools/TfrmCustomQuestion.h"
 
 #include <QApplication>
-#include <benchmark/benchmark.h>
+#include <QPushButton>
+#include <QSpinBox>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -27,15 +30,19 @@ using namespace qor;
 
 namespace {
 
-constexpr int kWords = 20000;
+using qor::bench::median;
+using qor::bench::millisecondsOf;
+
+constexpr int kRuns = 9;
 
 struct Fixture {
     std::string root;
     std::string user;
     std::string dictionary;
+    std::string statistics;
     DateTexts now = DateTexts::of(DateTime{2001, 3, 14, 10, 0, 0});
 
-    Fixture() {
+    explicit Fixture(int words) {
         std::string pattern = (std::filesystem::temp_directory_path() / "qor-bench-XXXXXX").string();
         if (!::mkdtemp(pattern.data()))
             std::abort();
@@ -43,12 +50,13 @@ struct Fixture {
         user = root + "/Taro";
         makeFolder(user);
         dictionary = root + "/verbs.txt";
+        statistics = user + "/2001_verbs.dat";
         std::vector<std::string> lines;
         std::vector<std::string> stats{sj("[問題=出題総数,正解総数,正解率％]"),
-                                       "COUNT=" + std::to_string(kWords)};
-        for (int i = 0; i < kWords; ++i) {
+                                       "COUNT=" + std::to_string(words)};
+        for (int i = 0; i < words; ++i) {
             char english[32];
-            std::snprintf(english, sizeof english, "word%05d", i);
+            std::snprintf(english, sizeof english, "word%06d", i);
             std::string japanese = sj("単語") + std::to_string(i);
             lines.push_back(std::string(english) + "=" + japanese + sj("*コメントはありません"));
             int asked = 1 + i % 9;
@@ -60,80 +68,63 @@ struct Fixture {
         // The statistics file lists the words in another order than the dictionary, as
         // it does after a year of drills.
         std::reverse(stats.begin() + 2, stats.end());
-        writeLines(dictionary, lines);
-        writeLines(user + "/2001_verbs.dat", stats);
+        if (!writeLines(dictionary, lines) || !writeLines(statistics, stats))
+            std::abort();
     }
-    ~Fixture() { std::filesystem::remove_all(root); }
+    ~Fixture() {
+        std::error_code ec;
+        std::filesystem::remove_all(root, ec);
+    }
 };
-
-Fixture& fixture() {
-    static Fixture f;
-    return f;
-}
-
-void BM_LoadRows(benchmark::State& state) {
-    Fixture& f = fixture();
-    for (auto _ : state) {
-        CustomQuestionList list;
-        FileStatus status = list.load(f.dictionary, f.user, f.now);
-        if (!status || list.size() != kWords)
-            state.SkipWithError("load failed");
-        benchmark::DoNotOptimize(list.rows().data());
-    }
-    state.SetItemsProcessed(state.iterations() * kWords);
-}
-BENCHMARK(BM_LoadRows)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
-
-void BM_RuleOverAllRows(benchmark::State& state) {
-    Fixture& f = fixture();
-    CustomQuestionList list;
-    list.load(f.dictionary, f.user, f.now);
-    bool select = true;
-    for (auto _ : state) {
-        list.applyRule(CustomRule::Percent, RuleCompare::AtMost, 50, select, f.user, f.now);
-        select = !select;
-    }
-}
-BENCHMARK(BM_RuleOverAllRows)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
-
-// What the learner waits for: the rows built, the window shown and painted.
-void BM_OpenWindow(benchmark::State& state) {
-    Fixture& f = fixture();
-    for (auto _ : state) {
-        CustomQuestionList list;
-        std::vector<std::string> custom;
-        TfrmCustomQuestion window(list, custom, f.dictionary, f.user);
-        if (!window.FormShow())
-            state.SkipWithError("opening failed");
-        window.show();
-        QApplication::processEvents();
-        window.grab();  // one full paint, the table included
-        window.hide();
-    }
-}
-BENCHMARK(BM_OpenWindow)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 } // namespace
 
 int main(int argc, char** argv) {
     bench::prepareOffscreen();
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    FixedClock clock{DateTime{2001, 3, 14, 10, 0, 0}};
+    setClock(&clock);
 
-    // One opening timed end to end, for the summary.
-    Fixture& f = fixture();
-    auto start = std::chrono::steady_clock::now();
-    CustomQuestionList list;
-    std::vector<std::string> custom;
-    TfrmCustomQuestion window(list, custom, f.dictionary, f.user);
-    window.FormShow();
-    window.show();
-    QApplication::processEvents();
-    window.grab();
-    double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-    std::printf("\nSummary: the custom question list of %d words opened in %.1f ms (limit 1000 ms)\n",
-                kWords, ms);
+    std::printf("The custom question list (medians of %d; floor: reading the dictionary and the "
+                "statistics file)\n", kRuns);
+    for (int words : {2000, 20000, 200000}) {
+        Fixture f(words);
+        std::vector<double> open, rule, all, floor;
+        for (int run = 0; run < kRuns; ++run) {
+            floor.push_back(millisecondsOf([&] {
+                if (readAll(f.dictionary).bytes.empty() || readAll(f.statistics).bytes.empty())
+                    std::abort();
+            }));
+            // What the learner waits for: the rows built, the window shown and painted.
+            CustomQuestionList list;
+            std::vector<std::string> custom;
+            TfrmCustomQuestion window(list, custom, f.dictionary, f.user);
+            open.push_back(millisecondsOf([&] {
+                if (!window.FormShow())
+                    std::abort();
+                window.show();
+                QApplication::processEvents();
+                window.grab();
+            }));
+            if (list.size() != words)
+                std::abort();
+            window.txtPercent->setValue(50);
+            rule.push_back(millisecondsOf([&] {
+                window.cmdPercent->click();
+                window.grab();
+            }));
+            all.push_back(millisecondsOf([&] {
+                window.cmdAllSelect->click();
+                window.grab();
+            }));
+            window.hide();
+        }
+        const double fl = median(floor);
+        std::printf("  %6d words: opening %8.2f ms (ratio %6.2f)   a rule %7.2f ms   select all "
+                    "%7.2f ms   floor %7.2f ms\n",
+                    words, median(open), median(open) / fl, median(rule), median(all), fl);
+    }
+    std::printf("  target: under 1000 ms\n");
+    setClock(nullptr);
     return 0;
 }

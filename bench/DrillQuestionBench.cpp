@@ -1,10 +1,11 @@
 // The next question of a four-choice drill on the path the drill takes (Drill::NextQuestion:
 // the source's line, its entry and the three wrong choices, the dictionary read anew for
-// the question), on dictionaries of 20,000 and 100,000 lines. Beside it, in the same run,
-// the floor: reading the dictionary's bytes once.
+// the question), on dictionaries of 2,000, 20,000 and 200,000 lines. Beside it, in the same
+// run, the floor: reading the dictionary's bytes once.
 //
 // Run: build/bench/drill_question_bench (the summary at the end gives the medians).
 
+#include "bench/NoDrillWindow.h"
 #include "bench/Timing.h"
 #include "base/Clock.h"
 #include "base/Cp932.h"
@@ -32,44 +33,6 @@ using qor::bench::millisecondsOf;
 
 constexpr int kRuns = 101;
 
-// A window that shows nothing and never stops the drill.
-class NoWindow final : public DrillView {
-public:
-    void setPrompts(const std::string&, const std::string&) override {}
-    void setInputMethod(InputMethod) override {}
-    void setQuestionText(const std::string&) override {}
-    void setQuestionWarning(bool) override {}
-    void setCommentText(const std::string&) override {}
-    void setPronunciationText(const std::string&) override {}
-    void setAnswerText(const std::string&) override {}
-    std::string answerText() const override { return {}; }
-    void setChoices(const std::vector<std::string>&, bool) override {}
-    int selectedChoice() const override { return -1; }
-    void selectChoice(int) override {}
-    void setBar(DataBar, const std::string&, int, int) override {}
-    void setStatusText(int, const std::string&) override {}
-    void setCommands(const DrillCommands&) override {}
-    void showDrillSetup(const std::string&, int, int, int) override {}
-    void focusAnswer() override {}
-    void startTimer() override {}
-    void stopTimer() override {}
-    void notice(const std::string& text, const std::string&, int) override {
-        std::fprintf(stderr, "unexpected box: %s\n", toUtf8(text).c_str());
-        std::abort();
-    }
-    void fileError(const FileStatus& status) override {
-        std::fprintf(stderr, "file error: %s\n", toUtf8(status.message()).c_str());
-        std::abort();
-    }
-    void showAtari(const Verdict&) override {}
-    bool showResultError(const Verdict&) override { return false; }
-    void showDrillEnd(const DrillSummary&, bool) override {}
-    void drillCompleted() override {}
-    void drillStopped() override {}
-    void playWave(const std::string&) override {}
-    void sendCommand(const std::string&) override {}
-};
-
 } // namespace
 
 int main() {
@@ -82,7 +45,7 @@ int main() {
     setRandom(&chance);
 
     std::printf("The next question of a four-choice drill (medians of %d):\n", kRuns);
-    for (int lines : {20000, 100000}) {
+    for (int lines : {2000, 20000, 200000}) {
         const std::string dictionary = root + "/words" + std::to_string(lines) + ".txt";
         std::vector<std::string> entries;
         entries.reserve(static_cast<std::size_t>(lines));
@@ -96,7 +59,7 @@ int main() {
         settings.ProgramFolder = root + "/";
         settings.UserName = "Taro";
         makeFolder(settings.userFolder());
-        NoWindow window;
+        bench::NoDrillWindow window;
         Drill drill(settings, window);
         if (!drill.start(DrillStart{dictionary, 0, 2, "1000", true}))
             return 1;

@@ -9,6 +9,7 @@
 #include "records/RecordFiles.h"
 #include "ui/DialogFrame.h"
 #include "ui/Fonts.h"
+#include "ui/GaugeProgress.h"
 #include "ui/Panels.h"
 #include "ui/Platform.h"
 #include "ui/Printing.h"
@@ -333,13 +334,14 @@ void TfrmMakeTest::cmdViewClick() {
         ui::platform().showNotice(this, ui::toQ(cutMessage(source.count)), kConfirm,
                                   ui::kNoticeInformation);
 
-    cgInfo_->setRange(0, std::max<int>(1, static_cast<int>(source.lines.size())));
+    ui::GaugeProgress gauge(cgInfo_);
+    gauge.start(static_cast<int>(source.lines.size()));
     sheet.addQuestions(source.lines, source.dictionary, programRandom(),
-                       [this](int k) { cgInfo_->setValue(k); });
+                       [&gauge](int k) { gauge.step(k); });
     sheet.addEnd();
     showSheet(sheet);
     sheetDictionary_ = path;
-    cgInfo_->setValue(0);
+    gauge.end();
     setStatus(QStringLiteral(" >> ") + ui::toQ(path));
     cmdPrint_->setEnabled(true);
 }

@@ -5,6 +5,7 @@
 #include "print/PrintWindowParts.h"
 #include "ui/FileDrops.h"
 #include "ui/Fonts.h"
+#include "ui/GaugeProgress.h"
 #include "ui/Panels.h"
 #include "ui/Platform.h"
 #include "ui/Printing.h"
@@ -220,11 +221,12 @@ void TfrmPrintDic::cmdLoadClick() {
         shownPath = path.empty() ? ui::fromQ(cboDicFile_->currentText()).value_or("") : path;
     }
 
+    ui::GaugeProgress gauge(cgInfo_);
     Listing listing = buildListing(
         path, print_.NumberOn, print_.CommentOn,
-        [this](std::size_t n) { cgInfo_->setRange(0, std::max<int>(1, static_cast<int>(n))); },
-        [this](std::size_t i) { cgInfo_->setValue(static_cast<int>(i)); });
-    cgInfo_->setValue(0);
+        [&gauge](std::size_t n) { gauge.start(static_cast<int>(n)); },
+        [&gauge](std::size_t i) { gauge.step(static_cast<int>(i)); });
+    gauge.end();
     if (!listing.status) {
         setStatus({});
         ui::showFileError(this, shownPath, listing.status.reason());

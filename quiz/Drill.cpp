@@ -13,6 +13,8 @@
 #include "words/WordEntry.h"
 
 #include <algorithm>
+#include <string_view>
+#include <unordered_set>
 
 namespace qor {
 
@@ -254,11 +256,24 @@ bool Drill::answerIsRight(const std::string& answer) {
 }
 
 bool Drill::customLinesBelongTo(const DictionaryRead& dictionary) const {
-    for (const std::string& custom : state_->customLines) {
-        if (!dictionary.indexOf(custom))
-            return false;
+    const std::vector<std::string>& custom = state_->customLines;
+    // The list is made of the dictionary's lines in their order (the custom list window
+    // hands over its ticked rows from top to bottom): one walk along both finds them all,
+    // however long the list. Only a list in another order is looked up line by line, in
+    // a set of the dictionary's lines.
+    std::size_t next = 0;
+    for (std::size_t i = 0; i < dictionary.count() && next < custom.size(); ++i) {
+        if (*dictionary.line(i) == custom[next])
+            ++next;
     }
-    return true;
+    if (next == custom.size())
+        return true;
+    std::unordered_set<std::string_view> lines;
+    lines.reserve(dictionary.count());
+    for (std::size_t i = 0; i < dictionary.count(); ++i)
+        lines.insert(*dictionary.line(i));
+    return std::all_of(custom.begin() + static_cast<std::ptrdiff_t>(next), custom.end(),
+                       [&](const std::string& line) { return lines.count(line) > 0; });
 }
 
 Verdict Drill::verdict(const std::string& answer) const {

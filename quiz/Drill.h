@@ -77,7 +77,6 @@ private:
     std::string dictionaryLine(int index);
     int indexOfLine(const std::string& text);
     void advancePositions();
-    std::vector<std::string> shuffledFrom(std::vector<std::string> items);
 
     void takeEntry(const PoolLine& line);
     void presentEntry(bool setFormHint);

@@ -60,17 +60,15 @@ bool DrillFiles::answerFileAccepts(const std::string& shown, const std::string& 
     return lookup.found;
 }
 
-std::vector<std::string> DrillFiles::importantLines(const std::array<bool, 5>& levels,
-                                                    FileStatus& status) const {
+RatedLines DrillFiles::importantLines(const std::array<bool, 5>& levels,
+                                      FileStatus& status) const {
     ImportanceFile file(settings_.userFile(importanceFileName(state_.dictionaryName)));
-    ImportanceList list = file.readAll();
-    status = list.status.isMissingFile() ? FileStatus() : list.status;
-    std::vector<std::string> kept;
-    for (const ImportanceEntry& e : list.entries) {
-        if (e.level >= 1 && e.level <= 5 && levels[static_cast<std::size_t>(e.level - 1)])
-            kept.push_back(e.lineText);
-    }
-    return kept;
+    RatedLines rated = file.readRated();
+    status = rated.status.isMissingFile() ? FileStatus() : rated.status;
+    std::erase_if(rated.lines, [&](const RatedLines::Line& line) {
+        return line.level < 1 || line.level > 5 || !levels[static_cast<std::size_t>(line.level - 1)];
+    });
+    return rated;
 }
 
 FileStatus DrillFiles::raiseImportance(const std::string& lineText) const {

@@ -9,6 +9,7 @@
 #include "records/DailyRecord.h"
 #include "records/WordStatistics.h"
 #include "settings/TUserSettings.h"
+#include "words/ImportanceFile.h"
 
 #include <memory>
 #include <optional>
@@ -44,10 +45,9 @@ public:
     // exists but cannot be read leaves its reason in `status`.
     bool answerFileAccepts(const std::string& shown, const std::string& answer,
                            FileStatus& status) const;
-    // The importance file's line texts whose level is among the chosen ones; a file that
-    // exists but cannot be read leaves its reason in `status`.
-    std::vector<std::string> importantLines(const std::array<bool, 5>& levels,
-                                            FileStatus& status) const;
+    // The importance file's lines whose level is among the chosen ones, in file order; a
+    // file that exists but cannot be read leaves its reason in `status`.
+    RatedLines importantLines(const std::array<bool, 5>& levels, FileStatus& status) const;
     FileStatus raiseImportance(const std::string& lineText) const;
     FileStatus lowerImportance(const std::string& lineText) const;
     // nullopt when the word has no line in the pronunciation file.

@@ -6,6 +6,7 @@
 #include "base/Cp932.h"
 #include "base/Random.h"
 #include "base/TextFile.h"
+#include "quiz/DrawInTurn.h"
 #include "quiz/DrillTexts.h"
 #include "words/AnswerFile.h"
 #include "words/WordEntry.h"
@@ -81,14 +82,15 @@ bool Drill::start(const DrillStart& how) {
             sj("出題の設定"), kInformation);
     }
     if (s.modes.notSameQuestion) {
-        std::vector<std::string> items;
-        if (s.modes.custom) {
-            items = s.customLines;
-        } else {
-            for (int i = 0; i < s.wordCount; ++i)
-                items.push_back(number(i));
-        }
-        s.shuffled = shuffledFrom(std::move(items));
+        // Every draw of the whole list is made, but only the places that a drill of this
+        // many questions can reach are looked for and kept.
+        const std::size_t items =
+            s.modes.custom ? s.customLines.size() : static_cast<std::size_t>(s.wordCount);
+        s.shuffled.clear();
+        for (std::size_t place :
+             drawnPlaces(items, static_cast<std::size_t>(*count), programRandom()))
+            s.shuffled.push_back(s.modes.custom ? s.customLines[place]
+                                                : number(static_cast<int>(place)));
     }
     s.recentSlot = files_->recentDrillSlot();
     s.questionCount = static_cast<int>(*count);
@@ -143,17 +145,6 @@ bool Drill::start(const DrillStart& how) {
 }
 
 // ---------------------------------------------------------------- question sources
-
-std::vector<std::string> Drill::shuffledFrom(std::vector<std::string> items) {
-    std::vector<std::string> out;
-    out.reserve(items.size());
-    while (!items.empty()) {
-        int r = programRandom().below(static_cast<int>(items.size()));
-        out.push_back(std::move(items[static_cast<std::size_t>(r)]));
-        items.erase(items.begin() + r);
-    }
-    return out;
-}
 
 const DictionaryRead& Drill::questionDictionary() {
     if (!questionRead_) {
@@ -220,16 +211,22 @@ std::optional<Drill::PoolLine> Drill::firstLine() {
         return fromText(s.customLines[0]);
     case QuestionSource::Importance: {
         FileStatus read;
-        std::vector<std::string> kept = files_->importantLines(s.modes.levels, read);
+        RatedLines kept = files_->importantLines(s.modes.levels, read);
         if (!read) {
             view_.fileError(read);
             return std::nullopt;
         }
-        if (kept.empty()) {
+        if (kept.lines.empty()) {
             view_.notice(sj("指定された重要度の単語がありません"), sj("選択不可能"), kWarning);
             return std::nullopt;
         }
-        s.importanceList = shuffledFrom(std::move(kept));
+        // As many as the drill can ask (the list starts over only after its last item),
+        // made into texts only now.
+        s.importanceList.clear();
+        for (std::size_t place : drawnPlaces(kept.lines.size(),
+                                             static_cast<std::size_t>(s.questionCount),
+                                             programRandom()))
+            s.importanceList.emplace_back(kept.text(kept.lines[place]));
         s.importancePosition = 0;
         return fromText(s.importanceList[0]);
     }

@@ -131,9 +131,12 @@ struct DrillState {
     DrillModes modes;
     int plainPosition = 0;
     int continuePosition = 0;
+    // The drawn importance lines, as many as the drill has questions (or all when fewer).
     std::vector<std::string> importanceList;
     int importancePosition = 0;
-    std::vector<std::string> shuffled;  // line numbers (or custom lines) in random order
+    // Line numbers (or custom lines) in the order of their draws, as many as the drill has
+    // questions (or all when fewer).
+    std::vector<std::string> shuffled;
     std::vector<std::string> yesterdayList;
     std::vector<std::string> customLines;
     int customIndex = -1;  // the custom line asked last

@@ -6,6 +6,7 @@
 #include "quiz/QuestionSetupRules.h"
 #include "settings/DefaultDictionaries.h"
 #include "tools/TfrmCustomQuestion.h"
+#include "ui/GaugeProgress.h"
 #include "ui/Platform.h"
 #include "ui/Text.h"
 #include "ui/UpDown.h"
@@ -541,7 +542,8 @@ void TfrmQuestionSetup::chkCustomQuestionClick() {
             chkImportantQuestionClick();
         }
         chkImportantQuestion->setEnabled(false);
-        cgProgress->setMaximum(std::max(1, wordCount_));
+        ui::GaugeProgress gauge(cgProgress);
+        gauge.start(wordCount_);
         modes().custom = true;
 
         bool chosen = false;
@@ -549,14 +551,14 @@ void TfrmQuestionSetup::chkCustomQuestionClick() {
         ui::openWindow(this, QStringLiteral("出題設定"), [&] {
             TfrmCustomQuestion dialog(customList_, state().customLines, settings_.DicInUse,
                                       settings_.userFolder(), this);
-            auto progress = [this](int done) {
-                cgProgress->setValue(std::min(done, cgProgress->maximum()));
+            auto progress = [this, &gauge](int done) {
+                done > 0 ? gauge.step(std::min(done, cgProgress->maximum())) : gauge.end();
             };
             if (dialog.FormShow(progress))
                 chosen = ui::platform().showModal(dialog) == QDialog::Accepted;
             count = dialog.chosenCount();
         });
-        cgProgress->setValue(0);
+        gauge.end();
         if (chosen) {
             setMaximum(count);
             if (count < 10)

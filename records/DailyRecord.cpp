@@ -77,15 +77,51 @@ private:
     int count_ = 0;
 };
 
-// Appends the line unless it is there already in any letter case.
-FileStatus appendErrorLine(const std::string& path, const std::string& line) {
-    Bytes raw = readAll(path);
-    if (!raw.status && !raw.status.isMissingFile())
-        return raw.status;
-    for (const std::string& present : splitLines(raw.bytes)) {
-        if (compareNoCase(present, line) == 0)
-            return {};
+// Whether `line` is `lowered` (ASCII letters folded by lowerAscii) in some letter case:
+// the line's own single-byte letters are folded as its characters are walked, so nothing
+// is copied. The walk is charLength's: a lead byte with a trail byte after it is one
+// character, compared as it is.
+bool sameNoCase(std::string_view line, std::string_view lowered) {
+    if (line.size() != lowered.size())
+        return false;
+    const std::size_t size = line.size();
+    for (std::size_t pos = 0; pos < size;) {
+        const auto c = static_cast<unsigned char>(line[pos]);
+        if (c < 0x80) {  // ASCII is never a lead byte
+            const char folded = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : line[pos];
+            if (folded != lowered[pos])
+                return false;
+            ++pos;
+            continue;
+        }
+        if (line[pos] != lowered[pos])
+            return false;
+        if (isLeadByte(c) && pos + 1 < size &&
+            isTrailByte(static_cast<unsigned char>(line[pos + 1]))) {
+            if (line[pos + 1] != lowered[pos + 1])
+                return false;
+            pos += 2;
+        } else {
+            ++pos;
+        }
     }
+    return true;
+}
+
+// Appends the line unless it is there already in any letter case. The list is looked
+// through in pieces, each line compared where it lies: an error list grows by a line per
+// new miss, and every miss looks through all of it.
+FileStatus appendErrorLine(const std::string& path, const std::string& line) {
+    const std::string lowered = lowerAscii(line);
+    bool listed = false;
+    FileStatus read = visitLines(path, [&](std::string_view present) {
+        listed = sameNoCase(present, lowered);
+        return !listed;
+    });
+    if (!read && !read.isMissingFile())
+        return read;
+    if (listed)
+        return {};
     return appendLine(path, line);
 }
 

@@ -120,9 +120,10 @@ PercentList readPercentList(const std::string& userFolder, std::string_view dicF
     const std::string& section = wordStatisticsSection();
     // "COUNT" says how many words the file records; the word lines follow it.
     const int count = std::max(0, recordCount(statistics.read(section, "COUNT", "0")));
-    std::vector<std::pair<std::string, std::string>> entries = statistics.entries(section);
+    // Views of the file's text: a row copies only the two texts it shows.
+    const auto entries = statistics.entryViews(section);
     list.rows.reserve(std::min(entries.size(), static_cast<std::size_t>(count)));
-    for (auto& [key, value] : entries) {
+    for (const auto& [key, value] : entries) {
         if (list.rows.size() >= static_cast<std::size_t>(count))
             break;
         if (key == "COUNT")

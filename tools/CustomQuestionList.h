@@ -47,7 +47,8 @@ enum class RuleCompare { AtLeast, AtMost };
 
 class CustomQuestionList {
 public:
-    // Called with the number of lines done while a long operation runs.
+    // Called with the number of lines done after each line of a long operation, and with
+    // 0 once it is over (a window's gauge decides which of them to show).
     using Progress = std::function<void(int done)>;
 
     // True when the rows were built for a dictionary of this file name (the rows and

@@ -1,5 +1,6 @@
 #include "tools/TfrmCustomQuestion.h"
 #include "ui/DialogFrame.h"
+#include "ui/GaugeProgress.h"
 #include "ui/Panels.h"
 
 #include "base/Clock.h"
@@ -266,12 +267,13 @@ void TfrmCustomQuestion::cmdAllDisSelectClick() {
 }
 
 void TfrmCustomQuestion::applyRule(const RuleRow& row, bool select) {
-    pbProgress->setMaximum(std::max(1, list_.size()));
-    auto progress = [this](int done) { pbProgress->setValue(done); };
+    ui::GaugeProgress gauge(pbProgress);
+    gauge.start(list_.size());
+    auto progress = [&gauge](int done) { done > 0 ? gauge.step(done) : gauge.end(); };
     const RuleCompare compare =
         row.compare->currentIndex() == 1 ? RuleCompare::AtMost : RuleCompare::AtLeast;
     list_.applyRule(row.rule, compare, row.number->value(), select, userFolder_, now(), progress);
-    pbProgress->setValue(0);
+    gauge.end();
     table_->ticksChanged();
     showCount();
 }

@@ -8,6 +8,7 @@
 #include "ui/FileDrops.h"
 #include "ui/DialogFrame.h"
 #include "ui/Fonts.h"
+#include "ui/GaugeProgress.h"
 #include "ui/Panels.h"
 #include "ui/Platform.h"
 #include "ui/CompanionLink.h"
@@ -276,6 +277,7 @@ void TfrmFind::cmdFindClick() {
     findNum_ = 0;
 
     WordSearchResult found;
+    ui::GaugeProgress gauge(cgFinding);
     if (dicPath_.empty()) {
         // A combo box name whose place was never remembered names no file.
         std::optional<std::string> name = ui::fromQOrWarn(this, cboDicFile->currentText());
@@ -288,19 +290,16 @@ void TfrmFind::cmdFindClick() {
             *name, "この辞書ファイルの場所は記憶されていません。"
                    "「辞書の選択」かドラッグ＆ドロップで指定してください。");
     } else {
-        auto progress = [this](std::size_t done, std::size_t total) {
+        auto progress = [this, &gauge](std::size_t done, std::size_t total) {
             if (done == 0) {
-                // A range of 0 to 0 would make the gauge a busy indicator.
-                cgFinding->setRange(0, static_cast<int>(std::max<std::size_t>(total, 1)));
+                gauge.start(static_cast<int>(total));
                 setStatus(QStringLiteral("検索中..."));
             }
-            cgFinding->setValue(static_cast<int>(done));
-            if (cgFinding->isVisible())
-                cgFinding->repaint();
+            gauge.step(static_cast<int>(done));
         };
         found = searchDictionary(dicPath_, findString_, switches_.byHead, progress);
     }
-    cgFinding->setValue(0);
+    gauge.end();
     if (!found.status) {
         setStatus(QString());
         // The dictionary could not be read: nothing was searched, the text stays for

@@ -103,9 +103,14 @@ std::optional<std::string_view> DictionaryRead::line(std::size_t i) const {
     index();
     if (i >= starts_.size())
         return std::nullopt;
+    return indexedLine(i);
+}
+
+std::string_view DictionaryRead::indexedLine(std::size_t i) const {
     const std::string_view all = bytes_;
-    std::size_t start = starts_[i];
-    std::size_t end = nextBreak(all, start);
+    const std::size_t start = starts_[i];
+    // The next line's start is one past this line's LF; only the last line has to look.
+    const std::size_t end = i + 1 < starts_.size() ? starts_[i + 1] - 1 : nextBreak(all, start);
     std::size_t contentEnd = end;
     if (end < all.size() && contentEnd > start && all[contentEnd - 1] == '\r')
         --contentEnd;
@@ -114,34 +119,11 @@ std::optional<std::string_view> DictionaryRead::line(std::size_t i) const {
 
 std::optional<std::size_t> DictionaryRead::indexOf(std::string_view text) const {
     index();
-    // Find the text's bytes and keep a hit only where it is a whole line; a text that
-    // holds a line break cannot be one.
-    if (text.find('\n') != std::string_view::npos)
-        return std::nullopt;
-    const std::string_view all = bytes_;
-    for (std::size_t from = 0; from <= all.size();) {
-        std::size_t at = text.empty() ? from : all.find(text, from);
-        if (at == std::string_view::npos)
-            return std::nullopt;
-        std::size_t after = at + text.size();
-        bool atStart = at == 0 || all[at - 1] == '\n';
-        // A CR right before the LF belongs to the break, not to the line: a text that
-        // ends in CR matches only where another CR follows it.
-        const bool endsInCr = !text.empty() && text.back() == '\r';
-        bool atEnd = after == all.size() || (all[after] == '\n' && !endsInCr) ||
-                     (all[after] == '\r' && after + 1 < all.size() && all[after + 1] == '\n');
-        if (atStart && atEnd && at < all.size()) {
-            auto it = std::lower_bound(starts_.begin(), starts_.end(), at);
-            return static_cast<std::size_t>(it - starts_.begin());
-        }
-        if (text.empty()) {
-            std::size_t lf = all.find('\n', from);
-            if (lf == std::string_view::npos)
-                return std::nullopt;
-            from = lf + 1;
-        } else {
-            from = at + 1;
-        }
+    // Line by line along the index: most lines differ from the text in length already.
+    // A text that holds a line break is no line (no line holds one).
+    for (std::size_t i = 0; i < starts_.size(); ++i) {
+        if (indexedLine(i) == text)
+            return i;
     }
     return std::nullopt;
 }

@@ -53,6 +53,7 @@ public:
 
 private:
     void index() const;
+    std::string_view indexedLine(std::size_t i) const;  // i below starts_.size()
 
     std::string bytes_;
     FileStatus status_;

@@ -165,14 +165,40 @@ ImportanceLevel ImportanceFile::levelOf(std::string_view lineText) {
 }
 
 ImportanceList ImportanceFile::readAll() {
+    RatedLines rated = readRated();
     ImportanceList result;
+    result.status = rated.status;
+    result.entries.reserve(rated.lines.size());
+    for (const RatedLines::Line& line : rated.lines)
+        result.entries.push_back(ImportanceEntry{line.level, std::string(rated.text(line))});
+    return result;
+}
+
+RatedLines ImportanceFile::readRated() {
+    RatedLines result;
     recover();
-    Lines file = readLines(path_);
-    result.status = file.status;
-    for (const std::string& line : file.lines) {
+    Bytes raw = qor::readAll(path_);
+    result.status = raw.status;
+    if (!raw.status)
+        return result;
+    result.bytes = std::move(raw.bytes);
+    const std::string_view all = result.bytes;
+    result.lines.reserve(countLinesIn(all));
+    // The lines as splitLines cuts them.
+    for (std::size_t start = 0; start < all.size();) {
+        std::size_t lf = all.find('\n', start);
+        const std::size_t end = lf == std::string_view::npos ? all.size() : lf;
+        std::size_t contentEnd = end;
+        if (lf != std::string_view::npos && contentEnd > start && all[contentEnd - 1] == '\r')
+            --contentEnd;
+        const std::string_view line = all.substr(start, contentEnd - start);
         ParsedLine p = parseLine(line);
-        result.entries.push_back(
-            ImportanceEntry{p.valid ? p.level : 0, p.valid ? std::string(p.text) : line});
+        if (p.valid)
+            result.lines.push_back({p.level, static_cast<std::size_t>(p.text.data() - all.data()),
+                                    p.text.size()});
+        else
+            result.lines.push_back({0, start, line.size()});
+        start = end + 1;
     }
     return result;
 }

@@ -13,6 +13,7 @@
 
 #include "base/FileStatus.h"
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,6 +28,23 @@ constexpr int kMaxImportance = 5;
 struct ImportanceEntry {
     int level = 0;
     std::string lineText;
+};
+
+// The same lines as places in the file's bytes, read once without a string per line: for
+// a reader that keeps few of many lines (the drill asks at most 1,000 of them).
+struct RatedLines {
+    struct Line {
+        int level = 0;
+        std::size_t start = 0;  // of the line text in bytes
+        std::size_t size = 0;
+    };
+    std::string bytes;
+    std::vector<Line> lines;
+    FileStatus status;  // as for ImportanceList
+
+    std::string_view text(const Line& line) const {
+        return std::string_view(bytes).substr(line.start, line.size);
+    }
 };
 
 struct ImportanceLevel {
@@ -61,6 +79,7 @@ public:
     // Every line as level and line text, in file order. A line whose level is not a
     // number reads as level 0; levels above 5 read as 5.
     ImportanceList readAll();
+    RatedLines readRated();
 
     // Puts a leftover "old.dat" back where it belongs. Run by every operation above.
     FileStatus recover();

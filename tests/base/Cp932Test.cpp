@@ -23,6 +23,17 @@ TEST(Cp932, InvalidBytesShowAsReplacementCharacters) {
     EXPECT_EQ(toUtf8(std::string("\xA0x", 2)), "\xEF\xBF\xBDx");
 }
 
+TEST(Cp932, AConversionThatStoppedOrCutACharacterLeavesNothingForTheNext) {
+    // The conversions share one descriptor per direction: each starts afresh.
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_FALSE(toCp932("走😀").has_value());
+        EXPECT_EQ(toCp932("走る"), std::optional<std::string>("\x91\x96\x82\xe9"));
+        EXPECT_EQ(toUtf8("\x91"), "\xEF\xBF\xBD");  // a lead byte cut off at the end
+        EXPECT_EQ(toUtf8("\x82\xe9"), "る");  // not joined to the byte cut off before
+        EXPECT_EQ(toUtf8("\x91\x96"), "走");
+    }
+}
+
 TEST(Cp932, SearchNeverMatchesInsideADoubleByteCharacter) {
     // 表 is 0x95 0x5C: its trail byte is a backslash. ソ is 0x83 0x5C.
     const std::string text = sj("表ソ\\");

@@ -9,6 +9,7 @@
 #include <csignal>
 #include <fcntl.h>
 #include <filesystem>
+#include <random>
 #include <gtest/gtest.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -30,6 +31,63 @@ TEST(TextFile, ReadsCrLfAndLfLinesAndALastLineWithoutBreak) {
     EXPECT_EQ(readLines(dir.file("b.txt")).lines, std::vector<std::string>{"only"});
     spit(dir.file("empty.txt"), "");
     EXPECT_TRUE(readLines(dir.file("empty.txt")).lines.empty());
+}
+
+TEST(TextFile, VisitedLinesAreTheLinesOfTheWholeFile) {
+    test::TempDir dir;
+    auto visited = [&](const std::string& bytes) {
+        spit(dir.file("v.txt"), bytes);
+        std::vector<std::string> lines;
+        EXPECT_TRUE(visitLines(dir.file("v.txt"), [&](std::string_view line) {
+            lines.emplace_back(line);
+            return true;
+        }));
+        return lines;
+    };
+    for (const std::string& bytes : {std::string("one\r\ntwo\nthree\r\n\r\nlast"), std::string("only\r\n"),
+                                    std::string(""), std::string("\n"), std::string("cr at the end\r"),
+                                    std::string("a\r\rb\r\n")})
+        EXPECT_EQ(visited(bytes), splitLines(bytes)) << bytes;
+    // Files far larger than one piece, lines across the pieces' borders, one line longer
+    // than a piece, CR LF split between two pieces.
+    std::mt19937 chance(7);
+    for (int round = 0; round < 4; ++round) {
+        std::string bytes;
+        bool longLine = round != 1;
+        while (bytes.size() < 1500000) {
+            const int kind = static_cast<int>(chance() % 100);
+            if (kind < 4)
+                bytes += "\r\n";
+            else if (kind < 6)
+                bytes += '\n';
+            else if (kind < 7)
+                bytes += '\r';
+            else
+                bytes += static_cast<char>('a' + chance() % 26);
+            if (!longLine && bytes.size() >= 300000) {
+                bytes += std::string(700000, 'x');
+                longLine = true;
+            }
+        }
+        EXPECT_EQ(visited(bytes), splitLines(bytes)) << "round " << round;
+    }
+}
+
+TEST(TextFile, VisitingStopsWhereTheVisitorSaysAndFailuresAreTold) {
+    test::TempDir dir;
+    spit(dir.file("v.txt"), "a\nb\nc\n");
+    std::vector<std::string> seen;
+    EXPECT_TRUE(visitLines(dir.file("v.txt"), [&](std::string_view line) {
+        seen.emplace_back(line);
+        return line != "b";
+    }));
+    EXPECT_EQ(seen, (std::vector<std::string>{"a", "b"}));
+    auto none = [](std::string_view) { return true; };
+    FileStatus missing = visitLines(dir.file("none.txt"), none);
+    EXPECT_TRUE(missing.isMissingFile());
+    FileStatus folder = visitLines(dir.path(), none);
+    EXPECT_FALSE(folder);
+    EXPECT_FALSE(folder.isMissingFile());
 }
 
 TEST(TextFile, InvalidBytesSurviveAReadAndWrite) {

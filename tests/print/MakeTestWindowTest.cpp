@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTextDocument>
 
 using namespace qor;
@@ -420,3 +421,20 @@ TEST_F(MakeTestWindowTest, TheFontDialogGivesTheSheetItsFont) {
 }
 
 } // namespace
+
+TEST_F(MakeTestWindowTest, ASheetOfAThousandQuestionsMovesTheGaugeOncePerPercent) {
+    std::vector<std::string> many;
+    for (int i = 0; i < 1000; ++i)
+        many.push_back("w" + std::to_string(i) + "=x*y");
+    ASSERT_TRUE(writeLines(dictionary, many));
+    auto frm = open();
+    chooseType(*frm, PrintType::WholeDictionary);
+    platform.answerNotice(ui::Button::Yes);
+    QSignalSpy changes(find<QProgressBar>(*frm, "cgInfo"), &QProgressBar::valueChanged);
+    click(*frm, "cmdView");
+    EXPECT_EQ(frm->sheetLines().size(), 3u + 1000 * 3 + 2);
+    ASSERT_GE(changes.count(), 2);
+    EXPECT_LE(changes.count(), 103);
+    EXPECT_EQ(changes.at(changes.count() - 2).at(0).toInt(), 1000);
+    EXPECT_EQ(changes.last().at(0).toInt(), 0);
+}

@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTextDocument>
 #include <map>
 
@@ -261,4 +262,21 @@ TEST_F(PrintDicWindowTest, ALongEntryIsCutInThePreviewLine) {
     EXPECT_LE(lines[0].size(), ui::kShownTextMax);
     EXPECT_TRUE(lines[0].endsWith(QChar(0x2026)));
     EXPECT_EQ(lines[1], q("see\t見る\t目で"));
+}
+
+TEST_F(PrintDicWindowTest, ALongListingMovesTheGaugeOncePerPercentAndShowsTheLastLine) {
+    std::vector<std::string> lines;
+    for (int i = 0; i < 20000; ++i)
+        lines.push_back("w" + std::to_string(i) + "=x*y");
+    ASSERT_TRUE(writeLines(dictionary, lines));
+    auto frm = open();
+    QSignalSpy changes(find<QProgressBar>(*frm, "cgInfo"), &QProgressBar::valueChanged);
+    click(*frm, "cmdLoad");
+    ASSERT_EQ(frm->listingLines().size(), 20000u);
+    // Not a change per line: at most one per 1 %, the last line's value shown before the
+    // gauge goes back to 0.
+    ASSERT_GE(changes.count(), 2);
+    EXPECT_LE(changes.count(), 103);
+    EXPECT_EQ(changes.at(changes.count() - 2).at(0).toInt(), 19999);
+    EXPECT_EQ(changes.last().at(0).toInt(), 0);
 }

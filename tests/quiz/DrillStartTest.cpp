@@ -4,6 +4,8 @@
 #include "quiz/AnswerFormHint.h"
 #include "tests/quiz/DrillFixture.h"
 
+#include <algorithm>
+#include <chrono>
 #include <map>
 #include <set>
 
@@ -135,6 +137,39 @@ TEST_F(DrillStartTest, NotSameQuestionAsksEveryLineOnce) {
     EXPECT_EQ(seen.size(), 8u);
 }
 
+TEST_F(DrillStartTest, NotSameQuestionAsksInTheOrderOfTheDrawByErasing) {
+    // Fewer questions than words: the first words of the whole draw, whose every random
+    // value is taken at the start as before.
+    std::vector<std::string> lines;
+    for (int i = 0; i < 50; ++i)
+        lines.push_back(ten(i) + "=x*");
+    writeLines(dir.file("fifty.txt"), lines);
+    std::vector<int> expected;
+    {
+        MersenneRandom reference(77);
+        std::vector<int> left(50);
+        for (int i = 0; i < 50; ++i)
+            left[static_cast<std::size_t>(i)] = i;
+        while (!left.empty()) {
+            int r = reference.below(static_cast<int>(left.size()));
+            expected.push_back(left[static_cast<std::size_t>(r)]);
+            left.erase(left.begin() + r);
+        }
+        expected.resize(6);
+    }
+    MersenneRandom chance(77);
+    setRandom(&chance);
+    drill->state().modes.notSameQuestion = true;
+    ASSERT_TRUE(startOn(dir.file("fifty.txt"), 0, 0, "6"));
+    std::vector<int> asked{currentLine()};
+    for (int i = 0; i < 5; ++i) {
+        answer("x");
+        asked.push_back(currentLine());
+    }
+    EXPECT_EQ(asked, expected);
+    setRandom(nullptr);
+}
+
 TEST_F(DrillStartTest, ToolbarStartClearsHistoryModesButKeepsNotRandom) {
     std::string dic = dictionary("three.txt", {"a=あ*", "b=い*", "c=う*"});
     auto& modes = drill->state().modes;
@@ -216,6 +251,53 @@ TEST_F(DrillStartTest, ACustomListOfAnotherDictionaryIsNotUsed) {
     EXPECT_FALSE(s.modes.custom);
     EXPECT_EQ(view.question, "dog");
     EXPECT_EQ(currentLine(), 1);
+}
+
+TEST_F(DrillStartTest, ACustomListInAnotherOrderBelongsWhileEveryLineIsOneOfTheDictionary) {
+    std::string dic = dictionary("a.txt", {"one=一*", "two=二*", "three=三*"});
+    auto& s = drill->state();
+    s.modes.custom = true;
+    s.customLines = {sj("three=三*"), sj("one=一*"), sj("three=三*")};
+    ASSERT_TRUE(startOn(dic, 0, 0, "1", false));
+    EXPECT_TRUE(view.boxes.empty());
+    EXPECT_TRUE(s.modes.custom);
+    EXPECT_EQ(view.question, "three");
+    drill->stop();
+
+    // In order but for one line the dictionary does not hold (any more).
+    s.customLines = {sj("one=一*"), sj("two=二*"), sj("four=四*")};
+    ASSERT_TRUE(startOn(dic, 0, 0, "1", false));
+    ASSERT_EQ(view.boxes.size(), 1u);
+    EXPECT_EQ(view.boxes[0].caption, sj("出題の設定"));
+    EXPECT_FALSE(s.modes.custom);
+}
+
+TEST_F(DrillStartTest, ACustomListOfEveryWordStartsAboutAsQuicklyAsAPlainStart) {
+    // The list is checked against the dictionary at each start; looking each of its lines
+    // up through the whole file made a list of 20,000 words take seconds.
+    std::vector<std::string> lines;
+    for (int i = 0; i < 20000; ++i)
+        lines.push_back("word" + std::to_string(i) + "=" + sj("語") + std::to_string(i) + "*c");
+    const std::string dic = dir.file("big.txt");
+    ASSERT_TRUE(writeLines(dic, lines));
+    auto fastest = [&](bool custom) {
+        double best = 1e300;
+        for (int run = 0; run < 5; ++run) {
+            auto& s = drill->state();
+            s.modes.custom = custom;
+            s.customLines = custom ? lines : std::vector<std::string>{};
+            auto begin = std::chrono::steady_clock::now();
+            EXPECT_TRUE(startOn(dic, 0, 0, "10", false));
+            auto end = std::chrono::steady_clock::now();
+            drill->stop();
+            best = std::min(best, std::chrono::duration<double, std::milli>(end - begin).count());
+        }
+        return best;
+    };
+    const double plain = fastest(false);
+    const double custom = fastest(true);
+    EXPECT_TRUE(view.boxes.empty());
+    EXPECT_LT(custom / plain, 20.0) << "plain " << plain << " ms, custom list " << custom << " ms";
 }
 
 TEST_F(DrillStartTest, YesterdayAsksOnlyLinesOfTheDictionary) {

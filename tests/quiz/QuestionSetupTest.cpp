@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTableView>
 #include <QToolButton>
 #include <QUrl>
@@ -662,4 +663,17 @@ TEST_F(QuestionSetupTest, CancelClosesWithTheFlagsSetSoFar) {
     EXPECT_FALSE(drill->running());
     EXPECT_FALSE(test::exists(settings.setupIniPath()) &&
                  IniFile(settings.setupIniPath()).hasSection("QuestionSetup"));
+}
+
+TEST_F(QuestionSetupTest, LoadingALongCustomListMovesTheGaugeOncePerPercentUpToTheLastLine) {
+    settings.DicInUse = numberedDictionary("big.txt", 20000);
+    show();
+    QSignalSpy changes(setup->cgProgress, &QProgressBar::valueChanged);
+    customDialogTicks({0});
+    setup->chkCustomQuestion->click();
+    EXPECT_EQ(drill->state().customLines.size(), 1u);
+    ASSERT_GE(changes.count(), 2);
+    EXPECT_LE(changes.count(), 103);
+    EXPECT_EQ(changes.at(changes.count() - 2).at(0).toInt(), 20000);
+    EXPECT_EQ(changes.last().at(0).toInt(), 0);
 }

@@ -2,6 +2,9 @@
 
 #include "RecordsFixture.h"
 
+#include <cctype>
+#include <random>
+
 using namespace qor;
 using namespace qor::test;
 
@@ -338,6 +341,59 @@ TEST_F(ErrorListTest, AnUnusableListIsReportedOnceAndTheRestIsRecorded) {
     std::filesystem::remove(list);
     makeFolder(list);
     EXPECT_FALSE(record.SaveErrorData(list, "other=x*y"));
+}
+
+TEST_F(ErrorListTest, ALineIsFoundExactlyAsByLoweringEveryLine) {
+    // The check compares lines in place; the reference lowers every line and compares
+    // whole strings, as the list was checked before. Random lists of letters in both
+    // cases, double-byte characters whose trail byte is a letter ("ア" is 0x83 0x41, "ャ"
+    // 0x83 0x61), lone lead bytes, CRs inside lines, LF and CR LF breaks, with and without
+    // a last break.
+    const std::vector<std::string> pieces{"a", "A", "b", "Z", "z", "=", "*", "\r", "\x83\x41",
+                                          "\x83\x61", "\x83", "\x81", "1", ","};
+    auto reference = [](const std::string& bytes, const std::string& line) {
+        for (const std::string& present : splitLines(bytes))
+            if (compareNoCase(present, line) == 0)
+                return true;
+        return false;
+    };
+    std::mt19937 chance(20010304);
+    auto pick = [&](std::size_t n) { return static_cast<std::size_t>(chance() % n); };
+    auto randomLine = [&] {
+        std::string line;
+        for (std::size_t i = pick(5); i > 0; --i)
+            line += pieces[pick(pieces.size())];
+        return line;
+    };
+    int found = 0;
+    for (int round = 0; round < 500; ++round) {
+        std::vector<std::string> lines(pick(6));
+        for (std::string& l : lines)
+            l = randomLine();
+        std::string bytes;
+        for (std::size_t i = 0; i < lines.size(); ++i)
+            bytes += lines[i] + (i + 1 < lines.size() || pick(2) ? (pick(2) ? "\r\n" : "\n") : "");
+        // The missed line: one of the list's in other letter case (its letters flipped,
+        // trail bytes included), or a line of its own.
+        std::string missed = randomLine();
+        if (!lines.empty() && pick(3) > 0) {
+            missed = lines[pick(lines.size())];
+            for (char& c : missed) {
+                if (pick(2) && std::isalpha(static_cast<unsigned char>(c)))
+                    c = static_cast<char>(c ^ 0x20);
+            }
+        }
+        spit(list, bytes);
+        ASSERT_TRUE(record.SaveErrorData(list, missed));
+        const bool listed = reference(bytes, missed);
+        found += listed ? 1 : 0;
+        if (listed)
+            EXPECT_EQ(slurp(list), bytes) << "round " << round;
+        else
+            EXPECT_NE(slurp(list), bytes) << "round " << round;
+    }
+    EXPECT_GT(found, 100) << "too few listed lines to tell anything";
+    EXPECT_LT(found, 400) << "too few new lines to tell anything";
 }
 
 // --- failing writes ---

@@ -161,3 +161,16 @@ TEST_F(CustomQuestionListTest, TickedLinesAreAppendedOnePerLine) {
     EXPECT_FALSE(failed);
     EXPECT_EQ(failed.path(), dir.path());
 }
+
+TEST_F(CustomQuestionListTest, LoadAndRulesReportEveryRowThenZero) {
+    // The window's gauge decides what to show; the list tells it every row, the last
+    // one included.
+    std::vector<int> loaded;
+    CustomQuestionList fresh;
+    ASSERT_TRUE(fresh.load(dic, user, now, [&](int done) { loaded.push_back(done); }));
+    EXPECT_EQ(loaded, (std::vector<int>{1, 2, 3, 4, 0}));
+    std::vector<int> ruled;
+    fresh.applyRule(CustomRule::Asked, RuleCompare::AtLeast, 1, true, user, now,
+                    [&](int done) { ruled.push_back(done); });
+    EXPECT_EQ(ruled, (std::vector<int>{1, 2, 3, 4, 0}));
+}

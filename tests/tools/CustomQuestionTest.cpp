@@ -14,6 +14,8 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QPushButton>
+#include <QProgressBar>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTableView>
 #include <gtest/gtest.h>
@@ -242,4 +244,21 @@ TEST_F(CustomQuestionTest, ALongWordIsCutInItsCells) {
                     .data(Qt::ToolTipRole)
                     .toString()
                     .contains(QStringLiteral("1000000")));
+}
+
+TEST_F(CustomQuestionTest, ARuleOverManyRowsMovesTheGaugeOncePerPercentAndEndsOnTheLastRow) {
+    std::vector<std::string> lines;
+    for (int i = 0; i < 20000; ++i)
+        lines.push_back("w" + std::to_string(i) + "=x*c");
+    writeLines(dic, lines);
+    auto w = open();
+    QSignalSpy changes(w->pbProgress, &QProgressBar::valueChanged);
+    w->txtPercent->setValue(50);
+    w->cmdPercent->click();
+    EXPECT_EQ(list.tickedCount(), 20000);
+    // The start, at most one change per 1 % and the last row, then back to 0.
+    ASSERT_GE(changes.count(), 2);
+    EXPECT_LE(changes.count(), 103);
+    EXPECT_EQ(changes.at(changes.count() - 2).at(0).toInt(), 20000);
+    EXPECT_EQ(changes.last().at(0).toInt(), 0);
 }
