@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPageLayout>
 #include <QPainter>
@@ -87,6 +88,10 @@ std::vector<double> tabStopsInPoints(const QTextDocument& document) {
     for (const QTextOption::Tab& tab : document.begin().blockFormat().tabPositions())
         points.push_back(tab.position / scale);
     return points;
+}
+
+double widthInPoints(const QFont& font, const QString& text) {
+    return QFontMetricsF(font).horizontalAdvance(text) * 72.0 / layoutDpi();
 }
 
 void setUpPrinter(QPrinter& printer, const QString& title) {
