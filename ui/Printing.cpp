@@ -1,6 +1,7 @@
 #include "ui/Printing.h"
 
 #include "ui/PagePlan.h"
+#include "ui/PdfCharacters.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QDir>
@@ -179,6 +180,9 @@ PrintOutcome printDocumentOn(QPrinter& printer, const QTextDocument& document, i
         outcome.reason = writeFailure(outcome.target);
         return outcome;
     }
+    // Copied or searched, the file's text is the text printed. A file that cannot be
+    // mended is still the sheet as printed.
+    if (toFile) keepPrintedCharactersInFile(outcome.target, document.toPlainText());
     outcome.result = PrintOutcome::Printed;
     return outcome;
 }

@@ -287,6 +287,28 @@ TEST_F(PrintDicWindowTest, AListingOfAThousandWordsAndMoreKeepsItsColumns) {
     EXPECT_LT(left[q("1005：")] + 1, left[q("w1005")]);
 }
 
+TEST_F(PrintDicWindowTest, ThePdfHoldsTheCharactersTheLearnerSees) {
+    // Shift-JIS "～" is U+FF5E, "―" U+2015, "￠" U+FFE0: the fonts draw each with the glyph
+    // of U+301C, U+2014 and U+00A2, and the text of the file must not turn into those.
+    words({"about=約～*～ごろ", "dash=―*￠と￡と￢", "pair=∥*－"});
+    auto frm = open();
+    click(*frm, "cmdLoad");
+    ASSERT_TRUE(boxText(*frm).contains(QChar(0xFF5E)));
+    const QString pdf = file("marks.pdf");
+    platform.answerPrint(pdf);
+    click(*frm, "cmdPrint");
+    const QStringList pages = pdfPages(pdf);
+    ASSERT_EQ(pages.size(), 1);
+    EXPECT_TRUE(pages[0].contains(q("約～"))) << pages[0].toStdString();
+    EXPECT_TRUE(pages[0].contains(q("～ごろ")));
+    EXPECT_TRUE(pages[0].contains(q("￠と￡と￢")));
+    EXPECT_TRUE(pages[0].contains(q("―")));
+    EXPECT_TRUE(pages[0].contains(q("∥")));
+    EXPECT_TRUE(pages[0].contains(q("－")));
+    for (char16_t other : {u'\u301C', u'\u2014', u'\u00A2', u'\u00A3', u'\u00AC'})
+        EXPECT_FALSE(pages[0].contains(QChar(other))) << int(other);
+}
+
 TEST_F(PrintDicWindowTest, CloseWritesThePrintDicSettings) {
     auto frm = open();
     const std::string before = slurp(settings.setupIniPath());
