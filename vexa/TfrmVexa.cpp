@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace vexa {
@@ -31,6 +32,17 @@ TfrmVexa::TfrmVexa(Speech& speech, SpeechOutput& output, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(figure_);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    tmrQuiet_ = new QTimer(this);
+    tmrQuiet_->setObjectName(QStringLiteral("tmrQuiet"));
+    tmrQuiet_->setInterval(1000);
+    connect(tmrQuiet_, &QTimer::timeout, this,
+            [this] { lookAtOutput(std::chrono::steady_clock::now()); });
+}
+
+bool TfrmVexa::lookAtOutput(std::chrono::steady_clock::time_point now) {
+    output_.closeIfIdle(now);
+    if (!output_.isOpen()) tmrQuiet_->stop();
+    return output_.isOpen();
 }
 
 void TfrmVexa::placeFrom(const std::string& settingsPath) {
@@ -61,6 +73,7 @@ void TfrmVexa::command(const QByteArray& cp932) {
         std::vector<std::int16_t> samples = speech_.synthesize(qor::toUtf8(c.text), c.emphasis);
         if (samples.empty()) break;
         output_.play(samples, speech_.sampleRate());
+        if (output_.isOpen() && !tmrQuiet_->isActive()) tmrQuiet_->start();
         figure_->speak(static_cast<int>(samples.size() * 1000 / speech_.sampleRate()));
         break;
     }

@@ -4,7 +4,10 @@
 // text in English.
 
 #include <QPoint>
+#include <chrono>
 #include <QWidget>
+
+class QTimer;
 
 namespace vexa {
 
@@ -21,6 +24,9 @@ public:
     // "top" of [Setup]), kept on a screen; without the file, in the screen's corner.
     void placeFrom(const std::string& settingsPath);
     Figure& figure() { return *figure_; }
+    // One look at the speech output (tmrQuiet's, once a second while it is open): closed
+    // when nothing has been said for a few seconds. true while it stays open.
+    bool lookAtOutput(std::chrono::steady_clock::time_point now);
 
 public slots:
     // One command as the program sent it (CP932).
@@ -40,6 +46,7 @@ private:
     Speech& speech_;
     SpeechOutput& output_;
     Figure* figure_ = nullptr;
+    QTimer* tmrQuiet_ = nullptr;
     QPoint dragFrom_;
 };
 

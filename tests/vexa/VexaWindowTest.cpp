@@ -16,6 +16,7 @@
 #include <QProcess>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -134,6 +135,22 @@ TEST_F(VexaWindowTest, ASpokenWordIsHeardAndMovesTheMouth) {
     QTest::qWait(100);
     EXPECT_NE(still(window.figure()), quiet);
     EXPECT_TRUE(test::waitForSound(before, 2000, 2000));
+
+    // Quiet for a few seconds, the output closes; the looks stop with it.
+    auto* looks = window.findChild<QTimer*>(QStringLiteral("tmrQuiet"));
+    ASSERT_TRUE(looks);
+    EXPECT_TRUE(looks->isActive());
+    (void)QTest::qWaitFor([&] { return !output.busy(); }, 5000);
+    const auto t = std::chrono::steady_clock::now();
+    EXPECT_TRUE(window.lookAtOutput(t));
+    EXPECT_TRUE(window.lookAtOutput(t + std::chrono::seconds(4)));
+    EXPECT_FALSE(window.lookAtOutput(t + std::chrono::seconds(5)));
+    EXPECT_FALSE(output.isOpen());
+    EXPECT_FALSE(looks->isActive());
+    // The next word opens it and the looks again.
+    window.command("VEXA;pear");
+    EXPECT_TRUE(output.isOpen());
+    EXPECT_TRUE(looks->isActive());
 }
 
 TEST_F(VexaWindowTest, TheProgramListensWhereItIsToldAndEndsWhenAsked) {
