@@ -1,5 +1,6 @@
 #include "app/TfrmMain.h"
 
+#include "app/CompanionFollower.h"
 #include "app/DrillScreen.h"
 #include "app/MainWindowState.h"
 #include "app/TfrmTitle.h"
@@ -21,6 +22,7 @@
 #include "ui/FileDrops.h"
 #include "ui/Fonts.h"
 #include "ui/Gauge.h"
+#include "ui/LeftCompanion.h"
 #include "ui/Platform.h"
 #include "ui/RadioGroup.h"
 #include "ui/Text.h"
@@ -90,6 +92,7 @@ TfrmMain::TfrmMain(std::string programFolder, QWidget* parent) : QMainWindow(par
     connect(cboAnswerType, &QComboBox::currentIndexChanged, this, &TfrmMain::cboAnswerTypeChange);
 
     registerMainWindows(openers_);
+    companionFollower_ = std::make_unique<CompanionFollower>(*this, [this] { return companion_.get(); });
     FormCreate();
     resetDrill();
 }
@@ -160,6 +163,9 @@ void TfrmMain::FormShow() {
         return;
     }
     started_ = true;
+    // A companion that a killed run of the program left on screen goes, whatever the
+    // voice settings of this run.
+    ui::closeLeftCompanion();
 
     std::vector<BadSetting> bad;
     placeWindow(bad);
@@ -347,7 +353,12 @@ void TfrmMain::startCompanion() {
         {QStringLiteral("--settings"),
          QString::fromStdString(nativePath(companionSettingsPath(settings_.ProgramFolder)))},
         QString::fromStdString(nativePath(folderOf(settings_.HearingPath))));
-    if (!started) companion_.reset();
+    if (!started) {
+        companion_.reset();
+        return;
+    }
+    // The window and its frame as the window system has placed them by now.
+    companionFollower_->tellNow();
 }
 
 QProcess* TfrmMain::companionProcess() const {
@@ -366,6 +377,8 @@ void TfrmMain::FormClose() {
     closing_ = true;
     tmrDate->stop();
     if (settings_.VoiceOn == 1 && settings_.VoiceType == 1) askCompanionToEnd();
+    // One left by a killed run goes too, had it come while this one ran.
+    ui::closeLeftCompanion();
     stopMusic();
 
     ClosingState state;

@@ -45,6 +45,7 @@ class UpDown;
 namespace qor {
 
 class BackgroundMusic;
+class CompanionFollower;
 class Drill;
 class DrillScreen;
 class QuestionSetupHost;
@@ -348,6 +349,7 @@ private:
     std::map<MainCommand, std::unique_ptr<QDialog>> longLived_;
     std::unique_ptr<TfrmTitle> splash_;
     std::unique_ptr<ui::Companion> companion_;
+    std::unique_ptr<CompanionFollower> companionFollower_;
     std::set<std::string> reported_;
     QLabel* sbPanels_[4] = {};
     QVBoxLayout* drillLayout_ = nullptr;  // the drill's panels, top to bottom

@@ -6,6 +6,8 @@
 #include "settings/SettingsStore.h"
 #include "words/WordEntry.h"
 
+#include <algorithm>
+
 namespace qor {
 
 namespace {
@@ -63,11 +65,15 @@ Listing buildListing(const std::string& path, bool numberOn, bool commentOn,
     return listing;
 }
 
-std::vector<double> listingTabStops(int tab, bool numberOn) {
+std::vector<double> listingTabStops(int tab, bool numberOn, double numberColumn) {
     const double t = tab;
-    if (numberOn)
-        return {25.0, t, 2 * t};
-    return {t, 2 * t};
+    if (!numberOn)
+        return {t, 2 * t};
+    const double first = std::max(25.0, numberColumn);
+    // A stop the number column passes keeps its distance to the one before.
+    const double second = t > first ? t : first + t;
+    const double third = 2 * t > second ? 2 * t : second + t;
+    return {first, second, third};
 }
 
 } // namespace qor

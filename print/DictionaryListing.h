@@ -39,7 +39,9 @@ Listing buildListing(const std::string& path, bool numberOn, bool commentOn,
                      const std::function<void(std::size_t)>& started = {},
                      const std::function<void(std::size_t)>& progress = {});
 
-// The tab stops in points: T and 2T; with numbers 25, T and 2T.
-std::vector<double> listingTabStops(int tab, bool numberOn);
+// The tab stops in points: T and 2T; with numbers 25, T and 2T. numberColumn is the width
+// the widest line number needs (with its "："), in points: a wider one moves the first stop
+// out to it, and the two others follow only where it passes them.
+std::vector<double> listingTabStops(int tab, bool numberOn, double numberColumn = 0);
 
 } // namespace qor

@@ -28,6 +28,9 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <string>
+
 namespace qor {
 
 TfrmPrintDic::TfrmPrintDic(const TUserSettings& settings, std::function<void()> editVocBook,
@@ -192,8 +195,13 @@ void TfrmPrintDic::chkNumberOnClick() {
 }
 
 void TfrmPrintDic::cmdFontClick() {
-    if (std::optional<QFont> font = ui::platform().chooseFont(this, moData_->font()))
-        moData_->setFont(*font);
+    std::optional<QFont> font = ui::platform().chooseFont(this, moData_->font());
+    if (!font)
+        return;
+    moData_->setFont(*font);
+    // Wider digits need a wider number column.
+    if (!lines_.empty())
+        showLines(moData_, lines_, tabStops());
 }
 
 void TfrmPrintDic::cmdLoadClick() {
@@ -203,7 +211,6 @@ void TfrmPrintDic::cmdLoadClick() {
     moData_->clear();
     setStatus(QStringLiteral(" >> データの読み込み中・・・"));
     print_.Tab = txtTab_->value();
-    const std::vector<double> tabStops = listingTabStops(print_.Tab, print_.NumberOn);
 
     std::string path;
     std::string shownPath;  // what names a source without a path
@@ -234,8 +241,22 @@ void TfrmPrintDic::cmdLoadClick() {
     }
     lines_ = std::move(listing.lines);
     source_ = path;
-    showLines(moData_, lines_, tabStops);
+    shownTab_ = print_.Tab;
+    shownNumbers_ = print_.NumberOn;
+    showLines(moData_, lines_, tabStops());
     setStatus(QStringLiteral(" >> ") + ui::toQ(path));
+}
+
+std::vector<double> TfrmPrintDic::tabStops() const {
+    if (!shownNumbers_)
+        return listingTabStops(shownTab_, false);
+    // The widest number of the listing with its "：", and a digit's width of room after it.
+    double digit = 0;
+    for (char c = '0'; c <= '9'; ++c)
+        digit = std::max(digit, ui::widthInPoints(moData_->font(), QString(QLatin1Char(c))));
+    const auto digits = static_cast<double>(std::to_string(std::max<std::size_t>(lines_.size(), 1)).size());
+    const double column = (digits + 1) * digit + ui::widthInPoints(moData_->font(), QStringLiteral("："));
+    return listingTabStops(shownTab_, true, column);
 }
 
 void TfrmPrintDic::cmdPrintClick() {

@@ -10,6 +10,7 @@
 #include <QUrl>
 #include <functional>
 #include <string>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -54,12 +55,16 @@ private:
     void setStatus(const QString& text);
     void applyVocBookState();
     void showChoice(const DictionaryChange& change);
+    // The tab stops of the listing on the box, its number column sized in the box's font.
+    std::vector<double> tabStops() const;
 
     const TUserSettings& settings_;
     std::function<void()> editVocBook_;
     PrintDicSettings print_;
     std::vector<std::string> lines_;
     std::string source_;  // the file of the listing on the box
+    int shownTab_ = 100;  // the tab width and the numbers switch of that listing
+    bool shownNumbers_ = false;
 
     QComboBox* cboDicFile_;
     QPushButton* cmdSelectDic_;

@@ -1,10 +1,13 @@
 #include "sound/AudioOutput.h"
 
+#include "sound/IdleWatch.h"
+
 #include <SDL.h>
 #include <SDL_mixer.h>
 
 #include <algorithm>
 #include <mutex>
+#include <sys/stat.h>
 #include <vector>
 
 namespace qor::audio {
@@ -19,6 +22,9 @@ struct Output {
     Mix_Chunk* wave = nullptr;  // the effect or pronunciation playing (or last played)
     std::mutex mixersLock;
     std::vector<PostMixer*> mixers;
+    std::vector<const void*> holders;
+    IdleWatch idle;
+    std::vector<std::string> soundFonts;  // set by tests; empty: the system's
 };
 
 Output& output() {
@@ -30,6 +36,11 @@ void SDLCALL runPostMixers(int, void* stream, int len, void*) {
     Output& o = output();
     std::lock_guard lock(o.mixersLock);
     for (PostMixer* m : o.mixers) m->mix(static_cast<std::uint8_t*>(stream), len);
+}
+
+bool isFile(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
 } // namespace
@@ -44,8 +55,6 @@ bool open(std::string* error) {
         return false;
     }
     Mix_Init(MIX_INIT_MID);
-    // The General MIDI sound font that FluidSynth plays the MIDI files with.
-    Mix_SetSoundFonts(QOR_GM_SOUNDFONT);
     // CD audio's own format, so that the CD needs no resampling on most devices.
     if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 2048) != 0) {
         if (error) *error = Mix_GetError();
@@ -60,7 +69,12 @@ bool open(std::string* error) {
     Mix_AllocateChannels(2);
     Mix_RegisterEffect(MIX_CHANNEL_POST, runPostMixers, nullptr, nullptr);
     o.open = true;
+    o.idle.reset();
     return true;
+}
+
+bool isOpen() {
+    return output().open;
 }
 
 Format format() {
@@ -70,6 +84,7 @@ Format format() {
 void playWave(const std::string& nativePath) {
     Output& o = output();
     if (!open()) return;
+    o.idle.started();
     Mix_HaltChannel(kWaveChannel);
     if (o.wave) {
         Mix_FreeChunk(o.wave);
@@ -91,6 +106,61 @@ void removePostMixer(PostMixer* mixer) {
     Output& o = output();
     std::lock_guard lock(o.mixersLock);
     o.mixers.erase(std::remove(o.mixers.begin(), o.mixers.end(), mixer), o.mixers.end());
+}
+
+void hold(const void* holder) {
+    Output& o = output();
+    if (std::find(o.holders.begin(), o.holders.end(), holder) == o.holders.end())
+        o.holders.push_back(holder);
+}
+
+void release(const void* holder) {
+    Output& o = output();
+    o.holders.erase(std::remove(o.holders.begin(), o.holders.end(), holder), o.holders.end());
+}
+
+bool busy() {
+    Output& o = output();
+    if (!o.open) return false;
+    if (!o.holders.empty() || Mix_Playing(-1) > 0 || Mix_PlayingMusic()) return true;
+    std::lock_guard lock(o.mixersLock);
+    return !o.mixers.empty();
+}
+
+bool closeIfIdle(std::chrono::steady_clock::time_point now) {
+    Output& o = output();
+    if (!o.open || !o.idle.quietLongEnough(busy(), now)) return false;
+    Mix_HaltChannel(-1);
+    if (o.wave) {
+        Mix_FreeChunk(o.wave);
+        o.wave = nullptr;
+    }
+    Mix_UnregisterAllEffects(MIX_CHANNEL_POST);
+    Mix_CloseAudio();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    o.open = false;
+    o.idle.reset();
+    return true;
+}
+
+const std::vector<std::string>& soundFontCandidates() {
+    static const std::vector<std::string> system{
+        "/usr/share/sounds/sf2/default-GM.sf2",
+        "/usr/share/sounds/sf2/TimGM6mb.sf2",
+        "/usr/share/sounds/sf2/FluidR3_GM.sf2",
+    };
+    const Output& o = output();
+    return o.soundFonts.empty() ? system : o.soundFonts;
+}
+
+void setSoundFontCandidates(std::vector<std::string> paths) {
+    output().soundFonts = std::move(paths);
+}
+
+std::string generalMidiSoundFont() {
+    for (const std::string& path : soundFontCandidates())
+        if (isFile(path)) return path;
+    return {};
 }
 
 } // namespace qor::audio

@@ -78,9 +78,16 @@ void BackgroundMusic::mpCDNotify() {
 
 void BackgroundMusic::report(ui::MediaPlayer& player) {
     // The device's own text says what went wrong; the line before it says what failed.
-    ui::platform().showNotice(messageParent_,
-                              QStringLiteral("曲を再生できませんでした。\n") + player.errorText(),
-                              QStringLiteral("エラー"), ui::kNoticeWarning);
+    QString text = QStringLiteral("曲を再生できませんでした。\n") + player.errorText();
+    // What is missing is the system's, and the learner is told what to install.
+    if (const QString package = player.missingPackage(); !package.isEmpty())
+        text = QStringLiteral("曲を再生できませんでした。\n"
+                              "MIDIファイルの曲を鳴らす音色 (General MIDI のサウンドフォント) "
+                              "がインストールされていません。\n"
+                              "パッケージ「%1」をインストールしてください:\n\n"
+                              "sudo apt install %1")
+                   .arg(package);
+    ui::platform().showNotice(messageParent_, text, QStringLiteral("エラー"), ui::kNoticeWarning);
 }
 
 } // namespace qor

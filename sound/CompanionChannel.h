@@ -25,14 +25,22 @@ inline constexpr std::string_view kTick = "ANI;14";
 inline constexpr std::string_view kCongratulation = "VEXA;empCongratulation!";
 // "VEXA;" + the English text to be spoken.
 std::string speak(std::string_view english);
+// "POS;" + right + ";" + bottom + ";" + window: the main window's frame ends at (right,
+// bottom) (one past its last pixel, as the settings file's "left" and "top"), and the
+// window system knows it by the number `window` (0: unknown). Sent whenever the window
+// moves or changes its size, so that the companion stays at its corner.
+std::string placeAt(int right, int bottom, unsigned long long window);
 
 // A command as the companion understands it.
 struct Command {
-    enum Kind { Unknown, Animation, Speech };
+    enum Kind { Unknown, Animation, Speech, Place };
     Kind kind = Unknown;
     int animation = 0;      // the number of "ANI;n"
     std::string text;       // what to speak, CP932, without "VEXA;" and "emp"
     bool emphasis = false;  // "VEXA;emp" + a capital letter: spoken with emphasis
+    int right = 0;          // "POS;": the main window's corner and its window
+    int bottom = 0;
+    unsigned long long window = 0;
 };
 Command parseCommand(std::string_view command);
 } // namespace companion

@@ -34,4 +34,17 @@ std::optional<CompanionCorner> readCompanionCorner(const std::string& settingsPa
     return CompanionCorner{clamp(*left), clamp(*top)};
 }
 
+ScreenPoint companionTopLeft(CompanionCorner corner, int width, int height, ScreenRect room) {
+    const int right = room.left + room.width;    // one past the free area
+    const int bottom = room.top + room.height;
+    auto within = [](int v, int low, int high) { return std::max(low, std::min(v, high)); };
+    const int x = within(corner.right - width, room.left, right - width);
+    const int y = within(corner.bottom - height, room.top, bottom - height);
+    if (corner.right + width <= right && corner.right >= room.left)
+        return {corner.right, y};
+    if (corner.bottom + height <= bottom && corner.bottom >= room.top)
+        return {x, corner.bottom};
+    return {within(corner.right, room.left, right - width), y};
+}
+
 } // namespace qor

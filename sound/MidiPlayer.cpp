@@ -32,16 +32,28 @@ MidiPlayer::~MidiPlayer() {
 bool MidiPlayer::open(const std::string& nativePath) {
     close();
     error_.clear();
+    lacksSoundFont_ = false;
+    // Without a General MIDI sound font FluidSynth has no instruments to play with.
+    const std::string soundFont = audio::generalMidiSoundFont();
+    if (soundFont.empty()) {
+        lacksSoundFont_ = true;
+        error_ = "no General MIDI sound font";
+        for (const std::string& path : audio::soundFontCandidates()) error_ += " " + path;
+        return false;
+    }
     std::string reason;
     if (!audio::open(&reason)) {
         error_ = "sound device: " + reason;
         return false;
     }
+    Mix_SetSoundFonts(soundFont.c_str());
     music_ = Mix_LoadMUS(nativePath.c_str());
     if (!music_) {
         error_ = nativePath + ": " + Mix_GetError();
         return false;
     }
+    // The loaded file belongs to the output it was loaded for.
+    audio::hold(this);
     duration_ = midiDurationSeconds(fileBytes(nativePath));
     audio::Format f = audio::format();
     bytesPerFrame_ = f.channels * (SDL_AUDIO_BITSIZE(f.sdlFormat) / 8);
@@ -110,6 +122,7 @@ void MidiPlayer::close() {
         Mix_FreeMusic(music_);
         music_ = nullptr;
     }
+    audio::release(this);
     framesPlayed_ = 0;
 }
 

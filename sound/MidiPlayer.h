@@ -36,6 +36,9 @@ public:
     bool playing() const { return running_; }
     bool paused() const { return paused_; }
     const std::string& error() const { return error_; }
+    // The last open failed for want of a General MIDI sound font
+    // (audio::kSoundFontPackage gives one).
+    bool lacksSoundFont() const { return lacksSoundFont_; }
 
     // Called once per play when it reaches its end, from the audio thread; the
     // argument is the play's number (see playNumber()).
@@ -51,6 +54,7 @@ private:
     Mix_Music* music_ = nullptr;
     std::optional<double> duration_;
     std::string error_;
+    bool lacksSoundFont_ = false;
     std::atomic<bool> running_{false};
     std::atomic<bool> paused_{false};
     std::atomic<bool> ended_{false};

@@ -1,8 +1,10 @@
 #include "ui/Companion.h"
 
 #include "ui/CompanionLink.h"
+#include "ui/LeftCompanion.h"
 #include "ui/Platform.h"
 
+#include <QCoreApplication>
 #include <QProcess>
 
 #include <csignal>
@@ -39,6 +41,8 @@ bool Companion::start(const QString& program, const QStringList& arguments,
         return false;
     }
     channel_ = place.name;
+    // One left behind by a program that was killed would keep the channel from ours.
+    closeLeftCompanion(channel_);
     // Nothing of ours listens yet: whatever is found there belongs to somebody else.
     if (QString problem = channelPathProblem(channel_); !problem.isEmpty()) {
         giveUp(takenText(problem));
@@ -50,7 +54,8 @@ bool Companion::start(const QString& program, const QStringList& arguments,
     }
     program_ = program;
     arguments_ = arguments;
-    arguments_ << QStringLiteral("--channel") << channel_;
+    arguments_ << QStringLiteral("--channel") << channel_ << QStringLiteral("--owner")
+               << QString::number(QCoreApplication::applicationPid());
     workingDirectory_ = workingDirectory;
     restarted_ = false;
     return launch();
@@ -77,13 +82,16 @@ bool Companion::launch() {
     }
     state_ = State::Starting;
     checks_ = 0;
-    if (!waiting_.empty()) retry_.start(kCheckMs);
+    // A companion started once more learns where to stand as the first did.
+    placementDue_ = !placement_.isEmpty();
+    if (!waiting_.empty() || placementDue_) retry_.start(kCheckMs);
     return true;
 }
 
 void Companion::end() {
     state_ = State::Stopped;
     waiting_.clear();
+    placementDue_ = false;
     retry_.stop();
     stopProcess();
 }
@@ -103,7 +111,7 @@ void Companion::stopProcess() {
 
 void Companion::send(const QByteArray& cp932Command) {
     if ((state_ != State::Starting && state_ != State::Ready) || !process_) return;
-    if (state_ == State::Ready && waiting_.empty()) {
+    if (state_ == State::Ready && waiting_.empty() && !placementDue_) {
         switch (reachCompanion(channel_, process_->processId(), cp932Command)) {
         case Reach::Delivered:
             restarted_ = false;
@@ -126,16 +134,33 @@ void Companion::send(const QByteArray& cp932Command) {
     if (!retry_.isActive()) retry_.start(state_ == State::Ready ? 0 : kCheckMs);
 }
 
+void Companion::place(const QByteArray& cp932Command) {
+    placement_ = cp932Command;
+    placementDue_ = true;
+    if ((state_ == State::Starting || state_ == State::Ready) && process_ && !retry_.isActive())
+        retry_.start(state_ == State::Ready ? 0 : kCheckMs);
+}
+
 void Companion::pump() {
-    while (!waiting_.empty() && (state_ == State::Starting || state_ == State::Ready) && process_) {
-        switch (reachCompanion(channel_, process_->processId(), waiting_.front())) {
+    while ((placementDue_ || !waiting_.empty()) &&
+           (state_ == State::Starting || state_ == State::Ready) && process_) {
+        // The place goes before the words: the companion shows where it will speak.
+        const bool placing = placementDue_;
+        auto taken = [&] {
+            if (placing)
+                placementDue_ = false;
+            else
+                waiting_.pop_front();
+        };
+        switch (reachCompanion(channel_, process_->processId(),
+                               placing ? placement_ : waiting_.front())) {
         case Reach::Delivered:
             state_ = State::Ready;
             restarted_ = false;
-            waiting_.pop_front();
+            taken();
             break;
         case Reach::Dropped:
-            waiting_.pop_front();
+            taken();
             break;
         case Reach::Stranger:
             giveUp(takenText(QStringLiteral("別のプログラムが待ち受けています。")));
@@ -167,6 +192,7 @@ void Companion::processEnded(int exitCode, QProcess::ExitStatus status) {
         // dialog's OK starts it again.
         state_ = State::Stopped;
         waiting_.clear();
+        placementDue_ = false;
         retry_.stop();
         return;
     }
@@ -188,6 +214,7 @@ void Companion::restart() {
 void Companion::giveUp(const QString& text) {
     state_ = State::Stopped;
     waiting_.clear();
+    placementDue_ = false;
     retry_.stop();
     stopProcess();
     if (told_) return;

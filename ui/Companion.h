@@ -27,9 +27,10 @@ public:
     Companion(const Companion&) = delete;
     Companion& operator=(const Companion&) = delete;
 
-    // Starts `program` with `arguments` followed by "--channel" and the channel. False,
-    // with the learner told, when there is no safe channel, another program holds it, or
-    // the program does not start.
+    // Starts `program` with `arguments` followed by "--channel" and the channel and
+    // "--owner" and this program's process id. A companion left on the channel by a
+    // program that has ended is asked to end first. False, with the learner told, when
+    // there is no safe channel, another program holds it, or the program does not start.
     bool start(const QString& program, const QStringList& arguments,
                const QString& workingDirectory);
     // Asks the companion to end; one still there after a second is killed.
@@ -40,6 +41,9 @@ public:
     const QString& channel() const { return channel_; }
     // Sends one command (CP932, no line end). It waits while the companion starts.
     void send(const QByteArray& cp932Command);
+    // Where the companion stands ("POS;..."): only the latest counts. It goes as soon as
+    // the companion listens, and again to a companion started once more.
+    void place(const QByteArray& cp932Command);
 
     // Checks a starting companion gets to open its channel, kCheckMs apart, before it
     // counts as dead.
@@ -70,6 +74,8 @@ private:
     QString workingDirectory_;
     QString channel_;
     std::deque<QByteArray> waiting_;
+    QByteArray placement_;
+    bool placementDue_ = false;
     QTimer retry_;
     int checks_ = 0;
     int patience_ = kDefaultPatience;

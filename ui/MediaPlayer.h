@@ -26,6 +26,9 @@ public:
     virtual std::optional<QString> mediaIdentity() = 0;
     // The device's own text for the last failure.
     virtual QString errorText() const = 0;
+    // The Debian package that would have let the last open succeed (the MIDI player's
+    // sound font); empty when no package is missing.
+    virtual QString missingPackage() const { return {}; }
 
     // Called on the window thread when a play has reached its end.
     void setNotify(std::function<void()> notify) { notify_ = std::move(notify); }

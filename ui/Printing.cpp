@@ -1,11 +1,13 @@
 #include "ui/Printing.h"
 
 #include "ui/PagePlan.h"
+#include "ui/PdfCharacters.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPageLayout>
 #include <QPainter>
@@ -87,6 +89,10 @@ std::vector<double> tabStopsInPoints(const QTextDocument& document) {
     for (const QTextOption::Tab& tab : document.begin().blockFormat().tabPositions())
         points.push_back(tab.position / scale);
     return points;
+}
+
+double widthInPoints(const QFont& font, const QString& text) {
+    return QFontMetricsF(font).horizontalAdvance(text) * 72.0 / layoutDpi();
 }
 
 void setUpPrinter(QPrinter& printer, const QString& title) {
@@ -174,6 +180,9 @@ PrintOutcome printDocumentOn(QPrinter& printer, const QTextDocument& document, i
         outcome.reason = writeFailure(outcome.target);
         return outcome;
     }
+    // Copied or searched, the file's text is the text printed. A file that cannot be
+    // mended is still the sheet as printed.
+    if (toFile) keepPrintedCharactersInFile(outcome.target, document.toPlainText());
     outcome.result = PrintOutcome::Printed;
     return outcome;
 }

@@ -10,6 +10,7 @@
 #include <functional>
 #include <vector>
 
+class QFont;
 class QPrinter;
 class QTextDocument;
 class QWidget;
@@ -29,6 +30,8 @@ void setPlainLines(QTextDocument& document, const QStringList& lines,
                    const std::vector<int>& groups = {});
 // The tab stops of the document's lines, in points.
 std::vector<double> tabStopsInPoints(const QTextDocument& document);
+// How wide the text is in the font, in points as the tab stops are given.
+double widthInPoints(const QFont& font, const QString& text);
 
 // A printer as a sheet starts: A4 portrait with margins of 20 mm, the document's title
 // as the job's (and the PDF file's) title.

@@ -6,6 +6,7 @@
 #include "sound/CdPlayer.h"
 #include "sound/MidiPlayer.h"
 #include "ui/MediaPlayer.h"
+#include "ui/SoundIdle.h"
 
 #include <QMetaObject>
 #include <QObject>
@@ -24,8 +25,14 @@ public:
     // with context_.
     ~QtDevicePlayer() override { device_.close(); }
 
-    bool open(const QString& fileOrDrive) override { return device_.open(fileOrDrive.toStdString()); }
-    bool play() override { return device_.play(); }
+    bool open(const QString& fileOrDrive) override {
+        watchSoundOutput();
+        return device_.open(fileOrDrive.toStdString());
+    }
+    bool play() override {
+        watchSoundOutput();
+        return device_.play();
+    }
     void pause() override { device_.pause(); }
     void stop() override { device_.stop(); }
     void close() override { device_.close(); }
@@ -37,6 +44,12 @@ public:
         return std::nullopt;
     }
     QString errorText() const override { return QString::fromStdString(device_.error()); }
+    QString missingPackage() const override {
+        if constexpr (requires { device_.lacksSoundFont(); }) {
+            if (device_.lacksSoundFont()) return QString::fromLatin1(qor::audio::kSoundFontPackage);
+        }
+        return {};
+    }
 
 private:
     void ended(unsigned playNumber) {

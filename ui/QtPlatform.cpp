@@ -7,6 +7,7 @@
 #include "ui/Printing.h"
 #include "ui/QtMediaPlayers.h"
 #include "ui/ShownText.h"
+#include "ui/SoundIdle.h"
 #include "ui/Text.h"
 
 #include <QApplication>
@@ -220,6 +221,7 @@ bool QtPlatform::setClipboardText(const QString& text) {
 
 void QtPlatform::playWave(const QString& path) {
     qor::audio::playWave(path.toStdString());
+    watchSoundOutput();
 }
 
 void QtPlatform::beep() {

@@ -82,13 +82,30 @@ std::vector<std::int16_t> Speech::synthesize(const std::string& utf8, bool empha
 }
 
 SpeechOutput::~SpeechOutput() {
-    if (device_) SDL_CloseAudioDevice(device_);
+    close();
+}
+
+void SpeechOutput::close() {
+    if (!device_) return;
+    SDL_CloseAudioDevice(device_);
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    device_ = 0;
+    idle_.reset();
+}
+
+bool SpeechOutput::busy() const {
+    return device_ && SDL_GetQueuedAudioSize(device_) > 0;
+}
+
+bool SpeechOutput::closeIfIdle(std::chrono::steady_clock::time_point now) {
+    if (!device_ || !idle_.quietLongEnough(busy(), now)) return false;
+    close();
+    return true;
 }
 
 bool SpeechOutput::play(const std::vector<std::int16_t>& samples, int sampleRate) {
     if (!device_ || rate_ != sampleRate) {
-        if (device_) SDL_CloseAudioDevice(device_);
-        device_ = 0;
+        close();
         SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
         if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
             error_ = SDL_GetError();
@@ -102,11 +119,13 @@ bool SpeechOutput::play(const std::vector<std::int16_t>& samples, int sampleRate
         device_ = SDL_OpenAudioDevice(nullptr, 0, &want, nullptr, 0);
         if (!device_) {
             error_ = SDL_GetError();
+            SDL_QuitSubSystem(SDL_INIT_AUDIO);
             return false;
         }
         rate_ = sampleRate;
         SDL_PauseAudioDevice(device_, 0);
     }
+    idle_.started();
     SDL_ClearQueuedAudio(device_);
     if (!samples.empty())
         SDL_QueueAudio(device_, samples.data(), static_cast<Uint32>(samples.size() * 2));

@@ -2,6 +2,9 @@
 // The companion's voice: English text spoken by eSpeak NG, synthesized into a buffer
 // (no network, no other program), and played on the sound device through SDL.
 
+#include "sound/IdleWatch.h"
+
+#include <chrono>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -30,7 +33,9 @@ private:
     std::string error_;
 };
 
-// Plays samples on the sound device; a new play cuts the one before.
+// Plays samples on the sound device; a new play cuts the one before. The device is
+// opened by a play and closed again when nothing has been said for a few seconds
+// (closeIfIdle), so that the sound server is not fed silence while the companion waits.
 class SpeechOutput {
 public:
     SpeechOutput() = default;
@@ -43,10 +48,20 @@ public:
     void stop();
     const std::string& error() const { return error_; }
 
+    bool isOpen() const { return device_ != 0; }
+    // Whether samples are still waiting to be heard.
+    bool busy() const;
+    // Closes the device when it has been quiet for qor::IdleWatch::kLimit at `now`; true
+    // when it closed.
+    bool closeIfIdle(std::chrono::steady_clock::time_point now);
+
 private:
+    void close();
+
     unsigned device_ = 0;  // SDL_AudioDeviceID
     int rate_ = 0;
     std::string error_;
+    qor::IdleWatch idle_;
 };
 
 } // namespace vexa

@@ -1,10 +1,16 @@
 #pragma once
-// The companion's window: small, without frame, always on top, at the main window's
-// bottom-right corner. It shows an animation for each "ANI;n" and speaks each "VEXA;"
-// text in English.
+// The companion's window: small, without frame, beside the main window at its
+// bottom-right corner (outside its frame while the screen has room), following it as the
+// program tells ("POS;"). A tool window of the main window where the window system allows
+// one program's window to belong to another's (X11): above the main window, below its
+// dialogs and below other programs; never on top of everything. It shows an animation for
+// each "ANI;n" and speaks each "VEXA;" text in English.
 
 #include <QPoint>
+#include <chrono>
 #include <QWidget>
+
+class QTimer;
 
 namespace vexa {
 
@@ -17,10 +23,17 @@ class TfrmVexa : public QWidget {
 public:
     TfrmVexa(Speech& speech, SpeechOutput& output, QWidget* parent = nullptr);
 
-    // Puts the window's bottom-right corner where the settings file says ("left" and
-    // "top" of [Setup]), kept on a screen; without the file, in the screen's corner.
+    // Places the window at the main window's corner that the settings file holds ("left"
+    // and "top" of [Setup]); without the file, in the screen's corner.
     void placeFrom(const std::string& settingsPath);
+    // Places the window for the main window's frame ending at (right, bottom).
+    void placeAt(int right, int bottom);
+    // The main window's number in the window system, 0 while unknown.
+    unsigned long long owner() const { return owner_; }
     Figure& figure() { return *figure_; }
+    // One look at the speech output (tmrQuiet's, once a second while it is open): closed
+    // when nothing has been said for a few seconds. true while it stays open.
+    bool lookAtOutput(std::chrono::steady_clock::time_point now);
 
 public slots:
     // One command as the program sent it (CP932).
@@ -37,9 +50,14 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    void belongTo(unsigned long long window);
+
     Speech& speech_;
     SpeechOutput& output_;
     Figure* figure_ = nullptr;
+    QTimer* tmrQuiet_ = nullptr;
+    unsigned long long owner_ = 0;
+    class QWindow* ownerWindow_ = nullptr;
     QPoint dragFrom_;
 };
 

@@ -1,10 +1,12 @@
 // Vexa: Qor Helper's companion. It listens for the program's commands, shows a short
 // animation for each "ANI;n" and speaks each "VEXA;" text in English.
 //
-//   vexa [--settings FILE] [--channel NAME] [--home DIR]
+//   vexa [--settings FILE] [--channel NAME] [--owner PID] [--home DIR]
 //
 // FILE: where it places itself (the program passes <data root>/vexa/Setup.ini);
-// NAME: the local socket it listens on (the program passes its own).
+// NAME: the local socket it listens on (the program passes its own);
+// PID: the program that started it (the program passes its own): it ends when that
+// program is gone, and a program started later knows it for one left behind.
 //
 // It ends with 0 when a companion of this user listens there already, and with a message
 // and a failure status when it cannot listen, for instance because another user's
@@ -20,8 +22,13 @@
 #include "vexa/TfrmVexa.h"
 
 #include <QApplication>
+#include <QTimer>
 
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <cstdlib>
+#include <unistd.h>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -31,9 +38,11 @@ int main(int argc, char* argv[]) {
     for (const QString& a : QApplication::arguments().mid(1)) args.push_back(a.toStdString());
     std::string settings;
     QString channel;
+    long long owner = 0;
     for (std::size_t i = 0; i + 1 < args.size(); ++i) {
         if (args[i] == "--settings") settings = args[i + 1];
         if (args[i] == "--channel") channel = QString::fromStdString(args[i + 1]);
+        if (args[i] == "--owner") owner = std::atoll(args[i + 1].c_str());
     }
     if (channel.isEmpty()) {
         ui::CompanionChannelPlace place = ui::companionChannel();
@@ -83,6 +92,14 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "vexa: %s\n", qPrintable(why));
         QApplication::exit(2);
     });
+    // The program that started it gone (killed, so that it could not ask): it goes too.
+    QTimer ownerCheck;
+    if (owner > 0) {
+        QObject::connect(&ownerCheck, &QTimer::timeout, &window, [&window, owner] {
+            if (::kill(static_cast<pid_t>(owner), 0) != 0 && errno == ESRCH) window.close();
+        });
+        ownerCheck.start(1000);
+    }
     qor::CloseOnSignal closeOnSignal(window);
     window.show();
     return app.exec();

@@ -887,7 +887,8 @@ TEST_F(ShellTest, TheCompanionProgramIsStartedToldWhereToSitAndAskedToEnd) {
     EXPECT_FALSE(test::exists(dir.file("voice/Setup.ini")));
     EXPECT_EQ(main->companionProcess()->arguments(),
               (QStringList{"--settings", QString::fromStdString(dir.file("vexa/Setup.ini")),
-                           "--channel", ui::companionChannelName()}));
+                           "--channel", ui::companionChannelName(), "--owner",
+                           QString::number(QCoreApplication::applicationPid())}));
     main->close();
     EXPECT_EQ(main->companionProcess(), nullptr);
     EXPECT_NE(::kill(static_cast<pid_t>(pid), 0), 0);

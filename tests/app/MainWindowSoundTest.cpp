@@ -13,12 +13,16 @@
 #include "tests/sound/StrangerListener.h"
 #include "tests/support/ScopedEnv.h"
 #include "tests/vexa/Squatter.h"
+#include "ui/LeftCompanion.h"
+#include "vexa/Speech.h"
+#include "vexa/TfrmVexa.h"
 
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QScreen>
 #include <QTest>
 #include <csignal>
 #include <sys/stat.h>
@@ -54,16 +58,25 @@ public:
         for (const auto& [pid, command] : read()) pids << pid;
         return pids;
     }
+    // Where the window told the companion to stand ("POS;..."), in order, once `count`
+    // have come (or after a generous while).
+    QStringList places(int count) {
+        (void)QTest::qWaitFor([&] { return read(true).size() >= count; }, 30000);
+        QStringList commands;
+        for (const auto& [pid, command] : read(true)) commands << command;
+        return commands;
+    }
 
 private:
-    QList<std::pair<qint64, QString>> read() const {
+    // The commands of the drill, or with `places` the places of the window.
+    QList<std::pair<qint64, QString>> read(bool places = false) const {
         QList<std::pair<qint64, QString>> lines;
         QFile log(QString::fromStdString(log_));
         if (!log.open(QIODevice::ReadOnly)) return lines;
         for (const QByteArray& line : log.readAll().split('\n')) {
             const qsizetype space = line.indexOf(' ');
-            if (space > 0)
-                lines.append({line.left(space).toLongLong(), QString::fromLatin1(line.mid(space + 1))});
+            if (space <= 0 || line.mid(space + 1).startsWith("POS;") != places) continue;
+            lines.append({line.left(space).toLongLong(), QString::fromLatin1(line.mid(space + 1))});
         }
         return lines;
     }
@@ -353,4 +366,142 @@ TEST_F(MainWindowSoundTest, ClosingTheWindowWhileMusicPlaysStopsItForGood) {
     main->music().mpMidiNotify();
     EXPECT_EQ(midi.ops, (QStringList{"pause", "stop", "close"}));
     EXPECT_FALSE(midi.playing());
+}
+
+// --- the companion's place, and a companion left behind ---
+
+namespace {
+
+// Whether a process runs (a zombie is over).
+bool running(qint64 pid) {
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly)) return false;
+    const QByteArray text = stat.readAll();
+    const qsizetype close = text.lastIndexOf(')');
+    return close > 0 && text.mid(close + 2, 1) != "Z";
+}
+
+// The id of a process that has ended: the owner of a companion left behind.
+qint64 endedProcess() {
+    QProcess p;
+    p.start(QStringLiteral("true"), {});
+    if (!p.waitForStarted(5000)) return 0;
+    const qint64 pid = p.processId();
+    p.waitForFinished(5000);
+    return pid;
+}
+
+// A recording companion as a program that was killed left it: listening on the channel,
+// no child of anybody here, its owner gone.
+qint64 leaveCompanion(const QString& channel) {
+    qint64 pid = 0;
+    if (!QProcess::startDetached(QStringLiteral(QOR_COMPANION_RECORDER),
+                                 {QStringLiteral("--channel"), channel, QStringLiteral("--owner"),
+                                  QString::number(endedProcess())},
+                                 {}, &pid))
+        return 0;
+    (void)QTest::qWaitFor([&] { return ui::leftCompanionOn(channel) == pid; }, 30000);
+    return pid;
+}
+
+} // namespace
+
+TEST_F(MainWindowSoundTest, TheCompanionStandsBesideTheWindowAndFollowsItsMovesAndMaximizing) {
+    RecordingCompanion companion(dir);
+    startMain(0, {"VoiceOn=1", "VoiceType=1", "", "[File Path]", RecordingCompanion::hearingPath()});
+    ASSERT_TRUE(main->companionProcess());
+    main->show();
+    main->move(60, 40);
+    vexa::Speech speech;
+    vexa::SpeechOutput output;
+    vexa::TfrmVexa figure(speech, output);
+    auto standsAt = [&](const QStringList& places) {
+        EXPECT_FALSE(places.isEmpty());
+        if (!places.isEmpty()) figure.command(places.last().toLatin1());
+        return figure.geometry();
+    };
+    // Told once the move settled: the figure stands beside the frame at its bottom-right
+    // corner, over none of it.
+    auto lastPlace = [&] {
+        const QStringList places = companion.places(1);
+        return places.isEmpty() ? QString() : places.last();
+    };
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        return lastPlace().startsWith(QStringLiteral("POS;%1;").arg(main->frameGeometry().right() + 1));
+    }, 30000));
+    QRect frame = main->frameGeometry();
+    QRect at = standsAt(companion.places(1));
+    EXPECT_EQ(at.left(), frame.right() + 1);
+    EXPECT_EQ(at.bottom(), frame.bottom());
+    EXPECT_FALSE(at.intersects(frame));
+    EXPECT_EQ(figure.owner(), static_cast<unsigned long long>(main->internalWinId()));
+
+    // Moved again: it follows.
+    const int told = static_cast<int>(companion.places(1).size());
+    main->move(20, 100);
+    const QStringList moved = companion.places(told + 1);
+    frame = main->frameGeometry();
+    at = standsAt(moved);
+    EXPECT_EQ(at.left(), frame.right() + 1);
+    EXPECT_EQ(at.bottom(), frame.bottom());
+    EXPECT_FALSE(at.intersects(frame));
+
+    // Maximized, the screen has no room beside or below the window: the screen's corner.
+    main->showMaximized();
+    const QRect room = main->screen()->availableGeometry();
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        return lastPlace().startsWith(
+            QStringLiteral("POS;%1;%2;").arg(room.right() + 1).arg(room.bottom() + 1));
+    }, 30000));
+    EXPECT_EQ(standsAt(companion.places(1)).bottomRight(), room.bottomRight());
+    EXPECT_TRUE(platform.boxTexts().isEmpty());
+}
+
+TEST_F(MainWindowSoundTest, ACompanionLeftByAKilledProgramIsClosedAtTheNextStart) {
+    RecordingCompanion companion(dir);
+    const QString channel = QString::fromStdString(dir.file("channel"));
+    const qint64 left = leaveCompanion(channel);
+    ASSERT_NE(left, 0);
+    platform.deliverCompanionCommands();
+    startMain(0, {"ShowResult=0", "VoiceOn=1", "VoiceType=1", "AutoVoiceOn=1", "", "[File Path]",
+                  RecordingCompanion::hearingPath()});
+    EXPECT_FALSE(running(left));
+    ASSERT_TRUE(main->companionProcess());
+    const qint64 ours = main->companionProcess()->processId();
+    // The program's own companion has the channel, and hears the drill.
+    main->actOk->trigger();
+    EXPECT_EQ(companion.received(1), QStringList{"VEXA;run"});
+    EXPECT_EQ(companion.hearers(), QList<qint64>{ours});
+    EXPECT_EQ(ui::leftCompanionOn(channel), 0);
+    EXPECT_TRUE(platform.boxTexts().isEmpty());
+}
+
+TEST_F(MainWindowSoundTest, ACompanionLeftBehindIsClosedAtTheNextNormalExitToo) {
+    RecordingCompanion companion(dir);
+    const QString channel = QString::fromStdString(dir.file("channel"));
+    startMain(0, {"ShowResult=0", "VoiceOn=0"});
+    // Left while this run, without the companion, went on.
+    const qint64 left = leaveCompanion(channel);
+    ASSERT_NE(left, 0);
+    main->close();
+    EXPECT_FALSE(running(left));
+    EXPECT_EQ(ui::leftCompanionOn(channel), 0);
+}
+
+TEST_F(MainWindowSoundTest, TheCompanionOfAProgramThatRunsIsNotLeftBehind) {
+    // Another run of the program (here: this test) started it and still runs: it stays.
+    RecordingCompanion companion(dir);
+    const QString channel = QString::fromStdString(dir.file("channel"));
+    QProcess other;
+    other.start(QStringLiteral(QOR_COMPANION_RECORDER),
+                {QStringLiteral("--channel"), channel, QStringLiteral("--owner"),
+                 QString::number(QCoreApplication::applicationPid())});
+    ASSERT_TRUE(other.waitForStarted(5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(channel); }, 30000));
+    EXPECT_EQ(ui::leftCompanionOn(channel), 0);
+    startMain(0, {"ShowResult=0", "VoiceOn=0"});
+    main->close();
+    EXPECT_EQ(other.state(), QProcess::Running);
+    other.kill();
+    other.waitForFinished(5000);
 }

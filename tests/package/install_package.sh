@@ -40,6 +40,11 @@ echo "Depends: $depends"
 for lib in libqt6widgets6 libqt6gui6 libqt6core6 libc6; do
   [[ "$depends" == *"$lib"* ]] || fail "Depends lacks $lib"
 done
+# MIDI music plays only with a General MIDI sound font: a dependency, not a recommendation.
+[[ "$depends" == *"timgm6mb-soundfont | fluid-soundfont-gm"* ]] ||
+  fail "Depends lacks the General MIDI sound font (timgm6mb-soundfont | fluid-soundfont-gm)"
+recommends="$(dpkg-deb -f "$deb" Recommends)"
+[[ "$recommends" != *soundfont* ]] || fail "the sound font is only recommended: $recommends"
 
 description="$(dpkg-deb -f "$deb" Description)"
 if grep -q '^ ;' <<<"$description"; then fail "the description's lines are run together: $description"; fi

@@ -67,6 +67,16 @@ TEST_F(DictionaryListingTest, AnUnreadableSourceListsNothing) {
 TEST(ListingTabStopsTest, EnglishAtTheEdgeOrAfterTheNumber) {
     EXPECT_EQ(listingTabStops(100, false), (std::vector<double>{100, 200}));
     EXPECT_EQ(listingTabStops(120, true), (std::vector<double>{25, 120, 240}));
+    // A number column narrower than 25 points changes nothing.
+    EXPECT_EQ(listingTabStops(120, true, 20), (std::vector<double>{25, 120, 240}));
+}
+
+TEST(ListingTabStopsTest, AWideNumberColumnMovesOnlyTheStopsItPasses) {
+    EXPECT_EQ(listingTabStops(100, true, 32.5), (std::vector<double>{32.5, 100, 200}));
+    // Past the second stop: the parts keep their widths behind it.
+    EXPECT_EQ(listingTabStops(30, true, 40), (std::vector<double>{40, 70, 100}));
+    EXPECT_EQ(listingTabStops(50, true, 60), (std::vector<double>{60, 110, 160}));
+    EXPECT_EQ(listingTabStops(100, false, 60), (std::vector<double>{100, 200}));
 }
 
 TEST(PrintDicSettingsTest, DefaultsAndTheThreeKeys) {

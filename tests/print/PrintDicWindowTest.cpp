@@ -9,6 +9,9 @@
 #include <QCheckBox>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextEdit>
 #include <QTextDocument>
 #include <map>
 
@@ -227,6 +230,83 @@ TEST_F(PrintDicWindowTest, PrintingPrintsTheBoxAsItIsTitledByItsFirstLine) {
     click(*frm, "cmdPrint");
     ASSERT_EQ(platform.boxTexts().size(), 1);
     EXPECT_TRUE(platform.boxTexts()[0].startsWith(q("印刷に失敗しました\n")));
+}
+
+TEST_F(PrintDicWindowTest, AListingOfAThousandWordsAndMoreKeepsItsColumns) {
+    // "1000：" is wider than the 25 points the numbers have in a shorter listing.
+    std::vector<std::string> lines;
+    for (int i = 1; i <= 1005; ++i)
+        lines.push_back("w" + std::to_string(i) + "=" + sj("語") + std::to_string(i) + "*c" +
+                        std::to_string(i));
+    ASSERT_TRUE(writeLines(dictionary, lines));
+    auto frm = open();
+    click(*frm, "chkNumberOn");
+    click(*frm, "cmdLoad");
+    ASSERT_EQ(frm->listingLines().size(), 1005u);
+    const std::vector<double> stops = tabs(*frm);
+    ASSERT_EQ(stops.size(), 3u);
+    EXPECT_GT(stops[0], 25);  // the number column grew
+    EXPECT_NEAR(stops[1], 100, 1e-9);  // the other stops stay where they were
+    EXPECT_NEAR(stops[2], 200, 1e-9);
+
+    // On the screen: each part of line 1000 starts where the same part of line 1 does.
+    auto* box = find<QTextEdit>(*frm, "moData");
+    auto partStarts = [&](int line) {
+        QTextBlock block = box->document()->findBlockByNumber(line - 1);
+        std::vector<int> xs;
+        int from = 0;
+        for (int part = 0; part < 3; ++part) {
+            from = static_cast<int>(block.text().indexOf(QLatin1Char('\t'), from)) + 1;
+            QTextCursor at(block);
+            at.setPosition(block.position() + from);
+            xs.push_back(box->cursorRect(at).left());
+        }
+        return xs;
+    };
+    EXPECT_EQ(partStarts(1000), partStarts(1));
+    EXPECT_EQ(partStarts(1005), partStarts(9));
+
+    // On paper: the English word, the Japanese and the comment of lines 1 and 1000 to 1005
+    // stand in the same three columns.
+    const QString pdf = file("thousand.pdf");
+    platform.answerPrint(pdf);
+    click(*frm, "cmdPrint");
+    std::map<QString, double> left;
+    for (const PdfWord& w : pdfWords(pdf))
+        left[w.text] = w.left;
+    for (int i : {1, 1000, 1001, 1005}) {
+        const QString n = QString::number(i);
+        ASSERT_TRUE(left.count(q("w") + n)) << i;
+        EXPECT_NEAR(left[q("w") + n], left[q("w1")], 0.5) << i;
+        EXPECT_NEAR(left[q("語") + n], left[q("語1")], 0.5) << i;
+        EXPECT_NEAR(left[q("c") + n], left[q("c1")], 0.5) << i;
+    }
+    const double margin = 20 / 25.4 * 72;
+    EXPECT_NEAR(left[q("語1")] - margin, 100, 0.5);
+    EXPECT_NEAR(left[q("c1")] - margin, 200, 0.5);
+    EXPECT_LT(left[q("1005：")] + 1, left[q("w1005")]);
+}
+
+TEST_F(PrintDicWindowTest, ThePdfHoldsTheCharactersTheLearnerSees) {
+    // Shift-JIS "～" is U+FF5E, "―" U+2015, "￠" U+FFE0: the fonts draw each with the glyph
+    // of U+301C, U+2014 and U+00A2, and the text of the file must not turn into those.
+    words({"about=約～*～ごろ", "dash=―*￠と￡と￢", "pair=∥*－"});
+    auto frm = open();
+    click(*frm, "cmdLoad");
+    ASSERT_TRUE(boxText(*frm).contains(QChar(0xFF5E)));
+    const QString pdf = file("marks.pdf");
+    platform.answerPrint(pdf);
+    click(*frm, "cmdPrint");
+    const QStringList pages = pdfPages(pdf);
+    ASSERT_EQ(pages.size(), 1);
+    EXPECT_TRUE(pages[0].contains(q("約～"))) << pages[0].toStdString();
+    EXPECT_TRUE(pages[0].contains(q("～ごろ")));
+    EXPECT_TRUE(pages[0].contains(q("￠と￡と￢")));
+    EXPECT_TRUE(pages[0].contains(q("―")));
+    EXPECT_TRUE(pages[0].contains(q("∥")));
+    EXPECT_TRUE(pages[0].contains(q("－")));
+    for (char16_t other : {u'\u301C', u'\u2014', u'\u00A2', u'\u00A3', u'\u00AC'})
+        EXPECT_FALSE(pages[0].contains(QChar(other))) << int(other);
 }
 
 TEST_F(PrintDicWindowTest, CloseWritesThePrintDicSettings) {

@@ -56,6 +56,60 @@ TEST(CompanionCommand, AnimationsSpeechAndEmphasis) {
         EXPECT_EQ(companion::parseCommand(bad).kind, Command::Unknown) << bad;
 }
 
+TEST(CompanionCommand, ThePlaceOfTheMainWindowReadsBack) {
+    using companion::Command;
+    EXPECT_EQ(companion::placeAt(654, 481, 0x3a00007), "POS;654;481;60817415");
+    Command c = companion::parseCommand(companion::placeAt(-20, 1080, 77));
+    EXPECT_EQ(c.kind, Command::Place);
+    EXPECT_EQ(c.right, -20);
+    EXPECT_EQ(c.bottom, 1080);
+    EXPECT_EQ(c.window, 77u);
+    for (const char* bad : {"POS;", "POS;1;2", "POS;1;2;x", "POS;1;2;3;4", "POS;1;;3", "POS;1;2;-3"})
+        EXPECT_EQ(companion::parseCommand(bad).kind, Command::Unknown) << bad;
+}
+
+TEST(CompanionPlace, BesideTheFrameAtItsBottomRightCorner) {
+    const ScreenRect screen{0, 0, 1920, 1040};
+    // A window from (100, 50) to (704, 491): the companion (120 x 130) stands at its
+    // right side, bottom edges level.
+    ScreenPoint p = companionTopLeft({704, 491}, 120, 130, screen);
+    EXPECT_EQ(p.x, 704);
+    EXPECT_EQ(p.y, 361);
+    // A window whose top is higher than the companion is tall still has it beside; one
+    // that reaches below the screen has it lifted onto the screen, still beside.
+    p = companionTopLeft({704, 1300}, 120, 130, screen);
+    EXPECT_EQ(p.x, 704);
+    EXPECT_EQ(p.y, 910);
+    // On a second screen to the right of the first.
+    p = companionTopLeft({2500, 600}, 120, 130, {1920, 0, 1280, 1024});
+    EXPECT_EQ(p.x, 2500);
+    EXPECT_EQ(p.y, 470);
+}
+
+TEST(CompanionPlace, BelowTheFrameWhenTheScreenEndsBesideIt) {
+    const ScreenRect screen{0, 0, 1920, 1040};
+    ScreenPoint p = companionTopLeft({1900, 600}, 120, 130, screen);
+    EXPECT_EQ(p.x, 1780);
+    EXPECT_EQ(p.y, 600);
+    p = companionTopLeft({1920, 600}, 120, 130, screen);
+    EXPECT_EQ(p.x, 1800);
+    EXPECT_EQ(p.y, 600);
+}
+
+TEST(CompanionPlace, AMaximizedWindowLeavesItTheScreensCorner) {
+    const ScreenRect screen{0, 24, 1920, 1016};
+    ScreenPoint p = companionTopLeft({1920, 1040}, 120, 130, screen);
+    EXPECT_EQ(p.x, 1800);
+    EXPECT_EQ(p.y, 910);
+    // A window larger than the screen, or a corner far off it: still on the screen.
+    p = companionTopLeft({5000, 9000}, 120, 130, screen);
+    EXPECT_EQ(p.x, 1800);
+    EXPECT_EQ(p.y, 910);
+    p = companionTopLeft({-4000, -500}, 120, 130, screen);
+    EXPECT_EQ(p.x, 0);
+    EXPECT_EQ(p.y, 24);
+}
+
 TEST(CompanionSettings, TheCornerLivesInTheDataFolderAndReadsBack) {
     test::TempDir dir;
     const std::string path = companionSettingsPath(dir.folder());

@@ -4,6 +4,7 @@
 #include "tests/sound/MusicFixture.h"
 #include "tests/sound/SoundFiles.h"
 
+#include "sound/AudioOutput.h"
 #include "sound/CdDrive.h"
 #include "sound/DiscToc.h"
 
@@ -107,4 +108,23 @@ TEST_F(MusicSoundTest, ADiscImageIsLookedUpRegisteredPlayedAndLooped) {
     EXPECT_EQ(txtCDTitle()->text(), QStringLiteral("NO CD"));
     EXPECT_FALSE(cmdPlay()->isEnabled());
     EXPECT_EQ(platform.boxTexts().size(), 1);  // the register's message only
+}
+
+TEST_F(MusicSoundTest, WithoutItsSoundFontPlayNamesThePackageToInstall) {
+    test::spit(dir.file("song.mid"), test::midiFile({60, 64}, 48));
+    audio::setSoundFontCandidates({dir.file("default-GM.sf2")});
+    make();
+    chkMusicOn()->click();
+    platform.answerOpenFile(QString::fromStdString(dir.file("song.mid")));
+    cmdOption()->click();
+    platform.answerNotice();
+    cmdPlay()->click();
+    audio::setSoundFontCandidates({});
+    EXPECT_EQ(settings.MusicPlaying, 0);
+    ASSERT_EQ(platform.boxTexts().size(), 1);
+    const QString box = platform.boxTexts()[0];
+    EXPECT_TRUE(box.startsWith(q("曲を再生できませんでした。\n"))) << box.toStdString();
+    EXPECT_TRUE(box.contains(q("サウンドフォント"))) << box.toStdString();
+    EXPECT_TRUE(box.contains(q("sudo apt install timgm6mb-soundfont"))) << box.toStdString();
+    EXPECT_TRUE(cmdPlay()->isEnabled());  // once it is installed, PLAY plays
 }

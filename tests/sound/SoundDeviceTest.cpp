@@ -13,6 +13,7 @@
 #include <chrono>
 #include <gtest/gtest.h>
 #include <thread>
+#include <unistd.h>
 
 using namespace qor;
 using namespace std::chrono;
@@ -147,4 +148,71 @@ TEST_F(SoundDeviceTest, TheCdPlaysThroughTheSameOutputToItsEnd) {
     ASSERT_TRUE(player.play());
     EXPECT_GE(waitFor(ended, 4000), 500);
     player.close();
+}
+
+TEST_F(SoundDeviceTest, TheOutputClosesWhenNothingHasPlayedForAWhileAndOpensForTheNextSound) {
+    using Clock = steady_clock;
+    test::spit(dir.file("long.wav"), test::waveFile(3.0));
+    test::spit(dir.file("hit.wav"), test::waveFile(0.5));
+    const Clock::time_point t = Clock::now();
+    audio::playWave(dir.file("long.wav"));
+    // However long after, a sound that plays keeps the output.
+    EXPECT_TRUE(audio::busy());
+    EXPECT_FALSE(audio::closeIfIdle(t + hours(1)));
+    audio::playWave("");  // cut: nothing plays from here
+    EXPECT_FALSE(audio::busy());
+    EXPECT_FALSE(audio::closeIfIdle(t + hours(1)));  // the cut itself was a use
+    EXPECT_FALSE(audio::closeIfIdle(t + hours(1) + seconds(4)));
+    EXPECT_TRUE(audio::isOpen());
+    EXPECT_TRUE(audio::closeIfIdle(t + hours(1) + seconds(5)));
+    EXPECT_FALSE(audio::isOpen());
+
+    // Closed, it writes nothing more (the device gets no stream of silence).
+    const long long closedAt = test::diskAudioSize();
+    quiet(300);
+    EXPECT_EQ(test::diskAudioSize(), closedAt);
+
+    // The next sound opens it again and is heard.
+    ::unlink(test::diskAudioFile().c_str());
+    audio::playWave(dir.file("hit.wav"));
+    EXPECT_TRUE(audio::isOpen());
+    EXPECT_TRUE(test::waitForSound(0, 2000));
+}
+
+TEST_F(SoundDeviceTest, ALoadedMidiFileKeepsTheOutputOpenUntilItIsClosed) {
+    test::spit(dir.file("song.mid"), test::midiFile({60, 64}, 48));
+    audio::playWave("");  // nothing plays but what the test starts
+    const steady_clock::time_point t = steady_clock::now();
+    MidiPlayer player;
+    ASSERT_TRUE(player.open(dir.file("song.mid"))) << player.error();
+    EXPECT_FALSE(audio::closeIfIdle(t));
+    EXPECT_FALSE(audio::closeIfIdle(t + minutes(5)));
+    EXPECT_TRUE(audio::isOpen());
+    player.close();
+    EXPECT_FALSE(audio::closeIfIdle(t + minutes(5)));
+    EXPECT_TRUE(audio::closeIfIdle(t + minutes(10)));
+    // Opened again by the next file, which plays.
+    ASSERT_TRUE(player.open(dir.file("song.mid"))) << player.error();
+    long long before = test::diskAudioSize();
+    ASSERT_TRUE(player.play());
+    EXPECT_TRUE(test::waitForSound(before, 2000));
+    player.close();
+}
+
+TEST_F(SoundDeviceTest, WithoutAGeneralMidiSoundFontAMidiFileDoesNotOpenAndSaysWhy) {
+    test::spit(dir.file("song.mid"), test::midiFile({60, 64}, 48));
+    audio::setSoundFontCandidates({dir.file("none/default-GM.sf2"), dir.file("TimGM6mb.sf2")});
+    EXPECT_EQ(audio::generalMidiSoundFont(), "");
+    MidiPlayer player;
+    EXPECT_FALSE(player.open(dir.file("song.mid")));
+    EXPECT_TRUE(player.lacksSoundFont());
+    EXPECT_NE(player.error().find(dir.file("TimGM6mb.sf2")), std::string::npos);
+    // Any of them will do.
+    ASSERT_EQ(::symlink("/usr/share/sounds/sf2/TimGM6mb.sf2", dir.file("TimGM6mb.sf2").c_str()), 0);
+    EXPECT_EQ(audio::generalMidiSoundFont(), dir.file("TimGM6mb.sf2"));
+    EXPECT_TRUE(player.open(dir.file("song.mid"))) << player.error();
+    EXPECT_FALSE(player.lacksSoundFont());
+    player.close();
+    audio::setSoundFontCandidates({});
+    EXPECT_EQ(audio::generalMidiSoundFont().rfind("/usr/share/sounds/sf2/", 0), 0u);
 }

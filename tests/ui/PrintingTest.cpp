@@ -1,4 +1,5 @@
 #include "ui/PagePlan.h"
+#include "ui/PdfCharacters.h"
 #include "ui/Printing.h"
 
 #include "tests/support/PdfText.h"
@@ -169,3 +170,56 @@ TEST_F(PdfPrintTest, AFileThatCannotBeWrittenIsAFailureWithItsReason) {
 }
 
 } // namespace
+
+namespace {
+
+// A ToUnicode map as the PDF writer makes it, in a file of two objects.
+QByteArray pdfWithMap(const QByteArray& ranges) {
+    return "%PDF-1.4\n7 0 obj\n<< /Type /Font /ToUnicode 15 0 R>>\nendobj\n"
+           "15 0 obj\n<< /Length 99 >>\nstream\n"
+           "begincmap\n3 beginbfrange\n" +
+           ranges + "endbfrange\nendcmap\n\nendstream\nendobj\ntrailer\n";
+}
+
+} // namespace
+
+TEST(PrintedCharactersTest, AGlyphSharedByAPairStandsForTheMemberTheTextHolds) {
+    const QByteArray pdf = pdfWithMap("<0000> <0000> <0000>\n"
+                                      "<0001> <0004> [<0061> <301C> <2014> <00A2> ]\n"
+                                      "<0005> <0005> <301C>\n");
+    const QString text = QString::fromUtf8("a～―￠");
+    const QByteArray mended = ui::keepPrintedCharacters(pdf, text);
+    EXPECT_EQ(mended.size(), pdf.size());
+    EXPECT_TRUE(mended.contains("<0001> <0004> [<0061> <FF5E> <2015> <FFE0> ]\n"));
+    EXPECT_TRUE(mended.contains("<0005> <0005> <FF5E>\n"));
+
+    // Text that holds the JIS member itself, or neither, leaves the map alone.
+    EXPECT_EQ(ui::keepPrintedCharacters(pdf, QString::fromUtf8("a〜～―￠¢—")), pdf);
+    EXPECT_EQ(ui::keepPrintedCharacters(pdf, QStringLiteral("abc")), pdf);
+}
+
+TEST(PrintedCharactersTest, ARangeCountingUpAndACompressedMapStayAsTheyAre) {
+    // <0001> to <000B> stand for U+3015 to U+301F, counted up: one of them cannot change.
+    const QByteArray counted = pdfWithMap("<0001> <000B> <3015>\n");
+    EXPECT_EQ(ui::keepPrintedCharacters(counted, QString::fromUtf8("～")), counted);
+    QByteArray packed = pdfWithMap("<0005> <0005> <301C>\n");
+    packed.replace("<< /Length 99 >>", "<< /Length 99 /Filter /FlateDecode >>");
+    EXPECT_EQ(ui::keepPrintedCharacters(packed, QString::fromUtf8("～")), packed);
+}
+
+TEST(PrintedCharactersTest, APrintedPdfReadsBackAsItWasWritten) {
+    TempDir dir;
+    const QString path = QString::fromStdString(dir.file("wave.pdf"));
+    QPrinter printer(QPrinter::HighResolution);
+    ui::setUpPrinter(printer, QStringLiteral("wave"));
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    QTextDocument doc;
+    doc.setDefaultFont(QFont(QStringLiteral("IPAGothic"), 12));
+    ui::setPlainLines(doc, {QString::fromUtf8("10時～12時"), QString::fromUtf8("￢A ￡3")}, {});
+    ASSERT_EQ(ui::printDocumentOn(printer, doc, 1).result, ui::PrintOutcome::Printed);
+    const QStringList pages = pdfPages(path);
+    ASSERT_EQ(pages.size(), 1);
+    EXPECT_TRUE(pages[0].contains(QString::fromUtf8("10時～12時"))) << pages[0].toStdString();
+    EXPECT_TRUE(pages[0].contains(QString::fromUtf8("￢A ￡3"))) << pages[0].toStdString();
+}

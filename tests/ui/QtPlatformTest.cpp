@@ -1,9 +1,12 @@
 // The desktop side of the platform: Qt's dialogs in Japanese, the opener's answer, and
 // the frame of the program's boxes.
 
+#include "sound/AudioOutput.h"
+#include "tests/support/ScopedEnv.h"
 #include "tests/support/TempDir.h"
 #include "ui/DialogFrame.h"
 #include "ui/QtPlatform.h"
+#include "ui/SoundIdle.h"
 #include "ui/Translations.h"
 
 #include <QApplication>
@@ -146,4 +149,22 @@ TEST(QtPlatformTest, TheProgramsBoxesFitTheirTextToTheScreen) {
     EXPECT_GT(height, 0);
     EXPECT_LE(height, QGuiApplication::primaryScreen()->availableGeometry().height());
     EXPECT_TRUE(text.contains(QStringLiteral("（ほか ")));
+}
+
+TEST(QtPlatformTest, AWavePlayedOpensTheOutputAndTheLooksCloseItWhenQuiet) {
+    test::ScopedEnv driver("SDL_AUDIODRIVER", "dummy");
+    ui::QtPlatform platform;
+    platform.playWave(QStringLiteral("/nonexistent/hit.wav"));
+    ASSERT_TRUE(qor::audio::isOpen());
+    EXPECT_TRUE(ui::watchingSoundOutput());
+    const auto now = std::chrono::steady_clock::now();
+    EXPECT_TRUE(ui::lookAtSoundOutput(now));
+    EXPECT_TRUE(ui::lookAtSoundOutput(now + std::chrono::seconds(4)));
+    // Five quiet seconds: closed, and nobody looks any more until the next sound.
+    EXPECT_FALSE(ui::lookAtSoundOutput(now + std::chrono::seconds(6)));
+    EXPECT_FALSE(qor::audio::isOpen());
+    EXPECT_FALSE(ui::watchingSoundOutput());
+    platform.playWave(QStringLiteral("/nonexistent/hit.wav"));
+    EXPECT_TRUE(qor::audio::isOpen());
+    EXPECT_TRUE(ui::watchingSoundOutput());
 }

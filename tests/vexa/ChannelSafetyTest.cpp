@@ -212,7 +212,9 @@ protected:
 TEST_F(CompanionTest, CommandsSentWhileItStartsWaitForIt) {
     ASSERT_TRUE(companion.start(QStringLiteral(QOR_COMPANION_RECORDER), {}, q(dir.path())));
     ASSERT_TRUE(companion.process());
-    EXPECT_EQ(companion.process()->arguments(), (QStringList{"--channel", channel()}));
+    EXPECT_EQ(companion.process()->arguments(),
+              (QStringList{"--channel", channel(), "--owner",
+                           QString::number(QCoreApplication::applicationPid())}));
     const qint64 pid = companion.process()->processId();
     for (int i = 0; i < int(ui::Companion::kMaxWaiting) + 4; ++i)
         companion.send("ANI;" + QByteArray::number(i));
@@ -327,6 +329,27 @@ TEST_F(CompanionTest, AKilledCompanionIsStartedAgainAndHearsTheNextCommand) {
     const qint64 second = companion.process()->processId();
     companion.send("ANI;1");
     EXPECT_EQ(received(1), QStringList{by(second, "ANI;1")});
+    EXPECT_TRUE(platform.boxTexts().isEmpty());
+}
+
+TEST_F(CompanionTest, ThePlaceGoesFirstOnlyTheLatestCountsAndAgainToACompanionStartedOnceMore) {
+    companion.place("POS;10;20;0");
+    companion.place("POS;30;40;7");
+    ASSERT_TRUE(companion.start(QStringLiteral(QOR_COMPANION_RECORDER), {}, q(dir.path())));
+    const qint64 first = companion.process()->processId();
+    companion.send("ANI;1");
+    ASSERT_EQ(received(2), (QStringList{by(first, "POS;30;40;7"), by(first, "ANI;1")}));
+    ::kill(static_cast<pid_t>(first), SIGKILL);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return companion.process() && companion.process()->processId() != first; },
+        kPatienceMs));
+    const qint64 second = companion.process()->processId();
+    companion.send("ANI;2");
+    EXPECT_EQ(received(4), (QStringList{by(first, "POS;30;40;7"), by(first, "ANI;1"),
+                                        by(second, "POS;30;40;7"), by(second, "ANI;2")}));
+    // A new place while it runs goes at once.
+    companion.place("POS;50;60;7");
+    EXPECT_EQ(received(5).last(), by(second, "POS;50;60;7"));
     EXPECT_TRUE(platform.boxTexts().isEmpty());
 }
 

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <thread>
+#include <unistd.h>
 
 using namespace qor;
 
@@ -59,4 +60,34 @@ TEST(Speech, TheSpokenWordReachesTheSoundDevice) {
     long long before = test::diskAudioSize();
     ASSERT_TRUE(output.play(speech.synthesize("apple", false), speech.sampleRate())) << output.error();
     EXPECT_TRUE(test::waitForSound(before, 2000, 2000));
+}
+
+TEST(Speech, TheOutputClosesWhenNothingHasBeenSaidForAWhileAndOpensForTheNextWord) {
+    using namespace std::chrono;
+    test::diskAudioFile();
+    vexa::Speech speech;
+    ASSERT_TRUE(speech.ready());
+    vexa::SpeechOutput output;
+    EXPECT_FALSE(output.isOpen());
+    const auto word = speech.synthesize("apple", false);
+    const steady_clock::time_point t = steady_clock::now();
+    ASSERT_TRUE(output.play(word, speech.sampleRate())) << output.error();
+    // However late the look, a word just begun keeps the device.
+    EXPECT_FALSE(output.closeIfIdle(t + hours(1)));
+    // Heard to its end (or given up after a generous while).
+    for (int i = 0; i < 500 && output.busy(); ++i) std::this_thread::sleep_for(milliseconds(10));
+    ASSERT_FALSE(output.busy());
+    EXPECT_FALSE(output.closeIfIdle(t + hours(1) + std::chrono::seconds(4)));
+    EXPECT_TRUE(output.isOpen());
+    EXPECT_TRUE(output.closeIfIdle(t + hours(1) + std::chrono::seconds(5)));
+    EXPECT_FALSE(output.isOpen());
+    const long long closedAt = test::diskAudioSize();
+    std::this_thread::sleep_for(milliseconds(300));
+    EXPECT_EQ(test::diskAudioSize(), closedAt);  // no stream of silence
+
+    // The next word opens it again and is heard.
+    ::unlink(test::diskAudioFile().c_str());
+    ASSERT_TRUE(output.play(word, speech.sampleRate())) << output.error();
+    EXPECT_TRUE(output.isOpen());
+    EXPECT_TRUE(test::waitForSound(0, 2000, 2000));
 }

@@ -16,6 +16,7 @@
 #include <QProcess>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -81,19 +82,39 @@ TEST_F(VexaWindowTest, ASocketLeftByACompanionThatDiedIsTakenOver) {
     EXPECT_TRUE(deliver(QString::fromStdString(path), "ANI;1"));
 }
 
-TEST_F(VexaWindowTest, TheWindowSitsAtTheCornerWithoutFrameAndOnTop) {
+TEST_F(VexaWindowTest, TheWindowStandsBesideTheMainWindowAndIsNotOnTopOfEverything) {
+    const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
+    ASSERT_GE(room.width(), 700);
+    ASSERT_GE(room.height(), 500);
     const std::string settings = companionSettingsPath(dir.folder());
+    // The main window's frame ends at (500, 400): the companion stands at its right side,
+    // its bottom level with the frame's.
     ASSERT_TRUE(writeCompanionCorner(settings, 500, 400));
     vexa::TfrmVexa window(speech, output);
     window.placeFrom(settings);
-    EXPECT_EQ(window.geometry().bottomRight(), QPoint(499, 399));
+    EXPECT_EQ(window.geometry().topLeft(), QPoint(500, 400 - window.height()));
+    EXPECT_FALSE(window.geometry().intersects(QRect(QPoint(0, 0), QPoint(499, 399))));
+    // A tool window without frame, and no window on top of every other (the program's
+    // dialogs among them).
     EXPECT_TRUE(window.windowFlags() & Qt::FramelessWindowHint);
-    EXPECT_TRUE(window.windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(window.windowType(), Qt::Tool);
+    EXPECT_FALSE(window.windowFlags() & Qt::WindowStaysOnTopHint);
+
+    // It follows the window as the program tells.
+    window.command("POS;300;250;42");
+    EXPECT_EQ(window.geometry().topLeft(), QPoint(300, 250 - window.height()));
+    EXPECT_EQ(window.owner(), 42u);
+    // No room beside it at the screen's edge: below it.
+    const int edge = room.right() + 1;
+    window.command("POS;" + QByteArray::number(edge - 10) + ";300;42");
+    EXPECT_EQ(window.geometry().topLeft(), QPoint(edge - 10 - window.width(), 300));
+    // Maximized: the screen's corner.
+    window.command("POS;" + QByteArray::number(edge) + ";" + QByteArray::number(room.bottom() + 1) + ";42");
+    EXPECT_EQ(window.geometry().bottomRight(), room.bottomRight());
 
     // Off every screen it stays in reach; without the file it takes the screen's corner.
     ASSERT_TRUE(writeCompanionCorner(settings, -4000, 90000));
     window.placeFrom(settings);
-    const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
     EXPECT_TRUE(room.contains(window.geometry()));
     window.placeFrom(dir.file("none/Setup.ini"));
     EXPECT_EQ(window.geometry().bottomRight(), room.bottomRight());
@@ -134,6 +155,22 @@ TEST_F(VexaWindowTest, ASpokenWordIsHeardAndMovesTheMouth) {
     QTest::qWait(100);
     EXPECT_NE(still(window.figure()), quiet);
     EXPECT_TRUE(test::waitForSound(before, 2000, 2000));
+
+    // Quiet for a few seconds, the output closes; the looks stop with it.
+    auto* looks = window.findChild<QTimer*>(QStringLiteral("tmrQuiet"));
+    ASSERT_TRUE(looks);
+    EXPECT_TRUE(looks->isActive());
+    (void)QTest::qWaitFor([&] { return !output.busy(); }, 5000);
+    const auto t = std::chrono::steady_clock::now();
+    EXPECT_TRUE(window.lookAtOutput(t));
+    EXPECT_TRUE(window.lookAtOutput(t + std::chrono::seconds(4)));
+    EXPECT_FALSE(window.lookAtOutput(t + std::chrono::seconds(5)));
+    EXPECT_FALSE(output.isOpen());
+    EXPECT_FALSE(looks->isActive());
+    // The next word opens it and the looks again.
+    window.command("VEXA;pear");
+    EXPECT_TRUE(output.isOpen());
+    EXPECT_TRUE(looks->isActive());
 }
 
 TEST_F(VexaWindowTest, TheProgramListensWhereItIsToldAndEndsWhenAsked) {
@@ -162,6 +199,29 @@ TEST_F(VexaWindowTest, TheProgramListensWhereItIsToldAndEndsWhenAsked) {
 
     vexa.terminate();
     ASSERT_TRUE(vexa.waitForFinished(3000));
+    EXPECT_EQ(vexa.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(vexa.exitCode(), 0);
+    EXPECT_FALSE(test::exists(channel.toStdString()));
+}
+
+TEST_F(VexaWindowTest, TheProgramEndsWhenTheProgramThatStartedItIsGone) {
+    // The program that started it was killed, so that it could not ask it to end.
+    QProcess owner;
+    owner.start(QStringLiteral("true"), {});
+    ASSERT_TRUE(owner.waitForStarted(5000));
+    const qint64 gone = owner.processId();
+    ASSERT_TRUE(owner.waitForFinished(5000));
+    const QString channel = QString::fromStdString(dir.file("channel"));
+    QProcess vexa;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("SDL_AUDIODRIVER"), QStringLiteral("dummy"));
+    vexa.setProcessEnvironment(env);
+    vexa.start(QStringLiteral(QOR_VEXA_PROGRAM),
+               {QStringLiteral("--settings"), QString::fromStdString(dir.file("Setup.ini")),
+                QStringLiteral("--channel"), channel, QStringLiteral("--owner"),
+                QString::number(gone)});
+    ASSERT_TRUE(vexa.waitForStarted(3000));
+    ASSERT_TRUE(vexa.waitForFinished(30000));
     EXPECT_EQ(vexa.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(vexa.exitCode(), 0);
     EXPECT_FALSE(test::exists(channel.toStdString()));
