@@ -2,8 +2,6 @@
 
 #include "base/TextFile.h"
 #include "ui/Panels.h"
-#include "ui/Printing.h"
-#include "ui/ShownText.h"
 #include "ui/Text.h"
 #include "words/DictionaryList.h"
 
@@ -12,7 +10,6 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QStatusBar>
-#include <QTextEdit>
 #include <QVBoxLayout>
 
 namespace qor {
@@ -38,33 +35,6 @@ std::optional<std::string> comboDictionaryPath(QWidget* parent, const QComboBox*
         return std::nullopt;
     }
     return path;
-}
-
-QTextEdit* linesBox(QWidget* parent, const QString& accessibleName, const QFont& font) {
-    auto* box = new QTextEdit(parent);
-    box->setObjectName(QStringLiteral("moData"));
-    box->setAccessibleName(accessibleName);
-    box->setReadOnly(true);
-    box->setAcceptRichText(false);
-    box->setLineWrapMode(QTextEdit::NoWrap);
-    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    box->setTabChangesFocus(true);
-    // The window takes dropped files (the box's own drop would insert the file's name).
-    box->setAcceptDrops(false);
-    box->setFont(font);
-    return box;
-}
-
-void showLines(QTextEdit* box, const std::vector<std::string>& lines,
-               const std::vector<double>& tabStops, const std::vector<int>& groups) {
-    QStringList shown;
-    shown.reserve(static_cast<qsizetype>(lines.size()));
-    // The preview is also what is printed: a line longer than any real entry is cut there
-    // too, rather than laid out over pages of one unbroken word.
-    for (const std::string& line : lines)
-        shown << ui::shownText(ui::toQ(line));
-    ui::setPlainLines(*box->document(), shown, tabStops, groups);
 }
 
 QLabel* frameWindow(QDialog* window, const QString& bannerText, QLayout* body) {

@@ -1,7 +1,7 @@
 #pragma once
-// What the two printing windows share: the dictionary combo box (the dictionaries listed
-// in section "Dictionary" of Setup.ini), the box that shows the lines to print, the thin
-// gauge, the status bar with its one text, and the frame around them.
+// What the two printing windows share besides the box of lines (LinesView): the dictionary
+// combo box (the dictionaries listed in section "Dictionary" of Setup.ini), the thin gauge,
+// the status bar with its one text, and the frame around them.
 
 #include <QString>
 #include <optional>
@@ -10,11 +10,9 @@
 
 class QComboBox;
 class QDialog;
-class QFont;
 class QLabel;
 class QLayout;
 class QProgressBar;
-class QTextEdit;
 class QWidget;
 
 namespace qor {
@@ -26,15 +24,6 @@ void fillDictionaryCombo(QComboBox* combo, const std::string& setupIni, const st
 // telling the learner that Setup.ini cannot be read or the text is no Shift-JIS name.
 std::optional<std::string> comboDictionaryPath(QWidget* parent, const QComboBox* combo,
                                                const std::string& setupIni);
-
-
-// The box moData: plain lines, read-only (the text can be selected and copied), no
-// wrapping, both scroll bars.
-QTextEdit* linesBox(QWidget* parent, const QString& accessibleName, const QFont& font);
-// Shows CP932 lines in the box with tab stops in points; the lines of a group (see
-// ui::setPlainLines) are printed on one page.
-void showLines(QTextEdit* box, const std::vector<std::string>& lines,
-               const std::vector<double>& tabStops, const std::vector<int>& groups = {});
 
 
 // Banner, body and a status bar with one text (returned; named "sbInfo") as the window's

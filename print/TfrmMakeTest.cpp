@@ -4,6 +4,7 @@
 #include "base/Cp932.h"
 #include "base/Random.h"
 #include "base/TextFile.h"
+#include "print/LinesView.h"
 #include "print/PrintWindowParts.h"
 #include "print/TfrmQuestion.h"
 #include "records/RecordFiles.h"
@@ -30,7 +31,6 @@
 #include <QStatusBar>
 #include <QTextBlock>
 #include <QTextDocument>
-#include <QTextEdit>
 #include <QVBoxLayout>
 
 namespace qor {
@@ -137,8 +137,8 @@ TfrmMakeTest::TfrmMakeTest(const TUserSettings& settings, const DrillState& dril
     lookRow->addWidget(cmdQuestion_);
 
     // --- the sheet ---
-    moData_ = linesBox(this, QStringLiteral("テスト用紙"),
-                       ui::fontFor(TUserSettings::questionFace(), 11));
+    moData_ = new LinesView(QStringLiteral("テスト用紙"),
+                           ui::fontFor(TUserSettings::questionFace(), 11), this);
     moData_->setFixedSize(600, 300);
     cgInfo_ = ui::progressGauge(this, QStringLiteral("cgInfo"), QStringLiteral("作成した問題の数"));
 
@@ -275,7 +275,7 @@ SheetRequest TfrmMakeTest::request(const std::string& dictionaryPath) const {
 
 void TfrmMakeTest::showSheet(const TestSheet& sheet) {
     lines_ = sheet.lines();
-    showLines(moData_, lines_, tabStops_, sheet.questionOfLine());
+    moData_->showLines(lines_, tabStops_, sheet.questionOfLine());
 }
 
 void TfrmMakeTest::cmdViewClick() {
@@ -351,11 +351,11 @@ void TfrmMakeTest::cmdPrintClick() {
     setStatus(QStringLiteral(" >> 印刷準備中・・・"));
     const int copies = txtPrintNum_->value();
     if (copies > 0) {
-        const QString title = moData_->document()->firstBlock().text();
+        const QString title = moData_->lineCount() == 0 ? QString() : moData_->lineText(0);
         const QString pdfName = ui::toQ(dictionaryName(sheetDictionary_)) +
                                 QStringLiteral("_テスト用紙.pdf");
         ui::PrintOutcome outcome = ui::platform().printDocument(
-            this, *moData_->document(), title, pdfName, copies, [this, copies](int copy) {
+            this, moData_->document(), title, pdfName, copies, [this, copies](int copy) {
                 setStatus(QStringLiteral(" >> 印刷中・・・ （%1／%2）").arg(copy).arg(copies));
             });
         ui::showPrintFailure(this, outcome);

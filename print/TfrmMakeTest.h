@@ -18,9 +18,10 @@ class QLabel;
 class QProgressBar;
 class QPushButton;
 class QSpinBox;
-class QTextEdit;
 
 namespace qor {
+
+class LinesView;
 
 class TfrmMakeTest : public QDialog {
     Q_OBJECT
@@ -78,7 +79,7 @@ private:
     QSpinBox* txtTab_;
     QPushButton* cmdFont_;
     QPushButton* cmdQuestion_;
-    QTextEdit* moData_;
+    LinesView* moData_;
     QProgressBar* cgInfo_;
     QPushButton* cmdView_;
     QPushButton* cmdPrint_;

@@ -2,6 +2,7 @@
 
 #include "base/Cp932.h"
 #include "base/TextFile.h"
+#include "print/LinesView.h"
 #include "print/PrintWindowParts.h"
 #include "ui/FileDrops.h"
 #include "ui/Fonts.h"
@@ -25,7 +26,6 @@
 #include <QStatusBar>
 #include <QTextBlock>
 #include <QTextDocument>
-#include <QTextEdit>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -103,8 +103,8 @@ TfrmPrintDic::TfrmPrintDic(const TUserSettings& settings, std::function<void()> 
     buttons->addStretch(1);
     buttons->addWidget(cmdClose_);
 
-    moData_ = linesBox(this, QStringLiteral("辞書の一覧"),
-                       ui::fontFor(TUserSettings::ordinaryFace(), 10));
+    moData_ = new LinesView(QStringLiteral("辞書の一覧"),
+                           ui::fontFor(TUserSettings::ordinaryFace(), 10), this);
     moData_->setMinimumSize(560, 260);
     cgInfo_ = ui::progressGauge(this, QStringLiteral("cgInfo"), QStringLiteral("読み込んだ行の数"));
 
@@ -201,7 +201,7 @@ void TfrmPrintDic::cmdFontClick() {
     moData_->setFont(*font);
     // Wider digits need a wider number column.
     if (!lines_.empty())
-        showLines(moData_, lines_, tabStops());
+        moData_->showLines(lines_, tabStops());
 }
 
 void TfrmPrintDic::cmdLoadClick() {
@@ -243,7 +243,7 @@ void TfrmPrintDic::cmdLoadClick() {
     source_ = path;
     shownTab_ = print_.Tab;
     shownNumbers_ = print_.NumberOn;
-    showLines(moData_, lines_, tabStops());
+    moData_->showLines(lines_, tabStops());
     setStatus(QStringLiteral(" >> ") + ui::toQ(path));
 }
 
@@ -261,11 +261,12 @@ std::vector<double> TfrmPrintDic::tabStops() const {
 
 void TfrmPrintDic::cmdPrintClick() {
     // A job title holds no tabs.
-    const QString title = moData_->document()->firstBlock().text().replace(QLatin1Char('\t'),
-                                                                           QLatin1Char(' '));
+    const QString title = moData_->lineCount() == 0
+                              ? QString()
+                              : moData_->lineText(0).replace(QLatin1Char('\t'), QLatin1Char(' '));
     const QString name = source_.empty() ? QStringLiteral("辞書") : ui::toQ(dictionaryName(source_));
     ui::PrintOutcome outcome = ui::platform().printDocument(
-        this, *moData_->document(), title, name + QStringLiteral("_一覧.pdf"), 1, {});
+        this, moData_->document(), title, name + QStringLiteral("_一覧.pdf"), 1, {});
     ui::showPrintFailure(this, outcome);
 }
 

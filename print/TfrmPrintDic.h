@@ -18,9 +18,10 @@ class QLabel;
 class QProgressBar;
 class QPushButton;
 class QSpinBox;
-class QTextEdit;
 
 namespace qor {
+
+class LinesView;
 
 struct DictionaryChange;
 
@@ -77,7 +78,7 @@ private:
     QPushButton* cmdLoad_;
     QPushButton* cmdPrint_;
     QPushButton* cmdClose_;
-    QTextEdit* moData_;
+    LinesView* moData_;
     QProgressBar* cgInfo_;
     QLabel* sbInfo_;
 };

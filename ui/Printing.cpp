@@ -49,18 +49,22 @@ QString writeFailure(const QString& path) {
 
 } // namespace
 
+QList<QTextOption::Tab> tabPositions(const std::vector<double>& tabStopsInPoints) {
+    const double scale = layoutDpi() / 72.0;
+    QList<QTextOption::Tab> tabs;
+    for (double pt : tabStopsInPoints)
+        tabs << QTextOption::Tab(pt * scale, QTextOption::LeftTab);
+    return tabs;
+}
+
 void setPlainLines(QTextDocument& document, const QStringList& lines,
                    const std::vector<double>& tabStopsInPoints, const std::vector<int>& groups) {
     document.setUndoRedoEnabled(false);
     document.setPlainText(lines.join(QLatin1Char('\n')));
     // The text layout takes its tab stops from each block's format, not from the
     // document's default options.
-    const double scale = layoutDpi() / 72.0;
-    QList<QTextOption::Tab> tabs;
-    for (double pt : tabStopsInPoints)
-        tabs << QTextOption::Tab(pt * scale, QTextOption::LeftTab);
     QTextBlockFormat tabbed;
-    tabbed.setTabPositions(tabs);
+    tabbed.setTabPositions(tabPositions(tabStopsInPoints));
     QTextCursor all(&document);
     all.beginEditBlock();
     all.select(QTextCursor::Document);

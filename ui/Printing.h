@@ -7,6 +7,7 @@
 
 #include <QStringList>
 #include <QTextFormat>
+#include <QTextOption>
 #include <functional>
 #include <vector>
 
@@ -25,6 +26,8 @@ constexpr int kKeepTogetherProperty = QTextFormat::UserProperty + 1;
 // at these positions in points (as the printout measures them; the screen shows them at
 // the same size). groups[i] > 0 puts line i in a group with its neighbours of the same
 // number (groups may be shorter than lines).
+// Tab stops in points as the text layout takes them (in pixels of the layout's resolution).
+QList<QTextOption::Tab> tabPositions(const std::vector<double>& tabStopsInPoints);
 void setPlainLines(QTextDocument& document, const QStringList& lines,
                    const std::vector<double>& tabStopsInPoints,
                    const std::vector<int>& groups = {});

@@ -1,3 +1,4 @@
+#include "print/LinesView.h"
 #include "print/TfrmMakeTest.h"
 #include "print/TfrmQuestion.h"
 
@@ -35,7 +36,7 @@ protected:
         find<QComboBox>(frm, "cboPrintType")->setCurrentIndex(static_cast<int>(type));
     }
     static QString boxText(TfrmMakeTest& frm) {
-        return find<QTextEdit>(frm, "moData")->toPlainText();
+        return find<LinesView>(frm, "moData")->text();
     }
     static bool printEnabled(TfrmMakeTest& frm) {
         return find<QPushButton>(frm, "cmdPrint")->isEnabled();
@@ -146,7 +147,7 @@ TEST_F(MakeTestWindowTest, TodaysMissesWithFourChoicesAndTheAnswerKey) {
     EXPECT_EQ(frm->statusText(), q(" >> ") + QString::fromStdString(dictionary));
     EXPECT_TRUE(printEnabled(*frm));
     EXPECT_EQ(find<QProgressBar>(*frm, "cgInfo")->value(), 0);
-    std::vector<double> tabs = ui::tabStopsInPoints(*find<QTextEdit>(*frm, "moData")->document());
+    std::vector<double> tabs = ui::tabStopsInPoints(find<LinesView>(*frm, "moData")->document());
     ASSERT_EQ(tabs.size(), 2u);
     EXPECT_NEAR(tabs[0], 30, 1e-9);
     EXPECT_NEAR(tabs[1], 160, 1e-9);
@@ -413,9 +414,9 @@ TEST_F(MakeTestWindowTest, TheFontDialogGivesTheSheetItsFont) {
     QFont chosen(QStringLiteral("IPAGothic"), 14);
     platform.answerFont(chosen).answerFont(std::nullopt);
     click(*frm, "cmdFont");
-    auto* box = find<QTextEdit>(*frm, "moData");
+    auto* box = find<LinesView>(*frm, "moData");
     EXPECT_EQ(box->font().pointSize(), 14);
-    EXPECT_EQ(box->document()->defaultFont().pointSize(), 14);
+    EXPECT_EQ(box->document().defaultFont().pointSize(), 14);
     click(*frm, "cmdFont");  // cancelled: the font stays
     EXPECT_EQ(box->font().pointSize(), 14);
 }

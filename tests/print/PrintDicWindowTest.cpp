@@ -1,3 +1,4 @@
+#include "print/LinesView.h"
 #include "print/TfrmPrintDic.h"
 
 #include "tests/print/PrintFixture.h"
@@ -9,9 +10,6 @@
 #include <QCheckBox>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTextBlock>
-#include <QTextCursor>
-#include <QTextEdit>
 #include <QTextDocument>
 #include <map>
 
@@ -33,10 +31,10 @@ protected:
         });
     }
     static QString boxText(TfrmPrintDic& frm) {
-        return find<QTextEdit>(frm, "moData")->toPlainText();
+        return find<LinesView>(frm, "moData")->text();
     }
     static std::vector<double> tabs(TfrmPrintDic& frm) {
-        return ui::tabStopsInPoints(*find<QTextEdit>(frm, "moData")->document());
+        return find<LinesView>(frm, "moData")->tabStops();
     }
 };
 
@@ -250,16 +248,14 @@ TEST_F(PrintDicWindowTest, AListingOfAThousandWordsAndMoreKeepsItsColumns) {
     EXPECT_NEAR(stops[2], 200, 1e-9);
 
     // On the screen: each part of line 1000 starts where the same part of line 1 does.
-    auto* box = find<QTextEdit>(*frm, "moData");
+    auto* box = find<LinesView>(*frm, "moData");
     auto partStarts = [&](int line) {
-        QTextBlock block = box->document()->findBlockByNumber(line - 1);
+        const QString text = box->lineText(line - 1);
         std::vector<int> xs;
         int from = 0;
         for (int part = 0; part < 3; ++part) {
-            from = static_cast<int>(block.text().indexOf(QLatin1Char('\t'), from)) + 1;
-            QTextCursor at(block);
-            at.setPosition(block.position() + from);
-            xs.push_back(box->cursorRect(at).left());
+            from = static_cast<int>(text.indexOf(QLatin1Char('\t'), from)) + 1;
+            xs.push_back(qRound(box->characterX(line - 1, from)));
         }
         return xs;
     };
@@ -328,7 +324,7 @@ TEST_F(PrintDicWindowTest, TheFontDialogGivesTheListingItsFont) {
     auto frm = open();
     platform.answerFont(QFont(QStringLiteral("IPAMincho"), 15));
     click(*frm, "cmdFont");
-    EXPECT_EQ(find<QTextEdit>(*frm, "moData")->document()->defaultFont().pointSize(), 15);
+    EXPECT_EQ(find<LinesView>(*frm, "moData")->document().defaultFont().pointSize(), 15);
 }
 
 } // namespace
