@@ -515,6 +515,9 @@ void TfrmMain::buildStatusBar() {
             // narrower window.
             panel->setPreferredWidth(statusPanelWidth(i));
             panel->setMinimumWidth(i == 3 ? statusPanelWidth(i) : 0);
+            // The dictionary's name is shown whole where the window has room for it,
+            // taking it from the countdown's panel.
+            panel->setAsksForWholeText(i == 0);
             panel->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
         }
         sbInfo->addWidget(panel, i == 3 ? 1 : 0);

@@ -1,7 +1,9 @@
-// The shared pieces that keep texts readable: the contrast of a colour with its background
-// (WCAG) and the background a stored text colour gets.
+// The shared pieces that keep texts readable and whole: the contrast of a colour with its
+// background (WCAG), the background a stored text colour gets and a label that asks for
+// its whole text.
 
 #include "ui/Contrast.h"
+#include "ui/ElidedLabel.h"
 #include "ui/Fonts.h"
 
 #include <QApplication>
@@ -92,4 +94,19 @@ TEST(ReadableTextColourTest, TheDefaultIsTheDesktopsTextAndAPickedColourStays) {
     EXPECT_EQ(memo->palette().color(QPalette::Base), QColor(Qt::white));
     window.setPalette(paletteOf(QColor(42, 42, 42), QColor(230, 230, 230)));
     EXPECT_EQ(memo->palette().color(QPalette::Text), QColor(230, 230, 230));
+}
+
+TEST(ElidedLabelTest, AskingForTheWholeTextItIsShortenedOnlyWithoutRoom) {
+    ui::ElidedLabel label;
+    label.setText(QStringLiteral(" 現在使用中の辞書 ： words.txt"));
+    label.setPreferredWidth(40);
+    EXPECT_EQ(label.sizeHint().width(), 40);
+    label.setAsksForWholeText(true);
+    EXPECT_GE(label.sizeHint().width(), label.fontMetrics().horizontalAdvance(label.text()));
+    label.resize(label.sizeHint());
+    EXPECT_FALSE(label.elided());
+    label.setPreferredWidth(2000);
+    EXPECT_EQ(label.sizeHint().width(), 2000);
+    // It never keeps its window from getting narrower.
+    EXPECT_EQ(label.minimumSizeHint().width(), 0);
 }
