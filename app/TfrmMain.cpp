@@ -129,7 +129,11 @@ bool TfrmMain::event(QEvent* event) {
     // it shows; the hints are tooltips, and the panels stay in view.
     if (event->type() == QEvent::StatusTip)
         return true;
-    return QMainWindow::event(event);
+    const bool result = QMainWindow::event(event);
+    // Another style or font gives the toolbars another width.
+    if (event->type() == QEvent::StyleChange || event->type() == QEvent::FontChange)
+        fitToolBarRows();
+    return result;
 }
 
 // --- first showing ---
@@ -181,6 +185,7 @@ void TfrmMain::FormShow() {
     if (settings_.ShowPlanOn == 1) PlanCheck();
     tmrDate->start();
     refreshTitleBar();
+    fitToolBarRows();
 }
 
 void TfrmMain::placeWindow(std::vector<BadSetting>& bad) {
@@ -428,7 +433,28 @@ void TfrmMain::FormResize() {
     const int reserve = statusPanelWidth(1) + statusPanelWidth(2) + statusPanelWidth(3) +
                         static_cast<int>(std::lround(130 * statusFontScale()));
     static_cast<ui::ElidedLabel*>(sbPanels_[0])->setPreferredWidth(std::max(0, width() - reserve));
+    fitToolBarRows();
+}
 
+void TfrmMain::fitToolBarRows() {
+    // A larger desktop font or a roomier style makes the two toolbars wider than the
+    // window: the file toolbar then takes a row of its own rather than hide the dictionary
+    // list behind its overflow arrow, and comes back when the window is wide enough.
+    if (fileToolBarBreak_ && !toolBarBreak(tbFileToolBar))
+        fileToolBarBreak_ = false;  // the learner has moved it since
+    const bool shareRow = !tbStandardToolBar->isHidden() && !tbFileToolBar->isHidden() &&
+                          !tbStandardToolBar->isFloating() && !tbFileToolBar->isFloating() &&
+                          toolBarArea(tbStandardToolBar) == toolBarArea(tbFileToolBar);
+    const int needed =
+        tbStandardToolBar->sizeHint().width() + tbFileToolBar->sizeHint().width();
+    const bool fits = needed <= width();
+    if (!fileToolBarBreak_ && shareRow && !fits && !toolBarBreak(tbFileToolBar)) {
+        insertToolBarBreak(tbFileToolBar);
+        fileToolBarBreak_ = true;
+    } else if (fileToolBarBreak_ && (fits || !shareRow)) {
+        removeToolBarBreak(tbFileToolBar);
+        fileToolBarBreak_ = false;
+    }
 }
 
 double TfrmMain::statusFontScale() const {

@@ -326,6 +326,8 @@ private:
     // --- helpers ---
     bool FormKeyDown(QKeyEvent* event);
     void pressDefaultButton();
+    // The standard and file toolbars share the dock's first row while both fit.
+    void fitToolBarRows();
     // Shows the command's window; one that cannot be made or shown is reported by name.
     void openWindow(MainCommand command, const QString& windowName);
     void putQuestionToolBarOnSecondRow();
@@ -360,6 +362,7 @@ private:
     bool started_ = false;
     bool closing_ = false;
     bool composing_ = false;  // the input method is converting text in the answer field
+    bool fileToolBarBreak_ = false;  // the file toolbar was given a row of its own
 };
 
 } // namespace qor

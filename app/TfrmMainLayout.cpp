@@ -341,6 +341,12 @@ void TfrmMain::buildToolBars() {
     connect(tbQuestionSetupToolBar, &QToolBar::visibilityChanged, this, [this](bool visible) {
         if (!visible) tbQuestionSetupToolBarClose();
     });
+    // Whether the standard and file toolbars share a row depends on which are shown and
+    // docked.
+    for (QToolBar* bar : {tbStandardToolBar, tbFileToolBar}) {
+        connect(bar, &QToolBar::visibilityChanged, this, &TfrmMain::fitToolBarRows);
+        connect(bar, &QToolBar::topLevelChanged, this, &TfrmMain::fitToolBarRows);
+    }
 }
 
 void TfrmMain::buildCentral() {
