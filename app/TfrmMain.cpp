@@ -1,6 +1,7 @@
 #include "app/TfrmMain.h"
 
 #include "app/DrillScreen.h"
+#include "app/KeyPreview.h"
 #include "app/MainWindowState.h"
 #include "app/TfrmTitle.h"
 #include "app/ToolbarIcons.h"
@@ -37,6 +38,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
 #include <QStatusBar>
@@ -186,6 +188,7 @@ void TfrmMain::FormShow() {
     tmrDate->start();
     refreshTitleBar();
     fitToolBarRows();
+    focusStart();
 }
 
 void TfrmMain::placeWindow(std::vector<BadSetting>& bad) {
@@ -493,26 +496,12 @@ void TfrmMain::showDictionaryChange(const DictionaryChange& change) {
 }
 
 bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
-    auto* widget = event->type() == QEvent::KeyPress ? qobject_cast<QWidget*>(watched) : nullptr;
-    if (widget && widget != rgAnswer && rgAnswer->isAncestorOf(widget)) {
-        // A choice that was clicked with the mouse holds the focus: the digits and
-        // Enter work there as in the answer field.
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (FormKeyDown(key))
-            return true;
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            pressDefaultButton();
-            return true;
-        }
-    }
     if (watched == txtAnswer) {
         if (event->type() == QEvent::InputMethod) {
             // While the input method converts text, Enter confirms the conversion; it
             // must not also submit the answer.
             composing_ = !static_cast<QInputMethodEvent*>(event)->preeditString().isEmpty();
         }
-        if (event->type() == QEvent::KeyPress && FormKeyDown(static_cast<QKeyEvent*>(event)))
-            return true;
         if (event->type() == QEvent::ShortcutOverride) {
             // While the voice, next-letter and vocabulary-book commands are enabled,
             // their keys (Ctrl+V, Ctrl+N, Ctrl+A) run them instead of editing the field.
@@ -535,11 +524,46 @@ bool TfrmMain::FormKeyDown(QKeyEvent* event) {
     if (enter && state.phase == DrillPhase::MemorizeAsking)
         return drill_->memorizeKey();  // once, and not also a submit
     if (state.choiceMode && state.phase == DrillPhase::Asking && key >= Qt::Key_1 &&
-        key <= Qt::Key_9 && event->modifiers() == Qt::NoModifier) {
+        key <= Qt::Key_9 && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         drill_->choiceKey(key - Qt::Key_0);
         return true;  // digits choose; they are not typed
     }
     return false;
+}
+
+bool TfrmMain::previewKey(QWidget* control, QKeyEvent* key) {
+    // The drill's controls (the question and comment boxes, the answer field, the choices,
+    // the buttons) and the window itself; the toolbars' fields keep their own keys.
+    QWidget* central = centralWidget();
+    if (control != this && control != central && !central->isAncestorOf(control))
+        return false;
+    if (FormKeyDown(key))
+        return true;
+    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    if (!enter || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return false;
+    // Enter on a focused push button presses that button, as in a dialog.
+    if (auto* button = qobject_cast<QPushButton*>(control)) {
+        if (button->isEnabled())
+            button->click();
+        return true;
+    }
+    pressDefaultButton();
+    return true;
+}
+
+void TfrmMain::focusStart() {
+    if (cmdStart->isEnabled() && cmdStart->isVisibleTo(this))
+        cmdStart->setFocus();
+    else
+        focusAnswer();
+}
+
+void TfrmMain::focusAnswer() {
+    if (txtAnswer->isEnabled())
+        txtAnswer->setFocus();
+    else
+        moQuestion->setFocus();
 }
 
 void TfrmMain::pressDefaultButton() {

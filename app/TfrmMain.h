@@ -91,6 +91,11 @@ public:
     // Told by the drill: a drill was completed / stopped.
     void drillCompleted();
     void drillStopped();
+    // Puts the focus where Enter starts a drill (the start button), as when idle.
+    void focusStart();
+    // Puts the focus where the learner answers: the answer field, or the question box
+    // when the choices take the answer.
+    void focusAnswer();
     // The companion program started by the first showing, nullptr when none runs.
     QProcess* companionProcess() const;
     ui::Companion* companion() const { return companion_.get(); }
@@ -325,6 +330,8 @@ private:
 
     // --- helpers ---
     bool FormKeyDown(QKeyEvent* event);
+    // Every key of the window's drill controls, before they see it (KeyPreview).
+    bool previewKey(QWidget* control, QKeyEvent* key);
     void pressDefaultButton();
     // The standard and file toolbars share the dock's first row while both fit.
     void fitToolBarRows();
