@@ -82,6 +82,8 @@ public:
     // The drill that runs in this window.
     Drill& drill() { return *drill_; }
     // Fills the choice group rgAnswer with the texts (CP932); with none it is hidden.
+    // Choices that can be answered show the digit that chooses them; while there are
+    // choices the typed-answer field is disabled.
     void showAnswerChoices(const std::vector<std::string>& texts, bool enabled);
     // The question toolbar as the question setup dialog sees it.
     QuestionSetupHost& questionSetupHost();

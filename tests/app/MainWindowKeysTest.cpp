@@ -1,6 +1,8 @@
 // The keyboard in the main window, wherever the focus is: Enter starts a drill when idle
 // (at start, after a stop and after a drill's end), and Enter and the digits answer a
-// choice question after a click on the question or comment box or a context menu.
+// choice question after a click on the question or comment box or a context menu. The
+// choices show the digit that chooses them; the typed-answer field takes no typing in a
+// choice drill.
 
 #include "quiz/Drill.h"
 #include "quiz/TfrmQuestionSetup.h"
@@ -166,6 +168,43 @@ TEST_F(MainWindowKeysTest, DigitsAndEnterAnswerAChoiceWhereverTheFocusIs) {
     EXPECT_EQ(windows, 3);
     EXPECT_EQ(state.correctCount + state.wrongCount, 3);
     EXPECT_EQ(platform.pendingAnswers(), 0u);
+    main->actStop->trigger();
+    main->close();
+}
+
+TEST_F(MainWindowKeysTest, TheChoicesShowTheirDigits) {
+    startShown(3);  // five choices
+    main->actOk->trigger();
+    ASSERT_EQ(main->rgAnswer->count(), 5);
+    const QStringList texts = choiceTexts();
+    ASSERT_EQ(texts.size(), 5);
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(main->rgAnswer->button(i)->text(), QStringLiteral("%1 %2").arg(i + 1).arg(texts[i]));
+    // The item index is still that of the text chosen.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_5);
+    EXPECT_EQ(main->rgAnswer->itemIndex(), 4);
+    main->actStop->trigger();
+    main->close();
+}
+
+TEST_F(MainWindowKeysTest, TheAnswerFieldTakesNoTypingInAChoiceDrill) {
+    startShown(2);
+    main->actOk->trigger();
+    ASSERT_TRUE(main->drill().state().choiceMode);
+    EXPECT_FALSE(main->txtAnswer->isEnabled());
+    // Clicked and typed into, it keeps no text that would be judged as the answer.
+    QTest::mouseClick(main->txtAnswer, Qt::LeftButton);
+    QTest::keyClicks(main->txtAnswer, QStringLiteral("abc"));
+    EXPECT_TRUE(main->txtAnswer->text().isEmpty());
+    main->actStop->trigger();
+
+    // A typed drill has it back.
+    main->cboAnswerType->setCurrentIndex(0);
+    main->actOk->trigger();
+    ASSERT_FALSE(main->drill().state().choiceMode);
+    EXPECT_TRUE(main->txtAnswer->isEnabled());
+    QTest::keyClicks(main->txtAnswer, QStringLiteral("abc"));
+    EXPECT_EQ(main->txtAnswer->text(), QStringLiteral("abc"));
     main->actStop->trigger();
     main->close();
 }
