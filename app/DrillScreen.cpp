@@ -96,6 +96,9 @@ void DrillScreen::setStatusText(int panel, const std::string& text) {
 }
 
 void DrillScreen::setCommands(const DrillCommands& c) {
+    // Back to idle (after a stop or a drill's end): the focus goes where Enter starts the
+    // next drill, not to whatever control the disabled ones handed it to.
+    const bool toIdle = c.start && !main_.actStart->isEnabled();
     main_.actStart->setEnabled(c.start);
     main_.actResult->setEnabled(c.result);
     main_.actStop->setEnabled(c.stop);
@@ -114,6 +117,8 @@ void DrillScreen::setCommands(const DrillCommands& c) {
     for (QAction* a : {main_.actMakeDic, main_.actEditDic, main_.actMakePron, main_.actImport})
         a->setEnabled(c.setupControls);
     main_.actOk->setEnabled(c.setupControls);
+    if (toIdle)
+        main_.focusStart();
 }
 
 void DrillScreen::showDrillSetup(const std::string& dictionaryFileName, int answerType,
@@ -129,7 +134,7 @@ void DrillScreen::showDrillSetup(const std::string& dictionaryFileName, int answ
 }
 
 void DrillScreen::focusAnswer() {
-    main_.txtAnswer->setFocus();
+    main_.focusAnswer();
 }
 
 void DrillScreen::startTimer() {

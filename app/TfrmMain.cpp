@@ -2,6 +2,7 @@
 
 #include "app/CompanionFollower.h"
 #include "app/DrillScreen.h"
+#include "app/KeyPreview.h"
 #include "app/MainWindowState.h"
 #include "app/TfrmTitle.h"
 #include "app/ToolbarIcons.h"
@@ -39,6 +40,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
 #include <QStatusBar>
@@ -132,7 +134,11 @@ bool TfrmMain::event(QEvent* event) {
     // it shows; the hints are tooltips, and the panels stay in view.
     if (event->type() == QEvent::StatusTip)
         return true;
-    return QMainWindow::event(event);
+    const bool result = QMainWindow::event(event);
+    // Another style or font gives the toolbars another width.
+    if (event->type() == QEvent::StyleChange || event->type() == QEvent::FontChange)
+        fitToolBarRows();
+    return result;
 }
 
 // --- first showing ---
@@ -187,6 +193,8 @@ void TfrmMain::FormShow() {
     if (settings_.ShowPlanOn == 1) PlanCheck();
     tmrDate->start();
     refreshTitleBar();
+    fitToolBarRows();
+    focusStart();
 }
 
 void TfrmMain::placeWindow(std::vector<BadSetting>& bad) {
@@ -441,7 +449,28 @@ void TfrmMain::FormResize() {
     const int reserve = statusPanelWidth(1) + statusPanelWidth(2) + statusPanelWidth(3) +
                         static_cast<int>(std::lround(130 * statusFontScale()));
     static_cast<ui::ElidedLabel*>(sbPanels_[0])->setPreferredWidth(std::max(0, width() - reserve));
+    fitToolBarRows();
+}
 
+void TfrmMain::fitToolBarRows() {
+    // A larger desktop font or a roomier style makes the two toolbars wider than the
+    // window: the file toolbar then takes a row of its own rather than hide the dictionary
+    // list behind its overflow arrow, and comes back when the window is wide enough.
+    if (fileToolBarBreak_ && !toolBarBreak(tbFileToolBar))
+        fileToolBarBreak_ = false;  // the learner has moved it since
+    const bool shareRow = !tbStandardToolBar->isHidden() && !tbFileToolBar->isHidden() &&
+                          !tbStandardToolBar->isFloating() && !tbFileToolBar->isFloating() &&
+                          toolBarArea(tbStandardToolBar) == toolBarArea(tbFileToolBar);
+    const int needed =
+        tbStandardToolBar->sizeHint().width() + tbFileToolBar->sizeHint().width();
+    const bool fits = needed <= width();
+    if (!fileToolBarBreak_ && shareRow && !fits && !toolBarBreak(tbFileToolBar)) {
+        insertToolBarBreak(tbFileToolBar);
+        fileToolBarBreak_ = true;
+    } else if (fileToolBarBreak_ && (fits || !shareRow)) {
+        removeToolBarBreak(tbFileToolBar);
+        fileToolBarBreak_ = false;
+    }
 }
 
 double TfrmMain::statusFontScale() const {
@@ -480,26 +509,12 @@ void TfrmMain::showDictionaryChange(const DictionaryChange& change) {
 }
 
 bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
-    auto* widget = event->type() == QEvent::KeyPress ? qobject_cast<QWidget*>(watched) : nullptr;
-    if (widget && widget != rgAnswer && rgAnswer->isAncestorOf(widget)) {
-        // A choice that was clicked with the mouse holds the focus: the digits and
-        // Enter work there as in the answer field.
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (FormKeyDown(key))
-            return true;
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            pressDefaultButton();
-            return true;
-        }
-    }
     if (watched == txtAnswer) {
         if (event->type() == QEvent::InputMethod) {
             // While the input method converts text, Enter confirms the conversion; it
             // must not also submit the answer.
             composing_ = !static_cast<QInputMethodEvent*>(event)->preeditString().isEmpty();
         }
-        if (event->type() == QEvent::KeyPress && FormKeyDown(static_cast<QKeyEvent*>(event)))
-            return true;
         if (event->type() == QEvent::ShortcutOverride) {
             // While the voice, next-letter and vocabulary-book commands are enabled,
             // their keys (Ctrl+V, Ctrl+N, Ctrl+A) run them instead of editing the field.
@@ -522,11 +537,46 @@ bool TfrmMain::FormKeyDown(QKeyEvent* event) {
     if (enter && state.phase == DrillPhase::MemorizeAsking)
         return drill_->memorizeKey();  // once, and not also a submit
     if (state.choiceMode && state.phase == DrillPhase::Asking && key >= Qt::Key_1 &&
-        key <= Qt::Key_9 && event->modifiers() == Qt::NoModifier) {
+        key <= Qt::Key_9 && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         drill_->choiceKey(key - Qt::Key_0);
         return true;  // digits choose; they are not typed
     }
     return false;
+}
+
+bool TfrmMain::previewKey(QWidget* control, QKeyEvent* key) {
+    // The drill's controls (the question and comment boxes, the answer field, the choices,
+    // the buttons) and the window itself; the toolbars' fields keep their own keys.
+    QWidget* central = centralWidget();
+    if (control != this && control != central && !central->isAncestorOf(control))
+        return false;
+    if (FormKeyDown(key))
+        return true;
+    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    if (!enter || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return false;
+    // Enter on a focused push button presses that button, as in a dialog.
+    if (auto* button = qobject_cast<QPushButton*>(control)) {
+        if (button->isEnabled())
+            button->click();
+        return true;
+    }
+    pressDefaultButton();
+    return true;
+}
+
+void TfrmMain::focusStart() {
+    if (cmdStart->isEnabled() && cmdStart->isVisibleTo(this))
+        cmdStart->setFocus();
+    else
+        focusAnswer();
+}
+
+void TfrmMain::focusAnswer() {
+    if (txtAnswer->isEnabled())
+        txtAnswer->setFocus();
+    else
+        moQuestion->setFocus();
 }
 
 void TfrmMain::pressDefaultButton() {

@@ -83,6 +83,8 @@ public:
     // The drill that runs in this window.
     Drill& drill() { return *drill_; }
     // Fills the choice group rgAnswer with the texts (CP932); with none it is hidden.
+    // Choices that can be answered show the digit that chooses them; while there are
+    // choices the typed-answer field is disabled.
     void showAnswerChoices(const std::vector<std::string>& texts, bool enabled);
     // The question toolbar as the question setup dialog sees it.
     QuestionSetupHost& questionSetupHost();
@@ -92,6 +94,11 @@ public:
     // Told by the drill: a drill was completed / stopped.
     void drillCompleted();
     void drillStopped();
+    // Puts the focus where Enter starts a drill (the start button), as when idle.
+    void focusStart();
+    // Puts the focus where the learner answers: the answer field, or the question box
+    // when the choices take the answer.
+    void focusAnswer();
     // The companion program started by the first showing, nullptr when none runs.
     QProcess* companionProcess() const;
     ui::Companion* companion() const { return companion_.get(); }
@@ -326,7 +333,11 @@ private:
 
     // --- helpers ---
     bool FormKeyDown(QKeyEvent* event);
+    // Every key of the window's drill controls, before they see it (KeyPreview).
+    bool previewKey(QWidget* control, QKeyEvent* key);
     void pressDefaultButton();
+    // The standard and file toolbars share the dock's first row while both fit.
+    void fitToolBarRows();
     // Shows the command's window; one that cannot be made or shown is reported by name.
     void openWindow(MainCommand command, const QString& windowName);
     void putQuestionToolBarOnSecondRow();
@@ -362,6 +373,7 @@ private:
     bool started_ = false;
     bool closing_ = false;
     bool composing_ = false;  // the input method is converting text in the answer field
+    bool fileToolBarBreak_ = false;  // the file toolbar was given a row of its own
 };
 
 } // namespace qor

@@ -260,9 +260,11 @@ void TfrmMain::cboAnswerTypeChange() {
 }
 
 void TfrmMain::showAnswerChoices(const std::vector<std::string>& texts, bool enabled) {
+    // Choices that can be answered show the digit key that chooses them, before the text.
     QStringList items;
     for (const std::string& t : texts)
-        items << ui::toQ(t);
+        items << (enabled ? QStringLiteral("%1 %2").arg(items.size() + 1).arg(ui::toQ(t))
+                          : ui::toQ(t));
     // Each choice is one line: a long one is cut (whole in its tooltip), so that it cannot
     // widen the window.
     QStringList shown;
@@ -273,6 +275,8 @@ void TfrmMain::showAnswerChoices(const std::vector<std::string>& texts, bool ena
         ui::showText(rgAnswer->button(i), items[i]);
     rgAnswer->setEnabled(enabled);
     rgAnswer->setVisible(!items.isEmpty());
+    // The choices take the answer: a text typed into the field would be judged as none.
+    txtAnswer->setEnabled(items.isEmpty());
     fitDrillPanels();
 }
 

@@ -2,6 +2,7 @@
 // command panel, the five data bars and the status bar.
 
 #include "app/TfrmMain.h"
+#include "app/KeyPreview.h"
 #include "app/ToolbarIcons.h"
 #include "ui/ActionLink.h"
 #include "ui/DataBar.h"
@@ -341,6 +342,12 @@ void TfrmMain::buildToolBars() {
     connect(tbQuestionSetupToolBar, &QToolBar::visibilityChanged, this, [this](bool visible) {
         if (!visible) tbQuestionSetupToolBarClose();
     });
+    // Whether the standard and file toolbars share a row depends on which are shown and
+    // docked.
+    for (QToolBar* bar : {tbStandardToolBar, tbFileToolBar}) {
+        connect(bar, &QToolBar::visibilityChanged, this, &TfrmMain::fitToolBarRows);
+        connect(bar, &QToolBar::topLevelChanged, this, &TfrmMain::fitToolBarRows);
+    }
 }
 
 void TfrmMain::buildCentral() {
@@ -459,10 +466,14 @@ void TfrmMain::buildCentral() {
         connect(w, &QWidget::customContextMenuRequested, this,
                 [this, w](const QPoint& pos) { pmMain->popup(w->mapToGlobal(pos)); });
     }
-    connect(txtAnswer, &QLineEdit::returnPressed, this, &TfrmMain::pressDefaultButton);
-    // The window sees the keys of the answer field and of the choices before they do.
+    // The window sees the keys of its drill controls before they do, whichever has the
+    // focus: Enter and the choice digits work also after a click in the question or
+    // comment box or a pop-up menu. The answer field's input method and shortcut keys
+    // are watched apart.
+    new KeyPreview(this, [this](QWidget* control, QKeyEvent* key) {
+        return previewKey(control, key);
+    });
     txtAnswer->installEventFilter(this);
-    rgAnswer->setItemEventFilter(this);
 }
 
 void TfrmMain::buildDataBars(QVBoxLayout* bottom) {
@@ -515,6 +526,9 @@ void TfrmMain::buildStatusBar() {
             // narrower window.
             panel->setPreferredWidth(statusPanelWidth(i));
             panel->setMinimumWidth(i == 3 ? statusPanelWidth(i) : 0);
+            // The dictionary's name is shown whole where the window has room for it,
+            // taking it from the countdown's panel.
+            panel->setAsksForWholeText(i == 0);
             panel->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
         }
         sbInfo->addWidget(panel, i == 3 ? 1 : 0);

@@ -24,10 +24,18 @@ void ElidedLabel::setPreferredWidth(int width) {
     updateGeometry();
 }
 
+void ElidedLabel::setAsksForWholeText(bool asks) {
+    if (asks == asksForWholeText_)
+        return;
+    asksForWholeText_ = asks;
+    updateGeometry();
+}
+
 QSize ElidedLabel::sizeHint() const {
     QSize hint = QLabel::sizeHint();
     if (preferredWidth_ >= 0)
-        hint.setWidth(preferredWidth_);
+        hint.setWidth(asksForWholeText_ ? std::max(preferredWidth_, hint.width())
+                                        : preferredWidth_);
     return hint;
 }
 

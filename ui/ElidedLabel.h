@@ -17,6 +17,9 @@ public:
     // The width the label asks for (its text's width until set); it shrinks below it, to
     // nothing, rather than keep its window from getting narrower.
     void setPreferredWidth(int width);
+    // Asks for its whole text's width when that is wider than the preferred width: a
+    // layout then shortens it only when there is no room for it beside its neighbours.
+    void setAsksForWholeText(bool asks);
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
@@ -27,6 +30,7 @@ protected:
 private:
     Qt::TextElideMode mode_;
     int preferredWidth_ = -1;
+    bool asksForWholeText_ = false;
 };
 
 } // namespace ui

@@ -192,7 +192,14 @@ TEST_F(MainWindowDrillTest, AWholeFourChoiceDrill) {
         EXPECT_EQ(main->pnlQuestionNum->gauge->value(), i + 1);
         ASSERT_EQ(main->rgAnswer->count(), 4);
         EXPECT_TRUE(main->rgAnswer->isEnabled());
-        const QStringList items = main->rgAnswer->items();
+        // Each shows its digit key before the text the drill set.
+        QStringList items;
+        for (int j = 0; j < main->rgAnswer->count(); ++j) {
+            const QString shown = main->rgAnswer->items()[j];
+            const QString digit = QStringLiteral("%1 ").arg(j + 1);
+            EXPECT_TRUE(shown.startsWith(digit)) << shown.toStdString();
+            items << shown.mid(digit.size());
+        }
         ASSERT_TRUE(items.contains(rightAnswers[i])) << i;
         int pick = -1;
         for (int j = 0; j < items.size() && pick < 0; ++j) {
