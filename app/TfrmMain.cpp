@@ -6,6 +6,7 @@
 #include "app/ToolbarIcons.h"
 #include "app/ToolbarSetupHost.h"
 #include "base/BoxList.h"
+#include "base/Cp932.h"
 #include "base/IniFile.h"
 #include "base/Random.h"
 #include "base/TextFile.h"
@@ -246,7 +247,7 @@ void TfrmMain::rollRecordsOver() {
     // one box names them.
     std::vector<std::string> files;
     for (const FileStatus& failure : failures)
-        files.push_back(failure.path() + " (" + failure.reason() + ")");
+        files.push_back(failure.path() + " (" + toCp932(failure.reason()).value_or("") + ")");
     ui::platform().showNotice(this,
                               QStringLiteral("記録ファイルを書き込めませんでした。\n\n") +
                                   ui::toQ(boxList(files)),

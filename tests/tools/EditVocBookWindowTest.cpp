@@ -180,6 +180,8 @@ TEST_F(EditVocBookWindowTest, AFailedSaveKeepsTheOldBookAndTheWindowOpen) {
     }
     ASSERT_EQ(platform.boxTexts().size(), 2);
     EXPECT_TRUE(platform.boxTexts()[1].startsWith(q("保存に失敗しました\n\n") + native(book)));
+    // The reason in Japanese, from the one table of reasons.
+    EXPECT_TRUE(platform.boxTexts()[1].endsWith(q("\nディスクの空き容量が足りません")));
     EXPECT_EQ(platform.calls()[1].caption, q("エラー"));
     EXPECT_EQ(slurp(book), before);
     EXPECT_NE(frm->result(), QDialog::Accepted);
