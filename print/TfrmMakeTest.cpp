@@ -365,7 +365,7 @@ void TfrmMakeTest::cmdSaveClick() {
     const QString chosen = ui::platform().saveFileName(
         this, QStringLiteral("テスト用紙の保存"), QStringLiteral("テキストファイル (*.txt)|*.txt"),
         QStringLiteral("txt"),
-        dialogFolder(settings_, sheetDictionary_));
+        dialogFolder(settings_, sheetDictionary_), ui::SaveMode::Append);
     if (chosen.isEmpty() || lines_.empty())
         return;
     auto path = ui::fromQOrWarn(this, chosen);

@@ -185,7 +185,7 @@ void TfrmShowHistory::save(HistoryFormat format) {
         folder = settings_.ProgramFolder + "dictionary/";
     const QString chosen = ui::platform().saveFileName(
         this, QStringLiteral("保存"), QStringLiteral("テキストファイル (*.txt)|*.txt"),
-        QStringLiteral("txt"), ui::toQ(folder));
+        QStringLiteral("txt"), ui::toQ(folder), ui::SaveMode::Append);
     if (chosen.isEmpty())
         return;
     const std::optional<std::string> path = ui::fromQOrWarn(this, chosen);

@@ -363,7 +363,7 @@ bool TfrmEditVocBook::cmdSaveClick() {
 void TfrmEditVocBook::cmdSaveAsClick() {
     QString chosen = ui::platform().saveFileName(
         this, QStringLiteral("別名で保存"), QStringLiteral("単語帳ファイル (*.txt)|*.txt"),
-        QStringLiteral("txt"), dialogFolder(settings_, book_.path()));
+        QStringLiteral("txt"), dialogFolder(settings_, book_.path()), ui::SaveMode::Append);
     if (chosen.isEmpty()) return;
     auto path = ui::fromQOrWarn(this, chosen);
     if (!path) return;

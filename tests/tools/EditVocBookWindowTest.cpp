@@ -156,6 +156,7 @@ TEST_F(EditVocBookWindowTest, SaveAsAppendsAfterTheOldLinesAndCsvUsesTheSeparato
     auto saves = platform.callsOf(PlatformCall::SaveFile);
     ASSERT_EQ(saves.size(), 1u);
     EXPECT_EQ(saves[0].caption, q("単語帳ファイル (*.txt)|*.txt"));
+    EXPECT_EQ(saves[0].saveMode, ui::SaveMode::Append);
 
     select(0);
     type("run", "走る;駆ける", "x");
