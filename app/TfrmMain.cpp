@@ -84,7 +84,7 @@ TfrmMain::TfrmMain(std::string programFolder, QWidget* parent) : QMainWindow(par
     drillScreen_ = std::make_unique<DrillScreen>(*this, *tmrTimer);
     drill_ = std::make_unique<Drill>(settings_, *drillScreen_);
     setupHost_ = std::make_unique<ToolbarSetupHost>(*this);
-    connect(rgAnswer, &ui::RadioGroup::itemClicked, this, &TfrmMain::rgAnswerClick);
+    connect(rgAnswer, &ui::RadioGroup::itemChosen, this, &TfrmMain::rgAnswerClick);
 
     connect(cboDicFile, &QComboBox::textActivated, this, &TfrmMain::cboDicFileChange);
     connect(cboDicFile->lineEdit(), &QLineEdit::textEdited, this, &TfrmMain::cboDicFileChange);

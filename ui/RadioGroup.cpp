@@ -12,7 +12,9 @@ RadioGroup::RadioGroup(const QString& title, QWidget* parent) : QGroupBox(title,
     layout_->setContentsMargins(8, 4, 8, 4);
     layout_->setSpacing(2);
     layout_->addStretch(1);
-    connect(group_, &QButtonGroup::idClicked, this, &RadioGroup::itemClicked);
+    connect(group_, &QButtonGroup::idToggled, this, [this](int id, bool chosen) {
+        if (chosen) emit itemChosen(id);
+    });
 }
 
 void RadioGroup::setItems(const QStringList& items) {
