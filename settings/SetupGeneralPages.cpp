@@ -368,8 +368,23 @@ void SetupFilePage::cmdSelectSaveErrorFileClick() {
 }
 
 void SetupFilePage::cmdSelectVocBookClick() {
-    chooseFileInto(this, txtVocBook, QStringLiteral("単語帳の指定"),
-                   QStringLiteral("単語帳用ファイル (*.txt)|*.txt"), settings_);
+    // A book that is there is used as it is; a name that is not there yet makes a new,
+    // empty book, so that the editor and the printing find it at once.
+    const QString chosen = ui::platform().saveFileName(
+        this, QStringLiteral("単語帳の指定"), QStringLiteral("単語帳用ファイル (*.txt)|*.txt"),
+        QStringLiteral("txt"),
+        dialogFolder(settings_, ui::fromQ(txtVocBook->text()).value_or(std::string())),
+        ui::SaveMode::Append);
+    if (chosen.isEmpty()) return;
+    const std::optional<std::string> path = ui::fromQOrWarn(this, chosen);
+    if (!path) return;
+    if (!fileExists(*path)) {
+        if (FileStatus made = createNewFile(*path); !made) {
+            ui::showFileError(this, made.path(), made.reason());
+            return;
+        }
+    }
+    setPathField(txtVocBook, chosen);
 }
 
 void SetupFilePage::cmdNewTextClick() {

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QTest>
 #include <QToolButton>
 #include <QTreeView>
 
@@ -222,4 +223,33 @@ TEST_F(EditVocBookWindowTest, ALongEntryIsCutInTheListAndGoesBackWholeWhenRewrit
     click("cmdChange");
     trigger("cmdSave");
     EXPECT_EQ(slurp(book), crlf({word + "=" + sj("長い") + "*z", sj("eat=食べる*y")}));
+}
+
+TEST_F(EditVocBookWindowTest, OpensWithNoRowChosenAlsoWhenTheListHasTheFocus) {
+    // Opened as the program opens it: shown, active, the list first in the focus chain.
+    frm = std::make_unique<TfrmEditVocBook>(settings);
+    frm->show();
+    QApplication::setActiveWindow(frm.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frm.get()));
+    list()->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    ASSERT_TRUE(list()->hasFocus());
+
+    EXPECT_TRUE(list()->selectionModel()->selectedRows().isEmpty());
+    for (const char* field : {"txtEnglish", "txtJapanese", "txtComment"})
+        EXPECT_TRUE(child<QLineEdit>(*frm, field)->text().isEmpty()) << field;
+    for (const char* off : {"spnMoveDataUp", "spnMoveDataDown", "cmdChange", "cmdDelete", "cmdUndo"})
+        EXPECT_FALSE(child<QWidget>(*frm, off)->isEnabled()) << off;
+    click("cmdDelete");
+    EXPECT_EQ(list()->model()->rowCount(), 5);
+
+    // A row chosen with the keys is chosen as by a click.
+    QTest::keyClick(list(), Qt::Key_Down);
+    ASSERT_EQ(list()->selectionModel()->selectedRows().size(), 1);
+    const int row = list()->selectionModel()->selectedRows().first().row();
+    const char* english[] = {"run", "eat", "go", "see", "swim"};
+    EXPECT_EQ(child<QLineEdit>(*frm, "txtEnglish")->text(), q(english[row]));
+    for (const char* on : {"spnMoveDataUp", "cmdChange", "cmdDelete"})
+        EXPECT_TRUE(child<QWidget>(*frm, on)->isEnabled()) << on;
+    frm->hide();
 }
