@@ -79,6 +79,8 @@ int DrillScreen::selectedChoice() const {
 }
 
 void DrillScreen::selectChoice(int index) {
+    // The drill chooses and then answers by itself: the choice must not answer too.
+    QSignalBlocker quiet(main_.rgAnswer);
     main_.rgAnswer->setItemIndex(index);
 }
 

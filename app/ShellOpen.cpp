@@ -1,19 +1,19 @@
 #include "app/ShellOpen.h"
 
 #include "app/ProgramInfo.h"
+#include "base/ErrorText.h"
 #include "base/TextFile.h"
 #include "ui/Platform.h"
 #include "ui/Text.h"
 
 #include <cerrno>
-#include <cstring>
 #include <string_view>
 
 namespace qor {
 
 bool openDocument(QWidget* parent, const std::string& cp932Path) {
     if (cp932Path.empty() || !(fileExists(cp932Path) || folderExists(cp932Path))) {
-        ui::showFileError(parent, cp932Path, std::strerror(ENOENT));
+        ui::showFileError(parent, cp932Path, errorText(ENOENT));
         return false;
     }
     if (ui::platform().openWithAssociatedProgram(QString::fromStdString(nativePath(cp932Path))))

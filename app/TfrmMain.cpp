@@ -8,6 +8,7 @@
 #include "app/ToolbarIcons.h"
 #include "app/ToolbarSetupHost.h"
 #include "base/BoxList.h"
+#include "base/Cp932.h"
 #include "base/IniFile.h"
 #include "base/Random.h"
 #include "base/TextFile.h"
@@ -87,7 +88,7 @@ TfrmMain::TfrmMain(std::string programFolder, QWidget* parent) : QMainWindow(par
     drillScreen_ = std::make_unique<DrillScreen>(*this, *tmrTimer);
     drill_ = std::make_unique<Drill>(settings_, *drillScreen_);
     setupHost_ = std::make_unique<ToolbarSetupHost>(*this);
-    connect(rgAnswer, &ui::RadioGroup::itemClicked, this, &TfrmMain::rgAnswerClick);
+    connect(rgAnswer, &ui::RadioGroup::itemChosen, this, &TfrmMain::rgAnswerClick);
 
     connect(cboDicFile, &QComboBox::textActivated, this, &TfrmMain::cboDicFileChange);
     connect(cboDicFile->lineEdit(), &QLineEdit::textEdited, this, &TfrmMain::cboDicFileChange);
@@ -260,7 +261,7 @@ void TfrmMain::rollRecordsOver() {
     // one box names them.
     std::vector<std::string> files;
     for (const FileStatus& failure : failures)
-        files.push_back(failure.path() + " (" + failure.reason() + ")");
+        files.push_back(failure.path() + " (" + toCp932(failure.reason()).value_or("") + ")");
     ui::platform().showNotice(this,
                               QStringLiteral("記録ファイルを書き込めませんでした。\n\n") +
                                   ui::toQ(boxList(files)),

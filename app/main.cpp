@@ -34,7 +34,8 @@ constexpr const char* kDesktopId = "io.github.qorhelper.QorHelper";
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    // File error texts (strerror) stay in plain ASCII whatever the desktop language.
+    // The system's texts for errors the program has no Japanese sentence for
+    // (base/ErrorText) stay in plain ASCII whatever the desktop language.
     std::setlocale(LC_MESSAGES, "C");
     QApplication::setApplicationName(QStringLiteral("Qor Helper"));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopId));
@@ -68,7 +69,9 @@ int main(int argc, char* argv[]) {
         !status) {
         ui::platform().showNotice(nullptr,
                                   QStringLiteral("データフォルダを準備できませんでした。\n") +
-                                      QString::fromStdString(status.message()),
+                                      QString::fromStdString(status.path()) +
+                                      QStringLiteral("\n") +
+                                      QString::fromStdString(status.reason()),
                                   QStringLiteral("エラー"), ui::kNoticeWarning);
         return 1;
     }

@@ -1,9 +1,9 @@
 #include "FileStatus.h"
 
 #include "Cp932.h"
+#include "ErrorText.h"
 
 #include <cerrno>
-#include <cstring>
 
 namespace qor {
 
@@ -11,13 +11,12 @@ FileStatus FileStatus::failure(std::string path, std::string reason, int errorNu
     FileStatus s;
     s.errorNumber_ = errorNumber;
     s.path_ = std::move(path);
-    s.reason_ = reason.empty() ? std::string("error") : std::move(reason);
+    s.reason_ = reason.empty() ? std::string("原因のわからないエラーです") : std::move(reason);
     return s;
 }
 
 FileStatus FileStatus::fromErrno(std::string path, int errorNumber) {
-    // strerror texts are ASCII in the C locale the program runs its file code in.
-    return failure(std::move(path), std::strerror(errorNumber), errorNumber);
+    return failure(std::move(path), errorText(errorNumber), errorNumber);
 }
 
 bool FileStatus::isMissingFile() const {
@@ -27,7 +26,8 @@ bool FileStatus::isMissingFile() const {
 std::string FileStatus::message() const {
     if (ok())
         return {};
-    return path_ + "\n" + reason_;
+    // The reason is screen text (UTF-8); the box text is model text like the path.
+    return path_ + "\n" + toCp932(reason_).value_or(reason_);
 }
 
 } // namespace qor

@@ -16,6 +16,8 @@ public:
     bool ok() const { return reason_.empty(); }
     explicit operator bool() const { return ok(); }
     const std::string& path() const { return path_; }
+    // Why, for the learner (UTF-8): from the one table of base/ErrorText for a system
+    // error.
     const std::string& reason() const { return reason_; }
     // The errno of the failure, 0 when it did not come from a system call.
     int errorNumber() const { return errorNumber_; }

@@ -46,7 +46,7 @@ public:
         return {};
     }
     QString saveFileName(QWidget*, const QString&, const QString&, const QString&,
-                         const QString&) override {
+                         const QString&, ui::SaveMode) override {
         return {};
     }
     QString folderName(QWidget*, const QString&, const QString&) override { return {}; }

@@ -14,6 +14,7 @@
 #include "ui/Panels.h"
 #include "ui/Platform.h"
 #include "ui/Printing.h"
+#include "ui/Switch.h"
 #include "ui/Text.h"
 #include "ui/WindowOpen.h"
 #include "words/DictionaryChoice.h"
@@ -172,12 +173,12 @@ TfrmMakeTest::TfrmMakeTest(const TUserSettings& settings, const DrillState& dril
 
     connect(cboPrintType_, &QComboBox::currentIndexChanged, this, &TfrmMakeTest::cboPrintTypeChange);
     connect(txtPastNum_, &QSpinBox::valueChanged, this, &TfrmMakeTest::txtPastNumChange);
-    connect(chkToEnglish_, &QCheckBox::clicked, this, &TfrmMakeTest::chkToEnglishClick);
-    connect(chkSelectOn_, &QCheckBox::clicked, this, &TfrmMakeTest::chkSelectOnClick);
-    connect(chkPrintDate_, &QCheckBox::clicked, this, &TfrmMakeTest::chkPrintDateClick);
-    connect(chkPrintUser_, &QCheckBox::clicked, this, &TfrmMakeTest::chkPrintUserClick);
-    connect(chkPrintAnswer_, &QCheckBox::clicked, this, &TfrmMakeTest::chkPrintAnswerClick);
-    connect(chkPrintOption_, &QCheckBox::clicked, this, &TfrmMakeTest::chkPrintOptionClick);
+    ui::onToggled(chkToEnglish_, this, &TfrmMakeTest::chkToEnglishClick);
+    ui::onToggled(chkSelectOn_, this, &TfrmMakeTest::chkSelectOnClick);
+    ui::onToggled(chkPrintDate_, this, &TfrmMakeTest::chkPrintDateClick);
+    ui::onToggled(chkPrintUser_, this, &TfrmMakeTest::chkPrintUserClick);
+    ui::onToggled(chkPrintAnswer_, this, &TfrmMakeTest::chkPrintAnswerClick);
+    ui::onToggled(chkPrintOption_, this, &TfrmMakeTest::chkPrintOptionClick);
     connect(cmdView_, &QPushButton::clicked, this, &TfrmMakeTest::cmdViewClick);
     connect(cmdPrint_, &QPushButton::clicked, this, &TfrmMakeTest::cmdPrintClick);
     connect(cmdSave_, &QPushButton::clicked, this, &TfrmMakeTest::cmdSaveClick);
@@ -367,7 +368,7 @@ void TfrmMakeTest::cmdSaveClick() {
     const QString chosen = ui::platform().saveFileName(
         this, QStringLiteral("テスト用紙の保存"), QStringLiteral("テキストファイル (*.txt)|*.txt"),
         QStringLiteral("txt"),
-        dialogFolder(settings_, sheetDictionary_));
+        dialogFolder(settings_, sheetDictionary_), ui::SaveMode::Append);
     if (chosen.isEmpty() || lines_.empty())
         return;
     auto path = ui::fromQOrWarn(this, chosen);

@@ -10,6 +10,7 @@
 #include "ui/Panels.h"
 #include "ui/Platform.h"
 #include "ui/Printing.h"
+#include "ui/Switch.h"
 #include "ui/Text.h"
 #include "words/DictionaryChoice.h"
 #include "words/WordEntry.h"
@@ -120,8 +121,8 @@ TfrmPrintDic::TfrmPrintDic(const TUserSettings& settings, std::function<void()> 
 
     connect(cmdSelectDic_, &QPushButton::clicked, this, &TfrmPrintDic::cmdSelectDicClick);
     connect(cmdEditVocBook_, &QPushButton::clicked, this, &TfrmPrintDic::cmdEditVocBookClick);
-    connect(chkCommentOn_, &QCheckBox::clicked, this, &TfrmPrintDic::chkCommentOnClick);
-    connect(chkNumberOn_, &QCheckBox::clicked, this, &TfrmPrintDic::chkNumberOnClick);
+    ui::onToggled(chkCommentOn_, this, &TfrmPrintDic::chkCommentOnClick);
+    ui::onToggled(chkNumberOn_, this, &TfrmPrintDic::chkNumberOnClick);
     connect(cmdFont_, &QPushButton::clicked, this, &TfrmPrintDic::cmdFontClick);
     connect(cmdLoad_, &QPushButton::clicked, this, &TfrmPrintDic::cmdLoadClick);
     connect(cmdPrint_, &QPushButton::clicked, this, &TfrmPrintDic::cmdPrintClick);

@@ -8,6 +8,7 @@
 #include "tools/TfrmCustomQuestion.h"
 #include "ui/GaugeProgress.h"
 #include "ui/Platform.h"
+#include "ui/Switch.h"
 #include "ui/Text.h"
 #include "ui/UpDown.h"
 #include "ui/WindowOpen.h"
@@ -115,7 +116,7 @@ void TfrmQuestionSetup::selectDicTypeOf(const std::string& fileName) {
     if (index < 0)
         setDicTypeNone();
     else
-        grpDicType->button(index)->setChecked(true);
+        ui::showSwitchState(grpDicType->button(index), true);
 }
 
 void TfrmQuestionSetup::showWordCount() {
@@ -140,14 +141,12 @@ void TfrmQuestionSetup::useDictionary(const std::string& path) {
 void TfrmQuestionSetup::dictionaryChanged() {
     // The importance file was read for the dictionary before.
     if (chkImportantQuestion->isChecked()) {
-        chkImportantQuestion->setChecked(false);
-        chkImportantQuestionClick();
+        ui::setSwitch(chkImportantQuestion, false);
     }
     // The custom lines were picked from the dictionary before; another dictionary would be
     // asked words it does not hold, and their misses recorded under wrong line numbers.
     if (chkCustomQuestion->isChecked() && !customList_.builtFor(settings_.DicInUse)) {
-        chkCustomQuestion->setChecked(false);
-        chkCustomQuestionClick();
+        ui::setSwitch(chkCustomQuestion, false);
     }
 }
 
@@ -181,17 +180,14 @@ void TfrmQuestionSetup::FormShow() {
     // 4. Direction and answer form from the question toolbar.
     grpQuestionType->button(host_.questionTypeIndex() == 0 ? 0 : 1)->setChecked(true);
     const int answerType = host_.answerTypeIndex();
-    chkSelectOn->setChecked(answerType >= 1 && answerType <= 3);
-    chkSelectOnClick();
+    ui::setSwitch(chkSelectOn, answerType >= 1 && answerType <= 3);
     if (chkSelectOn->isChecked()) {
-        grpSelectNum->button(answerType - 1)->setChecked(true);
-        rgSelectNumClick();
+        ui::setSwitch(grpSelectNum->button(answerType - 1), true);
     }
 
     // 5. The count of the toolbar; memorizing is chosen anew each time.
     txtQuestionNum->setText(ui::toQ(host_.questionCountText()));
-    chkOnlyMemorize->setChecked(false);
-    chkOnlyMemorizeClick();
+    ui::setSwitch(chkOnlyMemorize, false);
 
     // 6. The options from the drill's flags. Yesterday's misses are chosen anew each
     // time (the list may have changed since).
@@ -201,8 +197,7 @@ void TfrmQuestionSetup::FormShow() {
     const bool anyOption = m.notSameQuestion || m.notRandom || m.sameQuestions || m.lastErrors ||
                            m.earlierDrill || m.earlierErrors;
     if (anyOption && !chkOption->isChecked()) {
-        chkOption->setChecked(true);
-        chkOptionClick();
+        ui::setSwitch(chkOption, true);
     }
     QRadioButton* restored = nullptr;
     switch (activeSource(m)) {
@@ -232,10 +227,9 @@ void TfrmQuestionSetup::FormShow() {
         const int drillNumber = m.historySlot + 1;
         if (isEarlierOption(restored))
             txtOptionNum->setText(QString::number(drillNumber));
-        optionClick(restored);
+        ui::setSwitch(restored, true);
         if (restored == rbNotRandom && keepContinue) {
-            chkNotRandomContinue->setChecked(true);
-            chkNotRandomContinueClick();
+            ui::setSwitch(chkNotRandomContinue, true);
         }
     } else {
         clearOptions();
@@ -246,8 +240,7 @@ void TfrmQuestionSetup::FormShow() {
     // option group or the custom list.
     if (!importanceAvailable()) {
         if (chkImportantQuestion->isChecked()) {
-            chkImportantQuestion->setChecked(false);
-            chkImportantQuestionClick();
+            ui::setSwitch(chkImportantQuestion, false);
         }
         chkImportantQuestion->setEnabled(false);
     } else {
@@ -267,8 +260,7 @@ void TfrmQuestionSetup::drillCompleted() {
 
 void TfrmQuestionSetup::drillStopped() {
     if (chkOption->isChecked()) {
-        chkOption->setChecked(false);
-        chkOptionClick();
+        ui::setSwitch(chkOption, false);
     }
     lastTwoEnabled_ = false;
     applyHistoryEnabled();
@@ -277,10 +269,9 @@ void TfrmQuestionSetup::drillStopped() {
 // ---------------------------------------------------------------- options
 
 void TfrmQuestionSetup::clearOptions() {
-    for (const Option& o : options_) {
-        o.button->setChecked(false);
+    setNone(grpOption);
+    for (const Option& o : options_)
         modes().*o.flag = false;
-    }
     chkNotRandomContinue->setChecked(false);
     modes().notRandomContinue = false;
 }
@@ -296,14 +287,10 @@ void TfrmQuestionSetup::resetOptionControls() {
 }
 
 void TfrmQuestionSetup::optionClick(QRadioButton* option) {
-    // A click on a chosen option leaves it chosen.
-    option->setChecked(true);
-    // 1. The others off.
+    // 1. The others off (the group has unticked them).
     for (const Option& o : options_) {
-        if (o.button != option) {
-            o.button->setChecked(false);
+        if (o.button != option)
             modes().*o.flag = false;
-        }
     }
     showOptionNumber(isEarlierOption(option));
     if (option != rbNotRandom) {
@@ -349,7 +336,7 @@ void TfrmQuestionSetup::applyOwnRule(QRadioButton* option) {
         if (!limit.available) {
             ui::platform().showNotice(this, QStringLiteral("昨日間違えた単語のデータがありません"),
                                       kUnavailable, ui::kNoticeInformation);
-            rbYesterdayOn->setChecked(false);
+            setNone(grpOption);
             modes().yesterday = false;
             return;
         }
@@ -409,12 +396,10 @@ void TfrmQuestionSetup::txtOptionNumChange() {
 void TfrmQuestionSetup::chkOptionClick() {
     if (chkOption->isChecked()) {
         if (chkImportantQuestion->isChecked()) {
-            chkImportantQuestion->setChecked(false);
-            chkImportantQuestionClick();
+            ui::setSwitch(chkImportantQuestion, false);
         }
         if (chkCustomQuestion->isChecked()) {
-            chkCustomQuestion->setChecked(false);
-            chkCustomQuestionClick();
+            ui::setSwitch(chkCustomQuestion, false);
         }
         chkCustomQuestion->setEnabled(false);
         chkImportantQuestion->setEnabled(false);
@@ -439,8 +424,7 @@ void TfrmQuestionSetup::chkOptionClick() {
 void TfrmQuestionSetup::chkSelectOnClick() {
     if (chkSelectOn->isChecked()) {
         rgSelectNum->setEnabled(true);
-        grpSelectNum->button(0)->setChecked(true);
-        rgSelectNumClick();
+        ui::setSwitch(grpSelectNum->button(0), true);
     } else {
         choiceKind_ = -1;
         setNone(grpSelectNum);
@@ -467,8 +451,7 @@ void TfrmQuestionSetup::chkOnlyMemorizeClick() {
     lblOnlyMemorizeTime->setVisible(on);
     if (on) {
         if (chkSelectOn->isChecked()) {
-            chkSelectOn->setChecked(false);
-            chkSelectOnClick();
+            ui::setSwitch(chkSelectOn, false);
         }
         chkSelectOn->setEnabled(false);
     } else {
@@ -494,8 +477,7 @@ void TfrmQuestionSetup::cboDicFileChange() {
         return;
     appliedDicText_ = text;
     if (chkImportantQuestion->isChecked()) {
-        chkImportantQuestion->setChecked(false);
-        chkImportantQuestionClick();
+        ui::setSwitch(chkImportantQuestion, false);
     }
     if (!text.contains(QStringLiteral(".txt")))
         return;
@@ -538,8 +520,7 @@ void TfrmQuestionSetup::FormDropFiles(const QList<QUrl>& urls) {
 void TfrmQuestionSetup::chkCustomQuestionClick() {
     if (chkCustomQuestion->isChecked()) {
         if (chkImportantQuestion->isChecked()) {
-            chkImportantQuestion->setChecked(false);
-            chkImportantQuestionClick();
+            ui::setSwitch(chkImportantQuestion, false);
         }
         chkImportantQuestion->setEnabled(false);
         ui::GaugeProgress gauge(cgProgress);
@@ -564,8 +545,7 @@ void TfrmQuestionSetup::chkCustomQuestionClick() {
             if (count < 10)
                 txtQuestionNum->setText(QString::number(count));
         } else {
-            chkCustomQuestion->setChecked(false);
-            chkCustomQuestionClick();
+            ui::setSwitch(chkCustomQuestion, false);
             return;
         }
     } else {
@@ -583,8 +563,7 @@ void TfrmQuestionSetup::chkImportantQuestionClick() {
     };
     if (chkImportantQuestion->isChecked()) {
         if (chkCustomQuestion->isChecked()) {
-            chkCustomQuestion->setChecked(false);
-            chkCustomQuestionClick();
+            ui::setSwitch(chkCustomQuestion, false);
         }
         chkCustomQuestion->setEnabled(false);
         chkNormalImportant->setEnabled(true);
@@ -593,8 +572,7 @@ void TfrmQuestionSetup::chkImportantQuestionClick() {
             ui::platform().showNotice(
                 this, QStringLiteral("指定された辞書の単語には重要度が設定されていません"),
                 kUnavailable, ui::kNoticeWarning);
-            chkImportantQuestion->setChecked(false);
-            chkImportantQuestionClick();
+            ui::setSwitch(chkImportantQuestion, false);
             return;
         }
         modes().importance = true;

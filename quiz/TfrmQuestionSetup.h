@@ -80,6 +80,7 @@ public:
     QCheckBox* chkSelectOn;
     QGroupBox* rgSelectNum;
     QButtonGroup* grpSelectNum;
+    QButtonGroup* grpOption;
     QGroupBox* rgDicType;
     QButtonGroup* grpDicType;
     QComboBox* cboDicFile;

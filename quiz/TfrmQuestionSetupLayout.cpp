@@ -7,6 +7,7 @@
 #include "ui/DialogFrame.h"
 #include "ui/FileDrops.h"
 #include "ui/Panels.h"
+#include "ui/Switch.h"
 #include "ui/Text.h"
 #include "ui/UpDown.h"
 
@@ -55,10 +56,12 @@ TfrmQuestionSetup::TfrmQuestionSetup(Drill& drill, TUserSettings& settings, Ques
     chkOption = new QCheckBox(QStringLiteral("出題オプションを設定する (&Q)"), this);
     gbOption = new QGroupBox(this);
     gbOption->setAccessibleName(QStringLiteral("出題オプション"));
+    // One option at most; none is chosen when the option group is off or an option refused
+    // (the group is made non-exclusive for a moment to clear it).
+    grpOption = new QButtonGroup(this);
     auto radio = [this](const char* text) {
         auto* b = new QRadioButton(QString::fromUtf8(text), gbOption);
-        // The options exclude each other by their own rules (one of them can refuse).
-        b->setAutoExclusive(false);
+        grpOption->addButton(b);
         return b;
     };
     rbSameQuestion = radio("前回と同じ問題をする (&U)");
@@ -302,34 +305,28 @@ TfrmQuestionSetup::TfrmQuestionSetup(Drill& drill, TUserSettings& settings, Ques
     showOptionNumber(false);
 
     // --- events ---
-    connect(chkOnlyMemorize, &QCheckBox::clicked, this, &TfrmQuestionSetup::chkOnlyMemorizeClick);
-    connect(chkOption, &QCheckBox::clicked, this, &TfrmQuestionSetup::chkOptionClick);
-    connect(rbSameQuestion, &QRadioButton::clicked, this, &TfrmQuestionSetup::rbSameQuestionClick);
-    connect(rbErrorOnly, &QRadioButton::clicked, this, &TfrmQuestionSetup::rbErrorOnlyClick);
-    connect(rbPrevQuestionOn, &QRadioButton::clicked, this,
-            &TfrmQuestionSetup::rbPrevQuestionOnClick);
-    connect(rbPrevErrorOn, &QRadioButton::clicked, this, &TfrmQuestionSetup::rbPrevErrorOnClick);
-    connect(rbYesterdayOn, &QRadioButton::clicked, this, &TfrmQuestionSetup::rbYesterdayOnClick);
-    connect(rbNotSameQuestion, &QRadioButton::clicked, this,
-            &TfrmQuestionSetup::rbNotSameQuestionClick);
-    connect(rbNotRandom, &QRadioButton::clicked, this, &TfrmQuestionSetup::rbNotRandomClick);
-    connect(chkNotRandomContinue, &QCheckBox::clicked, this,
-            &TfrmQuestionSetup::chkNotRandomContinueClick);
+    ui::onToggled(chkOnlyMemorize, this, &TfrmQuestionSetup::chkOnlyMemorizeClick);
+    ui::onToggled(chkOption, this, &TfrmQuestionSetup::chkOptionClick);
+    ui::onToggled(rbSameQuestion, this, &TfrmQuestionSetup::rbSameQuestionClick);
+    ui::onToggled(rbErrorOnly, this, &TfrmQuestionSetup::rbErrorOnlyClick);
+    ui::onToggled(rbPrevQuestionOn, this, &TfrmQuestionSetup::rbPrevQuestionOnClick);
+    ui::onToggled(rbPrevErrorOn, this, &TfrmQuestionSetup::rbPrevErrorOnClick);
+    ui::onToggled(rbYesterdayOn, this, &TfrmQuestionSetup::rbYesterdayOnClick);
+    ui::onToggled(rbNotSameQuestion, this, &TfrmQuestionSetup::rbNotSameQuestionClick);
+    ui::onToggled(rbNotRandom, this, &TfrmQuestionSetup::rbNotRandomClick);
+    ui::onToggled(chkNotRandomContinue, this, &TfrmQuestionSetup::chkNotRandomContinueClick);
     connect(txtOptionNum, &QLineEdit::textChanged, this, &TfrmQuestionSetup::txtOptionNumChange);
-    connect(chkSelectOn, &QCheckBox::clicked, this, &TfrmQuestionSetup::chkSelectOnClick);
-    connect(grpSelectNum, &QButtonGroup::idClicked, this, &TfrmQuestionSetup::rgSelectNumClick);
-    connect(grpDicType, &QButtonGroup::idClicked, this, &TfrmQuestionSetup::rgDicTypeClick);
+    ui::onToggled(chkSelectOn, this, &TfrmQuestionSetup::chkSelectOnClick);
+    ui::onChosen(grpSelectNum, this, &TfrmQuestionSetup::rgSelectNumClick);
+    ui::onChosen(grpDicType, this, &TfrmQuestionSetup::rgDicTypeClick);
     connect(cboDicFile, &QComboBox::activated, this, &TfrmQuestionSetup::cboDicFileChange);
     connect(cboDicFile->lineEdit(), &QLineEdit::editingFinished, this,
             &TfrmQuestionSetup::cboDicFileChange);
     connect(cmdSelectDicFile, &QPushButton::clicked, this,
             &TfrmQuestionSetup::cmdSelectDicFileClick);
-    connect(chkCustomQuestion, &QCheckBox::clicked, this,
-            &TfrmQuestionSetup::chkCustomQuestionClick);
-    connect(chkImportantQuestion, &QCheckBox::clicked, this,
-            &TfrmQuestionSetup::chkImportantQuestionClick);
-    connect(chkNormalImportant, &QCheckBox::clicked, this,
-            &TfrmQuestionSetup::chkNormalImportantClick);
+    ui::onToggled(chkCustomQuestion, this, &TfrmQuestionSetup::chkCustomQuestionClick);
+    ui::onToggled(chkImportantQuestion, this, &TfrmQuestionSetup::chkImportantQuestionClick);
+    ui::onToggled(chkNormalImportant, this, &TfrmQuestionSetup::chkNormalImportantClick);
     connect(cmdOk, &QPushButton::clicked, this, &TfrmQuestionSetup::cmdOkClick);
     connect(cmdCancel, &QPushButton::clicked, this, &TfrmQuestionSetup::cmdCancelClick);
 }

@@ -2,6 +2,7 @@
 
 #include "sound/CompanionChannel.h"
 #include "words/VocabularyBook.h"
+#include "ui/DataLabel.h"
 #include "ui/DialogFrame.h"
 #include "ui/Fonts.h"
 #include "ui/Panels.h"
@@ -68,9 +69,9 @@ TfrmShowError::TfrmShowError(ErrorReviewInput input, const TUserSettings& settin
     moComment->setAccessibleName(QStringLiteral("コメント"));
 
     pnlDayNum = sunkenPanel(this);
-    pnlDayNum->setAccessibleName(QStringLiteral("今日間違えた回数"));
+    ui::showsData(pnlDayNum, QStringLiteral("今日間違えた回数"));
     pnlMonthNum = sunkenPanel(this);
-    pnlMonthNum->setAccessibleName(QStringLiteral("今月間違えた回数"));
+    ui::showsData(pnlMonthNum, QStringLiteral("今月間違えた回数"));
 
     cmdVocBook = new QPushButton(QStringLiteral("単語帳に追加 (&A)"), this);
     cmdVocBook->setAutoDefault(false);

@@ -4,6 +4,7 @@
 #include "records/ErrorRanking.h"
 #include "records/RecordFiles.h"
 #include "records/WindowParts.h"
+#include "ui/DataLabel.h"
 #include "ui/Fonts.h"
 #include "ui/Panels.h"
 #include "ui/ShownText.h"
@@ -67,9 +68,9 @@ TfrmShowErrorNum::TfrmShowErrorNum(const TUserSettings& settings, QWidget* paren
             word->setTextInteractionFlags(Qt::TextSelectableByMouse);
             word->setTextFormat(Qt::PlainText);
         }
-        lblEnglish[k]->setAccessibleName(QStringLiteral("%1位の英語").arg(i + 1));
-        lblJapanese[k]->setAccessibleName(QStringLiteral("%1位の日本語").arg(i + 1));
-        lblNum[k]->setAccessibleName(QStringLiteral("%1位の不正解数").arg(i + 1));
+        ui::showsData(lblEnglish[k], QStringLiteral("%1位の英語").arg(i + 1));
+        ui::showsData(lblJapanese[k], QStringLiteral("%1位の日本語").arg(i + 1));
+        ui::showsData(lblNum[k], QStringLiteral("%1位の不正解数").arg(i + 1));
         grid->addWidget(mark, i, 0, Qt::AlignTop);
         grid->addWidget(lblEnglish[k], i, 1);
         grid->addWidget(lblJapanese[k], i, 2);

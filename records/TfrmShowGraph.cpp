@@ -3,6 +3,7 @@
 #include "base/Clock.h"
 #include "records/GraphView.h"
 #include "records/WindowParts.h"
+#include "ui/DataLabel.h"
 #include "ui/Fonts.h"
 #include "ui/Panels.h"
 #include "ui/RadioGroup.h"
@@ -67,7 +68,7 @@ TfrmShowGraph::TfrmShowGraph(const TUserSettings& settings, int recentSlot, QWid
         legendLabels_[k]->setObjectName(QString::fromLatin1(names[i]));
         legendLabels_[k]->setTextFormat(Qt::PlainText);
         legendLabels_[k]->setMinimumWidth(150);
-        legendLabels_[k]->setAccessibleName(QStringLiteral("凡例 %1").arg(i + 1));
+        ui::showsData(legendLabels_[k], QStringLiteral("凡例 %1").arg(i + 1));
         legendGrid->addWidget(legendSample(i, legend), i, 0);
         legendGrid->addWidget(legendLabels_[k], i, 1);
     }
@@ -104,7 +105,7 @@ TfrmShowGraph::TfrmShowGraph(const TUserSettings& settings, int recentSlot, QWid
     layOutToolWindow(this, QStringLiteral("ここでは、正解率をグラフで表示します"), body, true);
     showLegends();
     onFirstShow(this, [this] { FormShow(); });
-    connect(rgGraphType, &ui::RadioGroup::itemClicked, this, &TfrmShowGraph::rgGraphTypeClick);
+    connect(rgGraphType, &ui::RadioGroup::itemChosen, this, &TfrmShowGraph::rgGraphTypeClick);
     connect(cmdView, &QPushButton::clicked, this, &TfrmShowGraph::cmdViewClick);
     connect(cmdClose, &QPushButton::clicked, this, &TfrmShowGraph::cmdCloseClick);
 }

@@ -5,6 +5,7 @@
 #include "records/WindowParts.h"
 #include "ui/Fonts.h"
 #include "ui/Platform.h"
+#include "ui/Switch.h"
 #include "ui/Text.h"
 
 #include <QAction>
@@ -104,7 +105,7 @@ TfrmShowHistory::TfrmShowHistory(std::vector<HistoryDrill> drills, const TUserSe
 
     connect(lstHistory, &QTreeWidget::itemSelectionChanged, this, &TfrmShowHistory::lstHistoryClick);
     connect(lstHistory, &QTreeWidget::itemDoubleClicked, this, &TfrmShowHistory::lstHistoryDblClick);
-    connect(chkHint, &QCheckBox::clicked, this, &TfrmShowHistory::chkHintClick);
+    ui::onToggled(chkHint, this, &TfrmShowHistory::chkHintClick);
     connect(mnuNormalSave, &QAction::triggered, this, &TfrmShowHistory::mnuNormalSaveClick);
     connect(mnuCsvSave, &QAction::triggered, this, &TfrmShowHistory::mnuCsvSaveClick);
     connect(cmdClose, &QPushButton::clicked, this, &TfrmShowHistory::cmdCloseClick);
@@ -185,7 +186,7 @@ void TfrmShowHistory::save(HistoryFormat format) {
         folder = settings_.ProgramFolder + "dictionary/";
     const QString chosen = ui::platform().saveFileName(
         this, QStringLiteral("保存"), QStringLiteral("テキストファイル (*.txt)|*.txt"),
-        QStringLiteral("txt"), ui::toQ(folder));
+        QStringLiteral("txt"), ui::toQ(folder), ui::SaveMode::Append);
     if (chosen.isEmpty())
         return;
     const std::optional<std::string> path = ui::fromQOrWarn(this, chosen);

@@ -6,6 +6,7 @@
 #include "records/WindowParts.h"
 #include "ui/Fonts.h"
 #include "ui/Platform.h"
+#include "ui/Switch.h"
 #include "ui/Text.h"
 #include "ui/UpDown.h"
 
@@ -154,8 +155,8 @@ TfrmShowPercent::TfrmShowPercent(const TUserSettings& settings, QWidget* parent)
     connect(cmdView, &QPushButton::clicked, this, &TfrmShowPercent::cmdViewClick);
     connect(cmdSort, &QPushButton::clicked, this, &TfrmShowPercent::cmdSortClick);
     connect(cmdClose, &QPushButton::clicked, this, &TfrmShowPercent::cmdCloseClick);
-    connect(rbByAtariNum, &QRadioButton::clicked, this, &TfrmShowPercent::rbByAtariNumClick);
-    connect(rbByPercent, &QRadioButton::clicked, this, &TfrmShowPercent::rbByPercentClick);
+    ui::onToggled(rbByAtariNum, this, &TfrmShowPercent::rbByAtariNumClick);
+    ui::onToggled(rbByPercent, this, &TfrmShowPercent::rbByPercentClick);
 }
 
 void TfrmShowPercent::FormShow() {
@@ -163,8 +164,7 @@ void TfrmShowPercent::FormShow() {
     thresholds_ = MasteryThresholds::read(settings_.setupIniPath());
     fillYearCombo(cboYear, programClock().now().year);
     emptyView();
-    rbByAtariNum->setChecked(true);
-    showMode(MasteryRule::ByRightCount);
+    ui::setSwitch(rbByAtariNum, true);
 }
 
 void TfrmShowPercent::emptyView() {
@@ -188,12 +188,10 @@ void TfrmShowPercent::showMode(MasteryRule rule) {
 }
 
 void TfrmShowPercent::rbByAtariNumClick() {
-    rbByAtariNum->setChecked(true);
     showMode(MasteryRule::ByRightCount);
 }
 
 void TfrmShowPercent::rbByPercentClick() {
-    rbByPercent->setChecked(true);
     showMode(MasteryRule::ByPercent);
 }
 

@@ -1,11 +1,13 @@
 #include "settings/SetupGeneralPages.h"
 
+#include "base/TextFile.h"
 #include "settings/SettingsStore.h"
 #include "settings/SetupHost.h"
 #include "settings/SetupWidgets.h"
 #include "settings/TfrmDicSetup.h"
 #include "ui/Platform.h"
 #include "ui/RadioGroup.h"
+#include "ui/Switch.h"
 #include "ui/Text.h"
 #include "ui/WindowOpen.h"
 #include "words/DictionaryChoice.h"
@@ -150,11 +152,10 @@ SetupGeneralPage::SetupGeneralPage(TUserSettings& settings, QWidget* parent)
     layout->addLayout(columns);
     layout->addStretch(1);
 
-    connect(chkTimerOn, &QCheckBox::clicked, this, &SetupGeneralPage::chkTimerOnClick);
-    connect(chkShowResult, &QCheckBox::clicked, this, &SetupGeneralPage::chkShowResultClick);
-    connect(chkShowPronunciation, &QCheckBox::clicked, this,
-            &SetupGeneralPage::chkShowPronunciationClick);
-    connect(chkImportantOn, &QCheckBox::clicked, this, &SetupGeneralPage::chkImportantOnClick);
+    ui::onToggled(chkTimerOn, this, &SetupGeneralPage::chkTimerOnClick);
+    ui::onToggled(chkShowResult, this, &SetupGeneralPage::chkShowResultClick);
+    ui::onToggled(chkShowPronunciation, this, &SetupGeneralPage::chkShowPronunciationClick);
+    ui::onToggled(chkImportantOn, this, &SetupGeneralPage::chkImportantOnClick);
 }
 
 void SetupGeneralPage::FormShow() {
@@ -173,14 +174,10 @@ void SetupGeneralPage::FormShow() {
     setChecked(chkMakeLogFile, s.MakeLogFile);
     setChecked(chkAutoImeOn, s.AutoImeOn);
     // The boxes with dependents last: their rules then act on the dependents' values.
-    setChecked(chkTimerOn, s.TimeLimitOn);
-    chkTimerOnClick();
-    setChecked(chkShowResult, s.ShowResult);
-    chkShowResultClick();
-    setChecked(chkShowPronunciation, s.ShowPronunciation);
-    chkShowPronunciationClick();
-    setChecked(chkImportantOn, s.ImportantOn);
-    chkImportantOnClick();
+    ui::setSwitch(chkTimerOn, s.TimeLimitOn == 1);
+    ui::setSwitch(chkShowResult, s.ShowResult == 1);
+    ui::setSwitch(chkShowPronunciation, s.ShowPronunciation == 1);
+    ui::setSwitch(chkImportantOn, s.ImportantOn == 1);
 }
 
 bool SetupGeneralPage::readValues(SetupValues& v) {
@@ -308,7 +305,7 @@ SetupFilePage::SetupFilePage(TUserSettings& settings, SetupHost& host, QWidget* 
     layout->addLayout(commands);
     layout->addStretch(1);
 
-    connect(chkSaveError, &QCheckBox::clicked, this, &SetupFilePage::chkSaveErrorClick);
+    ui::onToggled(chkSaveError, this, &SetupFilePage::chkSaveErrorClick);
     connect(cmdSelectDefDic, &QPushButton::clicked, this, &SetupFilePage::cmdSelectDefDicClick);
     connect(cmdSelectPhoneticSign, &QPushButton::clicked, this,
             &SetupFilePage::cmdSelectPhoneticSignClick);
@@ -325,8 +322,7 @@ void SetupFilePage::FormShow() {
     setChecked(chkUseEndDicFile, s.UseEndDicFile);
     setPathField(txtPhoneticSignFile, ui::toQ(s.PhoneticSignFile));
     setPathField(txtVocBook, ui::toQ(s.VocBook));
-    setChecked(chkSaveError, s.SaveError);
-    chkSaveErrorClick();
+    ui::setSwitch(chkSaveError, s.SaveError == 1);
 }
 
 bool SetupFilePage::readValues(SetupValues& v) {
@@ -372,8 +368,23 @@ void SetupFilePage::cmdSelectSaveErrorFileClick() {
 }
 
 void SetupFilePage::cmdSelectVocBookClick() {
-    chooseFileInto(this, txtVocBook, QStringLiteral("単語帳の指定"),
-                   QStringLiteral("単語帳用ファイル (*.txt)|*.txt"), settings_);
+    // A book that is there is used as it is; a name that is not there yet makes a new,
+    // empty book, so that the editor and the printing find it at once.
+    const QString chosen = ui::platform().saveFileName(
+        this, QStringLiteral("単語帳の指定"), QStringLiteral("単語帳用ファイル (*.txt)|*.txt"),
+        QStringLiteral("txt"),
+        dialogFolder(settings_, ui::fromQ(txtVocBook->text()).value_or(std::string())),
+        ui::SaveMode::Append);
+    if (chosen.isEmpty()) return;
+    const std::optional<std::string> path = ui::fromQOrWarn(this, chosen);
+    if (!path) return;
+    if (!fileExists(*path)) {
+        if (FileStatus made = createNewFile(*path); !made) {
+            ui::showFileError(this, made.path(), made.reason());
+            return;
+        }
+    }
+    setPathField(txtVocBook, chosen);
 }
 
 void SetupFilePage::cmdNewTextClick() {
@@ -456,7 +467,7 @@ SetupOtherPage::SetupOtherPage(TUserSettings& settings, SetupHost& host, QWidget
     layout->addStretch(1);
 
     connect(cmdResetHistory, &QPushButton::clicked, this, &SetupOtherPage::cmdResetHistoryClick);
-    connect(chkShowDate, &QCheckBox::clicked, this, &SetupOtherPage::chkShowDateClick);
+    ui::onToggled(chkShowDate, this, &SetupOtherPage::chkShowDateClick);
 }
 
 void SetupOtherPage::FormShow() {
@@ -465,8 +476,7 @@ void SetupOtherPage::FormShow() {
     setChecked(chkSaveSize, s.SaveSize);
     setChecked(chkSaveToolBar, s.SaveToolBar);
     setChecked(chkNotFlat, s.NotFlat);
-    setChecked(chkShowDate, s.ShowDate);
-    chkShowDateClick();
+    ui::setSwitch(chkShowDate, s.ShowDate == 1);
     txtQuestionSize->setValue(s.moQuestionSize);
     txtCommentSize->setValue(s.moCommentSize);
 }

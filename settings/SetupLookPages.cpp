@@ -6,6 +6,7 @@
 #include "ui/Panels.h"
 #include "ui/Platform.h"
 #include "ui/RadioGroup.h"
+#include "ui/Switch.h"
 #include "ui/Text.h"
 
 #include <QCheckBox>
@@ -230,7 +231,7 @@ SetupColorPage::SetupColorPage(TUserSettings& settings, QWidget* parent)
     layout->addWidget(bars);
     layout->addStretch(1);
 
-    connect(chkColorChangeOn, &QCheckBox::clicked, this, &SetupColorPage::chkColorChangeOnClick);
+    ui::onToggled(chkColorChangeOn, this, &SetupColorPage::chkColorChangeOnClick);
 }
 
 void SetupColorPage::FormShow() {
@@ -238,8 +239,7 @@ void SetupColorPage::FormShow() {
     // The panel and the percentage show the record even while the group is off.
     txtChangeColorPercent->setValue(s.ChangeColorPercent);
     pnlColorType->setColor(s.ColorType);
-    chkColorChangeOn->setChecked(s.ColorChangeOn == 1);
-    chkColorChangeOnClick();
+    ui::setSwitch(chkColorChangeOn, s.ColorChangeOn == 1);
     const int shown[kDataBars] = {s.ShowQuestionNum, s.ShowAtariNum, s.ShowHazureNum, s.ShowPercent,
                                   s.ShowTime};
     const int colors[kDataBars] = {s.ColorQuestionNum, s.ColorAtariNum, s.ColorHazureNum,

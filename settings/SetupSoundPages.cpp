@@ -7,6 +7,7 @@
 #include "words/DictionaryChoice.h"
 #include "ui/Platform.h"
 #include "ui/RadioGroup.h"
+#include "ui/Switch.h"
 #include "ui/Text.h"
 
 #include <QCheckBox>
@@ -18,6 +19,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QStringListModel>
 #include <QVBoxLayout>
@@ -81,9 +83,9 @@ SetupSoundPage::SetupSoundPage(TUserSettings& settings, QWidget* parent)
             [button = row.cmdTry](const QString& text) { button->setEnabled(!text.isEmpty()); });
     }
     effects->setColumnStretch(1, 1);
-    connect(sounds[Atari].chkOn, &QCheckBox::clicked, this, &SetupSoundPage::chkAtariOnClick);
-    connect(sounds[Hazure].chkOn, &QCheckBox::clicked, this, &SetupSoundPage::chkHazureOnClick);
-    connect(sounds[Finish].chkOn, &QCheckBox::clicked, this, &SetupSoundPage::chkFinishOnClick);
+    ui::onToggled(sounds[Atari].chkOn, this, &SetupSoundPage::chkAtariOnClick);
+    ui::onToggled(sounds[Hazure].chkOn, this, &SetupSoundPage::chkHazureOnClick);
+    ui::onToggled(sounds[Finish].chkOn, this, &SetupSoundPage::chkFinishOnClick);
     connect(sounds[Atari].cmdTry, &QPushButton::clicked, this,
             &SetupSoundPage::cmdTryAtariSoundFileClick);
     connect(sounds[Hazure].cmdTry, &QPushButton::clicked, this,
@@ -127,8 +129,7 @@ int SetupSoundPage::recordSwitch(int sound) const {
 
 void SetupSoundPage::FormShow() {
     for (int i = 0; i < 3; ++i) {
-        sounds[static_cast<std::size_t>(i)].chkOn->setChecked(recordSwitch(i) == 1);
-        soundBoxClick(i);
+        ui::setSwitch(sounds[static_cast<std::size_t>(i)].chkOn, recordSwitch(i) == 1);
     }
 }
 
@@ -277,8 +278,8 @@ SetupVoicePage::SetupVoicePage(TUserSettings& settings, SetupHost& host, QWidget
     layout->addLayout(autoRow);
     layout->addWidget(pnlVoice, 1);
 
-    connect(chkVoiceOn, &QCheckBox::clicked, this, &SetupVoicePage::chkVoiceOnClick);
-    connect(rgVoiceType, &ui::RadioGroup::itemClicked, this, &SetupVoicePage::rgVoiceTypeClick);
+    ui::onToggled(chkVoiceOn, this, &SetupVoicePage::chkVoiceOnClick);
+    connect(rgVoiceType, &ui::RadioGroup::itemChosen, this, &SetupVoicePage::rgVoiceTypeClick);
     connect(cmdSelectDir, &QPushButton::clicked, this, &SetupVoicePage::cmdSelectDirClick);
     connect(lstVoiceFile->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &SetupVoicePage::lstVoiceFileClick);
@@ -308,9 +309,12 @@ void SetupVoicePage::FormShow() {
     }
 
     chkAutoVoiceOn->setChecked(s.AutoVoiceOn == 1);
-    rgVoiceType->setItemIndex(s.VoiceType);
-    chkVoiceOn->setChecked(s.VoiceOn == 1);
-    chkVoiceOnClick();
+    {
+        // The stored way shown, not chosen anew: the stored companion path stays.
+        const QSignalBlocker stored(rgVoiceType);
+        rgVoiceType->setItemIndex(s.VoiceType);
+    }
+    ui::setSwitch(chkVoiceOn, s.VoiceOn == 1);
 }
 
 bool SetupVoicePage::readValues(SetupValues& v) {

@@ -5,6 +5,7 @@
 #include "settings/UserRegistry.h"
 #include "ui/Panels.h"
 #include "ui/Platform.h"
+#include "ui/Switch.h"
 #include "ui/Text.h"
 
 #include <QCheckBox>
@@ -92,7 +93,7 @@ SetupUserPage::SetupUserPage(TUserSettings& settings, QWidget* parent)
     layout->addWidget(chkShowUser);
     layout->addWidget(gbUser, 1);
 
-    connect(chkShowUser, &QCheckBox::clicked, this, &SetupUserPage::chkShowUserClick);
+    ui::onToggled(chkShowUser, this, &SetupUserPage::chkShowUserClick);
     connect(cmdAddUser, &QPushButton::clicked, this, &SetupUserPage::cmdAddUserClick);
     connect(txtUserName, &QLineEdit::returnPressed, this, &SetupUserPage::cmdAddUserClick);
 }
@@ -124,8 +125,7 @@ void SetupUserPage::FormShow() {
     fillUsers();
     showUserName(settings_.UserName);
     txtUserName->clear();
-    chkShowUser->setChecked(settings_.ShowUser == 1);
-    chkShowUserClick();
+    ui::setSwitch(chkShowUser, settings_.ShowUser == 1);
 }
 
 bool SetupUserPage::readValues(SetupValues& v) {
@@ -259,7 +259,7 @@ SetupSchedulePage::SetupSchedulePage(TUserSettings& settings, QWidget* parent)
     layout->addWidget(about);
     layout->addWidget(gbPlan, 1);
 
-    connect(chkPlanOn, &QCheckBox::clicked, this, &SetupSchedulePage::chkPlanOnClick);
+    ui::onToggled(chkPlanOn, this, &SetupSchedulePage::chkPlanOnClick);
     connect(cmdAdd, &QPushButton::clicked, this, &SetupSchedulePage::cmdAddClick);
     connect(cmdChange, &QPushButton::clicked, this, &SetupSchedulePage::cmdChangeClick);
     connect(cmdDelete, &QPushButton::clicked, this, &SetupSchedulePage::cmdDeleteClick);
@@ -284,8 +284,7 @@ void SetupSchedulePage::FormShow() {
     table_ = ScheduleTable::fromPlan(PlanFile(settings_.setupIniPath()).read(programClock().now()));
     showTable(-1);
     chkShowPlanOn->setChecked(settings_.ShowPlanOn == 1);
-    chkPlanOn->setChecked(settings_.PlanOn == 1);
-    chkPlanOnClick();
+    ui::setSwitch(chkPlanOn, settings_.PlanOn == 1);
 }
 
 bool SetupSchedulePage::readValues(SetupValues& v) {

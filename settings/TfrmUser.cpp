@@ -2,6 +2,7 @@
 
 #include "ui/DialogFrame.h"
 #include "ui/Platform.h"
+#include "ui/Switch.h"
 #include "ui/Text.h"
 
 #include <QCheckBox>
@@ -45,7 +46,7 @@ TfrmUser::TfrmUser(const UserRegistry& registry, const std::string& currentUser,
     cboUserName->lineEdit()->selectAll();
 
     connect(cmdOk, &QPushButton::clicked, this, &TfrmUser::cmdOkClick);
-    connect(chkNotShow, &QCheckBox::clicked, this, &TfrmUser::chkNotShowClick);
+    ui::onToggled(chkNotShow, this, &TfrmUser::chkNotShowClick);
 }
 
 void TfrmUser::cmdOkClick() {

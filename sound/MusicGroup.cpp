@@ -7,6 +7,7 @@
 #include "sound/TfrmNewCD.h"
 #include "ui/Panels.h"
 #include "ui/Platform.h"
+#include "ui/Switch.h"
 #include "ui/Text.h"
 
 #include <QAction>
@@ -17,6 +18,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QKeySequence>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
@@ -83,17 +85,32 @@ MusicGroup::MusicGroup(BackgroundMusic& music, QWidget* parent)
     cmdPlay = ui::commandButton(pnlMusic, QStringLiteral("&PLAY"), "cmdPlay");
     cmdStop = ui::commandButton(pnlMusic, QStringLiteral("&STOP"), "cmdStop");
 
-    pmCD = new QMenu(this);
+    pmCD = new QMenu(QStringLiteral("CDドライブ"), this);
+    pmCD->setObjectName(QStringLiteral("pmCD"));
     cmdCDDrive = pmCD->addAction(QStringLiteral("ドライブの変更 (&D)"));
     cmdCDDrive->setObjectName(QStringLiteral("cmdCDDrive"));
+    // The pop-up menu three ways: this menu button (Tab, then Space), the context-menu
+    // key or Shift+F10 anywhere in the group, and the mouse's right button.
     cmdDrive = new QToolButton(pnlMusic);
     cmdDrive->setObjectName(QStringLiteral("cmdDrive"));
     cmdDrive->setText(QStringLiteral("ドライブ"));
     cmdDrive->setToolTip(QStringLiteral("ドライブの変更"));
+    cmdDrive->setAccessibleName(QStringLiteral("ドライブの変更"));
+    cmdDrive->setFocusPolicy(Qt::StrongFocus);
     cmdDrive->setMenu(pmCD);
     cmdDrive->setPopupMode(QToolButton::InstantPopup);
     cmdDrive->setToolButtonStyle(Qt::ToolButtonTextOnly);
     setContextMenuPolicy(Qt::CustomContextMenu);
+    auto* menuKey = new QAction(this);
+    menuKey->setObjectName(QStringLiteral("actMenuKey"));
+    menuKey->setShortcuts({QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)});
+    menuKey->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    addAction(menuKey);
+    connect(menuKey, &QAction::triggered, this, [this] {
+        // Below the control that has the focus, where the learner is looking.
+        QWidget* at = focusWidget() && isAncestorOf(focusWidget()) ? focusWidget() : this;
+        showContextMenu(at->mapTo(this, QPoint(0, at->height())));
+    });
 
     auto* sources = new QHBoxLayout;
     sources->addWidget(rbMidi);
@@ -128,9 +145,9 @@ MusicGroup::MusicGroup(BackgroundMusic& music, QWidget* parent)
     tmrDevice->setInterval(kDeviceCheckMs);
     connect(tmrDevice, &QTimer::timeout, this, &MusicGroup::pollDrive);
 
-    connect(chkMusicOn, &QCheckBox::clicked, this, &MusicGroup::chkMusicOnClick);
-    connect(rbMidi, &QRadioButton::clicked, this, &MusicGroup::rbMidiClick);
-    connect(rbCd, &QRadioButton::clicked, this, &MusicGroup::rbCdClick);
+    ui::onToggled(chkMusicOn, this, &MusicGroup::chkMusicOnClick);
+    ui::onToggled(rbMidi, this, &MusicGroup::rbMidiClick);
+    ui::onToggled(rbCd, this, &MusicGroup::rbCdClick);
     connect(cmdOption, &QPushButton::clicked, this, &MusicGroup::cmdOptionClick);
     connect(cmdPlay, &QPushButton::clicked, this, &MusicGroup::cmdPlayClick);
     connect(cmdStop, &QPushButton::clicked, this, &MusicGroup::cmdStopClick);
@@ -151,8 +168,7 @@ void MusicGroup::chkMusicOnClick() {
         settings_.MusicOn = 1;
         pnlMusic->show();
         rbMidi->setEnabled(true);
-        rbMidi->setChecked(true);
-        rbMidiClick();
+        ui::setSwitch(rbMidi, true);
         return;
     }
     settings_.MusicOn = 0;

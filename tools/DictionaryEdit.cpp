@@ -49,7 +49,7 @@ void DictionaryEdit::remove(int row) {
 }
 
 FileStatus DictionaryEdit::save() const {
-    if (!loaded_) return FileStatus::failure(path_, "no dictionary is loaded");
+    if (!loaded_) return FileStatus::failure(path_, "辞書が読み込まれていません");
     return writeLines(path_, rows_.lines());
 }
 

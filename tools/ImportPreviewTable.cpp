@@ -44,7 +44,9 @@ int ImportPreviewTable::columnCount(const QModelIndex& parent) const {
 QVariant ImportPreviewTable::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= static_cast<int>(entries_.size())) return {};
     const ImportedEntry& e = entries_[static_cast<std::size_t>(index.row())];
-    const bool marked = e.problem != EntryProblem::None;
+    // A blank entry is passed over without harm: noted, not warned about.
+    const bool blank = e.problem == EntryProblem::Blank;
+    const bool marked = e.problem != EntryProblem::None && !blank;
     switch (role) {
     case Qt::DisplayRole:
     case Qt::ToolTipRole: {
@@ -58,7 +60,9 @@ QVariant ImportPreviewTable::data(const QModelIndex& index, int role) const {
             return q(shownText(e.japanese, most));
         case Comment:
             // What the file gets for an empty comment.
-            return e.comment.empty() && !marked ? QStringLiteral("コメントはありません") : q(shownText(e.comment, most));
+            return e.comment.empty() && e.problem == EntryProblem::None
+                       ? QStringLiteral("コメントはありません")
+                       : q(shownText(e.comment, most));
         case Note:
             return q(noteText(e));
         default:
@@ -71,7 +75,7 @@ QVariant ImportPreviewTable::data(const QModelIndex& index, int role) const {
         return {};
     case Qt::ForegroundRole:
         if (marked) return QColor(0xA0, 0x10, 0x10);
-        if (index.column() == Comment && e.comment.empty()) return QColor(0x70, 0x70, 0x70);
+        if (blank || (index.column() == Comment && e.comment.empty())) return QColor(0x70, 0x70, 0x70);
         return {};
     case Qt::SizeHintRole:
         // Rows of one height whether or not they carry the warning sign.

@@ -321,7 +321,8 @@ void TfrmCustomQuestion::cmdResetMonthErrorClick() {
 void TfrmCustomQuestion::cmdSaveClick() {
     QString chosen = ui::platform().saveFileName(this, QStringLiteral("保存"),
                                                  QStringLiteral("テキストファイル (*.txt)|*.txt"),
-                                                 QStringLiteral("txt"), QString());
+                                                 QStringLiteral("txt"), QString(),
+                                                 ui::SaveMode::Append);
     if (chosen.isEmpty())
         return;
     auto path = ui::fromQOrWarn(this, chosen);

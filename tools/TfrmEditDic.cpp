@@ -1,6 +1,7 @@
 #include "tools/TfrmEditDic.h"
 
 #include "base/Cp932.h"
+#include "base/ErrorText.h"
 #include "base/TextFile.h"
 #include "tools/EntryRowsTable.h"
 #include "tools/TfrmImport.h"
@@ -31,7 +32,6 @@
 #include <QVBoxLayout>
 
 #include <cerrno>
-#include <cstring>
 
 namespace qor {
 
@@ -297,7 +297,7 @@ void TfrmEditDic::cmdLoadClick() {
     }
     if (path.empty()) {
         // No path is known for that name: the file cannot be opened.
-        ui::showFileError(this, *fileName, std::strerror(ENOENT));
+        ui::showFileError(this, *fileName, errorText(ENOENT));
         setStatus({});
         return;
     }

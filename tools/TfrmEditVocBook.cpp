@@ -162,10 +162,13 @@ TfrmEditVocBook::TfrmEditVocBook(const TUserSettings& settings, QWidget* parent)
     cmdUndo->setEnabled(false);
 
     connect(lstData, &QTreeView::clicked, this, &TfrmEditVocBook::lstDataClick);
-    connect(lstData->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex& current) {
-                if (!quietSelection_) lstDataClick(current);
-            });
+    // A row chosen with the keys too. The list's current row alone chooses nothing: the
+    // list sets one when it takes the focus at opening, and no row is chosen then.
+    connect(lstData->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        if (quietSelection_) return;
+        const QModelIndexList chosen = lstData->selectionModel()->selectedRows();
+        if (chosen.size() == 1) lstDataClick(chosen.first());
+    });
     connect(spnMoveDataUp, &QToolButton::clicked, this, &TfrmEditVocBook::spnMoveDataUpClick);
     connect(spnMoveDataDown, &QToolButton::clicked, this, &TfrmEditVocBook::spnMoveDataDownClick);
     connect(cmdChange, &QPushButton::clicked, this, &TfrmEditVocBook::cmdChangeClick);
@@ -363,7 +366,7 @@ bool TfrmEditVocBook::cmdSaveClick() {
 void TfrmEditVocBook::cmdSaveAsClick() {
     QString chosen = ui::platform().saveFileName(
         this, QStringLiteral("別名で保存"), QStringLiteral("単語帳ファイル (*.txt)|*.txt"),
-        QStringLiteral("txt"), dialogFolder(settings_, book_.path()));
+        QStringLiteral("txt"), dialogFolder(settings_, book_.path()), ui::SaveMode::Append);
     if (chosen.isEmpty()) return;
     auto path = ui::fromQOrWarn(this, chosen);
     if (!path) return;

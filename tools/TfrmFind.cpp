@@ -12,6 +12,7 @@
 #include "ui/Panels.h"
 #include "ui/Platform.h"
 #include "ui/CompanionLink.h"
+#include "ui/Switch.h"
 #include "ui/Text.h"
 #include "words/DictionaryChoice.h"
 #include "words/DictionaryList.h"
@@ -135,11 +136,11 @@ TfrmFind::TfrmFind(const TUserSettings& settings, QWidget* parent)
 
     ui::layOutUnderHeading(this, lblBanner, content, sbInfo, ui::WindowSize::Fixed);
 
-    connect(grpDicType, &QButtonGroup::idClicked, this, &TfrmFind::rgDicTypeClick);
+    ui::onChosen(grpDicType, this, &TfrmFind::rgDicTypeClick);
     connect(cboDicFile, &QComboBox::currentTextChanged, this, &TfrmFind::cboDicFileChange);
     connect(cmdSelectDicFile, &QPushButton::clicked, this, &TfrmFind::cmdSelectDicFileClick);
-    connect(chkAddDicOn, &QCheckBox::clicked, this, &TfrmFind::chkAddDicOnClick);
-    connect(chkByHead, &QCheckBox::clicked, this, &TfrmFind::chkByHeadClick);
+    ui::onToggled(chkAddDicOn, this, &TfrmFind::chkAddDicOnClick);
+    ui::onToggled(chkByHead, this, &TfrmFind::chkByHeadClick);
     connect(cmdFind, &QPushButton::clicked, this, &TfrmFind::cmdFindClick);
     connect(cmdClose, &QPushButton::clicked, this, &TfrmFind::cmdCloseClick);
 }
@@ -183,7 +184,7 @@ void TfrmFind::selectDicTypeOf(const std::string& fileName) {
     if (index < 0)
         setNone(grpDicType);
     else
-        grpDicType->button(index)->setChecked(true);
+        ui::showSwitchState(grpDicType->button(index), true);
 }
 
 void TfrmFind::useDictionary(const std::string& path) {

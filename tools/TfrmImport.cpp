@@ -1,11 +1,13 @@
 #include "tools/TfrmImport.h"
 
+#include "base/ErrorText.h"
 #include "base/TextFile.h"
 #include "tools/ImportPreviewTable.h"
 #include "tools/ToolDialogs.h"
 #include "ui/FileDrops.h"
 #include "ui/Panels.h"
 #include "ui/Platform.h"
+#include "ui/Switch.h"
 #include "ui/Text.h"
 #include "words/DictionaryChoice.h"
 #include "words/ImportText.h"
@@ -29,7 +31,7 @@
 #include <QVBoxLayout>
 
 #include <cerrno>
-#include <cstring>
+#include <fcntl.h>
 
 namespace qor {
 
@@ -81,8 +83,9 @@ TfrmImport::TfrmImport(TUserSettings& settings, QWidget* parent)
 
     txtSourceFile = new QLineEdit(this);
     txtSourceFile->setObjectName(QStringLiteral("txtSourceFile"));
-    txtSourceFile->setReadOnly(true);
-    txtSourceFile->setPlaceholderText(QStringLiteral("CSV・TSV・KVTML などの単語リスト"));
+    txtSourceFile->setPlaceholderText(
+        QStringLiteral("CSV・TSV・KVTML などの単語リスト（パスを入力して Enter でも読み込めます）"));
+    txtSourceFile->setToolTip(QStringLiteral("パスを入力して Enter を押すと、そのファイルを読み込みます"));
     cmdSelectFile = ui::commandButton(this, QStringLiteral("ファイルの選択 (&F)..."), "cmdSelectFile");
 
     cboEncoding = combo(this, "cboEncoding");
@@ -182,9 +185,13 @@ TfrmImport::TfrmImport(TUserSettings& settings, QWidget* parent)
         body, nullptr, ui::WindowSize::Resizable);
 
     connect(cmdSelectFile, &QPushButton::clicked, this, &TfrmImport::cmdSelectFileClick);
+    connect(txtSourceFile, &QLineEdit::returnPressed, this, &TfrmImport::txtSourceFileEnter);
+    // A path typed and left without Enter was not read: the field names the file that was.
+    connect(txtSourceFile, &QLineEdit::editingFinished, this,
+            [this] { txtSourceFile->setText(sourcePath_); });
     connect(cboEncoding, &QComboBox::currentIndexChanged, this, &TfrmImport::cboEncodingChange);
     connect(cboFormat, &QComboBox::currentIndexChanged, this, &TfrmImport::cboFormatChange);
-    connect(chkHeader, &QCheckBox::clicked, this, &TfrmImport::chkHeaderClick);
+    ui::onToggled(chkHeader, this, &TfrmImport::chkHeaderClick);
     for (QComboBox* c : {cboEnglish, cboJapanese, cboComment})
         connect(c, &QComboBox::currentIndexChanged, this, &TfrmImport::cboColumnChange);
     connect(cmdSelectFolder, &QPushButton::clicked, this, &TfrmImport::cmdSelectFolderClick);
@@ -218,6 +225,19 @@ void TfrmImport::cmdSelectFileClick() {
     if (!chosen.isEmpty()) openFile(chosen);
 }
 
+void TfrmImport::txtSourceFileEnter() {
+    QString typed = txtSourceFile->text().trimmed();
+    if (typed.isEmpty() || typed == sourcePath_) return;
+    if (typed == QStringLiteral("~") || typed.startsWith(QStringLiteral("~/")))
+        typed = QDir::homePath() + typed.mid(1);
+    // A name without a folder is looked for where the file choice would open.
+    if (QFileInfo(typed).isRelative()) {
+        const std::string concerned = sourcePath_.isEmpty() ? std::string() : modelPath(sourcePath_.toStdString()).value_or("");
+        typed = QDir(dialogFolder(settings_, concerned)).filePath(typed);
+    }
+    openFile(QDir::cleanPath(typed));
+}
+
 void TfrmImport::FormDropFiles(const QList<QUrl>& urls) {
     if (!urls.isEmpty() && urls.constFirst().isLocalFile()) openFile(urls.constFirst().toLocalFile());
 }
@@ -246,12 +266,16 @@ bool TfrmImport::openFile(const QString& path) {
         }
         bytes = std::move(raw.bytes);
     } else {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly)) {
-            ui::platform().showNotice(this, path + QStringLiteral("\n") + file.errorString(),
-                                      QStringLiteral("エラー"), ui::kNoticeWarning);
+        // Opened by the system itself, so that the box can give the reason in Japanese.
+        const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0) {
+            ui::platform().showNotice(
+                this, path + QStringLiteral("\n") + QString::fromStdString(errorText(errno)),
+                QStringLiteral("エラー"), ui::kNoticeWarning);
             return false;
         }
+        QFile file;
+        file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
         bytes = file.readAll().toStdString();
     }
     if (bytes.empty()) {
@@ -389,6 +413,9 @@ void TfrmImport::showSummary() {
                                   .arg(import_->entryCount())
                                   .arg(tally_.written)
                                   .arg(tally_.skipped);
+    // Every entry is counted somewhere: blank ones are passed over, and said so.
+    if (!counting && tally_.blank > 0)
+        text += QStringLiteral("、空の項目 %1 件（取り込みません）").arg(tally_.blank);
     bool importable = !counting && tally_.written > 0;
     if (c.english == c.japanese) {
         text += QStringLiteral("\n英語と日本語に同じ列が選ばれています。");
@@ -447,7 +474,7 @@ void TfrmImport::cmdImportClick() {
     if (!path) return;
     const QString shownPath = ui::toQ(*path);
     if (folderExists(*path)) {
-        ui::showFileError(this, *path, std::strerror(EISDIR));
+        ui::showFileError(this, *path, errorText(EISDIR));
         return;
     }
     if (fileExists(*path) &&
@@ -469,6 +496,8 @@ void TfrmImport::cmdImportClick() {
     if (!result.skipped.empty())
         text += QStringLiteral("\n\n取り込めなかった項目 %1 件:\n").arg(result.skipped.size()) +
                 q(skippedReport(result.skipped));
+    if (result.blankEntries > 0)
+        text += QStringLiteral("\n\n空の項目 %1 件は取り込みませんでした。").arg(result.blankEntries);
     text += QStringLiteral("\n\nこの辞書ファイルを、使用する辞書にしますか？");
     if (ui::platform().showNotice(this, text, kCaption, ui::kNoticeQuestion) == ui::Button::Yes) {
         DictionaryChoice choice(settings_);

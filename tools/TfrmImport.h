@@ -53,6 +53,8 @@ public:
 
 public slots:
     void cmdSelectFileClick();
+    // Enter in the file field: the path typed there is read as by the file choice.
+    void txtSourceFileEnter();
     void cboEncodingChange(int index);
     void cboFormatChange(int index);
     void chkHeaderClick();

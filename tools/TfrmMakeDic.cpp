@@ -10,6 +10,7 @@
 #include "ui/Fonts.h"
 #include "ui/Panels.h"
 #include "ui/Platform.h"
+#include "ui/Switch.h"
 #include "ui/Text.h"
 #include "ui/WindowOpen.h"
 #include "words/PhoneticSigns.h"
@@ -110,7 +111,7 @@ QWidget* TfrmMakeDic::buildWordTab() {
         types->addWidget(item, i / 2, i % 2);
         dicTypeItems_[static_cast<std::size_t>(i)] = item;
     }
-    connect(dicTypes_, &QButtonGroup::idClicked, this, &TfrmMakeDic::rgDicTypeClick);
+    ui::onChosen(dicTypes_, this, &TfrmMakeDic::rgDicTypeClick);
 
     txtDicFile = field(page, QStringLiteral("txtDicFile"));
     txtDicFile->setReadOnly(true);
@@ -181,8 +182,8 @@ QWidget* TfrmMakeDic::buildWordTab() {
 
     connect(cmdNewText, &QPushButton::clicked, this, &TfrmMakeDic::cmdNewTextClick);
     connect(cmdSelectDicFile, &QPushButton::clicked, this, &TfrmMakeDic::cmdSelectDicFileClick);
-    connect(chkJapaneseOn, &QCheckBox::clicked, this, &TfrmMakeDic::chkJapaneseOnClick);
-    connect(chkJapaneseOn_1, &QCheckBox::clicked, this, &TfrmMakeDic::chkJapaneseOn_1Click);
+    ui::onToggled(chkJapaneseOn, this, &TfrmMakeDic::chkJapaneseOnClick);
+    ui::onToggled(chkJapaneseOn_1, this, &TfrmMakeDic::chkJapaneseOn_1Click);
     return page;
 }
 
@@ -238,7 +239,7 @@ QWidget* TfrmMakeDic::buildSignTab() {
     layout->addLayout(rows);
     layout->addStretch(1);
 
-    connect(chkThisTabOnly, &QCheckBox::clicked, this, &TfrmMakeDic::chkThisTabOnlyClick);
+    ui::onToggled(chkThisTabOnly, this, &TfrmMakeDic::chkThisTabOnlyClick);
     connect(cmdSelectPhoneticSignFile, &QPushButton::clicked, this,
             &TfrmMakeDic::cmdSelectPhoneticSignFileClick);
     connect(cmdNewText_1, &QPushButton::clicked, this, &TfrmMakeDic::cmdNewText_1Click);
@@ -273,14 +274,11 @@ void TfrmMakeDic::FormShow() {
     setDictionaryPath(settings_.DicInUse);
     setSignFilePath(settings_.PhoneticSignFile);
 
-    chkJapaneseOn->setChecked(false);
-    chkJapaneseOn_1->setChecked(true);
-    chkJapaneseOnClick();
-    chkJapaneseOn_1Click();
+    ui::setSwitch(chkJapaneseOn, false);
+    ui::setSwitch(chkJapaneseOn_1, true);
 
     if (openingTab_ == Tab::Signs) {
-        chkThisTabOnly->setChecked(true);
-        signOnly_ = true;
+        ui::setSwitch(chkThisTabOnly, true);
         pcMakeDic->setCurrentIndex(1);
         txtVoc[0]->setFocus();
     } else {
@@ -305,10 +303,11 @@ void TfrmMakeDic::setSignFilePath(const std::string& path) {
 }
 
 void TfrmMakeDic::checkDicType(int index) {
-    // An exclusive group keeps one item checked; lift that for a moment to clear it.
+    // It shows the type of the file chosen; the file stays the one chosen. An exclusive
+    // group keeps one item checked; lift that for a moment to clear it.
     dicTypes_->setExclusive(false);
     for (int i = 0; i < kDefaultDictionaries; ++i)
-        dicTypeItems_[static_cast<std::size_t>(i)]->setChecked(i == index);
+        ui::showSwitchState(dicTypeItems_[static_cast<std::size_t>(i)], i == index);
     dicTypes_->setExclusive(true);
 }
 

@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QSortFilterProxyModel>
 #include <QStorageInfo>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -59,6 +60,27 @@ std::vector<TfrmNewText::Place> findPlaces(const QString& dictionaryFolder) {
     return places;
 }
 
+// The tree shows the place itself as its one top folder, with the folders inside it
+// below: a place without folders in it still shows where the file goes.
+class PlaceOnly final : public QSortFilterProxyModel {
+public:
+    using QSortFilterProxyModel::QSortFilterProxyModel;
+
+    void setPlace(const QModelIndex& sourcePlace) {
+        place_ = sourcePlace;
+        invalidateFilter();
+    }
+
+protected:
+    bool filterAcceptsRow(int row, const QModelIndex& sourceParent) const override {
+        if (!place_.isValid() || sourceParent != place_.parent()) return true;
+        return sourceModel()->index(row, 0, sourceParent) == place_;
+    }
+
+private:
+    QPersistentModelIndex place_;
+};
+
 } // namespace
 
 TfrmNewText::TfrmNewText(const QString& startFolder, const QString& dictionaryFolder,
@@ -83,9 +105,11 @@ TfrmNewText::TfrmNewText(const QString& startFolder, const QString& dictionaryFo
     folders_ = new QFileSystemModel(this);
     folders_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
     folders_->setReadOnly(true);
+    shown_ = new PlaceOnly(this);
+    shown_->setSourceModel(folders_);
     dlbFolder = new QTreeView(this);
     dlbFolder->setObjectName(QStringLiteral("dlbFolder"));
-    dlbFolder->setModel(folders_);
+    dlbFolder->setModel(shown_);
     dlbFolder->setHeaderHidden(true);
     for (int c = 1; c < folders_->columnCount(); ++c)
         dlbFolder->hideColumn(c);
@@ -166,10 +190,14 @@ void TfrmNewText::showFolder() {
 void TfrmNewText::cboDriveChange(int index) {
     if (index < 0 || index >= static_cast<int>(places_.size())) return;
     const QString root = places_[static_cast<std::size_t>(index)].path;
-    folders_->setRootPath(root);
-    dlbFolder->setRootIndex(folders_->index(root));
-    dlbFolder->setCurrentIndex({});
-    dlbFolder->clearSelection();
+    // The folder above the place is read, so that the place itself shows at the top.
+    const QModelIndex place = folders_->index(root);
+    folders_->setRootPath(place.parent().isValid() ? folders_->filePath(place.parent()) : root);
+    static_cast<PlaceOnly*>(shown_)->setPlace(place);
+    const QModelIndex shownPlace = shown_->mapFromSource(place);
+    dlbFolder->setRootIndex(shown_->mapFromSource(place.parent()));
+    dlbFolder->expand(shownPlace);
+    dlbFolder->setCurrentIndex(shownPlace);
     showFolder();
 }
 
@@ -184,14 +212,14 @@ void TfrmNewText::setFolder(const QString& folder) {
         cboDriveChange(place);
     if (clean == places_[static_cast<std::size_t>(place)].path) return;
     // A folder the tree does not show (a hidden one) leaves the place itself chosen.
-    QModelIndex index = folders_->index(clean);
+    QModelIndex index = shown_->mapFromSource(folders_->index(clean));
     if (!index.isValid()) return;
     dlbFolder->setCurrentIndex(index);
     dlbFolder->scrollTo(index);
 }
 
 QString TfrmNewText::currentFolder() const {
-    QModelIndex current = dlbFolder->currentIndex();
+    QModelIndex current = shown_->mapToSource(dlbFolder->currentIndex());
     if (current.isValid()) return folders_->filePath(current);
     const int place = cboDrive->currentIndex();
     if (place < 0 || place >= static_cast<int>(places_.size())) return {};

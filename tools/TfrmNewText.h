@@ -10,6 +10,7 @@
 
 class QComboBox;
 class QFileSystemModel;
+class QSortFilterProxyModel;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -56,6 +57,7 @@ private:
     std::string createdPath_;
     bool formShown_ = false;
     QFileSystemModel* folders_;
+    QSortFilterProxyModel* shown_;  // the place and the folders below it
     QComboBox* cboDrive;
     QTreeView* dlbFolder;
     QLabel* lblFolder;

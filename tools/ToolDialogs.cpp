@@ -28,7 +28,8 @@ std::optional<CsvTarget> askCsvTarget(QWidget* parent, const QString& folder) {
     if (!separator) return std::nullopt;
     QString chosen = ui::platform().saveFileName(parent, QStringLiteral("CSV形式で保存"),
                                                  QStringLiteral("テキストファイル (*.txt)|*.txt"),
-                                                 QStringLiteral("txt"), folder);
+                                                 QStringLiteral("txt"), folder,
+                                                 ui::SaveMode::Append);
     if (chosen.isEmpty()) return std::nullopt;
     auto path = ui::fromQOrWarn(parent, chosen);
     if (!path) return std::nullopt;

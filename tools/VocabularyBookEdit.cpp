@@ -9,7 +9,7 @@ FileStatus VocabularyBookEdit::open() {
     rows_.clear();
     undoCopy_.clear();
     modified_ = false;
-    if (path_.empty()) return FileStatus::failure(path_, "no vocabulary book file is set");
+    if (path_.empty()) return FileStatus::failure(path_, "単語帳のファイルが指定されていません");
     Lines read = readLines(path_);
     if (!read.status) {
         // The writers create the book with its first word; until then it is empty.
@@ -61,7 +61,7 @@ void VocabularyBookEdit::undo() {
 }
 
 FileStatus VocabularyBookEdit::save() {
-    if (path_.empty()) return FileStatus::failure(path_, "no vocabulary book file is set");
+    if (path_.empty()) return FileStatus::failure(path_, "単語帳のファイルが指定されていません");
     FileStatus status = writeLines(path_, rows_.lines());
     if (status) modified_ = false;
     return status;

@@ -1,5 +1,6 @@
 #include "ui/CompanionLink.h"
 
+#include "base/ErrorText.h"
 #include "sound/CompanionChannel.h"
 #include "ui/Companion.h"
 #include "ui/Platform.h"
@@ -27,7 +28,7 @@ public:
 };
 
 QString systemReason(int error) {
-    return QString::fromLocal8Bit(std::strerror(error));
+    return QString::fromStdString(qor::errorText(error));
 }
 
 // Why the folder is no private room of this user; empty when it is one.

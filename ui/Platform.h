@@ -60,6 +60,10 @@ public:
     virtual int showModal(QDialog& dialog) = 0;
 };
 
+// What a save does to a file that is there already: it replaces the file (the save
+// dialog asks before) or adds to its end (nothing is lost, so the dialog does not ask).
+enum class SaveMode { Replace, Append };
+
 // The dialogs that choose a file, a folder, a font or a colour.
 class Choosers {
 public:
@@ -69,7 +73,8 @@ public:
     virtual QString openFileName(QWidget* parent, const QString& caption, const QString& filter,
                                  const QString& folder) = 0;
     virtual QString saveFileName(QWidget* parent, const QString& caption, const QString& filter,
-                                 const QString& defaultExtension, const QString& folder) = 0;
+                                 const QString& defaultExtension, const QString& folder,
+                                 SaveMode mode = SaveMode::Replace) = 0;
     virtual QString folderName(QWidget* parent, const QString& caption, const QString& folder) = 0;
     virtual std::optional<QFont> chooseFont(QWidget* parent, const QFont& initial) = 0;
     virtual std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) = 0;

@@ -1,5 +1,6 @@
 #include "ui/Printing.h"
 
+#include "base/ErrorText.h"
 #include "ui/PagePlan.h"
 #include "ui/PdfCharacters.h"
 
@@ -19,7 +20,10 @@
 #include <QTextDocument>
 #include <QTextOption>
 #include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
 #include <memory>
+#include <unistd.h>
 
 namespace ui {
 
@@ -38,10 +42,11 @@ double layoutDpi() {
 // Why a PDF file could not be written, as the file system says it.
 QString writeFailure(const QString& path) {
     const bool existed = QFileInfo::exists(path);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
-        return file.errorString();
-    file.close();
+    const int fd = ::open(QFile::encodeName(path).constData(),
+                          O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return QString::fromStdString(qor::errorText(errno));
+    ::close(fd);
     if (!existed)
         QFile::remove(path);
     return QStringLiteral("PDFファイルを書き込めませんでした");

@@ -178,10 +178,13 @@ QString QtPlatform::openFileName(QWidget* parent, const QString& caption, const 
 }
 
 QString QtPlatform::saveFileName(QWidget* parent, const QString& caption, const QString& filter,
-                                 const QString& defaultExtension, const QString& folder) {
+                                 const QString& defaultExtension, const QString& folder,
+                                 SaveMode mode) {
     QFileDialog dialog(parent, caption, folder, qtFilter(filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(defaultExtension);
+    // "…は既に存在します。置き換えますか?" would be untrue for a save that appends.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, mode == SaveMode::Append);
     return runFileDialog(dialog);
 }
 

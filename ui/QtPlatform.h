@@ -28,7 +28,8 @@ public:
     QString openFileName(QWidget* parent, const QString& caption, const QString& filter,
                          const QString& folder) override;
     QString saveFileName(QWidget* parent, const QString& caption, const QString& filter,
-                         const QString& defaultExtension, const QString& folder) override;
+                         const QString& defaultExtension, const QString& folder,
+                         ui::SaveMode mode) override;
     QString folderName(QWidget* parent, const QString& caption, const QString& folder) override;
     std::optional<QFont> chooseFont(QWidget* parent, const QFont& initial) override;
     std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override;

@@ -12,13 +12,21 @@ RadioGroup::RadioGroup(const QString& title, QWidget* parent) : QGroupBox(title,
     layout_->setContentsMargins(8, 4, 8, 4);
     layout_->setSpacing(2);
     layout_->addStretch(1);
-    connect(group_, &QButtonGroup::idClicked, this, &RadioGroup::itemClicked);
+    connect(group_, &QButtonGroup::idToggled, this, [this](int id, bool chosen) {
+        if (chosen) emit itemChosen(id);
+    });
 }
 
 void RadioGroup::setItems(const QStringList& items) {
     for (QRadioButton* b : buttons_) {
         group_->removeButton(b);
-        delete b;
+        layout_->removeWidget(b);
+        // The items may be replaced by what their own toggled signal set off (a choice that
+        // answers brings the next question): the button is still inside setChecked then,
+        // so it goes when the event loop is back, out of the group's children at once.
+        b->hide();
+        b->setParent(nullptr);
+        b->deleteLater();
     }
     buttons_.clear();
     for (qsizetype i = 0; i < items.size(); ++i) {

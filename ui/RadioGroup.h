@@ -1,6 +1,7 @@
 #pragma once
 // A group of radio items built from a list of texts, one column; the item index is -1
-// when none is chosen. A click on an item (by mouse or key) emits itemClicked.
+// when none is chosen. An item that becomes the chosen one emits itemChosen, whatever
+// chose it: a click, a key, a screen reader or code (setItemIndex).
 
 #include <QGroupBox>
 #include <QPointer>
@@ -31,7 +32,7 @@ public:
     void setItemEventFilter(QObject* filter);
 
 signals:
-    void itemClicked(int index);
+    void itemChosen(int index);
 
 private:
     QButtonGroup* group_;

@@ -483,6 +483,10 @@ ImportedEntry WordListImport::entry(std::size_t index) const {
         e.problem = EntryProblem::TooLong;
         return e;
     }
+    if (e.english.empty() && e.japanese.empty() && e.comment.empty()) {
+        e.problem = EntryProblem::Blank;
+        return e;
+    }
     if (e.english.empty() || e.japanese.empty()) {
         e.problem = EntryProblem::MissingPart;
         return e;
@@ -535,7 +539,9 @@ ImportResult WordListImport::convert() const {
             result.lines.push_back(std::move(e.dictionaryLine));
             for (std::size_t l = 0; l < kCp932LookAlikes.size(); ++l)
                 if (e.lookAlikes & (1u << l)) ++result.lookAlikeEntries[l];
-        } else if (!(e.english.empty() && e.japanese.empty() && e.comment.empty())) {
+        } else if (e.problem == EntryProblem::Blank) {
+            ++result.blankEntries;
+        } else {
             result.skipped.push_back(std::move(e));
         }
     }
@@ -548,7 +554,9 @@ void WordListImport::tally(std::size_t from, std::size_t to, ImportTally& tally)
         ImportedEntry e = entry(i);
         if (e.problem == EntryProblem::None)
             ++tally.written;
-        else if (!(e.english.empty() && e.japanese.empty() && e.comment.empty()))
+        else if (e.problem == EntryProblem::Blank)
+            ++tally.blank;
+        else
             ++tally.skipped;
     }
 }
@@ -569,6 +577,8 @@ std::string problemText(const ImportedEntry& entry) {
         return "制御文字（" + entry.culprit + "）があります";
     case EntryProblem::TooLong:
         return "行が長すぎます（" + std::to_string(kMostEntryBytes / 1024) + " KB を超えています）";
+    case EntryProblem::Blank:
+        return "空の項目です（取り込むものがありません）";
     }
     return {};
 }

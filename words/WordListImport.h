@@ -63,6 +63,7 @@ enum class EntryProblem {
     Unholdable,          // a character that CP932 cannot hold (culprit)
     ControlCharacter,    // a control character, as in binary data (culprit "U+0007")
     TooLong,             // the line is longer than kMostEntryBytes
+    Blank,               // English, Japanese and comment all empty: nothing to take
 };
 
 struct ImportedEntry {
@@ -94,17 +95,22 @@ std::string skippedText(const ImportedEntry& entry);
 // then "ほか N 件" (UTF-8).
 std::string skippedReport(const std::vector<ImportedEntry>& skipped, std::size_t shown = 10);
 
+// Every entry is written, skipped and named, or blank (and passed over without a name):
+// lines + skipped + blank entries make the whole count.
 struct ImportResult {
     std::vector<std::string> lines;     // CP932 dictionary lines
     std::vector<ImportedEntry> skipped;  // in file order
+    std::size_t blankEntries = 0;
     // For each of kCp932LookAlikes, how many of the written entries hold it.
     std::array<std::size_t, kCp932LookAlikes.size()> lookAlikeEntries{};
 };
 
-// How many of some entries would be written, and how many left out (and named).
+// How many of some entries would be written, how many left out (and named), and how many
+// are blank.
 struct ImportTally {
     std::size_t written = 0;
     std::size_t skipped = 0;
+    std::size_t blank = 0;
 };
 
 // One line for each look-alike written: "「〜」は「～」として書き込みます (3 件)" (UTF-8);

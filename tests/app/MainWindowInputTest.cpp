@@ -6,6 +6,7 @@
 #include "tests/app/ShellFixture.h"
 #include "ui/RadioGroup.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QInputMethodEvent>
 #include <QInputMethodQueryEvent>
@@ -90,4 +91,40 @@ TEST_F(MainWindowInputTest, ChoiceKeysWorkAfterAChoiceWasClickedWithTheMouse) {
     EXPECT_EQ(main->moQuestion->toPlainText(), QStringLiteral("eat"));
     main->actStop->trigger();
     main->close();
+}
+
+TEST_F(MainWindowInputTest, AChoiceThatAnswersAtOnceAnswersOnceHoweverItWasChosen) {
+    // "選択肢をクリックしたら結果を表示する": a choice answers without Enter.
+    DrillWindowFixture::startMain(2, {"AutoImeOn=0", "ClickResult=1"});
+    main->actOk->trigger();
+    const DrillState& state = main->drill().state();
+    int verdicts = 0;
+    auto countVerdict = [&](QDialog&) {
+        ++verdicts;
+        return static_cast<int>(QDialog::Rejected);
+    };
+
+    // A screen reader's "toggle" on a choice: it is chosen and answers, as a click.
+    platform.answerModal(countVerdict);
+    QAccessibleInterface* choice = QAccessible::queryAccessibleInterface(main->rgAnswer->button(1));
+    ASSERT_NE(choice, nullptr);
+    ASSERT_NE(choice->actionInterface(), nullptr);
+    choice->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_EQ(verdicts, 1);
+    EXPECT_EQ(state.correctCount + state.wrongCount, 1);
+    EXPECT_EQ(main->moQuestion->toPlainText(), QStringLiteral("eat"));
+
+    // A digit chooses and answers once: the next question is not answered with it.
+    platform.answerModal(countVerdict);
+    QTest::keyClick(main->txtAnswer, Qt::Key_2);
+    EXPECT_EQ(verdicts, 2);
+    EXPECT_EQ(state.correctCount + state.wrongCount, 2);
+    EXPECT_EQ(main->moQuestion->toPlainText(), QStringLiteral("go"));
+
+    platform.answerModal(countVerdict);
+    main->rgAnswer->button(0)->click();
+    EXPECT_EQ(verdicts, 3);
+    EXPECT_EQ(state.correctCount + state.wrongCount, 3);
+    EXPECT_EQ(platform.pendingAnswers(), 0u);
+    main->actStop->trigger();
 }

@@ -868,7 +868,7 @@ TEST_F(ShellTest, AMissingHelpOrUnknownDictionaryIsReported) {
     ASSERT_EQ(notices.size(), 2u);
     EXPECT_TRUE(notices[0].text.startsWith(QString::fromStdString(dir.file("help/contents.html"))));
     EXPECT_EQ(notices[0].caption, QStringLiteral("エラー"));
-    EXPECT_TRUE(notices[1].text.contains(QStringLiteral("No such file")));
+    EXPECT_TRUE(notices[1].text.contains(QStringLiteral("ファイルまたはフォルダが見つかりません")));
     EXPECT_TRUE(platform.callsOf(PlatformCall::OpenPath).empty());
 }
 

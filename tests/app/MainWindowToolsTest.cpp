@@ -101,6 +101,7 @@ TEST_F(MainWindowToolsTest, CsvExportAppendsEveryLineOfTheDictionaryInUse) {
     auto saves = platform.callsOf(PlatformCall::SaveFile);
     ASSERT_EQ(saves.size(), 1u);
     EXPECT_EQ(saves[0].caption, q("テキストファイル (*.txt)|*.txt"));
+    EXPECT_EQ(saves[0].saveMode, ui::SaveMode::Append);
 
     // A target that cannot be opened is told, and nothing is written.
     platform.answerInput(QStringLiteral(",")).answerSaveFile(native(dir.path()));

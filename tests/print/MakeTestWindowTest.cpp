@@ -335,6 +335,7 @@ TEST_F(MakeTestWindowTest, SavingAppendsTheLinesAndAFailedSaveIsTold) {
     click(*frm, "cmdSave");
     EXPECT_EQ(slurp(target), "old line\r\n" + joinLines(frm->sheetLines()));
     auto saves = platform.callsOf(PlatformCall::SaveFile);
+    for (const PlatformCall& save : saves) EXPECT_EQ(save.saveMode, ui::SaveMode::Append);
     ASSERT_EQ(saves.size(), 2u);
     EXPECT_EQ(saves[0].caption, q("テキストファイル (*.txt)|*.txt"));
 

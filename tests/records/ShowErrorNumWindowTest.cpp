@@ -2,6 +2,7 @@
 #include "tests/records/WindowFixture.h"
 #include "ui/Fonts.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -84,3 +85,23 @@ TEST_F(ShowErrorNumWindowTest, ARankingFileThatCannotBeReadIsReported) {
 }
 
 } // namespace
+
+TEST_F(ShowErrorNumWindowTest, AScreenReaderReadsThePlacesWordsNotFixedNames) {
+    TfrmShowErrorNum frm(settings);
+    frm.show();
+    for (int i = 1; i <= 5; ++i) {
+        for (const auto& [name, what] : {std::pair{"lblEnglish_", "位の英語"},
+                                         std::pair{"lblJapanese_", "位の日本語"},
+                                         std::pair{"lblNum_", "位の不正解数"}}) {
+            auto* label = frm.findChild<QLabel*>(QString::fromLatin1(name) + QString::number(i));
+            ASSERT_NE(label, nullptr);
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(label);
+            ASSERT_NE(a, nullptr);
+            EXPECT_EQ(a->text(QAccessible::Name), label->text()) << name << i;
+            EXPECT_EQ(a->text(QAccessible::Description), QString::number(i) + q(what));
+        }
+    }
+    QAccessibleInterface* first =
+        QAccessible::queryAccessibleInterface(frm.findChild<QLabel*>("lblEnglish_1"));
+    EXPECT_EQ(first->text(QAccessible::Name), q("run"));
+}

@@ -2,6 +2,7 @@
 #include "records/TfrmShowError.h"
 #include "tests/records/WindowFixture.h"
 
+#include <QAccessible>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -164,3 +165,17 @@ TEST_F(ShowErrorWindowTest, VoicePlaysTheSelectedWordsEnglishPart) {
 }
 
 } // namespace
+
+TEST_F(ShowErrorWindowTest, AScreenReaderReadsTheCountsOfTheWordChosen) {
+    TfrmShowError frm(review(), settings);
+    clickRow(frm, 1);
+    for (QLabel* panel : {frm.pnlDayNum, frm.pnlMonthNum}) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(panel);
+        ASSERT_NE(a, nullptr);
+        EXPECT_EQ(a->text(QAccessible::Name), panel->text());
+    }
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(frm.pnlDayNum)->text(QAccessible::Name),
+              q("今日間違えた回数 ： 0回"));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(frm.pnlMonthNum)->text(QAccessible::Description),
+              q("今月間違えた回数"));
+}

@@ -2,6 +2,7 @@
 #include "records/TfrmShowGraph.h"
 #include "tests/records/WindowFixture.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -182,3 +183,15 @@ TEST_F(ShowGraphWindowTest, ARecordFileThatCannotBeReadIsReportedAndDrawsNothing
 }
 
 } // namespace
+
+TEST_F(ShowGraphWindowTest, AScreenReaderReadsTheLegendsLines) {
+    TfrmShowGraph frm(settings, 2);
+    frm.FormShow();
+    view(frm, "verbs.txt");
+    auto* one = frm.findChild<QLabel*>("lblOne");
+    ASSERT_NE(one, nullptr);
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(one);
+    ASSERT_NE(a, nullptr);
+    EXPECT_EQ(a->text(QAccessible::Name), q(" : verbs"));
+    EXPECT_EQ(a->text(QAccessible::Description), q("凡例 1"));
+}

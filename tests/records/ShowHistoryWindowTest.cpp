@@ -96,6 +96,8 @@ TEST_F(ShowHistoryWindowTest, RightAfterStartTenEmptyRowsAndASaveOfTheDateOnly) 
     const PlatformCall dialog = platform.callsOf(PlatformCall::SaveFile)[0];
     EXPECT_EQ(dialog.caption, q("テキストファイル (*.txt)|*.txt"));
     EXPECT_EQ(dialog.folder, QString::fromStdString(dir.file("dic/")));
+    // The save appends: the dialog does not ask whether to replace a file that is there.
+    EXPECT_EQ(dialog.saveMode, ui::SaveMode::Append);
     // The next save starts where the last one went.
     makeFolder(dir.file("saves"));
     platform.answerSaveFile(QString::fromStdString(dir.file("saves/h.txt"))).answerSaveFile(QString());

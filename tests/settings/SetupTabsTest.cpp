@@ -310,21 +310,54 @@ TEST_F(SetupTabsTest, TheOtherChoosersTakeTheirFilters) {
     dialog();
     find<QCheckBox>("chkSaveError")->click();
     platform.answerOpenFile(QStringLiteral("/d/sign.txt"))
-        .answerOpenFile(QStringLiteral("/d/miss.txt"))
-        .answerOpenFile(QStringLiteral("/d/book.txt"))
-        .answerOpenFile(QString());
+        .answerOpenFile(QStringLiteral("/d/miss.txt"));
     find<QPushButton>("cmdSelectPhoneticSign")->click();
     find<QPushButton>("cmdSelectSaveErrorFile")->click();
-    find<QPushButton>("cmdSelectVocBook")->click();
-    find<QPushButton>("cmdSelectVocBook")->click(); // cancelled: the field keeps its path
     auto opens = platform.callsOf(PlatformCall::OpenFile);
-    ASSERT_EQ(opens.size(), 4u);
+    ASSERT_EQ(opens.size(), 2u);
     EXPECT_EQ(opens[0].caption, q("発音記号用ファイル (*.txt)|*.txt"));
     EXPECT_EQ(opens[1].caption, q("間違え記録先ファイル (*.txt)|*.txt"));
-    EXPECT_EQ(opens[2].caption, q("単語帳用ファイル (*.txt)|*.txt"));
     EXPECT_EQ(find<QLineEdit>("txtPhoneticSignFile")->text(), QStringLiteral("/d/sign.txt"));
     EXPECT_EQ(find<QLineEdit>("txtSaveErrorFile")->text(), QStringLiteral("/d/miss.txt"));
-    EXPECT_EQ(find<QLineEdit>("txtVocBook")->text(), QStringLiteral("/d/book.txt"));
+}
+
+TEST_F(SetupTabsTest, TheVocabularyBookIsChosenOrMadeNewInASaveDialog) {
+    dialog();
+    const std::string existing = dir.file("book.txt");
+    spit(existing, crlf({sj("apple=りんご*fruit")}));
+    const std::string fresh = dir.file("new book.txt");
+    platform.answerSaveFile(QString::fromStdString(existing))
+        .answerSaveFile(QString::fromStdString(fresh))
+        .answerSaveFile(QString());
+    auto* field = find<QLineEdit>("txtVocBook");
+    find<QPushButton>("cmdSelectVocBook")->click();
+    EXPECT_EQ(field->text(), QString::fromStdString(existing));
+    // A book that is there is kept as it is.
+    EXPECT_EQ(slurp(existing), crlf({sj("apple=りんご*fruit")}));
+    // A name that is not there yet makes a new, empty book.
+    find<QPushButton>("cmdSelectVocBook")->click();
+    EXPECT_EQ(field->text(), QString::fromStdString(fresh));
+    ASSERT_TRUE(test::exists(fresh));
+    EXPECT_EQ(slurp(fresh), "");
+    find<QPushButton>("cmdSelectVocBook")->click();  // cancelled: the field keeps its path
+    EXPECT_EQ(field->text(), QString::fromStdString(fresh));
+    auto saves = platform.callsOf(PlatformCall::SaveFile);
+    ASSERT_EQ(saves.size(), 3u);
+    for (const PlatformCall& save : saves) {
+        EXPECT_EQ(save.caption, q("単語帳用ファイル (*.txt)|*.txt"));
+        // Choosing a book replaces nothing: no question whether to replace it.
+        EXPECT_EQ(save.saveMode, ui::SaveMode::Append);
+    }
+    EXPECT_TRUE(platform.boxTexts().isEmpty());
+
+    // A place that takes no file is told, in Japanese, and the field keeps its path.
+    platform.answerSaveFile(QString::fromStdString(dir.file("no folder/book.txt"))).answerNotice();
+    find<QPushButton>("cmdSelectVocBook")->click();
+    ASSERT_EQ(platform.boxTexts().size(), 1);
+    EXPECT_EQ(platform.boxTexts()[0],
+              QString::fromStdString(dir.file("no folder/book.txt")) +
+                  q("\nファイルまたはフォルダが見つかりません"));
+    EXPECT_EQ(field->text(), QString::fromStdString(fresh));
 }
 
 TEST_F(SetupTabsTest, TheDictionarySetupAndTheNewTextFileOpenFromTheFileTab) {

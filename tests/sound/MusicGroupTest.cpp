@@ -5,8 +5,13 @@
 #include "sound/TfrmDriveSetup.h"
 #include "sound/TfrmNewCD.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QComboBox>
+#include <QMenu>
 #include <QTest>
+#include <QTimer>
+#include <QToolButton>
 
 using namespace qor;
 using qor::test::ScriptedMediaPlayer;
@@ -302,4 +307,80 @@ TEST_F(MusicGroupTest, TheDriveChangeIsToldAndWrittenAlsoAfterCancel) {
     cmdCDDrive()->trigger();
     EXPECT_EQ(group->drive(), QStringLiteral("/dev/sr0"));
     EXPECT_EQ(slurp(settings.setupIniPath()), before);
+}
+
+TEST_F(MusicGroupTest, ScreenReaderTogglesSetTheSourceAsClicksDo) {
+    platform.setCdDrives({"/dev/sr0"});
+    platform.insertDisc("/dev/sr0", "00AA11BB22CC33DD");
+    make();
+    // Set as a screen reader's "toggle" sets them, not clicked.
+    chkMusicOn()->toggle();
+    EXPECT_EQ(settings.MusicOn, 1);
+    EXPECT_FALSE(pnlMusic()->isHidden());
+    EXPECT_TRUE(rbMidi()->isChecked());
+    rbCd()->toggle();
+    EXPECT_EQ(settings.MusicSource, 1);
+    EXPECT_EQ(txtCDTitle()->text(), q("新しい音楽ＣＤ"));
+    EXPECT_TRUE(cmdCDDrive()->isEnabled());
+    chkMusicOn()->toggle();
+    EXPECT_EQ(settings.MusicOn, 0);
+    EXPECT_TRUE(pnlMusic()->isHidden());
+}
+
+namespace {
+
+// The pop-up menu that is open now, closed after its entries were read.
+QStringList closeOpenMenu() {
+    QStringList entries;
+    if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+        for (QAction* a : menu->actions()) entries << a->text();
+        menu->close();
+    }
+    return entries;
+}
+
+} // namespace
+
+TEST_F(MusicGroupTest, TheDriveMenuIsReachedWithTheKeyboardAndByAScreenReader) {
+    platform.setCdDrives({"/dev/sr0"});
+    make();
+    QApplication::setActiveWindow(group.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(group.get()));
+    chkMusicOn()->click();
+    rbCd()->click();
+    const QStringList menuEntries{q("ドライブの変更 (&D)")};
+
+    // The context-menu key and Shift+F10 open it wherever the focus is in the group.
+    for (QKeyCombination key : {QKeyCombination(Qt::Key_Menu),
+                                QKeyCombination(Qt::ShiftModifier, Qt::Key_F10)}) {
+        rbCd()->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(rbCd(), key.key(), key.keyboardModifiers());
+        QApplication::processEvents();
+        EXPECT_EQ(closeOpenMenu(), menuEntries) << key.toCombined();
+    }
+
+    // Tab leads from the sources to the menu button, and Space opens its menu.
+    rbCd()->setFocus(Qt::TabFocusReason);
+    auto* menuButton = find<QToolButton>("cmdDrive");
+    for (int i = 0; i < 10 && !menuButton->hasFocus(); ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_TRUE(menuButton->hasFocus());
+    QStringList shown;
+    QTimer::singleShot(0, [&] { shown = closeOpenMenu(); });
+    QTest::keyClick(menuButton, Qt::Key_Space);
+    EXPECT_EQ(shown, menuEntries);
+
+    // A screen reader finds the button by what it does, and can open its menu.
+    QAccessibleInterface* button = QAccessible::queryAccessibleInterface(menuButton);
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->text(QAccessible::Name), q("ドライブの変更"));
+    EXPECT_EQ(button->role(), QAccessible::ButtonMenu);
+    ASSERT_NE(button->actionInterface(), nullptr);
+    EXPECT_TRUE(button->actionInterface()->actionNames().contains(
+        QAccessibleActionInterface::showMenuAction()));
+    QAccessibleInterface* menu = QAccessible::queryAccessibleInterface(find<QMenu>("pmCD"));
+    ASSERT_NE(menu, nullptr);
+    ASSERT_EQ(menu->childCount(), 1);
+    EXPECT_TRUE(menu->child(0)->text(QAccessible::Name).startsWith(q("ドライブの変更")));
+    EXPECT_FALSE(menu->child(0)->state().disabled);
 }

@@ -27,6 +27,7 @@ struct PlatformCall {
     int noticeKind = -1;
     int copies = 0;   // copies asked for (print)
     QString folder = {};  // the folder a file dialog opens in
+    ui::SaveMode saveMode = ui::SaveMode::Replace;  // what a save dialog was told
 };
 
 class ScriptedPlatform;
@@ -119,6 +120,10 @@ public:
     void deliverCompanionCommands(bool on = true) { deliverCompanion_ = on; }
     QStringList companionTexts() const;
 
+    // Boxes and dialogs nobody queued an answer for are closed (Cancel, No, nothing) and
+    // recorded instead of failing the test: for tests that compare what two runs asked.
+    void answerUnexpectedByClosing(bool on = true) { closeUnexpected_ = on; }
+
     const std::vector<PlatformCall>& calls() const { return calls_; }
     std::vector<PlatformCall> callsOf(PlatformCall::Kind kind) const;
     QStringList clipboardTexts() const;
@@ -137,7 +142,8 @@ public:
     QString openFileName(QWidget* parent, const QString& caption, const QString& filter,
                          const QString& folder) override;
     QString saveFileName(QWidget* parent, const QString& caption, const QString& filter,
-                         const QString& defaultExtension, const QString& folder) override;
+                         const QString& defaultExtension, const QString& folder,
+                         ui::SaveMode mode) override;
     QString folderName(QWidget* parent, const QString& caption, const QString& folder) override;
     std::optional<QFont> chooseFont(QWidget* parent, const QFont& initial) override;
     std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override;
@@ -182,6 +188,7 @@ private:
     std::vector<ScriptedMediaPlayer*> players_;
     bool deliverCompanion_ = false;
     bool realSound_ = false;
+    bool closeUnexpected_ = false;
 };
 
 } // namespace qor::test

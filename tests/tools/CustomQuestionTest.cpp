@@ -207,6 +207,7 @@ TEST_F(CustomQuestionTest, SaveAppendsTheTickedLinesOrSaysWhyItCannot) {
     EXPECT_EQ(slurp(out), crlf({"w0=" + sj("語") + "0*c", "w2=" + sj("語") + "2*c"}));
     auto saves = platform.callsOf(PlatformCall::SaveFile);
     ASSERT_EQ(saves.size(), 1u);
+    EXPECT_EQ(saves[0].saveMode, ui::SaveMode::Append);
 
     platform.answerSaveFile(QString());  // cancelled
     w->cmdSave->click();

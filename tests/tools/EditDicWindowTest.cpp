@@ -199,6 +199,7 @@ TEST_F(EditDicWindowTest, CsvWithATwoCharacterSeparatorIsAppended) {
     child<QAction>(*frm, "cmdCsvFormat")->trigger();
     EXPECT_EQ(slurp(out), crlf({"before", sj("run; 走る; x"), sj("; りんご; 果物")}));
     EXPECT_EQ(platform.boxTexts(), QStringList{q("保存しました")});
+    EXPECT_EQ(platform.callsOf(PlatformCall::SaveFile).at(0).saveMode, ui::SaveMode::Append);
     auto inputs = platform.callsOf(PlatformCall::Input);
     ASSERT_EQ(inputs.size(), 1u);
     EXPECT_EQ(inputs[0].caption, q("区切り文字の指定"));

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QTest>
 #include <QToolButton>
 #include <QTreeView>
 
@@ -156,6 +157,7 @@ TEST_F(EditVocBookWindowTest, SaveAsAppendsAfterTheOldLinesAndCsvUsesTheSeparato
     auto saves = platform.callsOf(PlatformCall::SaveFile);
     ASSERT_EQ(saves.size(), 1u);
     EXPECT_EQ(saves[0].caption, q("単語帳ファイル (*.txt)|*.txt"));
+    EXPECT_EQ(saves[0].saveMode, ui::SaveMode::Append);
 
     select(0);
     type("run", "走る;駆ける", "x");
@@ -180,6 +182,8 @@ TEST_F(EditVocBookWindowTest, AFailedSaveKeepsTheOldBookAndTheWindowOpen) {
     }
     ASSERT_EQ(platform.boxTexts().size(), 2);
     EXPECT_TRUE(platform.boxTexts()[1].startsWith(q("保存に失敗しました\n\n") + native(book)));
+    // The reason in Japanese, from the one table of reasons.
+    EXPECT_TRUE(platform.boxTexts()[1].endsWith(q("\nディスクの空き容量が足りません")));
     EXPECT_EQ(platform.calls()[1].caption, q("エラー"));
     EXPECT_EQ(slurp(book), before);
     EXPECT_NE(frm->result(), QDialog::Accepted);
@@ -219,4 +223,33 @@ TEST_F(EditVocBookWindowTest, ALongEntryIsCutInTheListAndGoesBackWholeWhenRewrit
     click("cmdChange");
     trigger("cmdSave");
     EXPECT_EQ(slurp(book), crlf({word + "=" + sj("長い") + "*z", sj("eat=食べる*y")}));
+}
+
+TEST_F(EditVocBookWindowTest, OpensWithNoRowChosenAlsoWhenTheListHasTheFocus) {
+    // Opened as the program opens it: shown, active, the list first in the focus chain.
+    frm = std::make_unique<TfrmEditVocBook>(settings);
+    frm->show();
+    QApplication::setActiveWindow(frm.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frm.get()));
+    list()->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    ASSERT_TRUE(list()->hasFocus());
+
+    EXPECT_TRUE(list()->selectionModel()->selectedRows().isEmpty());
+    for (const char* field : {"txtEnglish", "txtJapanese", "txtComment"})
+        EXPECT_TRUE(child<QLineEdit>(*frm, field)->text().isEmpty()) << field;
+    for (const char* off : {"spnMoveDataUp", "spnMoveDataDown", "cmdChange", "cmdDelete", "cmdUndo"})
+        EXPECT_FALSE(child<QWidget>(*frm, off)->isEnabled()) << off;
+    click("cmdDelete");
+    EXPECT_EQ(list()->model()->rowCount(), 5);
+
+    // A row chosen with the keys is chosen as by a click.
+    QTest::keyClick(list(), Qt::Key_Down);
+    ASSERT_EQ(list()->selectionModel()->selectedRows().size(), 1);
+    const int row = list()->selectionModel()->selectedRows().first().row();
+    const char* english[] = {"run", "eat", "go", "see", "swim"};
+    EXPECT_EQ(child<QLineEdit>(*frm, "txtEnglish")->text(), q(english[row]));
+    for (const char* on : {"spnMoveDataUp", "cmdChange", "cmdDelete"})
+        EXPECT_TRUE(child<QWidget>(*frm, on)->isEnabled()) << on;
+    frm->hide();
 }

@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 #include <QTreeView>
 #include <algorithm>
 #include <filesystem>
@@ -389,4 +390,64 @@ TEST_F(ImportWindowTest, ALongListIsCountedAPartAtATimeWhileTheWindowAnswers) {
         QApplication::processEvents();
     EXPECT_EQ(frm.summaryText(), q("全 50000 件 ： 書き込む単語 50000 件、取り込めない項目 0 件"));
     EXPECT_TRUE(child<QPushButton>(frm, "cmdImport")->isEnabled());
+}
+
+TEST_F(ImportWindowTest, TheSummaryAccountsForBlankEntriesAsThePreviewShowsThem) {
+    std::string xml =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<kvtml version=\"2.0\">\n<entries>\n"
+        "<entry id=\"0\"><translation id=\"0\"><text>apple</text></translation>"
+        "<translation id=\"1\"><text>りんご</text></translation></entry>\n";
+    for (int i = 1; i <= 14; ++i)
+        xml += "<entry id=\"" + std::to_string(i) +
+               "\"><translation id=\"0\"><text></text></translation></entry>\n";
+    xml += "</entries>\n</kvtml>\n";
+    spit(dir.file("blank.kvtml"), xml);
+    platform.answerOpenFile(QString::fromStdString(dir.file("blank.kvtml")));
+    child<QPushButton>(frm, "cmdSelectFile")->click();
+
+    // The 14 blank entries the preview notes are the 14 the summary counts.
+    const QStringList notes = previewColumn(ImportPreviewTable::Note);
+    ASSERT_EQ(notes.size(), 15);
+    EXPECT_EQ(notes.count(q("空の項目です（取り込むものがありません）")), 14);
+    auto* preview = child<QTreeView>(frm, "lstPreview")->model();
+    for (int r = 1; r < 15; ++r)  // noted, without the warning sign of a word left out
+        EXPECT_TRUE(preview->data(preview->index(r, ImportPreviewTable::Note), Qt::DecorationRole).isNull());
+    EXPECT_EQ(frm.summaryText(),
+              q("全 15 件 ： 書き込む単語 1 件、取り込めない項目 0 件、空の項目 14 件（取り込みません）"));
+
+    platform.answerNotice(ui::Button::No);
+    child<QPushButton>(frm, "cmdImport")->click();
+    ASSERT_EQ(platform.boxTexts().size(), 1);
+    EXPECT_TRUE(platform.boxTexts()[0].contains(q("空の項目 14 件は取り込みませんでした。")));
+    EXPECT_FALSE(platform.boxTexts()[0].contains(q("取り込めなかった項目")));
+}
+
+TEST_F(ImportWindowTest, APathTypedIntoTheFileFieldIsReadWithEnter) {
+    auto* field = child<QLineEdit>(frm, "txtSourceFile");
+    EXPECT_FALSE(field->isReadOnly());
+
+    // A name without a folder is looked for where the file choice opens: at first the
+    // dictionaries' folder.
+    spit(dir.folder() + "dictionary/bom.csv", sample("bom.csv"));
+    field->setText(QStringLiteral("bom.csv"));
+    QTest::keyClick(field, Qt::Key_Enter);
+    ASSERT_NE(frm.wordList(), nullptr);
+    EXPECT_EQ(frm.wordList()->format(), WordListFormat::Csv);
+    EXPECT_EQ(field->text(), QString::fromStdString(dir.folder() + "dictionary/bom.csv"));
+
+    // A whole path is read as it is.
+    spit(dir.file("header.tsv"), sample("header.tsv"));
+    field->setText(QString::fromStdString(dir.file("header.tsv")));
+    QTest::keyClick(field, Qt::Key_Return);
+    EXPECT_EQ(frm.wordList()->format(), WordListFormat::Tsv);
+    EXPECT_EQ(field->text(), QString::fromStdString(dir.file("header.tsv")));
+
+    // A path that is not there is told in Japanese, and the field names the file read.
+    platform.answerNotice();
+    field->setText(QString::fromStdString(dir.file("missing.csv")));
+    QTest::keyClick(field, Qt::Key_Return);
+    ASSERT_EQ(platform.boxTexts().size(), 1);
+    EXPECT_TRUE(platform.boxTexts()[0].contains(q("ファイルまたはフォルダが見つかりません")));
+    EXPECT_EQ(field->text(), QString::fromStdString(dir.file("header.tsv")));
+    EXPECT_EQ(frm.wordList()->format(), WordListFormat::Tsv);
 }

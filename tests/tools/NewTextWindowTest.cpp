@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
+#include <QTreeView>
 
 using namespace qor;
 using namespace qor::test;
@@ -108,4 +110,39 @@ TEST_F(NewTextWindowTest, ThePlacesBeginWithTheDictionaryFolderAndTheHomeFolder)
     frm->setFolder(native(dir.file("dictionary/mine")));
     EXPECT_EQ(drives->currentIndex(), 0);
     EXPECT_EQ(frm->currentFolder(), native(dir.file("dictionary/mine")));
+}
+
+TEST_F(NewTextWindowTest, TheTreeShowsThePlaceItOpensInAlsoWithoutFoldersInIt) {
+    // The dictionary folder holds files only; the data root beside it holds other folders.
+    const std::string dictionary = dir.file("dictionary");
+    spit(dictionary + "/noun.txt", "");
+    makeFolder(dir.file("Taro"));
+    TfrmNewText fresh(native(dictionary), native(dictionary));
+    fresh.show();
+    auto* tree = child<QTreeView>(fresh, "dlbFolder");
+    QAbstractItemModel* shown = tree->model();
+    // Its one top folder is the place itself, chosen: where the file goes.
+    ASSERT_EQ(shown->rowCount(tree->rootIndex()), 1);
+    const QModelIndex place = shown->index(0, 0, tree->rootIndex());
+    EXPECT_EQ(place.data().toString(), QStringLiteral("dictionary"));
+    EXPECT_EQ(tree->currentIndex(), place);
+    EXPECT_TRUE(tree->isExpanded(place));
+    EXPECT_EQ(fresh.currentFolder(), native(dictionary));
+
+    // A folder made in it shows below it.
+    makeFolder(dictionary + "/mine");
+    TfrmNewText again(native(dictionary), native(dictionary));
+    again.show();
+    auto* tree2 = child<QTreeView>(again, "dlbFolder");
+    QAbstractItemModel* model = tree2->model();
+    // The folders below are read in the background; the model's indexes change meanwhile,
+    // so the place is looked up anew each time.
+    auto top = [&] { return model->index(0, 0, tree2->rootIndex()); };
+    for (int i = 0; i < 500 && model->rowCount(top()) == 0; ++i) QTest::qWait(10);
+    ASSERT_EQ(model->rowCount(tree2->rootIndex()), 1);
+    EXPECT_EQ(top().data().toString(), QStringLiteral("dictionary"));
+    ASSERT_EQ(model->rowCount(top()), 1);
+    EXPECT_EQ(model->index(0, 0, top()).data().toString(), QStringLiteral("mine"));
+    tree2->setCurrentIndex(model->index(0, 0, top()));
+    EXPECT_EQ(again.currentFolder(), native(dictionary + "/mine"));
 }

@@ -12,9 +12,11 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -167,4 +169,56 @@ TEST(QtPlatformTest, AWavePlayedOpensTheOutputAndTheLooksCloseItWhenQuiet) {
     platform.playWave(QStringLiteral("/nonexistent/hit.wav"));
     EXPECT_TRUE(qor::audio::isOpen());
     EXPECT_TRUE(ui::watchingSoundOutput());
+}
+
+namespace {
+
+// A save dialog of the program answered with a file that is there already: whether the
+// dialog asked to replace it, and what it returned.
+struct SaveOnto {
+    bool askedToReplace = false;
+    QString chosen;
+};
+
+SaveOnto saveOntoExisting(const QString& folder, const QString& existing, ui::SaveMode mode) {
+    SaveOnto run;
+    bool typed = false;
+    // The name is typed into the dialog and its button pressed (queued, so that the timer
+    // sees the replace question that may come up then), and the question answered Yes.
+    QTimer step;
+    step.setInterval(10);
+    QObject::connect(&step, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            run.askedToReplace = true;
+            box->button(QMessageBox::Yes)->click();
+        } else if (auto* dialog = qobject_cast<QFileDialog*>(modal); dialog && !typed) {
+            typed = true;
+            dialog->selectFile(existing);
+            QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+        }
+    });
+    step.start();
+    ui::QtPlatform platform;
+    run.chosen = platform.saveFileName(nullptr, QStringLiteral("保存"),
+                                       QStringLiteral("テキストファイル (*.txt)|*.txt"),
+                                       QStringLiteral("txt"), folder, mode);
+    return run;
+}
+
+} // namespace
+
+TEST(QtPlatformTest, ASaveThatAppendsDoesNotAskToReplaceAndOneThatReplacesDoes) {
+    test::TempDir dir;
+    test::spit(dir.file("history.txt"), "old\r\n");
+    const QString folder = QString::fromStdString(dir.path());
+    const QString existing = QString::fromStdString(dir.file("history.txt"));
+
+    const SaveOnto append = saveOntoExisting(folder, existing, ui::SaveMode::Append);
+    EXPECT_FALSE(append.askedToReplace);
+    EXPECT_EQ(append.chosen, existing);
+
+    const SaveOnto replace = saveOntoExisting(folder, existing, ui::SaveMode::Replace);
+    EXPECT_TRUE(replace.askedToReplace);
+    EXPECT_EQ(replace.chosen, existing);
 }

@@ -1,14 +1,20 @@
 #include "ui/ActionLink.h"
+#include "ui/DataLabel.h"
 #include "ui/ElidedLabel.h"
 #include "ui/FileDrops.h"
 #include "ui/Gauge.h"
 #include "ui/HoverLabel.h"
 #include "ui/RadioGroup.h"
+#include "ui/Switch.h"
 #include "ui/UpDown.h"
 
+#include <QAccessible>
 #include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMimeData>
 #include <QDropEvent>
 #include <QLineEdit>
@@ -55,21 +61,32 @@ TEST(UpDownTest, TypedTextStaysAsTypedAndTheArrowKeysStepIt) {
     EXPECT_EQ(edit.text(), QStringLiteral("1"));
 }
 
-TEST(RadioGroupTest, ItemsIndexAndClicks) {
+TEST(RadioGroupTest, ItemsIndexAndEveryWayOfChoosing) {
     ui::RadioGroup group;
     group.setItems(
         {QStringLiteral("正解 １"), QStringLiteral("正解 ２"), QStringLiteral("正解 ３")});
     EXPECT_EQ(group.count(), 3);
     EXPECT_EQ(group.itemIndex(), -1);
-    QSignalSpy clicked(&group, &ui::RadioGroup::itemClicked);
+    QSignalSpy chosen(&group, &ui::RadioGroup::itemChosen);
     group.button(2)->click();
     EXPECT_EQ(group.itemIndex(), 2);
-    ASSERT_EQ(clicked.count(), 1);
-    EXPECT_EQ(clicked[0][0].toInt(), 2);
+    ASSERT_EQ(chosen.count(), 1);
+    EXPECT_EQ(chosen[0][0].toInt(), 2);
     group.setItemIndex(-1);
     EXPECT_EQ(group.itemIndex(), -1);
+    EXPECT_EQ(chosen.count(), 1);  // clearing chooses nothing
     group.setItemIndex(1);
     EXPECT_EQ(group.itemIndex(), 1);
+    ASSERT_EQ(chosen.count(), 2);
+    EXPECT_EQ(chosen[1][0].toInt(), 1);
+    // A screen reader's "toggle" chooses as a click does.
+    QAccessibleInterface* item = QAccessible::queryAccessibleInterface(group.button(0));
+    ASSERT_NE(item, nullptr);
+    ASSERT_NE(item->actionInterface(), nullptr);
+    item->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_EQ(group.itemIndex(), 0);
+    ASSERT_EQ(chosen.count(), 3);
+    EXPECT_EQ(chosen[2][0].toInt(), 0);
     group.setItems({QStringLiteral("a")});
     EXPECT_EQ(group.items(), QStringList({"a"}));
     EXPECT_EQ(group.itemIndex(), -1);
@@ -216,4 +233,99 @@ TEST(FileDropsTest, AWindowTakesDroppedFilesButNotWebAddresses) {
     EXPECT_EQ(dropped, (QList<QUrl>{list, other}));  // the handler takes the first
     EXPECT_FALSE(dropOf({QUrl(QStringLiteral("https://example.org/verbs.txt")), list}));
     EXPECT_EQ(drops, 1);
+}
+
+namespace {
+
+// Counts the runs of a switch's handler.
+struct Runs {
+    int count = 0;
+    void run() { ++count; }
+};
+
+} // namespace
+
+TEST(SwitchTest, ACheckBoxActsOnEveryChangeWhoeverMadeIt) {
+    QCheckBox box(QStringLiteral("記録する"));
+    Runs runs;
+    ui::onToggled(&box, &runs, &Runs::run);
+    box.click();
+    EXPECT_EQ(runs.count, 1);
+    box.setChecked(false);  // by code
+    EXPECT_EQ(runs.count, 2);
+    box.toggle();
+    EXPECT_EQ(runs.count, 3);
+    // A screen reader's "toggle" action.
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(&box);
+    ASSERT_NE(a, nullptr);
+    ASSERT_NE(a->actionInterface(), nullptr);
+    a->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_FALSE(box.isChecked());
+    EXPECT_EQ(runs.count, 4);
+}
+
+TEST(SwitchTest, ARadioButtonActsWhenItBecomesTheChosenOne) {
+    QWidget parent;
+    auto* midi = new QRadioButton(QStringLiteral("MIDI"), &parent);
+    auto* cd = new QRadioButton(QStringLiteral("CD"), &parent);
+    Runs midiRuns;
+    Runs cdRuns;
+    ui::onToggled(midi, &midiRuns, &Runs::run);
+    ui::onToggled(cd, &cdRuns, &Runs::run);
+    midi->setChecked(true);
+    EXPECT_EQ(midiRuns.count, 1);
+    cd->click();  // midi is unticked on the way: that runs nothing
+    EXPECT_EQ(midiRuns.count, 1);
+    EXPECT_EQ(cdRuns.count, 1);
+    cd->click();  // chosen already
+    EXPECT_EQ(cdRuns.count, 1);
+}
+
+TEST(SwitchTest, AnExclusiveGroupTellsTheIdChosen) {
+    QWidget parent;
+    QButtonGroup group;
+    for (int i = 0; i < 3; ++i)
+        group.addButton(new QRadioButton(QString::number(i), &parent), i);
+    std::vector<int> chosen;
+    ui::onChosen(&group, [&](int id) { chosen.push_back(id); });
+    group.button(1)->setChecked(true);
+    group.button(2)->click();
+    EXPECT_EQ(chosen, (std::vector<int>{1, 2}));
+}
+
+TEST(SwitchTest, SetSwitchRunsTheHandlerOnceAndShowingAStateRunsNothing) {
+    QCheckBox box;
+    Runs runs;
+    ui::onToggled(&box, &runs, &Runs::run);
+    ui::setSwitch(&box, true);  // a change: once
+    EXPECT_EQ(runs.count, 1);
+    ui::setSwitch(&box, true);  // no change: still once, to bring the dependents in line
+    EXPECT_EQ(runs.count, 2);
+    ui::showSwitchState(&box, false);
+    EXPECT_FALSE(box.isChecked());
+    EXPECT_EQ(runs.count, 2);
+
+    QWidget parent;
+    auto* a = new QRadioButton(&parent);
+    auto* b = new QRadioButton(&parent);
+    Runs aRuns;
+    ui::onToggled(a, &aRuns, &Runs::run);
+    b->setChecked(true);
+    ui::setSwitch(a, false);  // an unchosen radio button set unchosen: nothing to do
+    EXPECT_EQ(aRuns.count, 0);
+    ui::setSwitch(a, true);
+    ui::setSwitch(a, true);
+    EXPECT_EQ(aRuns.count, 2);
+}
+
+TEST(DataLabelTest, ALabelThatShowsDataIsNamedByWhatItShows) {
+    QLabel label;
+    ui::showsData(&label, QStringLiteral("1位の英語"));
+    label.setText(QStringLiteral("apple"));
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(&label);
+    ASSERT_NE(a, nullptr);
+    EXPECT_EQ(a->text(QAccessible::Name), QStringLiteral("apple"));
+    EXPECT_EQ(a->text(QAccessible::Description), QStringLiteral("1位の英語"));
+    label.setText(QStringLiteral("orange"));
+    EXPECT_EQ(a->text(QAccessible::Name), QStringLiteral("orange"));
 }

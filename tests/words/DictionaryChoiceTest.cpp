@@ -106,16 +106,17 @@ TEST_F(DictionaryChoiceTest, EmptyFileAndNonDictionaryAreRefused) {
     expectWarning(kNotDictionary);
 }
 
-TEST_F(DictionaryChoiceTest, UnreadableFilesShowPathAndReason) {
+TEST_F(DictionaryChoiceTest, UnreadableFilesShowPathAndReasonInJapanese) {
     const std::string missing = dir.file("missing.txt");
     const std::string folder = dir.file("folder.txt");
     std::filesystem::create_directory(folder);
-    for (const auto& [path, error] : {std::pair{missing, ENOENT}, std::pair{folder, EISDIR}}) {
+    for (const auto& [path, reason] :
+         {std::pair{missing, QStringLiteral("ファイルまたはフォルダが見つかりません")},
+          std::pair{folder, QStringLiteral("ファイルではなくフォルダです")}}) {
         platform.clearCalls();
         platform.answerNotice();
         expectUnchanged(choice.choose(nullptr, QString::fromStdString(path)));
-        expectWarning(QString::fromStdString(path) + QStringLiteral("\n") +
-                      QString::fromUtf8(std::strerror(error)));
+        expectWarning(QString::fromStdString(path) + QStringLiteral("\n") + reason);
     }
 }
 

@@ -533,3 +533,54 @@ TEST(ImportTextTest, TextsAreCutForTheScreenAndControlCharactersShownAsPictures)
     EXPECT_EQ(firstControlCharacter("a\xC2\x9B"), char32_t(0x9B));
     EXPECT_EQ(codePointName(0x1B), "U+001B");
 }
+
+// --- every entry accounted for ---
+
+namespace {
+
+// A KVTML file of two words and then `blank` entries without any text, as a vocabulary
+// program leaves the rows a learner added and never filled.
+std::string kvtmlWithBlankEntries(int blank) {
+    std::string xml =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<kvtml version=\"2.0\">\n"
+        "<identifiers><identifier id=\"0\"><name>English</name></identifier>"
+        "<identifier id=\"1\"><name>日本語</name></identifier></identifiers>\n<entries>\n"
+        "<entry id=\"0\"><translation id=\"0\"><text>apple</text></translation>"
+        "<translation id=\"1\"><text>りんご</text></translation></entry>\n"
+        "<entry id=\"1\"><translation id=\"0\"><text>run</text></translation>"
+        "<translation id=\"1\"><text>走る</text></translation></entry>\n";
+    for (int i = 0; i < blank; ++i)
+        xml += "<entry id=\"" + std::to_string(i + 2) +
+               "\"><translation id=\"0\"><text></text></translation>"
+               "<translation id=\"1\"><text></text></translation></entry>\n";
+    return xml + "</entries>\n</kvtml>\n";
+}
+
+} // namespace
+
+TEST(WordListImportTest, BlankEntriesAreCountedAsBlankSoThatEveryEntryIsAccountedFor) {
+    WordListImport in = importOf(kvtmlWithBlankEntries(14));
+    ASSERT_EQ(in.entryCount(), 16u);
+    ImportTally tally;
+    in.tally(0, in.entryCount(), tally);
+    EXPECT_EQ(tally.written, 2u);
+    EXPECT_EQ(tally.skipped, 0u);
+    EXPECT_EQ(tally.blank, 14u);
+    EXPECT_EQ(in.entry(2).problem, EntryProblem::Blank);
+    EXPECT_EQ(noteText(in.entry(2)), "空の項目です（取り込むものがありません）");
+
+    ImportResult r = in.convert();
+    EXPECT_EQ(r.lines.size(), 2u);
+    EXPECT_TRUE(r.skipped.empty());
+    EXPECT_EQ(r.blankEntries, 14u);
+
+    // A row with only its comment is no blank: it lacks its words and is named.
+    WordListImport csv = importOf("apple,りんご,fruit\n,,\n,,only a comment\n");
+    csv.setColumns({0, 1, 2});
+    ImportTally parts;
+    csv.tally(0, csv.entryCount(), parts);
+    EXPECT_EQ(parts.written + parts.skipped + parts.blank, csv.entryCount());
+    EXPECT_EQ(parts.blank, 1u);
+    EXPECT_EQ(parts.skipped, 1u);
+    EXPECT_EQ(csv.entry(2).problem, EntryProblem::MissingPart);
+}
