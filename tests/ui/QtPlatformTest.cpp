@@ -13,6 +13,7 @@
 #include <QDialog>
 #include <QFile>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QLabel>
 #include <QLocale>
 #include <QMessageBox>
@@ -177,24 +178,49 @@ namespace {
 // dialog asked to replace it, and what it returned.
 struct SaveOnto {
     bool askedToReplace = false;
+    bool gaveUp = false;
     QString chosen;
 };
 
+template <typename T>
+T* shownTopLevel() {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (auto* found = qobject_cast<T*>(w); found && found->isVisible())
+            return found;
+    }
+    return nullptr;
+}
+
 SaveOnto saveOntoExisting(const QString& folder, const QString& existing, ui::SaveMode mode) {
     SaveOnto run;
-    bool typed = false;
+    int ticks = 0;
     // The name is typed into the dialog and its button pressed (queued, so that the timer
     // sees the replace question that may come up then), and the question answered Yes.
+    // Should the press come too early for the dialog, the name is typed and pressed again
+    // every fifth of a second until the dialog closes or asks; a dialog that never does
+    // fails the test instead of holding it up.
     QTimer step;
     step.setInterval(10);
     QObject::connect(&step, &QTimer::timeout, [&] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+        ++ticks;
+        if (auto* box = shownTopLevel<QMessageBox>()) {
             run.askedToReplace = true;
             box->button(QMessageBox::Yes)->click();
-        } else if (auto* dialog = qobject_cast<QFileDialog*>(modal); dialog && !typed) {
-            typed = true;
-            dialog->selectFile(existing);
+            return;
+        }
+        auto* dialog = shownTopLevel<QFileDialog>();
+        if (!dialog)
+            return;
+        if (ticks > 1000) {
+            run.gaveUp = true;
+
+            dialog->reject();
+        } else if (ticks % 20 == 1) {
+            // selectFile leaves the name field alone while it has the focus: type there.
+            if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+                name->setText(existing);
+            else
+                dialog->selectFile(existing);
             QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
         }
     });
@@ -215,10 +241,12 @@ TEST(QtPlatformTest, ASaveThatAppendsDoesNotAskToReplaceAndOneThatReplacesDoes) 
     const QString existing = QString::fromStdString(dir.file("history.txt"));
 
     const SaveOnto append = saveOntoExisting(folder, existing, ui::SaveMode::Append);
+    ASSERT_FALSE(append.gaveUp);
     EXPECT_FALSE(append.askedToReplace);
     EXPECT_EQ(append.chosen, existing);
 
     const SaveOnto replace = saveOntoExisting(folder, existing, ui::SaveMode::Replace);
+    ASSERT_FALSE(replace.gaveUp);
     EXPECT_TRUE(replace.askedToReplace);
     EXPECT_EQ(replace.chosen, existing);
 }
