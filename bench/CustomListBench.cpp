@@ -108,13 +108,13 @@ int main(int argc, char** argv) {
             }));
             if (list.size() != words)
                 std::abort();
-            window.txtPercent->setValue(50);
+            window.findChild<QSpinBox*>(QStringLiteral("txtPercent"))->setValue(50);
             rule.push_back(millisecondsOf([&] {
-                window.cmdPercent->click();
+                window.findChild<QPushButton*>(QStringLiteral("cmdPercent"))->click();
                 window.grab();
             }));
             all.push_back(millisecondsOf([&] {
-                window.cmdAllSelect->click();
+                window.findChild<QPushButton*>(QStringLiteral("cmdAllSelect"))->click();
                 window.grab();
             }));
             window.hide();

@@ -1,9 +1,9 @@
 #include "tools/EntryRowsTable.h"
 
+#include "tools/ToolDialogs.h"
 #include "ui/ShownText.h"
 #include "ui/Text.h"
 
-#include <QHeaderView>
 #include <QTreeView>
 #include <algorithm>
 
@@ -74,22 +74,7 @@ void EntryRowsTable::rowsChanged(int first, int last) {
 
 QTreeView* entryRowsView(QWidget* parent, EntryRowsTable* table, const std::array<int, 4>& widths,
                          const QString& accessibleName) {
-    auto* view = new QTreeView(parent);
-    view->setModel(table);
-    view->setAccessibleName(accessibleName);
-    view->setRootIsDecorated(false);
-    view->setItemsExpandable(false);
-    view->setUniformRowHeights(true);
-    view->setAllColumnsShowFocus(true);
-    view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    view->setSelectionMode(QAbstractItemView::SingleSelection);
-    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    view->setSortingEnabled(false);
-    view->setWordWrap(false);
-    view->setTextElideMode(Qt::ElideRight);
-    view->header()->setSectionsClickable(false);
-    view->header()->setSectionsMovable(false);
-    view->header()->setStretchLastSection(true);
+    QTreeView* view = reportView(parent, table, accessibleName);
     for (int c = 0; c < EntryRowsTable::ColumnCount; ++c)
         view->setColumnWidth(c, widths[static_cast<std::size_t>(c)]);
     return view;

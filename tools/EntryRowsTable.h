@@ -42,8 +42,7 @@ private:
     const EntryRows& rows_;
 };
 
-// The report list over a table: whole rows selected one at a time, the selection kept in
-// view, no sorting, rows of one height (so any row is placed without measuring others).
+// The report list over a table (reportView) with the columns' widths.
 QTreeView* entryRowsView(QWidget* parent, EntryRowsTable* table, const std::array<int, 4>& widths,
                          const QString& accessibleName);
 // Widens the "No." column when its largest number would not fit the width it was given.

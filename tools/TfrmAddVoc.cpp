@@ -65,12 +65,8 @@ TfrmAddVoc::TfrmAddVoc(const TUserSettings& settings, std::string dictionaryPath
     txtComment = new QLineEdit(this);
     txtComment->setObjectName(QStringLiteral("txtComment"));
 
-    cmdAdd = new QPushButton(QStringLiteral("追加 (&A)"), this);
-    cmdAdd->setObjectName(QStringLiteral("cmdAdd"));
-    cmdAdd->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("キャンセル"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    cmdCancel->setAutoDefault(false);
+    cmdAdd = ui::defaultButton(this, QStringLiteral("追加 (&A)"), "cmdAdd");
+    cmdCancel = ui::commandButton(this, QStringLiteral("キャンセル"), "cmdCancel");
 
     auto* fields = new QVBoxLayout;
     fields->setContentsMargins(11, 8, 11, 11);

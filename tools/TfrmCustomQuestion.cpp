@@ -168,6 +168,43 @@ TfrmCustomQuestion::TfrmCustomQuestion(CustomQuestionList& list,
     status->addWidget(sbPath, 1);
     status->addPermanentWidget(sbCount);
 
+    // Every control is found by the name of its member.
+    const std::pair<QObject*, const char*> names[] = {
+        {lstData, "lstData"},
+        {pmData, "pmData"},
+        {cmdSelect, "cmdSelect"},
+        {cmdUnSelect, "cmdUnSelect"},
+        {txtQuestionNum, "txtQuestionNum"},
+        {txtAtariNum, "txtAtariNum"},
+        {txtPercent, "txtPercent"},
+        {txtDayErrorNum, "txtDayErrorNum"},
+        {txtMonthErrorNum, "txtMonthErrorNum"},
+        {cboType_1, "cboType_1"},
+        {cboType_2, "cboType_2"},
+        {cboType_3, "cboType_3"},
+        {cboType_4, "cboType_4"},
+        {cboType_5, "cboType_5"},
+        {cmdQuestionNum, "cmdQuestionNum"},
+        {cmdResetQuestionNum, "cmdResetQuestionNum"},
+        {cmdAtariNum, "cmdAtariNum"},
+        {Button4, "Button4"},
+        {cmdPercent, "cmdPercent"},
+        {cmdResetPercent, "cmdResetPercent"},
+        {cmdDayError, "cmdDayError"},
+        {cmdResetDayError, "cmdResetDayError"},
+        {cmdMonthError, "cmdMonthError"},
+        {cmdResetMonthError, "cmdResetMonthError"},
+        {cmdAllSelect, "cmdAllSelect"},
+        {cmdAllDisSelect, "cmdAllDisSelect"},
+        {cmdSave, "cmdSave"},
+        {cmdOk, "cmdOk"},
+        {Button14, "Button14"},
+        {sbPath, "sbPath"},
+        {sbCount, "sbCount"},
+    };
+    for (const auto& [control, name] : names)
+        control->setObjectName(QString::fromLatin1(name));
+
     auto* body = new QVBoxLayout;
     body->setContentsMargins(10, 8, 10, 4);
     body->addWidget(prompt);

@@ -40,39 +40,6 @@ public:
     // After OK: the number of lines handed to the drill.
     int chosenCount() const { return chosenCount_; }
 
-    QTableView* lstData;
-    QMenu* pmData;
-    QAction* cmdSelect;
-    QAction* cmdUnSelect;
-    QSpinBox* txtQuestionNum;
-    QSpinBox* txtAtariNum;
-    QSpinBox* txtPercent;
-    QSpinBox* txtDayErrorNum;
-    QSpinBox* txtMonthErrorNum;
-    QComboBox* cboType_1;
-    QComboBox* cboType_2;
-    QComboBox* cboType_3;
-    QComboBox* cboType_4;
-    QComboBox* cboType_5;
-    QPushButton* cmdQuestionNum;
-    QPushButton* cmdResetQuestionNum;
-    QPushButton* cmdAtariNum;
-    QPushButton* Button4;
-    QPushButton* cmdPercent;
-    QPushButton* cmdResetPercent;
-    QPushButton* cmdDayError;
-    QPushButton* cmdResetDayError;
-    QPushButton* cmdMonthError;
-    QPushButton* cmdResetMonthError;
-    QProgressBar* pbProgress;
-    QPushButton* cmdAllSelect;
-    QPushButton* cmdAllDisSelect;
-    QPushButton* cmdSave;
-    QPushButton* cmdOk;
-    QPushButton* Button14;
-    QLabel* sbPath;   // first status panel
-    QLabel* sbCount;  // second status panel
-
 public slots:
     void lstDataClick();
     void cmdSelectClick();
@@ -114,6 +81,39 @@ private:
     CustomQuestionTable* table_;
     std::vector<RuleRow> rules_;
     int chosenCount_ = 0;
+
+    QTableView* lstData;
+    QMenu* pmData;
+    QAction* cmdSelect;
+    QAction* cmdUnSelect;
+    QSpinBox* txtQuestionNum;
+    QSpinBox* txtAtariNum;
+    QSpinBox* txtPercent;
+    QSpinBox* txtDayErrorNum;
+    QSpinBox* txtMonthErrorNum;
+    QComboBox* cboType_1;
+    QComboBox* cboType_2;
+    QComboBox* cboType_3;
+    QComboBox* cboType_4;
+    QComboBox* cboType_5;
+    QPushButton* cmdQuestionNum;
+    QPushButton* cmdResetQuestionNum;
+    QPushButton* cmdAtariNum;
+    QPushButton* Button4;
+    QPushButton* cmdPercent;
+    QPushButton* cmdResetPercent;
+    QPushButton* cmdDayError;
+    QPushButton* cmdResetDayError;
+    QPushButton* cmdMonthError;
+    QPushButton* cmdResetMonthError;
+    QProgressBar* pbProgress;
+    QPushButton* cmdAllSelect;
+    QPushButton* cmdAllDisSelect;
+    QPushButton* cmdSave;
+    QPushButton* cmdOk;
+    QPushButton* Button14;
+    QLabel* sbPath;   // first status panel
+    QLabel* sbCount;  // second status panel
 };
 
 } // namespace qor

@@ -7,10 +7,8 @@
 #include "tools/TfrmImport.h"
 #include "tools/ToolDialogs.h"
 #include "ui/FileDrops.h"
-#include "ui/Fonts.h"
 #include "ui/Panels.h"
 #include "ui/Platform.h"
-#include "ui/ShownText.h"
 #include "ui/Text.h"
 #include "ui/WindowOpen.h"
 #include "words/DictionaryChoice.h"
@@ -20,14 +18,11 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
-#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QShowEvent>
-#include <QStatusBar>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -38,12 +33,6 @@ namespace qor {
 namespace {
 
 constexpr std::array<int, 4> kColumnWidths = {35, 140, 140, 220};
-
-QLineEdit* field(QWidget* parent, const char* name) {
-    auto* f = new QLineEdit(parent);
-    f->setObjectName(QString::fromLatin1(name));
-    return f;
-}
 
 } // namespace
 
@@ -75,33 +64,22 @@ TfrmEditDic::TfrmEditDic(TUserSettings& settings, std::string dictionaryPath, QW
     chooseBar->addWidget(cmdLoad);
     chooseBar->addWidget(cmdImport);
 
-    table_ = new EntryRowsTable(edit_.rows(), this);
-    lstData = entryRowsView(this, table_, kColumnWidths, QStringLiteral("辞書の単語"));
-    lstData->setObjectName(QStringLiteral("lstData"));
-    lstData->setMinimumSize(560, 220);
+    // A row is chosen by a click, or by the keys as they move the current row.
+    list_ = std::make_unique<EntryRowsList>(
+        this, edit_.rows(), kColumnWidths, QStringLiteral("辞書の単語"),
+        EntryRowsList::KeyChoice::CurrentRow,
+        [this](const QModelIndex& index) { lstDataClick(index); });
+    list_->view()->setMinimumSize(560, 220);
 
-    txtEnglish = field(this, "txtEnglish");
-    txtJapanese = field(this, "txtJapanese");
-    txtComment = field(this, "txtComment");
-    // An entry of any length goes back to the file whole when it is changed.
-    for (QLineEdit* f : {txtEnglish, txtJapanese, txtComment})
-        ui::keepWholeText(f);
-    txtFindString = field(this, "txtFindString");
+    entry_ = std::make_unique<EntryFields>(this);
+    txtFindString = new QLineEdit(this);
+    txtFindString->setObjectName(QStringLiteral("txtFindString"));
     auto* fields = new QGridLayout;
     fields->setHorizontalSpacing(6);
     fields->setVerticalSpacing(4);
     fields->addWidget(new QLabel(QStringLiteral("書き方は、辞書ファイル作成時と同じです"), this), 0,
                       1);
-    const std::pair<const char*, QLineEdit*> rows[] = {
-        {"単語 ： ", txtEnglish}, {"意味 ： ", txtJapanese}, {"コメント ： ", txtComment}};
-    int r = 1;
-    for (const auto& [caption, edit] : rows) {
-        auto* label = new QLabel(QString::fromUtf8(caption), this);
-        label->setBuddy(edit);
-        fields->addWidget(label, r, 0, Qt::AlignRight);
-        fields->addWidget(edit, r, 1);
-        ++r;
-    }
+    int r = entry_->addTo(fields, 1);
     fields->setRowMinimumHeight(r++, 6);
     fields->addWidget(
         new QLabel(QStringLiteral("検索したい単語を記入し、検索を押してください"), this), r++, 1);
@@ -150,21 +128,11 @@ TfrmEditDic::TfrmEditDic(TUserSettings& settings, std::string dictionaryPath, QW
     editArea->addLayout(fields, 1);
     editArea->addLayout(commands);
 
-    auto* status = new QStatusBar(this);
-    status->setSizeGripEnabled(true);
-    sbStatus = new QLabel(this);
-    sbStatus->setObjectName(QStringLiteral("sbStatus"));
-    status->addWidget(sbStatus, 1);
-
-    auto* body = new QVBoxLayout;
-    body->setContentsMargins(10, 8, 10, 6);
-    body->setSpacing(8);
-    body->addLayout(chooseBar);
-    body->addWidget(lstData, 1);
-    body->addLayout(editArea);
-
-    ui::layOutUnderHeading(this, ui::banner(QStringLiteral("ここでは、辞書の編集を行います"), this),
-                           body, status, ui::WindowSize::Resizable);
+    frame_ = std::make_unique<EditorFrame>(this, ui::WindowSize::Resizable);
+    frame_->body()->addLayout(chooseBar);
+    frame_->body()->addWidget(list_->view(), 1);
+    frame_->body()->addLayout(editArea);
+    frame_->layOut(QStringLiteral("ここでは、辞書の編集を行います"));
 
     cmdSave->setEnabled(false);
     cmdFind->setEnabled(false);
@@ -173,11 +141,6 @@ TfrmEditDic::TfrmEditDic(TUserSettings& settings, std::string dictionaryPath, QW
     connect(cmdSelectDic, &QPushButton::clicked, this, &TfrmEditDic::cmdSelectDicClick);
     connect(cmdLoad, &QPushButton::clicked, this, &TfrmEditDic::cmdLoadClick);
     connect(cmdImport, &QPushButton::clicked, this, &TfrmEditDic::cmdImportClick);
-    connect(lstData, &QTreeView::clicked, this, &TfrmEditDic::lstDataClick);
-    connect(lstData->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex& current) {
-                if (!quietSelection_) lstDataClick(current);
-            });
     connect(cmdChange, &QPushButton::clicked, this, &TfrmEditDic::cmdChangeClick);
     connect(cmdDelete, &QPushButton::clicked, this, &TfrmEditDic::cmdDeleteClick);
     connect(cmdFind, &QPushButton::clicked, this, &TfrmEditDic::cmdFindClick);
@@ -193,13 +156,12 @@ TfrmEditDic::TfrmEditDic(TUserSettings& settings, std::string dictionaryPath, QW
     resize(640, 560);
 }
 
-TfrmEditDic::~TfrmEditDic() {
-    // The rows go before the base class hides the list: the list must not read them then.
-    lstData->setModel(nullptr);
+QString TfrmEditDic::statusText() const {
+    return frame_->status();
 }
 
-QString TfrmEditDic::statusText() const {
-    return sbStatus->text();
+int TfrmEditDic::selectedRow() const {
+    return list_->chosen();
 }
 
 void TfrmEditDic::showEvent(QShowEvent* event) {
@@ -209,29 +171,17 @@ void TfrmEditDic::showEvent(QShowEvent* event) {
 
 void TfrmEditDic::FormShow() {
     formShown_ = true;
-    table_->reset([this] { edit_ = DictionaryEdit(); });
-    clearSelection();
+    list_->table()->reset([this] { edit_ = DictionaryEdit(); });
+    list_->clearChoice();
     cboDicFile->clear();
-    clearEntryFields();
+    entry_->clear();
     txtFindString->clear();
-    setStatus({});
+    frame_->showStatus({});
     cmdSave->setEnabled(false);
-    ui::setTextLook(txtEnglish, settings_.FontEnglish, 0, settings_.FontEnglishColor);
-    ui::setTextLook(txtJapanese, settings_.FontJapanese, 0, settings_.FontJapaneseColor);
-    ui::setTextLook(txtComment, settings_.FontMessage, 0, settings_.FontMessageColor);
+    entry_->applyLook(settings_);
     for (const std::string& name : listedDictionaries(settings_.setupIniPath()))
         cboDicFile->addItem(ui::toQ(name));
     cboDicFile->setEditText(ui::toQ(fileNameOf(dictionaryPath_)));
-}
-
-void TfrmEditDic::setStatus(const QString& text) {
-    sbStatus->setText(text);
-    // The steps of a long load or save show while they run.
-    sbStatus->repaint();
-}
-
-void TfrmEditDic::showLoadedStatus() {
-    setStatus(QStringLiteral(" >> ") + ui::toQ(edit_.path()));
 }
 
 void TfrmEditDic::cmdSelectDicClick() {
@@ -276,15 +226,15 @@ void TfrmEditDic::cmdImportClick() {
 
 void TfrmEditDic::cmdLoadClick() {
     cmdSave->setEnabled(false);
-    setStatus(QStringLiteral(" >> データの削除中・・・"));
-    table_->reset([this] { edit_ = DictionaryEdit(); });
-    clearSelection();
-    clearEntryFields();
+    frame_->showStatus(QStringLiteral(" >> データの削除中・・・"));
+    list_->table()->reset([this] { edit_ = DictionaryEdit(); });
+    list_->clearChoice();
+    entry_->clear();
     txtFindString->clear();
 
     auto fileName = ui::fromQOrWarn(this, cboDicFile->currentText());
     if (!fileName) {
-        setStatus({});
+        frame_->showStatus({});
         return;
     }
     FileStatus iniRead;
@@ -292,83 +242,51 @@ void TfrmEditDic::cmdLoadClick() {
         editorDictionaryPath(settings_.setupIniPath(), *fileName, dictionaryPath_, &iniRead);
     if (!iniRead) {
         ui::showFileError(this, iniRead.path(), iniRead.reason());
-        setStatus({});
+        frame_->showStatus({});
         return;
     }
     if (path.empty()) {
         // No path is known for that name: the file cannot be opened.
         ui::showFileError(this, *fileName, errorText(ENOENT));
-        setStatus({});
+        frame_->showStatus({});
         return;
     }
 
-    setStatus(QStringLiteral(" >> データを読み込み中・・・"));
+    frame_->showStatus(QStringLiteral(" >> データを読み込み中・・・"));
     FileStatus status;
-    table_->reset([&] { status = edit_.load(path); });
+    list_->table()->reset([&] { status = edit_.load(path); });
     if (!status) {
         ui::showFileError(this, status.path(), status.reason());
-        setStatus({});
+        frame_->showStatus({});
         return;
     }
-    fitNumberColumn(lstData, kColumnWidths[0]);
-    showLoadedStatus();
+    list_->fitNumbers();
+    frame_->showPath(edit_.path());
     cmdSave->setEnabled(true);
 }
 
 void TfrmEditDic::lstDataClick(const QModelIndex& index) {
-    if (!index.isValid() || !edit_.rows().valid(index.row())) return;
-    selected_ = index.row();
-    const WordEntry parts = edit_.rows().parts(selected_);
-    txtEnglish->setText(ui::toQ(parts.english));
-    txtJapanese->setText(ui::toQ(parts.japanese));
-    txtComment->setText(ui::toQ(parts.comment));
+    if (std::optional<WordEntry> parts = list_->choose(index)) entry_->show(*parts);
 }
 
-void TfrmEditDic::selectRow(int row) {
-    QModelIndex index = table_->index(row, 0);
-    lstData->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
-                                                          QItemSelectionModel::Rows);
-    lstData->scrollTo(index);
-    lstDataClick(index);
-}
-
-void TfrmEditDic::clearSelection() {
-    quietSelection_ = true;
-    lstData->selectionModel()->clear();
-    quietSelection_ = false;
-    selected_ = -1;
-}
-
-void TfrmEditDic::clearEntryFields() {
-    txtEnglish->clear();
-    txtJapanese->clear();
-    txtComment->clear();
+bool TfrmEditDic::rowChosenOrSaySo() {
+    if (list_->hasChosen()) return true;
+    ui::platform().showMessage(this, QStringLiteral("選択されていません"));
+    return false;
 }
 
 void TfrmEditDic::cmdChangeClick() {
-    if (!edit_.rows().valid(selected_)) {
-        ui::platform().showMessage(this, QStringLiteral("選択されていません"));
-        return;
-    }
-    auto english = ui::fromQOrWarn(this, txtEnglish->text());
-    auto japanese = english ? ui::fromQOrWarn(this, txtJapanese->text()) : std::nullopt;
-    auto comment = japanese ? ui::fromQOrWarn(this, txtComment->text()) : std::nullopt;
-    if (!comment) return;
-    edit_.rows().rewrite(selected_, *english, *japanese, *comment);
-    table_->rowsChanged(selected_, selected_);
+    if (!rowChosenOrSaySo()) return;
+    std::optional<WordEntry> typed = entry_->typed();
+    if (!typed) return;
+    edit_.rows().rewrite(list_->chosen(), typed->english, typed->japanese, typed->comment);
+    list_->chosenChanged();
 }
 
 void TfrmEditDic::cmdDeleteClick() {
-    if (!edit_.rows().valid(selected_)) {
-        ui::platform().showMessage(this, QStringLiteral("選択されていません"));
-        return;
-    }
-    const int row = selected_;
-    quietSelection_ = true;
-    table_->removeRowWith(row, [&] { edit_.remove(row); });
-    quietSelection_ = false;
-    clearSelection();
-    clearEntryFields();
+    if (!rowChosenOrSaySo()) return;
+    list_->removeChosen([this](int row) { edit_.remove(row); });
+    entry_->clear();
 }
 
 void TfrmEditDic::txtFindStringChange() {
@@ -382,14 +300,15 @@ void TfrmEditDic::find(bool next) {
     if (!text) return;
     std::optional<int> found = next ? edit_.findNext(*text) : edit_.findFirst(*text);
     if (found) {
-        selectRow(*found);
-        lstData->setFocus();
+        list_->select(*found);
+        entry_->show(edit_.rows().parts(*found));
+        list_->view()->setFocus();
         cmdNextFind->setEnabled(true);
     } else {
         ui::platform().showMessage(this, QStringLiteral("見つけることが出来ませんでした"));
         if (!next) cmdNextFind->setEnabled(false);
     }
-    txtEnglish->setFocus();
+    entry_->english()->setFocus();
 }
 
 void TfrmEditDic::cmdFindClick() {
@@ -402,26 +321,14 @@ void TfrmEditDic::cmdNextFindClick() {
 
 void TfrmEditDic::cmdDicFormatClick() {
     if (!edit_.loaded()) return;
-    setStatus(QStringLiteral(" >> 保存中・・・"));
-    FileStatus status = edit_.save();
-    if (status)
-        ui::platform().showMessage(this, QStringLiteral("保存しました"));
-    else
-        ui::showOpenForSaveFailure(this, status.path(), status.reason());
-    showLoadedStatus();
+    frame_->showStatus(QStringLiteral(" >> 保存中・・・"));
+    tellSaveResult(this, edit_.save());
+    frame_->showPath(edit_.path());
 }
 
 void TfrmEditDic::cmdCsvFormatClick() {
     if (!edit_.loaded()) return;
-    std::optional<CsvTarget> target = askCsvTarget(this, dialogFolder(settings_, edit_.path()));
-    if (!target) return;
-    setStatus(QStringLiteral(" >> 保存中・・・"));
-    FileStatus status = appendCsv(target->path, edit_.rows(), target->separator);
-    if (status)
-        ui::platform().showMessage(this, QStringLiteral("保存しました"));
-    else
-        ui::showOpenForSaveFailure(this, status.path(), status.reason());
-    showLoadedStatus();
+    saveRowsAsCsv(this, edit_.rows(), dialogFolder(settings_, edit_.path()), *frame_, edit_.path());
 }
 
 void TfrmEditDic::cmdCloseClick() {

@@ -5,23 +5,23 @@
 
 #include "settings/TUserSettings.h"
 #include "tools/DictionaryEdit.h"
+#include "tools/EditorFrame.h"
+#include "tools/EntryFields.h"
+#include "tools/EntryRowsList.h"
 
 #include <QDialog>
 #include <QList>
 #include <QUrl>
+#include <memory>
 #include <string>
 
 class QAction;
 class QComboBox;
-class QLabel;
 class QLineEdit;
 class QModelIndex;
 class QPushButton;
-class QTreeView;
 
 namespace qor {
-
-class EntryRowsTable;
 
 class TfrmEditDic : public QDialog {
     Q_OBJECT
@@ -29,11 +29,10 @@ public:
     // dictionaryPath: the dictionary whose file name the combo box shows at opening (the
     // one in use, or the dictionary maker's target), CP932.
     TfrmEditDic(TUserSettings& settings, std::string dictionaryPath, QWidget* parent = nullptr);
-    ~TfrmEditDic() override;
 
     const DictionaryEdit& edit() const { return edit_; }
     // The selected row, -1 when none is.
-    int selectedRow() const { return selected_; }
+    int selectedRow() const;
     QString statusText() const;
 
 public slots:
@@ -60,29 +59,23 @@ protected:
 
 private:
     void chooseFile(const QString& path);
-    void setStatus(const QString& text);
-    void showLoadedStatus();
     void find(bool next);
-    void selectRow(int row);
-    void clearSelection();
-    void clearEntryFields();
+    // "選択されていません" when no row is chosen.
+    bool rowChosenOrSaySo();
 
     TUserSettings& settings_;
     std::string dictionaryPath_;
     DictionaryEdit edit_;
-    EntryRowsTable* table_;
-    int selected_ = -1;
-    bool quietSelection_ = false; // the view's selection is changed by the window itself
+    // After edit_: the list lets go of its rows before they go.
+    std::unique_ptr<EntryRowsList> list_;
+    std::unique_ptr<EntryFields> entry_;
+    std::unique_ptr<EditorFrame> frame_;
     bool formShown_ = false;
 
     QComboBox* cboDicFile;
     QPushButton* cmdSelectDic;
     QPushButton* cmdLoad;
     QPushButton* cmdImport;
-    QTreeView* lstData;
-    QLineEdit* txtEnglish;
-    QLineEdit* txtJapanese;
-    QLineEdit* txtComment;
     QLineEdit* txtFindString;
     QPushButton* cmdSave;
     QAction* cmdDicFormat;
@@ -92,7 +85,6 @@ private:
     QPushButton* cmdDelete;
     QPushButton* cmdChange;
     QPushButton* cmdClose;
-    QLabel* sbStatus;
 };
 
 } // namespace qor

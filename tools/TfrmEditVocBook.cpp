@@ -4,22 +4,18 @@
 #include "tools/EntryRowsTable.h"
 #include "tools/ToolDialogs.h"
 #include "ui/DialogFrame.h"
-#include "ui/Fonts.h"
 #include "ui/Panels.h"
 #include "ui/Platform.h"
-#include "ui/ShownText.h"
 #include "ui/Text.h"
 
 #include <QAction>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QShowEvent>
-#include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>
 #include <QTreeView>
@@ -51,10 +47,13 @@ TfrmEditVocBook::TfrmEditVocBook(const TUserSettings& settings, QWidget* parent)
     setObjectName(QStringLiteral("TfrmEditVocBook"));
     ui::setDialogFrame(this);
 
-    table_ = new EntryRowsTable(book_.rows(), this);
-    lstData = entryRowsView(this, table_, kColumnWidths, QStringLiteral("単語帳の単語"));
-    lstData->setObjectName(QStringLiteral("lstData"));
-    lstData->setFixedSize(540, 260);
+    // A row chosen with the keys too. The list's current row alone chooses nothing: the
+    // list sets one when it takes the focus at opening, and no row is chosen then.
+    list_ = std::make_unique<EntryRowsList>(
+        this, book_.rows(), kColumnWidths, QStringLiteral("単語帳の単語"),
+        EntryRowsList::KeyChoice::OneSelectedRow,
+        [this](const QModelIndex& index) { lstDataClick(index); });
+    list_->view()->setFixedSize(540, 260);
 
     spnMoveData = new QWidget(this);
     spnMoveData->setObjectName(QStringLiteral("spnMoveData"));
@@ -72,33 +71,16 @@ TfrmEditVocBook::TfrmEditVocBook(const TUserSettings& settings, QWidget* parent)
 
     auto* listRow = new QHBoxLayout;
     listRow->setSpacing(4);
-    listRow->addWidget(lstData);
+    listRow->addWidget(list_->view());
     listRow->addWidget(spnMoveData);
 
-    txtEnglish = new QLineEdit(this);
-    txtEnglish->setObjectName(QStringLiteral("txtEnglish"));
-    setJapaneseInput(txtEnglish, false);
-    txtJapanese = new QLineEdit(this);
-    txtJapanese->setObjectName(QStringLiteral("txtJapanese"));
-    setJapaneseInput(txtJapanese, true);
-    txtComment = new QLineEdit(this);
-    txtComment->setObjectName(QStringLiteral("txtComment"));
-    // An entry of any length goes back to the file whole when it is changed.
-    for (QLineEdit* f : {txtEnglish, txtJapanese, txtComment})
-        ui::keepWholeText(f);
+    entry_ = std::make_unique<EntryFields>(this);
+    setJapaneseInput(entry_->english(), false);
+    setJapaneseInput(entry_->japanese(), true);
     auto* fields = new QGridLayout;
     fields->setHorizontalSpacing(6);
     fields->setVerticalSpacing(4);
-    const std::pair<const char*, QLineEdit*> rows[] = {
-        {"単語 ： ", txtEnglish}, {"意味 ： ", txtJapanese}, {"コメント ： ", txtComment}};
-    int r = 0;
-    for (const auto& [caption, edit] : rows) {
-        auto* label = new QLabel(QString::fromUtf8(caption), this);
-        label->setBuddy(edit);
-        fields->addWidget(label, r, 0, Qt::AlignRight);
-        fields->addWidget(edit, r, 1);
-        ++r;
-    }
+    entry_->addTo(fields, 0);
     fields->setColumnStretch(1, 1);
 
     cmdChange = ui::commandButton(this, QStringLiteral("書き換え (&R)"), "cmdChange",
@@ -141,34 +123,15 @@ TfrmEditVocBook::TfrmEditVocBook(const TUserSettings& settings, QWidget* parent)
     commands->addStretch(1);
     commands->addWidget(cmdClose);
 
-    auto* status = new QStatusBar(this);
-    status->setSizeGripEnabled(false);
-    sbStatus = new QLabel(this);
-    sbStatus->setObjectName(QStringLiteral("sbStatus"));
-    status->addWidget(sbStatus, 1);
-
-    auto* body = new QVBoxLayout;
-    body->setContentsMargins(10, 8, 10, 6);
-    body->setSpacing(8);
-    body->addLayout(listRow);
-    body->addLayout(fields);
-    body->addLayout(commands);
-
-    ui::layOutUnderHeading(this,
-                           ui::banner(QStringLiteral("ここでは、単語帳の編集を行います"), this),
-                           body, status, ui::WindowSize::Fixed);
+    frame_ = std::make_unique<EditorFrame>(this, ui::WindowSize::Fixed);
+    frame_->body()->addLayout(listRow);
+    frame_->body()->addLayout(fields);
+    frame_->body()->addLayout(commands);
+    frame_->layOut(QStringLiteral("ここでは、単語帳の編集を行います"));
 
     enableRowCommands(false);
     cmdUndo->setEnabled(false);
 
-    connect(lstData, &QTreeView::clicked, this, &TfrmEditVocBook::lstDataClick);
-    // A row chosen with the keys too. The list's current row alone chooses nothing: the
-    // list sets one when it takes the focus at opening, and no row is chosen then.
-    connect(lstData->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
-        if (quietSelection_) return;
-        const QModelIndexList chosen = lstData->selectionModel()->selectedRows();
-        if (chosen.size() == 1) lstDataClick(chosen.first());
-    });
     connect(spnMoveDataUp, &QToolButton::clicked, this, &TfrmEditVocBook::spnMoveDataUpClick);
     connect(spnMoveDataDown, &QToolButton::clicked, this, &TfrmEditVocBook::spnMoveDataDownClick);
     connect(cmdChange, &QPushButton::clicked, this, &TfrmEditVocBook::cmdChangeClick);
@@ -182,13 +145,12 @@ TfrmEditVocBook::TfrmEditVocBook(const TUserSettings& settings, QWidget* parent)
     connect(cmdClose, &QPushButton::clicked, this, &TfrmEditVocBook::cmdCloseClick);
 }
 
-TfrmEditVocBook::~TfrmEditVocBook() {
-    // The rows go before the base class hides the list: the list must not read them then.
-    lstData->setModel(nullptr);
+QString TfrmEditVocBook::statusText() const {
+    return frame_->status();
 }
 
-QString TfrmEditVocBook::statusText() const {
-    return sbStatus->text();
+int TfrmEditVocBook::selectedRow() const {
+    return list_->chosen();
 }
 
 void TfrmEditVocBook::showEvent(QShowEvent* event) {
@@ -200,35 +162,22 @@ void TfrmEditVocBook::showEvent(QShowEvent* event) {
 
 bool TfrmEditVocBook::FormShow() {
     formShown_ = true;
-    clearSelection();
-    txtEnglish->clear();
-    txtJapanese->clear();
-    txtComment->clear();
-    ui::setTextLook(txtEnglish, settings_.FontEnglish, 0, settings_.FontEnglishColor);
-    ui::setTextLook(txtJapanese, settings_.FontJapanese, 0, settings_.FontJapaneseColor);
-    ui::setTextLook(txtComment, settings_.FontMessage, 0, settings_.FontMessageColor);
-    showBookStatus();
+    list_->clearChoice();
+    entry_->clear();
+    entry_->applyLook(settings_);
+    frame_->showPath(book_.path());
     FileStatus status;
-    table_->reset([&] { status = book_.open(); });
+    list_->table()->reset([&] { status = book_.open(); });
     if (!status) {
         ui::showFileError(this, status.path(), status.reason());
         return false;
     }
-    fitNumberColumn(lstData, kColumnWidths[0]);
+    list_->fitNumbers();
     enableRowCommands(false);
     cmdUndo->setEnabled(false);
     cmdSave->setEnabled(true);
     cmdSaveAs->setEnabled(true);
     return true;
-}
-
-void TfrmEditVocBook::setStatus(const QString& text) {
-    sbStatus->setText(text);
-    sbStatus->repaint();
-}
-
-void TfrmEditVocBook::showBookStatus() {
-    setStatus(QStringLiteral(" >> ") + ui::toQ(book_.path()));
 }
 
 void TfrmEditVocBook::enableRowCommands(bool enabled) {
@@ -244,87 +193,54 @@ void TfrmEditVocBook::markChanged() {
 }
 
 void TfrmEditVocBook::lstDataClick(const QModelIndex& index) {
-    if (!index.isValid() || !book_.rows().valid(index.row())) return;
-    selected_ = index.row();
-    const WordEntry parts = book_.rows().parts(selected_);
-    txtEnglish->setText(ui::toQ(parts.english));
-    txtJapanese->setText(ui::toQ(parts.japanese));
-    txtComment->setText(ui::toQ(parts.comment));
+    std::optional<WordEntry> parts = list_->choose(index);
+    if (!parts) return;
+    entry_->show(*parts);
     enableRowCommands(true);
 }
 
-void TfrmEditVocBook::selectRow(int row) {
-    QModelIndex index = table_->index(row, 0);
-    quietSelection_ = true;
-    lstData->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
-                                                          QItemSelectionModel::Rows);
-    quietSelection_ = false;
-    lstData->scrollTo(index);
-    selected_ = row;
-}
-
-void TfrmEditVocBook::clearSelection() {
-    quietSelection_ = true;
-    lstData->selectionModel()->clear();
-    quietSelection_ = false;
-    selected_ = -1;
-}
-
-std::optional<std::array<std::string, 3>> TfrmEditVocBook::typedEntry() {
-    auto english = ui::fromQOrWarn(this, txtEnglish->text());
-    auto japanese = english ? ui::fromQOrWarn(this, txtJapanese->text()) : std::nullopt;
-    auto comment = japanese ? ui::fromQOrWarn(this, txtComment->text()) : std::nullopt;
-    if (!comment) return std::nullopt;
-    return std::array<std::string, 3>{*english, *japanese, *comment};
-}
-
 void TfrmEditVocBook::cmdChangeClick() {
-    if (!book_.rows().valid(selected_)) return;
-    auto entry = typedEntry();
-    if (!entry) return;
-    book_.change(selected_, (*entry)[0], (*entry)[1], (*entry)[2]);
-    table_->rowsChanged(selected_, selected_);
+    if (!list_->hasChosen()) return;
+    std::optional<WordEntry> typed = entry_->typed();
+    if (!typed) return;
+    book_.change(list_->chosen(), typed->english, typed->japanese, typed->comment);
+    list_->chosenChanged();
     markChanged();
 }
 
 void TfrmEditVocBook::cmdDeleteClick() {
-    if (!book_.rows().valid(selected_)) return;
-    const int row = selected_;
-    quietSelection_ = true;
-    table_->removeRowWith(row, [&] { book_.remove(row); });
-    quietSelection_ = false;
-    clearSelection();
-    txtEnglish->clear();
-    txtJapanese->clear();
-    txtComment->clear();
+    if (!list_->hasChosen()) return;
+    list_->removeChosen([this](int row) { book_.remove(row); });
+    entry_->clear();
     enableRowCommands(false);
     markChanged();
 }
 
 void TfrmEditVocBook::cmdClearClick() {
-    table_->reset([this] { book_.clear(); });
-    clearSelection();
+    list_->table()->reset([this] { book_.clear(); });
+    list_->clearChoice();
     // No row is left to act on; undo brings the words back.
     enableRowCommands(false);
     markChanged();
 }
 
 void TfrmEditVocBook::cmdAddClick() {
-    auto entry = typedEntry();
-    if (!entry) return;
-    table_->appendRowWith([&] { book_.add((*entry)[0], (*entry)[1], (*entry)[2]); });
-    fitNumberColumn(lstData, kColumnWidths[0]);
-    lstData->scrollTo(table_->index(book_.rows().size() - 1, 0));
+    std::optional<WordEntry> typed = entry_->typed();
+    if (!typed) return;
+    list_->table()->appendRowWith(
+        [&] { book_.add(typed->english, typed->japanese, typed->comment); });
+    list_->fitNumbers();
+    list_->showLast();
     markChanged();
 }
 
 void TfrmEditVocBook::move(bool up) {
-    const int row = selected_;
-    if (!book_.rows().valid(row)) return;
+    if (!list_->hasChosen()) return;
+    const int row = list_->chosen();
     if (!(up ? book_.moveUp(row) : book_.moveDown(row))) return;
     const int to = up ? row - 1 : row + 1;
-    table_->rowsChanged(std::min(row, to), std::max(row, to));
-    selectRow(to);
+    list_->table()->rowsChanged(std::min(row, to), std::max(row, to));
+    list_->select(to);
     // The new order is worth saving: save is offered again, and closing asks.
     markChanged();
 }
@@ -341,25 +257,25 @@ void TfrmEditVocBook::cmdUndoClick() {
     cmdUndo->setEnabled(false);
     cmdSave->setEnabled(true);
     cmdSaveAs->setEnabled(true);
-    setStatus(QStringLiteral(" >> 変更データの削除中・・・"));
-    clearSelection();
-    setStatus(QStringLiteral(" >> 初期データの表示中・・・"));
-    table_->reset([this] { book_.undo(); });
-    fitNumberColumn(lstData, kColumnWidths[0]);
+    frame_->showStatus(QStringLiteral(" >> 変更データの削除中・・・"));
+    list_->clearChoice();
+    frame_->showStatus(QStringLiteral(" >> 初期データの表示中・・・"));
+    list_->table()->reset([this] { book_.undo(); });
+    list_->fitNumbers();
     enableRowCommands(false);
-    showBookStatus();
+    frame_->showPath(book_.path());
 }
 
 bool TfrmEditVocBook::cmdSaveClick() {
-    setStatus(QStringLiteral(" >> 保存準備中・・・"));
+    frame_->showStatus(QStringLiteral(" >> 保存準備中・・・"));
     FileStatus status = book_.save();
     if (!status) {
         showSaveFailure(this, status);
-        showBookStatus();
+        frame_->showPath(book_.path());
         return false;
     }
     cmdSave->setEnabled(false);
-    showBookStatus();
+    frame_->showPath(book_.path());
     return true;
 }
 
@@ -370,21 +286,13 @@ void TfrmEditVocBook::cmdSaveAsClick() {
     if (chosen.isEmpty()) return;
     auto path = ui::fromQOrWarn(this, chosen);
     if (!path) return;
-    setStatus(QStringLiteral(" >> 保存準備中・・・"));
+    frame_->showStatus(QStringLiteral(" >> 保存準備中・・・"));
     if (FileStatus status = book_.saveAs(*path); !status) showSaveFailure(this, status);
-    showBookStatus();
+    frame_->showPath(book_.path());
 }
 
 void TfrmEditVocBook::cmdCsvClick() {
-    std::optional<CsvTarget> target = askCsvTarget(this, dialogFolder(settings_, book_.path()));
-    if (!target) return;
-    setStatus(QStringLiteral(" >> 保存中・・・"));
-    FileStatus status = appendCsv(target->path, book_.rows(), target->separator);
-    if (status)
-        ui::platform().showMessage(this, QStringLiteral("保存しました"));
-    else
-        ui::showOpenForSaveFailure(this, status.path(), status.reason());
-    showBookStatus();
+    saveRowsAsCsv(this, book_.rows(), dialogFolder(settings_, book_.path()), *frame_, book_.path());
 }
 
 void TfrmEditVocBook::cmdCloseClick() {

@@ -3,33 +3,28 @@
 // delete, add to and reorder, with undo to the state at opening, save, save as and CSV.
 
 #include "settings/TUserSettings.h"
+#include "tools/EditorFrame.h"
+#include "tools/EntryFields.h"
+#include "tools/EntryRowsList.h"
 #include "tools/VocabularyBookEdit.h"
 
 #include <QDialog>
-#include <array>
-#include <optional>
-#include <string>
+#include <memory>
 
 class QAction;
-class QLabel;
-class QLineEdit;
 class QModelIndex;
 class QPushButton;
 class QToolButton;
-class QTreeView;
 
 namespace qor {
-
-class EntryRowsTable;
 
 class TfrmEditVocBook : public QDialog {
     Q_OBJECT
 public:
     explicit TfrmEditVocBook(const TUserSettings& settings, QWidget* parent = nullptr);
-    ~TfrmEditVocBook() override;
 
     const VocabularyBookEdit& book() const { return book_; }
-    int selectedRow() const { return selected_; }
+    int selectedRow() const;
     QString statusText() const;
 
 public slots:
@@ -54,29 +49,21 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void setStatus(const QString& text);
-    void showBookStatus();
     void move(bool up);
-    void selectRow(int row);
-    void clearSelection();
     void enableRowCommands(bool enabled);
     void markChanged();
-    std::optional<std::array<std::string, 3>> typedEntry();
 
     const TUserSettings& settings_;
     VocabularyBookEdit book_;
-    EntryRowsTable* table_;
-    int selected_ = -1;
-    bool quietSelection_ = false;
+    // After book_: the list lets go of its rows before they go.
+    std::unique_ptr<EntryRowsList> list_;
+    std::unique_ptr<EntryFields> entry_;
+    std::unique_ptr<EditorFrame> frame_;
     bool formShown_ = false;
 
-    QTreeView* lstData;
     QWidget* spnMoveData;
     QToolButton* spnMoveDataUp;
     QToolButton* spnMoveDataDown;
-    QLineEdit* txtEnglish;
-    QLineEdit* txtJapanese;
-    QLineEdit* txtComment;
     QPushButton* cmdChange;
     QToolButton* cmdDelete;
     QAction* cmdClear;
@@ -87,7 +74,6 @@ private:
     QAction* cmdSaveAs;
     QAction* cmdCsv;
     QPushButton* cmdClose;
-    QLabel* sbStatus;
 };
 
 } // namespace qor

@@ -94,12 +94,8 @@ TfrmFind::TfrmFind(const TUserSettings& settings, QWidget* parent)
     txtFindString->setFont(larger);
     lblFindString->setBuddy(txtFindString);
 
-    cmdFind = new QPushButton(QStringLiteral("検索 (&F)"), this);
-    cmdFind->setObjectName(QStringLiteral("cmdFind"));
-    cmdFind->setDefault(true);
-    cmdClose = new QPushButton(QStringLiteral("閉じる (&C)"), this);
-    cmdClose->setObjectName(QStringLiteral("cmdClose"));
-    cmdClose->setAutoDefault(false);
+    cmdFind = ui::defaultButton(this, QStringLiteral("検索 (&F)"), "cmdFind");
+    cmdClose = ui::commandButton(this, QStringLiteral("閉じる (&C)"), "cmdClose");
 
     sbInfo = new QStatusBar(this);
     sbInfo->setObjectName(QStringLiteral("sbInfo"));

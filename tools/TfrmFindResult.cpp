@@ -2,6 +2,7 @@
 
 #include "sound/CompanionChannel.h"
 #include "tools/FindResultTable.h"
+#include "tools/ToolDialogs.h"
 #include "ui/Fonts.h"
 #include "ui/Panels.h"
 #include "ui/Platform.h"
@@ -12,7 +13,6 @@
 #include "words/VocabularyBook.h"
 
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
@@ -36,22 +36,9 @@ TfrmFindResult::TfrmFindResult(const TUserSettings& settings, QWidget* parent)
     lblResult->setObjectName(QStringLiteral("lblResult"));
 
     table_ = new FindResultTable(this);
-    lstResult = new QTreeView(this);
+    lstResult = reportView(this, table_, QStringLiteral("検索結果"));
     lstResult->setObjectName(QStringLiteral("lstResult"));
-    lstResult->setModel(table_);
-    lstResult->setRootIsDecorated(false);
-    lstResult->setItemsExpandable(false);
-    lstResult->setUniformRowHeights(true);
-    lstResult->setAllColumnsShowFocus(true);
-    lstResult->setSelectionBehavior(QAbstractItemView::SelectRows);
-    lstResult->setSelectionMode(QAbstractItemView::SingleSelection);
-    lstResult->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    lstResult->setSortingEnabled(false);
-    lstResult->header()->setSectionsClickable(false);
-    lstResult->header()->setSectionsMovable(false);
-    lstResult->header()->setStretchLastSection(true);
     lstResult->setColumnWidth(FindResultTable::English, 190);
-    lstResult->setAccessibleName(QStringLiteral("検索結果"));
     lstResult->setMinimumSize(420, 200);
     lblResult->setBuddy(lstResult);
 
@@ -61,9 +48,7 @@ TfrmFindResult::TfrmFindResult(const TUserSettings& settings, QWidget* parent)
     moPhoneticSign->setReadOnly(true);
     moPhoneticSign->setAlignment(Qt::AlignCenter);
     lblPhoneticSign->setBuddy(moPhoneticSign);
-    cmdPlayVoice = new QPushButton(QStringLiteral("再生 (&P)"), this);
-    cmdPlayVoice->setObjectName(QStringLiteral("cmdPlayVoice"));
-    cmdPlayVoice->setAutoDefault(false);
+    cmdPlayVoice = ui::commandButton(this, QStringLiteral("再生 (&P)"), "cmdPlayVoice");
 
     auto* lblComment = new QLabel(QStringLiteral("コメントの表示"), this);
     moComment = new QPlainTextEdit(this);
@@ -72,12 +57,8 @@ TfrmFindResult::TfrmFindResult(const TUserSettings& settings, QWidget* parent)
     moComment->setTabChangesFocus(true);
     lblComment->setBuddy(moComment);
 
-    cmdClose = new QPushButton(QStringLiteral("閉じる (&C)"), this);
-    cmdClose->setObjectName(QStringLiteral("cmdClose"));
-    cmdClose->setDefault(true);
-    cmdVocBook = new QPushButton(QStringLiteral("単語帳に追加 (&A)"), this);
-    cmdVocBook->setObjectName(QStringLiteral("cmdVocBook"));
-    cmdVocBook->setAutoDefault(false);
+    cmdClose = ui::defaultButton(this, QStringLiteral("閉じる (&C)"), "cmdClose");
+    cmdVocBook = ui::commandButton(this, QStringLiteral("単語帳に追加 (&A)"), "cmdVocBook");
 
     auto* signRow = new QHBoxLayout;
     signRow->addWidget(moPhoneticSign, 1);

@@ -70,9 +70,7 @@ TfrmMakeDic::TfrmMakeDic(TUserSettings& settings, Tab tab, QWidget* parent)
     pcMakeDic->addTab(buildWordTab(), QStringLiteral("辞書の作成 / 単語の追加"));
     pcMakeDic->addTab(buildSignTab(), QStringLiteral("発音記号の追加"));
 
-    cmdAdd = new QPushButton(QStringLiteral("追加 (&A)"), this);
-    cmdAdd->setObjectName(QStringLiteral("cmdAdd"));
-    cmdAdd->setDefault(true);
+    cmdAdd = ui::defaultButton(this, QStringLiteral("追加 (&A)"), "cmdAdd");
     cmdDicEdit = ui::commandButton(this, QStringLiteral("編集 (&E)"), "cmdDicEdit");
     cmdClose = ui::commandButton(this, QStringLiteral("閉じる (&C)"), "cmdClose");
     auto* buttons = ui::buttonRow({cmdAdd, cmdDicEdit, cmdClose});

@@ -127,12 +127,8 @@ TfrmNewText::TfrmNewText(const QString& startFolder, const QString& dictionaryFo
                                   "を使わないでください）"),
                    this);
 
-    cmdMake = new QPushButton(QStringLiteral("作成 (&M)"), this);
-    cmdMake->setObjectName(QStringLiteral("cmdMake"));
-    cmdMake->setDefault(true);
-    cmdClose = new QPushButton(QStringLiteral("閉じる (&C)"), this);
-    cmdClose->setObjectName(QStringLiteral("cmdClose"));
-    cmdClose->setAutoDefault(false);
+    cmdMake = ui::defaultButton(this, QStringLiteral("作成 (&M)"), "cmdMake");
+    cmdClose = ui::commandButton(this, QStringLiteral("閉じる (&C)"), "cmdClose");
     auto* buttons = ui::buttonRow({cmdMake, cmdClose});
 
     auto* body = new QVBoxLayout;

@@ -5,6 +5,8 @@
 #include "ui/Platform.h"
 #include "ui/Text.h"
 
+#include <QHeaderView>
+#include <QTreeView>
 #include <QWidget>
 
 namespace qor {
@@ -40,6 +42,13 @@ void showSaveFailure(QWidget* parent, const FileStatus& status) {
     showFailure(parent, QStringLiteral("保存に失敗しました"), status);
 }
 
+void tellSaveResult(QWidget* parent, const FileStatus& status) {
+    if (status)
+        ui::platform().showMessage(parent, QStringLiteral("保存しました"));
+    else
+        ui::showOpenForSaveFailure(parent, status.path(), status.reason());
+}
+
 void exportDictionaryAsCsv(QWidget* parent, const std::string& dictionaryPath,
                            const QString& folder) {
     std::optional<CsvTarget> target = askCsvTarget(parent, folder);
@@ -53,6 +62,26 @@ void exportDictionaryAsCsv(QWidget* parent, const std::string& dictionaryPath,
     rows.assign(std::move(read.lines));
     if (FileStatus status = appendCsv(target->path, rows, target->separator); !status)
         ui::showOpenForSaveFailure(parent, status.path(), status.reason());
+}
+
+QTreeView* reportView(QWidget* parent, QAbstractItemModel* model, const QString& accessibleName) {
+    auto* view = new QTreeView(parent);
+    view->setModel(model);
+    view->setAccessibleName(accessibleName);
+    view->setRootIsDecorated(false);
+    view->setItemsExpandable(false);
+    view->setUniformRowHeights(true);
+    view->setAllColumnsShowFocus(true);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setSortingEnabled(false);
+    view->setWordWrap(false);
+    view->setTextElideMode(Qt::ElideRight);
+    view->header()->setSectionsClickable(false);
+    view->header()->setSectionsMovable(false);
+    view->header()->setStretchLastSection(true);
+    return view;
 }
 
 void setJapaneseInput(QWidget* field, bool japanese) {

@@ -1,7 +1,7 @@
 #pragma once
 // What the dictionary tool windows share: the CSV export's two questions, the failure
-// boxes of their saves, the folder their file dialogs open in, and the input method hints
-// of their word fields.
+// boxes of their saves, the folder their file dialogs open in, the input method hints
+// of their word fields, and their report lists.
 
 #include "base/FileStatus.h"
 #include "settings/TUserSettings.h"
@@ -11,6 +11,8 @@
 #include <optional>
 #include <string>
 
+class QAbstractItemModel;
+class QTreeView;
 class QWidget;
 
 namespace qor {
@@ -28,6 +30,10 @@ std::optional<CsvTarget> askCsvTarget(QWidget* parent, const QString& folder);
 // "保存に失敗しました" with the path and the reason, in a warning box captioned "エラー".
 void showSaveFailure(QWidget* parent, const FileStatus& status);
 
+// After a save of the editors: "保存しました", or the box of a file that could not be
+// opened for the save.
+void tellSaveResult(QWidget* parent, const FileStatus& status);
+
 // The main window's "CSV形式で保存 (&C)": every line of the dictionary as a CSV line,
 // appended to a chosen file. No message at the end; a failure is told and writes nothing.
 void exportDictionaryAsCsv(QWidget* parent, const std::string& dictionaryPath,
@@ -37,5 +43,10 @@ void exportDictionaryAsCsv(QWidget* parent, const std::string& dictionaryPath,
 // Input method hints of a word field: Japanese input, or Latin letters ("closed"). Best
 // effort: the field always takes the input method.
 void setJapaneseInput(QWidget* field, bool japanese);
+
+// A report list over a table model: whole rows selected one at a time, the selection kept
+// in view, no sorting, fixed headers with the last column stretched, rows of one height
+// (so any row is placed without measuring others).
+QTreeView* reportView(QWidget* parent, QAbstractItemModel* model, const QString& accessibleName);
 
 } // namespace qor

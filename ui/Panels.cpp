@@ -19,6 +19,13 @@ QPushButton* commandButton(QWidget* parent, const QString& caption, const char* 
     return b;
 }
 
+QPushButton* defaultButton(QWidget* parent, const QString& caption, const char* objectName) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(QLatin1String(objectName));
+    b->setDefault(true);
+    return b;
+}
+
 QLabel* banner(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QStringLiteral("lblBanner"));

@@ -21,6 +21,8 @@ namespace ui {
 // is made the default button. An optional hint becomes its tooltip.
 QPushButton* commandButton(QWidget* parent, const QString& caption, const char* objectName,
                            const QString& hint = {});
+// The default button of a tool window, found by its object name: Enter presses it.
+QPushButton* defaultButton(QWidget* parent, const QString& caption, const char* objectName);
 
 // The black banner at the top of a tool window, white text saying what the window does.
 QLabel* banner(const QString& text, QWidget* parent);

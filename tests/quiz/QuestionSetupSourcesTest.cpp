@@ -116,10 +116,10 @@ TEST_F(QuestionSetupSourcesTest, DictionaryOrderFromWhereTheLastDrillStopped) {
 TEST_F(QuestionSetupSourcesTest, TheCustomList) {
     platform.answerModal([](QDialog& d) {
         auto& w = dynamic_cast<TfrmCustomQuestion&>(d);
-        QAbstractItemModel* model = w.lstData->model();
+        QAbstractItemModel* model = w.findChild<QTableView*>(QStringLiteral("lstData"))->model();
         for (int r : {6, 1, 4})
             model->setData(model->index(r, 0), Qt::Checked, Qt::CheckStateRole);
-        w.cmdOk->click();
+        w.findChild<QPushButton*>(QStringLiteral("cmdOk"))->click();
         return w.result();
     });
     show();

@@ -51,13 +51,13 @@ protected:
     void customDialogTicks(std::vector<int> rows, bool cancel = false) {
         platform.answerModal([rows, cancel](QDialog& d) {
             auto& w = dynamic_cast<TfrmCustomQuestion&>(d);
-            QAbstractItemModel* model = w.lstData->model();
+            QAbstractItemModel* model = w.findChild<QTableView*>(QStringLiteral("lstData"))->model();
             for (int r : rows)
                 model->setData(model->index(r, 0), Qt::Checked, Qt::CheckStateRole);
             if (cancel)
-                w.Button14->click();
+                w.findChild<QPushButton*>(QStringLiteral("Button14"))->click();
             else
-                w.cmdOk->click();
+                w.findChild<QPushButton*>(QStringLiteral("cmdOk"))->click();
             return w.result();
         });
     }
@@ -626,14 +626,14 @@ TEST_F(QuestionSetupTest, CustomListCancelKeepsTheDrillsListButUnticksTheOption)
     // Reopening keeps the ticks of every opening, also the cancelled one.
     platform.answerModal([](QDialog& d) {
         auto& w = dynamic_cast<TfrmCustomQuestion&>(d);
-        QAbstractItemModel* model = w.lstData->model();
+        QAbstractItemModel* model = w.findChild<QTableView*>(QStringLiteral("lstData"))->model();
         std::vector<int> ticked;
         for (int r = 0; r < model->rowCount(); ++r) {
             if (model->data(model->index(r, 0), Qt::CheckStateRole).toInt() == Qt::Checked)
                 ticked.push_back(r);
         }
         EXPECT_EQ(ticked, (std::vector<int>{2, 4, 6}));
-        w.cmdOk->click();
+        w.findChild<QPushButton*>(QStringLiteral("cmdOk"))->click();
         return w.result();
     });
     setup->chkCustomQuestion->click();

@@ -5,6 +5,7 @@
 #include "base/TextFile.h"
 #include "tests/support/ScriptedPlatform.h"
 #include "tests/support/TempDir.h"
+#include "tests/tools/ToolWindowFixture.h"
 #include "tools/CustomQuestionTable.h"
 #include "tools/TfrmCustomQuestion.h"
 #include "ui/ShownText.h"
@@ -21,6 +22,7 @@
 #include <gtest/gtest.h>
 
 using namespace qor;
+using qor::test::child;
 using qor::test::crlf;
 using qor::test::PlatformCall;
 using qor::test::ScriptedPlatform;
@@ -60,11 +62,11 @@ protected:
     }
 
     static void tick(TfrmCustomQuestion& w, int row, bool on = true) {
-        QAbstractItemModel* model = w.lstData->model();
+        QAbstractItemModel* model = child<QTableView>(w, "lstData")->model();
         model->setData(model->index(row, 0), on ? Qt::Checked : Qt::Unchecked, Qt::CheckStateRole);
     }
     static bool ticked(TfrmCustomQuestion& w, int row) {
-        QAbstractItemModel* model = w.lstData->model();
+        QAbstractItemModel* model = child<QTableView>(w, "lstData")->model();
         return model->data(model->index(row, 0), Qt::CheckStateRole).toInt() == Qt::Checked;
     }
 };
@@ -74,7 +76,7 @@ protected:
 TEST_F(CustomQuestionTest, OpensWithTheRowsTheFiguresAndTheStatus) {
     auto w = open();
     EXPECT_EQ(w->windowTitle(), QStringLiteral("出題する単語の選択"));
-    QAbstractItemModel* model = w->lstData->model();
+    QAbstractItemModel* model = child<QTableView>(*w, "lstData")->model();
     ASSERT_EQ(model->rowCount(), 12);
     EXPECT_EQ(model->headerData(0, Qt::Horizontal).toString(), QStringLiteral("単語"));
     EXPECT_EQ(model->headerData(5, Qt::Horizontal).toString(), QStringLiteral("正解率"));
@@ -85,13 +87,13 @@ TEST_F(CustomQuestionTest, OpensWithTheRowsTheFiguresAndTheStatus) {
     EXPECT_EQ(model->data(model->index(0, 4)).toInt(), 3);
     EXPECT_EQ(model->data(model->index(0, 5)).toInt(), 75);
     EXPECT_EQ(model->data(model->index(5, 3)).toInt(), 0);
-    EXPECT_EQ(w->sbPath->text(), QString::fromStdString(dic));
-    EXPECT_EQ(w->sbCount->text(), QStringLiteral("選択数 : 0 個"));
-    EXPECT_EQ(w->cboType_1->currentText(), QStringLiteral("以上"));
-    EXPECT_EQ(w->cboType_3->currentText(), QStringLiteral("以下"));
-    EXPECT_EQ(w->txtPercent->value(), 50);
-    EXPECT_EQ(w->txtQuestionNum->maximum(), 1000);
-    EXPECT_EQ(w->txtPercent->maximum(), 100);
+    EXPECT_EQ(child<QLabel>(*w, "sbPath")->text(), QString::fromStdString(dic));
+    EXPECT_EQ(child<QLabel>(*w, "sbCount")->text(), QStringLiteral("選択数 : 0 個"));
+    EXPECT_EQ(child<QComboBox>(*w, "cboType_1")->currentText(), QStringLiteral("以上"));
+    EXPECT_EQ(child<QComboBox>(*w, "cboType_3")->currentText(), QStringLiteral("以下"));
+    EXPECT_EQ(child<QSpinBox>(*w, "txtPercent")->value(), 50);
+    EXPECT_EQ(child<QSpinBox>(*w, "txtQuestionNum")->maximum(), 1000);
+    EXPECT_EQ(child<QSpinBox>(*w, "txtPercent")->maximum(), 100);
     EXPECT_FALSE(w->windowFlags() & Qt::WindowCloseButtonHint);
 }
 
@@ -100,8 +102,8 @@ TEST_F(CustomQuestionTest, ReopeningForTheSameDictionaryKeepsTheTicks) {
         auto w = open();
         tick(*w, 2);
         tick(*w, 7);
-        EXPECT_EQ(w->sbCount->text(), QStringLiteral("選択数 : 2 個"));
-        w->Button14->click();
+        EXPECT_EQ(child<QLabel>(*w, "sbCount")->text(), QStringLiteral("選択数 : 2 個"));
+        child<QPushButton>(*w, "Button14")->click();
     }
     // The figures changed meanwhile; the rows are kept as they were.
     spit(user + "/2001_verbs.dat", crlf({sj("[問題=出題総数,正解総数,正解率％]"), "w2_" + sj("語") + "2=9,9,100"}));
@@ -109,80 +111,80 @@ TEST_F(CustomQuestionTest, ReopeningForTheSameDictionaryKeepsTheTicks) {
     EXPECT_TRUE(ticked(*w, 2));
     EXPECT_TRUE(ticked(*w, 7));
     EXPECT_FALSE(ticked(*w, 3));
-    EXPECT_EQ(w->lstData->model()->data(w->lstData->model()->index(2, 3)).toInt(), 0);
-    EXPECT_EQ(w->sbCount->text(), QStringLiteral("選択数 : 2 個"));
-    EXPECT_EQ(w->sbPath->text(), QString::fromStdString(dic));
+    EXPECT_EQ(child<QTableView>(*w, "lstData")->model()->data(child<QTableView>(*w, "lstData")->model()->index(2, 3)).toInt(), 0);
+    EXPECT_EQ(child<QLabel>(*w, "sbCount")->text(), QStringLiteral("選択数 : 2 個"));
+    EXPECT_EQ(child<QLabel>(*w, "sbPath")->text(), QString::fromStdString(dic));
 
     // Another dictionary file name builds the rows anew.
     std::string nouns = dir.file("nouns.txt");
     spit(nouns, crlf({"cat=neko*a"}));
     TfrmCustomQuestion other(list, customLines, nouns, user);
     ASSERT_TRUE(other.FormShow());
-    EXPECT_EQ(other.lstData->model()->rowCount(), 1);
-    EXPECT_EQ(other.sbCount->text(), QStringLiteral("選択数 : 0 個"));
+    EXPECT_EQ(child<QTableView>(other, "lstData")->model()->rowCount(), 1);
+    EXPECT_EQ(child<QLabel>(other, "sbCount")->text(), QStringLiteral("選択数 : 0 個"));
 }
 
 TEST_F(CustomQuestionTest, PercentAtMostFiftySelectsEveryWordNeverAskedAndTwiceCountsOnce) {
     auto w = open();
-    w->cmdPercent->click();
+    child<QPushButton>(*w, "cmdPercent")->click();
     // w0 (75 %) stays unticked; w1 (50 %) and the ten words never asked are ticked.
     EXPECT_FALSE(ticked(*w, 0));
     EXPECT_TRUE(ticked(*w, 1));
     EXPECT_TRUE(ticked(*w, 11));
-    EXPECT_EQ(w->sbCount->text(), QStringLiteral("選択数 : 11 個"));
-    w->cmdPercent->click();
-    EXPECT_EQ(w->sbCount->text(), QStringLiteral("選択数 : 11 個"));
+    EXPECT_EQ(child<QLabel>(*w, "sbCount")->text(), QStringLiteral("選択数 : 11 個"));
+    child<QPushButton>(*w, "cmdPercent")->click();
+    EXPECT_EQ(child<QLabel>(*w, "sbCount")->text(), QStringLiteral("選択数 : 11 個"));
     // Reset "asked at least 1": w1 unticked; w0 was not ticked and stays so.
-    w->txtQuestionNum->setValue(1);
-    w->cmdResetQuestionNum->click();
+    child<QSpinBox>(*w, "txtQuestionNum")->setValue(1);
+    child<QPushButton>(*w, "cmdResetQuestionNum")->click();
     EXPECT_FALSE(ticked(*w, 1));
     EXPECT_FALSE(ticked(*w, 0));
-    EXPECT_EQ(w->sbCount->text(), QStringLiteral("選択数 : 10 個"));
+    EXPECT_EQ(child<QLabel>(*w, "sbCount")->text(), QStringLiteral("選択数 : 10 個"));
     // "以上" on the percentage: at least 70 % selects w0 only.
-    w->cboType_3->setCurrentIndex(0);
-    w->txtPercent->setValue(70);
-    w->cmdPercent->click();
+    child<QComboBox>(*w, "cboType_3")->setCurrentIndex(0);
+    child<QSpinBox>(*w, "txtPercent")->setValue(70);
+    child<QPushButton>(*w, "cmdPercent")->click();
     EXPECT_TRUE(ticked(*w, 0));
-    EXPECT_EQ(w->sbCount->text(), QStringLiteral("選択数 : 11 個"));
+    EXPECT_EQ(child<QLabel>(*w, "sbCount")->text(), QStringLiteral("選択数 : 11 個"));
 }
 
 TEST_F(CustomQuestionTest, SelectAllNoneAndThePopUpOnHighlightedRows) {
     auto w = open();
-    w->cmdAllSelect->click();
-    EXPECT_EQ(w->sbCount->text(), QStringLiteral("選択数 : 12 個"));
-    w->cmdAllDisSelect->click();
-    EXPECT_EQ(w->sbCount->text(), QStringLiteral("選択数 : 0 個"));
+    child<QPushButton>(*w, "cmdAllSelect")->click();
+    EXPECT_EQ(child<QLabel>(*w, "sbCount")->text(), QStringLiteral("選択数 : 12 個"));
+    child<QPushButton>(*w, "cmdAllDisSelect")->click();
+    EXPECT_EQ(child<QLabel>(*w, "sbCount")->text(), QStringLiteral("選択数 : 0 個"));
 
-    EXPECT_EQ(w->cmdSelect->text(), QStringLiteral("選択 (&N)"));
-    EXPECT_EQ(w->cmdUnSelect->text(), QStringLiteral("解除 (&P)"));
-    QItemSelectionModel* sel = w->lstData->selectionModel();
+    EXPECT_EQ(child<QAction>(*w, "cmdSelect")->text(), QStringLiteral("選択 (&N)"));
+    EXPECT_EQ(child<QAction>(*w, "cmdUnSelect")->text(), QStringLiteral("解除 (&P)"));
+    QItemSelectionModel* sel = child<QTableView>(*w, "lstData")->selectionModel();
     auto rows = QItemSelectionModel::Select | QItemSelectionModel::Rows;
-    sel->select(w->lstData->model()->index(3, 0), rows);
-    sel->select(w->lstData->model()->index(4, 0), rows);
-    w->cmdSelect->trigger();
+    sel->select(child<QTableView>(*w, "lstData")->model()->index(3, 0), rows);
+    sel->select(child<QTableView>(*w, "lstData")->model()->index(4, 0), rows);
+    child<QAction>(*w, "cmdSelect")->trigger();
     EXPECT_TRUE(ticked(*w, 3));
     EXPECT_TRUE(ticked(*w, 4));
-    EXPECT_EQ(w->sbCount->text(), QStringLiteral("選択数 : 2 個"));
+    EXPECT_EQ(child<QLabel>(*w, "sbCount")->text(), QStringLiteral("選択数 : 2 個"));
     sel->clearSelection();
-    sel->select(w->lstData->model()->index(4, 0), rows);
-    sel->select(w->lstData->model()->index(5, 0), rows);
-    w->cmdUnSelect->trigger();
+    sel->select(child<QTableView>(*w, "lstData")->model()->index(4, 0), rows);
+    sel->select(child<QTableView>(*w, "lstData")->model()->index(5, 0), rows);
+    child<QAction>(*w, "cmdUnSelect")->trigger();
     EXPECT_TRUE(ticked(*w, 3));
     EXPECT_FALSE(ticked(*w, 4));
-    EXPECT_EQ(w->sbCount->text(), QStringLiteral("選択数 : 1 個"));
+    EXPECT_EQ(child<QLabel>(*w, "sbCount")->text(), QStringLiteral("選択数 : 1 個"));
 }
 
 TEST_F(CustomQuestionTest, OkHandsTheTickedLinesToTheDrill) {
     auto w = open();
     platform.answerMessage();
-    w->cmdOk->click();
+    child<QPushButton>(*w, "cmdOk")->click();
     EXPECT_EQ(platform.boxTexts(), QStringList{QStringLiteral("チェックされている単語がありません。")});
     EXPECT_NE(w->result(), QDialog::Accepted);
     EXPECT_EQ(customLines, std::vector<std::string>{"kept=keep*x"});  // untouched
 
     tick(*w, 9);
     tick(*w, 1);
-    w->cmdOk->click();
+    child<QPushButton>(*w, "cmdOk")->click();
     EXPECT_EQ(w->result(), QDialog::Accepted);
     EXPECT_EQ(w->chosenCount(), 2);
     EXPECT_EQ(customLines, (std::vector<std::string>{"w1=" + sj("語") + "1*c", "w9=" + sj("語") + "9*c"}));
@@ -191,7 +193,7 @@ TEST_F(CustomQuestionTest, OkHandsTheTickedLinesToTheDrill) {
 TEST_F(CustomQuestionTest, CancelLeavesTheDrillsListAsItWas) {
     auto w = open();
     tick(*w, 0);
-    w->Button14->click();
+    child<QPushButton>(*w, "Button14")->click();
     EXPECT_EQ(w->result(), QDialog::Rejected);
     EXPECT_EQ(customLines, std::vector<std::string>{"kept=keep*x"});
     EXPECT_EQ(list.fileName(), "verbs.txt");
@@ -203,17 +205,17 @@ TEST_F(CustomQuestionTest, SaveAppendsTheTickedLinesOrSaysWhyItCannot) {
     tick(*w, 2);
     std::string out = dir.file("chosen.txt");
     platform.answerSaveFile(QString::fromStdString(out));
-    w->cmdSave->click();
+    child<QPushButton>(*w, "cmdSave")->click();
     EXPECT_EQ(slurp(out), crlf({"w0=" + sj("語") + "0*c", "w2=" + sj("語") + "2*c"}));
     auto saves = platform.callsOf(PlatformCall::SaveFile);
     ASSERT_EQ(saves.size(), 1u);
     EXPECT_EQ(saves[0].saveMode, ui::SaveMode::Append);
 
     platform.answerSaveFile(QString());  // cancelled
-    w->cmdSave->click();
+    child<QPushButton>(*w, "cmdSave")->click();
 
     platform.answerSaveFile(QString::fromStdString(dir.path())).answerNotice();
-    w->cmdSave->click();
+    child<QPushButton>(*w, "cmdSave")->click();
     QStringList boxes = platform.boxTexts();
     ASSERT_EQ(boxes.size(), 1);
     EXPECT_TRUE(boxes[0].startsWith(QStringLiteral(
@@ -228,14 +230,14 @@ TEST_F(CustomQuestionTest, AnUnreadableDictionaryIsReportedAndTheWindowNotShown)
     EXPECT_FALSE(w.FormShow());
     ASSERT_EQ(platform.boxTexts().size(), 1);
     EXPECT_TRUE(platform.boxTexts()[0].contains(QStringLiteral("gone.txt")));
-    EXPECT_EQ(w.lstData->model()->rowCount(), 0);
+    EXPECT_EQ(child<QTableView>(w, "lstData")->model()->rowCount(), 0);
 }
 
 TEST_F(CustomQuestionTest, ALongWordIsCutInItsCells) {
     const std::string word(1000000, 'w');
     writeLines(dic, {word + "=" + sj("長い") + "*" + word, sj("w1=語1*c")});
     auto w = open();
-    QAbstractItemModel* model = w->lstData->model();
+    QAbstractItemModel* model = child<QTableView>(*w, "lstData")->model();
     ASSERT_EQ(model->rowCount(), 2);
     EXPECT_LE(model->index(0, CustomQuestionTable::Word).data().toString().size(),
               ui::kShownTextMax);
@@ -253,9 +255,9 @@ TEST_F(CustomQuestionTest, ARuleOverManyRowsMovesTheGaugeOncePerPercentAndEndsOn
         lines.push_back("w" + std::to_string(i) + "=x*c");
     writeLines(dic, lines);
     auto w = open();
-    QSignalSpy changes(w->pbProgress, &QProgressBar::valueChanged);
-    w->txtPercent->setValue(50);
-    w->cmdPercent->click();
+    QSignalSpy changes(child<QProgressBar>(*w, "pbProgress"), &QProgressBar::valueChanged);
+    child<QSpinBox>(*w, "txtPercent")->setValue(50);
+    child<QPushButton>(*w, "cmdPercent")->click();
     EXPECT_EQ(list.tickedCount(), 20000);
     // The start, at most one change per 1 % and the last row, then back to 0.
     ASSERT_GE(changes.count(), 2);
