@@ -1,7 +1,7 @@
 #include "app/TfrmAbout.h"
 #include "base/IniFile.h"
+#include "services/CompanionLink.h"
 #include "tests/app/ShellFixture.h"
-#include "ui/CompanionLink.h"
 #include "ui/DataBar.h"
 #include "ui/ElidedLabel.h"
 #include "ui/Gauge.h"
