@@ -3,6 +3,7 @@
 // delete entries, and saves the list back over the file or appends it to a file as CSV.
 // Rows that were not rewritten are written back exactly as they were read.
 
+#include "settings/DictionaryInUse.h"
 #include "settings/TUserSettings.h"
 #include "tools/DictionaryEdit.h"
 
@@ -68,6 +69,7 @@ private:
     void clearEntryFields();
 
     TUserSettings& settings_;
+    DictionaryInUse dictionaries_{settings_};
     std::string dictionaryPath_;
     DictionaryEdit edit_;
     EntryRowsTable* table_;
@@ -75,7 +77,7 @@ private:
     bool quietSelection_ = false; // the view's selection is changed by the window itself
     bool formShown_ = false;
 
-    QComboBox* cboDicFile;
+    DictionaryPicker* cboDicFile;
     QPushButton* cmdSelectDic;
     QPushButton* cmdLoad;
     QPushButton* cmdImport;

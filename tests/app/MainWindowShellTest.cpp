@@ -732,6 +732,17 @@ TEST_F(ShellTest, RecordsOfManyDictionariesThatCannotBeWrittenAreNamedInOneShort
     EXPECT_EQ(notices[0].text.count(QLatin1Char('\n')), 12);
 }
 
+TEST_F(ShellTest, AGapInTheListOfDictionariesIsNoNameInTheToolbarsList) {
+    knownUser({"[Dictionary]", "DicNum=3", "1=noun.txt", "3=mine.txt"});
+    auto main = start();
+    ASSERT_EQ(main->cboDicFile->count(), 2);
+    EXPECT_EQ(main->cboDicFile->itemText(0), QStringLiteral("noun.txt"));
+    EXPECT_EQ(main->cboDicFile->itemText(1), QStringLiteral("mine.txt"));
+    // The list marks none of them; the text names the dictionary in use.
+    EXPECT_EQ(main->cboDicFile->currentIndex(), -1);
+    EXPECT_FALSE(main->cboDicFile->currentText().isEmpty());
+}
+
 TEST_F(ShellTest, EveryOpenerReportsItsOwnFailure) {
     knownUser();
     auto main = start();
