@@ -1,7 +1,7 @@
 #include "app/CompanionFollower.h"
 
+#include "services/Companion.h"
 #include "sound/CompanionChannel.h"
-#include "ui/Companion.h"
 
 #include <QEvent>
 #include <QWidget>

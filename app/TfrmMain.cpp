@@ -15,20 +15,20 @@
 #include "quiz/Drill.h"
 #include "quiz/QuestionSetupRules.h"
 #include "quiz/TfrmQuestionSetup.h"
+#include "services/Companion.h"
+#include "services/LeftCompanion.h"
+#include "settings/DictionaryInUse.h"
 #include "settings/UserSelection.h"
 #include "sound/BackgroundMusic.h"
 #include "sound/CompanionSettings.h"
-#include "ui/Companion.h"
 #include "ui/DataBar.h"
 #include "ui/ElidedLabel.h"
 #include "ui/FileDrops.h"
 #include "ui/Fonts.h"
 #include "ui/Gauge.h"
-#include "ui/LeftCompanion.h"
 #include "ui/Platform.h"
 #include "ui/RadioGroup.h"
 #include "ui/Text.h"
-#include "words/DictionaryChoice.h"
 #include "words/DictionaryList.h"
 
 #include <QAction>
@@ -335,14 +335,8 @@ void TfrmMain::restoreDictionary() {
     settings_.DicInUse = settings_.DefDicPath;
     sbPanels_[0]->setText(ui::toQ(dictionaryPanelText(settings_.DicInUse, true)));
 
-    QStringList names;
-    for (const std::string& name : listedDictionaries(settings_.setupIniPath()))
-        names << ui::toQ(name);
     QSignalBlocker block(cboDicFile);
-    cboDicFile->clear();
-    cboDicFile->addItems(names);
-    cboDicFile->setCurrentIndex(-1);
-    cboDicFile->setEditText(ui::toQ(fileNameOf(settings_.DefDicPath)));
+    cboDicFile->showListed(settings_.DefDicPath, DictionaryPicker::Mark::None);
 }
 
 void TfrmMain::resetDrill() {
@@ -495,8 +489,7 @@ int TfrmMain::statusPanelWidth(int index) const {
 void TfrmMain::FormDropFiles(const QList<QUrl>& urls) {
     if (drill_->running())
         return;  // the dictionary stays as it is while a drill runs
-    DictionaryChoice choice(settings_);
-    showDictionaryChange(choice.acceptDroppedFiles(this, urls));
+    showDictionaryChange(cboDicFile->acceptDroppedFiles(urls));
 }
 
 void TfrmMain::showDictionaryChange(const DictionaryChange& change) {

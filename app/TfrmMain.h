@@ -8,6 +8,7 @@
 #include "app/Schedule.h"
 #include "app/WindowOpeners.h"
 #include "base/Clock.h"
+#include "settings/DictionaryInUse.h"
 #include "settings/SettingsStore.h"
 #include "settings/TUserSettings.h"
 
@@ -175,7 +176,7 @@ public:
     QToolBar* tbQuestionSetupToolBar = nullptr;
     QToolButton* cmdPrint = nullptr;      // drop-down "辞書の印刷"
     QToolButton* cmdDictionary = nullptr; // drop-down "辞書の作成"
-    QComboBox* cboDicFile = nullptr;
+    DictionaryPicker* cboDicFile = nullptr;
     QComboBox* cboQuestionType = nullptr;
     QComboBox* cboAnswerType = nullptr;
     QLineEdit* txtQuestionNum = nullptr;
@@ -349,6 +350,7 @@ private:
     void reportOnce(const std::string& key, const QString& text, const QString& caption);
 
     TUserSettings settings_;
+    DictionaryInUse dictionaries_{settings_};
     // Before the dialogs: the settings dialog's music controls use the players.
     std::unique_ptr<BackgroundMusic> music_;
     std::unique_ptr<DrillScreen> drillScreen_;

@@ -9,9 +9,10 @@
 #include "quiz/Drill.h"
 #include "quiz/DrillWindows.h"
 #include "quiz/TfrmQuestionSetup.h"
+#include "settings/DictionaryInUse.h"
 #include "sound/CompanionChannel.h"
+#include "sound/Pronounce.h"
 #include "tools/ToolDialogs.h"
-#include "ui/CompanionLink.h"
 #include "ui/DataBar.h"
 #include "ui/ElidedLabel.h"
 #include "ui/Platform.h"
@@ -19,7 +20,6 @@
 #include "ui/ShownText.h"
 #include "ui/Text.h"
 #include "ui/WindowOpen.h"
-#include "words/DictionaryChoice.h"
 #include "words/DictionaryList.h"
 #include "words/VocabularyBook.h"
 
@@ -375,8 +375,7 @@ void TfrmMain::cmdDeleteVocBookClick() {
 }
 
 void TfrmMain::cmdSelectDicFileClick() {
-    DictionaryChoice choice(settings_);
-    showDictionaryChange(choice.selectWithDialog(this));
+    showDictionaryChange(cboDicFile->selectWithDialog());
 }
 
 void TfrmMain::cmdCsvFormatClick() {
@@ -384,9 +383,7 @@ void TfrmMain::cmdCsvFormatClick() {
 }
 
 void TfrmMain::cboDicFileChange() {
-    DictionaryChoice choice(settings_);
-    DictionaryChange change = choice.comboTextChanged(this, cboDicFile->currentText());
-    sbPanels_[0]->setText(change.statusText);
+    sbPanels_[0]->setText(cboDicFile->comboTextChanged(cboDicFile->currentText()).statusText);
 }
 
 } // namespace qor

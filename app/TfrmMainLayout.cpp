@@ -274,10 +274,7 @@ void TfrmMain::buildToolBars() {
         tbFileToolBar->addAction(a);
         flatButtons_.append(toolButton(tbFileToolBar, a));
     }
-    cboDicFile = new QComboBox(tbFileToolBar);
-    cboDicFile->setObjectName(QStringLiteral("cboDicFile"));
-    cboDicFile->setEditable(true);
-    cboDicFile->setInsertPolicy(QComboBox::NoInsert);
+    cboDicFile = new DictionaryPicker(dictionaries_, tbFileToolBar);
     // Narrow enough for both toolbars to share a row at the first-start width; a wider
     // window gives it the room.
     cboDicFile->setMinimumContentsLength(5);

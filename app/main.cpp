@@ -1,10 +1,11 @@
 // Qor Helper: a vocabulary drill for Japanese-speaking learners of English.
 
-#include "app/CloseOnSignal.h"
 #include "app/TfrmMain.h"
 #include "base/DataRoot.h"
 #include "base/TextFile.h"
+#include "services/QtPlatform.h"
 #include "settings/TUserSettings.h"
+#include "ui/CloseOnSignal.h"
 #include "ui/Fonts.h"
 #include "ui/Platform.h"
 #include "ui/Translations.h"
@@ -34,6 +35,9 @@ constexpr const char* kDesktopId = "io.github.qorhelper.QorHelper";
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // Every box, dialog and sound of the program goes through this one object.
+    ui::QtPlatform platform;
+    ui::setPlatform(&platform);
     // The system's texts for errors the program has no Japanese sentence for
     // (base/ErrorText) stay in plain ASCII whatever the desktop language.
     std::setlocale(LC_MESSAGES, "C");

@@ -16,7 +16,8 @@ function(qor_ui_library name)
 endfunction()
 
 # qor_test(name SOURCES ... DEPENDS ... [QT]): one test executable run through CTest.
-# Model tests link only model libraries; QT tests get a QApplication main.
+# Model tests link only model libraries and carry the label "model"; QT tests get a
+# QApplication main and the label "window".
 function(qor_test name)
   cmake_parse_arguments(ARG "QT" "" "SOURCES;DEPENDS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
@@ -24,9 +25,13 @@ function(qor_test name)
   if(ARG_QT)
     set_target_properties(${name} PROPERTIES AUTOMOC ON)
     target_link_libraries(${name} PRIVATE ${ARG_DEPENDS} qor_test_support_qt GTest::gtest Qt6::Test)
+    set(labels window)
   else()
     target_link_libraries(${name} PRIVATE ${ARG_DEPENDS} qor_test_support GTest::gtest_main)
+    # Built by the target model_tests and run by `ctest -L model` (the sanitizer build).
+    set_property(GLOBAL APPEND PROPERTY QOR_MODEL_TESTS ${name})
+    set(labels model)
   endif()
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" LABELS ${labels})
 endfunction()

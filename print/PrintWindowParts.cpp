@@ -14,29 +14,6 @@
 
 namespace qor {
 
-void fillDictionaryCombo(QComboBox* combo, const std::string& setupIni, const std::string& fileName) {
-    combo->clear();
-    for (const std::string& name : listedDictionaries(setupIni)) {
-        if (!name.empty())
-            combo->addItem(ui::toQ(name));
-    }
-    combo->setEditText(ui::toQ(fileName));
-}
-
-std::optional<std::string> comboDictionaryPath(QWidget* parent, const QComboBox* combo,
-                                               const std::string& setupIni) {
-    auto fileName = ui::fromQOrWarn(parent, combo->currentText());
-    if (!fileName)
-        return std::nullopt;
-    FileStatus read;
-    std::string path = rememberedDictionaryPath(setupIni, *fileName, &read);
-    if (!read) {
-        ui::showFileError(parent, read.path(), read.reason());
-        return std::nullopt;
-    }
-    return path;
-}
-
 QLabel* frameWindow(QDialog* window, const QString& bannerText, QLayout* body) {
     auto* status = new QStatusBar(window);
     status->setSizeGripEnabled(false);

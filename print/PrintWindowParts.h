@@ -1,7 +1,7 @@
 #pragma once
-// What the two printing windows share besides the box of lines (LinesView): the dictionary
-// combo box (the dictionaries listed in section "Dictionary" of Setup.ini), the thin gauge,
-// the status bar with its one text, and the frame around them.
+// What the two printing windows share besides the box of lines (LinesView) and their
+// dictionary picker (words/DictionaryPicker): the thin gauge, the status bar with its one
+// text, and the frame around them.
 
 #include <QString>
 #include <optional>
@@ -16,14 +16,6 @@ class QProgressBar;
 class QWidget;
 
 namespace qor {
-
-// Fills the list and shows `fileName` (CP932; it need not be listed).
-void fillDictionaryCombo(QComboBox* combo, const std::string& setupIni, const std::string& fileName);
-
-// The full path remembered for the combo's file name, empty when none is; nullopt after
-// telling the learner that Setup.ini cannot be read or the text is no Shift-JIS name.
-std::optional<std::string> comboDictionaryPath(QWidget* parent, const QComboBox* combo,
-                                               const std::string& setupIni);
 
 
 // Banner, body and a status bar with one text (returned; named "sbInfo") as the window's

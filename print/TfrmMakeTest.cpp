@@ -8,6 +8,7 @@
 #include "print/PrintWindowParts.h"
 #include "print/TfrmQuestion.h"
 #include "records/RecordFiles.h"
+#include "settings/DictionaryInUse.h"
 #include "ui/DialogFrame.h"
 #include "ui/Fonts.h"
 #include "ui/GaugeProgress.h"
@@ -17,7 +18,6 @@
 #include "ui/Switch.h"
 #include "ui/Text.h"
 #include "ui/WindowOpen.h"
-#include "words/DictionaryChoice.h"
 #include "words/WordEntry.h"
 
 #include <QCheckBox>
@@ -62,10 +62,7 @@ TfrmMakeTest::TfrmMakeTest(const TUserSettings& settings, const DrillState& dril
     // --- what the sheet is made of ---
     auto* source = new QGroupBox(this);
     auto* dicLabel = new QLabel(QStringLiteral("辞書ファイルの選択 ： "), source);
-    cboDicFile_ = new QComboBox(source);
-    cboDicFile_->setObjectName(QStringLiteral("cboDicFile"));
-    cboDicFile_->setEditable(true);
-    cboDicFile_->setInsertPolicy(QComboBox::NoInsert);
+    cboDicFile_ = new DictionaryPicker(dictionaries_, source);
     cboDicFile_->setMinimumContentsLength(24);
     dicLabel->setBuddy(cboDicFile_);
     auto* typeLabel = new QLabel(QStringLiteral("印刷するデータの種類 ： "), source);
@@ -205,7 +202,7 @@ void TfrmMakeTest::FormShow() {
     setStatus({});
     lines_.clear();
     moData_->clear();
-    fillDictionaryCombo(cboDicFile_, settings_.setupIniPath(), fileNameOf(settings_.DicInUse));
+    cboDicFile_->showListed(settings_.DicInUse);
     test_ = MakeTestSettings::load(settings_.setupIniPath());
     chkToEnglish_->setChecked(test_.ToEnglish);
     chkSelectOn_->setChecked(test_.SelectOn);
@@ -290,8 +287,7 @@ void TfrmMakeTest::cmdViewClick() {
     moData_->clear();
     tabStops_ = sheetTabStops(txtTab_->value());
 
-    const std::optional<std::string> known =
-        comboDictionaryPath(this, cboDicFile_, settings_.setupIniPath());
+    const std::optional<std::string> known = cboDicFile_->typedPath();
     if (!known) {
         setStatus({});
         return;

@@ -5,6 +5,7 @@
 
 #include "print/TestSheet.h"
 #include "quiz/DrillState.h"
+#include "settings/DictionaryInUse.h"
 #include "settings/TUserSettings.h"
 
 #include <QDialog>
@@ -60,13 +61,14 @@ private:
     SheetRequest request(const std::string& dictionaryPath) const;
 
     TUserSettings settings_;
+    DictionaryBeside dictionaries_{settings_};
     const DrillState& drill_;
     MakeTestSettings test_;
     std::vector<std::string> lines_;
     std::string sheetDictionary_;  // the dictionary of the sheet on the box
     std::vector<double> tabStops_;  // of the sheet on the box, in points
 
-    QComboBox* cboDicFile_;
+    DictionaryPicker* cboDicFile_;
     QComboBox* cboPrintType_;
     QSpinBox* txtPastNum_;
     QCheckBox* chkToEnglish_;

@@ -4,6 +4,7 @@
 #include "base/TextFile.h"
 #include "print/LinesView.h"
 #include "print/PrintWindowParts.h"
+#include "settings/DictionaryInUse.h"
 #include "ui/FileDrops.h"
 #include "ui/Fonts.h"
 #include "ui/GaugeProgress.h"
@@ -12,7 +13,6 @@
 #include "ui/Printing.h"
 #include "ui/Switch.h"
 #include "ui/Text.h"
-#include "words/DictionaryChoice.h"
 #include "words/WordEntry.h"
 
 #include <QCheckBox>
@@ -42,10 +42,7 @@ TfrmPrintDic::TfrmPrintDic(const TUserSettings& settings, std::function<void()> 
 
     // --- the source ---
     auto* source = new QGroupBox(QStringLiteral("辞書ファイルの指定"), this);
-    cboDicFile_ = new QComboBox(source);
-    cboDicFile_->setObjectName(QStringLiteral("cboDicFile"));
-    cboDicFile_->setEditable(true);
-    cboDicFile_->setInsertPolicy(QComboBox::NoInsert);
+    cboDicFile_ = new DictionaryPicker(dictionaries_, source);
     cboDicFile_->setMinimumContentsLength(24);
     cboDicFile_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     cboDicFile_->setAccessibleName(QStringLiteral("印刷する辞書ファイル"));
@@ -140,7 +137,7 @@ void TfrmPrintDic::setStatus(const QString& text) {
 }
 
 void TfrmPrintDic::FormShow() {
-    fillDictionaryCombo(cboDicFile_, settings_.setupIniPath(), fileNameOf(settings_.DicInUse));
+    cboDicFile_->showListed(settings_.DicInUse);
     print_ = PrintDicSettings::load(settings_.setupIniPath());
     chkCommentOn_->setChecked(print_.CommentOn);
     chkNumberOn_->setChecked(print_.NumberOn);
@@ -162,22 +159,14 @@ void TfrmPrintDic::showChoice(const DictionaryChange& change) {
 }
 
 void TfrmPrintDic::cmdSelectDicClick() {
-    std::optional<std::string> current =
-        comboDictionaryPath(this, cboDicFile_, settings_.setupIniPath());
-    const QString chosen = ui::platform().openFileName(
-        this, QStringLiteral("辞書の選択"), QStringLiteral("辞書ファイル (*.txt)|*.txt"),
-        dialogFolder(settings_, current.value_or("")));
-    if (chosen.isEmpty())
-        return;
+    std::optional<std::string> current = cboDicFile_->typedPath();
     // The file is tested and remembered as every dictionary choice is; the dictionary in
     // use stays the main window's.
-    TUserSettings local = settings_;
-    showChoice(DictionaryChoice(local).choose(this, chosen));
+    showChoice(cboDicFile_->selectWithDialog(current.value_or("")));
 }
 
 void TfrmPrintDic::FormDropFiles(const QList<QUrl>& urls) {
-    TUserSettings local = settings_;
-    showChoice(DictionaryChoice(local).acceptDroppedFiles(this, urls));
+    showChoice(cboDicFile_->acceptDroppedFiles(urls));
 }
 
 void TfrmPrintDic::cmdEditVocBookClick() {
@@ -219,8 +208,7 @@ void TfrmPrintDic::cmdLoadClick() {
         path = settings_.VocBook;
         shownPath = path.empty() ? sj("単語帳") : path;
     } else {
-        std::optional<std::string> known =
-            comboDictionaryPath(this, cboDicFile_, settings_.setupIniPath());
+        std::optional<std::string> known = cboDicFile_->typedPath();
         if (!known) {
             setStatus({});
             return;

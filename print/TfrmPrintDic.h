@@ -3,6 +3,7 @@
 // line numbers, and prints the listing (or saves it as a PDF file).
 
 #include "print/DictionaryListing.h"
+#include "settings/DictionaryInUse.h"
 #include "settings/TUserSettings.h"
 
 #include <QDialog>
@@ -60,6 +61,8 @@ private:
     std::vector<double> tabStops() const;
 
     const TUserSettings& settings_;
+    // A choice here is remembered; the dictionary in use stays the main window's.
+    DictionaryBeside dictionaries_{settings_};
     std::function<void()> editVocBook_;
     PrintDicSettings print_;
     std::vector<std::string> lines_;
@@ -67,7 +70,7 @@ private:
     int shownTab_ = 100;  // the tab width and the numbers switch of that listing
     bool shownNumbers_ = false;
 
-    QComboBox* cboDicFile_;
+    DictionaryPicker* cboDicFile_;
     QPushButton* cmdSelectDic_;
     QCheckBox* chkVocBook_;
     QPushButton* cmdEditVocBook_;

@@ -160,11 +160,7 @@ void TfrmQuestionSetup::showEvent(QShowEvent* event) {
 
 void TfrmQuestionSetup::FormShow() {
     // 1. The dictionaries used so far.
-    cboDicFile->clear();
-    for (const std::string& name : listedDictionaries(settings_.setupIniPath())) {
-        if (!name.empty())
-            cboDicFile->addItem(ui::toQ(name));
-    }
+    cboDicFile->showListed(settings_.DicInUse);
     // 2. The four default dictionaries under their captions.
     const DefaultDictionarySet defaults = defaultDictionaries(settings_);
     for (int i = 0; i < kDefaultDictionaries; ++i)
@@ -501,7 +497,7 @@ void TfrmQuestionSetup::cboDicFileChange() {
 }
 
 void TfrmQuestionSetup::cmdSelectDicFileClick() {
-    DictionaryChange change = choice_.selectWithDialog(this);
+    DictionaryChange change = cboDicFile->selectWithDialog();
     if (change.changed)
         useDictionary(settings_.DicInUse);
 }
@@ -510,7 +506,7 @@ void TfrmQuestionSetup::FormDropFiles(const QList<QUrl>& urls) {
     // Not while the dictionary is fixed by the option chosen.
     if (!rgDicType->isEnabled())
         return;
-    DictionaryChange change = choice_.acceptDroppedFiles(this, urls);
+    DictionaryChange change = cboDicFile->acceptDroppedFiles(urls);
     if (change.changed)
         useDictionary(settings_.DicInUse);
 }

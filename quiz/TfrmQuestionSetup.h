@@ -10,9 +10,9 @@
 
 #include "quiz/Drill.h"
 #include "quiz/QuestionSetupHost.h"
+#include "settings/DictionaryInUse.h"
 #include "settings/TUserSettings.h"
 #include "tools/CustomQuestionList.h"
-#include "words/DictionaryChoice.h"
 
 #include <QDialog>
 #include <QList>
@@ -83,7 +83,7 @@ public:
     QButtonGroup* grpOption;
     QGroupBox* rgDicType;
     QButtonGroup* grpDicType;
-    QComboBox* cboDicFile;
+    DictionaryPicker* cboDicFile;
     QPushButton* cmdSelectDicFile;
     QLineEdit* txtVocNum;
     QCheckBox* chkCustomQuestion;
@@ -161,7 +161,7 @@ private:
     Drill& drill_;
     TUserSettings& settings_;
     QuestionSetupHost& host_;
-    DictionaryChoice choice_;
+    DictionaryInUse dictionaries_;
     CustomQuestionList customList_;
     std::vector<Option> options_;
     int wordCount_ = 0;

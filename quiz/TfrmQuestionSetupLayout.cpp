@@ -30,7 +30,7 @@ namespace qor {
 
 TfrmQuestionSetup::TfrmQuestionSetup(Drill& drill, TUserSettings& settings, QuestionSetupHost& host,
                                      QWidget* parent)
-    : QDialog(parent), drill_(drill), settings_(settings), host_(host), choice_(settings) {
+    : QDialog(parent), drill_(drill), settings_(settings), host_(host), dictionaries_(settings) {
     setWindowTitle(QStringLiteral("出題の設定"));
     ui::setDialogFrame(this);
     ui::acceptFileDrops(this, [this](const QList<QUrl>& urls) { FormDropFiles(urls); });
@@ -168,9 +168,7 @@ TfrmQuestionSetup::TfrmQuestionSetup(Drill& drill, TUserSettings& settings, Ques
         dicTypeLayout->addWidget(b, i / 2, i % 2);
     }
     auto* dicFileLabel = new QLabel(QStringLiteral("辞書ファイルを指定する"), this);
-    cboDicFile = new QComboBox(this);
-    cboDicFile->setEditable(true);
-    cboDicFile->setInsertPolicy(QComboBox::NoInsert);
+    cboDicFile = new DictionaryPicker(dictionaries_, this);
     cboDicFile->setMinimumWidth(200);
     dicFileLabel->setBuddy(cboDicFile);
     cmdSelectDicFile = new QPushButton(QStringLiteral("O&PEN"), this);

@@ -1,13 +1,13 @@
 #include "records/TfrmShowError.h"
 
 #include "sound/CompanionChannel.h"
+#include "sound/Pronounce.h"
 #include "words/VocabularyBook.h"
 #include "ui/DataLabel.h"
 #include "ui/DialogFrame.h"
 #include "ui/Fonts.h"
 #include "ui/Panels.h"
 #include "ui/Platform.h"
-#include "ui/CompanionLink.h"
 #include "ui/ShownText.h"
 #include "ui/Text.h"
 

@@ -27,7 +27,7 @@ TfrmShowErrorNum::TfrmShowErrorNum(const TUserSettings& settings, QWidget* paren
     setFont(ui::fontFor(TUserSettings::ordinaryFace(), font().pointSize()));
 
     QLabel* dicLabel = nullptr;
-    cboDicFile = dictionaryCombo(this, &dicLabel);
+    cboDicFile = dictionaryCombo(dictionaries_, this, &dicLabel);
     cmdView = new QPushButton(QStringLiteral("表示 (&V)"), this);
     cmdView->setObjectName(QStringLiteral("cmdView"));
     cmdView->setDefault(true);
@@ -110,12 +110,12 @@ void TfrmShowErrorNum::emptyPlaces() {
 
 void TfrmShowErrorNum::FormShow() {
     emptyPlaces();
-    fillDictionaryCombo(cboDicFile, settings_);
+    cboDicFile->showListed(settings_.DicInUse);
     showDetail(fileNameOf(settings_.DicInUse));
 }
 
 void TfrmShowErrorNum::cmdViewClick() {
-    if (std::optional<std::string> name = chosenDictionary(this, cboDicFile))
+    if (std::optional<std::string> name = cboDicFile->typedName())
         showDetail(*name);
 }
 

@@ -2,6 +2,7 @@
 // "不正解数の詳細": the five most-missed words of a dictionary, from the error ranking file
 // "error5.cun", with their miss counts. The ranking's sixth place is not shown.
 
+#include "settings/DictionaryInUse.h"
 #include "settings/TUserSettings.h"
 
 #include <QDialog>
@@ -32,8 +33,9 @@ private:
     void showDetail(const std::string& dicFileName);
 
     TUserSettings settings_;
+    DictionaryBeside dictionaries_{settings_};
 
-    QComboBox* cboDicFile;
+    DictionaryPicker* cboDicFile;
     std::array<QLabel*, kPlaces> lblEnglish{};
     std::array<QLabel*, kPlaces> lblJapanese{};
     std::array<QLabel*, kPlaces> lblNum{};

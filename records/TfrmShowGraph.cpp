@@ -79,7 +79,7 @@ TfrmShowGraph::TfrmShowGraph(const TUserSettings& settings, int recentSlot, QWid
     top->addWidget(graphFrame, 0, Qt::AlignTop);
     top->addWidget(legend, 1);
 
-    QGroupBox* gbData = dataChoiceGroup(this, &cboDicFile, &cboYear);
+    QGroupBox* gbData = dataChoiceGroup(this, dictionaries_, &cboDicFile, &cboYear);
 
     rgGraphType = new ui::RadioGroup(QStringLiteral("表示するグラフの種類"), this);
     rgGraphType->setObjectName(QStringLiteral("rgGraphType"));
@@ -111,7 +111,7 @@ TfrmShowGraph::TfrmShowGraph(const TUserSettings& settings, int recentSlot, QWid
 }
 
 void TfrmShowGraph::FormShow() {
-    fillDictionaryCombo(cboDicFile, settings_);
+    cboDicFile->showListed(settings_.DicInUse);
     fillYearCombo(cboYear, programClock().now().year);
     rgGraphType->setItemIndex(0);
     chooseType(GraphType::PerDrill);
@@ -131,7 +131,7 @@ void TfrmShowGraph::chooseType(GraphType type) {
 }
 
 void TfrmShowGraph::cmdViewClick() {
-    const std::optional<std::string> dicFileName = chosenDictionary(this, cboDicFile);
+    const std::optional<std::string> dicFileName = cboDicFile->typedName();
     if (!dicFileName)
         return;
     FileStatus status = graph_.view(settings_.userFolder(), *dicFileName,

@@ -4,6 +4,7 @@
 // six colours, named in the legend; choosing the graph type starts afresh.
 
 #include "records/StatisticsGraph.h"
+#include "settings/DictionaryInUse.h"
 #include "settings/TUserSettings.h"
 
 #include <QDialog>
@@ -40,10 +41,11 @@ private:
     void showLegends();
 
     TUserSettings settings_;
+    DictionaryBeside dictionaries_{settings_};
     int recentSlot_;
     StatisticsGraph graph_;
 
-    QComboBox* cboDicFile;
+    DictionaryPicker* cboDicFile;
     QComboBox* cboYear;
     ui::RadioGroup* rgGraphType;
     GraphView* imgGraph;

@@ -64,7 +64,7 @@ TfrmShowPercent::TfrmShowPercent(const TUserSettings& settings, QWidget* parent)
     lstData->header()->setSectionResizeMode(1, QHeaderView::Stretch);
     lstData->setMinimumSize(560, 200);
 
-    QGroupBox* gbData = dataChoiceGroup(this, &cboDicFile, &cboYear);
+    QGroupBox* gbData = dataChoiceGroup(this, dictionaries_, &cboDicFile, &cboYear);
 
     // What counts as mastered.
     auto* gbMastery = new QGroupBox(QStringLiteral("『習得済み』の条件"), this);
@@ -160,7 +160,7 @@ TfrmShowPercent::TfrmShowPercent(const TUserSettings& settings, QWidget* parent)
 }
 
 void TfrmShowPercent::FormShow() {
-    fillDictionaryCombo(cboDicFile, settings_);
+    cboDicFile->showListed(settings_.DicInUse);
     thresholds_ = MasteryThresholds::read(settings_.setupIniPath());
     fillYearCombo(cboYear, programClock().now().year);
     emptyView();
@@ -208,7 +208,7 @@ void TfrmShowPercent::cmdViewClick() {
         txtValue->selectAll();
         return;
     }
-    const std::optional<std::string> dicFileName = chosenDictionary(this, cboDicFile);
+    const std::optional<std::string> dicFileName = cboDicFile->typedName();
     if (!dicFileName)
         return;
     emptyView();

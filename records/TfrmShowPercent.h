@@ -5,6 +5,7 @@
 // Setup.ini by the close button.
 
 #include "records/PercentList.h"
+#include "settings/DictionaryInUse.h"
 #include "settings/TUserSettings.h"
 
 #include <QDialog>
@@ -45,12 +46,13 @@ private:
     void emptyView();
 
     TUserSettings settings_;
+    DictionaryBeside dictionaries_{settings_};
     MasteryThresholds thresholds_;
     MasteryRule rule_ = MasteryRule::ByRightCount;
 
     PercentTable* table_;
     QTreeView* lstData;
-    QComboBox* cboDicFile;
+    DictionaryPicker* cboDicFile;
     QComboBox* cboYear;
     QRadioButton* rbByAtariNum;
     QRadioButton* rbByPercent;

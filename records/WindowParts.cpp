@@ -5,7 +5,7 @@
 #include "ui/DialogFrame.h"
 #include "ui/Panels.h"
 #include "ui/Text.h"
-#include "words/DictionaryList.h"
+#include "words/DictionaryPicker.h"
 
 #include <QComboBox>
 #include <QDialog>
@@ -51,11 +51,8 @@ void onFirstShow(QWidget* window, std::function<void()> formShow) {
     window->installEventFilter(new FirstShow(window, std::move(formShow)));
 }
 
-QComboBox* dictionaryCombo(QWidget* parent, QLabel** label) {
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(QStringLiteral("cboDicFile"));
-    combo->setEditable(true);
-    combo->setInsertPolicy(QComboBox::NoInsert);
+DictionaryPicker* dictionaryCombo(DictionarySource& source, QWidget* parent, QLabel** label) {
+    auto* combo = new DictionaryPicker(source, parent);
     combo->setMinimumContentsLength(18);
     combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     *label = new QLabel(QStringLiteral("辞書の指定 ： "), parent);
@@ -64,10 +61,11 @@ QComboBox* dictionaryCombo(QWidget* parent, QLabel** label) {
     return combo;
 }
 
-QGroupBox* dataChoiceGroup(QWidget* parent, QComboBox** dicFile, QComboBox** year) {
+QGroupBox* dataChoiceGroup(QWidget* parent, DictionarySource& source, DictionaryPicker** dicFile,
+                           QComboBox** year) {
     auto* group = new QGroupBox(QStringLiteral("表示させるデータの指定"), parent);
     QLabel* dicLabel = nullptr;
-    *dicFile = dictionaryCombo(group, &dicLabel);
+    *dicFile = dictionaryCombo(source, group, &dicLabel);
     *year = new QComboBox(group);
     (*year)->setObjectName(QStringLiteral("cboYear"));
     (*year)->setAccessibleName(QStringLiteral("年の指定"));
@@ -82,24 +80,11 @@ QGroupBox* dataChoiceGroup(QWidget* parent, QComboBox** dicFile, QComboBox** yea
     return group;
 }
 
-void fillDictionaryCombo(QComboBox* combo, const TUserSettings& settings) {
-    combo->clear();
-    for (const std::string& name : listedDictionaries(settings.setupIniPath())) {
-        if (!name.empty())
-            combo->addItem(ui::toQ(name));
-    }
-    combo->setEditText(ui::toQ(fileNameOf(settings.DicInUse)));
-}
-
 void fillYearCombo(QComboBox* combo, int currentYear) {
     combo->clear();
     for (int year : statisticsYears(currentYear))
         combo->addItem(QString::number(year));
     combo->setCurrentIndex(combo->count() - 1);
-}
-
-std::optional<std::string> chosenDictionary(QWidget* parent, const QComboBox* combo) {
-    return ui::fromQOrWarn(parent, combo->currentText());
 }
 
 } // namespace qor

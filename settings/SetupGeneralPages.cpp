@@ -1,6 +1,7 @@
 #include "settings/SetupGeneralPages.h"
 
 #include "base/TextFile.h"
+#include "settings/DictionaryInUse.h"
 #include "settings/SettingsStore.h"
 #include "settings/SetupHost.h"
 #include "settings/SetupWidgets.h"
@@ -10,7 +11,6 @@
 #include "ui/Switch.h"
 #include "ui/Text.h"
 #include "ui/WindowOpen.h"
-#include "words/DictionaryChoice.h"
 #include "words/DictionaryList.h"
 
 #include <QCheckBox>
@@ -354,7 +354,7 @@ void SetupFilePage::cmdSelectDefDicClick() {
                                     dialogFolder(settings_, ui::fromQ(txtDefDicPath->text()).value_or(std::string())));
     if (chosen.isEmpty()) return;
     // It becomes the dictionary in use at the next start, known by its file name.
-    if (DictionaryChoice::testChosenFile(this, chosen)) setPathField(txtDefDicPath, chosen);
+    if (DictionaryPicker::testChosenFile(this, chosen)) setPathField(txtDefDicPath, chosen);
 }
 
 void SetupFilePage::cmdSelectPhoneticSignClick() {

@@ -1,10 +1,10 @@
 #include "settings/SetupSoundPages.h"
 
 #include "base/TextFile.h"
+#include "settings/DictionaryInUse.h"
 #include "settings/SetupHost.h"
 #include "settings/SetupWidgets.h"
 #include "settings/VoiceFiles.h"
-#include "words/DictionaryChoice.h"
 #include "ui/Platform.h"
 #include "ui/RadioGroup.h"
 #include "ui/Switch.h"

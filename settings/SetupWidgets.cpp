@@ -1,5 +1,5 @@
 #include "settings/SetupWidgets.h"
-#include "words/DictionaryChoice.h"
+#include "settings/DictionaryInUse.h"
 
 #include "base/TextFile.h"
 #include "ui/Fonts.h"

@@ -1,13 +1,12 @@
 #include "settings/TfrmDicSetup.h"
-#include "words/DictionaryChoice.h"
 #include "ui/DialogFrame.h"
 #include "ui/Panels.h"
 
 #include "settings/DefaultDictionaries.h"
+#include "settings/DictionaryInUse.h"
 #include "ui/Platform.h"
 #include "ui/Text.h"
 #include "words/Dictionary.h"
-#include "words/DictionaryChoice.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -110,10 +109,10 @@ void TfrmDicSetup::cmdSelectDicClick(int row) {
     if (chosen.isEmpty())
         return;
     // The dictionary is remembered under its file name once it is chosen as a word type.
-    auto chosenPath = DictionaryChoice::rememberablePath(this, chosen);
+    auto chosenPath = DictionaryPicker::rememberablePath(this, chosen);
     if (!chosenPath)
         return;
-    auto path = DictionaryChoice::offerCp932Copy(this, *chosenPath);
+    auto path = DictionaryPicker::offerCp932Copy(this, *chosenPath);
     if (!path)
         return;
     DictionaryTest test = testDictionaryFile(*path);

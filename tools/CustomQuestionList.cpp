@@ -6,6 +6,7 @@
 #include "records/RecordFiles.h"
 #include "words/WordEntry.h"
 
+#include <optional>
 #include <unordered_map>
 
 namespace qor {
@@ -131,10 +132,12 @@ int CustomQuestionList::tickRows(const std::vector<int>& rows, bool ticked) {
 int CustomQuestionList::applyRule(CustomRule rule, RuleCompare compare, int number, bool select,
                                   const std::string& userFolder, const DateTexts& now,
                                   const Progress& progress) {
+    // The misses are views into the daily record's text: it stays open while they are read.
+    std::optional<IniFile> daily;
     Values misses;
     if (rule == CustomRule::DayErrors || rule == CustomRule::MonthErrors) {
-        IniFile daily(dailyRecordPath(userFolder, now.yearMonth, dictionaryName(path_)), kWordKeyedFile);
-        misses = sectionValues(daily, rule == CustomRule::DayErrors ? now.monthDay : now.month);
+        daily.emplace(dailyRecordPath(userFolder, now.yearMonth, dictionaryName(path_)), kWordKeyedFile);
+        misses = sectionValues(*daily, rule == CustomRule::DayErrors ? now.monthDay : now.month);
     }
     const int before = ticked_;
     int done = 0;

@@ -3,6 +3,7 @@
 #include "base/Cp932.h"
 #include "base/ErrorText.h"
 #include "base/TextFile.h"
+#include "settings/DictionaryInUse.h"
 #include "tools/EntryRowsTable.h"
 #include "tools/TfrmImport.h"
 #include "tools/ToolDialogs.h"
@@ -11,7 +12,6 @@
 #include "ui/Platform.h"
 #include "ui/Text.h"
 #include "ui/WindowOpen.h"
-#include "words/DictionaryChoice.h"
 #include "words/DictionaryList.h"
 
 #include <QAction>
@@ -44,10 +44,7 @@ TfrmEditDic::TfrmEditDic(TUserSettings& settings, std::string dictionaryPath, QW
     ui::acceptFileDrops(this, [this](const QList<QUrl>& urls) { FormDropFiles(urls); });
 
     auto* chooseLabel = new QLabel(QStringLiteral("編集する辞書ファイルの選択 ： "), this);
-    cboDicFile = new QComboBox(this);
-    cboDicFile->setObjectName(QStringLiteral("cboDicFile"));
-    cboDicFile->setEditable(true);
-    cboDicFile->setInsertPolicy(QComboBox::NoInsert);
+    cboDicFile = new DictionaryPicker(dictionaries_, this);
     cboDicFile->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     cboDicFile->setMinimumContentsLength(16);
     chooseLabel->setBuddy(cboDicFile);
@@ -173,21 +170,16 @@ void TfrmEditDic::FormShow() {
     formShown_ = true;
     list_->table()->reset([this] { edit_ = DictionaryEdit(); });
     list_->clearChoice();
-    cboDicFile->clear();
     entry_->clear();
     txtFindString->clear();
     frame_->showStatus({});
     cmdSave->setEnabled(false);
     entry_->applyLook(settings_);
-    for (const std::string& name : listedDictionaries(settings_.setupIniPath()))
-        cboDicFile->addItem(ui::toQ(name));
-    cboDicFile->setEditText(ui::toQ(fileNameOf(dictionaryPath_)));
+    cboDicFile->showListed(dictionaryPath_);
 }
 
 void TfrmEditDic::cmdSelectDicClick() {
-    QString chosen = ui::platform().openFileName(
-        this, QStringLiteral("辞書の選択"), QStringLiteral("辞書ファイル (*.txt)|*.txt"),
-        dialogFolder(settings_, edit_.loaded() ? edit_.path() : dictionaryPath_));
+    QString chosen = cboDicFile->askForFile(edit_.loaded() ? edit_.path() : dictionaryPath_);
     if (!chosen.isEmpty()) chooseFile(chosen);
 }
 
@@ -197,9 +189,9 @@ void TfrmEditDic::FormDropFiles(const QList<QUrl>& urls) {
 }
 
 void TfrmEditDic::chooseFile(const QString& path) {
-    auto chosenPath = DictionaryChoice::rememberablePath(this, path);
+    auto chosenPath = DictionaryPicker::rememberablePath(this, path);
     if (!chosenPath) return;
-    auto modelPath = DictionaryChoice::offerCp932Copy(this, *chosenPath);
+    auto modelPath = DictionaryPicker::offerCp932Copy(this, *chosenPath);
     if (!modelPath) return;
     if (FileStatus status = rememberDictionaryPath(settings_.setupIniPath(), *modelPath); !status) {
         ui::showFileError(this, status.path(), status.reason());

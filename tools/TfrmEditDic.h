@@ -3,6 +3,7 @@
 // delete entries, and saves the list back over the file or appends it to a file as CSV.
 // Rows that were not rewritten are written back exactly as they were read.
 
+#include "settings/DictionaryInUse.h"
 #include "settings/TUserSettings.h"
 #include "tools/DictionaryEdit.h"
 #include "tools/EditorFrame.h"
@@ -64,6 +65,7 @@ private:
     bool rowChosenOrSaySo();
 
     TUserSettings& settings_;
+    DictionaryInUse dictionaries_{settings_};
     std::string dictionaryPath_;
     DictionaryEdit edit_;
     // After edit_: the list lets go of its rows before they go.
@@ -72,7 +74,7 @@ private:
     std::unique_ptr<EditorFrame> frame_;
     bool formShown_ = false;
 
-    QComboBox* cboDicFile;
+    DictionaryPicker* cboDicFile;
     QPushButton* cmdSelectDic;
     QPushButton* cmdLoad;
     QPushButton* cmdImport;

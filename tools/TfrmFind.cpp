@@ -2,19 +2,19 @@
 
 #include "base/TextFile.h"
 #include "settings/DefaultDictionaries.h"
+#include "settings/DictionaryInUse.h"
 #include "sound/CompanionChannel.h"
+#include "sound/Pronounce.h"
 #include "tools/TfrmAddVoc.h"
 #include "tools/TfrmFindResult.h"
-#include "ui/FileDrops.h"
 #include "ui/DialogFrame.h"
+#include "ui/FileDrops.h"
 #include "ui/Fonts.h"
 #include "ui/GaugeProgress.h"
 #include "ui/Panels.h"
 #include "ui/Platform.h"
-#include "ui/CompanionLink.h"
 #include "ui/Switch.h"
 #include "ui/Text.h"
-#include "words/DictionaryChoice.h"
 #include "words/DictionaryList.h"
 
 #include <QButtonGroup>
@@ -70,10 +70,7 @@ TfrmFind::TfrmFind(const TUserSettings& settings, QWidget* parent)
         dicTypeLayout->addWidget(b, i / 2, i % 2);
     }
 
-    cboDicFile = new QComboBox(this);
-    cboDicFile->setObjectName(QStringLiteral("cboDicFile"));
-    cboDicFile->setEditable(true);
-    cboDicFile->setInsertPolicy(QComboBox::NoInsert);
+    cboDicFile = new DictionaryPicker(dictionaries_, this);
     cboDicFile->setMinimumWidth(240);
     cboDicFile->setAccessibleName(QStringLiteral("検索する辞書"));
     cmdSelectDicFile = new QPushButton(QStringLiteral("辞書の選択 (&S)"), this);
@@ -153,11 +150,8 @@ void TfrmFind::FormShow() {
     txtFindString->clear();
     {
         const QSignalBlocker quiet(cboDicFile);
-        cboDicFile->clear();
-        for (const std::string& name : listedDictionaries(settings_.setupIniPath()))
-            cboDicFile->addItem(ui::toQ(name));
         // The list marks no name until one is chosen from it.
-        cboDicFile->setCurrentIndex(-1);
+        cboDicFile->showListed(mainDictionary_, DictionaryPicker::Mark::None);
     }
 
     switches_ = loadFindSwitches(settings_.setupIniPath());
@@ -223,16 +217,12 @@ void TfrmFind::showChoice(bool changed) {
 }
 
 void TfrmFind::cmdSelectDicFileClick() {
-    QString chosen = ui::platform().openFileName(
-        this, QStringLiteral("辞書の選択"), QStringLiteral("辞書ファイル (*.txt)|*.txt"),
-        dialogFolder(settings_, dicPath_.empty() ? mainDictionary_ : dicPath_));
-    if (!chosen.isEmpty())
-        showChoice(DictionaryChoice(settings_).choose(this, chosen).changed);
+    showChoice(cboDicFile->selectWithDialog(dicPath_.empty() ? mainDictionary_ : dicPath_).changed);
 }
 
 void TfrmFind::FormDropFiles(const QList<QUrl>& urls) {
     // Tested and remembered as a file chosen with the dialog; only the first file counts.
-    showChoice(DictionaryChoice(settings_).acceptDroppedFiles(this, urls).changed);
+    showChoice(cboDicFile->acceptDroppedFiles(urls).changed);
 }
 
 void TfrmFind::chkAddDicOnClick() {

@@ -5,6 +5,7 @@
 // of remembered dictionaries, the open dialog or a dropped file; none of them changes
 // the main window's dictionary.
 
+#include "settings/DictionaryInUse.h"
 #include "settings/TUserSettings.h"
 #include "tools/WordSearch.h"
 
@@ -65,6 +66,8 @@ private:
     void setStatus(const QString& text);
 
     TUserSettings settings_;
+    // Choices change this window's copy of the record only.
+    DictionaryInUse dictionaries_{settings_};
     const std::string mainDictionary_;  // the main window's dictionary in use
     std::string dicPath_;
     std::string findString_;  // the last search text
@@ -75,7 +78,7 @@ private:
     QLabel* lblBanner;
     QGroupBox* rgDicType;
     QButtonGroup* grpDicType;
-    QComboBox* cboDicFile;
+    DictionaryPicker* cboDicFile;
     QPushButton* cmdSelectDicFile;
     QCheckBox* chkAddDicOn;
     QCheckBox* chkByHead;

@@ -1,12 +1,12 @@
 #include "tools/TfrmFindResult.h"
 
 #include "sound/CompanionChannel.h"
+#include "sound/Pronounce.h"
 #include "tools/FindResultTable.h"
 #include "tools/ToolDialogs.h"
 #include "ui/Fonts.h"
 #include "ui/Panels.h"
 #include "ui/Platform.h"
-#include "ui/CompanionLink.h"
 #include "ui/ShownText.h"
 #include "ui/Text.h"
 #include "words/PhoneticSigns.h"

@@ -2,6 +2,7 @@
 
 #include "base/ErrorText.h"
 #include "base/TextFile.h"
+#include "settings/DictionaryInUse.h"
 #include "tools/ImportPreviewTable.h"
 #include "tools/ToolDialogs.h"
 #include "ui/FileDrops.h"
@@ -9,7 +10,6 @@
 #include "ui/Platform.h"
 #include "ui/Switch.h"
 #include "ui/Text.h"
-#include "words/DictionaryChoice.h"
 #include "words/ImportText.h"
 #include "words/KvtmlReader.h"
 
@@ -460,7 +460,7 @@ std::optional<std::string> TfrmImport::targetPath() {
                                   QStringLiteral("エラー"), ui::kNoticeWarning);
         return std::nullopt;
     }
-    return DictionaryChoice::rememberablePath(this, QDir(folder).filePath(name));
+    return DictionaryPicker::rememberablePath(this, QDir(folder).filePath(name));
 }
 
 void TfrmImport::cmdImportClick() {
@@ -500,8 +500,9 @@ void TfrmImport::cmdImportClick() {
         text += QStringLiteral("\n\n空の項目 %1 件は取り込みませんでした。").arg(result.blankEntries);
     text += QStringLiteral("\n\nこの辞書ファイルを、使用する辞書にしますか？");
     if (ui::platform().showNotice(this, text, kCaption, ui::kNoticeQuestion) == ui::Button::Yes) {
-        DictionaryChoice choice(settings_);
-        madeInUse_ = choice.choose(this, QString::fromStdString(nativePath(*path))).changed;
+        DictionaryInUse inUse(settings_);
+        madeInUse_ =
+            DictionaryPicker::choose(this, inUse, QString::fromStdString(nativePath(*path))).changed;
     }
     accept();
 }

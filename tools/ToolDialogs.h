@@ -4,8 +4,8 @@
 // of their word fields, and their report lists.
 
 #include "base/FileStatus.h"
+#include "settings/DictionaryInUse.h"
 #include "settings/TUserSettings.h"
-#include "words/DictionaryChoice.h"
 
 #include <QString>
 #include <optional>

@@ -1,8 +1,8 @@
 #pragma once
 // Every box and dialog that stops for the learner, and the services of the desktop
 // (clipboard, sound, shell, printing), go through one Platform object. The program
-// installs QtPlatform; tests install a scripted double that answers in order and records
-// calls.
+// installs its Qt implementation (services/QtPlatform); tests install a scripted double
+// that answers in order and records calls.
 
 #include "ui/MediaPlayer.h"
 
@@ -133,9 +133,11 @@ public:
 class Platform : public Boxes, public Choosers, public SoundOutput, public Desktop, public Printer {
 };
 
+// The installed platform. Asking before one is installed ends the program.
 Platform& platform();
-// Installs a platform (tests); the caller keeps ownership. nullptr restores the Qt one.
-void setPlatform(Platform* p);
+// Installs a platform (the program its Qt one at start, tests their double); the caller
+// keeps ownership. Returns the one installed before, for a test to put back.
+Platform* setPlatform(Platform* p);
 
 // Turns "text|*.txt|text2|*.wav" into Qt's "text (*.txt);;text2 (*.wav)" form. A text
 // that already names its pattern in brackets is kept as it is.

@@ -1,6 +1,6 @@
 #include "vexa/CommandServer.h"
 
-#include "ui/CompanionLink.h"
+#include "services/CompanionLink.h"
 
 #include <QLocalSocket>
 

@@ -12,11 +12,11 @@
 // and a failure status when it cannot listen, for instance because another user's
 // program holds the channel.
 
-#include "app/CloseOnSignal.h"
 #include "base/DataRoot.h"
 #include "base/TextFile.h"
+#include "services/CompanionLink.h"
 #include "sound/CompanionSettings.h"
-#include "ui/CompanionLink.h"
+#include "ui/CloseOnSignal.h"
 #include "vexa/CommandServer.h"
 #include "vexa/Speech.h"
 #include "vexa/TfrmVexa.h"

@@ -1,7 +1,7 @@
 #include "app/TfrmAbout.h"
 #include "base/IniFile.h"
+#include "services/CompanionLink.h"
 #include "tests/app/ShellFixture.h"
-#include "ui/CompanionLink.h"
 #include "ui/DataBar.h"
 #include "ui/ElidedLabel.h"
 #include "ui/Gauge.h"
@@ -730,6 +730,17 @@ TEST_F(ShellTest, RecordsOfManyDictionariesThatCannotBeWrittenAreNamedInOneShort
     EXPECT_TRUE(notices[0].text.contains(QStringLiteral("20023_d1.dat")));
     EXPECT_TRUE(notices[0].text.endsWith(QStringLiteral("ほか 15 件")));
     EXPECT_EQ(notices[0].text.count(QLatin1Char('\n')), 12);
+}
+
+TEST_F(ShellTest, AGapInTheListOfDictionariesIsNoNameInTheToolbarsList) {
+    knownUser({"[Dictionary]", "DicNum=3", "1=noun.txt", "3=mine.txt"});
+    auto main = start();
+    ASSERT_EQ(main->cboDicFile->count(), 2);
+    EXPECT_EQ(main->cboDicFile->itemText(0), QStringLiteral("noun.txt"));
+    EXPECT_EQ(main->cboDicFile->itemText(1), QStringLiteral("mine.txt"));
+    // The list marks none of them; the text names the dictionary in use.
+    EXPECT_EQ(main->cboDicFile->currentIndex(), -1);
+    EXPECT_FALSE(main->cboDicFile->currentText().isEmpty());
 }
 
 TEST_F(ShellTest, EveryOpenerReportsItsOwnFailure) {

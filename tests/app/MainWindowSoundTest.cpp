@@ -3,17 +3,18 @@
 // nothing and is reported once, a companion that died is started again, the effects
 // follow the answers, and closing the window ends the music for good.
 
+#include "app/TfrmAbout.h"
 #include "quiz/TfrmAtari.h"
 #include "quiz/TfrmFinish.h"
 #include "records/TfrmResultError.h"
-#include "app/TfrmAbout.h"
+#include "services/LeftCompanion.h"
+#include "services/QtPlatform.h"
 #include "sound/BackgroundMusic.h"
 #include "tests/app/ShellFixture.h"
 #include "tests/sound/SoundFiles.h"
 #include "tests/sound/StrangerListener.h"
 #include "tests/support/ScopedEnv.h"
 #include "tests/vexa/Squatter.h"
-#include "ui/LeftCompanion.h"
 #include "vexa/Speech.h"
 #include "vexa/TfrmVexa.h"
 
@@ -85,6 +86,13 @@ private:
     test::ScopedEnv logVar_;
 };
 
+// The program's own platform: what the scripted one hands on goes where the program's
+// would send it. It lives as long as the test program, as the windows may use it to the end.
+ui::QtPlatform& programPlatform() {
+    static ui::QtPlatform platform;
+    return platform;
+}
+
 const QString kTaken = QStringLiteral("音声用のプログラムとの通信路が、ほかのプログラムに使われています。");
 
 class MainWindowSoundTest : public test::DrillWindowFixture {
@@ -120,7 +128,7 @@ protected:
 
 TEST_F(MainWindowSoundTest, EveryCompanionCommandReachesTheCompanionAtItsMoment) {
     RecordingCompanion companion(dir);
-    platform.deliverCompanionCommands();
+    platform.deliverCompanionCommands(programPlatform());
     startMain(0, {"ShowResult=1", "VoiceOn=1", "VoiceType=1", "AutoVoiceOn=1", "AtariOn=1",
                   "HazureOn=1", "FinishOn=1", "ErrorDialogOn=0", "", "[File Path]",
                   "FinishSoundFile=" + dir.file("finish.wav"), RecordingCompanion::hearingPath()});
@@ -193,7 +201,7 @@ TEST_F(MainWindowSoundTest, EveryCompanionCommandReachesTheCompanionAtItsMoment)
 
 TEST_F(MainWindowSoundTest, ACompanionThatDoesNotListenHoldsUpNothing) {
     qputenv("QOR_COMPANION_CHANNEL", QByteArray::fromStdString(dir.file("nobody")));
-    platform.deliverCompanionCommands();
+    platform.deliverCompanionCommands(programPlatform());
     startMain(0, {"ShowResult=0", "VoiceOn=1", "VoiceType=1", "AutoVoiceOn=1", "", "[File Path]",
                   companionProgram()});
     platform.answerModal([](QDialog&) { return static_cast<int>(QDialog::Rejected); });
@@ -213,7 +221,7 @@ TEST_F(MainWindowSoundTest, AListenerOnTheChannelGetsNothingFromTheDrillAndIsRep
     // Another program of this user listens there before the window starts its companion.
     test::Squatter squatter(channel);
     ASSERT_TRUE(squatter.listening());
-    platform.deliverCompanionCommands();
+    platform.deliverCompanionCommands(programPlatform());
     platform.answerNotice();
     startMain(0, {"ShowResult=0", "VoiceOn=1", "VoiceType=1", "AutoVoiceOn=1", "", "[File Path]",
                   RecordingCompanion::hearingPath()});
@@ -226,7 +234,7 @@ TEST_F(MainWindowSoundTest, AListenerOnTheChannelGetsNothingFromTheDrillAndIsRep
 
 TEST_F(MainWindowSoundTest, AListenerThatTakesTheChannelFromTheCompanionGetsNothing) {
     RecordingCompanion companion(dir);
-    platform.deliverCompanionCommands();
+    platform.deliverCompanionCommands(programPlatform());
     startMain(0, {"ShowResult=0", "VoiceOn=1", "VoiceType=1", "AutoVoiceOn=1", "", "[File Path]",
                   RecordingCompanion::hearingPath()});
     main->actOk->trigger();
@@ -256,7 +264,7 @@ TEST_F(MainWindowSoundTest, AnotherUsersListenerOnTheChannelGetsNothing) {
     test::ScopedEnv name("QOR_COMPANION_CHANNEL", (shared + "/channel").c_str());
     test::StrangerListener stranger(shared + "/channel");
     ASSERT_TRUE(stranger.listening());
-    platform.deliverCompanionCommands();
+    platform.deliverCompanionCommands(programPlatform());
     platform.answerNotice();
     startMain(0, {"ShowResult=0", "VoiceOn=1", "VoiceType=1", "AutoVoiceOn=1", "", "[File Path]",
                   RecordingCompanion::hearingPath()});
@@ -279,7 +287,7 @@ TEST_F(MainWindowSoundTest, AChannelFolderThatIsNotPrivateIsReportedOnceAndGetsN
     test::ScopedEnv tempFolder("TMPDIR", temp.c_str());
     test::Squatter squatter(QString::fromStdString(dir.file("ready/vexa")));
     ASSERT_TRUE(squatter.listening());
-    platform.deliverCompanionCommands();
+    platform.deliverCompanionCommands(programPlatform());
     platform.answerNotice();
     startMain(0, {"ShowResult=0", "VoiceOn=1", "VoiceType=1", "AutoVoiceOn=1", "", "[File Path]",
                   RecordingCompanion::hearingPath()});
@@ -294,7 +302,7 @@ TEST_F(MainWindowSoundTest, AChannelFolderThatIsNotPrivateIsReportedOnceAndGetsN
 
 TEST_F(MainWindowSoundTest, ACompanionThatDiedIsStartedAgainAndSpeaksTheNextWord) {
     RecordingCompanion companion(dir);
-    platform.deliverCompanionCommands();
+    platform.deliverCompanionCommands(programPlatform());
     startMain(0, {"ShowResult=0", "VoiceOn=1", "VoiceType=1", "AutoVoiceOn=1", "", "[File Path]",
                   RecordingCompanion::hearingPath()});
     main->actOk->trigger();
@@ -314,7 +322,7 @@ TEST_F(MainWindowSoundTest, ACompanionThatDiedIsStartedAgainAndSpeaksTheNextWord
 
 TEST_F(MainWindowSoundTest, ACompanionWhoseSocketWentIsStartedAgainAndTheWordArrives) {
     RecordingCompanion companion(dir);
-    platform.deliverCompanionCommands();
+    platform.deliverCompanionCommands(programPlatform());
     startMain(0, {"ShowResult=0", "VoiceOn=1", "VoiceType=1", "AutoVoiceOn=1", "", "[File Path]",
                   RecordingCompanion::hearingPath()});
     main->actOk->trigger();
@@ -333,7 +341,7 @@ TEST_F(MainWindowSoundTest, ACompanionWhoseSocketWentIsStartedAgainAndTheWordArr
 
 TEST_F(MainWindowSoundTest, EffectsAreHeardAndAMissingOneIsSilentWithoutABox) {
     test::diskAudioFile();
-    platform.useRealSound();
+    platform.useRealSound(programPlatform());
     test::spit(dir.file("right.wav"), test::waveFile(0.4));
     startMain(0, {"ShowResult=0", "AtariOn=1", "HazureOn=1", "", "[File Path]",
                   "AtariSoundFile=" + dir.file("right.wav"),
@@ -462,7 +470,7 @@ TEST_F(MainWindowSoundTest, ACompanionLeftByAKilledProgramIsClosedAtTheNextStart
     const QString channel = QString::fromStdString(dir.file("channel"));
     const qint64 left = leaveCompanion(channel);
     ASSERT_NE(left, 0);
-    platform.deliverCompanionCommands();
+    platform.deliverCompanionCommands(programPlatform());
     startMain(0, {"ShowResult=0", "VoiceOn=1", "VoiceType=1", "AutoVoiceOn=1", "", "[File Path]",
                   RecordingCompanion::hearingPath()});
     EXPECT_FALSE(running(left));

@@ -29,8 +29,11 @@ TEST(ErrorTextTest, TheErrorsOfFilesAndFoldersAreToldInJapanese) {
 }
 
 TEST(ErrorTextTest, AnUnknownNumberFallsBackToTheSystemsText) {
-    for (int e : {EDOM, ENOTSOCK, 0, 4242})
-        EXPECT_EQ(errorText(e), std::strerror(e)) << e;
+    for (int e : {EDOM, ENOTSOCK, 0, 4242}) {
+        // Copied at once: the next strerror() may free the text of an unknown number.
+        const std::string system = std::strerror(e);
+        EXPECT_EQ(errorText(e), system) << e;
+    }
 }
 
 TEST(ErrorTextTest, AFailedFileOperationCarriesTheJapaneseReason) {

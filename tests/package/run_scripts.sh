@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # What the two commands of the README build: scripts/run only the programs it may start
-# (qor-helper and its companion vexa), not the tests and benchmarks; scripts/test
-# everything, then runs the tests. The scripts run from a copy of scripts/ in which
+# (qor-helper and its companion vexa), not the tests and benchmarks, with warnings left
+# warnings; scripts/test everything with warnings as errors, runs the tests, then builds
+# the model tests alone with the sanitizers beside it and runs those. The scripts run from a copy of scripts/ in which
 # scripts/setup installs nothing, with cmake, ctest and the program replaced by stand-ins
 # that write down how they were called, so no build is needed.
 #   run_scripts.sh SOURCE_DIR
@@ -41,11 +42,25 @@ targets="$(builds | sed -n 's/.* --target //p' | tr ' ' '\n' | sort | tr '\n' ' 
   fail "scripts/run builds \"${targets:-everything}\", not only qor-helper and vexa: $(builds)"
 grep -qx "program --home $scratch/try" "$scratch/calls" ||
   fail "the program did not get --home $scratch/try"
+if grep -q -- '-DQOR_WERROR=ON' "$scratch/calls"; then
+  fail "scripts/run turns warnings into errors"
+fi
 
 echo "== scripts/test"
 run test
 cat "$scratch/calls"
-[ "$(builds | wc -l)" -eq 1 ] || fail "scripts/test builds $(builds | wc -l) times, not once"
-if builds | grep -q -- '--target'; then fail "scripts/test builds only some targets: $(builds)"; fi
-grep -q '^ctest ' "$scratch/calls" || fail "scripts/test runs no tests"
+sanitize="$build-sanitize"
+[ "$(builds | wc -l)" -eq 2 ] || fail "scripts/test builds $(builds | wc -l) times, not twice"
+[ "$(builds | sed -n 1p)" = "cmake --build $build" ] ||
+  fail "scripts/test does not build everything first: $(builds)"
+[ "$(builds | sed -n 2p)" = "cmake --build $sanitize --target model_tests" ] ||
+  fail "the second build is not the model tests alone: $(builds)"
+grep -q -- "^cmake -S . -B $build .*-DQOR_WERROR=ON" "$scratch/calls" ||
+  fail "scripts/test does not turn warnings into errors"
+grep -q -- "^cmake -S . -B $sanitize .*-DQOR_SANITIZE=ON" "$scratch/calls" ||
+  fail "the second build has no sanitizers"
+grep -qx "ctest --test-dir $build --output-on-failure -j $(nproc)" "$scratch/calls" ||
+  fail "scripts/test does not run every test"
+grep -q "^ctest --test-dir $sanitize -L model " "$scratch/calls" ||
+  fail "scripts/test does not run the model tests under the sanitizers"
 echo "2 passed, 0 failed"

@@ -4,6 +4,7 @@
 #include "tests/sound/MusicFixture.h"
 #include "tests/sound/SoundFiles.h"
 
+#include "services/QtPlatform.h"
 #include "sound/AudioOutput.h"
 #include "sound/CdDrive.h"
 #include "sound/DiscToc.h"
@@ -19,7 +20,8 @@ protected:
     void SetUp() override {
         MusicFixture::SetUp();
         test::diskAudioFile();
-        platform.useRealSound();
+        static ui::QtPlatform device;  // the program's own sound, for the whole run
+        platform.useRealSound(device);
     }
     // Whether the output of the last `ms` milliseconds holds sound, after waiting so long.
     static bool soundsFor(int ms) {

@@ -1,10 +1,6 @@
 #include "tests/support/ScriptedPlatform.h"
 
-#include "sound/AudioOutput.h"
-#include "sound/CdDrive.h"
-#include "ui/CompanionLink.h"
 #include "ui/Printing.h"
-#include "ui/QtMediaPlayers.h"
 
 #include <QApplication>
 #include <QDir>
@@ -28,11 +24,11 @@ const char* kindName(PlatformCall::Kind k) {
 } // namespace
 
 ScriptedPlatform::ScriptedPlatform() {
-    ui::setPlatform(this);
+    previous_ = ui::setPlatform(this);
 }
 
 ScriptedPlatform::~ScriptedPlatform() {
-    ui::setPlatform(nullptr);
+    ui::setPlatform(previous_);
     for (const Answer& a : answers_)
         ADD_FAILURE() << "an answer for a " << kindName(a.kind) << " was never asked for";
 }
@@ -243,7 +239,7 @@ bool ScriptedPlatform::setClipboardText(const QString& text) {
 
 void ScriptedPlatform::playWave(const QString& path) {
     calls_.push_back({PlatformCall::Wave, path, {}});
-    if (realSound_) audio::playWave(path.toStdString());
+    if (realSound_) realSound_->playWave(path);
 }
 
 void ScriptedPlatform::beep() {
@@ -303,10 +299,7 @@ ui::PrintOutcome ScriptedPlatform::printDocument(QWidget*, const QTextDocument& 
 }
 
 std::unique_ptr<ui::MediaPlayer> ScriptedPlatform::createMediaPlayer(ui::MediaKind kind) {
-    if (realSound_) {
-        if (kind == ui::MediaKind::Midi) return std::make_unique<ui::QtMidiPlayer>();
-        return std::make_unique<ui::QtCdPlayer>();
-    }
+    if (realSound_) return realSound_->createMediaPlayer(kind);
     auto player = std::make_unique<ScriptedMediaPlayer>(*this, kind);
     players_.push_back(player.get());
     return player;
@@ -325,14 +318,12 @@ void ScriptedPlatform::forget(ScriptedMediaPlayer* player) {
 }
 
 QStringList ScriptedPlatform::cdDrives() {
-    if (!realSound_) return drives_;
-    QStringList out;
-    for (const std::string& d : cd::drives()) out << QString::fromStdString(d);
-    return out;
+    if (realSound_) return realSound_->cdDrives();
+    return drives_;
 }
 
 bool ScriptedPlatform::driveHasMedium(const QString& drive) {
-    if (realSound_) return cd::hasMedium(drive.toStdString());
+    if (realSound_) return realSound_->driveHasMedium(drive);
     return discIn(drive).has_value();
 }
 
@@ -344,7 +335,7 @@ std::optional<QString> ScriptedPlatform::discIn(const QString& drive) const {
 
 void ScriptedPlatform::sendToCompanion(const QString& command) {
     calls_.push_back({PlatformCall::Companion, command, {}});
-    if (deliverCompanion_) ui::deliverToStartedCompanion(ui::companionBytes(command));
+    if (deliverCompanion_) deliverCompanion_->sendToCompanion(command);
 }
 
 QStringList ScriptedPlatform::companionTexts() const {

@@ -74,8 +74,8 @@ private:
 
 class ScriptedPlatform final : public ui::Platform {
 public:
-    // Installs itself; the destructor restores the Qt platform and fails the test when
-    // answers were left unused.
+    // Installs itself; the destructor puts back the platform installed before and fails
+    // the test when answers were left unused.
     ScriptedPlatform();
     ~ScriptedPlatform() override;
 
@@ -103,9 +103,9 @@ public:
     ScriptedPlatform& answerPrintCancelled();
 
     // --- sound: the CD drives and their discs, the players made ---
-    // Waves, players and drive queries go to the real sound device (tests that listen
-    // through SDL's disk audio driver); boxes stay scripted.
-    void useRealSound(bool on = true) { realSound_ = on; }
+    // Waves, players and drive queries go to `device`, the program's own sound (tests
+    // that listen through SDL's disk audio driver); boxes stay scripted.
+    void useRealSound(ui::SoundOutput& device) { realSound_ = &device; }
     void setCdDrives(QStringList drives) { drives_ = std::move(drives); }
     // A disc in the drive (or image path) with its identity; ejectDisc() takes it out.
     void insertDisc(const QString& drive, const QString& identity) { discs_[drive] = identity; }
@@ -115,9 +115,9 @@ public:
     int failingIdentityQueries = 0;
     // The players made by createMediaPlayer of the kind, oldest first.
     std::vector<ScriptedMediaPlayer*> players(ui::MediaKind kind) const;
-    // Commands to the companion also go to the companion the program started
-    // (ui::Companion), as the program's own platform sends them.
-    void deliverCompanionCommands(bool on = true) { deliverCompanion_ = on; }
+    // Commands to the companion also go through `desktop`, the program's own platform,
+    // to the companion the program started (ui::Companion).
+    void deliverCompanionCommands(ui::Desktop& desktop) { deliverCompanion_ = &desktop; }
     QStringList companionTexts() const;
 
     // Boxes and dialogs nobody queued an answer for are closed (Cancel, No, nothing) and
@@ -186,9 +186,10 @@ private:
     QStringList drives_;
     QMap<QString, QString> discs_;
     std::vector<ScriptedMediaPlayer*> players_;
-    bool deliverCompanion_ = false;
-    bool realSound_ = false;
+    ui::Desktop* deliverCompanion_ = nullptr;
+    ui::SoundOutput* realSound_ = nullptr;
     bool closeUnexpected_ = false;
+    ui::Platform* previous_ = nullptr;
 };
 
 } // namespace qor::test

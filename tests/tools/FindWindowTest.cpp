@@ -79,6 +79,17 @@ protected:
     }
 };
 
+TEST_F(FindWindowTest, AGapInTheListOfDictionariesIsNoName) {
+    writeSetup({"[Dictionary]", "DicNum=3", "1=noun.txt", "3=mine.txt"});
+    auto frm = open();
+    auto* combo = child<QComboBox>(*frm, "cboDicFile");
+    ASSERT_EQ(combo->count(), 2);
+    EXPECT_EQ(combo->itemText(0), q("noun.txt"));
+    EXPECT_EQ(combo->itemText(1), q("mine.txt"));
+    EXPECT_EQ(combo->currentIndex(), -1);
+    EXPECT_EQ(combo->currentText(), q("verb.txt"));
+}
+
 TEST_F(FindWindowTest, OpeningShowsTheDictionaryInUseTheListAndTheStoredSwitches) {
     writeSetup({"[Dictionary]", "DicNum=2", "1=noun.txt", "2=mine.txt", "[Find]", "AddDicOn=1",
                 "ByHead=0"});

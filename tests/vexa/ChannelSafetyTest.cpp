@@ -2,12 +2,12 @@
 // to the started companion process alone, and a companion that stops answering is
 // started once more before the learner is told.
 
+#include "services/Companion.h"
+#include "services/CompanionLink.h"
 #include "tests/support/ScopedEnv.h"
 #include "tests/support/ScriptedPlatform.h"
 #include "tests/support/TempDir.h"
 #include "tests/vexa/Squatter.h"
-#include "ui/Companion.h"
-#include "ui/CompanionLink.h"
 
 #include <QCoreApplication>
 #include <QFile>

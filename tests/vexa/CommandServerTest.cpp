@@ -2,10 +2,10 @@
 // cannot use up its descriptors, idle ones are dropped, a server that could not accept
 // listens again, and the companion does not listen where another user's program does.
 
-#include "vexa/CommandServer.h"
+#include "services/CompanionLink.h"
 #include "tests/sound/StrangerListener.h"
 #include "tests/support/TempDir.h"
-#include "ui/CompanionLink.h"
+#include "vexa/CommandServer.h"
 
 #include <QCoreApplication>
 #include <QFile>

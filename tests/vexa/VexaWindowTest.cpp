@@ -2,10 +2,10 @@
 // arrive, each animation draws its own figure, and the window sits at the corner.
 
 #include "base/TextFile.h"
+#include "services/CompanionLink.h"
 #include "sound/CompanionSettings.h"
 #include "tests/sound/SoundFiles.h"
 #include "tests/support/TempDir.h"
-#include "ui/CompanionLink.h"
 #include "vexa/CommandServer.h"
 #include "vexa/Figure.h"
 #include "vexa/Speech.h"

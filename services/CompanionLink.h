@@ -5,11 +5,8 @@
 // every connection is checked (its user and its process) before a byte is written.
 // Nothing is read back, and nothing waits for a companion that is not there.
 
-#include "sound/Voice.h"
-
 #include <QByteArray>
 #include <QString>
-#include <string_view>
 
 namespace ui {
 
@@ -56,11 +53,5 @@ Reach reachCompanion(const QString& channel, qint64 companionPid,
 // Hands a command to the companion this program started (ui::Companion); dropped when
 // none runs.
 void deliverToStartedCompanion(const QByteArray& cp932Command);
-
-// Sends a command (CP932) through the platform; line breaks are dropped.
-void sendCompanionCommand(std::string_view cp932Command);
-
-// Pronounces a word as the request says: its wave file, or the companion's speech.
-void pronounce(const qor::VoiceRequest& request);
 
 } // namespace ui

@@ -1,4 +1,4 @@
-#include "ui/SoundIdle.h"
+#include "services/SoundIdle.h"
 
 #include "sound/AudioOutput.h"
 

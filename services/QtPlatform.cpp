@@ -1,13 +1,13 @@
-#include "ui/QtPlatform.h"
+#include "services/QtPlatform.h"
 
+#include "services/CompanionLink.h"
+#include "services/QtMediaPlayers.h"
+#include "services/SoundIdle.h"
 #include "sound/AudioOutput.h"
 #include "sound/CdDrive.h"
-#include "ui/CompanionLink.h"
 #include "ui/DialogFrame.h"
 #include "ui/Printing.h"
-#include "ui/QtMediaPlayers.h"
 #include "ui/ShownText.h"
-#include "ui/SoundIdle.h"
 #include "ui/Text.h"
 
 #include <QApplication>
@@ -34,38 +34,6 @@
 #include <algorithm>
 
 namespace ui {
-
-namespace {
-QtPlatform qtPlatform;
-Platform* installed = nullptr;
-} // namespace
-
-Platform& platform() {
-    return installed ? *installed : qtPlatform;
-}
-
-void setPlatform(Platform* p) {
-    installed = p;
-}
-
-QString qtFilter(const QString& filterWithBars) {
-    const QStringList parts = filterWithBars.split(QLatin1Char('|'));
-    QStringList filters;
-    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        QString text = parts[i];
-        QString pattern = parts[i + 1];
-        pattern.replace(QLatin1Char(';'), QLatin1Char(' '));
-        if (!text.contains(QLatin1Char('(')))
-            text += QStringLiteral(" (") + pattern + QLatin1Char(')');
-        else if (!text.contains(pattern))
-            text = text.left(text.indexOf(QLatin1Char('('))).trimmed() + QStringLiteral(" (") +
-                   pattern + QLatin1Char(')');
-        filters << text;
-    }
-    if (filters.isEmpty())
-        return filterWithBars;
-    return filters.join(QStringLiteral(";;"));
-}
 
 namespace {
 

@@ -1,9 +1,7 @@
-#include "ui/CompanionLink.h"
+#include "services/CompanionLink.h"
 
 #include "base/ErrorText.h"
-#include "sound/CompanionChannel.h"
-#include "ui/Companion.h"
-#include "ui/Platform.h"
+#include "services/Companion.h"
 #include "ui/Text.h"
 
 #include <QDir>
@@ -19,13 +17,6 @@
 namespace ui {
 
 namespace {
-
-class PlatformSink final : public qor::CommandSink {
-public:
-    void deliver(const std::string& cp932Command) override {
-        platform().sendToCompanion(toQ(cp932Command));
-    }
-};
 
 QString systemReason(int error) {
     return QString::fromStdString(qor::errorText(error));
@@ -132,24 +123,6 @@ Reach reachCompanion(const QString& channel, qint64 companionPid, const QByteArr
 
 void deliverToStartedCompanion(const QByteArray& cp932Command) {
     if (Companion* companion = Companion::current()) companion->send(cp932Command);
-}
-
-void sendCompanionCommand(std::string_view cp932Command) {
-    PlatformSink sink;
-    qor::CompanionChannel(sink).send(cp932Command);
-}
-
-void pronounce(const qor::VoiceRequest& request) {
-    switch (request.kind) {
-    case qor::VoiceRequest::Kind::WaveFile:
-        platform().playWave(toQ(request.what));
-        break;
-    case qor::VoiceRequest::Kind::Companion:
-        sendCompanionCommand(request.what);
-        break;
-    case qor::VoiceRequest::Kind::None:
-        break;
-    }
 }
 
 } // namespace ui

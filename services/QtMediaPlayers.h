@@ -3,10 +3,10 @@
 // the end of a play, heard on the audio thread, reaches the window thread as the
 // player's notice.
 
+#include "services/SoundIdle.h"
 #include "sound/CdPlayer.h"
 #include "sound/MidiPlayer.h"
 #include "ui/MediaPlayer.h"
-#include "ui/SoundIdle.h"
 
 #include <QMetaObject>
 #include <QObject>

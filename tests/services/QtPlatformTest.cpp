@@ -1,12 +1,12 @@
 // The desktop side of the platform: Qt's dialogs in Japanese, the opener's answer, and
 // the frame of the program's boxes.
 
+#include "services/QtPlatform.h"
+#include "services/SoundIdle.h"
 #include "sound/AudioOutput.h"
 #include "tests/support/ScopedEnv.h"
 #include "tests/support/TempDir.h"
 #include "ui/DialogFrame.h"
-#include "ui/QtPlatform.h"
-#include "ui/SoundIdle.h"
 #include "ui/Translations.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
-#include "ui/LeftCompanion.h"
+#include "services/LeftCompanion.h"
 
-#include "ui/CompanionLink.h"
+#include "services/CompanionLink.h"
 
 #include <QByteArray>
 #include <QElapsedTimer>

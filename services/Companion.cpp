@@ -1,7 +1,7 @@
-#include "ui/Companion.h"
+#include "services/Companion.h"
 
-#include "ui/CompanionLink.h"
-#include "ui/LeftCompanion.h"
+#include "services/CompanionLink.h"
+#include "services/LeftCompanion.h"
 #include "ui/Platform.h"
 
 #include <QCoreApplication>

@@ -1,4 +1,4 @@
-#include "words/DictionaryChoice.h"
+#include "words/DictionaryPicker.h"
 
 #include "base/Cp932.h"
 #include "base/TextFile.h"
@@ -52,52 +52,83 @@ std::optional<std::string> modelPathOrWarn(QWidget* parent, const QString& path)
 
 } // namespace
 
-QString dialogFolder(const TUserSettings& settings, const std::string& concernedPath) {
-    for (const std::string& path : {concernedPath, settings.DicInUse}) {
+DictionaryPicker::DictionaryPicker(DictionarySource& source, QWidget* parent)
+    : QComboBox(parent), source_(source) {
+    setObjectName(QStringLiteral("cboDicFile"));
+    setEditable(true);
+    // A typed name is looked up, never added to the list.
+    setInsertPolicy(QComboBox::NoInsert);
+}
+
+void DictionaryPicker::showListed(const std::string& shownPath, Mark mark) {
+    clear();
+    for (const std::string& name : listedDictionaries(source_.setupIni())) {
+        // A gap in the numbered keys names nothing that could be chosen.
+        if (!name.empty())
+            addItem(ui::toQ(name));
+    }
+    if (mark == Mark::None)
+        setCurrentIndex(-1);
+    setEditText(ui::toQ(fileNameOf(shownPath)));
+}
+
+std::optional<std::string> DictionaryPicker::typedName() {
+    return ui::fromQOrWarn(window(), currentText());
+}
+
+std::optional<std::string> DictionaryPicker::typedPath() {
+    auto fileName = typedName();
+    if (!fileName)
+        return std::nullopt;
+    FileStatus read;
+    std::string path = rememberedDictionaryPath(source_.setupIni(), *fileName, &read);
+    if (!read) {
+        ui::showFileError(window(), read.path(), read.reason());
+        return std::nullopt;
+    }
+    return path;
+}
+
+QString DictionaryPicker::dialogFolder(const DictionarySource& source,
+                                       const std::string& concernedPath) {
+    for (const std::string& path : {concernedPath, source.current()}) {
         std::string folder = folderOf(path);
         if (!folder.empty() && folderExists(folder))
             return ui::toQ(folder);
     }
-    return ui::toQ(settings.ProgramFolder + "dictionary/");
+    return ui::toQ(source.fallbackFolder());
 }
 
-DictionaryChoice::DictionaryChoice(TUserSettings& settings) : settings_(settings) {}
-
-QString DictionaryChoice::statusText(const std::string& dictionaryText) {
+QString DictionaryPicker::statusText(const std::string& dictionaryText) {
     return ui::toQ(dictionaryPanelText(dictionaryText, true));
 }
 
-std::string DictionaryChoice::dictionaryName() const {
-    return qor::dictionaryName(settings_.DicInUse);
+std::string DictionaryPicker::dictionaryName() const {
+    return qor::dictionaryName(source_.current());
 }
 
-DictionaryChange DictionaryChoice::current(bool changed) const {
-    DictionaryChange result;
-    result.changed = changed;
-    result.comboText = ui::toQ(fileNameOf(settings_.DicInUse));
-    result.statusText = statusText(settings_.DicInUse);
-    return result;
+QString DictionaryPicker::askForFile(const std::string& concernedPath) {
+    return ui::platform().openFileName(window(), QStringLiteral("辞書の選択"),
+                                       QStringLiteral("辞書ファイル (*.txt)|*.txt"),
+                                       dialogFolder(source_, concernedPath));
 }
 
-DictionaryChange DictionaryChoice::selectWithDialog(QWidget* parent) {
-    // The dialog opens with no file name preset (the folder is the platform's choice).
-    QString chosen = ui::platform().openFileName(parent, QStringLiteral("辞書の選択"),
-                                                 QStringLiteral("辞書ファイル (*.txt)|*.txt"),
-                                                 dialogFolder(settings_));
+DictionaryChange DictionaryPicker::selectWithDialog(const std::string& concernedPath) {
+    QString chosen = askForFile(concernedPath);
     if (chosen.isEmpty())
         return {};
-    return choose(parent, chosen);
+    return choose(chosen);
 }
 
-DictionaryChange DictionaryChoice::acceptDroppedFiles(QWidget* parent, const QList<QUrl>& urls) {
+DictionaryChange DictionaryPicker::acceptDroppedFiles(const QList<QUrl>& urls) {
     // Only the first dropped file counts; a drop that starts with something else (a web
     // address) chooses nothing.
     if (urls.isEmpty() || !urls.constFirst().isLocalFile())
         return {};
-    return choose(parent, urls.constFirst().toLocalFile());
+    return choose(urls.constFirst().toLocalFile());
 }
 
-std::optional<std::string> DictionaryChoice::rememberablePath(QWidget* parent,
+std::optional<std::string> DictionaryPicker::rememberablePath(QWidget* parent,
                                                               const QString& path) {
     auto modelPath = modelPathOrWarn(parent, path);
     if (!modelPath)
@@ -116,7 +147,7 @@ std::optional<std::string> DictionaryChoice::rememberablePath(QWidget* parent,
     return modelPath;
 }
 
-std::optional<std::string> DictionaryChoice::offerCp932Copy(QWidget* parent,
+std::optional<std::string> DictionaryPicker::offerCp932Copy(QWidget* parent,
                                                             const std::string& modelPath) {
     Bytes raw = readAll(modelPath);
     if (!raw.status || !isUnicodeDictionary(raw.bytes))
@@ -161,7 +192,7 @@ std::optional<std::string> DictionaryChoice::offerCp932Copy(QWidget* parent,
     return copy.path;
 }
 
-std::optional<std::string> DictionaryChoice::testChosenFile(QWidget* parent, const QString& path) {
+std::optional<std::string> DictionaryPicker::testChosenFile(QWidget* parent, const QString& path) {
     auto chosenPath = rememberablePath(parent, path);
     if (!chosenPath)
         return std::nullopt;
@@ -197,43 +228,53 @@ std::optional<std::string> DictionaryChoice::testChosenFile(QWidget* parent, con
     return modelPath;
 }
 
-DictionaryChange DictionaryChoice::choose(QWidget* parent, const QString& path) {
+DictionaryChange DictionaryPicker::choose(const QString& path) {
+    return choose(window(), source_, path);
+}
+
+DictionaryChange DictionaryPicker::choose(QWidget* parent, DictionarySource& source,
+                                          const QString& path) {
     auto modelPath = testChosenFile(parent, path);
     if (!modelPath)
         return {};
 
-    if (FileStatus written = rememberDictionaryPath(settings_.setupIniPath(), *modelPath);
-        !written) {
+    if (FileStatus written = rememberDictionaryPath(source.setupIni(), *modelPath); !written) {
         ui::showFileError(parent, written.path(), written.reason());
         return {};
     }
-    settings_.DicInUse = *modelPath;
-    return current(true);
+    source.setCurrent(*modelPath);
+    // What was chosen, also for a window whose source keeps the dictionary in use.
+    DictionaryChange result;
+    result.changed = true;
+    result.comboText = ui::toQ(fileNameOf(*modelPath));
+    result.statusText = statusText(*modelPath);
+    return result;
 }
 
-DictionaryChange DictionaryChoice::comboTextChanged(QWidget* parent, const QString& text) {
+DictionaryChange DictionaryPicker::comboTextChanged(const QString& text) {
+    QWidget* parent = window();
     if (!text.contains(QStringLiteral(".txt"))) {
-        DictionaryChange unchanged = current(false);
-        unchanged.comboText.clear();
+        DictionaryChange unchanged;
+        unchanged.statusText = statusText(source_.current());
         return unchanged;
     }
     DictionaryChange result;
     result.comboText = text;
     auto fileName = ui::fromQOrWarn(parent, text);
     if (!fileName) {
-        result.statusText = statusText(settings_.DicInUse);
+        result.statusText = statusText(source_.current());
         return result;
     }
     FileStatus read;
-    std::string path = rememberedDictionaryPath(settings_.setupIniPath(), *fileName, &read);
+    std::string path = rememberedDictionaryPath(source_.setupIni(), *fileName, &read);
     if (!read) {
         // Setup.ini cannot be read: the dictionary in use stays as it is.
         ui::showFileError(parent, read.path(), read.reason());
-        result.statusText = statusText(settings_.DicInUse);
+        result.statusText = statusText(source_.current());
         return result;
     }
-    settings_.DicInUse = path;
-    if (settings_.DicInUse.empty()) {
+    source_.setCurrent(path);
+    if (path.empty()) {
         ui::platform().showNotice(
             parent,
             QStringLiteral("初めて使用する辞書ファイルのようです。\n\n"
@@ -244,7 +285,7 @@ DictionaryChange DictionaryChoice::comboTextChanged(QWidget* parent, const QStri
             QStringLiteral("辞書の選択失敗"), ui::kNoticeInformation);
     }
     result.changed = true;
-    result.statusText = statusText(settings_.DicInUse);
+    result.statusText = statusText(path);
     return result;
 }
 

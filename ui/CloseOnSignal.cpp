@@ -1,4 +1,4 @@
-#include "app/CloseOnSignal.h"
+#include "ui/CloseOnSignal.h"
 
 #include <QSocketNotifier>
 #include <QWidget>

@@ -1,0 +1,47 @@
+#pragma once
+// The settings record as a dictionary picker sees it (words/DictionaryPicker): the
+// learner's Setup.ini and the dictionary in use, and the folder file dialogs open in.
+
+#include "settings/TUserSettings.h"
+#include "words/DictionaryPicker.h"
+#include "words/DictionarySource.h"
+
+#include <QString>
+#include <string>
+
+namespace qor {
+
+// A choice becomes the dictionary in use of the record.
+class DictionaryInUse final : public DictionarySource {
+public:
+    explicit DictionaryInUse(TUserSettings& settings) : settings_(settings) {}
+    std::string setupIni() const override { return settings_.setupIniPath(); }
+    std::string fallbackFolder() const override { return settings_.ProgramFolder + "dictionary/"; }
+    std::string current() const override { return settings_.DicInUse; }
+    void setCurrent(const std::string& path) override { settings_.DicInUse = path; }
+
+private:
+    TUserSettings& settings_;
+};
+
+// The same record for a window that chooses a dictionary for itself: a choice is
+// remembered in Setup.ini, and the dictionary in use stays as it is.
+class DictionaryBeside final : public DictionarySource {
+public:
+    explicit DictionaryBeside(const TUserSettings& settings) : settings_(settings) {}
+    std::string setupIni() const override { return settings_.setupIniPath(); }
+    std::string fallbackFolder() const override { return settings_.ProgramFolder + "dictionary/"; }
+    std::string current() const override { return settings_.DicInUse; }
+    void setCurrent(const std::string&) override {}
+
+private:
+    const TUserSettings& settings_;
+};
+
+// The folder a file dialog opens in: that of the file concerned, else that of the
+// dictionary in use, else the data folder's "dictionary/"; never the working directory.
+inline QString dialogFolder(const TUserSettings& settings, const std::string& concernedPath = {}) {
+    return DictionaryPicker::dialogFolder(DictionaryBeside(settings), concernedPath);
+}
+
+} // namespace qor
