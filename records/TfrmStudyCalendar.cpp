@@ -1,5 +1,7 @@
 #include "records/TfrmStudyCalendar.h"
 
+#include "words/DictionaryPicker.h"
+
 #include "base/Clock.h"
 #include "base/TextFile.h"
 #include "records/CalendarView.h"
@@ -14,6 +16,7 @@
 #include "ui/Platform.h"
 #include "ui/Text.h"
 #include "ui/WindowOpen.h"
+#include "words/DictionaryPicker.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -88,7 +91,7 @@ TfrmStudyCalendar::TfrmStudyCalendar(const TUserSettings& settings, QWidget* par
     calendarLayout->addLayout(streaks);
 
     QLabel* dicLabel = nullptr;
-    cboDicFile = dictionaryCombo(this, &dicLabel);
+    cboDicFile = dictionaryCombo(dictionaries_, this, &dicLabel);
     auto* dicRow = new QHBoxLayout;
     dicRow->addWidget(dicLabel);
     dicRow->addWidget(cboDicFile);
@@ -128,7 +131,7 @@ void TfrmStudyCalendar::FormShow() {
     shown_ = true;
     today_ = StudyDay::of(programClock().now());
     showCalendar();
-    fillDictionaryCombo(cboDicFile, settings_);
+    cboDicFile->showListed(settings_.DicInUse);
     // Connected after the filling, which changes the index while it adds the names.
     connect(cboDicFile, &QComboBox::currentIndexChanged, this,
             &TfrmStudyCalendar::cboDicFileChange);
@@ -154,7 +157,7 @@ void TfrmStudyCalendar::cboDicFileChange() {
     const QString text = cboDicFile->currentText();
     if (text == shownDictionary_ && !lblForecast->text().isEmpty()) return;
     shownDictionary_ = text;
-    const std::optional<std::string> name = chosenDictionary(this, cboDicFile);
+    const std::optional<std::string> name = cboDicFile->typedName();
     showForecast(name.value_or(std::string()));
 }
 

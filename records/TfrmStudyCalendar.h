@@ -5,17 +5,18 @@
 // the next thirty days. Reads the records, writes nothing.
 
 #include "records/StudyDay.h"
+#include "settings/DictionaryInUse.h"
 #include "settings/TUserSettings.h"
 
 #include <QDialog>
 
-class QComboBox;
 class QLabel;
 class QPushButton;
 
 namespace qor {
 
 class CalendarView;
+class DictionaryPicker;
 class ForecastView;
 
 // Days the forecast looks ahead.
@@ -37,6 +38,7 @@ private:
     void showForecast(const std::string& dicFileName);
 
     TUserSettings settings_;
+    DictionaryBeside dictionaries_{settings_};
     StudyDay today_;
     QString shownDictionary_; // the name whose forecast is shown
     bool shown_ = false;
@@ -45,7 +47,7 @@ private:
     QLabel* lblStreak;
     QLabel* lblLongest;
     QLabel* lblTotal;
-    QComboBox* cboDicFile;
+    DictionaryPicker* cboDicFile;
     ForecastView* imgForecast;
     QLabel* lblForecast;
     QPushButton* cmdClose;
