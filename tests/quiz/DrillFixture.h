@@ -64,7 +64,7 @@ protected:
     // Answers with the given UTF-8 text and submits.
     void answer(const char* utf8) {
         view.answer = sj(utf8);
-        drill->submit();
+        drill->submit(view.onScreen());
     }
 
     // The English part of the line on screen.
