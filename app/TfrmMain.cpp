@@ -2,7 +2,6 @@
 
 #include "app/CompanionFollower.h"
 #include "app/MainDrillShell.h"
-#include "app/KeyPreview.h"
 #include "app/MainWindowState.h"
 #include "app/TfrmTitle.h"
 #include "app/ToolbarIcons.h"
@@ -20,14 +19,10 @@
 #include "sound/BackgroundMusic.h"
 #include "sound/CompanionSettings.h"
 #include "ui/Companion.h"
-#include "ui/DataBar.h"
 #include "ui/ElidedLabel.h"
 #include "ui/FileDrops.h"
-#include "ui/Fonts.h"
-#include "ui/Gauge.h"
 #include "ui/LeftCompanion.h"
 #include "ui/Platform.h"
-#include "ui/RadioGroup.h"
 #include "ui/Text.h"
 #include "words/DictionaryChoice.h"
 #include "words/DictionaryList.h"
@@ -37,12 +32,9 @@
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPlainTextEdit>
 #include <QProcess>
-#include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
 #include <QStatusBar>
