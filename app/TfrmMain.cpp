@@ -208,7 +208,9 @@ void TfrmMain::loadSettings(std::vector<BadSetting>& bad) {
     cboAnswerType->setCurrentIndex(index(cboAnswerType, questionSetup_.AnswerType));
     cboQuestionType->setCurrentIndex(index(cboQuestionType, questionSetup_.QuestionType));
     txtQuestionNum->setText(ui::toQ(questionSetup_.QuestionNum));
-    applyQuestionOrder(drill().state().modes, questionSetup_);
+    DrillModes modes = drill().modes();
+    applyQuestionOrder(modes, questionSetup_);
+    drill().setModes(modes);
 }
 
 void TfrmMain::reportBadSettings(const std::vector<BadSetting>& bad) {

@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <string_view>
 #include <unordered_set>
+#include <utility>
 
 namespace qor {
 
@@ -506,6 +507,11 @@ void Drill::finishDrill() {
     backToIdle();
     s.historyOptionsEnabled = true;
     shell_.drillCompleted();
+}
+
+void Drill::setPlan(DrillPlan plan) {
+    state_->modes = plan.modes;
+    state_->customLines = std::move(plan.customLines);
 }
 
 DrillSummary Drill::lastDrill() const {

@@ -26,14 +26,29 @@ struct DrillStart {
     bool fromToolbar = true;  // the toolbar clears the history modes and sets no hint
 };
 
+struct DrillSeed;
+
 class Drill {
 public:
     Drill(const TUserSettings& settings, DrillDisplay& display, DrillShell& shell);
     Drill(const TUserSettings& settings, DrillView& view) : Drill(settings, view, view) {}
     ~Drill();
 
-    DrillState& state() { return *state_; }
+    // Read-only: the windows hand their choices over as values (setPlan, setModes).
     const DrillState& state() const { return *state_; }
+
+    // The question source and its options for the next starts. The setup dialog works on
+    // its own copy and hands it back when it closes.
+    const DrillModes& modes() const { return state_->modes; }
+    DrillPlan plan() const { return DrillPlan{state_->modes, state_->customLines}; }
+    void setPlan(DrillPlan plan);
+    // The modes alone; the custom lines stay.
+    void setModes(const DrillModes& modes) { state_->modes = modes; }
+
+    // The drills of this run and the recent slot of Temp.dat read at the last start, for
+    // the record and test sheet windows.
+    const DrillHistory& history() const { return state_->history; }
+    int recentSlot() const { return state_->recentSlot; }
 
     // The start procedure. False when the drill did not start (the learner was told why).
     bool start(const DrillStart& how);
@@ -77,6 +92,9 @@ public:
     DrillSummary lastDrill() const;
 
 private:
+    // Benchmarks fill a run's history without running its drills.
+    friend struct DrillSeed;
+
     struct PoolLine {
         std::string text;
         int index = -1;

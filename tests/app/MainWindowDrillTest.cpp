@@ -233,9 +233,10 @@ TEST_F(MainWindowDrillTest, AWholeFourChoiceDrill) {
 
 TEST_F(MainWindowDrillTest, EnterInAMemorizeDrillRunsTheStepOnce) {
     startMain(0);
-    DrillModes& modes = main->drill().state().modes;
+    DrillModes modes = main->drill().modes();
     modes.memorizeOnly = true;
     modes.memorizeSeconds = 5;
+    main->drill().setModes(modes);
     ASSERT_TRUE(main->drill().start(DrillStart{dir.file("verbs.txt"), 0, 0, "2", false}));
     platform.answerNotice();
     pressEnter();

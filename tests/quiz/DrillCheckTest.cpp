@@ -17,7 +17,7 @@ protected:
     std::string dic;
     void SetUp() override {
         dic = dictionary("verbs.txt", {"apple=りんご,林檎*果物", "Apple=アップル*会社", "run=走る*x"});
-        drill->state().modes.notRandom = true;
+        setMode(&DrillModes::notRandom, true);
     }
 };
 } // namespace
@@ -50,7 +50,7 @@ TEST_F(DrillCheckTest, TheAnswerFileAcceptsForItsShownAlternativeOnly) {
     IniFile::writeOne(dir.file("Taro/verbs.ans"), sj("正解ファイル"), sj("問題"), sj("新しい正解"));
     appendLine(dir.file("Taro/verbs.ans"), sj("走る=sprint"));
     IniFile::writeOne(settings.setupIniPath(), "NotRandomCount", "verbs.txt", "2");
-    drill->state().modes.notRandomContinue = true;
+    setMode(&DrillModes::notRandomContinue, true);
     ASSERT_TRUE(startOn(dic, 1, 0, "2"));
     EXPECT_EQ(view.question, sj("走る"));
     answer("sprint");
@@ -257,9 +257,10 @@ TEST_F(DrillCheckTest, StopAfterThreeQuestionsRecordsNothing) {
 }
 
 TEST_F(DrillCheckTest, MemorizeOnlyShowsAnswersAndRecordsNothing) {
-    auto& modes = drill->state().modes;
+    DrillModes modes = drill->modes();
     modes.memorizeOnly = true;
     modes.memorizeSeconds = 2;
+    drill->setModes(modes);
     ASSERT_TRUE(startOn(dic, 0, 0, "2", false));
     EXPECT_EQ(view.barText[DataBar::Time], sj(" ： 2 / 2 秒"));
     EXPECT_FALSE(drill->timerTick());
@@ -271,7 +272,7 @@ TEST_F(DrillCheckTest, MemorizeOnlyShowsAnswersAndRecordsNothing) {
     EXPECT_EQ(view.question, "Apple");
     EXPECT_TRUE(drill->memorizeKey());  // Enter: once, ends the drill
     EXPECT_FALSE(drill->running());
-    EXPECT_FALSE(modes.memorizeOnly);
+    EXPECT_FALSE(drill->modes().memorizeOnly);
     EXPECT_EQ(view.boxes.size(), 2u);
     EXPECT_FALSE(test::exists(dir.file("Taro/Temp.dat")));
     EXPECT_FALSE(test::exists(dir.file("Taro/2001_verbs.dat")));

@@ -67,6 +67,14 @@ protected:
         drill->submit(view.onScreen());
     }
 
+    // One flag of the drill's modes, handed to the drill as the setup dialog hands its
+    // choice: a copy changed and given back.
+    void setMode(bool DrillModes::*flag, bool on = true) {
+        DrillModes modes = drill->modes();
+        modes.*flag = on;
+        drill->setModes(modes);
+    }
+
     // The English part of the line on screen.
     std::string currentEnglish() const { return drill->state().entry.english; }
     int currentLine() const { return drill->state().entry.lineIndex; }
