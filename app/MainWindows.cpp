@@ -80,7 +80,8 @@ void registerMainWindows(WindowOpeners& openers) {
     openers.add(MainCommand::Find,
                 [](TfrmMain& main) { return std::make_unique<TfrmFind>(main.settings(), &main); });
     openers.add(MainCommand::MakeTest, [](TfrmMain& main) {
-        return std::make_unique<TfrmMakeTest>(main.settings(), main.drill().state(), &main);
+        return std::make_unique<TfrmMakeTest>(main.settings(), main.drill().lastDrill(),
+                                              main.drill().history(), &main);
     });
     openers.add(MainCommand::PrintDic, [](TfrmMain& main) {
         return std::make_unique<TfrmPrintDic>(
@@ -91,10 +92,10 @@ void registerMainWindows(WindowOpeners& openers) {
     openers.add(MainCommand::ShowErrorNum,
                 [](TfrmMain& m) { return std::make_unique<TfrmShowErrorNum>(m.settings(), &m); });
     openers.add(MainCommand::ShowGraph, [](TfrmMain& m) {
-        return std::make_unique<TfrmShowGraph>(m.settings(), m.drill().state().recentSlot, &m);
+        return std::make_unique<TfrmShowGraph>(m.settings(), m.drill().recentSlot(), &m);
     });
     openers.add(MainCommand::ShowHistory, [](TfrmMain& m) {
-        return std::make_unique<TfrmShowHistory>(listedDrills(m.drill().state().history), m.settings(), &m);
+        return std::make_unique<TfrmShowHistory>(listedDrills(m.drill().history()), m.settings(), &m);
     });
 }
 

@@ -1,8 +1,7 @@
 #include "app/TfrmMain.h"
 
 #include "app/CompanionFollower.h"
-#include "app/DrillScreen.h"
-#include "app/KeyPreview.h"
+#include "app/MainDrillShell.h"
 #include "app/MainWindowState.h"
 #include "app/TfrmTitle.h"
 #include "app/ToolbarIcons.h"
@@ -13,6 +12,7 @@
 #include "base/Random.h"
 #include "base/TextFile.h"
 #include "quiz/Drill.h"
+#include "quiz/DrillPanel.h"
 #include "quiz/QuestionSetupRules.h"
 #include "quiz/TfrmQuestionSetup.h"
 #include "services/Companion.h"
@@ -21,13 +21,9 @@
 #include "settings/UserSelection.h"
 #include "sound/BackgroundMusic.h"
 #include "sound/CompanionSettings.h"
-#include "ui/DataBar.h"
 #include "ui/ElidedLabel.h"
 #include "ui/FileDrops.h"
-#include "ui/Fonts.h"
-#include "ui/Gauge.h"
 #include "ui/Platform.h"
-#include "ui/RadioGroup.h"
 #include "ui/Text.h"
 #include "words/DictionaryList.h"
 
@@ -36,12 +32,9 @@
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPlainTextEdit>
 #include <QProcess>
-#include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
 #include <QStatusBar>
@@ -55,15 +48,6 @@
 
 namespace qor {
 
-namespace {
-
-// The least heights of the panels; the load keeps them in this range already.
-int panelHeight(int stored) {
-    return std::clamp(stored, kPanelHeightRange.lo, kPanelHeightRange.hi);
-}
-
-} // namespace
-
 TfrmMain::TfrmMain(std::string programFolder, QWidget* parent) : QMainWindow(parent) {
     splash_ = std::make_unique<TfrmTitle>();
     splash_->showNow();
@@ -75,6 +59,7 @@ TfrmMain::TfrmMain(std::string programFolder, QWidget* parent) : QMainWindow(par
     buildActions();
     buildMenus();
     buildToolBars();
+    drillShell_ = std::make_unique<MainDrillShell>(*this);
     buildCentral();
     buildStatusBar();
     resize(604, 441);
@@ -82,13 +67,7 @@ TfrmMain::TfrmMain(std::string programFolder, QWidget* parent) : QMainWindow(par
     tmrDate = new QTimer(this);
     tmrDate->setInterval(1000);
     connect(tmrDate, &QTimer::timeout, this, &TfrmMain::tmrDateTimer);
-    tmrTimer = new QTimer(this);
-    tmrTimer->setInterval(1000);
-    connect(tmrTimer, &QTimer::timeout, this, &TfrmMain::tmrTimerTimer);
-    drillScreen_ = std::make_unique<DrillScreen>(*this, *tmrTimer);
-    drill_ = std::make_unique<Drill>(settings_, *drillScreen_);
     setupHost_ = std::make_unique<ToolbarSetupHost>(*this);
-    connect(rgAnswer, &ui::RadioGroup::itemChosen, this, &TfrmMain::rgAnswerClick);
 
     connect(cboDicFile, &QComboBox::textActivated, this, &TfrmMain::cboDicFileChange);
     connect(cboDicFile->lineEdit(), &QLineEdit::textEdited, this, &TfrmMain::cboDicFileChange);
@@ -101,6 +80,10 @@ TfrmMain::TfrmMain(std::string programFolder, QWidget* parent) : QMainWindow(par
 }
 
 TfrmMain::~TfrmMain() = default;
+
+Drill& TfrmMain::drill() {
+    return panel_->drill();
+}
 
 void TfrmMain::FormCreate() {
     ui::acceptFileDrops(this, [this](const QList<QUrl>& urls) { FormDropFiles(urls); });
@@ -181,7 +164,6 @@ void TfrmMain::FormShow() {
     refreshDateTexts();
     rollRecordsOver();
     applyFontsAndColours();
-    applyPanels();
     applyDataBars();
     applyToolBars(bad);
     applyFlatButtons();
@@ -195,7 +177,7 @@ void TfrmMain::FormShow() {
     tmrDate->start();
     refreshTitleBar();
     fitToolBarRows();
-    focusStart();
+    panel_->focusStart();
 }
 
 void TfrmMain::placeWindow(std::vector<BadSetting>& bad) {
@@ -226,7 +208,9 @@ void TfrmMain::loadSettings(std::vector<BadSetting>& bad) {
     cboAnswerType->setCurrentIndex(index(cboAnswerType, questionSetup_.AnswerType));
     cboQuestionType->setCurrentIndex(index(cboQuestionType, questionSetup_.QuestionType));
     txtQuestionNum->setText(ui::toQ(questionSetup_.QuestionNum));
-    applyQuestionOrder(drill_->state().modes, questionSetup_);
+    DrillModes modes = drill().modes();
+    applyQuestionOrder(modes, questionSetup_);
+    drill().setModes(modes);
 }
 
 void TfrmMain::reportBadSettings(const std::vector<BadSetting>& bad) {
@@ -269,31 +253,7 @@ void TfrmMain::rollRecordsOver() {
 }
 
 void TfrmMain::applyFontsAndColours() {
-    const TUserSettings& s = settings_;
-    moQuestion->setFont(ui::fontFor(s.FontQuestion, s.FontQuestionSize));
-    ui::setTextColor(moQuestion, s.FontQuestionColor);
-    txtAnswer->setFont(ui::fontFor(s.FontAnswer, 12));
-    ui::setTextColor(txtAnswer, s.FontAnswerColor);
-    moComment->setFont(ui::fontFor(s.FontComment, s.FontCommentSize));
-    ui::setTextColor(moComment, s.FontCommentColor);
-    moHatsuon->setFont(ui::fontFor(s.FontPhoneticSign, 12));
-    ui::setTextColor(moHatsuon, s.FontPhoneticSignColor);
-    moHatsuon->setFixedHeight(moHatsuon->fontMetrics().height() + 12);
-}
-
-void TfrmMain::applyPanels() {
-    // The stored heights are the least the panels get; a taller window gives them more.
-    moQuestion->setMinimumHeight(panelHeight(settings_.moQuestionSize));
-    moComment->setMinimumHeight(panelHeight(settings_.moCommentSize));
-    moHatsuon->setVisible(settings_.ShowPronunciation == 1 && settings_.ShowPronResultOnly == 0);
-    moComment->setVisible(settings_.ShowComment == 1);
-    fitDrillPanels();
-}
-
-void TfrmMain::fitDrillPanels() {
-    // An empty row would keep its share of the height as a blank band.
-    const bool commentRowShown = !moComment->isHidden() || !rgAnswer->isHidden();
-    drillLayout_->setStretchFactor(commentRow_, commentRowShown ? 2 : 0);
+    panel_->applyLook();
 }
 
 void TfrmMain::applyDataBars() {
@@ -303,11 +263,7 @@ void TfrmMain::applyDataBars() {
     actHazureNum->setChecked(s.ShowHazureNum == 1);
     actPercent->setChecked(s.ShowPercent == 1);
     actTime->setChecked(s.ShowTime == 1);
-    pnlQuestionNum->gauge->setColor(ui::colorFromSetting(s.ColorQuestionNum));
-    pnlAtariNum->gauge->setColor(ui::colorFromSetting(s.ColorAtariNum));
-    pnlHazureNum->gauge->setColor(ui::colorFromSetting(s.ColorHazureNum));
-    pnlPercent->gauge->setColor(ui::colorFromSetting(s.ColorPercent));
-    pnlTime->gauge->setColor(ui::colorFromSetting(s.ColorTime));
+    panel_->applyDataBarColours();
     UpdateDataBar();
 }
 
@@ -322,7 +278,8 @@ void TfrmMain::applyToolBars(std::vector<BadSetting>& bad) {
     apply(tbStandardToolBar, actStandardToolBar, v.standardToolBar);
     apply(tbFileToolBar, actFileToolBar, v.fileToolBar);
     apply(tbQuestionSetupToolBar, actQuestionSetupToolBar, v.questionSetupToolBar);
-    apply(pnlRightCommandButton, actRightCommandButton, v.rightCommandButton);
+    panel_->setCommandButtonsVisible(v.rightCommandButton);
+    actRightCommandButton->setChecked(v.rightCommandButton);
     apply(sbInfo, actStatusBar, v.statusBar);
 }
 
@@ -341,7 +298,7 @@ void TfrmMain::restoreDictionary() {
 
 void TfrmMain::resetDrill() {
     settings_.TimeLimit = 5;
-    drill_->reset();
+    drill().reset();
     cboAnswerTypeChange();
 }
 
@@ -389,7 +346,7 @@ void TfrmMain::FormClose() {
     state.views.standardToolBar = !tbStandardToolBar->isHidden();
     state.views.fileToolBar = !tbFileToolBar->isHidden();
     state.views.questionSetupToolBar = !tbQuestionSetupToolBar->isHidden();
-    state.views.rightCommandButton = !pnlRightCommandButton->isHidden();
+    state.views.rightCommandButton = panel_->commandButtonsVisible();
     state.views.statusBar = !sbInfo->isHidden();
 
     UserRegistry registry(settings_.ProgramFolder);
@@ -487,7 +444,7 @@ int TfrmMain::statusPanelWidth(int index) const {
 }
 
 void TfrmMain::FormDropFiles(const QList<QUrl>& urls) {
-    if (drill_->running())
+    if (drill().running())
         return;  // the dictionary stays as it is while a drill runs
     showDictionaryChange(cboDicFile->acceptDroppedFiles(urls));
 }
@@ -500,86 +457,6 @@ void TfrmMain::showDictionaryChange(const DictionaryChange& change) {
         cboDicFile->setEditText(change.comboText);
     }
     sbPanels_[0]->setText(change.statusText);
-}
-
-bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == txtAnswer) {
-        if (event->type() == QEvent::InputMethod) {
-            // While the input method converts text, Enter confirms the conversion; it
-            // must not also submit the answer.
-            composing_ = !static_cast<QInputMethodEvent*>(event)->preeditString().isEmpty();
-        }
-        if (event->type() == QEvent::ShortcutOverride) {
-            // While the voice, next-letter and vocabulary-book commands are enabled,
-            // their keys (Ctrl+V, Ctrl+N, Ctrl+A) run them instead of editing the field.
-            auto* key = static_cast<QKeyEvent*>(event);
-            QKeySequence pressed(key->keyCombination());
-            for (QAction* a : {actPlayVoice, actNextWord, actAddVocBook}) {
-                if (a->isEnabled() && a->shortcut() == pressed) return true;
-            }
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
-bool TfrmMain::FormKeyDown(QKeyEvent* event) {
-    const int key = event->key();
-    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
-    if (enter && composing_)
-        return true;
-    const DrillState& state = drill_->state();
-    if (enter && state.phase == DrillPhase::MemorizeAsking)
-        return drill_->memorizeKey();  // once, and not also a submit
-    if (state.choiceMode && state.phase == DrillPhase::Asking && key >= Qt::Key_1 &&
-        key <= Qt::Key_9 && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-        drill_->choiceKey(key - Qt::Key_0);
-        return true;  // digits choose; they are not typed
-    }
-    return false;
-}
-
-bool TfrmMain::previewKey(QWidget* control, QKeyEvent* key) {
-    // The drill's controls (the question and comment boxes, the answer field, the choices,
-    // the buttons) and the window itself; the toolbars' fields keep their own keys.
-    QWidget* central = centralWidget();
-    if (control != this && control != central && !central->isAncestorOf(control))
-        return false;
-    if (FormKeyDown(key))
-        return true;
-    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-    if (!enter || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
-        return false;
-    // Enter on a focused push button presses that button, as in a dialog.
-    if (auto* button = qobject_cast<QPushButton*>(control)) {
-        if (button->isEnabled())
-            button->click();
-        return true;
-    }
-    pressDefaultButton();
-    return true;
-}
-
-void TfrmMain::focusStart() {
-    if (cmdStart->isEnabled() && cmdStart->isVisibleTo(this))
-        cmdStart->setFocus();
-    else
-        focusAnswer();
-}
-
-void TfrmMain::focusAnswer() {
-    if (txtAnswer->isEnabled())
-        txtAnswer->setFocus();
-    else
-        moQuestion->setFocus();
-}
-
-void TfrmMain::pressDefaultButton() {
-    // The start and result buttons are the default buttons: Enter presses whichever is
-    // enabled.
-    if (actResult->isEnabled())
-        actResult->trigger();
-    else if (actStart->isEnabled())
-        actStart->trigger();
 }
 
 } // namespace qor

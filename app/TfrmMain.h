@@ -2,8 +2,10 @@
 // The main window: the drill runs inside it; it owns the settings record, shows the
 // date, the dictionary in use and the schedule countdown, and opens the other windows.
 //
-// Building the widgets is in TfrmMainLayout.cpp, the date display and schedule in
-// TfrmMainDate.cpp, the rest of its behaviour in TfrmMain.cpp.
+// The drill and its boxes, buttons and data bars are the drill panel (quiz/DrillPanel),
+// the central widget; the main window keeps the menus, toolbars, status bar and the
+// windows the commands open. Building the widgets is in TfrmMainLayout.cpp, the date
+// display and schedule in TfrmMainDate.cpp, the rest of its behaviour in TfrmMain.cpp.
 
 #include "app/Schedule.h"
 #include "app/WindowOpeners.h"
@@ -22,24 +24,17 @@
 
 class QAction;
 class QComboBox;
-class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QMenu;
-class QPlainTextEdit;
 class QProcess;
-class QPushButton;
 class QStatusBar;
 class QTimer;
 class QToolBar;
 class QToolButton;
-class QHBoxLayout;
-class QVBoxLayout;
 
 namespace ui {
 class Companion;
-class DataBar;
-class RadioGroup;
 class UpDown;
 } // namespace ui
 
@@ -48,7 +43,8 @@ namespace qor {
 class BackgroundMusic;
 class CompanionFollower;
 class Drill;
-class DrillScreen;
+class DrillPanel;
+class MainDrillShell;
 class QuestionSetupHost;
 class ToolbarSetupHost;
 struct DictionaryChange;
@@ -81,12 +77,9 @@ public:
     // The status bar's four panels.
     QLabel* statusPanel(int index) const { return sbPanels_[index]; }
     QString statusPanelText(int index) const;
-    // The drill that runs in this window.
-    Drill& drill() { return *drill_; }
-    // Fills the choice group rgAnswer with the texts (CP932); with none it is hidden.
-    // Choices that can be answered show the digit that chooses them; while there are
-    // choices the typed-answer field is disabled.
-    void showAnswerChoices(const std::vector<std::string>& texts, bool enabled);
+    // The drill that runs in this window, and its panel.
+    Drill& drill();
+    DrillPanel& drillPanel() { return *panel_; }
     // The question toolbar as the question setup dialog sees it.
     QuestionSetupHost& questionSetupHost();
     // Shows a dictionary chosen elsewhere (DicInUse holds its path): cboDicFile takes
@@ -95,11 +88,6 @@ public:
     // Told by the drill: a drill was completed / stopped.
     void drillCompleted();
     void drillStopped();
-    // Puts the focus where Enter starts a drill (the start button), as when idle.
-    void focusStart();
-    // Puts the focus where the learner answers: the answer field, or the question box
-    // when the choices take the answer.
-    void focusAnswer();
     // The companion program started by the first showing, nullptr when none runs.
     QProcess* companionProcess() const;
     ui::Companion* companion() const { return companion_.get(); }
@@ -183,36 +171,8 @@ public:
     ui::UpDown* udQuestionNum = nullptr;
     QToolButton* cmdOk = nullptr;
 
-    // --- the drill's panels ---
-    QLabel* lblQuestion = nullptr;
-    QPlainTextEdit* moQuestion = nullptr;
-    QPlainTextEdit* moComment = nullptr;
-    ui::RadioGroup* rgAnswer = nullptr;
-    QPlainTextEdit* moHatsuon = nullptr;
-    QLabel* lblAnswer = nullptr;
-    QLineEdit* txtAnswer = nullptr;
-    QWidget* pnlRightCommandButton = nullptr;
-    QPushButton* cmdStart = nullptr;
-    QPushButton* cmdResult = nullptr;
-    QPushButton* cmdStop = nullptr;
-    QPushButton* cmdFind = nullptr;
-    QPushButton* cmdPlayVoice = nullptr;
-
-    // --- data bars, top to bottom, and their value texts ---
-    ui::DataBar* pnlQuestionNum = nullptr;
-    ui::DataBar* pnlAtariNum = nullptr;
-    ui::DataBar* pnlHazureNum = nullptr;
-    ui::DataBar* pnlPercent = nullptr;
-    ui::DataBar* pnlTime = nullptr;
-    QLabel* lblQuestionNum = nullptr;
-    QLabel* lblAtariNum = nullptr;
-    QLabel* lblHazureNum = nullptr;
-    QLabel* lblPercent = nullptr;
-    QLabel* lblTime = nullptr;
-
     QStatusBar* sbInfo = nullptr;
     QTimer* tmrDate = nullptr;
-    QTimer* tmrTimer = nullptr;  // the question time limit and the memorize step
 
     // The pop-up menu of the toolbars and the dock: the view toggles (a new menu each
     // time; the caller deletes it).
@@ -278,10 +238,10 @@ public slots:
     void cmdImportClick();
     void cboDicFileChange();
     void cboAnswerTypeChange();
-    void rgAnswerClick();
     // Files dropped on the window: the first local file is tested and, when it is a
     // dictionary, taken as the dictionary in use.
     void FormDropFiles(const QList<QUrl>& urls);
+    // One second of the drill panel's question timer.
     void tmrTimerTimer();
 
 protected:
@@ -289,7 +249,6 @@ protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // --- building (TfrmMainLayout.cpp) ---
@@ -297,7 +256,6 @@ private:
     void buildMenus();
     void buildToolBars();
     void buildCentral();
-    void buildDataBars(QVBoxLayout* bottom);
     void buildStatusBar();
     QAction* command(const QString& text, const QString& hint, void (TfrmMain::*handler)(),
                      int icon = -1, const QKeySequence& key = {});
@@ -313,8 +271,7 @@ private:
     void writeCompanionSettings();
     void rollRecordsOver();
     void applyFontsAndColours();
-    void applyPanels();
-    void fitDrillPanels();
+
     // DicInUse when its file name is `fileName`, empty otherwise.
     std::string unrememberedDictionaryInUse(const std::string& fileName) const;
     double statusFontScale() const;
@@ -333,10 +290,6 @@ private:
     void stopMusic();
 
     // --- helpers ---
-    bool FormKeyDown(QKeyEvent* event);
-    // Every key of the window's drill controls, before they see it (KeyPreview).
-    bool previewKey(QWidget* control, QKeyEvent* key);
-    void pressDefaultButton();
     // The standard and file toolbars share the dock's first row while both fit.
     void fitToolBarRows();
     // Shows the command's window; one that cannot be made or shown is reported by name.
@@ -353,8 +306,8 @@ private:
     DictionaryInUse dictionaries_{settings_};
     // Before the dialogs: the settings dialog's music controls use the players.
     std::unique_ptr<BackgroundMusic> music_;
-    std::unique_ptr<DrillScreen> drillScreen_;
-    std::unique_ptr<Drill> drill_;
+    std::unique_ptr<MainDrillShell> drillShell_;
+    DrillPanel* panel_ = nullptr;  // the central widget
     std::unique_ptr<ToolbarSetupHost> setupHost_;
     QuestionSetupKeys questionSetup_;
     DateTexts dateTexts_;
@@ -365,8 +318,6 @@ private:
     std::unique_ptr<CompanionFollower> companionFollower_;
     std::set<std::string> reported_;
     QLabel* sbPanels_[4] = {};
-    QVBoxLayout* drillLayout_ = nullptr;  // the drill's panels, top to bottom
-    QHBoxLayout* commentRow_ = nullptr;   // the comment beside the answer choices
     QList<QToolButton*> flatButtons_; // the buttons "NotFlat" raises
     QList<QAction*> closeBoxes_;      // the toolbars' close boxes, shown when floating
     bool formShown_ = false;
@@ -374,7 +325,6 @@ private:
     bool showScheduled_ = false;
     bool started_ = false;
     bool closing_ = false;
-    bool composing_ = false;  // the input method is converting text in the answer field
     bool fileToolBarBreak_ = false;  // the file toolbar was given a row of its own
 };
 

@@ -7,17 +7,15 @@
 #include "app/ToolbarSetupHost.h"
 #include "base/TextFile.h"
 #include "quiz/Drill.h"
+#include "quiz/DrillPanel.h"
 #include "quiz/DrillWindows.h"
 #include "quiz/TfrmQuestionSetup.h"
 #include "settings/DictionaryInUse.h"
 #include "sound/CompanionChannel.h"
 #include "sound/Pronounce.h"
 #include "tools/ToolDialogs.h"
-#include "ui/DataBar.h"
 #include "ui/ElidedLabel.h"
 #include "ui/Platform.h"
-#include "ui/RadioGroup.h"
-#include "ui/ShownText.h"
 #include "ui/Text.h"
 #include "ui/WindowOpen.h"
 #include "words/DictionaryList.h"
@@ -25,9 +23,9 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QRadioButton>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -62,7 +60,7 @@ void TfrmMain::putQuestionToolBarOnSecondRow() {
 }
 
 void TfrmMain::cmdRightCommandButtonClick() {
-    pnlRightCommandButton->setVisible(actRightCommandButton->isChecked());
+    panel_->setCommandButtonsVisible(actRightCommandButton->isChecked());
 }
 
 void TfrmMain::cmdStatusBarClick() {
@@ -107,15 +105,9 @@ void TfrmMain::tbQuestionSetupToolBarClose() {
 }
 
 void TfrmMain::UpdateDataBar() {
-    // The bars sit in their fixed order above the status bar; a hidden bar takes no room.
-    ui::DataBar* bars[] = {pnlQuestionNum, pnlAtariNum, pnlHazureNum, pnlPercent, pnlTime};
-    for (ui::DataBar* bar : bars)
-        bar->hide();
-    const int shown[] = {settings_.ShowQuestionNum, settings_.ShowAtariNum, settings_.ShowHazureNum,
-                         settings_.ShowPercent, settings_.ShowTime};
-    for (int i = 0; i < 5; ++i) {
-        if (shown[i] == 1) bars[i]->show();
-    }
+    panel_->showDataBars({settings_.ShowQuestionNum == 1, settings_.ShowAtariNum == 1,
+                          settings_.ShowHazureNum == 1, settings_.ShowPercent == 1,
+                          settings_.ShowTime == 1});
 }
 
 // --- window openers ---
@@ -177,7 +169,7 @@ void TfrmMain::cmdMakeTestClick() {
 }
 
 void TfrmMain::cmdShowErrorClick() {
-    showErrorReviewWindow(this, settings_, drill_->state());
+    showErrorReviewWindow(this, settings_, drill().lastDrill());
 }
 
 void TfrmMain::cmdShowPercentClick() {
@@ -256,28 +248,8 @@ void TfrmMain::cboAnswerTypeChange() {
     // form, and is out of the way in the typed form.
     int kind = cboAnswerType->currentIndex();
     // Item 1 is the three-choice form, 2 four choices, 3 five.
-    showAnswerChoices(kind > 0 ? choicePlaceholders(kind + 2) : std::vector<std::string>{}, false);
-}
-
-void TfrmMain::showAnswerChoices(const std::vector<std::string>& texts, bool enabled) {
-    // Choices that can be answered show the digit key that chooses them, before the text.
-    QStringList items;
-    for (const std::string& t : texts)
-        items << (enabled ? QStringLiteral("%1 %2").arg(items.size() + 1).arg(ui::toQ(t))
-                          : ui::toQ(t));
-    // Each choice is one line: a long one is cut (whole in its tooltip), so that it cannot
-    // widen the window.
-    QStringList shown;
-    for (const QString& item : items)
-        shown << ui::shownText(item, ui::kShownLineMax);
-    rgAnswer->setItems(shown);
-    for (int i = 0; i < rgAnswer->count(); ++i)
-        ui::showText(rgAnswer->button(i), items[i]);
-    rgAnswer->setEnabled(enabled);
-    rgAnswer->setVisible(!items.isEmpty());
-    // The choices take the answer: a text typed into the field would be judged as none.
-    txtAnswer->setEnabled(items.isEmpty());
-    fitDrillPanels();
+    panel_->showAnswerChoices(kind > 0 ? choicePlaceholders(kind + 2) : std::vector<std::string>{},
+                              false);
 }
 
 void TfrmMain::cmdOkClick() {
@@ -297,32 +269,28 @@ void TfrmMain::cmdOkClick() {
         return;
     }
     settings_.DicInUse = path;
-    drill_->start(DrillStart{path, cboQuestionType->currentIndex(), cboAnswerType->currentIndex(),
+    drill().start(DrillStart{path, cboQuestionType->currentIndex(), cboAnswerType->currentIndex(),
                              *count, true});
 }
 
 void TfrmMain::cmdResultClick() {
-    drill_->submit();
+    panel_->submitAnswer();
 }
 
 void TfrmMain::cmdStopClick() {
-    drill_->stop();
+    drill().stop();
 }
 
 void TfrmMain::cmdPlayVoiceClick() {
-    drill_->playVoice();
+    drill().playVoice();
 }
 
 void TfrmMain::cmdNextWordClick() {
-    drill_->HintShow();
-}
-
-void TfrmMain::rgAnswerClick() {
-    drill_->choiceClicked();
+    panel_->showNextLetter();
 }
 
 void TfrmMain::tmrTimerTimer() {
-    drill_->timerTick();
+    panel_->timerTick();
 }
 
 QuestionSetupHost& TfrmMain::questionSetupHost() {
@@ -346,8 +314,8 @@ void TfrmMain::drillStopped() {
 }
 
 void TfrmMain::cmdAddVocBookClick() {
-    if (!drill_->running()) return;
-    FileStatus status = appendToVocabularyBook(settings_.VocBook, drill_->state().entry.lineText);
+    if (!drill().running()) return;
+    FileStatus status = appendToVocabularyBook(settings_.VocBook, drill().state().entry.lineText);
     if (!status) {
         // A word the learner meant to keep must not be lost without a word; the command
         // stays enabled for another try.

@@ -1,44 +1,31 @@
-// The main window's widgets: menus, the three toolbars, the drill's panels, the right
-// command panel, the five data bars and the status bar.
+// The main window's widgets: menus, the three toolbars, the drill panel in the middle and
+// the status bar.
 
 #include "app/TfrmMain.h"
 #include "app/KeyPreview.h"
+#include "app/MainDrillShell.h"
 #include "app/ToolbarIcons.h"
+#include "quiz/DrillPanel.h"
 #include "ui/ActionLink.h"
-#include "ui/DataBar.h"
 #include "ui/ElidedLabel.h"
-#include "ui/Gauge.h"
-#include "ui/RadioGroup.h"
 #include "ui/UpDown.h"
 
 #include <QAction>
 #include <QComboBox>
-#include <QHBoxLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
-#include <QVBoxLayout>
 
 namespace qor {
 
 namespace {
 
 constexpr int kIcon = 16;
-
-QPlainTextEdit* memo(QWidget* parent, const QString& name) {
-    auto* mo = new QPlainTextEdit(parent);
-    mo->setReadOnly(true);
-    mo->setAccessibleName(name);
-    mo->setTabChangesFocus(true);
-    mo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    return mo;
-}
 
 } // namespace
 
@@ -348,157 +335,25 @@ void TfrmMain::buildToolBars() {
 }
 
 void TfrmMain::buildCentral() {
-    auto* central = new QWidget(this);
-    central->setObjectName(QStringLiteral("pnlMain"));
-    setCentralWidget(central);
-
-    auto* drill = new QWidget(central);
-    lblQuestion = new QLabel(QStringLiteral("次の単語の意味はなに？"), drill);
-    moQuestion = memo(drill, QStringLiteral("問題"));
-    moQuestion->setObjectName(QStringLiteral("moQuestion"));
-    lblQuestion->setBuddy(moQuestion);
-
-    moComment = memo(drill, QStringLiteral("コメント"));
-    moComment->setObjectName(QStringLiteral("moComment"));
-    // Until the settings are read the panels look as the defaults have them.
-    moQuestion->setMinimumHeight(60);
-    moComment->setMinimumHeight(50);
-    moComment->hide();
-    rgAnswer = new ui::RadioGroup(QString(), drill);
-    rgAnswer->setObjectName(QStringLiteral("rgAnswer"));
-    rgAnswer->setAccessibleName(QStringLiteral("解答の選択肢"));
-    rgAnswer->setEnabled(false);
-    rgAnswer->hide();
-    auto* commentRow = commentRow_ = new QHBoxLayout;
-    commentRow->setSpacing(6);
-    commentRow->addWidget(moComment, 1);
-    commentRow->addWidget(rgAnswer, 1);
-
-    moHatsuon = memo(drill, QStringLiteral("発音記号"));
-    moHatsuon->setObjectName(QStringLiteral("moHatsuon"));
-    moHatsuon->setFixedHeight(moHatsuon->fontMetrics().height() + 12);
-    moHatsuon->hide();
-
-    lblAnswer = new QLabel(QStringLiteral(" の意味は、、、"), drill);
-    txtAnswer = new QLineEdit(drill);
-    txtAnswer->setObjectName(QStringLiteral("txtAnswer"));
-    txtAnswer->setAccessibleName(QStringLiteral("解答"));
-    auto* answerRow = new QHBoxLayout;
-    answerRow->setSpacing(6);
-    answerRow->addWidget(lblAnswer);
-    answerRow->addWidget(txtAnswer, 1);
-
-    auto* left = drillLayout_ = new QVBoxLayout(drill);
-    left->setContentsMargins(0, 0, 0, 0);
-    left->setSpacing(4);
-    // The question and the comment take the height the window has beyond their settings,
-    // so that no empty band opens above the data bars.
-    left->addWidget(lblQuestion);
-    left->addWidget(moQuestion, 3);
-    left->addLayout(commentRow, 2);
-    left->addWidget(moHatsuon);
-    left->addLayout(answerRow);
-    fitDrillPanels();
-
-    pnlRightCommandButton = new QWidget(central);
-    pnlRightCommandButton->setObjectName(QStringLiteral("pnlRightCommandButton"));
-    auto makeButton = [this](const QString& caption, const QString& hint, QAction* action,
-                             ToolIcon icon) {
-        auto* b = new QPushButton(toolIcon(icon), caption, pnlRightCommandButton);
-        b->setToolTip(hint);
-        b->setIconSize(QSize(kIcon, kIcon));
-        b->setMinimumHeight(28);
-        ui::linkButton(b, action);
-        return b;
-    };
-    cmdStart = makeButton(QStringLiteral("始める"), QStringLiteral("さあ、始めましょう"), actStart,
-                          ToolIcon::Start);
-    cmdResult = makeButton(QStringLiteral("結果"), QStringLiteral("結果は、どうかな？"), actResult,
-                           ToolIcon::Result);
-    cmdStop = makeButton(QStringLiteral("止める"), QStringLiteral("ギブアップ！"), actStop,
-                         ToolIcon::Stop);
-    cmdFind =
-        makeButton(QStringLiteral("検索"), QStringLiteral("単語の検索"), actFind, ToolIcon::Find);
-    cmdPlayVoice = makeButton(QStringLiteral(" 再生"), QStringLiteral("音声の再生"), actPlayVoice,
-                              ToolIcon::PlayVoice);
-    cmdStart->setObjectName(QStringLiteral("cmdStart"));
-    cmdResult->setObjectName(QStringLiteral("cmdResult"));
-    cmdStop->setObjectName(QStringLiteral("cmdStop"));
-    cmdFind->setObjectName(QStringLiteral("cmdFind"));
-    cmdPlayVoice->setObjectName(QStringLiteral("cmdPlayVoice"));
-    auto* right = new QVBoxLayout(pnlRightCommandButton);
-    right->setContentsMargins(0, 0, 0, 0);
-    right->setSpacing(4);
-    for (QPushButton* b : {cmdStart, cmdResult, cmdStop, cmdFind, cmdPlayVoice})
-        right->addWidget(b);
-    right->addStretch(1);
-    pnlRightCommandButton->setFixedWidth(96);
-
-    auto* upper = new QHBoxLayout;
-    upper->setContentsMargins(6, 6, 6, 4);
-    upper->setSpacing(8);
-    upper->addWidget(drill, 1);
-    upper->addWidget(pnlRightCommandButton);
-
-    auto* all = new QVBoxLayout(central);
-    all->setContentsMargins(0, 0, 0, 0);
-    all->setSpacing(0);
-    all->addLayout(upper, 1);
-    auto* rule = new QFrame(central);
-    rule->setFrameStyle(QFrame::HLine | QFrame::Sunken);
-    all->addWidget(rule);
-    auto* bottom = new QVBoxLayout;
-    bottom->setContentsMargins(0, 2, 0, 2);
-    bottom->setSpacing(0);
-    all->addLayout(bottom);
-    buildDataBars(bottom);
-
-    // The window's pop-up: on the drill's panels, not in the answer field (whose own
-    // menu edits the text).
-    for (QWidget* w : {central, drill, static_cast<QWidget*>(lblQuestion),
-                       static_cast<QWidget*>(lblAnswer), static_cast<QWidget*>(moQuestion),
-                       static_cast<QWidget*>(moComment), static_cast<QWidget*>(moHatsuon),
-                       pnlRightCommandButton, static_cast<QWidget*>(rgAnswer)}) {
-        w->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(w, &QWidget::customContextMenuRequested, this,
-                [this, w](const QPoint& pos) { pmMain->popup(w->mapToGlobal(pos)); });
-    }
+    DrillPanel::Links links;
+    links.start = actStart;
+    links.result = actResult;
+    links.stop = actStop;
+    links.find = actFind;
+    links.playVoice = actPlayVoice;
+    links.nextWord = actNextWord;
+    links.addVocBook = actAddVocBook;
+    links.panelMenu = pmMain;
+    links.dataBarMenu = pmToolBar;
+    panel_ = new DrillPanel(settings_, *drillShell_, links, this);
+    setCentralWidget(panel_);
     // The window sees the keys of its drill controls before they do, whichever has the
     // focus: Enter and the choice digits work also after a click in the question or
-    // comment box or a pop-up menu. The answer field's input method and shortcut keys
-    // are watched apart.
+    // comment box or a pop-up menu.
     new KeyPreview(this, [this](QWidget* control, QKeyEvent* key) {
-        return previewKey(control, key);
+        return panel_->previewKey(control, key);
     });
-    txtAnswer->installEventFilter(this);
-}
-
-void TfrmMain::buildDataBars(QVBoxLayout* bottom) {
-    auto make = [&](const QString& caption, const QString& value, const QString& name,
-                    QLabel*& valueLabel) {
-        auto* bar = new ui::DataBar(caption, value, centralWidget());
-        bar->setObjectName(name);
-        bar->value->setObjectName(QStringLiteral("lbl") + name.mid(3));
-        bar->gauge->setObjectName(QStringLiteral("cg") + name.mid(3));
-        bar->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(bar, &QWidget::customContextMenuRequested, this,
-                [this, bar](const QPoint& pos) { pmToolBar->popup(bar->mapToGlobal(pos)); });
-        valueLabel = bar->value;
-        bottom->addWidget(bar);
-        return bar;
-    };
-    pnlQuestionNum = make(QStringLiteral("出題数 ： "), QStringLiteral(" ： 0 / 0"),
-                          QStringLiteral("pnlQuestionNum"), lblQuestionNum);
-    pnlAtariNum = make(QStringLiteral("正解数 ： "), QStringLiteral(" ： 0 / 0"),
-                       QStringLiteral("pnlAtariNum"), lblAtariNum);
-    pnlHazureNum = make(QStringLiteral("不正解数 ： "), QStringLiteral(" ： 0 / 0"),
-                        QStringLiteral("pnlHazureNum"), lblHazureNum);
-    pnlPercent = make(QStringLiteral("正解率 ： "), QStringLiteral(" ： 0 / 0 ％"),
-                      QStringLiteral("pnlPercent"), lblPercent);
-    pnlTime = make(QStringLiteral("時間 ： "), QStringLiteral(" ： 0 / 0 秒"),
-                   QStringLiteral("pnlTime"), lblTime);
     // The wrong-answers bar is off until the learner turns it on.
-    pnlHazureNum->hide();
     actHazureNum->setChecked(false);
 }
 

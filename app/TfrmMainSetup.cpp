@@ -15,7 +15,6 @@ namespace qor {
 void TfrmMain::applySettings() {
     // The same steps as the first showing, so that both always agree.
     applyFontsAndColours();
-    applyPanels();
     applyDataBars();
     applyFlatButtons();
     mnuVocBook->menuAction()->setEnabled(settings_.VocBookOn == 1);

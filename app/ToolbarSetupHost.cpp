@@ -1,6 +1,7 @@
 #include "app/ToolbarSetupHost.h"
 
 #include "app/TfrmMain.h"
+#include "quiz/DrillPanel.h"
 #include "ui/Text.h"
 
 #include <QComboBox>
@@ -39,7 +40,7 @@ void ToolbarSetupHost::setQuestionCountText(const std::string& text) {
 
 void ToolbarSetupHost::setAnswerChoices(const std::vector<std::string>& texts) {
     // Outside a drill the choices are placeholders, not to be chosen.
-    main_.showAnswerChoices(texts, false);
+    main_.drillPanel().showAnswerChoices(texts, false);
 }
 
 void ToolbarSetupHost::setDictionaryText(const std::string& fileName) {

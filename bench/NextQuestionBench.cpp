@@ -141,14 +141,17 @@ std::vector<double> mainWindowEnter(const Fixture& f, bool right, std::vector<do
     }));
     if (!main->drill().running())
         std::abort();
+    auto* txtAnswer = main->findChild<QLineEdit*>(QStringLiteral("txtAnswer"));
+    if (!txtAnswer)
+        std::abort();
     std::vector<double> times;
     for (int i = 0; i < kRuns; ++i) {
         const CurrentEntry& e = main->drill().state().entry;
         const std::string answer = right ? e.answerAlternatives.front() : std::string("x");
-        main->txtAnswer->setText(ui::toQ(answer));
+        txtAnswer->setText(ui::toQ(answer));
         // The key handled, then what it changed painted, as the event loop does it.
         times.push_back(millisecondsOf([&] {
-            QTest::keyClick(main->txtAnswer, Qt::Key_Return);
+            QTest::keyClick(txtAnswer, Qt::Key_Return);
             QApplication::processEvents();
         }));
     }

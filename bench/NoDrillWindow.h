@@ -20,9 +20,7 @@ public:
     void setCommentText(const std::string&) override {}
     void setPronunciationText(const std::string&) override {}
     void setAnswerText(const std::string&) override {}
-    std::string answerText() const override { return {}; }
     void setChoices(const std::vector<std::string>&, bool) override {}
-    int selectedChoice() const override { return -1; }
     void selectChoice(int) override {}
     void setBar(DataBar, const std::string&, int, int) override {}
     void setStatusText(int, const std::string&) override {}

@@ -26,6 +26,7 @@
 #include "print/TfrmMakeTest.h"
 #include "print/TfrmPrintDic.h"
 #include "quiz/DrillState.h"
+#include "quiz/DrillView.h"
 #include "settings/SettingsStore.h"
 
 #include <QApplication>
@@ -54,7 +55,7 @@ struct Fixture {
     TUserSettings settings;
     std::string dictionary;
     std::vector<std::string> lines;
-    DrillState drill;
+    DrillHistory history;
 
     explicit Fixture(int words) {
         std::string pattern = (std::filesystem::temp_directory_path() / "qor-bench-XXXXXX").string();
@@ -78,10 +79,10 @@ struct Fixture {
         SettingsStore::load(settings);
         settings.DicInUse = dictionary;
         // A drill of 1,000 questions one drill back: its lines in slot 0, its totals in 1.
-        drill.history.current = 1;
-        drill.history.drills[1].questionCount = kQuestions;
+        history.current = 1;
+        history.drills[1].questionCount = kQuestions;
         for (int k = 0; k < kQuestions; ++k)
-            drill.history.drills[0].asked[static_cast<std::size_t>(k)] =
+            history.drills[0].asked[static_cast<std::size_t>(k)] =
                 lines[static_cast<std::size_t>(k) * 7919 % lines.size()];
     }
     ~Fixture() {
@@ -142,7 +143,7 @@ int main(int argc, char** argv) {
         if (listing.listingLines().size() != static_cast<std::size_t>(words))
             std::abort();
 
-        TfrmMakeTest sheet(f.settings, f.drill);
+        TfrmMakeTest sheet(f.settings, DrillSummary{}, f.history);
         sheet.resize(800, 600);
         sheet.show();
         child<QComboBox>(sheet, "cboPrintType")->setCurrentIndex(static_cast<int>(PrintType::PastAsked));

@@ -38,6 +38,11 @@ std::vector<std::string> firstLines(const LineList& list, int count) {
     return {list.begin(), list.begin() + n};
 }
 
+std::vector<std::string> firstLines(const std::vector<std::string>& list, int count) {
+    const auto n = static_cast<std::size_t>(std::max(count, 0));
+    return {list.begin(), list.begin() + static_cast<std::ptrdiff_t>(std::min(n, list.size()))};
+}
+
 // The side of a dictionary line that a choice or the key shows.
 std::string answerSide(const std::string& line, bool toEnglish) {
     WordEntry entry = splitEntry(line);
@@ -107,8 +112,8 @@ SheetSource readSheetSource(const SheetRequest& r) {
     const int n = std::clamp(r.historyEntry, 1, kHistorySlots - 1);
     switch (r.type) {
     case PrintType::LastErrors:
-        if (r.drill)
-            source.lines = firstLines(r.drill->missed, r.drill->wrongCount);
+        if (r.lastDrill)
+            source.lines = firstLines(r.lastDrill->missedLines, r.lastDrill->wrongCount);
         break;
     case PrintType::TodayErrors:
     case PrintType::YesterdayErrors: {
@@ -143,9 +148,9 @@ SheetSource readSheetSource(const SheetRequest& r) {
     }
     case PrintType::PastAsked:
     case PrintType::PastMissed:
-        if (r.drill) {
-            const DrillRecord& totals = r.drill->history.slot(n);
-            const DrillRecord& lines = r.drill->history.slot(n - 1);
+        if (r.history) {
+            const DrillRecord& totals = r.history->slot(n);
+            const DrillRecord& lines = r.history->slot(n - 1);
             source.lines = r.type == PrintType::PastAsked
                                ? firstLines(lines.asked, totals.questionCount)
                                : firstLines(lines.missed, totals.wrongCount);
@@ -172,15 +177,19 @@ SheetSource readSheetSource(const SheetRequest& r) {
 }
 
 std::optional<DrillFigures> sheetScore(const SheetRequest& r) {
-    if (!r.drill || !scoreLineOffered(r.type))
+    if (!scoreLineOffered(r.type))
         return std::nullopt;
     if (r.type == PrintType::LastErrors) {
-        const DrillState& d = *r.drill;
+        if (!r.lastDrill)
+            return std::nullopt;
+        const DrillSummary& d = *r.lastDrill;
         return DrillFigures{d.questionCount, d.correctCount,
                             percentage(d.correctCount, d.questionCount)};
     }
+    if (!r.history)
+        return std::nullopt;
     const DrillRecord& totals =
-        r.drill->history.slot(std::clamp(r.historyEntry, 1, kHistorySlots - 1));
+        r.history->slot(std::clamp(r.historyEntry, 1, kHistorySlots - 1));
     return DrillFigures{totals.questionCount, totals.correctCount, totals.percentage};
 }
 

@@ -15,6 +15,7 @@
 #include "base/FileStatus.h"
 #include "base/Random.h"
 #include "quiz/DrillState.h"
+#include "quiz/DrillView.h"
 
 #include <array>
 #include <cstddef>
@@ -82,7 +83,8 @@ struct SheetRequest {
     std::string dictionaryPath;    // of the combo's file name in "Dictionary Path"
     std::string userFolder;        // for the daily record file
     DateTexts now;
-    const DrillState* drill = nullptr;  // the last drill and the history of this run
+    const DrillSummary* lastDrill = nullptr;  // the last drill of this run
+    const DrillHistory* history = nullptr;    // the drills of this run
 };
 
 // The source of the questions. When `failed()` nothing may be built: the dictionary

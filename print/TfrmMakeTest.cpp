@@ -34,6 +34,8 @@
 #include <QTextDocument>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace qor {
 
 namespace {
@@ -53,9 +55,9 @@ QSpinBox* numberField(int minimum, int maximum, int value, const QString& name, 
 
 } // namespace
 
-TfrmMakeTest::TfrmMakeTest(const TUserSettings& settings, const DrillState& drill,
-                           QWidget* parent)
-    : QDialog(parent), settings_(settings), drill_(drill) {
+TfrmMakeTest::TfrmMakeTest(const TUserSettings& settings, DrillSummary lastDrill,
+                           const DrillHistory& history, QWidget* parent)
+    : QDialog(parent), settings_(settings), lastDrill_(std::move(lastDrill)), history_(history) {
     setWindowTitle(QStringLiteral("簡易テスト用紙の作成"));
     ui::setDialogFrame(this);
 
@@ -235,7 +237,7 @@ void TfrmMakeTest::cboPrintTypeChange() {
 }
 
 void TfrmMakeTest::txtPastNumChange() {
-    const DrillRecord& totals = drill_.history.slot(txtPastNum_->value());
+    const DrillRecord& totals = history_.slot(txtPastNum_->value());
     // An entry without a drill has no dictionary; the one shown stays.
     if (!totals.dictionaryPath.empty())
         cboDicFile_->setEditText(ui::toQ(fileNameOf(totals.dictionaryPath)));
@@ -267,7 +269,8 @@ SheetRequest TfrmMakeTest::request(const std::string& dictionaryPath) const {
     r.dictionaryPath = dictionaryPath;
     r.userFolder = settings_.userFolder();
     r.now = DateTexts::of(programClock().now());
-    r.drill = &drill_;
+    r.lastDrill = &lastDrill_;
+    r.history = &history_;
     return r;
 }
 

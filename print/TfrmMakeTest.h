@@ -27,9 +27,10 @@ class LinesView;
 class TfrmMakeTest : public QDialog {
     Q_OBJECT
 public:
-    // drill: the last drill and the history of this run (kept by the main window, which
-    // outlives this window).
-    TfrmMakeTest(const TUserSettings& settings, const DrillState& drill, QWidget* parent = nullptr);
+    // The last drill of this run, and the history of this run (kept by the main window's
+    // drill, which outlives this window).
+    TfrmMakeTest(const TUserSettings& settings, DrillSummary lastDrill, const DrillHistory& history,
+                 QWidget* parent = nullptr);
 
     // The lines on the sheet box (CP932), as built.
     const std::vector<std::string>& sheetLines() const { return lines_; }
@@ -62,7 +63,8 @@ private:
 
     TUserSettings settings_;
     DictionaryBeside dictionaries_{settings_};
-    const DrillState& drill_;
+    DrillSummary lastDrill_;
+    const DrillHistory& history_;
     MakeTestSettings test_;
     std::vector<std::string> lines_;
     std::string sheetDictionary_;  // the dictionary of the sheet on the box

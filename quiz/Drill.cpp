@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <string_view>
 #include <unordered_set>
+#include <utility>
 
 namespace qor {
 
@@ -28,14 +29,22 @@ std::vector<std::string> choicePlaceholders(int n) {
     return out;
 }
 
-Drill::Drill(const TUserSettings& settings, DrillView& view)
-    : settings_(settings), view_(view), state_(std::make_unique<DrillState>()),
+Drill::Drill(const TUserSettings& settings, DrillDisplay& display, DrillShell& shell)
+    : settings_(settings), display_(display), shell_(shell), state_(std::make_unique<DrillState>()),
       files_(std::make_unique<DrillFiles>(settings, *state_)) {}
 
 Drill::~Drill() = default;
 
 int Drill::drillPercentage() const {
     return drillPercent_;
+}
+
+bool Drill::judgesTypedAnswer() const {
+    return state_->phase == DrillPhase::Asking && !state_->choiceMode;
+}
+
+bool Drill::showsHints() const {
+    return state_->phase == DrillPhase::Asking && state_->direction == 1;
 }
 
 // ---------------------------------------------------------------- presentation
@@ -73,14 +82,14 @@ void Drill::presentEntry(bool setFormHint) {
             e.shown = alts[filled[static_cast<std::size_t>(
                 programRandom().below(static_cast<int>(filled.size())))]];
     }
-    view_.setQuestionText(e.shown);
+    display_.setQuestionText(e.shown);
 
     if (s.choiceMode)
         buildChoices();
     if (setFormHint)
-        view_.setStatusText(1, answerFormHint(e.answerSide));
+        shell_.setStatusText(1, answerFormHint(e.answerSide));
     if (settings_.ShowComment == 1)
-        view_.setCommentText(e.comment);
+        display_.setCommentText(e.comment);
     applyQuestionColour();
     showTypingHint();
     if (settings_.ShowPronunciation == 1)
@@ -98,7 +107,7 @@ void Drill::presentEntry(bool setFormHint) {
     c.nextWord = s.direction == 1;
     c.addVocBook = settings_.VocBookOn == 1;
     c.setupControls = false;
-    view_.setCommands(c);
+    shell_.setCommands(c);
 }
 
 void Drill::buildChoices() {
@@ -125,7 +134,7 @@ void Drill::buildChoices() {
         s.choiceTexts.push_back(firstAlternative(s.direction == 0 ? parts.japanese : parts.english));
         s.hiddenChoices.erase(s.hiddenChoices.begin() + r);
     }
-    view_.setChoices(s.choiceTexts, true);
+    display_.setChoices(s.choiceTexts, true);
 }
 
 void Drill::showTypingHint() {
@@ -136,7 +145,7 @@ void Drill::showTypingHint() {
     s.hintLength = static_cast<int>(answer.size());
     s.hintCount = 1;
     if (settings_.ShowHint == 1 && !answer.empty())
-        view_.setAnswerText(answer.substr(0, charLength(answer, 0)));
+        display_.setAnswerText(answer.substr(0, charLength(answer, 0)));
 }
 
 std::string Drill::voiceWord() const {
@@ -145,17 +154,17 @@ std::string Drill::voiceWord() const {
 }
 
 void Drill::showPronunciation() {
-    view_.setPronunciationText({});
+    display_.setPronunciationText({});
     pronunciation_.clear();
     FileStatus status;
     std::optional<std::string> sign = files_->pronunciationOf(voiceWord(), status);
     if (!status && !status.isMissingFile()) {
-        view_.fileError(status);
+        shell_.fileError(status);
         return;
     }
     // A pronunciation file that is not there (none was made yet) simply has no data.
     pronunciation_ = sign ? *sign : std::string("========== no data ==========");
-    view_.setPronunciationText(pronunciation_);
+    display_.setPronunciationText(pronunciation_);
 }
 
 void Drill::speakWord(bool automatic) {
@@ -163,9 +172,9 @@ void Drill::speakWord(bool automatic) {
         return;
     const VoiceRequest voice = voiceFor(settings_.VoiceType, settings_.HatsuonDir, voiceWord());
     if (voice.kind == VoiceRequest::Kind::WaveFile)
-        view_.playWave(voice.what);
+        shell_.playWave(voice.what);
     else if (voice.kind == VoiceRequest::Kind::Companion)
-        view_.sendCommand(voice.what);
+        shell_.sendCommand(voice.what);
 }
 
 void Drill::playVoice() {
@@ -174,12 +183,12 @@ void Drill::playVoice() {
 }
 
 void Drill::applyQuestionColour() {
-    view_.setQuestionWarning(false);
+    display_.setQuestionWarning(false);
     if (settings_.ColorChangeOn != 1)
         return;
     int percent = settings_.ChangeType == 1 ? files_->wordPercentage(state_->entry.wordKey())
                                              : drillPercent_;
-    view_.setQuestionWarning(percent <= settings_.ChangeColorPercent);
+    display_.setQuestionWarning(percent <= settings_.ChangeColorPercent);
 }
 
 void Drill::startQuestionTimer() {
@@ -187,13 +196,13 @@ void Drill::startQuestionTimer() {
     if (s.modes.memorizeOnly) {
         int limit = s.modes.memorizeSeconds;
         s.remainingMemorizeSeconds = limit;
-        view_.setBar(DataBar::Time, ratio(limit, limit) + sj(" 秒"), limit, limit);
-        view_.startTimer();
+        display_.setBar(DataBar::Time, ratio(limit, limit) + sj(" 秒"), limit, limit);
+        display_.startTimer();
     } else if (settings_.TimeLimitOn == 1) {
         int limit = settings_.TimeLimit;
         s.remainingSeconds = limit;
-        view_.setBar(DataBar::Time, ratio(limit, limit) + sj(" 秒"), limit, limit);
-        view_.startTimer();
+        display_.setBar(DataBar::Time, ratio(limit, limit) + sj(" 秒"), limit, limit);
+        display_.startTimer();
     }
 }
 
@@ -211,8 +220,8 @@ void Drill::NextQuestion() {
     }
     if (!again) {
         ++s.askedCount;
-        view_.setBar(DataBar::QuestionNum, ratio(s.askedCount, s.questionCount), s.askedCount,
-                     s.questionCount);
+        display_.setBar(DataBar::QuestionNum, ratio(s.askedCount, s.questionCount), s.askedCount,
+                        s.questionCount);
     }
     presentEntry(true);
     questionRead_.reset();
@@ -223,11 +232,11 @@ void Drill::NextQuestion() {
 
 // ---------------------------------------------------------------- checking
 
-std::string Drill::answerOnScreen() const {
+std::string Drill::answerOf(const LearnerAnswer& answer) const {
     const DrillState& s = *state_;
     if (!s.choiceMode)
-        return view_.answerText();
-    int i = view_.selectedChoice();
+        return answer.typed;
+    const int i = answer.choice;
     if (i < 0 || i >= static_cast<int>(s.choiceTexts.size()))
         return {};
     return s.choiceTexts[static_cast<std::size_t>(i)];
@@ -250,7 +259,7 @@ bool Drill::answerIsRight(const std::string& answer) {
     if (!read && !answerFileReported_) {
         // Once per drill: the answers are judged by the dictionary alone meanwhile.
         answerFileReported_ = true;
-        view_.fileError(read);
+        shell_.fileError(read);
     }
     return accepted;
 }
@@ -289,14 +298,15 @@ Verdict Drill::verdict(const std::string& answer) const {
     v.wordAsked = figures_.word.asked;
     v.wordPercentage = figures_.word.percent;
     v.canAccept = !state_->choiceMode;
+    v.dictionaryName = state_->dictionaryName;
     return v;
 }
 
 void Drill::countRight() {
     DrillState& s = *state_;
     ++s.correctCount;
-    view_.setBar(DataBar::AtariNum, ratio(s.correctCount, s.questionCount), s.correctCount,
-                 s.questionCount);
+    display_.setBar(DataBar::AtariNum, ratio(s.correctCount, s.questionCount), s.correctCount,
+                    s.questionCount);
 }
 
 void Drill::recordMiss() {
@@ -308,8 +318,8 @@ void Drill::recordMiss() {
     if (settings_.RepeatError == 1)
         s.repeat = true;
     ++s.wrongCount;
-    view_.setBar(DataBar::HazureNum, ratio(s.wrongCount, s.questionCount), s.wrongCount,
-                 s.questionCount);
+    display_.setBar(DataBar::HazureNum, ratio(s.wrongCount, s.questionCount), s.wrongCount,
+                    s.questionCount);
 }
 
 void Drill::reportAll(const std::vector<FileStatus>& statuses) {
@@ -321,15 +331,15 @@ void Drill::reportOnce(const FileStatus& status) {
     // A full disk or a read-only folder fails every answer alike: the learner is told
     // once per drill for each file, not once per answer.
     if (!status && reportedFiles_.insert(status.path()).second)
-        view_.fileError(status);
+        shell_.fileError(status);
 }
 
-void Drill::ResultCheck() {
+void Drill::ResultCheck(const LearnerAnswer& given) {
     DrillState& s = *state_;
     s.accepted = false;
     s.repeat = false;
     figures_ = files_->loadFigures(s.entry);
-    const std::string answer = answerOnScreen();
+    const std::string answer = answerOf(given);
     const bool right = answerIsRight(answer);
     figures_.word.count(right);
     figures_.month.count(right);
@@ -347,34 +357,34 @@ void Drill::ResultCheck() {
 
     if (right) {
         if (settings_.AtariOn == 1)
-            view_.playWave(settings_.AtariSoundFile);
+            shell_.playWave(settings_.AtariSoundFile);
         if (settings_.VoiceOn == 1)
-            view_.sendCommand("ANI;1");
+            shell_.sendCommand("ANI;1");
         changeImportance(false);
         if (settings_.ShowResult == 1 && settings_.ShowErrorOnly != 1) {
             if (settings_.ShowEasyAtari == 1)
-                view_.notice(verdictText("正解です\n\n出題数 ： ", "他の正解 ： "), sj("結果発表"),
-                             kInformation);
+                shell_.notice(verdictText("正解です\n\n出題数 ： ", "他の正解 ： "), sj("結果発表"),
+                              kInformation);
             else
-                view_.showAtari(verdict(answer));
+                shell_.showAtari(verdict(answer));
         }
         countRight();
     } else {
         if (settings_.HazureOn == 1)
-            view_.playWave(settings_.HazureSoundFile);
+            shell_.playWave(settings_.HazureSoundFile);
         if (settings_.VoiceOn == 1)
-            view_.sendCommand("ANI;2");
+            shell_.sendCommand("ANI;2");
         changeImportance(true);
         if (settings_.ShowResult == 1) {
             if (settings_.ShowEasyError == 1)
-                view_.notice(verdictText("不正解です\n\n出題数 ： ", "正解 ： "), sj("結果発表"),
-                             kInformation);
+                shell_.notice(verdictText("不正解です\n\n出題数 ： ", "正解 ： "), sj("結果発表"),
+                              kInformation);
             else
-                s.accepted = view_.showResultError(verdict(answer));
+                s.accepted = shell_.showResultError(verdict(answer));
         }
         if (!s.choiceMode && s.accepted) {
             if (settings_.VoiceOn == 1)
-                view_.sendCommand("ANI;13");
+                shell_.sendCommand("ANI;13");
             changeImportance(false);
             figures_.word.accept();
             figures_.month.accept();
@@ -383,64 +393,64 @@ void Drill::ResultCheck() {
             recordMiss();
         }
     }
-    view_.setStatusText(2, sj("今月 ： ") + figures_.month.percent + sj("％"));
+    shell_.setStatusText(2, sj("今月 ： ") + figures_.month.percent + sj("％"));
 }
 
-void Drill::RepeatResultCheck() {
+void Drill::RepeatResultCheck(const LearnerAnswer& given) {
     DrillState& s = *state_;
     s.accepted = false;
     s.repeat = false;
-    const std::string answer = answerOnScreen();
+    const std::string answer = answerOf(given);
     const std::string tail = s.entry.answerSide + sj("\nコメント ： ") + s.entry.comment;
     if (answerIsRight(answer)) {
         if (settings_.AtariOn == 1)
-            view_.playWave(settings_.AtariSoundFile);
+            shell_.playWave(settings_.AtariSoundFile);
         if (settings_.VoiceOn == 1)
-            view_.sendCommand("ANI;1");
+            shell_.sendCommand("ANI;1");
         if (settings_.ShowResult == 1 && settings_.ShowErrorOnly != 1)
-            view_.notice(sj("正解です\n\n他の正解 ： ") + tail, sj("結果発表"), kInformation);
+            shell_.notice(sj("正解です\n\n他の正解 ： ") + tail, sj("結果発表"), kInformation);
         return;
     }
     if (settings_.HazureOn == 1)
-        view_.playWave(settings_.HazureSoundFile);
+        shell_.playWave(settings_.HazureSoundFile);
     if (settings_.VoiceOn == 1)
-        view_.sendCommand("ANI;2");
+        shell_.sendCommand("ANI;2");
     if (s.choiceMode) {
         if (settings_.ShowResult == 1)
-            view_.notice(sj("不正解です\n\n正解 ： ") + tail, sj("結果発表"), kInformation);
+            shell_.notice(sj("不正解です\n\n正解 ： ") + tail, sj("結果発表"), kInformation);
         s.repeat = true;
         return;
     }
     if (settings_.ShowResult == 1) {
         if (settings_.ShowEasyError == 1)
-            view_.notice(sj("不正解です\n\n正解 ： ") + tail, sj("結果発表"), kInformation);
+            shell_.notice(sj("不正解です\n\n正解 ： ") + tail, sj("結果発表"), kInformation);
         else
-            s.accepted = view_.showResultError(verdict(answer));
+            s.accepted = shell_.showResultError(verdict(answer));
     }
     s.repeat = !s.accepted;
 }
 
 void Drill::OnlyMemorizeNext() {
     DrillState& s = *state_;
-    view_.notice(sj("正解 ： ") + s.entry.answerSide + sj("\nコメント ： ") + s.entry.comment,
-                 sj("正解表示"), kInformation);
+    shell_.notice(sj("正解 ： ") + s.entry.answerSide + sj("\nコメント ： ") + s.entry.comment,
+                  sj("正解表示"), kInformation);
     if (s.askedCount >= s.questionCount) {
         endMemorizeDrill();
         return;
     }
-    view_.setQuestionText({});
-    view_.setCommentText({});
+    display_.setQuestionText({});
+    display_.setCommentText({});
     NextQuestion();
-    view_.focusAnswer();
+    display_.focusAnswer();
 }
 
 // ---------------------------------------------------------------- control
 
-void Drill::submit() {
+void Drill::submit(const LearnerAnswer& answer) {
     DrillState& s = *state_;
     if (s.phase == DrillPhase::Idle)
         return;
-    view_.stopTimer();
+    display_.stopTimer();
     if (s.phase == DrillPhase::MemorizeAsking) {
         // A memorize-only drill judges nothing and records nothing.
         OnlyMemorizeNext();
@@ -448,22 +458,22 @@ void Drill::submit() {
     }
     const bool repeating = settings_.RepeatError == 1 && s.repeat;
     if (repeating)
-        RepeatResultCheck();
+        RepeatResultCheck(answer);
     else
-        ResultCheck();
+        ResultCheck(answer);
     clearBoxes();
-    view_.selectChoice(-1);
+    display_.selectChoice(-1);
     if (settings_.RepeatError == 1 && s.repeat) {
         NextQuestion();
-        view_.focusAnswer();
+        display_.focusAnswer();
         return;
     }
     reportAll(files_->saveFigures(s.entry, figures_));
     drillPercent_ = percentage(s.correctCount, s.askedCount);
-    view_.setBar(DataBar::Percent, ratio(drillPercent_, 100) + sj(" ％"), drillPercent_, 100);
+    display_.setBar(DataBar::Percent, ratio(drillPercent_, 100) + sj(" ％"), drillPercent_, 100);
     if (s.askedCount < s.questionCount) {
         NextQuestion();
-        view_.focusAnswer();
+        display_.focusAnswer();
         return;
     }
     finishDrill();
@@ -474,12 +484,12 @@ void Drill::finishDrill() {
     reportAll(files_->saveStudyDetail(s.recentSlot, drillPercent_));
     if (s.correctCount == s.questionCount) {
         if (settings_.FinishOn == 1)
-            view_.playWave(settings_.FinishSoundFile);
+            shell_.playWave(settings_.FinishSoundFile);
         if (settings_.VoiceOn == 1)
-            view_.sendCommand("VEXA;empCongratulation!");
+            shell_.sendCommand("VEXA;empCongratulation!");
     }
-    DrillSummary summary{s.questionCount, s.correctCount, s.wrongCount, drillPercent_};
-    view_.showDrillEnd(summary, settings_.ErrorDialogOn == 1);
+    const DrillSummary summary = lastDrill();
+    shell_.showDrillEnd(summary, settings_.ErrorDialogOn == 1);
     if (s.modes.notRandomContinue)
         reportOnce(files_->storeContinuePosition(s.dictionaryFileName, s.continuePosition));
 
@@ -496,7 +506,26 @@ void Drill::finishDrill() {
         reportOnce(files_->makeStudyLog(summary));
     backToIdle();
     s.historyOptionsEnabled = true;
-    view_.drillCompleted();
+    shell_.drillCompleted();
+}
+
+void Drill::setPlan(DrillPlan plan) {
+    state_->modes = plan.modes;
+    state_->customLines = std::move(plan.customLines);
+}
+
+DrillSummary Drill::lastDrill() const {
+    const DrillState& s = *state_;
+    DrillSummary summary;
+    summary.questionCount = s.questionCount;
+    summary.correctCount = s.correctCount;
+    summary.wrongCount = s.wrongCount;
+    summary.percentage = drillPercent_;
+    const int missed = std::clamp(s.wrongCount, 0, kListSlots);
+    summary.missedLines.assign(s.missed.begin(), s.missed.begin() + missed);
+    summary.direction = s.direction;
+    summary.dictionaryName = s.dictionaryName;
+    return summary;
 }
 
 std::vector<std::string> Drill::placeholders() const {
@@ -504,31 +533,31 @@ std::vector<std::string> Drill::placeholders() const {
 }
 
 void Drill::resetBars() {
-    view_.setBar(DataBar::QuestionNum, ratio(0, 0), 0, 0);
-    view_.setBar(DataBar::AtariNum, ratio(0, 0), 0, 0);
-    view_.setBar(DataBar::HazureNum, ratio(0, 0), 0, 0);
-    view_.setBar(DataBar::Percent, ratio(0, 0) + sj(" ％"), 0, 100);
-    view_.setBar(DataBar::Time, ratio(0, 0) + sj(" 秒"), 0, 0);
+    display_.setBar(DataBar::QuestionNum, ratio(0, 0), 0, 0);
+    display_.setBar(DataBar::AtariNum, ratio(0, 0), 0, 0);
+    display_.setBar(DataBar::HazureNum, ratio(0, 0), 0, 0);
+    display_.setBar(DataBar::Percent, ratio(0, 0) + sj(" ％"), 0, 100);
+    display_.setBar(DataBar::Time, ratio(0, 0) + sj(" 秒"), 0, 0);
 }
 
 void Drill::clearBoxes() {
-    view_.setQuestionText({});
-    view_.setCommentText({});
-    view_.setPronunciationText({});
-    view_.setAnswerText({});
+    display_.setQuestionText({});
+    display_.setCommentText({});
+    display_.setPronunciationText({});
+    display_.setAnswerText({});
 }
 
 void Drill::backToIdle() {
     DrillState& s = *state_;
     s.phase = DrillPhase::Idle;
-    view_.setCommands(DrillCommands{});
+    shell_.setCommands(DrillCommands{});
     resetBars();
-    view_.setStatusText(1, {});
-    view_.setStatusText(2, {});
-    view_.setQuestionWarning(false);
+    shell_.setStatusText(1, {});
+    shell_.setStatusText(2, {});
+    display_.setQuestionWarning(false);
     if (s.choiceMode) {
         s.choiceTexts = placeholders();
-        view_.setChoices(s.choiceTexts, false);
+        display_.setChoices(s.choiceTexts, false);
     }
     s.askedCount = 0;
     s.plainPosition = 0;
@@ -539,17 +568,17 @@ void Drill::stop() {
     DrillState& s = *state_;
     if (s.phase == DrillPhase::Idle)
         return;
-    view_.stopTimer();
+    display_.stopTimer();
     clearBoxes();
     s.hiddenChoices.clear();
     s.repeat = false;
     backToIdle();
-    view_.drillStopped();
+    shell_.drillStopped();
 }
 
 void Drill::endMemorizeDrill() {
     DrillState& s = *state_;
-    view_.stopTimer();
+    display_.stopTimer();
     s.modes.memorizeOnly = false;
     if (s.modes.notRandomContinue)
         reportOnce(files_->storeContinuePosition(s.dictionaryFileName, s.continuePosition));
@@ -560,50 +589,49 @@ void Drill::endMemorizeDrill() {
 
 void Drill::reset() {
     DrillState& s = *state_;
-    view_.stopTimer();
+    display_.stopTimer();
     clearBoxes();
     s.hiddenChoices.clear();
     s.repeat = false;
     backToIdle();
 }
 
-void Drill::timerTick() {
+bool Drill::timerTick() {
     DrillState& s = *state_;
     if (s.phase == DrillPhase::Idle) {
-        view_.stopTimer();
-        return;
+        display_.stopTimer();
+        return false;
     }
     if (settings_.VoiceOn == 1)
-        view_.sendCommand("ANI;14");
+        shell_.sendCommand("ANI;14");
     if (s.phase == DrillPhase::MemorizeAsking) {
         if (s.remainingMemorizeSeconds == 0) {
-            view_.stopTimer();
+            display_.stopTimer();
             OnlyMemorizeNext();
-            return;
+            return false;
         }
         --s.remainingMemorizeSeconds;
-        view_.setBar(DataBar::Time,
-                     ratio(s.remainingMemorizeSeconds, s.modes.memorizeSeconds) + sj(" 秒"),
-                     s.remainingMemorizeSeconds, s.modes.memorizeSeconds);
-        return;
+        display_.setBar(DataBar::Time,
+                        ratio(s.remainingMemorizeSeconds, s.modes.memorizeSeconds) + sj(" 秒"),
+                        s.remainingMemorizeSeconds, s.modes.memorizeSeconds);
+        return false;
     }
     if (s.remainingSeconds == 0) {
-        view_.stopTimer();
-        submit();
-        return;
+        display_.stopTimer();
+        return true;
     }
     --s.remainingSeconds;
-    view_.setBar(DataBar::Time, ratio(s.remainingSeconds, settings_.TimeLimit) + sj(" 秒"),
-                 s.remainingSeconds, settings_.TimeLimit);
+    display_.setBar(DataBar::Time, ratio(s.remainingSeconds, settings_.TimeLimit) + sj(" 秒"),
+                    s.remainingSeconds, settings_.TimeLimit);
+    return false;
 }
 
-void Drill::HintShow() {
+void Drill::HintShow(const std::string& typed) {
     DrillState& s = *state_;
     if (s.phase != DrillPhase::Asking || s.direction != 1)
         return;
     const std::string answer = firstAlternative(s.entry.answerSide);
     s.hintLength = static_cast<int>(answer.size());
-    std::string typed = view_.answerText();
     // Reveal whole characters: the next one starts at the first character boundary of
     // the answer at or after the typed length.
     std::size_t pos = 0;
@@ -611,10 +639,10 @@ void Drill::HintShow() {
         pos += charLength(answer, pos);
     std::size_t end = pos < answer.size() ? pos + charLength(answer, pos) : pos + 1;
     if (static_cast<int>(end) >= s.hintLength) {
-        submit();
+        submit(LearnerAnswer{typed, -1});
         return;
     }
-    view_.setAnswerText(typed + answer.substr(pos, end - pos));
+    display_.setAnswerText(typed + answer.substr(pos, end - pos));
     ++s.hintCount;
 }
 
@@ -624,21 +652,21 @@ bool Drill::choiceKey(int digit) {
         return false;
     if (digit < 1 || digit > s.choiceCount())
         return false;
-    view_.selectChoice(digit - 1);
-    choiceClicked();
+    display_.selectChoice(digit - 1);
+    choiceClicked(digit - 1);
     return true;
 }
 
-void Drill::choiceClicked() {
+void Drill::choiceClicked(int index) {
     if (settings_.ClickResult == 1 && state_->phase == DrillPhase::Asking)
-        submit();
+        submit(LearnerAnswer{std::string(), index});
 }
 
 bool Drill::memorizeKey() {
     DrillState& s = *state_;
     if (s.phase != DrillPhase::MemorizeAsking || s.choiceMode)
         return false;
-    view_.stopTimer();
+    display_.stopTimer();
     OnlyMemorizeNext();
     return true;
 }

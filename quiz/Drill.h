@@ -1,7 +1,8 @@
 #pragma once
 // The drill: the start procedure, the question sources, the presentation of each
 // question, the checking of answers and the control from question to question.
-// It works on DrillState and talks to the window through DrillView.
+// It works on DrillState and talks to its panel through DrillDisplay and to the window
+// around it through DrillShell; the learner's answer comes in as a value.
 
 #include "quiz/DrillFiles.h"
 #include "quiz/DrillState.h"
@@ -25,35 +26,54 @@ struct DrillStart {
     bool fromToolbar = true;  // the toolbar clears the history modes and sets no hint
 };
 
+struct DrillSeed;
+
 class Drill {
 public:
-    Drill(const TUserSettings& settings, DrillView& view);
+    Drill(const TUserSettings& settings, DrillDisplay& display, DrillShell& shell);
+    Drill(const TUserSettings& settings, DrillView& view) : Drill(settings, view, view) {}
     ~Drill();
 
-    DrillState& state() { return *state_; }
+    // Read-only: the windows hand their choices over as values (setPlan, setModes).
     const DrillState& state() const { return *state_; }
+
+    // The question source and its options for the next starts. The setup dialog works on
+    // its own copy and hands it back when it closes.
+    const DrillModes& modes() const { return state_->modes; }
+    DrillPlan plan() const { return DrillPlan{state_->modes, state_->customLines}; }
+    void setPlan(DrillPlan plan);
+    // The modes alone; the custom lines stay.
+    void setModes(const DrillModes& modes) { state_->modes = modes; }
+
+    // The drills of this run and the recent slot of Temp.dat read at the last start, for
+    // the record and test sheet windows.
+    const DrillHistory& history() const { return state_->history; }
+    int recentSlot() const { return state_->recentSlot; }
 
     // The start procedure. False when the drill did not start (the learner was told why).
     bool start(const DrillStart& how);
 
     // Shows the next question of the active source (or the same word again).
     void NextQuestion();
-    // Judges the answer on screen (normal question / a word asked again).
-    void ResultCheck();
-    void RepeatResultCheck();
+    // Judges the learner's answer (normal question / a word asked again).
+    void ResultCheck(const LearnerAnswer& answer);
+    void RepeatResultCheck(const LearnerAnswer& answer);
     // Memorize-only: shows the answer and goes on.
     void OnlyMemorizeNext();
 
     // The commands of a running drill.
-    void submit();        // "結果"
-    void stop();          // "止める"
-    void timerTick();     // one second of the question timer
-    void HintShow();      // "次の文字を表示"
-    void playVoice();     // "再生"
+    void submit(const LearnerAnswer& answer);  // "結果"
+    void stop();                               // "止める"
+    // One second of the question timer; true when the time is up and the answer on
+    // screen is to be submitted.
+    bool timerTick();
+    // "次の文字を表示", with the text typed so far.
+    void HintShow(const std::string& typed);
+    void playVoice();  // "再生"
     // A digit key in choice mode; true when it selected a choice.
     bool choiceKey(int digit);
-    // A click on a choice of the choice group.
-    void choiceClicked();
+    // A click on item `index` of the choice group.
+    void choiceClicked(int index);
     // Enter in a memorize-only drill without choices; true when it ran the memorize step.
     bool memorizeKey();
 
@@ -61,10 +81,20 @@ public:
     void reset();
 
     bool running() const { return state_->phase != DrillPhase::Idle; }
+    // Whether a submit now judges a typed text (not a choice, not a memorize step), and
+    // whether the next-letter hint applies: the window reads the field only then.
+    bool judgesTypedAnswer() const;
+    bool showsHints() const;
     // The percentage of the drill so far.
     int drillPercentage() const;
+    // The last drill of this run as the end and error review windows show it: its
+    // figures and misses (those so far after a stop).
+    DrillSummary lastDrill() const;
 
 private:
+    // Benchmarks fill a run's history without running its drills.
+    friend struct DrillSeed;
+
     struct PoolLine {
         std::string text;
         int index = -1;
@@ -90,7 +120,7 @@ private:
 
     bool answerIsRight(const std::string& answer);
     bool customLinesBelongTo(const DictionaryRead& dictionary) const;
-    std::string answerOnScreen() const;
+    std::string answerOf(const LearnerAnswer& answer) const;
     Verdict verdict(const std::string& answer) const;
     void countRight();
     void recordMiss();
@@ -105,7 +135,8 @@ private:
     void reportOnce(const FileStatus& status);
 
     const TUserSettings& settings_;
-    DrillView& view_;
+    DrillDisplay& display_;
+    DrillShell& shell_;
     std::unique_ptr<DrillState> state_;
     std::unique_ptr<DrillFiles> files_;
     std::optional<DictionaryRead> questionRead_;

@@ -26,20 +26,20 @@ bool Drill::start(const DrillStart& how) {
     // Refuse what the question sources cannot work with before anything changes.
     std::optional<long long> count = parseDecimal(how.questionCountText);
     if (!count || *count < 1 || *count > kMaxQuestions) {
-        view_.notice(sj("出題数には、1 から 1000 までの数を指定してください"), sj("エラー"),
-                     kWarning);
+        shell_.notice(sj("出題数には、1 から 1000 までの数を指定してください"), sj("エラー"),
+                      kWarning);
         return false;
     }
     questionRead_ = DictionaryRead::of(how.dictionaryPath);
     const DictionaryRead& dictionary = *questionRead_;
     if (!dictionary.status()) {
-        view_.fileError(dictionary.status());
+        shell_.fileError(dictionary.status());
         questionRead_.reset();
         return false;
     }
     if (dictionary.count() == 0) {
         questionRead_.reset();
-        view_.notice(sj("指定された辞書には、単語が登録されていません"), sj("エラー"), kWarning);
+        shell_.notice(sj("指定された辞書には、単語が登録されていません"), sj("エラー"), kWarning);
         return false;
     }
 
@@ -54,14 +54,14 @@ bool Drill::start(const DrillStart& how) {
     s.choiceMode = how.answerType >= 1 && how.answerType <= 3 && !s.modes.memorizeOnly;
     s.choiceKind = s.choiceMode ? how.answerType - 1 : 0;
     s.choiceTexts = s.choiceMode ? placeholders() : std::vector<std::string>{};
-    view_.setChoices(s.choiceTexts, s.choiceMode);
+    display_.setChoices(s.choiceTexts, s.choiceMode);
 
     files_->beginDrill();
     reportedFiles_.clear();
-    if (FileStatus st = files_->registerDictionary(s.dictionaryFileName); !st) view_.fileError(st);
+    if (FileStatus st = files_->registerDictionary(s.dictionaryFileName); !st) shell_.fileError(st);
     s.answerFilePath = settings_.userFile(answerFileName(s.dictionaryName));
     answerFileReported_ = false;
-    if (FileStatus st = files_->ensureAnswerFile(); !st) view_.fileError(st);
+    if (FileStatus st = files_->ensureAnswerFile(); !st) shell_.fileError(st);
 
     if (s.modes.yesterday) {
         // Numbers that name no line of this dictionary (a hand-edited or older record)
@@ -77,7 +77,7 @@ bool Drill::start(const DrillStart& how) {
         // the dictionary changes) would ask words the records cannot name.
         s.modes.custom = false;
         s.customLines.clear();
-        view_.notice(
+        shell_.notice(
             sj("出題する単語の一覧は、この辞書のものではありません。\n辞書から出題します。"),
             sj("出題の設定"), kInformation);
     }
@@ -96,14 +96,14 @@ bool Drill::start(const DrillStart& how) {
     s.questionCount = static_cast<int>(*count);
 
     if (s.direction == 0) {
-        view_.setPrompts(sj("次の単語の意味はなに？"), sj(" の意味は、、、"));
+        display_.setPrompts(sj("次の単語の意味はなに？"), sj(" の意味は、、、"));
         if (s.choiceMode)
-            view_.setInputMethod(InputMethod::Off);
+            display_.setInputMethod(InputMethod::Off);
         else if (settings_.AutoImeOn == 1)
-            view_.setInputMethod(InputMethod::Hiragana);
+            display_.setInputMethod(InputMethod::Hiragana);
     } else {
-        view_.setPrompts(sj("次の日本語を英語にすると？"), sj(" の綴りは、、、"));
-        if (settings_.AutoImeOn == 1) view_.setInputMethod(InputMethod::English);
+        display_.setPrompts(sj("次の日本語を英語にすると？"), sj(" の綴りは、、、"));
+        if (settings_.AutoImeOn == 1) display_.setInputMethod(InputMethod::English);
     }
 
     clearBoxes();
@@ -129,16 +129,16 @@ bool Drill::start(const DrillStart& how) {
     questionRead_.reset();
 
     s.askedCount = 1;
-    view_.setBar(DataBar::QuestionNum, ratio(1, s.questionCount), 1, s.questionCount);
-    view_.setBar(DataBar::AtariNum, ratio(0, s.questionCount), 0, s.questionCount);
-    view_.setBar(DataBar::HazureNum, ratio(0, s.questionCount), 0, s.questionCount);
-    view_.setBar(DataBar::Percent, ratio(0, 100) + sj(" ％"), 0, 100);
+    display_.setBar(DataBar::QuestionNum, ratio(1, s.questionCount), 1, s.questionCount);
+    display_.setBar(DataBar::AtariNum, ratio(0, s.questionCount), 0, s.questionCount);
+    display_.setBar(DataBar::HazureNum, ratio(0, s.questionCount), 0, s.questionCount);
+    display_.setBar(DataBar::Percent, ratio(0, 100) + sj(" ％"), 0, 100);
 
     if (activeSource(s.modes) == QuestionSource::NotRandom) advancePositions();
 
-    view_.showDrillSetup(s.dictionaryFileName, s.choiceMode ? s.choiceKind + 1 : 0, s.direction,
-                         s.questionCount);
-    view_.focusAnswer();
+    shell_.showDrillSetup(s.dictionaryFileName, s.choiceMode ? s.choiceKind + 1 : 0, s.direction,
+                          s.questionCount);
+    display_.focusAnswer();
     s.startTime = DateTexts::of(programClock().now()).clock;
     startQuestionTimer();
     return true;
@@ -149,7 +149,7 @@ bool Drill::start(const DrillStart& how) {
 const DictionaryRead& Drill::questionDictionary() {
     if (!questionRead_) {
         questionRead_ = DictionaryRead::of(state_->dictionaryPath);
-        if (!questionRead_->status()) view_.fileError(questionRead_->status());
+        if (!questionRead_->status()) shell_.fileError(questionRead_->status());
     }
     return *questionRead_;
 }
@@ -183,8 +183,8 @@ std::optional<Drill::PoolLine> Drill::firstLine() {
         return fromText(s.history.slot(s.modes.historySlot).missed[0]);
     case QuestionSource::Yesterday:
         if (s.yesterdayList.empty()) {
-            view_.notice(sj("昨日間違えた単語のデータがありません"), sj("選択不可能"),
-                         kInformation);
+            shell_.notice(sj("昨日間違えた単語のデータがありません"), sj("選択不可能"),
+                          kInformation);
             return std::nullopt;
         }
         return fromNumber(s.yesterdayList[0]);
@@ -213,11 +213,11 @@ std::optional<Drill::PoolLine> Drill::firstLine() {
         FileStatus read;
         RatedLines kept = files_->importantLines(s.modes.levels, read);
         if (!read) {
-            view_.fileError(read);
+            shell_.fileError(read);
             return std::nullopt;
         }
         if (kept.lines.empty()) {
-            view_.notice(sj("指定された重要度の単語がありません"), sj("選択不可能"), kWarning);
+            shell_.notice(sj("指定された重要度の単語がありません"), sj("選択不可能"), kWarning);
             return std::nullopt;
         }
         // As many as the drill can ask (the list starts over only after its last item),

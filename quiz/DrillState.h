@@ -83,6 +83,13 @@ struct DrillModes {
     void clearHistoryModes();
 };
 
+// What the question setup dialog hands to the drill: the question source with its options
+// and the lines of a custom list, for the starts that follow.
+struct DrillPlan {
+    DrillModes modes;
+    std::vector<std::string> customLines;
+};
+
 enum class QuestionSource {
     SameQuestions,
     LastErrors,

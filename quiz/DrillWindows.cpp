@@ -6,7 +6,6 @@
 #include "ui/Platform.h"
 #include "ui/WindowOpen.h"
 
-#include <algorithm>
 
 namespace qor {
 
@@ -21,33 +20,31 @@ MissedAnswer missedAnswerOf(const Verdict& verdict) {
     a.wordAsked = verdict.wordAsked;
     a.wordPercentage = verdict.wordPercentage;
     a.canAccept = verdict.canAccept;
+    a.dictionaryName = verdict.dictionaryName;
     return a;
 }
 
-ErrorReviewInput errorReviewOf(const DrillState& state) {
+ErrorReviewInput errorReviewOf(const DrillSummary& drill) {
     ErrorReviewInput review;
-    const int count = std::clamp(state.wrongCount, 0, kListSlots);
-    review.missedLines.assign(state.missed.begin(), state.missed.begin() + count);
-    review.wrongCount = state.wrongCount;
-    review.direction = state.direction;
-    review.dictionaryName = state.dictionaryName;
+    review.missedLines = drill.missedLines;
+    review.wrongCount = drill.wrongCount;
+    review.direction = drill.direction;
+    review.dictionaryName = drill.dictionaryName;
     review.today = DateTexts::of(programClock().now());
     return review;
 }
 
-void showAtariWindow(QWidget* parent, const Verdict& verdict, const TUserSettings& settings,
-                     const DrillState& state) {
+void showAtariWindow(QWidget* parent, const Verdict& verdict, const TUserSettings& settings) {
     ui::openWindow(parent, QStringLiteral("結果発表"), [&] {
-        TfrmAtari window(verdict, settings, state.dictionaryName, parent);
+        TfrmAtari window(verdict, settings, parent);
         ui::platform().showModal(window);
     });
 }
 
-bool showResultErrorWindow(QWidget* parent, const Verdict& verdict, const TUserSettings& settings,
-                           const DrillState& state) {
+bool showResultErrorWindow(QWidget* parent, const Verdict& verdict, const TUserSettings& settings) {
     bool accepted = false;
     ui::openWindow(parent, QStringLiteral("不正解"), [&] {
-        TfrmResultError window(missedAnswerOf(verdict), settings, state.dictionaryName, parent);
+        TfrmResultError window(missedAnswerOf(verdict), settings, parent);
         ui::platform().showModal(window);
         accepted = window.answerAccepted();
     });
@@ -55,20 +52,21 @@ bool showResultErrorWindow(QWidget* parent, const Verdict& verdict, const TUserS
 }
 
 void showDrillEndWindow(QWidget* parent, const DrillSummary& summary, bool errorReview,
-                        const TUserSettings& settings, const DrillState& state) {
+                        const TUserSettings& settings) {
     if (errorReview) {
-        showErrorReviewWindow(parent, settings, state);
+        showErrorReviewWindow(parent, settings, summary);
         return;
     }
     ui::openWindow(parent, QStringLiteral("最終結果"), [&] {
-        TfrmFinish window(summary, errorReviewOf(state), settings, parent);
+        TfrmFinish window(summary, errorReviewOf(summary), settings, parent);
         ui::platform().showModal(window);
     });
 }
 
-void showErrorReviewWindow(QWidget* parent, const TUserSettings& settings, const DrillState& state) {
+void showErrorReviewWindow(QWidget* parent, const TUserSettings& settings,
+                           const DrillSummary& lastDrill) {
     ui::openWindow(parent, QStringLiteral("間違えの表示"), [&] {
-        TfrmShowError window(errorReviewOf(state), settings, parent);
+        TfrmShowError window(errorReviewOf(lastDrill), settings, parent);
         ui::platform().showModal(window);
     });
 }

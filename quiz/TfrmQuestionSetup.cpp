@@ -159,6 +159,8 @@ void TfrmQuestionSetup::showEvent(QShowEvent* event) {
 }
 
 void TfrmQuestionSetup::FormShow() {
+    // The toolbar starts and the saved question order may have changed the drill's plan.
+    plan_ = drill_.plan();
     // 1. The dictionaries used so far.
     cboDicFile->showListed(settings_.DicInUse);
     // 2. The four default dictionaries under their captions.
@@ -255,9 +257,13 @@ void TfrmQuestionSetup::drillCompleted() {
 }
 
 void TfrmQuestionSetup::drillStopped() {
+    // The dialog is closed: switching the group off clears the drill's sources, so the
+    // copy is taken from the drill and handed back.
+    plan_ = drill_.plan();
     if (chkOption->isChecked()) {
         ui::setSwitch(chkOption, false);
     }
+    drill_.setPlan(plan_);
     lastTwoEnabled_ = false;
     applyHistoryEnabled();
 }
@@ -311,7 +317,7 @@ void TfrmQuestionSetup::optionClick(QRadioButton* option) {
 }
 
 void TfrmQuestionSetup::applyOwnRule(QRadioButton* option) {
-    DrillState& s = state();
+    const DrillState& s = state();
     if (option == rbSameQuestion || option == rbErrorOnly) {
         // The lists replayed are those of the last drill, so its dictionary goes with them.
         if (!s.dictionaryPath.empty() && s.dictionaryPath != settings_.DicInUse)
@@ -381,7 +387,7 @@ void TfrmQuestionSetup::txtOptionNumChange() {
     if (!errorsOnly && !rbPrevQuestionOn->isChecked())
         return;
     const int number = std::clamp(numberIn(txtOptionNum, 1), 1, kHistorySlots - 1);
-    EarlierDrillPlan plan = earlierDrillPlan(state().history, number, errorsOnly);
+    EarlierDrillPlan plan = earlierDrillPlan(drill_.history(), number, errorsOnly);
     if (plan.recorded && plan.dictionaryPath != settings_.DicInUse)
         useDictionary(plan.dictionaryPath);
     modes().historySlot = plan.historySlot;
@@ -526,7 +532,7 @@ void TfrmQuestionSetup::chkCustomQuestionClick() {
         bool chosen = false;
         int count = 0;
         ui::openWindow(this, QStringLiteral("出題設定"), [&] {
-            TfrmCustomQuestion dialog(customList_, state().customLines, settings_.DicInUse,
+            TfrmCustomQuestion dialog(customList_, plan_.customLines, settings_.DicInUse,
                                       settings_.userFolder(), this);
             auto progress = [this, &gauge](int done) {
                 done > 0 ? gauge.step(std::min(done, cgProgress->maximum())) : gauge.end();
@@ -635,20 +641,30 @@ void TfrmQuestionSetup::cmdOkClick() {
     const int direction = grpQuestionType->checkedId() == 1 ? 1 : 0;
     const int answerType = chkSelectOn->isChecked() ? answerTypeOfChoiceKind(choiceKind_) : 0;
     // A drill that did not start (the learner was told why) leaves the dialog open to
-    // choose again.
-    if (!drill_.start(DrillStart{settings_.DicInUse, direction, answerType, *count, false}))
+    // choose again. The start may drop a source that does not fit (a custom list of
+    // another dictionary): the dialog goes on from what the drill kept.
+    drill_.setPlan(plan_);
+    const bool started = drill_.start(DrillStart{settings_.DicInUse, direction, answerType, *count, false});
+    plan_ = drill_.plan();
+    if (!started)
         return;
 
     host_.setQuestionCountText(*count);
     host_.setAnswerTypeIndex(answerType);
     host_.setQuestionTypeIndex(direction);
-    if (FileStatus stored = storeQuestionOrder(settings_.setupIniPath(), m); !stored)
+    if (FileStatus stored = storeQuestionOrder(settings_.setupIniPath(), plan_.modes); !stored)
         ui::showFileError(this, stored.path(), stored.reason());
     accept();
 }
 
 void TfrmQuestionSetup::cmdCancelClick() {
     reject();
+}
+
+void TfrmQuestionSetup::done(int result) {
+    // Cancel keeps the options chosen for the next toolbar start, as OK does.
+    drill_.setPlan(plan_);
+    QDialog::done(result);
 }
 
 } // namespace qor

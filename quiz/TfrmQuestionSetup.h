@@ -1,8 +1,10 @@
 #pragma once
 // "出題の設定": the full way to start a drill. Created once at start-up and kept until
-// exit; it keeps the state of its controls between showings. Every option sets or clears
-// its flag in the drill at once; OK checks the choice, runs the start procedure and
-// stores the question order in Setup.ini.
+// exit; it keeps the state of its controls between showings. Each showing copies the
+// drill's plan (question source, options, custom lines); every option sets or clears its
+// flag in that copy at once, and the copy goes back to the drill whenever the dialog
+// closes, OK or Cancel, so a cancelled choice still holds for the next toolbar start. OK
+// checks the choice, runs the start procedure and stores the question order in Setup.ini.
 //
 // The main window shows it with ui::platform().showModal(dialog) ("始める"); the showing
 // runs FormShow. At the end of a completed drill the main window calls drillCompleted(),
@@ -57,6 +59,8 @@ public:
     int wordCount() const { return wordCount_; }
     // The rows of the custom question list, kept between its openings.
     const CustomQuestionList& customList() const { return customList_; }
+    // The drill the options chosen so far describe; the drill gets it when the dialog closes.
+    const DrillPlan& plan() const { return plan_; }
 
     QLabel* lblBanner;
     QCheckBox* chkOnlyMemorize;
@@ -125,6 +129,8 @@ public slots:
     void cmdOkClick();
     void cmdCancelClick();
 
+    void done(int result) override;
+
 protected:
     void showEvent(QShowEvent* event) override;
 
@@ -134,8 +140,8 @@ private:
         bool DrillModes::*flag;
     };
 
-    DrillState& state() { return drill_.state(); }
-    DrillModes& modes() { return drill_.state().modes; }
+    const DrillState& state() const { return drill_.state(); }
+    DrillModes& modes() { return plan_.modes; }
 
     void optionClick(QRadioButton* option);
     void applyOwnRule(QRadioButton* option);
@@ -161,6 +167,7 @@ private:
     Drill& drill_;
     TUserSettings& settings_;
     QuestionSetupHost& host_;
+    DrillPlan plan_;
     DictionaryInUse dictionaries_;
     CustomQuestionList customList_;
     std::vector<Option> options_;

@@ -30,7 +30,8 @@ namespace qor {
 
 TfrmQuestionSetup::TfrmQuestionSetup(Drill& drill, TUserSettings& settings, QuestionSetupHost& host,
                                      QWidget* parent)
-    : QDialog(parent), drill_(drill), settings_(settings), host_(host), dictionaries_(settings) {
+    : QDialog(parent), drill_(drill), settings_(settings), host_(host), plan_(drill.plan()),
+      dictionaries_(settings) {
     setWindowTitle(QStringLiteral("出題の設定"));
     ui::setDialogFrame(this);
     ui::acceptFileDrops(this, [this](const QList<QUrl>& urls) { FormDropFiles(urls); });

@@ -1,18 +1,14 @@
 #include "records/TfrmResultError.h"
 
 #include "base/Cp932.h"
-#include "words/AnswerFile.h"
-#include "words/ImportanceButtons.h"
-#include "words/ImportanceFile.h"
-#include "ui/DialogFrame.h"
-#include "ui/Fonts.h"
 #include "ui/Panels.h"
 #include "ui/Platform.h"
 #include "ui/ShownText.h"
 #include "ui/Text.h"
+#include "words/AnswerFile.h"
+#include "words/ImportanceButtons.h"
 
 #include <QFrame>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -23,48 +19,30 @@ namespace qor {
 
 namespace {
 
-QPlainTextEdit* readOnlyMemo(QWidget* parent) {
-    auto* memo = new QPlainTextEdit(parent);
-    memo->setReadOnly(true);
-    memo->setTabChangesFocus(true);
-    return memo;
-}
-
-// Heights follow the box's font, so this comes after the font is set.
-void showLines(QPlainTextEdit* memo, int lines) {
-    memo->setFixedHeight(QFontMetrics(memo->font()).lineSpacing() * lines + 12);
+VerdictWord wordOf(const MissedAnswer& a) {
+    VerdictWord w;
+    w.lineText = a.lineText;
+    w.dictionaryName = a.dictionaryName;
+    w.wordAsked = a.wordAsked;
+    w.wordPercentage = a.wordPercentage;
+    w.comment = a.comment;
+    w.pronunciation = a.pronunciation;
+    return w;
 }
 
 } // namespace
 
 TfrmResultError::TfrmResultError(const MissedAnswer& answer, const TUserSettings& settings,
-                                 const std::string& dictionaryName, QWidget* parent)
-    : QDialog(parent), answer_(answer), userFolder_(settings.userFolder()),
-      dictionaryName_(dictionaryName) {
-    setWindowTitle(QStringLiteral("不正解"));
-    ui::setDialogFrame(this);
-    // One Japanese face for the whole window keeps digits between kana in one font.
-    setFont(ui::fontFor(TUserSettings::ordinaryFace(), font().pointSize()));
-
-    ui::VerdictPanel top = ui::verdictPanel(this, QStringLiteral("不・正・解"), QColor(0xff, 0x5a, 0x5a));
-    lblResult = top.title;
-    lblData = top.data;
-
+                                 QWidget* parent)
+    : VerdictDialog(QStringLiteral("不正解"), QStringLiteral("不・正・解"),
+                    QColor(0xff, 0x5a, 0x5a), wordOf(answer), settings, parent),
+      answer_(answer), userFolder_(settings.userFolder()) {
     lblAnswer = new QLabel(this);
     lblAnswer->setWordWrap(true);
     lblAnswer->setTextInteractionFlags(Qt::TextSelectableByMouse);
     lblKaitou = new QLabel(this);
     lblKaitou->setWordWrap(true);
     lblKaitou->setTextInteractionFlags(Qt::TextSelectableByMouse);
-
-    lblPhoneticSign = new QLabel(QStringLiteral("発音記号 ： "), this);
-    moPhoneticSign = readOnlyMemo(this);
-    moPhoneticSign->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    moPhoneticSign->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    moPhoneticSign->setLineWrapMode(QPlainTextEdit::NoWrap);
-    lblPhoneticSign->setBuddy(moPhoneticSign);
-    moComment = readOnlyMemo(this);
-    moComment->setAccessibleName(QStringLiteral("コメント"));
 
     lblQuestion = new QLabel(QStringLiteral("あなたの解答も正解にしますか？"), this);
     pnlCaution = new QLabel(QStringLiteral("良く考えてから決めてください"), this);
@@ -78,38 +56,24 @@ TfrmResultError::TfrmResultError(const MissedAnswer& answer, const TUserSettings
     cmdClose = new QPushButton(QStringLiteral("閉じる (&O)"), this);
     cmdClose->setDefault(true);
     cmdClose->setAutoDefault(true);
+    setFocusButton(cmdClose);
 
-    importance_ = new ImportanceButtons(settings.userFile(importanceFileName(dictionaryName)),
-                                        answer.lineText, settings.ImportantOn == 1, this);
-    lblImportant = importance_->lblImportant;
-    cmd1 = importance_->cmd1;
-    cmd2 = importance_->cmd2;
-    cmd3 = importance_->cmd3;
-    cmd4 = importance_->cmd4;
-    cmd5 = importance_->cmd5;
-
-    ui::setTextLook(moComment, settings.FontComment, settings.FontCommentSize,
-                    settings.FontCommentColor);
-    ui::setTextLook(moPhoneticSign, settings.FontPhoneticSign, 0, settings.FontPhoneticSignColor);
-    showLines(moComment, 4);
-    showLines(moPhoneticSign, 1);
-
-    // Layout.
-    auto* phoneticRow = new QHBoxLayout;
-    phoneticRow->addWidget(lblPhoneticSign);
-    phoneticRow->addWidget(moPhoneticSign, 1);
+    // Tab goes from the pronunciation down the window, the importance buttons last.
+    QWidget* order[] = {moPhoneticSign, moComment, cmdAdd, cmdClose, cmd1, cmd2, cmd3, cmd4, cmd5};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
 
     auto* commandRow = ui::buttonRow({cmdAdd, cmdClose});
 
     auto* importanceRow = new QHBoxLayout;
-    importanceRow->addWidget(importance_);
+    importanceRow->addWidget(importance());
     importanceRow->addStretch(1);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(top.panel);
+    layout->addWidget(titlePanel());
     layout->addWidget(lblAnswer);
     layout->addWidget(lblKaitou);
-    layout->addLayout(phoneticRow);
+    layout->addLayout(phoneticRow());
     layout->addWidget(moComment);
     layout->addSpacing(6);
     layout->addWidget(lblQuestion);
@@ -119,12 +83,7 @@ TfrmResultError::TfrmResultError(const MissedAnswer& answer, const TUserSettings
     layout->addLayout(importanceRow);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    // What the dialog shows.
-    ui::showText(moComment, ui::toQ(answer_.comment));
-    ui::showText(moPhoneticSign, ui::toQ(answer_.pronunciation));
-    lblData->setText(QStringLiteral("出題数 ： %1問 、 正解率 ： %2％")
-                         .arg(answer_.wordAsked)
-                         .arg(ui::toQ(answer_.wordPercentage)));
+    // What the dialog shows besides the word's figures, comment and pronunciation.
     ui::showText(lblAnswer, QStringLiteral("正解 ： ") + ui::toQ(answer_.answerSide));
     ui::showText(lblKaitou, QStringLiteral("解答 ： ") + ui::toQ(answer_.typedAnswer));
 
@@ -142,20 +101,15 @@ TfrmResultError::TfrmResultError(const MissedAnswer& answer, const TUserSettings
     connect(cmdClose, &QPushButton::clicked, this, &TfrmResultError::cmdCloseClick);
 }
 
-void TfrmResultError::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    closed_ = false;
-    cmdClose->setFocus();
-}
-
 void TfrmResultError::cmdAddClick() {
     if (!cmdAdd->isEnabled())
         return;
-    const std::string path = userFolder_ + "/" + answerFileName(dictionaryName_);
+    const std::string& dictionaryName = answer_.dictionaryName;
+    const std::string path = userFolder_ + "/" + answerFileName(dictionaryName);
     if (FileStatus status = appendAnswer(path, answer_.shown, answer_.typedAnswer); !status) {
         ui::platform().showMessage(
             this, QStringLiteral("ファイルを開く事ができませんでした\n\n") + ui::toQ(userFolder_) +
-                      QStringLiteral("/に") + ui::toQ(dictionaryName_) +
+                      QStringLiteral("/に") + ui::toQ(dictionaryName) +
                       QStringLiteral(".ansが存在するか確かめてください\n無い場合は、新規作成してください"));
     }
     // The learner's decision stands for this question even when it could not be kept.
@@ -165,19 +119,6 @@ void TfrmResultError::cmdAddClick() {
 
 void TfrmResultError::cmdCloseClick() {
     accept();
-}
-
-void TfrmResultError::done(int result) {
-    FormClose();
-    QDialog::done(result);
-}
-
-void TfrmResultError::FormClose() {
-    // Every way of closing (the button, Esc, the title bar) ends here once.
-    if (closed_)
-        return;
-    closed_ = true;
-    importance_->store();
 }
 
 } // namespace qor

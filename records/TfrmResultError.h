@@ -4,18 +4,14 @@
 // typed answer right (it is added to the dictionary's answer file) and set the word's
 // importance level, which is stored on every close while "ImportantOn" is 1.
 
-#include "settings/TUserSettings.h"
+#include "records/VerdictDialog.h"
 
-#include <QDialog>
 #include <string>
 
 class QLabel;
-class QPlainTextEdit;
 class QPushButton;
 
 namespace qor {
-
-class ImportanceButtons;
 
 // The word just missed, as the dialog shows it (CP932 texts).
 struct MissedAnswer {
@@ -28,53 +24,33 @@ struct MissedAnswer {
     int wordAsked = 0;
     std::string wordPercentage;
     bool canAccept = true;      // only a typed answer can be declared right
+    std::string dictionaryName; // names the answer and importance files in the user folder
 };
 
-class TfrmResultError : public QDialog {
+class TfrmResultError : public VerdictDialog {
     Q_OBJECT
 public:
-    // dictionaryName names the answer and importance files in the user folder.
     TfrmResultError(const MissedAnswer& answer, const TUserSettings& settings,
-                    const std::string& dictionaryName, QWidget* parent = nullptr);
+                    QWidget* parent = nullptr);
 
     // True once "正解にする" was used (also when the answer file could not be written).
     bool answerAccepted() const { return accepted_; }
 
-    QLabel* lblResult;
-    QLabel* lblData;
     QLabel* lblAnswer;
     QLabel* lblKaitou;
-    QLabel* lblPhoneticSign;
-    QPlainTextEdit* moPhoneticSign;
-    QPlainTextEdit* moComment;
     QLabel* lblQuestion;
     QLabel* pnlCaution;
     QPushButton* cmdAdd;
     QPushButton* cmdClose;
-    QLabel* lblImportant;
-    QPushButton* cmd1;
-    QPushButton* cmd2;
-    QPushButton* cmd3;
-    QPushButton* cmd4;
-    QPushButton* cmd5;
 
 public slots:
     void cmdAddClick();
     void cmdCloseClick();
-    void done(int result) override;
-
-protected:
-    void showEvent(QShowEvent* event) override;
 
 private:
-    void FormClose();
-
     MissedAnswer answer_;
     std::string userFolder_;
-    std::string dictionaryName_;
     bool accepted_ = false;
-    bool closed_ = false;
-    ImportanceButtons* importance_;
 };
 
 } // namespace qor

@@ -36,18 +36,18 @@ protected:
 
     // The bars and the month's percentage after question `asked` of a five-question drill.
     void expectBarsAfter(int asked, int right, int wrong) {
-        EXPECT_EQ(bar(main->lblAtariNum), QStringLiteral(" ： %1 / 5").arg(right));
-        EXPECT_EQ(bar(main->lblHazureNum), QStringLiteral(" ： %1 / 5").arg(wrong));
-        EXPECT_EQ(main->pnlAtariNum->gauge->value(), right);
-        EXPECT_EQ(main->pnlHazureNum->gauge->value(), wrong);
+        EXPECT_EQ(bar(ctl<QLabel>(*main, "lblAtariNum")), QStringLiteral(" ： %1 / 5").arg(right));
+        EXPECT_EQ(bar(ctl<QLabel>(*main, "lblHazureNum")), QStringLiteral(" ： %1 / 5").arg(wrong));
+        EXPECT_EQ(ctl<ui::DataBar>(*main, "pnlAtariNum")->gauge->value(), right);
+        EXPECT_EQ(ctl<ui::DataBar>(*main, "pnlHazureNum")->gauge->value(), wrong);
         const int percent = (100 * right * 2 + asked) / (2 * asked);  // a half rounded up
-        EXPECT_EQ(bar(main->lblPercent), QStringLiteral(" ： %1 / 100 ％").arg(percent));
-        EXPECT_EQ(main->pnlPercent->gauge->value(), percent);
+        EXPECT_EQ(bar(ctl<QLabel>(*main, "lblPercent")), QStringLiteral(" ： %1 / 100 ％").arg(percent));
+        EXPECT_EQ(ctl<ui::DataBar>(*main, "pnlPercent")->gauge->value(), percent);
         // This month's figures of the dictionary are the drill's own in a fresh folder.
         EXPECT_EQ(main->statusPanelText(2), QStringLiteral("今月 ： %1％").arg(percent));
     }
 
-    void pressEnter() { QTest::keyClick(main->txtAnswer, Qt::Key_Return); }
+    void pressEnter() { QTest::keyClick(ctl<QLineEdit>(*main, "txtAnswer"), Qt::Key_Return); }
 
     // The verdict windows the next answer opens: checks their kind and closes them.
     void expectAtari() {
@@ -114,15 +114,15 @@ TEST_F(MainWindowDrillTest, ToolbarStartShowsTheFirstQuestion) {
     startMain(0);
     main->txtQuestionNum->setText(QStringLiteral("10"));
     main->actOk->trigger();
-    EXPECT_EQ(main->moQuestion->toPlainText(), QStringLiteral("run"));
-    EXPECT_EQ(main->lblQuestion->text(), QStringLiteral("次の単語の意味はなに？"));
-    EXPECT_EQ(main->lblAnswer->text(), QStringLiteral(" の意味は、、、"));
-    EXPECT_EQ(bar(main->lblQuestionNum), QStringLiteral(" ： 1 / 10"));
-    EXPECT_EQ(bar(main->lblAtariNum), QStringLiteral(" ： 0 / 10"));
-    EXPECT_EQ(bar(main->lblHazureNum), QStringLiteral(" ： 0 / 10"));
-    EXPECT_EQ(bar(main->lblPercent), QStringLiteral(" ： 0 / 100 ％"));
-    EXPECT_EQ(main->pnlQuestionNum->gauge->value(), 1);
-    EXPECT_EQ(main->pnlQuestionNum->gauge->maximum(), 10);
+    EXPECT_EQ(ctl<QPlainTextEdit>(*main, "moQuestion")->toPlainText(), QStringLiteral("run"));
+    EXPECT_EQ(ctl<QLabel>(*main, "lblQuestion")->text(), QStringLiteral("次の単語の意味はなに？"));
+    EXPECT_EQ(ctl<QLabel>(*main, "lblAnswer")->text(), QStringLiteral(" の意味は、、、"));
+    EXPECT_EQ(bar(ctl<QLabel>(*main, "lblQuestionNum")), QStringLiteral(" ： 1 / 10"));
+    EXPECT_EQ(bar(ctl<QLabel>(*main, "lblAtariNum")), QStringLiteral(" ： 0 / 10"));
+    EXPECT_EQ(bar(ctl<QLabel>(*main, "lblHazureNum")), QStringLiteral(" ： 0 / 10"));
+    EXPECT_EQ(bar(ctl<QLabel>(*main, "lblPercent")), QStringLiteral(" ： 0 / 100 ％"));
+    EXPECT_EQ(ctl<ui::DataBar>(*main, "pnlQuestionNum")->gauge->value(), 1);
+    EXPECT_EQ(ctl<ui::DataBar>(*main, "pnlQuestionNum")->gauge->maximum(), 10);
     EXPECT_FALSE(main->actStart->isEnabled());
     EXPECT_TRUE(main->actResult->isEnabled());
     EXPECT_TRUE(main->actStop->isEnabled());
@@ -135,8 +135,8 @@ TEST_F(MainWindowDrillTest, ToolbarStartShowsTheFirstQuestion) {
     main->actStop->trigger();
     EXPECT_TRUE(main->actStart->isEnabled());
     EXPECT_TRUE(main->cboDicFile->isEnabled());
-    EXPECT_EQ(bar(main->lblQuestionNum), QStringLiteral(" ： 0 / 0"));
-    EXPECT_TRUE(main->moQuestion->toPlainText().isEmpty());
+    EXPECT_EQ(bar(ctl<QLabel>(*main, "lblQuestionNum")), QStringLiteral(" ： 0 / 0"));
+    EXPECT_TRUE(ctl<QPlainTextEdit>(*main, "moQuestion")->toPlainText().isEmpty());
 }
 
 TEST_F(MainWindowDrillTest, AWholeTypedDrill) {
@@ -149,9 +149,9 @@ TEST_F(MainWindowDrillTest, AWholeTypedDrill) {
                              QStringLiteral("see"), QStringLiteral("swim")};
     int right = 0, wrong = 0;
     for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(main->moQuestion->toPlainText(), words[i]);
-        EXPECT_EQ(bar(main->lblQuestionNum), QStringLiteral(" ： %1 / 5").arg(i + 1));
-        EXPECT_EQ(main->pnlQuestionNum->gauge->value(), i + 1);
+        EXPECT_EQ(ctl<QPlainTextEdit>(*main, "moQuestion")->toPlainText(), words[i]);
+        EXPECT_EQ(bar(ctl<QLabel>(*main, "lblQuestionNum")), QStringLiteral(" ： %1 / 5").arg(i + 1));
+        EXPECT_EQ(ctl<ui::DataBar>(*main, "pnlQuestionNum")->gauge->value(), i + 1);
         const auto& [text, isRight] = answers[static_cast<std::size_t>(i)];
         if (isRight)
             expectAtari();
@@ -159,20 +159,20 @@ TEST_F(MainWindowDrillTest, AWholeTypedDrill) {
             expectResultError(text);
         if (i == 4)
             expectFinish(QStringLiteral("出題数 ： 5問 、 正解率 ： 60％"));
-        main->txtAnswer->setText(text);
+        ctl<QLineEdit>(*main, "txtAnswer")->setText(text);
         pressEnter();
         (isRight ? right : wrong) += 1;
         if (i < 4) {
             expectBarsAfter(i + 1, right, wrong);
-            EXPECT_TRUE(main->txtAnswer->text().isEmpty());
+            EXPECT_TRUE(ctl<QLineEdit>(*main, "txtAnswer")->text().isEmpty());
         }
     }
     EXPECT_EQ(platform.pendingAnswers(), 0u);
     // Back to idle.
-    EXPECT_EQ(bar(main->lblQuestionNum), QStringLiteral(" ： 0 / 0"));
-    EXPECT_EQ(bar(main->lblPercent), QStringLiteral(" ： 0 / 0 ％"));
-    EXPECT_EQ(bar(main->lblTime), QStringLiteral(" ： 0 / 0 秒"));
-    EXPECT_EQ(main->pnlPercent->gauge->value(), 0);
+    EXPECT_EQ(bar(ctl<QLabel>(*main, "lblQuestionNum")), QStringLiteral(" ： 0 / 0"));
+    EXPECT_EQ(bar(ctl<QLabel>(*main, "lblPercent")), QStringLiteral(" ： 0 / 0 ％"));
+    EXPECT_EQ(bar(ctl<QLabel>(*main, "lblTime")), QStringLiteral(" ： 0 / 0 秒"));
+    EXPECT_EQ(ctl<ui::DataBar>(*main, "pnlPercent")->gauge->value(), 0);
     EXPECT_TRUE(main->actStart->isEnabled());
     EXPECT_FALSE(main->actResult->isEnabled());
     EXPECT_TRUE(main->statusPanelText(2).isEmpty());
@@ -188,14 +188,14 @@ TEST_F(MainWindowDrillTest, AWholeFourChoiceDrill) {
     const bool answerRight[] = {true, false, true, false, true};
     int right = 0, wrong = 0;
     for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(bar(main->lblQuestionNum), QStringLiteral(" ： %1 / 5").arg(i + 1));
-        EXPECT_EQ(main->pnlQuestionNum->gauge->value(), i + 1);
-        ASSERT_EQ(main->rgAnswer->count(), 4);
-        EXPECT_TRUE(main->rgAnswer->isEnabled());
+        EXPECT_EQ(bar(ctl<QLabel>(*main, "lblQuestionNum")), QStringLiteral(" ： %1 / 5").arg(i + 1));
+        EXPECT_EQ(ctl<ui::DataBar>(*main, "pnlQuestionNum")->gauge->value(), i + 1);
+        ASSERT_EQ(ctl<ui::RadioGroup>(*main, "rgAnswer")->count(), 4);
+        EXPECT_TRUE(ctl<ui::RadioGroup>(*main, "rgAnswer")->isEnabled());
         // Each shows its digit key before the text the drill set.
         QStringList items;
-        for (int j = 0; j < main->rgAnswer->count(); ++j) {
-            const QString shown = main->rgAnswer->items()[j];
+        for (int j = 0; j < ctl<ui::RadioGroup>(*main, "rgAnswer")->count(); ++j) {
+            const QString shown = ctl<ui::RadioGroup>(*main, "rgAnswer")->items()[j];
             const QString digit = QStringLiteral("%1 ").arg(j + 1);
             EXPECT_TRUE(shown.startsWith(digit)) << shown.toStdString();
             items << shown.mid(digit.size());
@@ -214,9 +214,9 @@ TEST_F(MainWindowDrillTest, AWholeFourChoiceDrill) {
         if (i == 4)
             expectFinish(QStringLiteral("出題数 ： 5問 、 正解率 ： 60％"));
         // A digit chooses (it is not typed); Enter submits.
-        QTest::keyClick(main->txtAnswer, static_cast<Qt::Key>(Qt::Key_1 + pick));
-        EXPECT_EQ(main->rgAnswer->itemIndex(), pick);
-        EXPECT_TRUE(main->txtAnswer->text().isEmpty());
+        QTest::keyClick(ctl<QLineEdit>(*main, "txtAnswer"), static_cast<Qt::Key>(Qt::Key_1 + pick));
+        EXPECT_EQ(ctl<ui::RadioGroup>(*main, "rgAnswer")->itemIndex(), pick);
+        EXPECT_TRUE(ctl<QLineEdit>(*main, "txtAnswer")->text().isEmpty());
         pressEnter();
         (answerRight[i] ? right : wrong) += 1;
         if (i < 4)
@@ -224,25 +224,26 @@ TEST_F(MainWindowDrillTest, AWholeFourChoiceDrill) {
     }
     EXPECT_EQ(platform.pendingAnswers(), 0u);
     // Idle again with the placeholders, disabled.
-    EXPECT_EQ(main->rgAnswer->items(),
+    EXPECT_EQ(ctl<ui::RadioGroup>(*main, "rgAnswer")->items(),
               (QStringList{QStringLiteral("正解 １"), QStringLiteral("正解 ２"),
                            QStringLiteral("正解 ３"), QStringLiteral("正解 ４")}));
-    EXPECT_FALSE(main->rgAnswer->isEnabled());
+    EXPECT_FALSE(ctl<ui::RadioGroup>(*main, "rgAnswer")->isEnabled());
     expectRecords();
 }
 
 TEST_F(MainWindowDrillTest, EnterInAMemorizeDrillRunsTheStepOnce) {
     startMain(0);
-    DrillModes& modes = main->drill().state().modes;
+    DrillModes modes = main->drill().modes();
     modes.memorizeOnly = true;
     modes.memorizeSeconds = 5;
+    main->drill().setModes(modes);
     ASSERT_TRUE(main->drill().start(DrillStart{dir.file("verbs.txt"), 0, 0, "2", false}));
     platform.answerNotice();
     pressEnter();
     auto notices = platform.callsOf(test::PlatformCall::Notice);
     ASSERT_EQ(notices.size(), 1u);
     EXPECT_EQ(notices[0].caption, QStringLiteral("正解表示"));
-    EXPECT_EQ(main->moQuestion->toPlainText(), QStringLiteral("eat"));
+    EXPECT_EQ(ctl<QPlainTextEdit>(*main, "moQuestion")->toPlainText(), QStringLiteral("eat"));
     EXPECT_EQ(main->drill().state().correctCount + main->drill().state().wrongCount, 0);
 }
 
@@ -250,14 +251,14 @@ TEST_F(MainWindowDrillTest, EnterThatConfirmsAConversionDoesNotSubmit) {
     startMain(0);
     main->actOk->trigger();
     QInputMethodEvent composing(QStringLiteral("はしる"), {});
-    QCoreApplication::sendEvent(main->txtAnswer, &composing);
+    QCoreApplication::sendEvent(ctl<QLineEdit>(*main, "txtAnswer"), &composing);
     pressEnter();
     EXPECT_EQ(main->drill().state().askedCount, 1);
-    EXPECT_EQ(main->moQuestion->toPlainText(), QStringLiteral("run"));
+    EXPECT_EQ(ctl<QPlainTextEdit>(*main, "moQuestion")->toPlainText(), QStringLiteral("run"));
     QInputMethodEvent commit;
     commit.setCommitString(QStringLiteral("走る"));
-    QCoreApplication::sendEvent(main->txtAnswer, &commit);
-    EXPECT_EQ(main->txtAnswer->text(), QStringLiteral("走る"));
+    QCoreApplication::sendEvent(ctl<QLineEdit>(*main, "txtAnswer"), &commit);
+    EXPECT_EQ(ctl<QLineEdit>(*main, "txtAnswer")->text(), QStringLiteral("走る"));
     expectAtari();
     pressEnter();
     EXPECT_EQ(main->drill().state().correctCount, 1);
@@ -294,11 +295,11 @@ TEST_F(MainWindowDrillTest, StartFromTheQuestionSetupDialogAndItsHistoryOptions)
         setup.cmdOk->click();
         return setup.result();
     });
-    main->cmdStart->click();
+    ctl<QPushButton>(*main, "cmdStart")->click();
     ASSERT_TRUE(main->drill().running());
-    EXPECT_EQ(main->moQuestion->toPlainText(), QStringLiteral("run"));
+    EXPECT_EQ(ctl<QPlainTextEdit>(*main, "moQuestion")->toPlainText(), QStringLiteral("run"));
     expectAtari();
-    main->txtAnswer->setText(QStringLiteral("走る"));
+    ctl<QLineEdit>(*main, "txtAnswer")->setText(QStringLiteral("走る"));
     pressEnter();
     expectAtari();
     platform.answerModal([](QDialog& d) {  // the end window of a perfect drill
@@ -307,7 +308,7 @@ TEST_F(MainWindowDrillTest, StartFromTheQuestionSetupDialogAndItsHistoryOptions)
         EXPECT_FALSE(finish.cmdShowError->isEnabled());
         return static_cast<int>(QDialog::Rejected);
     });
-    main->txtAnswer->setText(QStringLiteral("食べる"));
+    ctl<QLineEdit>(*main, "txtAnswer")->setText(QStringLiteral("食べる"));
     pressEnter();
     EXPECT_FALSE(main->drill().running());
 
@@ -320,8 +321,8 @@ TEST_F(MainWindowDrillTest, StartFromTheQuestionSetupDialogAndItsHistoryOptions)
         setup.cmdOk->click();
         return setup.result();
     });
-    main->cmdStart->click();
-    EXPECT_EQ(main->moQuestion->toPlainText(), QStringLiteral("run"));
+    ctl<QPushButton>(*main, "cmdStart")->click();
+    EXPECT_EQ(ctl<QPlainTextEdit>(*main, "moQuestion")->toPlainText(), QStringLiteral("run"));
 }
 
 TEST_F(MainWindowDrillTest, ChoosingTheDictionaryByTheSelectCommandAndByADrop) {

@@ -26,10 +26,10 @@ TEST_F(FindCommandTest, TheSearchButtonOpensTheWordSearchOnTheDictionaryInUse) {
         EXPECT_EQ(d.windowTitle(), QStringLiteral("単語の検索"));
         return QDialog::Rejected;
     });
-    main->cmdFind->click();
+    ctl<QPushButton>(*main, "cmdFind")->click();
     EXPECT_EQ(platform.callsOf(PlatformCall::Modal).size(), 1u);
     EXPECT_EQ(searched, dir.file("verbs.txt"));
-    EXPECT_EQ(main->cmdFind->text(), QStringLiteral("検索"));
+    EXPECT_EQ(ctl<QPushButton>(*main, "cmdFind")->text(), QStringLiteral("検索"));
 }
 
 } // namespace

@@ -26,8 +26,8 @@ protected:
     // What the window system asks before it sends input method text to the field.
     bool takesInputMethod() const {
         QInputMethodQueryEvent query(Qt::ImEnabled);
-        QApplication::sendEvent(main->txtAnswer, &query);
-        return main->txtAnswer->testAttribute(Qt::WA_InputMethodEnabled) &&
+        QApplication::sendEvent(ctl<QLineEdit>(*main, "txtAnswer"), &query);
+        return ctl<QLineEdit>(*main, "txtAnswer")->testAttribute(Qt::WA_InputMethodEnabled) &&
                query.value(Qt::ImEnabled).toBool();
     }
 };
@@ -39,8 +39,8 @@ TEST_F(MainWindowInputTest, JapaneseInputStaysPossibleAfterAChoiceDrill) {
     main->actOk->trigger();
     ASSERT_TRUE(main->drill().state().choiceMode);
     // The choices take the answer: the field is disabled meanwhile.
-    EXPECT_FALSE(main->txtAnswer->isEnabled());
-    EXPECT_TRUE(main->txtAnswer->inputMethodHints().testFlag(Qt::ImhPreferLatin));
+    EXPECT_FALSE(ctl<QLineEdit>(*main, "txtAnswer")->isEnabled());
+    EXPECT_TRUE(ctl<QLineEdit>(*main, "txtAnswer")->inputMethodHints().testFlag(Qt::ImhPreferLatin));
     main->actStop->trigger();
 
     // A typed English-to-Japanese drill without the automatic input method switch: the
@@ -51,8 +51,8 @@ TEST_F(MainWindowInputTest, JapaneseInputStaysPossibleAfterAChoiceDrill) {
     EXPECT_TRUE(takesInputMethod());
     QInputMethodEvent commit;
     commit.setCommitString(QStringLiteral("走る"));
-    QApplication::sendEvent(main->txtAnswer, &commit);
-    EXPECT_EQ(main->txtAnswer->text(), QStringLiteral("走る"));
+    QApplication::sendEvent(ctl<QLineEdit>(*main, "txtAnswer"), &commit);
+    EXPECT_EQ(ctl<QLineEdit>(*main, "txtAnswer")->text(), QStringLiteral("走る"));
 }
 
 TEST_F(MainWindowInputTest, ChoiceKeysWorkAfterAChoiceWasClickedWithTheMouse) {
@@ -61,22 +61,22 @@ TEST_F(MainWindowInputTest, ChoiceKeysWorkAfterAChoiceWasClickedWithTheMouse) {
     QApplication::setActiveWindow(main.get());
     ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
     main->actOk->trigger();
-    ASSERT_EQ(main->rgAnswer->count(), 4);
-    ASSERT_EQ(main->moQuestion->toPlainText(), QStringLiteral("run"));
+    ASSERT_EQ(ctl<ui::RadioGroup>(*main, "rgAnswer")->count(), 4);
+    ASSERT_EQ(ctl<QPlainTextEdit>(*main, "moQuestion")->toPlainText(), QStringLiteral("run"));
     QApplication::processEvents();  // the new choices appear on screen
-    ASSERT_TRUE(main->rgAnswer->button(0)->isVisible());
+    ASSERT_TRUE(ctl<ui::RadioGroup>(*main, "rgAnswer")->button(0)->isVisible());
 
     // On its round mark, at the left (the button is wider than its text).
-    QRadioButton* first = main->rgAnswer->button(0);
+    QRadioButton* first = ctl<ui::RadioGroup>(*main, "rgAnswer")->button(0);
     QTest::mouseClick(first, Qt::LeftButton, {}, QPoint(8, first->height() / 2));
-    EXPECT_EQ(main->rgAnswer->itemIndex(), 0);
+    EXPECT_EQ(ctl<ui::RadioGroup>(*main, "rgAnswer")->itemIndex(), 0);
     QWidget* focus = QApplication::focusWidget();
     ASSERT_NE(focus, nullptr);
 
     // "3" chooses the third item, wherever the click left the focus; it is not typed.
     QTest::keyClick(focus, Qt::Key_3);
-    EXPECT_EQ(main->rgAnswer->itemIndex(), 2);
-    EXPECT_TRUE(main->txtAnswer->text().isEmpty());
+    EXPECT_EQ(ctl<ui::RadioGroup>(*main, "rgAnswer")->itemIndex(), 2);
+    EXPECT_TRUE(ctl<QLineEdit>(*main, "txtAnswer")->text().isEmpty());
 
     // Enter submits the choice: its verdict window opens and the next question follows.
     int verdicts = 0;
@@ -88,7 +88,7 @@ TEST_F(MainWindowInputTest, ChoiceKeysWorkAfterAChoiceWasClickedWithTheMouse) {
     EXPECT_EQ(verdicts, 1);
     const DrillState& state = main->drill().state();
     EXPECT_EQ(state.correctCount + state.wrongCount, 1);
-    EXPECT_EQ(main->moQuestion->toPlainText(), QStringLiteral("eat"));
+    EXPECT_EQ(ctl<QPlainTextEdit>(*main, "moQuestion")->toPlainText(), QStringLiteral("eat"));
     main->actStop->trigger();
     main->close();
 }
@@ -106,23 +106,23 @@ TEST_F(MainWindowInputTest, AChoiceThatAnswersAtOnceAnswersOnceHoweverItWasChose
 
     // A screen reader's "toggle" on a choice: it is chosen and answers, as a click.
     platform.answerModal(countVerdict);
-    QAccessibleInterface* choice = QAccessible::queryAccessibleInterface(main->rgAnswer->button(1));
+    QAccessibleInterface* choice = QAccessible::queryAccessibleInterface(ctl<ui::RadioGroup>(*main, "rgAnswer")->button(1));
     ASSERT_NE(choice, nullptr);
     ASSERT_NE(choice->actionInterface(), nullptr);
     choice->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
     EXPECT_EQ(verdicts, 1);
     EXPECT_EQ(state.correctCount + state.wrongCount, 1);
-    EXPECT_EQ(main->moQuestion->toPlainText(), QStringLiteral("eat"));
+    EXPECT_EQ(ctl<QPlainTextEdit>(*main, "moQuestion")->toPlainText(), QStringLiteral("eat"));
 
     // A digit chooses and answers once: the next question is not answered with it.
     platform.answerModal(countVerdict);
-    QTest::keyClick(main->txtAnswer, Qt::Key_2);
+    QTest::keyClick(ctl<QLineEdit>(*main, "txtAnswer"), Qt::Key_2);
     EXPECT_EQ(verdicts, 2);
     EXPECT_EQ(state.correctCount + state.wrongCount, 2);
-    EXPECT_EQ(main->moQuestion->toPlainText(), QStringLiteral("go"));
+    EXPECT_EQ(ctl<QPlainTextEdit>(*main, "moQuestion")->toPlainText(), QStringLiteral("go"));
 
     platform.answerModal(countVerdict);
-    main->rgAnswer->button(0)->click();
+    ctl<ui::RadioGroup>(*main, "rgAnswer")->button(0)->click();
     EXPECT_EQ(verdicts, 3);
     EXPECT_EQ(state.correctCount + state.wrongCount, 3);
     EXPECT_EQ(platform.pendingAnswers(), 0u);

@@ -96,7 +96,7 @@ TEST_F(MainWindowKeysTest, EnterStartsADrillAfterAStopByTheButton) {
     startShown(0);
     main->actOk->trigger();
     ASSERT_TRUE(main->drill().running());
-    QTest::mouseClick(main->cmdStop, Qt::LeftButton);
+    QTest::mouseClick(ctl<QPushButton>(*main, "cmdStop"), Qt::LeftButton);
     ASSERT_FALSE(main->drill().running());
     EXPECT_TRUE(enterOpensTheQuestionSetup())
         << focusName();
@@ -111,7 +111,7 @@ TEST_F(MainWindowKeysTest, EnterStartsADrillAfterAChoiceDrillAnsweredByTheMouse)
     for (int i = 0; i < 5; ++i) {
         ASSERT_TRUE(main->drill().running()) << i;
         QApplication::processEvents();
-        QRadioButton* first = main->rgAnswer->button(0);
+        QRadioButton* first = ctl<ui::RadioGroup>(*main, "rgAnswer")->button(0);
         QTest::mouseClick(first, Qt::LeftButton, {}, QPoint(8, first->height() / 2));
     }
     ASSERT_FALSE(main->drill().running());
@@ -130,11 +130,11 @@ TEST_F(MainWindowKeysTest, DigitsAndEnterAnswerAChoiceWhereverTheFocusIs) {
     const DrillState& state = main->drill().state();
 
     // A click in the question box leaves the focus there.
-    QTest::mouseClick(main->moQuestion->viewport(), Qt::LeftButton);
-    main->moQuestion->setFocus(Qt::MouseFocusReason);
-    ASSERT_EQ(QApplication::focusWidget(), main->moQuestion);
+    QTest::mouseClick(ctl<QPlainTextEdit>(*main, "moQuestion")->viewport(), Qt::LeftButton);
+    ctl<QPlainTextEdit>(*main, "moQuestion")->setFocus(Qt::MouseFocusReason);
+    ASSERT_EQ(QApplication::focusWidget(), ctl<QPlainTextEdit>(*main, "moQuestion"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_2);
-    EXPECT_EQ(main->rgAnswer->itemIndex(), 1);
+    EXPECT_EQ(ctl<ui::RadioGroup>(*main, "rgAnswer")->itemIndex(), 1);
     int windows = 0;
     answerAllWindows(windows, 1);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
@@ -143,11 +143,11 @@ TEST_F(MainWindowKeysTest, DigitsAndEnterAnswerAChoiceWhereverTheFocusIs) {
     activate();
 
     // The comment box, as after a click in it.
-    main->moComment->show();
-    main->moComment->setFocus(Qt::MouseFocusReason);
-    ASSERT_EQ(QApplication::focusWidget(), main->moComment);
+    ctl<QPlainTextEdit>(*main, "moComment")->show();
+    ctl<QPlainTextEdit>(*main, "moComment")->setFocus(Qt::MouseFocusReason);
+    ASSERT_EQ(QApplication::focusWidget(), ctl<QPlainTextEdit>(*main, "moComment"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_4);
-    EXPECT_EQ(main->rgAnswer->itemIndex(), 3);
+    EXPECT_EQ(ctl<ui::RadioGroup>(*main, "rgAnswer")->itemIndex(), 3);
     answerAllWindows(windows, 1);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_EQ(windows, 2);
@@ -161,7 +161,7 @@ TEST_F(MainWindowKeysTest, DigitsAndEnterAnswerAChoiceWhereverTheFocusIs) {
     QApplication::processEvents();
     QWidget* focus = QApplication::focusWidget() ? QApplication::focusWidget() : main.get();
     QTest::keyClick(focus, Qt::Key_1);
-    EXPECT_EQ(main->rgAnswer->itemIndex(), 0);
+    EXPECT_EQ(ctl<ui::RadioGroup>(*main, "rgAnswer")->itemIndex(), 0);
     answerAllWindows(windows, 1);
     QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : main.get(),
                     Qt::Key_Return);
@@ -175,14 +175,14 @@ TEST_F(MainWindowKeysTest, DigitsAndEnterAnswerAChoiceWhereverTheFocusIs) {
 TEST_F(MainWindowKeysTest, TheChoicesShowTheirDigits) {
     startShown(3);  // five choices
     main->actOk->trigger();
-    ASSERT_EQ(main->rgAnswer->count(), 5);
+    ASSERT_EQ(ctl<ui::RadioGroup>(*main, "rgAnswer")->count(), 5);
     const QStringList texts = choiceTexts();
     ASSERT_EQ(texts.size(), 5);
     for (int i = 0; i < 5; ++i)
-        EXPECT_EQ(main->rgAnswer->button(i)->text(), QStringLiteral("%1 %2").arg(i + 1).arg(texts[i]));
+        EXPECT_EQ(ctl<ui::RadioGroup>(*main, "rgAnswer")->button(i)->text(), QStringLiteral("%1 %2").arg(i + 1).arg(texts[i]));
     // The item index is still that of the text chosen.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_5);
-    EXPECT_EQ(main->rgAnswer->itemIndex(), 4);
+    EXPECT_EQ(ctl<ui::RadioGroup>(*main, "rgAnswer")->itemIndex(), 4);
     main->actStop->trigger();
     main->close();
 }
@@ -191,20 +191,20 @@ TEST_F(MainWindowKeysTest, TheAnswerFieldTakesNoTypingInAChoiceDrill) {
     startShown(2);
     main->actOk->trigger();
     ASSERT_TRUE(main->drill().state().choiceMode);
-    EXPECT_FALSE(main->txtAnswer->isEnabled());
+    EXPECT_FALSE(ctl<QLineEdit>(*main, "txtAnswer")->isEnabled());
     // Clicked and typed into, it keeps no text that would be judged as the answer.
-    QTest::mouseClick(main->txtAnswer, Qt::LeftButton);
-    QTest::keyClicks(main->txtAnswer, QStringLiteral("abc"));
-    EXPECT_TRUE(main->txtAnswer->text().isEmpty());
+    QTest::mouseClick(ctl<QLineEdit>(*main, "txtAnswer"), Qt::LeftButton);
+    QTest::keyClicks(ctl<QLineEdit>(*main, "txtAnswer"), QStringLiteral("abc"));
+    EXPECT_TRUE(ctl<QLineEdit>(*main, "txtAnswer")->text().isEmpty());
     main->actStop->trigger();
 
     // A typed drill has it back.
     main->cboAnswerType->setCurrentIndex(0);
     main->actOk->trigger();
     ASSERT_FALSE(main->drill().state().choiceMode);
-    EXPECT_TRUE(main->txtAnswer->isEnabled());
-    QTest::keyClicks(main->txtAnswer, QStringLiteral("abc"));
-    EXPECT_EQ(main->txtAnswer->text(), QStringLiteral("abc"));
+    EXPECT_TRUE(ctl<QLineEdit>(*main, "txtAnswer")->isEnabled());
+    QTest::keyClicks(ctl<QLineEdit>(*main, "txtAnswer"), QStringLiteral("abc"));
+    EXPECT_EQ(ctl<QLineEdit>(*main, "txtAnswer")->text(), QStringLiteral("abc"));
     main->actStop->trigger();
     main->close();
 }

@@ -56,11 +56,11 @@ TEST_F(MainWindowLongTextTest, TheQuestionAndCommentBoxesGetAtMostTheCap) {
     startDrill(0, 0);
     main->show();
     QApplication::processEvents();
-    EXPECT_LE(main->moQuestion->toPlainText().size(), ui::kShownTextMax);
-    EXPECT_TRUE(main->moQuestion->toPlainText().startsWith(QStringLiteral("aaaa")));
-    EXPECT_EQ(ui::wholeText(main->moQuestion).size(), static_cast<qsizetype>(kMillion));
-    EXPECT_FALSE(main->moQuestion->toolTip().isEmpty());
-    EXPECT_LE(main->moComment->toPlainText().size(), ui::kShownTextMax);
+    EXPECT_LE(ctl<QPlainTextEdit>(*main, "moQuestion")->toPlainText().size(), ui::kShownTextMax);
+    EXPECT_TRUE(ctl<QPlainTextEdit>(*main, "moQuestion")->toPlainText().startsWith(QStringLiteral("aaaa")));
+    EXPECT_EQ(ui::wholeText(ctl<QPlainTextEdit>(*main, "moQuestion")).size(), static_cast<qsizetype>(kMillion));
+    EXPECT_FALSE(ctl<QPlainTextEdit>(*main, "moQuestion")->toolTip().isEmpty());
+    EXPECT_LE(ctl<QPlainTextEdit>(*main, "moComment")->toPlainText().size(), ui::kShownTextMax);
 
     // The wrong answer's window: the right answer and the comment, cut.
     platform.answerModal([](QDialog& d) {
@@ -74,27 +74,27 @@ TEST_F(MainWindowLongTextTest, TheQuestionAndCommentBoxesGetAtMostTheCap) {
         }
         return static_cast<int>(QDialog::Rejected);
     });
-    main->txtAnswer->setText(QStringLiteral("nothing"));
-    QTest::keyClick(main->txtAnswer, Qt::Key_Return);
+    ctl<QLineEdit>(*main, "txtAnswer")->setText(QStringLiteral("nothing"));
+    QTest::keyClick(ctl<QLineEdit>(*main, "txtAnswer"), Qt::Key_Return);
     EXPECT_EQ(platform.pendingAnswers(), 0u);
     // The next question replaces the long one, and its note goes with it.
-    EXPECT_EQ(main->moQuestion->toPlainText(), QStringLiteral("eat"));
-    EXPECT_TRUE(main->moQuestion->toolTip().isEmpty());
+    EXPECT_EQ(ctl<QPlainTextEdit>(*main, "moQuestion")->toPlainText(), QStringLiteral("eat"));
+    EXPECT_TRUE(ctl<QPlainTextEdit>(*main, "moQuestion")->toolTip().isEmpty());
 }
 
 TEST_F(MainWindowLongTextTest, ALongChoiceIsOneShortLine) {
     startDrill(2, 1);  // four choices, Japanese to English: the long word is a choice
-    ASSERT_EQ(main->rgAnswer->count(), 4);
+    ASSERT_EQ(ctl<ui::RadioGroup>(*main, "rgAnswer")->count(), 4);
     int longOne = -1;
-    for (int i = 0; i < main->rgAnswer->count(); ++i) {
-        QRadioButton* b = main->rgAnswer->button(i);
+    for (int i = 0; i < ctl<ui::RadioGroup>(*main, "rgAnswer")->count(); ++i) {
+        QRadioButton* b = ctl<ui::RadioGroup>(*main, "rgAnswer")->button(i);
         EXPECT_LE(b->text().size(), ui::kShownLineMax);
         // Its digit, then the whole word.
         if (ui::wholeText(b).size() == static_cast<qsizetype>(kMillion) + 2) longOne = i;
     }
     ASSERT_GE(longOne, 0);
-    EXPECT_FALSE(main->rgAnswer->button(longOne)->toolTip().isEmpty());
-    EXPECT_LE(main->moQuestion->toPlainText().size(), ui::kShownTextMax);
+    EXPECT_FALSE(ctl<ui::RadioGroup>(*main, "rgAnswer")->button(longOne)->toolTip().isEmpty());
+    EXPECT_LE(ctl<QPlainTextEdit>(*main, "moQuestion")->toPlainText().size(), ui::kShownTextMax);
     main->show();
     QApplication::processEvents();
     EXPECT_LT(main->minimumSizeHint().width(), 1200);
@@ -110,7 +110,7 @@ TEST_F(MainWindowLongTextTest, ALongChoiceIsOneShortLine) {
         }
         return static_cast<int>(QDialog::Accepted);
     });
-    main->rgAnswer->setItemIndex(longOne);
+    ctl<ui::RadioGroup>(*main, "rgAnswer")->setItemIndex(longOne);
     main->actResult->trigger();
     EXPECT_EQ(platform.pendingAnswers(), 0u);
 }

@@ -29,8 +29,8 @@ protected:
         for (int i = 0; i < 6; ++i)  // five verdicts and the end window
             platform.answerModal([](QDialog&) { return static_cast<int>(QDialog::Rejected); });
         for (const QString& answer : typed) {
-            main->txtAnswer->setText(answer);
-            QTest::keyClick(main->txtAnswer, Qt::Key_Return);
+            ctl<QLineEdit>(*main, "txtAnswer")->setText(answer);
+            QTest::keyClick(ctl<QLineEdit>(*main, "txtAnswer"), Qt::Key_Return);
         }
         ASSERT_EQ(platform.pendingAnswers(), 0u);
         platform.clearCalls();

@@ -33,8 +33,8 @@ protected:
                     EXPECT_NE(dynamic_cast<TfrmFinish*>(&d), nullptr);
                     return static_cast<int>(QDialog::Rejected);
                 });
-            main->txtAnswer->setText(answers[i]);
-            QTest::keyClick(main->txtAnswer, Qt::Key_Return);
+            ctl<QLineEdit>(*main, "txtAnswer")->setText(answers[i]);
+            QTest::keyClick(ctl<QLineEdit>(*main, "txtAnswer"), Qt::Key_Return);
         }
         ASSERT_EQ(platform.pendingAnswers(), 0u);
         platform.clearCalls();

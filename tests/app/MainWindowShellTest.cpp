@@ -77,13 +77,13 @@ TEST_F(ShellTest, FirstStartWithAnEmptyFolder) {
     EXPECT_FALSE(main->tbStandardToolBar->isHidden());
     EXPECT_FALSE(main->tbFileToolBar->isHidden());
     EXPECT_TRUE(main->tbQuestionSetupToolBar->isHidden());
-    EXPECT_FALSE(main->pnlRightCommandButton->isHidden());
+    EXPECT_FALSE(ctl<QWidget>(*main, "pnlRightCommandButton")->isHidden());
     EXPECT_FALSE(main->sbInfo->isHidden());
-    EXPECT_FALSE(main->pnlQuestionNum->isHidden());
-    EXPECT_FALSE(main->pnlAtariNum->isHidden());
-    EXPECT_TRUE(main->pnlHazureNum->isHidden());
-    EXPECT_FALSE(main->pnlPercent->isHidden());
-    EXPECT_FALSE(main->pnlTime->isHidden());
+    EXPECT_FALSE(ctl<ui::DataBar>(*main, "pnlQuestionNum")->isHidden());
+    EXPECT_FALSE(ctl<ui::DataBar>(*main, "pnlAtariNum")->isHidden());
+    EXPECT_TRUE(ctl<ui::DataBar>(*main, "pnlHazureNum")->isHidden());
+    EXPECT_FALSE(ctl<ui::DataBar>(*main, "pnlPercent")->isHidden());
+    EXPECT_FALSE(ctl<ui::DataBar>(*main, "pnlTime")->isHidden());
     for (QAction* a : {main->actStandardToolBar, main->actFileToolBar, main->actRightCommandButton,
                        main->actStatusBar, main->actQuestionNum, main->actAtariNum,
                        main->actPercent, main->actTime})
@@ -100,10 +100,10 @@ TEST_F(ShellTest, FirstStartWithAnEmptyFolder) {
     EXPECT_EQ(main->cboAnswerType->currentIndex(), 0);
     EXPECT_EQ(main->txtQuestionNum->text(), QStringLiteral("10"));
     EXPECT_EQ(main->udQuestionNum->buddy(), main->txtQuestionNum);
-    EXPECT_TRUE(main->rgAnswer->isHidden());
-    EXPECT_TRUE(main->moComment->isHidden());
-    EXPECT_TRUE(main->moHatsuon->isHidden());
-    EXPECT_EQ(main->moQuestion->minimumHeight(), 60);
+    EXPECT_TRUE(ctl<ui::RadioGroup>(*main, "rgAnswer")->isHidden());
+    EXPECT_TRUE(ctl<QPlainTextEdit>(*main, "moComment")->isHidden());
+    EXPECT_TRUE(ctl<QPlainTextEdit>(*main, "moHatsuon")->isHidden());
+    EXPECT_EQ(ctl<QPlainTextEdit>(*main, "moQuestion")->minimumHeight(), 60);
     EXPECT_FALSE(main->mnuVocBook->menuAction()->isEnabled());
     EXPECT_EQ(main->settings().TimeLimit, 5);
     EXPECT_EQ(main->dateTexts().yearMonth, "20023");
@@ -112,10 +112,10 @@ TEST_F(ShellTest, FirstStartWithAnEmptyFolder) {
     EXPECT_EQ(main->tmrDate->interval(), 1000);
     EXPECT_EQ(main->companionProcess(), nullptr);
     // Idle: only the start command of the drill is enabled, in every copy.
-    EXPECT_TRUE(main->cmdStart->isEnabled());
-    EXPECT_FALSE(main->cmdResult->isEnabled());
-    EXPECT_FALSE(main->cmdStop->isEnabled());
-    EXPECT_FALSE(main->cmdPlayVoice->isEnabled());
+    EXPECT_TRUE(ctl<QPushButton>(*main, "cmdStart")->isEnabled());
+    EXPECT_FALSE(ctl<QPushButton>(*main, "cmdResult")->isEnabled());
+    EXPECT_FALSE(ctl<QPushButton>(*main, "cmdStop")->isEnabled());
+    EXPECT_FALSE(ctl<QPushButton>(*main, "cmdPlayVoice")->isEnabled());
     EXPECT_FALSE(main->actNextWord->isEnabled());
     EXPECT_FALSE(main->actAddVocBook->isEnabled());
     // The first showing writes only the month of the record roll-over.
@@ -200,11 +200,11 @@ TEST_F(ShellTest, ToolbarsHoldTheirButtonsHintsAndLists) {
 
     QStringList right;
     for (QPushButton* b :
-         {main->cmdStart, main->cmdResult, main->cmdStop, main->cmdFind, main->cmdPlayVoice})
+         {ctl<QPushButton>(*main, "cmdStart"), ctl<QPushButton>(*main, "cmdResult"), ctl<QPushButton>(*main, "cmdStop"), ctl<QPushButton>(*main, "cmdFind"), ctl<QPushButton>(*main, "cmdPlayVoice")})
         right << b->text() + QLatin1Char('|') + b->toolTip();
     EXPECT_EQ(right, QStringList({"始める|さあ、始めましょう", "結果|結果は、どうかな？",
                                   "止める|ギブアップ！", "検索|単語の検索", " 再生|音声の再生"}));
-    EXPECT_EQ(main->txtAnswer->accessibleName(), QStringLiteral("解答"));
+    EXPECT_EQ(ctl<QLineEdit>(*main, "txtAnswer")->accessibleName(), QStringLiteral("解答"));
 }
 
 TEST_F(ShellTest, TheCopiesOfACommandAreEnabledTogether) {
@@ -215,10 +215,10 @@ TEST_F(ShellTest, TheCopiesOfACommandAreEnabledTogether) {
     ASSERT_TRUE(toolbarResult);
     ASSERT_TRUE(main->pmMain->actions().contains(main->actResult));
     main->actResult->setEnabled(true);
-    EXPECT_TRUE(main->cmdResult->isEnabled());
+    EXPECT_TRUE(ctl<QPushButton>(*main, "cmdResult")->isEnabled());
     EXPECT_TRUE(toolbarResult->isEnabled());
     main->actResult->setEnabled(false);
-    EXPECT_FALSE(main->cmdResult->isEnabled());
+    EXPECT_FALSE(ctl<QPushButton>(*main, "cmdResult")->isEnabled());
     EXPECT_FALSE(toolbarResult->isEnabled());
 
     // The pop-up's "基本設定 (&S)" follows "基本設定" and runs it.
@@ -236,7 +236,7 @@ TEST_F(ShellTest, TheCopiesOfACommandAreEnabledTogether) {
     // Clicking a disabled command's button does nothing.
     platform.clearCalls();
     main->actFind->setEnabled(false);
-    main->cmdFind->click();
+    ctl<QPushButton>(*main, "cmdFind")->click();
     EXPECT_TRUE(platform.calls().empty());
 }
 
@@ -379,7 +379,7 @@ TEST_F(ShellTest, ToolbarVisibilityIsSavedAlwaysButRestoredOnlyWithSaveToolBar) 
     EXPECT_FALSE(main->actFileToolBar->isChecked());
     EXPECT_FALSE(main->tbQuestionSetupToolBar->isHidden());
     EXPECT_TRUE(main->actQuestionSetupToolBar->isChecked());
-    EXPECT_TRUE(main->pnlRightCommandButton->isHidden());
+    EXPECT_TRUE(ctl<QWidget>(*main, "pnlRightCommandButton")->isHidden());
     EXPECT_FALSE(main->actRightCommandButton->isChecked());
     EXPECT_FALSE(main->tbStandardToolBar->isHidden());
 }
@@ -392,7 +392,7 @@ TEST_F(ShellTest, AToggleKeepsItsMenuItemAndPopupItemTickedAlike) {
     const QList<QAction*> popup = main->pmToolBar->actions();
     const QList<QAction*> dock = dockMenu->actions();
     QWidget* targets[] = {main->tbStandardToolBar, main->tbFileToolBar,
-                          main->tbQuestionSetupToolBar, main->pnlRightCommandButton, main->sbInfo};
+                          main->tbQuestionSetupToolBar, ctl<QWidget>(*main, "pnlRightCommandButton"), main->sbInfo};
     for (int i = 0; i < 5; ++i) {
         const bool before = view[i]->isChecked();
         view[i]->trigger();
@@ -412,8 +412,8 @@ TEST_F(ShellTest, AToggleKeepsItsMenuItemAndPopupItemTickedAlike) {
     EXPECT_FALSE(barsPopup[0]->isChecked());
     EXPECT_EQ(main->settings().ShowHazureNum, 1);
     EXPECT_EQ(main->settings().ShowQuestionNum, 0);
-    EXPECT_TRUE(main->pnlQuestionNum->isHidden());
-    EXPECT_FALSE(main->pnlHazureNum->isHidden());
+    EXPECT_TRUE(ctl<ui::DataBar>(*main, "pnlQuestionNum")->isHidden());
+    EXPECT_FALSE(ctl<ui::DataBar>(*main, "pnlHazureNum")->isHidden());
     main->close();
     IniFile saved(setupIni());
     EXPECT_EQ(saved.read("Data Bar", "ShowQuestionNum", ""), "0");
@@ -482,14 +482,14 @@ TEST_F(ShellTest, DataBarsKeepTheirOrderAboveTheStatusBar) {
     auto main = start();
     main->show();
     QApplication::processEvents();
-    QWidget* bars[] = {main->pnlQuestionNum, main->pnlAtariNum, main->pnlHazureNum,
-                       main->pnlPercent, main->pnlTime};
+    QWidget* bars[] = {ctl<ui::DataBar>(*main, "pnlQuestionNum"), ctl<ui::DataBar>(*main, "pnlAtariNum"), ctl<ui::DataBar>(*main, "pnlHazureNum"),
+                       ctl<ui::DataBar>(*main, "pnlPercent"), ctl<ui::DataBar>(*main, "pnlTime")};
     auto bottomOf = [&](QWidget* w) { return w->mapTo(main.get(), QPoint(0, w->height())).y(); };
     auto topOf = [&](QWidget* w) { return w->mapTo(main.get(), QPoint(0, 0)).y(); };
     for (int i = 0; i + 1 < 5; ++i)
         EXPECT_LE(bottomOf(bars[i]), topOf(bars[i + 1])) << i;
     EXPECT_LE(bottomOf(bars[4]), main->sbInfo->y());
-    EXPECT_GE(topOf(bars[0]), bottomOf(main->txtAnswer));
+    EXPECT_GE(topOf(bars[0]), bottomOf(ctl<QLineEdit>(*main, "txtAnswer")));
 
     // Switching the first one off and on again puts it back first.
     main->actQuestionNum->trigger();
@@ -497,10 +497,10 @@ TEST_F(ShellTest, DataBarsKeepTheirOrderAboveTheStatusBar) {
     main->actQuestionNum->trigger();
     QApplication::processEvents();
     EXPECT_LE(bottomOf(bars[0]), topOf(bars[1]));
-    EXPECT_TRUE(main->pnlPercent->isHidden());
-    EXPECT_EQ(main->lblPercent->text(), QStringLiteral(" ： 0 / 0 ％"));
-    EXPECT_EQ(main->lblTime->text(), QStringLiteral(" ： 0 / 0 秒"));
-    EXPECT_EQ(main->pnlHazureNum->caption->text(), QStringLiteral("不正解数 ： "));
+    EXPECT_TRUE(ctl<ui::DataBar>(*main, "pnlPercent")->isHidden());
+    EXPECT_EQ(ctl<QLabel>(*main, "lblPercent")->text(), QStringLiteral(" ： 0 / 0 ％"));
+    EXPECT_EQ(ctl<QLabel>(*main, "lblTime")->text(), QStringLiteral(" ： 0 / 0 秒"));
+    EXPECT_EQ(ctl<ui::DataBar>(*main, "pnlHazureNum")->caption->text(), QStringLiteral("不正解数 ： "));
     main->close();
 }
 
@@ -559,13 +559,13 @@ TEST_F(ShellTest, TheQuestionBoxTakesTheHeightTheWindowHas) {
     main->show();
     QApplication::processEvents();
     // No empty band between the answer field and the data bars.
-    const int answerBottom = main->txtAnswer->mapTo(main.get(), QPoint(0, main->txtAnswer->height())).y();
-    const int barsTop = main->pnlQuestionNum->mapTo(main.get(), QPoint(0, 0)).y();
+    const int answerBottom = ctl<QLineEdit>(*main, "txtAnswer")->mapTo(main.get(), QPoint(0, ctl<QLineEdit>(*main, "txtAnswer")->height())).y();
+    const int barsTop = ctl<ui::DataBar>(*main, "pnlQuestionNum")->mapTo(main.get(), QPoint(0, 0)).y();
     EXPECT_LT(barsTop - answerBottom, 24);
-    EXPECT_GT(main->moQuestion->height(), 60);
+    EXPECT_GT(ctl<QPlainTextEdit>(*main, "moQuestion")->height(), 60);
     main->resize(604, 700);
     QApplication::processEvents();
-    const int taller = main->moQuestion->height();
+    const int taller = ctl<QPlainTextEdit>(*main, "moQuestion")->height();
     EXPECT_GT(taller, 200);
     main->close();
 }
@@ -582,7 +582,7 @@ TEST_F(ShellTest, HintsNeverHideTheStatusPanels) {
 
     // Hovering a right-panel button, a menu entry and a toolbar button.
     QEvent enter(QEvent::Enter);
-    QApplication::sendEvent(main->cmdStart, &enter);
+    QApplication::sendEvent(ctl<QPushButton>(*main, "cmdStart"), &enter);
     main->actShowGraph->showStatusText(main.get());
     QStatusTipEvent tip(QStringLiteral("グラフの表示"));
     QApplication::sendEvent(main->tbStandardToolBar->widgetForAction(main->actShowGraph), &tip);
@@ -621,12 +621,12 @@ TEST_F(ShellTest, SettingsShapeTheWindow) {
                "1=noun.txt",
                "2=verb.txt"});
     auto main = start();
-    EXPECT_EQ(main->moQuestion->minimumHeight(), 80);
-    EXPECT_EQ(main->moComment->minimumHeight(), 40);
-    EXPECT_FALSE(main->moComment->isHidden());
-    EXPECT_FALSE(main->moHatsuon->isHidden());
-    EXPECT_EQ(main->moQuestion->palette().color(QPalette::Text), QColor(255, 0, 0));
-    EXPECT_EQ(main->pnlAtariNum->gauge->color(), QColor(0, 0, 255));
+    EXPECT_EQ(ctl<QPlainTextEdit>(*main, "moQuestion")->minimumHeight(), 80);
+    EXPECT_EQ(ctl<QPlainTextEdit>(*main, "moComment")->minimumHeight(), 40);
+    EXPECT_FALSE(ctl<QPlainTextEdit>(*main, "moComment")->isHidden());
+    EXPECT_FALSE(ctl<QPlainTextEdit>(*main, "moHatsuon")->isHidden());
+    EXPECT_EQ(ctl<QPlainTextEdit>(*main, "moQuestion")->palette().color(QPalette::Text), QColor(255, 0, 0));
+    EXPECT_EQ(ctl<ui::DataBar>(*main, "pnlAtariNum")->gauge->color(), QColor(0, 0, 255));
     EXPECT_TRUE(main->mnuVocBook->menuAction()->isEnabled());
 
     // Raised buttons: every toolbar button but the voice button.
@@ -643,16 +643,16 @@ TEST_F(ShellTest, SettingsShapeTheWindow) {
     EXPECT_EQ(main->cboAnswerType->currentIndex(), 2);
     EXPECT_EQ(main->cboQuestionType->currentIndex(), 1);
     EXPECT_EQ(main->txtQuestionNum->text(), QStringLiteral("abc"));
-    EXPECT_FALSE(main->rgAnswer->isHidden());
-    EXPECT_FALSE(main->rgAnswer->isEnabled());
-    EXPECT_EQ(main->rgAnswer->items(), QStringList({"正解 １", "正解 ２", "正解 ３", "正解 ４"}));
+    EXPECT_FALSE(ctl<ui::RadioGroup>(*main, "rgAnswer")->isHidden());
+    EXPECT_FALSE(ctl<ui::RadioGroup>(*main, "rgAnswer")->isEnabled());
+    EXPECT_EQ(ctl<ui::RadioGroup>(*main, "rgAnswer")->items(), QStringList({"正解 １", "正解 ２", "正解 ３", "正解 ４"}));
     main->cboAnswerType->setCurrentIndex(3);
-    EXPECT_EQ(main->rgAnswer->items(),
+    EXPECT_EQ(ctl<ui::RadioGroup>(*main, "rgAnswer")->items(),
               QStringList({"正解 １", "正解 ２", "正解 ３", "正解 ４", "正解 ５"}));
-    EXPECT_FALSE(main->rgAnswer->isEnabled());
+    EXPECT_FALSE(ctl<ui::RadioGroup>(*main, "rgAnswer")->isEnabled());
     main->cboAnswerType->setCurrentIndex(0);
-    EXPECT_TRUE(main->rgAnswer->isHidden());
-    EXPECT_EQ(main->rgAnswer->count(), 0);
+    EXPECT_TRUE(ctl<ui::RadioGroup>(*main, "rgAnswer")->isHidden());
+    EXPECT_EQ(ctl<ui::RadioGroup>(*main, "rgAnswer")->count(), 0);
 
     // The last dictionary, and the list of those used.
     EXPECT_EQ(main->settings().DicInUse, "/data/verb.txt");
@@ -666,7 +666,7 @@ TEST_F(ShellTest, SettingsShapeTheWindow) {
 TEST_F(ShellTest, PronunciationOnlyInTheResultKeepsThePanelHidden) {
     knownUser({"[Setup]", "ShowPronunciation=1", "ShowPronResultOnly=1"});
     auto main = start();
-    EXPECT_TRUE(main->moHatsuon->isHidden());
+    EXPECT_TRUE(ctl<QPlainTextEdit>(*main, "moHatsuon")->isHidden());
 }
 
 TEST_F(ShellTest, ValuesThatAreNoNumbersAreToldOnceInOneBox) {
@@ -682,8 +682,8 @@ TEST_F(ShellTest, ValuesThatAreNoNumbersAreToldOnceInOneBox) {
     EXPECT_TRUE(text.contains(QStringLiteral("ShowHazureNum=yes")));
     EXPECT_TRUE(text.contains(QStringLiteral("StatusBar=on")));
     EXPECT_EQ(notices[0].noticeKind, 0);
-    EXPECT_EQ(main->moQuestion->minimumHeight(), 60);
-    EXPECT_TRUE(main->pnlHazureNum->isHidden());
+    EXPECT_EQ(ctl<QPlainTextEdit>(*main, "moQuestion")->minimumHeight(), 60);
+    EXPECT_TRUE(ctl<ui::DataBar>(*main, "pnlHazureNum")->isHidden());
     EXPECT_FALSE(main->sbInfo->isHidden());
 }
 
@@ -703,10 +703,10 @@ TEST_F(ShellTest, AbsurdSettingsAreBroughtIntoRangeAndToldOnceInOneBox) {
                               "DateType=9 → 0"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(named))) << named;
     // The window is a window again: its answer field within a screen of 768 pixels.
-    EXPECT_EQ(main->moComment->minimumHeight(), 200);
+    EXPECT_EQ(ctl<QPlainTextEdit>(*main, "moComment")->minimumHeight(), 200);
     EXPECT_LT(main->minimumSizeHint().height(), 700);
-    EXPECT_EQ(main->moQuestion->font().pointSize(), 30);
-    EXPECT_EQ(main->moQuestion->palette().color(QPalette::Text), QColor(Qt::black));
+    EXPECT_EQ(ctl<QPlainTextEdit>(*main, "moQuestion")->font().pointSize(), 30);
+    EXPECT_EQ(ctl<QPlainTextEdit>(*main, "moQuestion")->palette().color(QPalette::Text), QColor(Qt::black));
     // A stored size larger than the screen opens at the screen's size.
     const QRect screen = main->screen()->availableGeometry();
     EXPECT_LE(main->height(), screen.height());
@@ -928,7 +928,7 @@ TEST_F(ShellTest, VoiceKeysWinOverTheAnswerFieldOnlyWhileEnabled) {
     auto overridden = [&] {
         QKeyEvent ev(QEvent::ShortcutOverride, Qt::Key_V, Qt::ControlModifier);
         ev.setAccepted(false);
-        QApplication::sendEvent(main->txtAnswer, &ev);
+        QApplication::sendEvent(ctl<QLineEdit>(*main, "txtAnswer"), &ev);
         return ev.isAccepted();
     };
     EXPECT_TRUE(overridden()); // the field pastes

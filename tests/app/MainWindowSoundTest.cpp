@@ -103,7 +103,7 @@ protected:
             return static_cast<int>(QDialog::Accepted);
         });
     }
-    void pressEnter() { QTest::keyClick(main->txtAnswer, Qt::Key_Return); }
+    void pressEnter() { QTest::keyClick(ctl<QLineEdit>(*main, "txtAnswer"), Qt::Key_Return); }
     // A stand-in companion program that only waits to be asked to end.
     std::string companionProgram() {
         const std::string program = dir.file("companion");
@@ -112,7 +112,7 @@ protected:
         return "HearingPath=" + program;
     }
     void answer(const QString& text) {
-        main->txtAnswer->setText(text);
+        ctl<QLineEdit>(*main, "txtAnswer")->setText(text);
         pressEnter();
     }
     // A whole drill without verdict windows: words, verdicts and the congratulation.

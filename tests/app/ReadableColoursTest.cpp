@@ -230,17 +230,17 @@ protected:
         main->cboDicFile->setEditText(QStringLiteral("verbs.txt"));
         main->cboDicFileChange();
         main->actOk->trigger();
-        ASSERT_EQ(main->moQuestion->toPlainText(), q("■run"));
-        main->txtAnswer->setText(q("■はしる"));
+        ASSERT_EQ(ctl<QPlainTextEdit>(*main, "moQuestion")->toPlainText(), q("■run"));
+        ctl<QLineEdit>(*main, "txtAnswer")->setText(q("■はしる"));
         QApplication::processEvents();
         save(main.get(),
              QStringLiteral("main-%1%2.png")
                  .arg(tagOf(scheme, c), warning ? QStringLiteral("-warning") : QString()));
 
-        expectReadable(main->moQuestion, warning ? 255 : c.question, "the question", scheme);
-        expectReadable(main->txtAnswer, c.answer, "the answer", scheme);
-        expectReadable(main->moComment, c.comment, "the comment", scheme);
-        expectReadable(main->moHatsuon, c.sign, "the pronunciation", scheme);
+        expectReadable(ctl<QPlainTextEdit>(*main, "moQuestion"), warning ? 255 : c.question, "the question", scheme);
+        expectReadable(ctl<QLineEdit>(*main, "txtAnswer"), c.answer, "the answer", scheme);
+        expectReadable(ctl<QPlainTextEdit>(*main, "moComment"), c.comment, "the comment", scheme);
+        expectReadable(ctl<QPlainTextEdit>(*main, "moHatsuon"), c.sign, "the pronunciation", scheme);
         main->actStop->trigger();
         main->close();
     }
@@ -263,7 +263,8 @@ protected:
         v.pronunciation = sj("■r^n");
         v.wordAsked = 3;
         v.wordPercentage = "67";
-        TfrmAtari atari(v, s, "verbs");
+        v.dictionaryName = "verbs";
+        TfrmAtari atari(v, s);
         atari.show();
         QApplication::processEvents();
         save(&atari, QStringLiteral("atari-%1.png").arg(tagOf(scheme, c)));
@@ -276,7 +277,7 @@ protected:
         Verdict wrong = v;
         wrong.typedAnswer = sj("■いそぐ");
         const MissedAnswer m = missedAnswerOf(wrong);
-        TfrmResultError error(m, s, "verbs");
+        TfrmResultError error(m, s);
         error.show();
         QApplication::processEvents();
         save(&error, QStringLiteral("result-error-%1.png").arg(tagOf(scheme, c)));
@@ -374,11 +375,11 @@ TEST_F(ReadableColoursTest, TheMainWindowInAChoiceDrill) {
         main->cboDicFile->setEditText(QStringLiteral("verbs.txt"));
         main->cboDicFileChange();
         main->actOk->trigger();
-        ASSERT_EQ(main->rgAnswer->count(), 4);
+        ASSERT_EQ(ctl<ui::RadioGroup>(*main, "rgAnswer")->count(), 4);
         QApplication::processEvents();
         save(main.get(), QStringLiteral("main-%1-choices.png").arg(tagOf(scheme, Colours{})));
-        expectReadable(main->moQuestion, 0, "the question", scheme);
-        expectReadable(main->moComment, 0, "the comment", scheme);
+        expectReadable(ctl<QPlainTextEdit>(*main, "moQuestion"), 0, "the question", scheme);
+        expectReadable(ctl<QPlainTextEdit>(*main, "moComment"), 0, "the comment", scheme);
         main->actStop->trigger();
         main->close();
     }
@@ -408,13 +409,13 @@ TEST_F(ReadableColoursTest, ABoxFollowsThePaletteWhenTheDesktopChangesIt) {
     main->applySettings();
     main->show();
     QApplication::processEvents();
-    main->moComment->setPlainText(q("■コメント"));
-    main->moQuestion->setPlainText(q("■run"));
-    expectReadable(main->moComment, 0x800000, "the comment", Scheme::Light);
-    expectReadable(main->moQuestion, 0, "the question", Scheme::Light);
+    ctl<QPlainTextEdit>(*main, "moComment")->setPlainText(q("■コメント"));
+    ctl<QPlainTextEdit>(*main, "moQuestion")->setPlainText(q("■run"));
+    expectReadable(ctl<QPlainTextEdit>(*main, "moComment"), 0x800000, "the comment", Scheme::Light);
+    expectReadable(ctl<QPlainTextEdit>(*main, "moQuestion"), 0, "the question", Scheme::Light);
     use(Scheme::Dark);
     QApplication::processEvents();
-    expectReadable(main->moComment, 0x800000, "the comment", Scheme::Dark);
-    expectReadable(main->moQuestion, 0, "the question", Scheme::Dark);
+    expectReadable(ctl<QPlainTextEdit>(*main, "moComment"), 0x800000, "the comment", Scheme::Dark);
+    expectReadable(ctl<QPlainTextEdit>(*main, "moQuestion"), 0, "the question", Scheme::Dark);
     main->close();
 }

@@ -90,16 +90,16 @@ TEST_F(SetupWindowTest, OkShowsEveryVisibleChangeAtOnceAndARestartFindsThemAgain
     });
 
     auto expectShown = [this](TfrmMain& m) {
-        EXPECT_EQ(m.moQuestion->font().family(), QStringLiteral("ＭＳ Ｐゴシック"));
-        EXPECT_EQ(m.moQuestion->font().pointSize(), 18);
-        EXPECT_EQ(m.moQuestion->palette().color(QPalette::Text), QColor(0, 0, 255));
-        EXPECT_EQ(m.moQuestion->minimumHeight(), 90);
-        EXPECT_FALSE(m.moComment->isHidden());
-        EXPECT_FALSE(m.pnlHazureNum->isHidden());
+        EXPECT_EQ(ctl<QPlainTextEdit>(m, "moQuestion")->font().family(), QStringLiteral("ＭＳ Ｐゴシック"));
+        EXPECT_EQ(ctl<QPlainTextEdit>(m, "moQuestion")->font().pointSize(), 18);
+        EXPECT_EQ(ctl<QPlainTextEdit>(m, "moQuestion")->palette().color(QPalette::Text), QColor(0, 0, 255));
+        EXPECT_EQ(ctl<QPlainTextEdit>(m, "moQuestion")->minimumHeight(), 90);
+        EXPECT_FALSE(ctl<QPlainTextEdit>(m, "moComment")->isHidden());
+        EXPECT_FALSE(ctl<ui::DataBar>(m, "pnlHazureNum")->isHidden());
         EXPECT_TRUE(m.actHazureNum->isChecked());
-        EXPECT_TRUE(m.pnlTime->isHidden());
+        EXPECT_TRUE(ctl<ui::DataBar>(m, "pnlTime")->isHidden());
         EXPECT_FALSE(m.actTime->isChecked());
-        EXPECT_EQ(m.pnlHazureNum->gauge->color(), QColor(255, 0, 0));
+        EXPECT_EQ(ctl<ui::DataBar>(m, "pnlHazureNum")->gauge->color(), QColor(255, 0, 0));
         EXPECT_EQ(m.windowTitle(), QStringLiteral("Qor Helper   2002年3月3日   【Taro】"));
         auto* setupButton =
             qobject_cast<QToolButton*>(m.tbStandardToolBar->widgetForAction(m.actSetup));
@@ -118,7 +118,7 @@ TEST_F(SetupWindowTest, OkShowsEveryVisibleChangeAtOnceAndARestartFindsThemAgain
 TEST_F(SetupWindowTest, TheNextDrillFollowsTheNewOptionsWithoutARestart) {
     startMain(0, {"MultiRandomOn=0"});
     main->actOk->trigger();
-    EXPECT_TRUE(main->moComment->isHidden());
+    EXPECT_TRUE(ctl<QPlainTextEdit>(*main, "moComment")->isHidden());
     main->actStop->trigger();
 
     changeSettings([](TfrmSetup& s) {
@@ -129,16 +129,16 @@ TEST_F(SetupWindowTest, TheNextDrillFollowsTheNewOptionsWithoutARestart) {
     });
     EXPECT_EQ(main->settings().TimeLimitOn, 1);
     main->actOk->trigger();
-    EXPECT_FALSE(main->moComment->isHidden());
-    EXPECT_EQ(main->moComment->toPlainText(), QStringLiteral("x"));
-    EXPECT_EQ(main->lblTime->text(), QStringLiteral(" ： 9 / 9 秒"));
+    EXPECT_FALSE(ctl<QPlainTextEdit>(*main, "moComment")->isHidden());
+    EXPECT_EQ(ctl<QPlainTextEdit>(*main, "moComment")->toPlainText(), QStringLiteral("x"));
+    EXPECT_EQ(ctl<QLabel>(*main, "lblTime")->text(), QStringLiteral(" ： 9 / 9 秒"));
     // The right answer's sound is off now: nothing is played for it.
     platform.clearCalls();
     platform.answerModal([](QDialog& d) {
         EXPECT_NE(dynamic_cast<TfrmAtari*>(&d), nullptr);
         return static_cast<int>(QDialog::Accepted);
     });
-    main->txtAnswer->setText(QStringLiteral("走る"));
+    ctl<QLineEdit>(*main, "txtAnswer")->setText(QStringLiteral("走る"));
     main->actResult->trigger();
     EXPECT_TRUE(platform.callsOf(PlatformCall::Wave).empty());
     main->actStop->trigger();

@@ -10,15 +10,35 @@
 #include "settings/UserRegistry.h"
 #include "tests/support/ScriptedPlatform.h"
 #include "tests/support/TempDir.h"
+#include "ui/DataBar.h"
+#include "ui/RadioGroup.h"
 #include "ui/Text.h"
 
 #include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>
 
+namespace qor {
+
+// A control of a window by its object name, as a screen reader or UI automation finds it;
+// the test fails when the window has no such control of that type.
+template <class T>
+T* ctl(const QObject& window, const char* name) {
+    T* found = window.findChild<T*>(QString::fromLatin1(name));
+    if (!found)
+        ADD_FAILURE() << "no control named " << name;
+    return found;
+}
+
+} // namespace qor
+
 namespace qor::test {
+
 
 // Types a name into the user selection and presses OK.
 inline std::function<int(QDialog&)> typeAndOk(const QString& name) {

@@ -135,7 +135,8 @@ std::vector<Window> everyWindow() {
              v.lineText = sj("run=走る*x");
              v.answerSide = sj("走る");
              v.shown = "run";
-             return std::make_unique<TfrmAtari>(v, main.settings(), "verbs");
+             v.dictionaryName = "verbs";
+             return std::make_unique<TfrmAtari>(v, main.settings());
          }},
         {"TfrmResultError",
          [](TfrmMain& main, const TempDir&) -> std::unique_ptr<QWidget> {
@@ -144,7 +145,8 @@ std::vector<Window> everyWindow() {
              m.answerSide = sj("走る");
              m.shown = "run";
              m.typedAnswer = sj("歩く");
-             return std::make_unique<TfrmResultError>(m, main.settings(), "verbs");
+             m.dictionaryName = "verbs";
+             return std::make_unique<TfrmResultError>(m, main.settings());
          }},
         {"TfrmShowError",
          [](TfrmMain& main, const TempDir&) -> std::unique_ptr<QWidget> {

@@ -24,9 +24,10 @@ const std::string kSeparator(66, '=');
 
 class MakeTestWindowTest : public PrintFixture {
 protected:
-    DrillState drill;
+    DrillSummary last;
+    DrillHistory history;
 
-    std::unique_ptr<TfrmMakeTest> open() { return std::make_unique<TfrmMakeTest>(settings, drill); }
+    std::unique_ptr<TfrmMakeTest> open() { return std::make_unique<TfrmMakeTest>(settings, last, history); }
     void todayMisses(const std::string& num, const std::string& today) {
         spit(settings.userFile("19998_verbs.dat"),
              crlf({"[Error]", "Date=8/9", "Num=" + num, "Today=" + today, "YesterdayNum=0",
@@ -80,7 +81,7 @@ TEST_F(MakeTestWindowTest, OpeningReadsMakeTestAndShowsTheDictionaryInUse) {
 
 TEST_F(MakeTestWindowTest, ThePrintTypeShowsTheEntryNumberAndOffersTheScoreLine) {
     setup({"[Dictionary]", "DicNum=1", "1=verbs.txt", "[Make Test]", "PrintOption=1"});
-    drill.history.drills[2].dictionaryPath = "/words/nouns.txt";
+    history.drills[2].dictionaryPath = "/words/nouns.txt";
     auto frm = open();
     auto* past = find<QSpinBox>(*frm, "txtPastNum");
     auto* score = find<QCheckBox>(*frm, "chkPrintOption");
@@ -156,10 +157,10 @@ TEST_F(MakeTestWindowTest, TodaysMissesWithFourChoicesAndTheAnswerKey) {
 TEST_F(MakeTestWindowTest, TheLastDrillsErrorsWrittenWithTheScoreLine) {
     setup({"[Dictionary]", "DicNum=1", "1=verbs.txt", "[Dictionary Path]",
            "verbs.txt=" + dictionary, "[Make Test]", "PrintOption=1", "ToEnglish=1"});
-    drill.missed[0] = sj("see=見る*目で");
-    drill.wrongCount = 1;
-    drill.questionCount = 4;
-    drill.correctCount = 3;
+    last.missedLines = {sj("see=見る*目で")};
+    last.wrongCount = 1;
+    last.questionCount = 4;
+    last.correctCount = 3;
     auto frm = open();
     click(*frm, "cmdView");
     EXPECT_EQ(frm->sheetLines(), sjLines({"【Qor Helper】", "出題数 ： 4、正解数 ： 3、正解率 ： 75％",

@@ -253,7 +253,8 @@ protected:
     TempDir dir;
     std::string user = dir.file("Taro");
     std::string dictionary = dir.file("verbs.txt");
-    DrillState drill;
+    DrillSummary last;
+    DrillHistory history;
     SheetRequest request;
 
     void SetUp() override {
@@ -262,7 +263,8 @@ protected:
         request.dictionaryPath = dictionary;
         request.userFolder = user;
         request.now = DateTexts::of(DateTime{1999, 8, 9, 10, 0, 0});
-        request.drill = &drill;
+        request.lastDrill = &last;
+        request.history = &history;
     }
 
     void dailyRecord(std::initializer_list<std::string_view> lines) {
@@ -277,12 +279,10 @@ protected:
 };
 
 TEST_F(SheetSourceTest, TheLastDrillGivesItsMissedLinesAsManyAsItsWrongCount) {
-    drill.missed[0] = kDictionary[2];
-    drill.missed[1] = kDictionary[0];
-    drill.missed[2] = kDictionary[3];  // of an older drill
-    drill.wrongCount = 2;
-    drill.questionCount = 5;
-    drill.correctCount = 3;
+    last.missedLines = {kDictionary[2], kDictionary[0], kDictionary[3]};  // the last one extra
+    last.wrongCount = 2;
+    last.questionCount = 5;
+    last.correctCount = 3;
     SheetSource s = read(PrintType::LastErrors);
     EXPECT_FALSE(s.failed());
     EXPECT_EQ(s.lines, (std::vector<std::string>{kDictionary[2], kDictionary[0]}));
@@ -327,12 +327,12 @@ TEST_F(SheetSourceTest, ANumberPastTheEndOfAShortenedDictionaryIsSkipped) {
 }
 
 TEST_F(SheetSourceTest, TheHistoryPairsTotalsOfEntryNWithLinesOfEntryNMinusOne) {
-    DrillRecord& lines = drill.history.drills[2];
+    DrillRecord& lines = history.drills[2];
     lines.asked[0] = kDictionary[0];
     lines.asked[1] = kDictionary[1];
     lines.asked[2] = kDictionary[2];
     lines.missed[0] = kDictionary[1];
-    DrillRecord& totals = drill.history.drills[3];
+    DrillRecord& totals = history.drills[3];
     totals.dictionaryPath = dictionary;
     totals.questionCount = 3;
     totals.correctCount = 2;
@@ -368,8 +368,8 @@ TEST_F(SheetSourceTest, AnUnreadableDictionaryFailsTheSource) {
     EXPECT_TRUE(s.failed());
     EXPECT_EQ(s.status.path(), dir.file("gone.txt"));
 
-    drill.missed[0] = kDictionary[0];
-    drill.wrongCount = 1;
+    last.missedLines = {kDictionary[0]};
+    last.wrongCount = 1;
     s = read(PrintType::LastErrors);
     EXPECT_TRUE(s.failed());
     EXPECT_TRUE(s.lines.empty());

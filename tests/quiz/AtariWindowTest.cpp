@@ -24,6 +24,7 @@ protected:
         verdict.pronunciation = "aepl";
         verdict.wordAsked = 1;
         verdict.wordPercentage = "100";
+        verdict.dictionaryName = "fruit";
     }
 
     std::string importanceFile() const { return userFile("fruit_imp.dat"); }
@@ -35,7 +36,7 @@ TEST_F(AtariWindowTest, ShowsTheVerdictInTheCommentAndSignFonts) {
     settings.FontCommentColor = 0xFF0000;  // blue: red is the lowest byte
     settings.FontPhoneticSign = "Qor PronSign";
     settings.FontPhoneticSignColor = 0x0000FF;
-    TfrmAtari frm(verdict, settings, "fruit");
+    TfrmAtari frm(verdict, settings);
     frm.show();
     QApplication::processEvents();
 
@@ -73,7 +74,7 @@ TEST_F(AtariWindowTest, ShowsTheVerdictInTheCommentAndSignFonts) {
 TEST_F(AtariWindowTest, TheCurrentLevelIsDownAndTheTitleBarCloseStoresTheNewOne) {
     settings.ImportantOn = 1;
     spit(importanceFile(), crlf({"2_" + verdict.lineText}));
-    TfrmAtari frm(verdict, settings, "fruit");
+    TfrmAtari frm(verdict, settings);
     EXPECT_TRUE(frm.lblImportant->isEnabled());
     for (QPushButton* b : {frm.cmd1, frm.cmd2, frm.cmd3, frm.cmd4, frm.cmd5}) {
         EXPECT_TRUE(b->isEnabled());
@@ -93,7 +94,7 @@ TEST_F(AtariWindowTest, EscAndOkStoreTheLevelToo) {
     const std::string other = sj("pear=梨*x");
     spit(importanceFile(), crlf({"5_" + other}));
     {
-        TfrmAtari frm(verdict, settings, "fruit");
+        TfrmAtari frm(verdict, settings);
         frm.show();
         frm.cmd1->click();
         QTest::keyClick(&frm, Qt::Key_Escape);
@@ -101,7 +102,7 @@ TEST_F(AtariWindowTest, EscAndOkStoreTheLevelToo) {
     }
     EXPECT_EQ(slurp(importanceFile()), crlf({"1_" + verdict.lineText, "5_" + other}));
     {
-        TfrmAtari frm(verdict, settings, "fruit");
+        TfrmAtari frm(verdict, settings);
         EXPECT_TRUE(frm.cmd1->isChecked());
         frm.cmd1->click();  // all buttons up: level 0
         frm.cmdOk->click();
@@ -114,7 +115,7 @@ TEST_F(AtariWindowTest, AnUnchangedLevelLeavesTheFileAsItWas) {
     // Not in sorted order: any rewrite would sort it.
     const std::string bytes = crlf({"3_" + verdict.lineText, sj("1_pear=梨*x")});
     spit(importanceFile(), bytes);
-    TfrmAtari frm(verdict, settings, "fruit");
+    TfrmAtari frm(verdict, settings);
     frm.cmdOk->click();
     EXPECT_EQ(slurp(importanceFile()), bytes);
 }

@@ -17,7 +17,7 @@ protected:
     std::string dic;
     void SetUp() override {
         dic = dictionary("verbs.txt", {"apple=りんご,林檎*果物", "Apple=アップル*会社", "run=走る*x"});
-        drill->state().modes.notRandom = true;
+        setMode(&DrillModes::notRandom, true);
     }
 };
 } // namespace
@@ -50,7 +50,7 @@ TEST_F(DrillCheckTest, TheAnswerFileAcceptsForItsShownAlternativeOnly) {
     IniFile::writeOne(dir.file("Taro/verbs.ans"), sj("正解ファイル"), sj("問題"), sj("新しい正解"));
     appendLine(dir.file("Taro/verbs.ans"), sj("走る=sprint"));
     IniFile::writeOne(settings.setupIniPath(), "NotRandomCount", "verbs.txt", "2");
-    drill->state().modes.notRandomContinue = true;
+    setMode(&DrillModes::notRandomContinue, true);
     ASSERT_TRUE(startOn(dic, 1, 0, "2"));
     EXPECT_EQ(view.question, sj("走る"));
     answer("sprint");
@@ -150,10 +150,13 @@ TEST_F(DrillCheckTest, TenSecondLimitSubmitsOnTheEleventhTick) {
     EXPECT_TRUE(view.timerRunning);
     EXPECT_EQ(view.barText[DataBar::Time], sj(" ： 10 / 10 秒"));
     for (int i = 0; i < 10; ++i)
-        drill->timerTick();
+        EXPECT_FALSE(drill->timerTick()) << i;
     EXPECT_EQ(view.barText[DataBar::Time], sj(" ： 0 / 10 秒"));
     EXPECT_EQ(drill->state().askedCount, 1);
-    drill->timerTick();
+    // The eleventh tick says the time is up; the window submits what it holds.
+    ASSERT_TRUE(drill->timerTick());
+    EXPECT_FALSE(view.timerRunning);
+    drill->submit(view.onScreen());
     EXPECT_EQ(drill->state().wrongCount, 1);  // the empty field counts as wrong
     EXPECT_EQ(drill->state().askedCount, 2);
     EXPECT_EQ(view.barText[DataBar::Time], sj(" ： 10 / 10 秒"));
@@ -174,10 +177,10 @@ TEST_F(DrillCheckTest, ChoiceKeysWithClickResult) {
 TEST_F(DrillCheckTest, NextLetterNeverRevealsTheLast) {
     ASSERT_TRUE(startOn(dic, 1, 0, "2"));
     view.answer = "app";
-    drill->HintShow();
+    drill->HintShow(view.answer);
     EXPECT_EQ(view.answer, "appl");
     EXPECT_EQ(drill->state().askedCount, 1);
-    drill->HintShow();  // "appl" + 1 reaches the length: submitted
+    drill->HintShow(view.answer);  // "appl" + 1 reaches the length: submitted
     EXPECT_EQ(drill->state().askedCount, 2);
     EXPECT_EQ(drill->state().wrongCount, 1);
 }
@@ -207,6 +210,35 @@ TEST_F(DrillCheckTest, PerfectDrillWithVoice) {
     EXPECT_FALSE(view.commands.result);
 }
 
+TEST_F(DrillCheckTest, TheVerdictAndEndWindowsGetWhatTheyShowAsValues) {
+    settings.ShowResult = 1;
+    ASSERT_TRUE(startOn(dic, 0, 0, "3"));
+    answer("りんご");
+    answer("x");
+    answer("y");
+    // The error dialog names the files of the drill's dictionary without asking the drill.
+    ASSERT_EQ(view.resultErrors.size(), 2u);
+    EXPECT_EQ(view.resultErrors[0].dictionaryName, "verbs");
+    ASSERT_EQ(view.atari.size(), 1u);
+    EXPECT_EQ(view.atari[0].dictionaryName, "verbs");
+    ASSERT_EQ(view.ends.size(), 1u);
+    const DrillSummary& end = view.ends[0];
+    EXPECT_EQ(end.wrongCount, 2);
+    EXPECT_EQ(end.missedLines,
+              (std::vector<std::string>{sj("Apple=アップル*会社"), sj("run=走る*x")}));
+    EXPECT_EQ(end.direction, 0);
+    EXPECT_EQ(end.dictionaryName, "verbs");
+
+    // A stopped drill: its misses so far, none of the drill before.
+    ASSERT_TRUE(startOn(dic, 1, 0, "3"));
+    answer("x");
+    drill->stop();
+    const DrillSummary last = drill->lastDrill();
+    EXPECT_EQ(last.wrongCount, 1);
+    EXPECT_EQ(last.missedLines, (std::vector<std::string>{sj("apple=りんご,林檎*果物")}));
+    EXPECT_EQ(last.direction, 1);
+}
+
 TEST_F(DrillCheckTest, StopAfterThreeQuestionsRecordsNothing) {
     ASSERT_TRUE(startOn(dic, 0, 0, "5"));
     const int slot = drill->state().history.current;
@@ -225,21 +257,22 @@ TEST_F(DrillCheckTest, StopAfterThreeQuestionsRecordsNothing) {
 }
 
 TEST_F(DrillCheckTest, MemorizeOnlyShowsAnswersAndRecordsNothing) {
-    auto& modes = drill->state().modes;
+    DrillModes modes = drill->modes();
     modes.memorizeOnly = true;
     modes.memorizeSeconds = 2;
+    drill->setModes(modes);
     ASSERT_TRUE(startOn(dic, 0, 0, "2", false));
     EXPECT_EQ(view.barText[DataBar::Time], sj(" ： 2 / 2 秒"));
-    drill->timerTick();
-    drill->timerTick();
-    drill->timerTick();  // the memorize step
+    EXPECT_FALSE(drill->timerTick());
+    EXPECT_FALSE(drill->timerTick());
+    EXPECT_FALSE(drill->timerTick());  // the memorize step: nothing to submit
     ASSERT_EQ(view.boxes.size(), 1u);
     EXPECT_EQ(view.boxes[0].caption, sj("正解表示"));
     EXPECT_EQ(view.boxes[0].text, sj("正解 ： りんご,林檎\nコメント ： 果物"));
     EXPECT_EQ(view.question, "Apple");
     EXPECT_TRUE(drill->memorizeKey());  // Enter: once, ends the drill
     EXPECT_FALSE(drill->running());
-    EXPECT_FALSE(modes.memorizeOnly);
+    EXPECT_FALSE(drill->modes().memorizeOnly);
     EXPECT_EQ(view.boxes.size(), 2u);
     EXPECT_FALSE(test::exists(dir.file("Taro/Temp.dat")));
     EXPECT_FALSE(test::exists(dir.file("Taro/2001_verbs.dat")));

@@ -64,7 +64,15 @@ protected:
     // Answers with the given UTF-8 text and submits.
     void answer(const char* utf8) {
         view.answer = sj(utf8);
-        drill->submit();
+        drill->submit(view.onScreen());
+    }
+
+    // One flag of the drill's modes, handed to the drill as the setup dialog hands its
+    // choice: a copy changed and given back.
+    void setMode(bool DrillModes::*flag, bool on = true) {
+        DrillModes modes = drill->modes();
+        modes.*flag = on;
+        drill->setModes(modes);
     }
 
     // The English part of the line on screen.

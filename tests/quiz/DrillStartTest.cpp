@@ -82,7 +82,7 @@ TEST_F(DrillStartTest, RefusesWhatCannotBeAsked) {
 
 TEST_F(DrillStartTest, NotRandomAsksInOrderAndWraps) {
     std::string dic = dictionary("three.txt", {"a=あ*", "b=い*", "c=う*"});
-    drill->state().modes.notRandom = true;
+    setMode(&DrillModes::notRandom, true);
     ASSERT_TRUE(startOn(dic, 0, 0, "5"));
     std::vector<int> lines{currentLine()};
     for (int i = 0; i < 4; ++i) {
@@ -98,9 +98,10 @@ TEST_F(DrillStartTest, ContinuePositionIsStoredAtTheEndButNotAtAStop) {
         lines.push_back(ten(i) + "=x*");
     writeLines(dir.file("ten.txt"), lines);
     IniFile::writeOne(settings.setupIniPath(), "NotRandomCount", "ten.txt", "7");
-    auto& modes = drill->state().modes;
+    DrillModes modes = drill->modes();
     modes.notRandom = true;
     modes.notRandomContinue = true;
+    drill->setModes(modes);
 
     ASSERT_TRUE(startOn(dir.file("ten.txt"), 0, 0, "2"));
     EXPECT_EQ(currentLine(), 7);
@@ -127,7 +128,7 @@ TEST_F(DrillStartTest, NotSameQuestionAsksEveryLineOnce) {
         lines.push_back(ten(i) + "=x*");
     writeLines(dir.file("eight.txt"), lines);
     useRandom({5, 3, 7, 1, 0, 2, 6, 4});
-    drill->state().modes.notSameQuestion = true;
+    setMode(&DrillModes::notSameQuestion, true);
     ASSERT_TRUE(startOn(dir.file("eight.txt"), 0, 0, "8"));
     std::set<int> seen{currentLine()};
     for (int i = 0; i < 7; ++i) {
@@ -159,7 +160,7 @@ TEST_F(DrillStartTest, NotSameQuestionAsksInTheOrderOfTheDrawByErasing) {
     }
     MersenneRandom chance(77);
     setRandom(&chance);
-    drill->state().modes.notSameQuestion = true;
+    setMode(&DrillModes::notSameQuestion, true);
     ASSERT_TRUE(startOn(dir.file("fifty.txt"), 0, 0, "6"));
     std::vector<int> asked{currentLine()};
     for (int i = 0; i < 5; ++i) {
@@ -172,12 +173,13 @@ TEST_F(DrillStartTest, NotSameQuestionAsksInTheOrderOfTheDrawByErasing) {
 
 TEST_F(DrillStartTest, ToolbarStartClearsHistoryModesButKeepsNotRandom) {
     std::string dic = dictionary("three.txt", {"a=あ*", "b=い*", "c=う*"});
-    auto& modes = drill->state().modes;
+    DrillModes modes = drill->modes();
     modes.sameQuestions = true;
     modes.notRandom = true;
+    drill->setModes(modes);
     ASSERT_TRUE(startOn(dic, 0, 0, "2", true));
-    EXPECT_FALSE(modes.sameQuestions);
-    EXPECT_TRUE(modes.notRandom);
+    EXPECT_FALSE(drill->modes().sameQuestions);
+    EXPECT_TRUE(drill->modes().notRandom);
     EXPECT_EQ(currentLine(), 0);
 }
 
@@ -194,7 +196,7 @@ TEST_F(DrillStartTest, SameQuestionsReplayTheLastDrill) {
     answer("x");
     EXPECT_EQ(first, (std::vector<std::string>{"d", "b", "e"}));
 
-    drill->state().modes.sameQuestions = true;
+    setMode(&DrillModes::sameQuestions, true);
     useRandom({0});
     ASSERT_TRUE(startOn(dic, 0, 0, "3", false));
     std::vector<std::string> again{currentEnglish()};
@@ -210,9 +212,10 @@ TEST_F(DrillStartTest, SameQuestionsReplayTheLastDrill) {
 TEST_F(DrillStartTest, ImportanceSource) {
     std::string dic = dictionary("imp.txt", {"a=あ*", "b=い*", "c=う*", "d=え*"});
     settings.ImportantOn = 1;
-    auto& modes = drill->state().modes;
+    DrillModes modes = drill->modes();
     modes.importance = true;
     modes.levels = {false, false, true, false, false};
+    drill->setModes(modes);
     EXPECT_FALSE(startOn(dic, 0, 0, "4", false));
     ASSERT_EQ(view.boxes.size(), 1u);
     EXPECT_EQ(view.boxes[0].text, sj("指定された重要度の単語がありません"));
@@ -236,9 +239,10 @@ TEST_F(DrillStartTest, ImportanceSource) {
 TEST_F(DrillStartTest, ACustomListOfAnotherDictionaryIsNotUsed) {
     std::string a = dictionary("a.txt", {"one=一*", "two=二*"});
     std::string b = dictionary("b.txt", {"cat=猫*", "dog=犬*"});
-    auto& s = drill->state();
-    s.modes.custom = true;
-    s.customLines = {sj("two=二*")};
+    DrillPlan plan = drill->plan();
+    plan.modes.custom = true;
+    plan.customLines = {sj("two=二*")};
+    drill->setPlan(plan);
     ASSERT_TRUE(startOn(a, 0, 0, "1", false));
     EXPECT_EQ(view.question, "two");
     answer("x");
@@ -248,28 +252,30 @@ TEST_F(DrillStartTest, ACustomListOfAnotherDictionaryIsNotUsed) {
     ASSERT_TRUE(startOn(b, 0, 0, "1", true));
     ASSERT_EQ(view.boxes.size(), 1u);
     EXPECT_EQ(view.boxes[0].caption, sj("出題の設定"));
-    EXPECT_FALSE(s.modes.custom);
+    EXPECT_FALSE(drill->modes().custom);
     EXPECT_EQ(view.question, "dog");
     EXPECT_EQ(currentLine(), 1);
 }
 
 TEST_F(DrillStartTest, ACustomListInAnotherOrderBelongsWhileEveryLineIsOneOfTheDictionary) {
     std::string dic = dictionary("a.txt", {"one=一*", "two=二*", "three=三*"});
-    auto& s = drill->state();
-    s.modes.custom = true;
-    s.customLines = {sj("three=三*"), sj("one=一*"), sj("three=三*")};
+    DrillPlan plan = drill->plan();
+    plan.modes.custom = true;
+    plan.customLines = {sj("three=三*"), sj("one=一*"), sj("three=三*")};
+    drill->setPlan(plan);
     ASSERT_TRUE(startOn(dic, 0, 0, "1", false));
     EXPECT_TRUE(view.boxes.empty());
-    EXPECT_TRUE(s.modes.custom);
+    EXPECT_TRUE(drill->modes().custom);
     EXPECT_EQ(view.question, "three");
     drill->stop();
 
     // In order but for one line the dictionary does not hold (any more).
-    s.customLines = {sj("one=一*"), sj("two=二*"), sj("four=四*")};
+    plan.customLines = {sj("one=一*"), sj("two=二*"), sj("four=四*")};
+    drill->setPlan(plan);
     ASSERT_TRUE(startOn(dic, 0, 0, "1", false));
     ASSERT_EQ(view.boxes.size(), 1u);
     EXPECT_EQ(view.boxes[0].caption, sj("出題の設定"));
-    EXPECT_FALSE(s.modes.custom);
+    EXPECT_FALSE(drill->modes().custom);
 }
 
 TEST_F(DrillStartTest, ACustomListOfEveryWordStartsAboutAsQuicklyAsAPlainStart) {
@@ -283,9 +289,10 @@ TEST_F(DrillStartTest, ACustomListOfEveryWordStartsAboutAsQuicklyAsAPlainStart) 
     auto fastest = [&](bool custom) {
         double best = 1e300;
         for (int run = 0; run < 5; ++run) {
-            auto& s = drill->state();
-            s.modes.custom = custom;
-            s.customLines = custom ? lines : std::vector<std::string>{};
+            DrillPlan plan = drill->plan();
+            plan.modes.custom = custom;
+            plan.customLines = custom ? lines : std::vector<std::string>{};
+            drill->setPlan(plan);
             auto begin = std::chrono::steady_clock::now();
             EXPECT_TRUE(startOn(dic, 0, 0, "10", false));
             auto end = std::chrono::steady_clock::now();
@@ -304,7 +311,7 @@ TEST_F(DrillStartTest, YesterdayAsksOnlyLinesOfTheDictionary) {
     std::string dic = dictionary("verbs.txt", {"run=走る*", "eat=食べる*", "go=行く*"});
     writeLines(dir.file("Taro/20013_verbs.dat"),
                {"[Error]", "YesterdayNum=3", "Yesterday=7,2,-1"});
-    drill->state().modes.yesterday = true;
+    setMode(&DrillModes::yesterday, true);
     ASSERT_TRUE(startOn(dic, 0, 0, "1", false));
     EXPECT_EQ(drill->state().yesterdayList, std::vector<std::string>{"2"});
     EXPECT_EQ(view.question, "go");
@@ -316,9 +323,10 @@ TEST_F(DrillStartTest, UnreadableSideFilesAreReported) {
     makeFolder(dir.file("Taro/verbs_imp.dat"));
     makeFolder(dir.file("Taro/verbs.ans"));
     settings.ImportantOn = 1;
-    auto& modes = drill->state().modes;
+    DrillModes modes = drill->modes();
     modes.importance = true;
     modes.levels = {true, true, true, true, true};
+    drill->setModes(modes);
     EXPECT_FALSE(startOn(dic, 1, 0, "2", false));
     ASSERT_FALSE(view.fileErrors.empty());
     EXPECT_EQ(view.fileErrors.back().path(), dir.file("Taro/verbs_imp.dat"));
@@ -327,6 +335,7 @@ TEST_F(DrillStartTest, UnreadableSideFilesAreReported) {
     // An answer file that cannot be read: said once per drill, answers judged as usual.
     modes.importance = false;
     modes.notRandom = true;
+    drill->setModes(modes);
     ASSERT_TRUE(startOn(dic, 1, 0, "2", false));
     const std::size_t before = view.fileErrors.size();  // the header write fails too
     answer("x");
@@ -384,7 +393,7 @@ TEST_F(DrillStartTest, ShownAlternativeFollowsMultiRandomOn) {
     for (int seed = 0; seed < 200; ++seed) {
         MersenneRandom r(static_cast<unsigned>(seed));
         setRandom(&r);
-        drill->state().modes.notRandom = true;
+        setMode(&DrillModes::notRandom, true);
         ASSERT_TRUE(startOn(dic, 1, 0, "2"));
         ++shown[view.question];
         answer("x");
@@ -396,7 +405,7 @@ TEST_F(DrillStartTest, ShownAlternativeFollowsMultiRandomOn) {
     EXPECT_GT(shown[sj("急ぐ")], 60);
 
     // A trailing comma's empty alternative is never shown.
-    drill->state().modes.notRandom = false;
+    setMode(&DrillModes::notRandom, false);
     std::string comma = dictionary("comma.txt", {"end,=終わり*"});
     for (int seed = 0; seed < 20; ++seed) {
         MersenneRandom r(static_cast<unsigned>(seed));
@@ -408,7 +417,7 @@ TEST_F(DrillStartTest, ShownAlternativeFollowsMultiRandomOn) {
     setRandom(nullptr);
 
     settings.MultiRandomOn = 0;
-    drill->state().modes.notRandom = true;
+    setMode(&DrillModes::notRandom, true);
     ASSERT_TRUE(startOn(dic, 1, 0, "1"));
     EXPECT_EQ(view.question, sj("走る"));
 }
@@ -426,7 +435,7 @@ TEST(AnswerFormHint, TheSixTexts) {
 
 TEST_F(DrillStartTest, DialogStartAndLaterQuestionsSetTheFormHint) {
     std::string dic = dictionary("two.txt", {"apple=りんご*", "pen=ペン*"});
-    drill->state().modes.notRandom = true;
+    setMode(&DrillModes::notRandom, true);
     ASSERT_TRUE(startOn(dic, 0, 0, "2", false));
     EXPECT_EQ(view.status[1], sj("\"ひらがな\"で解答"));
     answer("x");
@@ -441,7 +450,7 @@ TEST_F(DrillStartTest, ColourWarningAtOrBelowThePercentage) {
     writeLines(dir.file("Taro/2001_verbs.dat"),
                {sj("[問題=出題総数,正解総数,正解率％]"), "COUNT=2", sj("run_走る=4,2,50"),
                 sj("eat_食べる=4,3,75")});
-    drill->state().modes.notRandom = true;
+    setMode(&DrillModes::notRandom, true);
     ASSERT_TRUE(startOn(dic, 0, 0, "2"));
     EXPECT_TRUE(view.warning);  // 50 is at most 50
     answer("x");
@@ -451,7 +460,7 @@ TEST_F(DrillStartTest, ColourWarningAtOrBelowThePercentage) {
 TEST_F(DrillStartTest, SameWordAgainDoesNotAdvanceTheQuestionNumber) {
     std::string dic = dictionary("two.txt", {"run=走る*x", "eat=食べる*y"});
     settings.RepeatError = 1;
-    drill->state().modes.notRandom = true;
+    setMode(&DrillModes::notRandom, true);
     ASSERT_TRUE(startOn(dic, 0, 0, "2"));
     answer("wrong");
     EXPECT_EQ(view.question, "run");

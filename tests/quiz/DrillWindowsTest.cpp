@@ -19,15 +19,13 @@ namespace {
 
 class DrillWindowsTest : public WindowFixture {
 protected:
-    DrillState state;
+    // The last drill as the drill hands it over (Drill::lastDrill()).
+    DrillSummary drill{10, 8, 2, 80};
 
     DrillWindowsTest() {
-        state.dictionaryName = "verbs";
-        state.direction = 0;
-        state.missed[0] = sj("run=走る*x");
-        state.missed[1] = sj("see=見る*y");
-        state.missed[2] = sj("go=行く*from an earlier drill");
-        state.wrongCount = 2;
+        drill.dictionaryName = "verbs";
+        drill.direction = 0;
+        drill.missedLines = {sj("run=走る*x"), sj("see=見る*y")};
     }
 
     static ErrorReviewInput noMisses() { return {}; }
@@ -70,7 +68,7 @@ TEST_F(DrillWindowsTest, APerfectDrillCongratulatesInBlueWithoutTheErrorButton) 
 }
 
 TEST_F(DrillWindowsTest, AnImperfectDrillEndsInWhiteAndReviewsItsMisses) {
-    TfrmFinish frm(DrillSummary{10, 8, 2, 80}, errorReviewOf(state), settings);
+    TfrmFinish frm(DrillSummary{10, 8, 2, 80}, errorReviewOf(drill), settings);
     frm.show();
     EXPECT_EQ(frm.lblResult->text(), q("全問終了"));
     EXPECT_EQ(textColour(frm.lblResult), QColor(Qt::white));
@@ -96,18 +94,18 @@ TEST_F(DrillWindowsTest, TheDrillEndOpensTheEndWindowOrTheReviewAsSet) {
         frm.cmdClose->click();
         return frm.result();
     });
-    showDrillEndWindow(nullptr, DrillSummary{10, 8, 2, 80}, false, settings, state);
+    showDrillEndWindow(nullptr, drill, false, settings);
 
     QStringList title, rows;
     platform.answerModal(readReview(title, rows));
-    showDrillEndWindow(nullptr, DrillSummary{10, 8, 2, 80}, true, settings, state);
+    showDrillEndWindow(nullptr, drill, true, settings);
     EXPECT_EQ(rows, (QStringList{"run", "see"}));
 
     // The main window's "間違えの表示 (&E)": the same window on the last drill.
-    state.direction = 1;
+    drill.direction = 1;
     rows.clear();
     platform.answerModal(readReview(title, rows));
-    showErrorReviewWindow(nullptr, settings, state);
+    showErrorReviewWindow(nullptr, settings, drill);
     EXPECT_EQ(rows, (QStringList{q("走る"), q("見る")}));
 
     auto modal = platform.callsOf(PlatformCall::Modal);
@@ -119,12 +117,12 @@ TEST_F(DrillWindowsTest, TheDrillEndOpensTheEndWindowOrTheReviewAsSet) {
 
 TEST_F(DrillWindowsTest, TheReviewReadsTheCountsOfToday) {
     clock.set(DateTime{2001, 12, 24, 22, 0, 0});
-    ErrorReviewInput review = errorReviewOf(state);
+    ErrorReviewInput review = errorReviewOf(drill);
     EXPECT_EQ(review.today.monthDay, "12/24");
     EXPECT_EQ(review.today.yearMonth, "200112");
     EXPECT_EQ(review.dictionaryName, "verbs");
     EXPECT_EQ(review.wrongCount, 2);
-    EXPECT_EQ(review.missedLines, (std::vector<std::string>{state.missed[0], state.missed[1]}));
+    EXPECT_EQ(review.missedLines, drill.missedLines);
 }
 
 TEST_F(DrillWindowsTest, TheVerdictWindowsHandBackWhatTheLearnerDid) {
@@ -133,6 +131,7 @@ TEST_F(DrillWindowsTest, TheVerdictWindowsHandBackWhatTheLearnerDid) {
     verdict.answerSide = "run";
     verdict.shown = sj("走る");
     verdict.typedAnswer = "sprint";
+    verdict.dictionaryName = "verbs";
     const std::string answerFile = userFile("verbs.ans");
     ASSERT_TRUE(createAnswerFile(answerFile));
 
@@ -142,7 +141,7 @@ TEST_F(DrillWindowsTest, TheVerdictWindowsHandBackWhatTheLearnerDid) {
         frm.cmdClose->click();
         return frm.result();
     });
-    EXPECT_TRUE(showResultErrorWindow(nullptr, verdict, settings, state));
+    EXPECT_TRUE(showResultErrorWindow(nullptr, verdict, settings));
     EXPECT_TRUE(findAnswer(answerFile, sj("走る"), "sprint", false).found);
 
     platform.answerModal([](QDialog& d) {
@@ -151,7 +150,7 @@ TEST_F(DrillWindowsTest, TheVerdictWindowsHandBackWhatTheLearnerDid) {
         frm.close();
         return frm.result();
     });
-    EXPECT_FALSE(showResultErrorWindow(nullptr, verdict, settings, state));
+    EXPECT_FALSE(showResultErrorWindow(nullptr, verdict, settings));
 
     settings.ImportantOn = 1;
     platform.answerModal([](QDialog& d) {
@@ -160,7 +159,7 @@ TEST_F(DrillWindowsTest, TheVerdictWindowsHandBackWhatTheLearnerDid) {
         frm.cmdOk->click();
         return frm.result();
     });
-    showAtariWindow(nullptr, verdict, settings, state);
+    showAtariWindow(nullptr, verdict, settings);
     EXPECT_EQ(slurp(userFile("verbs_imp.dat")), crlf({"3_" + verdict.lineText}));
 }
 

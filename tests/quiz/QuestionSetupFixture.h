@@ -139,11 +139,11 @@ protected:
 
     void answerRight() {
         view.answer = drill->state().entry.answerAlternatives.at(0);
-        drill->submit();
+        drill->submit(view.onScreen());
     }
     void answerWrong() {
         view.answer = "x";
-        drill->submit();
+        drill->submit(view.onScreen());
     }
 
     // A drill of `n` questions started from the dialog and answered to the end; the

@@ -151,7 +151,7 @@ TEST_F(QuestionSetupTest, HistoryOptionsWaitForACompletedDrillAndAStopTakesTwoAw
     EXPECT_TRUE(setup->rbYesterdayOn->isEnabled());
     EXPECT_TRUE(setup->rbNotRandom->isEnabled());
     setup->rbSameQuestion->click();  // cannot be chosen
-    EXPECT_FALSE(drill->state().modes.sameQuestions);
+    EXPECT_FALSE(setup->plan().modes.sameQuestions);
 
     setup->chkOption->click();
     completeDrill(2);
@@ -196,7 +196,7 @@ TEST_F(QuestionSetupTest, ErrorsOfLastTimeLockACountOfThreeAndTheirDictionary) {
     show();
     setup->chkOption->click();
     setup->rbErrorOnly->click();
-    EXPECT_TRUE(drill->state().modes.lastErrors);
+    EXPECT_TRUE(setup->plan().modes.lastErrors);
     EXPECT_EQ(countText(), QStringLiteral("3"));
     EXPECT_TRUE(countLocked());
     EXPECT_TRUE(dictionaryLocked());
@@ -207,8 +207,8 @@ TEST_F(QuestionSetupTest, ErrorsOfLastTimeLockACountOfThreeAndTheirDictionary) {
     EXPECT_EQ(host.dictionaryText, "verbs.txt");
 
     setup->rbSameQuestion->click();
-    EXPECT_FALSE(drill->state().modes.lastErrors);
-    EXPECT_TRUE(drill->state().modes.sameQuestions);
+    EXPECT_FALSE(setup->plan().modes.lastErrors);
+    EXPECT_TRUE(setup->plan().modes.sameQuestions);
     EXPECT_EQ(countText(), QStringLiteral("5"));
     EXPECT_TRUE(countLocked());
 
@@ -224,7 +224,7 @@ TEST_F(QuestionSetupTest, YesterdaysMissesSetTheRangeAndTheCount) {
     setup->chkOption->click();
     yesterdayMisses("25");
     setup->rbYesterdayOn->click();
-    EXPECT_TRUE(drill->state().modes.yesterday);
+    EXPECT_TRUE(setup->plan().modes.yesterday);
     EXPECT_EQ(range(), QStringLiteral("出題数の設定範囲 ： 1～25問"));
     EXPECT_EQ(countText(), QStringLiteral("25"));
     EXPECT_EQ(setup->questionMaximum(), 25);
@@ -240,7 +240,7 @@ TEST_F(QuestionSetupTest, YesterdaysMissesSetTheRangeAndTheCount) {
     count("7");
     yesterdayMisses("1500");
     setup->rbYesterdayOn->click();
-    EXPECT_TRUE(drill->state().modes.yesterday);
+    EXPECT_TRUE(setup->plan().modes.yesterday);
     EXPECT_EQ(range(), QStringLiteral("出題数の設定範囲 ： 1～1000問"));
     EXPECT_EQ(countText(), QStringLiteral("7"));
 
@@ -254,15 +254,16 @@ TEST_F(QuestionSetupTest, YesterdaysMissesSetTheRangeAndTheCount) {
     EXPECT_EQ(notices[0].caption, QStringLiteral("選択不可能"));
     EXPECT_EQ(notices[0].noticeKind, ui::kNoticeInformation);
     EXPECT_FALSE(setup->rbYesterdayOn->isChecked());
-    EXPECT_FALSE(drill->state().modes.yesterday);
+    EXPECT_FALSE(setup->plan().modes.yesterday);
     EXPECT_FALSE(setup->rbNotRandom->isChecked());
-    EXPECT_FALSE(drill->state().modes.notRandom);
+    EXPECT_FALSE(setup->plan().modes.notRandom);
 }
 
 TEST_F(QuestionSetupTest, UncheckingTheOptionGroupClearsEverySourceFlag) {
-    DrillModes& m = drill->state().modes;
+    DrillModes m = drill->modes();
     m.notRandom = true;
     m.notRandomContinue = true;
+    drill->setModes(m);
     show();
     EXPECT_TRUE(setup->chkOption->isChecked());
     EXPECT_TRUE(setup->rbNotRandom->isChecked());
@@ -271,11 +272,13 @@ TEST_F(QuestionSetupTest, UncheckingTheOptionGroupClearsEverySourceFlag) {
     EXPECT_FALSE(setup->chkCustomQuestion->isEnabled());
 
     setup->chkOption->click();
-    EXPECT_FALSE(m.notRandom);
-    EXPECT_FALSE(m.notRandomContinue);
-    EXPECT_FALSE(m.notSameQuestion || m.sameQuestions || m.lastErrors || m.earlierDrill ||
-                 m.earlierErrors || m.yesterday || m.custom || m.importance);
-    EXPECT_EQ(activeSource(m), QuestionSource::Random);
+    const DrillModes& chosen = setup->plan().modes;
+    EXPECT_FALSE(chosen.notRandom);
+    EXPECT_FALSE(chosen.notRandomContinue);
+    EXPECT_FALSE(chosen.notSameQuestion || chosen.sameQuestions || chosen.lastErrors ||
+                 chosen.earlierDrill || chosen.earlierErrors || chosen.yesterday || chosen.custom ||
+                 chosen.importance);
+    EXPECT_EQ(activeSource(chosen), QuestionSource::Random);
     EXPECT_FALSE(setup->rbNotRandom->isChecked());
     EXPECT_FALSE(setup->chkNotRandomContinue->isChecked());
     EXPECT_FALSE(setup->gbOption->isEnabled());
@@ -286,9 +289,9 @@ TEST_F(QuestionSetupTest, UncheckingTheOptionGroupClearsEverySourceFlag) {
     setup->chkOption->click();
     setup->rbNotRandom->click();
     setup->chkNotRandomContinue->click();
-    EXPECT_TRUE(m.notRandomContinue);
+    EXPECT_TRUE(chosen.notRandomContinue);
     setup->rbNotSameQuestion->click();
-    EXPECT_FALSE(m.notRandomContinue);
+    EXPECT_FALSE(chosen.notRandomContinue);
     EXPECT_FALSE(setup->chkNotRandomContinue->isEnabled());
 }
 
@@ -324,7 +327,7 @@ TEST_F(QuestionSetupTest, MemorizeOnlyUnchecksAndDisablesTheChoices) {
     show();
     ASSERT_TRUE(setup->chkSelectOn->isChecked());
     setup->chkOnlyMemorize->click();
-    EXPECT_TRUE(drill->state().modes.memorizeOnly);
+    EXPECT_TRUE(setup->plan().modes.memorizeOnly);
     EXPECT_FALSE(setup->chkSelectOn->isChecked());
     EXPECT_FALSE(setup->chkSelectOn->isEnabled());
     EXPECT_TRUE(host.choices.empty());
@@ -344,7 +347,7 @@ TEST_F(QuestionSetupTest, MemorizeOnlyUnchecksAndDisablesTheChoices) {
     // Showing again starts without memorizing.
     show();
     EXPECT_FALSE(setup->chkOnlyMemorize->isChecked());
-    EXPECT_FALSE(drill->state().modes.memorizeOnly);
+    EXPECT_FALSE(setup->plan().modes.memorizeOnly);
     EXPECT_TRUE(setup->chkSelectOn->isEnabled());
     EXPECT_TRUE(setup->txtOnlyMemorizeTime->isHidden());
 }
@@ -369,7 +372,9 @@ TEST_F(QuestionSetupTest, NotRandomIsStoredByOkAndRestoredAfterARestart) {
     again.DicInUse = verbs;
     test::RecordingDrillView otherView;
     Drill otherDrill(again, otherView);
-    applyQuestionOrder(otherDrill.state().modes, loaded.questionSetup);
+    DrillModes order = otherDrill.modes();
+    applyQuestionOrder(order, loaded.questionSetup);
+    otherDrill.setModes(order);
     test::RecordingHost otherHost;
     TfrmQuestionSetup otherSetup(otherDrill, again, otherHost);
     otherSetup.FormShow();
@@ -377,7 +382,7 @@ TEST_F(QuestionSetupTest, NotRandomIsStoredByOkAndRestoredAfterARestart) {
     EXPECT_TRUE(otherSetup.rbNotRandom->isChecked());
     EXPECT_FALSE(otherSetup.chkNotRandomContinue->isChecked());
     EXPECT_TRUE(otherSetup.chkNotRandomContinue->isEnabled());
-    EXPECT_TRUE(otherDrill.state().modes.notRandom);
+    EXPECT_TRUE(otherDrill.modes().notRandom);
 }
 
 TEST_F(QuestionSetupTest, DrillNumberThreeAfterTwoDrillsHasNoRecord) {
@@ -389,7 +394,7 @@ TEST_F(QuestionSetupTest, DrillNumberThreeAfterTwoDrillsHasNoRecord) {
     show();
     setup->chkOption->click();
     setup->rbPrevQuestionOn->click();
-    EXPECT_TRUE(drill->state().modes.earlierDrill);
+    EXPECT_TRUE(setup->plan().modes.earlierDrill);
     EXPECT_TRUE(setup->lblOptionNum->isVisibleTo(setup.get()));
     EXPECT_TRUE(setup->udOptionNum->isEnabled());
     EXPECT_TRUE(dictionaryLocked());
@@ -399,12 +404,12 @@ TEST_F(QuestionSetupTest, DrillNumberThreeAfterTwoDrillsHasNoRecord) {
     EXPECT_EQ(setup->txtOptionNum->toolTip(), QStringLiteral("★出題予定★\nw2\nw5\nw8"));
     EXPECT_EQ(countText(), QStringLiteral("3"));
     EXPECT_EQ(settings.DicInUse, verbs);
-    EXPECT_EQ(drill->state().modes.historySlot, 0);
+    EXPECT_EQ(setup->plan().modes.historySlot, 0);
 
     setup->udOptionNum->stepUp();
     EXPECT_EQ(countText(), QStringLiteral("2"));
     EXPECT_EQ(settings.DicInUse, nouns);
-    EXPECT_EQ(drill->state().modes.historySlot, 1);
+    EXPECT_EQ(setup->plan().modes.historySlot, 1);
     setup->udOptionNum->stepUp();
     EXPECT_EQ(setup->txtOptionNum->text(), QStringLiteral("3"));
     EXPECT_EQ(setup->txtOptionNum->toolTip(), QStringLiteral("▼記録データなし▼"));
@@ -422,8 +427,8 @@ TEST_F(QuestionSetupTest, DrillNumberThreeAfterTwoDrillsHasNoRecord) {
     setup->rbPrevErrorOn->click();
     EXPECT_EQ(setup->txtOptionNum->toolTip(), QStringLiteral("★出題予定★\nw5"));
     EXPECT_EQ(countText(), QStringLiteral("1"));
-    EXPECT_TRUE(drill->state().modes.earlierErrors);
-    EXPECT_FALSE(drill->state().modes.earlierDrill);
+    EXPECT_TRUE(setup->plan().modes.earlierErrors);
+    EXPECT_FALSE(setup->plan().modes.earlierDrill);
 }
 
 TEST_F(QuestionSetupTest, ACountPastTheRangeOrNotANumberIsRefusedAtOk) {
@@ -551,13 +556,13 @@ TEST_F(QuestionSetupTest, ImportanceNeedsTheSettingAndARatingFile) {
     EXPECT_EQ(notices[0].caption, QStringLiteral("選択不可能"));
     EXPECT_EQ(notices[0].noticeKind, ui::kNoticeWarning);
     EXPECT_FALSE(setup->chkImportantQuestion->isChecked());
-    EXPECT_FALSE(drill->state().modes.importance);
+    EXPECT_FALSE(setup->plan().modes.importance);
     EXPECT_TRUE(setup->chkCustomQuestion->isEnabled());
     EXPECT_FALSE(setup->cmdLevel[0]->isEnabled());
 
     spit(settings.userFile("verbs_imp.dat"), crlf({"2_" + line(3)}));
     setup->chkImportantQuestion->click();
-    EXPECT_TRUE(drill->state().modes.importance);
+    EXPECT_TRUE(setup->plan().modes.importance);
     EXPECT_FALSE(setup->chkCustomQuestion->isEnabled());
     EXPECT_TRUE(setup->chkNormalImportant->isEnabled());
     for (QToolButton* b : setup->cmdLevel) {
@@ -565,14 +570,14 @@ TEST_F(QuestionSetupTest, ImportanceNeedsTheSettingAndARatingFile) {
         EXPECT_FALSE(b->autoRaise());  // a button frame, not a bare digit
     }
     setup->chkNormalImportant->click();
-    EXPECT_TRUE(drill->state().modes.importanceFollowOn);
+    EXPECT_TRUE(setup->plan().modes.importanceFollowOn);
 
     // The option group excludes it; turning the group off offers it again.
     setup->chkOption->click();
     EXPECT_FALSE(setup->chkImportantQuestion->isChecked());
     EXPECT_FALSE(setup->chkImportantQuestion->isEnabled());
-    EXPECT_FALSE(drill->state().modes.importance);
-    EXPECT_FALSE(drill->state().modes.importanceFollowOn);
+    EXPECT_FALSE(setup->plan().modes.importance);
+    EXPECT_FALSE(setup->plan().modes.importanceFollowOn);
     EXPECT_FALSE(setup->cmdLevel[2]->isEnabled());
     EXPECT_FALSE(setup->cmdLevel[2]->autoRaise());
     setup->chkOption->click();
@@ -586,20 +591,20 @@ TEST_F(QuestionSetupTest, CustomListOkWithNineAndWithTwelveTickedWords) {
     customDialogTicks({0, 1, 2, 3, 4, 5, 6, 7, 8});
     setup->chkCustomQuestion->click();
     EXPECT_TRUE(setup->chkCustomQuestion->isChecked());
-    EXPECT_TRUE(drill->state().modes.custom);
-    EXPECT_EQ(drill->state().customLines.size(), 9u);
+    EXPECT_TRUE(setup->plan().modes.custom);
+    EXPECT_EQ(setup->plan().customLines.size(), 9u);
     EXPECT_EQ(countText(), QStringLiteral("9"));
     EXPECT_EQ(range(), QStringLiteral("出題数の設定範囲 ： 1～9問"));
     EXPECT_EQ(setup->cgProgress->value(), 0);
 
     setup->chkCustomQuestion->click();  // off
-    EXPECT_FALSE(drill->state().modes.custom);
+    EXPECT_FALSE(setup->plan().modes.custom);
     EXPECT_EQ(range(), QStringLiteral("出題数の設定範囲 ： 1～1000問"));
     count("10");
     // Nine still ticked from before, three more.
     customDialogTicks({9, 10, 11});
     setup->chkCustomQuestion->click();
-    EXPECT_EQ(drill->state().customLines.size(), 12u);
+    EXPECT_EQ(setup->plan().customLines.size(), 12u);
     EXPECT_EQ(countText(), QStringLiteral("10"));
     EXPECT_EQ(range(), QStringLiteral("出題数の設定範囲 ： 1～12問"));
     count("13");
@@ -613,14 +618,14 @@ TEST_F(QuestionSetupTest, CustomListCancelKeepsTheDrillsListButUnticksTheOption)
     show();
     customDialogTicks({2, 4});
     setup->chkCustomQuestion->click();
-    ASSERT_EQ(drill->state().customLines, (std::vector<std::string>{line(2), line(4)}));
+    ASSERT_EQ(setup->plan().customLines, (std::vector<std::string>{line(2), line(4)}));
     setup->chkCustomQuestion->click();
 
     customDialogTicks({6}, true);
     setup->chkCustomQuestion->click();
     EXPECT_FALSE(setup->chkCustomQuestion->isChecked());
-    EXPECT_FALSE(drill->state().modes.custom);
-    EXPECT_EQ(drill->state().customLines, (std::vector<std::string>{line(2), line(4)}));
+    EXPECT_FALSE(setup->plan().modes.custom);
+    EXPECT_EQ(setup->plan().customLines, (std::vector<std::string>{line(2), line(4)}));
     EXPECT_EQ(range(), QStringLiteral("出題数の設定範囲 ： 1～1000問"));
 
     // Reopening keeps the ticks of every opening, also the cancelled one.
@@ -637,19 +642,19 @@ TEST_F(QuestionSetupTest, CustomListCancelKeepsTheDrillsListButUnticksTheOption)
         return w.result();
     });
     setup->chkCustomQuestion->click();
-    EXPECT_EQ(drill->state().customLines.size(), 3u);
+    EXPECT_EQ(setup->plan().customLines.size(), 3u);
 }
 
 TEST_F(QuestionSetupTest, AnotherDictionaryDropsTheCustomListOfTheOldOne) {
     show();
     customDialogTicks({1});
     setup->chkCustomQuestion->click();
-    ASSERT_TRUE(drill->state().modes.custom);
+    ASSERT_TRUE(setup->plan().modes.custom);
     numberedDictionary("nouns.txt", 3, "n");
     setup->cboDicFile->setEditText(QStringLiteral("nouns.txt"));
     setup->cboDicFileChange();
     EXPECT_FALSE(setup->chkCustomQuestion->isChecked());
-    EXPECT_FALSE(drill->state().modes.custom);
+    EXPECT_FALSE(setup->plan().modes.custom);
     EXPECT_EQ(range(), QStringLiteral("出題数の設定範囲 ： 1～1000問"));
 }
 
@@ -671,7 +676,7 @@ TEST_F(QuestionSetupTest, LoadingALongCustomListMovesTheGaugeOncePerPercentUpToT
     QSignalSpy changes(setup->cgProgress, &QProgressBar::valueChanged);
     customDialogTicks({0});
     setup->chkCustomQuestion->click();
-    EXPECT_EQ(drill->state().customLines.size(), 1u);
+    EXPECT_EQ(setup->plan().customLines.size(), 1u);
     ASSERT_GE(changes.count(), 2);
     EXPECT_LE(changes.count(), 103);
     EXPECT_EQ(changes.at(changes.count() - 2).at(0).toInt(), 20000);

@@ -66,13 +66,13 @@ public:
     void setCommentText(const std::string& t) override { comment = t; }
     void setPronunciationText(const std::string& t) override { pronunciation = t; }
     void setAnswerText(const std::string& t) override { answer = t; }
-    std::string answerText() const override { return answer; }
     void setChoices(const std::vector<std::string>& t, bool enabled) override {
         choices = t;
         choicesEnabled = enabled;
     }
-    int selectedChoice() const override { return selected; }
     void selectChoice(int i) override { selected = i; }
+    // What the window hands the drill when the learner submits.
+    LearnerAnswer onScreen() const { return LearnerAnswer{answer, selected}; }
     void setBar(DataBar bar, const std::string& text, int value, int maximum) override {
         barText[bar] = text;
         barValue[bar] = value;

@@ -27,6 +27,7 @@ protected:
         answer.pronunciation = "r^n";
         answer.wordAsked = 3;
         answer.wordPercentage = "67";
+        answer.dictionaryName = "verbs";
     }
 
     std::string answerFile() const { return userFile("verbs.ans"); }
@@ -39,7 +40,7 @@ TEST_F(ResultErrorWindowTest, ShowsTheVerdictWithCloseFocusedAndTheAddHint) {
     settings.FontCommentSize = 14;
     settings.FontCommentColor = 0x0000FF;  // red in the lowest byte
     settings.FontPhoneticSignColor = 0x008000;
-    TfrmResultError frm(answer, settings, "verbs");
+    TfrmResultError frm(answer, settings);
     frm.show();
     QApplication::processEvents();
 
@@ -82,14 +83,14 @@ TEST_F(ResultErrorWindowTest, ShowsTheVerdictWithCloseFocusedAndTheAddHint) {
 
 TEST_F(ResultErrorWindowTest, AnEmptyAnswerOrAChoiceCannotBeDeclaredRight) {
     answer.typedAnswer.clear();
-    TfrmResultError empty(answer, settings, "verbs");
+    TfrmResultError empty(answer, settings);
     EXPECT_FALSE(empty.cmdAdd->isEnabled());
     EXPECT_TRUE(empty.cmdAdd->toolTip().isEmpty());
     EXPECT_EQ(empty.lblKaitou->text(), q("解答 ： "));
 
     answer.typedAnswer = "sprint";
     answer.canAccept = false;
-    TfrmResultError choice(answer, settings, "verbs");
+    TfrmResultError choice(answer, settings);
     EXPECT_FALSE(choice.cmdAdd->isEnabled());
     choice.cmdAddClick();  // even called directly, nothing is added
     EXPECT_FALSE(choice.answerAccepted());
@@ -98,7 +99,7 @@ TEST_F(ResultErrorWindowTest, AnEmptyAnswerOrAChoiceCannotBeDeclaredRight) {
 
 TEST_F(ResultErrorWindowTest, AddingAppendsOneLineOnceAndAcceptsTheAnswer) {
     ASSERT_TRUE(createAnswerFile(answerFile()));
-    TfrmResultError frm(answer, settings, "verbs");
+    TfrmResultError frm(answer, settings);
     frm.cmdAdd->click();
     EXPECT_TRUE(frm.answerAccepted());
     EXPECT_FALSE(frm.cmdAdd->isEnabled());
@@ -112,7 +113,7 @@ TEST_F(ResultErrorWindowTest, AddingAppendsOneLineOnceAndAcceptsTheAnswer) {
 TEST_F(ResultErrorWindowTest, AnAnswerFileThatCannotBeWrittenIsReportedAndStillAccepted) {
     ASSERT_TRUE(makeFolder(answerFile()));  // a folder where the file should be
     platform.answerMessage();
-    TfrmResultError frm(answer, settings, "verbs");
+    TfrmResultError frm(answer, settings);
     frm.cmdAdd->click();
     ASSERT_EQ(platform.callsOf(PlatformCall::Message).size(), 1u);
     EXPECT_EQ(platform.callsOf(PlatformCall::Message)[0].text,
@@ -126,7 +127,7 @@ TEST_F(ResultErrorWindowTest, RaisingTheButtonOfLevelThreeRemovesTheWord) {
     settings.ImportantOn = 1;
     const std::string other = sj("1_apple=りんご*果物");
     spit(importanceFile(), crlf({other, "3_" + answer.lineText}));
-    TfrmResultError frm(answer, settings, "verbs");
+    TfrmResultError frm(answer, settings);
     EXPECT_TRUE(frm.lblImportant->isEnabled());
     for (QPushButton* b : {frm.cmd1, frm.cmd2, frm.cmd3, frm.cmd4, frm.cmd5}) {
         EXPECT_TRUE(b->isEnabled());
@@ -142,7 +143,7 @@ TEST_F(ResultErrorWindowTest, RaisingTheButtonOfLevelThreeRemovesTheWord) {
 TEST_F(ResultErrorWindowTest, TheLastPressedLevelIsStoredWhenClosedByEscOrTheTitleBar) {
     settings.ImportantOn = 1;
     {
-        TfrmResultError frm(answer, settings, "verbs");
+        TfrmResultError frm(answer, settings);
         EXPECT_FALSE(frm.cmd1->isChecked() || frm.cmd5->isChecked());  // no level yet
         frm.show();
         frm.cmd5->click();
@@ -154,7 +155,7 @@ TEST_F(ResultErrorWindowTest, TheLastPressedLevelIsStoredWhenClosedByEscOrTheTit
     }
     EXPECT_EQ(slurp(importanceFile()), crlf({"2_" + answer.lineText}));
     {
-        TfrmResultError frm(answer, settings, "verbs");
+        TfrmResultError frm(answer, settings);
         EXPECT_TRUE(frm.cmd2->isChecked());
         frm.show();
         frm.cmd4->click();
@@ -168,7 +169,7 @@ TEST_F(ResultErrorWindowTest, AnImportanceFileThatCannotBeReadIsReportedAndLeftA
     settings.ImportantOn = 1;
     ASSERT_TRUE(makeFolder(importanceFile()));
     platform.answerNotice();
-    TfrmResultError frm(answer, settings, "verbs");
+    TfrmResultError frm(answer, settings);
     ASSERT_EQ(platform.callsOf(PlatformCall::Notice).size(), 1u);
     EXPECT_EQ(platform.callsOf(PlatformCall::Notice)[0].caption, q("エラー"));
     EXPECT_FALSE(frm.cmd1->isEnabled());

@@ -1,0 +1,104 @@
+#include "records/VerdictDialog.h"
+
+#include "ui/DialogFrame.h"
+#include "ui/Fonts.h"
+#include "ui/Panels.h"
+#include "ui/ShownText.h"
+#include "ui/Text.h"
+#include "words/ImportanceButtons.h"
+#include "words/ImportanceFile.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace qor {
+
+namespace {
+
+QPlainTextEdit* readOnlyMemo(QWidget* parent) {
+    auto* memo = new QPlainTextEdit(parent);
+    memo->setReadOnly(true);
+    memo->setTabChangesFocus(true);
+    return memo;
+}
+
+// Heights follow the box's font, so this comes after the font is set.
+void showLines(QPlainTextEdit* memo, int lines) {
+    memo->setFixedHeight(QFontMetrics(memo->font()).lineSpacing() * lines + 12);
+}
+
+} // namespace
+
+VerdictDialog::VerdictDialog(const QString& caption, const QString& title,
+                             const QColor& titleColour, const VerdictWord& word,
+                             const TUserSettings& settings, QWidget* parent)
+    : QDialog(parent) {
+    setWindowTitle(caption);
+    ui::setDialogFrame(this);
+    // One Japanese face for the whole window keeps digits between kana in one font.
+    setFont(ui::fontFor(TUserSettings::ordinaryFace(), font().pointSize()));
+
+    ui::VerdictPanel top = ui::verdictPanel(this, title, titleColour);
+    titlePanel_ = top.panel;
+    lblResult = top.title;
+    lblData = top.data;
+
+    moComment = readOnlyMemo(this);
+    moComment->setAccessibleName(QStringLiteral("コメント"));
+
+    lblPhoneticSign = new QLabel(QStringLiteral("発音記号 ： "), this);
+    moPhoneticSign = readOnlyMemo(this);
+    moPhoneticSign->setLineWrapMode(QPlainTextEdit::NoWrap);
+    moPhoneticSign->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    moPhoneticSign->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    lblPhoneticSign->setBuddy(moPhoneticSign);
+    phoneticRow_ = new QHBoxLayout;
+    phoneticRow_->addWidget(lblPhoneticSign);
+    phoneticRow_->addWidget(moPhoneticSign, 1);
+
+    importance_ = new ImportanceButtons(settings.userFile(importanceFileName(word.dictionaryName)),
+                                        word.lineText, settings.ImportantOn == 1, this);
+    lblImportant = importance_->lblImportant;
+    cmd1 = importance_->cmd1;
+    cmd2 = importance_->cmd2;
+    cmd3 = importance_->cmd3;
+    cmd4 = importance_->cmd4;
+    cmd5 = importance_->cmd5;
+
+    // Fonts first: the boxes' heights follow them.
+    ui::setTextLook(moComment, settings.FontComment, settings.FontCommentSize,
+                    settings.FontCommentColor);
+    ui::setTextLook(moPhoneticSign, settings.FontPhoneticSign, 0, settings.FontPhoneticSignColor);
+    showLines(moComment, 4);
+    showLines(moPhoneticSign, 1);
+
+    lblData->setText(QStringLiteral("出題数 ： %1問 、 正解率 ： %2％")
+                         .arg(word.wordAsked)
+                         .arg(ui::toQ(word.wordPercentage)));
+    ui::showText(moComment, ui::toQ(word.comment));
+    ui::showText(moPhoneticSign, ui::toQ(word.pronunciation));
+}
+
+void VerdictDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    closed_ = false;
+    if (focusButton_)
+        focusButton_->setFocus();
+}
+
+void VerdictDialog::done(int result) {
+    FormClose();
+    QDialog::done(result);
+}
+
+void VerdictDialog::FormClose() {
+    // Every way of closing ends here once.
+    if (closed_)
+        return;
+    closed_ = true;
+    importance_->store();
+}
+
+} // namespace qor

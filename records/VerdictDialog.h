@@ -1,0 +1,75 @@
+#pragma once
+// What the two verdict windows (TfrmAtari after a right answer, TfrmResultError after a
+// wrong one) have in common: the coloured title panel with the word's figures, the
+// comment and pronunciation boxes in the learner's fonts, the importance buttons, and a
+// closing that stores the importance level once, whichever way the window is closed
+// (its button, Esc, the title bar). Each window adds its own texts and buttons.
+
+#include "settings/TUserSettings.h"
+
+#include <QDialog>
+#include <string>
+
+class QColor;
+class QHBoxLayout;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace qor {
+
+class ImportanceButtons;
+
+// The word judged, as a verdict window names it (CP932).
+struct VerdictWord {
+    std::string lineText;        // the whole dictionary line: names the word in the importance file
+    std::string dictionaryName;  // names the importance file in the user folder
+    int wordAsked = 0;
+    std::string wordPercentage;
+    std::string comment;
+    std::string pronunciation;   // first line of the pronunciation box
+};
+
+class VerdictDialog : public QDialog {
+    Q_OBJECT
+public:
+    QLabel* lblResult;
+    QLabel* lblData;
+    QPlainTextEdit* moComment;
+    QLabel* lblPhoneticSign;
+    QPlainTextEdit* moPhoneticSign;
+    QLabel* lblImportant;
+    QPushButton* cmd1;
+    QPushButton* cmd2;
+    QPushButton* cmd3;
+    QPushButton* cmd4;
+    QPushButton* cmd5;
+
+public slots:
+    void done(int result) override;
+
+protected:
+    VerdictDialog(const QString& caption, const QString& title, const QColor& titleColour,
+                  const VerdictWord& word, const TUserSettings& settings, QWidget* parent);
+
+    // The title panel, the label and box of the pronunciation in one row, the importance
+    // buttons: for the window's layout.
+    QWidget* titlePanel() const { return titlePanel_; }
+    QHBoxLayout* phoneticRow() const { return phoneticRow_; }
+    ImportanceButtons* importance() const { return importance_; }
+    // The button that has the focus whenever the window shows.
+    void setFocusButton(QPushButton* button) { focusButton_ = button; }
+
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void FormClose();
+
+    QWidget* titlePanel_;
+    QHBoxLayout* phoneticRow_;
+    ImportanceButtons* importance_;
+    QPushButton* focusButton_ = nullptr;
+    bool closed_ = false;
+};
+
+} // namespace qor
