@@ -4,10 +4,8 @@
 #include "ui/Contrast.h"
 #include "ui/Fonts.h"
 
-#include <QHelpEvent>
 #include <QPainter>
 #include <QStringList>
-#include <QToolTip>
 
 #include <algorithm>
 #include <cmath>
@@ -77,7 +75,7 @@ QColor shadeColour(const QPalette& palette, int step) {
     return mix(base, towards, kTint[s]);
 }
 
-CalendarView::CalendarView(QWidget* parent) : QWidget(parent) {
+CalendarView::CalendarView(QWidget* parent) : ChartView(parent) {
     setFixedSize(kWidth, kHeight);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
@@ -115,34 +113,6 @@ QPoint CalendarView::centreOf(const CalendarCell& cell) const {
 QString CalendarView::textAt(QPoint point) const {
     const CalendarCell* cell = cellAt(point);
     return cell ? cellText(*cell) : QString();
-}
-
-bool CalendarView::event(QEvent* e) {
-    if (e->type() == QEvent::ToolTip) {
-        auto* help = static_cast<QHelpEvent*>(e);
-        const QString text = textAt(help->pos());
-        if (text.isEmpty())
-            QToolTip::hideText();
-        else
-            QToolTip::showText(help->globalPos(), text, this);
-        return true;
-    }
-    return QWidget::event(e);
-}
-
-QImage CalendarView::render(qreal devicePixelRatio) const {
-    const qreal dpr = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
-    QImage image(static_cast<int>(std::ceil(width() * dpr)),
-                 static_cast<int>(std::ceil(height() * dpr)), QImage::Format_RGB32);
-    image.setDevicePixelRatio(dpr);
-    QPainter p(&image);
-    paint(p);
-    return image;
-}
-
-void CalendarView::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    paint(p);
 }
 
 void CalendarView::paint(QPainter& p) const {

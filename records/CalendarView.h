@@ -9,10 +9,9 @@
 // the accessible description holds the streaks and one line per day with answers.
 
 #include "records/CalendarLayout.h"
+#include "records/ChartView.h"
 
 #include <QColor>
-#include <QImage>
-#include <QWidget>
 
 #include <optional>
 
@@ -30,7 +29,7 @@ QColor accentColour(const QPalette& palette);
 // the last step is the accent itself.
 QColor shadeColour(const QPalette& palette, int step);
 
-class CalendarView : public QWidget {
+class CalendarView : public ChartView {
     Q_OBJECT
 public:
     explicit CalendarView(QWidget* parent = nullptr);
@@ -44,18 +43,14 @@ public:
     // The centre of a day's square.
     QPoint centreOf(const CalendarCell& cell) const;
     // What the tooltip says at a point: "2026年12月9日 ： 12回"; empty beside the days.
-    QString textAt(QPoint point) const;
-    // The picture at a pixel density.
-    QImage render(qreal devicePixelRatio) const;
+    QString textAt(QPoint point) const override;
 
     QSize sizeHint() const override;
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
-    bool event(QEvent* event) override;
+    void paint(QPainter& p) const override;
 
 private:
-    void paint(QPainter& p) const;
 
     std::optional<CalendarLayout> layout_;
 };

@@ -4,10 +4,8 @@
 #include "settings/TUserSettings.h"
 #include "ui/Fonts.h"
 
-#include <QHelpEvent>
 #include <QPainter>
 #include <QStringList>
-#include <QToolTip>
 
 #include <algorithm>
 #include <cmath>
@@ -36,7 +34,7 @@ QFont labelFont(int pixels) {
 
 } // namespace
 
-ForecastView::ForecastView(QWidget* parent) : QWidget(parent), days_(kDays, 0) {
+ForecastView::ForecastView(QWidget* parent) : ChartView(parent), days_(kDays, 0) {
     setFixedSize(kWidth, kHeight);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
@@ -76,34 +74,6 @@ QPoint ForecastView::footOf(int day) const {
 QString ForecastView::textAt(QPoint point) const {
     const int day = dayAt(point);
     return day < 0 ? QString() : dayLine(day);
-}
-
-bool ForecastView::event(QEvent* e) {
-    if (e->type() == QEvent::ToolTip) {
-        auto* help = static_cast<QHelpEvent*>(e);
-        const QString text = textAt(help->pos());
-        if (text.isEmpty())
-            QToolTip::hideText();
-        else
-            QToolTip::showText(help->globalPos(), text, this);
-        return true;
-    }
-    return QWidget::event(e);
-}
-
-QImage ForecastView::render(qreal devicePixelRatio) const {
-    const qreal dpr = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
-    QImage image(static_cast<int>(std::ceil(width() * dpr)),
-                 static_cast<int>(std::ceil(height() * dpr)), QImage::Format_RGB32);
-    image.setDevicePixelRatio(dpr);
-    QPainter p(&image);
-    paint(p);
-    return image;
-}
-
-void ForecastView::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    paint(p);
 }
 
 void ForecastView::paint(QPainter& p) const {

@@ -7,16 +7,14 @@
 // Every bar can be read as text: its tooltip names the date and the words, and the
 // accessible description lists every day.
 
+#include "records/ChartView.h"
 #include "records/StudyDay.h"
-
-#include <QImage>
-#include <QWidget>
 
 #include <vector>
 
 namespace qor {
 
-class ForecastView : public QWidget {
+class ForecastView : public ChartView {
     Q_OBJECT
 public:
     explicit ForecastView(QWidget* parent = nullptr);
@@ -30,17 +28,14 @@ public:
     // The middle of a day's column, at the foot of its bar.
     QPoint footOf(int day) const;
     // What the tooltip says at a point: "2026年12月10日 ： 5語"; empty elsewhere.
-    QString textAt(QPoint point) const;
-    QImage render(qreal devicePixelRatio) const;
+    QString textAt(QPoint point) const override;
 
     QSize sizeHint() const override;
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
-    bool event(QEvent* event) override;
+    void paint(QPainter& p) const override;
 
 private:
-    void paint(QPainter& p) const;
     QString dayLine(int day) const;
 
     std::vector<int> days_;
