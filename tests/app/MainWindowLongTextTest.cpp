@@ -45,8 +45,8 @@ protected:
 
     void startDrill(int answerType, int direction) {
         startMain(answerType, {"ShowComment=1", "MultiRandomOn=0"});
-        main->cboQuestionType->setCurrentIndex(direction);
-        main->actOk->trigger();
+        ctl<QComboBox>(*main, "cboQuestionType")->setCurrentIndex(direction);
+        ctl<QAction>(*main, "actOk")->trigger();
     }
 };
 
@@ -111,6 +111,6 @@ TEST_F(MainWindowLongTextTest, ALongChoiceIsOneShortLine) {
         return static_cast<int>(QDialog::Accepted);
     });
     ctl<ui::RadioGroup>(*main, "rgAnswer")->setItemIndex(longOne);
-    main->actResult->trigger();
+    ctl<QAction>(*main, "actResult")->trigger();
     EXPECT_EQ(platform.pendingAnswers(), 0u);
 }
