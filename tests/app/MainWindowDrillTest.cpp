@@ -62,7 +62,7 @@ protected:
             auto* w = dynamic_cast<TfrmResultError*>(&d);
             EXPECT_NE(w, nullptr);
             if (w) {
-                EXPECT_EQ(w->lblKaitou->text(), QStringLiteral("解答 ： ") + typed);
+                EXPECT_EQ(ctl<QLabel>(*w, "lblKaitou")->text(), QStringLiteral("解答 ： ") + typed);
             }
             return static_cast<int>(QDialog::Rejected);
         });

@@ -67,8 +67,8 @@ TEST_F(MainWindowLongTextTest, TheQuestionAndCommentBoxesGetAtMostTheCap) {
         auto* w = dynamic_cast<TfrmResultError*>(&d);
         EXPECT_NE(w, nullptr);
         if (w) {
-            EXPECT_LE(drawn(w->lblAnswer), ui::kShownTextMax);
-            EXPECT_LE(w->moComment->toPlainText().size(), ui::kShownTextMax);
+            EXPECT_LE(drawn(ctl<QLabel>(*w, "lblAnswer")), ui::kShownTextMax);
+            EXPECT_LE(ctl<QPlainTextEdit>(*w, "moComment")->toPlainText().size(), ui::kShownTextMax);
             // Still a window's width: the long answer wraps.
             EXPECT_LT(w->width(), 1200);
         }
@@ -104,8 +104,8 @@ TEST_F(MainWindowLongTextTest, ALongChoiceIsOneShortLine) {
         auto* w = dynamic_cast<TfrmAtari*>(&d);
         EXPECT_NE(w, nullptr);
         if (w) {
-            EXPECT_LE(drawn(w->lblAnswer), ui::kShownTextMax);
-            EXPECT_LE(w->moComment->toPlainText().size(), ui::kShownTextMax);
+            EXPECT_LE(drawn(ctl<QLabel>(*w, "lblAnswer")), ui::kShownTextMax);
+            EXPECT_LE(ctl<QPlainTextEdit>(*w, "moComment")->toPlainText().size(), ui::kShownTextMax);
             EXPECT_LT(w->width(), 1200);
         }
         return static_cast<int>(QDialog::Accepted);

@@ -147,7 +147,7 @@ TEST_F(MainWindowSoundTest, EveryCompanionCommandReachesTheCompanionAtItsMoment)
     // A wrong typed answer accepted in the error dialog.
     platform.answerModal([](QDialog& d) {
         auto& w = dynamic_cast<TfrmResultError&>(d);
-        w.cmdAdd->click();
+        ctl<QPushButton>(w, "cmdAdd")->click();
         return static_cast<int>(QDialog::Accepted);
     });
     answer(QStringLiteral("x"));

@@ -268,10 +268,10 @@ protected:
         atari.show();
         QApplication::processEvents();
         save(&atari, QStringLiteral("atari-%1.png").arg(tagOf(scheme, c)));
-        expectReadable(atari.moComment, c.comment, "TfrmAtari's comment", scheme);
-        expectReadable(atari.moPhoneticSign, c.sign, "TfrmAtari's pronunciation", scheme);
-        expectOnItsPanel(atari.lblResult, "TfrmAtari's title", scheme);
-        expectOnItsPanel(atari.lblData, "TfrmAtari's data line", scheme);
+        expectReadable(ctl<QPlainTextEdit>(atari, "moComment"), c.comment, "TfrmAtari's comment", scheme);
+        expectReadable(ctl<QPlainTextEdit>(atari, "moPhoneticSign"), c.sign, "TfrmAtari's pronunciation", scheme);
+        expectOnItsPanel(ctl<QLabel>(atari, "lblResult"), "TfrmAtari's title", scheme);
+        expectOnItsPanel(ctl<QLabel>(atari, "lblData"), "TfrmAtari's data line", scheme);
         atari.close();
 
         Verdict wrong = v;
@@ -281,10 +281,10 @@ protected:
         error.show();
         QApplication::processEvents();
         save(&error, QStringLiteral("result-error-%1.png").arg(tagOf(scheme, c)));
-        expectReadable(error.moComment, c.comment, "TfrmResultError's comment", scheme);
-        expectReadable(error.moPhoneticSign, c.sign, "TfrmResultError's pronunciation", scheme);
-        expectOnItsPanel(error.lblResult, "TfrmResultError's title", scheme);
-        expectOnItsPanel(error.lblData, "TfrmResultError's data line", scheme);
+        expectReadable(ctl<QPlainTextEdit>(error, "moComment"), c.comment, "TfrmResultError's comment", scheme);
+        expectReadable(ctl<QPlainTextEdit>(error, "moPhoneticSign"), c.sign, "TfrmResultError's pronunciation", scheme);
+        expectOnItsPanel(ctl<QLabel>(error, "lblResult"), "TfrmResultError's title", scheme);
+        expectOnItsPanel(ctl<QLabel>(error, "lblData"), "TfrmResultError's data line", scheme);
         error.close();
     }
 
