@@ -19,24 +19,17 @@
 #include <QUrl>
 #include <map>
 #include <memory>
-#include <set>
 #include <string>
 #include <vector>
 
-class QAction;
 class QComboBox;
 class QLabel;
-class QLineEdit;
 class QMenu;
 class QProcess;
-class QStatusBar;
 class QTimer;
-class QToolBar;
-class QToolButton;
 
 namespace ui {
 class Companion;
-class UpDown;
 } // namespace ui
 
 namespace qor {
