@@ -1,6 +1,8 @@
 #include "app/MainDrillShell.h"
 
 #include "app/TfrmMain.h"
+#include "app/MainMenus.h"
+#include "app/MainToolBars.h"
 #include "base/TextFile.h"
 #include "quiz/DrillPanel.h"
 #include "quiz/DrillWindows.h"
@@ -8,6 +10,7 @@
 #include "ui/Platform.h"
 #include "ui/Text.h"
 #include "ui/UpDown.h"
+#include "words/DictionaryPicker.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -24,25 +27,25 @@ void MainDrillShell::setStatusText(int panel, const std::string& text) {
 void MainDrillShell::setCommands(const DrillCommands& c) {
     // Back to idle (after a stop or a drill's end): the focus goes where Enter starts the
     // next drill, not to whatever control the disabled ones handed it to.
-    const bool toIdle = c.start && !main_.actStart->isEnabled();
-    main_.actStart->setEnabled(c.start);
-    main_.actResult->setEnabled(c.result);
-    main_.actStop->setEnabled(c.stop);
-    main_.actPlayVoice->setEnabled(c.playVoice);
-    main_.actNextWord->setEnabled(c.nextWord);
-    main_.actAddVocBook->setEnabled(c.addVocBook);
-    for (QWidget* w : {static_cast<QWidget*>(main_.cboDicFile),
-                       static_cast<QWidget*>(main_.cboAnswerType),
-                       static_cast<QWidget*>(main_.cboQuestionType),
-                       static_cast<QWidget*>(main_.txtQuestionNum),
-                       static_cast<QWidget*>(main_.udQuestionNum)})
+    const bool toIdle = c.start && !main_.menus_->actStart()->isEnabled();
+    main_.menus_->actStart()->setEnabled(c.start);
+    main_.menus_->actResult()->setEnabled(c.result);
+    main_.menus_->actStop()->setEnabled(c.stop);
+    main_.menus_->actPlayVoice()->setEnabled(c.playVoice);
+    main_.menus_->actNextWord()->setEnabled(c.nextWord);
+    main_.menus_->actAddVocBook()->setEnabled(c.addVocBook);
+    for (QWidget* w : {static_cast<QWidget*>(main_.bars_->cboDicFile()),
+                       static_cast<QWidget*>(main_.bars_->cboAnswerType()),
+                       static_cast<QWidget*>(main_.bars_->cboQuestionType()),
+                       static_cast<QWidget*>(main_.bars_->txtQuestionNum()),
+                       static_cast<QWidget*>(main_.bars_->udQuestionNum())})
         w->setEnabled(c.setupControls);
-    main_.actSelectDicFile->setEnabled(c.setupControls);
+    main_.menus_->actSelectDicFile()->setEnabled(c.setupControls);
     // The tools that change a dictionary or the one in use wait until the drill ends: it
     // reads its lines by index from the file as it was at the start.
-    for (QAction* a : {main_.actMakeDic, main_.actEditDic, main_.actMakePron, main_.actImport})
+    for (QAction* a : {main_.menus_->actMakeDic(), main_.menus_->actEditDic(), main_.menus_->actMakePron(), main_.menus_->actImport()})
         a->setEnabled(c.setupControls);
-    main_.actOk->setEnabled(c.setupControls);
+    main_.menus_->actOk()->setEnabled(c.setupControls);
     if (toIdle)
         main_.drillPanel().focusStart();
 }
@@ -50,13 +53,13 @@ void MainDrillShell::setCommands(const DrillCommands& c) {
 void MainDrillShell::showDrillSetup(const std::string& dictionaryFileName, int answerType,
                                     int direction, int questionCount) {
     // The toolbar shows the drill in use without reacting to it as to a learner's change.
-    QSignalBlocker blockDic(main_.cboDicFile);
-    QSignalBlocker blockAnswer(main_.cboAnswerType);
-    QSignalBlocker blockDirection(main_.cboQuestionType);
-    main_.cboDicFile->setEditText(ui::toQ(dictionaryFileName));
-    main_.cboAnswerType->setCurrentIndex(answerType);
-    main_.cboQuestionType->setCurrentIndex(direction);
-    main_.txtQuestionNum->setText(QString::number(questionCount));
+    QSignalBlocker blockDic(main_.bars_->cboDicFile());
+    QSignalBlocker blockAnswer(main_.bars_->cboAnswerType());
+    QSignalBlocker blockDirection(main_.bars_->cboQuestionType());
+    main_.bars_->cboDicFile()->setEditText(ui::toQ(dictionaryFileName));
+    main_.bars_->cboAnswerType()->setCurrentIndex(answerType);
+    main_.bars_->cboQuestionType()->setCurrentIndex(direction);
+    main_.bars_->txtQuestionNum()->setText(QString::number(questionCount));
 }
 
 void MainDrillShell::notice(const std::string& text, const std::string& caption, int kind) {

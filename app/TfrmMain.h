@@ -4,8 +4,10 @@
 //
 // The drill and its boxes, buttons and data bars are the drill panel (quiz/DrillPanel),
 // the central widget; the main window keeps the menus, toolbars, status bar and the
-// windows the commands open. Building the widgets is in TfrmMainLayout.cpp, the date
-// display and schedule in TfrmMainDate.cpp, the rest of its behaviour in TfrmMain.cpp.
+// windows the commands open. The commands and menus are app/MainMenus, the toolbars
+// app/MainToolBars, the status bar app/MainStatusBar, the schedule app/MainSchedule; the
+// window's commands are in TfrmMainCommands.cpp, the date display in TfrmMainDate.cpp,
+// the settings dialog's effects in TfrmMainSetup.cpp, the rest in TfrmMain.cpp.
 
 #include "app/Schedule.h"
 #include "app/WindowOpeners.h"
@@ -18,33 +20,32 @@
 #include <QUrl>
 #include <map>
 #include <memory>
-#include <set>
 #include <string>
 #include <vector>
 
-class QAction;
 class QComboBox;
 class QLabel;
-class QLineEdit;
 class QMenu;
 class QProcess;
-class QStatusBar;
 class QTimer;
-class QToolBar;
-class QToolButton;
 
 namespace ui {
 class Companion;
-class UpDown;
 } // namespace ui
 
 namespace qor {
 
 class BackgroundMusic;
-class CompanionFollower;
 class Drill;
+class DictionaryPicker;
 class DrillPanel;
+class MainCompanion;
 class MainDrillShell;
+class MainMenus;
+class MainSchedule;
+class MainSettingsView;
+class MainStatusBar;
+class MainToolBars;
 class QuestionSetupHost;
 class ToolbarSetupHost;
 struct DictionaryChange;
@@ -75,7 +76,7 @@ public:
     // The question toolbar's keys as loaded (the drill takes its order options).
     const QuestionSetupKeys& questionSetup() const { return questionSetup_; }
     // The status bar's four panels.
-    QLabel* statusPanel(int index) const { return sbPanels_[index]; }
+    QLabel* statusPanel(int index) const;
     QString statusPanelText(int index) const;
     // The drill that runs in this window, and its panel.
     Drill& drill();
@@ -90,7 +91,7 @@ public:
     void drillStopped();
     // The companion program started by the first showing, nullptr when none runs.
     QProcess* companionProcess() const;
-    ui::Companion* companion() const { return companion_.get(); }
+    ui::Companion* companion() const;
     // The settings dialog's OK and its immediate effects (TfrmMainSetup.cpp): everything
     // visible follows the record; the companion is told where to sit and started or
     // closed; the dictionary list empties with the cleared history.
@@ -100,80 +101,6 @@ public:
     // The background music's players (mpMidi, mpCD); they play on after the settings
     // dialog closes.
     BackgroundMusic& music() { return *music_; }
-    // The entries menu "単語帳の編集 (&V)".
-    QMenu* mnuVocBook = nullptr;
-
-    // --- menus ---
-    QMenu* mnuFile = nullptr;
-    QMenu* mnuView = nullptr;
-    QMenu* mnuDataBar = nullptr;
-    QMenu* mnuScore = nullptr;
-    QMenu* mnuSetting = nullptr;
-    QMenu* mnuHelp = nullptr;
-    QMenu* pmMain = nullptr;    // pop-up menu of the window
-    QMenu* pmToolBar = nullptr; // pop-up menu of the toolbars, dock and status bar
-    QMenu* pmDataBar = nullptr; // its data bar submenu
-
-    // --- commands: one action behind every copy of a command ---
-    QAction* actHelp = nullptr;
-    QAction* actSetup = nullptr;
-    QAction* actSetupPopup = nullptr; // "基本設定 (&S)" of the pop-up, follows actSetup
-    QAction* actStart = nullptr;
-    QAction* actResult = nullptr;
-    QAction* actStop = nullptr;
-    QAction* actShowGraph = nullptr;
-    QAction* actShowPercent = nullptr;
-    QAction* actFind = nullptr;
-    QAction* actShowErrorNum = nullptr;
-    QAction* actShowError = nullptr;
-    QAction* actVersion = nullptr;
-    QAction* actHomepage = nullptr;
-    QAction* actPlayVoice = nullptr;
-    QAction* actShowHistory = nullptr;
-    QAction* actNextWord = nullptr;
-    QAction* actAddVocBook = nullptr;
-    QAction* actSelectDicFile = nullptr;
-    QAction* actPrintDic = nullptr;
-    QAction* actMakeTest = nullptr;
-    QAction* actMakeDic = nullptr;
-    QAction* actEditDic = nullptr;
-    QAction* actMakePron = nullptr;
-    QAction* actCsvFormat = nullptr;
-    QAction* actImport = nullptr;
-    QAction* actNewText = nullptr;
-    QAction* actByMemo = nullptr;
-    QAction* actExit = nullptr;
-    QAction* actEditVocBook = nullptr;
-    QAction* actDeleteVocBook = nullptr;
-    QAction* actOk = nullptr;
-    // view toggles, each in the "表示 (&V)" menu and the toolbar pop-up at once
-    QAction* actStandardToolBar = nullptr;
-    QAction* actFileToolBar = nullptr;
-    QAction* actQuestionSetupToolBar = nullptr;
-    QAction* actRightCommandButton = nullptr;
-    QAction* actStatusBar = nullptr;
-    QAction* actQuestionNum = nullptr;
-    QAction* actAtariNum = nullptr;
-    QAction* actHazureNum = nullptr;
-    QAction* actPercent = nullptr;
-    QAction* actTime = nullptr;
-
-    // --- toolbars ---
-    QToolBar* tbStandardToolBar = nullptr;
-    QToolBar* tbFileToolBar = nullptr;
-    QToolBar* tbQuestionSetupToolBar = nullptr;
-    QToolButton* cmdPrint = nullptr;      // drop-down "辞書の印刷"
-    QToolButton* cmdDictionary = nullptr; // drop-down "辞書の作成"
-    DictionaryPicker* cboDicFile = nullptr;
-    QComboBox* cboQuestionType = nullptr;
-    QComboBox* cboAnswerType = nullptr;
-    QLineEdit* txtQuestionNum = nullptr;
-    ui::UpDown* udQuestionNum = nullptr;
-    QToolButton* cmdOk = nullptr;
-
-    QStatusBar* sbInfo = nullptr;
-    QTimer* tmrDate = nullptr;
-
     // The pop-up menu of the toolbars and the dock: the view toggles (a new menu each
     // time; the caller deletes it).
     QMenu* createPopupMenu() override;
@@ -251,61 +178,48 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    // --- building (TfrmMainLayout.cpp) ---
-    void buildActions();
-    void buildMenus();
-    void buildToolBars();
+    // The drill's shell and the question setup's host work the toolbars and commands.
+    friend class MainDrillShell;
+    friend class MainSettingsView;
+    friend class ToolbarSetupHost;
+
     void buildCentral();
-    void buildStatusBar();
-    QAction* command(const QString& text, const QString& hint, void (TfrmMain::*handler)(),
-                     int icon = -1, const QKeySequence& key = {});
-    QAction* toggle(const QString& text, void (TfrmMain::*handler)());
-    QToolButton* toolButton(QToolBar* bar, QAction* action);
-    void addCloseBox(QToolBar* bar);
 
     // --- first showing, in its order ---
     void FormCreate();
-    void placeWindow(std::vector<BadSetting>& bad);
     void loadSettings(std::vector<BadSetting>& bad);
-    void reportBadSettings(const std::vector<BadSetting>& bad);
-    void writeCompanionSettings();
     void rollRecordsOver();
-    void applyFontsAndColours();
 
     // DicInUse when its file name is `fileName`, empty otherwise.
     std::string unrememberedDictionaryInUse(const std::string& fileName) const;
-    double statusFontScale() const;
-    int statusPanelWidth(int index) const;
-    void applyDataBars();
-    void applyToolBars(std::vector<BadSetting>& bad);
-    void applyFlatButtons();
     void restoreDictionary();
     void resetDrill();
-    void startCompanion();
-    void PlanCheck();
 
     // --- closing ---
     void FormClose();
-    void askCompanionToEnd();
     void stopMusic();
 
     // --- helpers ---
-    // The standard and file toolbars share the dock's first row while both fit.
-    void fitToolBarRows();
     // Shows the command's window; one that cannot be made or shown is reported by name.
     void openWindow(MainCommand command, const QString& windowName);
-    void putQuestionToolBarOnSecondRow();
     void showDictionaryChange(const DictionaryChange& change);
     void refreshDateTexts();
     void refreshTitleBar();
-    void planCountdown();
-    // Tells the learner once per run: a box that would repeat every tick says it once.
-    void reportOnce(const std::string& key, const QString& text, const QString& caption);
 
     TUserSettings settings_;
     DictionaryInUse dictionaries_{settings_};
     // Before the dialogs: the settings dialog's music controls use the players.
     std::unique_ptr<BackgroundMusic> music_;
+    std::unique_ptr<MainMenus> menus_;
+    std::unique_ptr<MainToolBars> bars_;
+    std::unique_ptr<MainStatusBar> status_;
+    std::unique_ptr<MainSettingsView> view_;
+    // The dictionary combo of the file toolbar and the status bar's panels, as the
+    // dictionary code names them.
+    DictionaryPicker* cboDicFile = nullptr;
+    QLabel* sbPanels_[4] = {};
+    QTimer* tmrDate = nullptr;  // the date display and the schedule, each second
+    std::unique_ptr<MainSchedule> schedule_;
     std::unique_ptr<MainDrillShell> drillShell_;
     DrillPanel* panel_ = nullptr;  // the central widget
     std::unique_ptr<ToolbarSetupHost> setupHost_;
@@ -314,18 +228,12 @@ private:
     WindowOpeners openers_;
     std::map<MainCommand, std::unique_ptr<QDialog>> longLived_;
     std::unique_ptr<TfrmTitle> splash_;
-    std::unique_ptr<ui::Companion> companion_;
-    std::unique_ptr<CompanionFollower> companionFollower_;
-    std::set<std::string> reported_;
-    QLabel* sbPanels_[4] = {};
-    QList<QToolButton*> flatButtons_; // the buttons "NotFlat" raises
-    QList<QAction*> closeBoxes_;      // the toolbars' close boxes, shown when floating
+    std::unique_ptr<MainCompanion> companion_;
     bool formShown_ = false;
     int exposeWaits_ = 0;
     bool showScheduled_ = false;
     bool started_ = false;
     bool closing_ = false;
-    bool fileToolBarBreak_ = false;  // the file toolbar was given a row of its own
 };
 
 } // namespace qor

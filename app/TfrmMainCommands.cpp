@@ -4,6 +4,9 @@
 
 #include "app/ProgramInfo.h"
 #include "app/ShellOpen.h"
+#include "app/MainMenus.h"
+#include "app/MainStatusBar.h"
+#include "app/MainToolBars.h"
 #include "app/ToolbarSetupHost.h"
 #include "base/TextFile.h"
 #include "quiz/Drill.h"
@@ -20,6 +23,7 @@
 #include "ui/WindowOpen.h"
 #include "words/DictionaryList.h"
 #include "words/VocabularyBook.h"
+#include "words/DictionaryPicker.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -34,74 +38,66 @@ namespace qor {
 // --- view toggles ---
 
 void TfrmMain::cmdStandardToolBarClick() {
-    tbStandardToolBar->setVisible(actStandardToolBar->isChecked());
+    bars_->tbStandardToolBar()->setVisible(menus_->actStandardToolBar()->isChecked());
 }
 
 void TfrmMain::cmdFileToolBarClick() {
-    tbFileToolBar->setVisible(actFileToolBar->isChecked());
+    bars_->tbFileToolBar()->setVisible(menus_->actFileToolBar()->isChecked());
 }
 
 void TfrmMain::cmdQuestionSetupToolBarClick() {
-    if (!actQuestionSetupToolBar->isChecked()) {
-        tbQuestionSetupToolBar->hide();
+    if (!menus_->actQuestionSetupToolBar()->isChecked()) {
+        bars_->tbQuestionSetupToolBar()->hide();
         return;
     }
-    putQuestionToolBarOnSecondRow();
-    tbQuestionSetupToolBar->show();
-    actQuestionSetupToolBar->setChecked(true);
-}
-
-void TfrmMain::putQuestionToolBarOnSecondRow() {
-    // Wherever it was dragged, it goes back to its own row below the others. Taking it
-    // out hides it for a moment, which unticks its menu items; the caller ticks them.
-    removeToolBar(tbQuestionSetupToolBar);
-    addToolBarBreak(Qt::TopToolBarArea);
-    addToolBar(Qt::TopToolBarArea, tbQuestionSetupToolBar);
+    bars_->putQuestionBarOnSecondRow();
+    bars_->tbQuestionSetupToolBar()->show();
+    menus_->actQuestionSetupToolBar()->setChecked(true);
 }
 
 void TfrmMain::cmdRightCommandButtonClick() {
-    panel_->setCommandButtonsVisible(actRightCommandButton->isChecked());
+    panel_->setCommandButtonsVisible(menus_->actRightCommandButton()->isChecked());
 }
 
 void TfrmMain::cmdStatusBarClick() {
-    sbInfo->setVisible(actStatusBar->isChecked());
+    status_->bar()->setVisible(menus_->actStatusBar()->isChecked());
 }
 
 void TfrmMain::cmdQuestionNumClick() {
-    settings_.ShowQuestionNum = actQuestionNum->isChecked() ? 1 : 0;
+    settings_.ShowQuestionNum = menus_->actQuestionNum()->isChecked() ? 1 : 0;
     UpdateDataBar();
 }
 
 void TfrmMain::cmdAtariNumClick() {
-    settings_.ShowAtariNum = actAtariNum->isChecked() ? 1 : 0;
+    settings_.ShowAtariNum = menus_->actAtariNum()->isChecked() ? 1 : 0;
     UpdateDataBar();
 }
 
 void TfrmMain::cmdHazureNumClick() {
-    settings_.ShowHazureNum = actHazureNum->isChecked() ? 1 : 0;
+    settings_.ShowHazureNum = menus_->actHazureNum()->isChecked() ? 1 : 0;
     UpdateDataBar();
 }
 
 void TfrmMain::cmdPercentClick() {
-    settings_.ShowPercent = actPercent->isChecked() ? 1 : 0;
+    settings_.ShowPercent = menus_->actPercent()->isChecked() ? 1 : 0;
     UpdateDataBar();
 }
 
 void TfrmMain::cmdTimeClick() {
-    settings_.ShowTime = actTime->isChecked() ? 1 : 0;
+    settings_.ShowTime = menus_->actTime()->isChecked() ? 1 : 0;
     UpdateDataBar();
 }
 
 void TfrmMain::tbStandardToolBarClose() {
-    actStandardToolBar->setChecked(false);
+    menus_->actStandardToolBar()->setChecked(false);
 }
 
 void TfrmMain::tbFileToolBarClose() {
-    actFileToolBar->setChecked(false);
+    menus_->actFileToolBar()->setChecked(false);
 }
 
 void TfrmMain::tbQuestionSetupToolBarClose() {
-    actQuestionSetupToolBar->setChecked(false);
+    menus_->actQuestionSetupToolBar()->setChecked(false);
 }
 
 void TfrmMain::UpdateDataBar() {
@@ -246,7 +242,7 @@ std::string TfrmMain::unrememberedDictionaryInUse(const std::string& fileName) c
 void TfrmMain::cboAnswerTypeChange() {
     // Outside a drill the choice group shows its placeholders, disabled, in a choice
     // form, and is out of the way in the typed form.
-    int kind = cboAnswerType->currentIndex();
+    int kind = bars_->cboAnswerType()->currentIndex();
     // Item 1 is the three-choice form, 2 four choices, 3 five.
     panel_->showAnswerChoices(kind > 0 ? choicePlaceholders(kind + 2) : std::vector<std::string>{},
                               false);
@@ -254,7 +250,7 @@ void TfrmMain::cboAnswerTypeChange() {
 
 void TfrmMain::cmdOkClick() {
     std::optional<std::string> fileName = ui::fromQOrWarn(this, cboDicFile->currentText());
-    std::optional<std::string> count = ui::fromQOrWarn(this, txtQuestionNum->text());
+    std::optional<std::string> count = ui::fromQOrWarn(this, bars_->txtQuestionNum()->text());
     if (!fileName || !count) return;
     std::string path = rememberedDictionaryPath(settings_.setupIniPath(), *fileName);
     if (path.empty()) {
@@ -269,7 +265,7 @@ void TfrmMain::cmdOkClick() {
         return;
     }
     settings_.DicInUse = path;
-    drill().start(DrillStart{path, cboQuestionType->currentIndex(), cboAnswerType->currentIndex(),
+    drill().start(DrillStart{path, bars_->cboQuestionType()->currentIndex(), bars_->cboAnswerType()->currentIndex(),
                              *count, true});
 }
 
@@ -322,7 +318,7 @@ void TfrmMain::cmdAddVocBookClick() {
         ui::showFileError(this, status.path(), status.reason());
         return;
     }
-    actAddVocBook->setEnabled(false);
+    menus_->actAddVocBook()->setEnabled(false);
 }
 
 void TfrmMain::cmdDeleteVocBookClick() {
@@ -336,8 +332,8 @@ void TfrmMain::cmdDeleteVocBookClick() {
             return;
         }
     }
-    mnuVocBook->menuAction()->setEnabled(false);
-    actAddVocBook->setEnabled(false);
+    menus_->mnuVocBook()->menuAction()->setEnabled(false);
+    menus_->actAddVocBook()->setEnabled(false);
     settings_.VocBookOn = 0;
     settings_.VocBook.clear();
 }

@@ -1,13 +1,17 @@
-// The main window's date display and schedule: the date texts, the title bar, the
-// dictionary line of the status bar, the plan countdown and the plan check at start.
+// The main window's date display: the date texts, the title bar and the dictionary line
+// of the status bar, each second; the schedule (app/MainSchedule) ticks with it.
 
 #include "app/MainWindowState.h"
 #include "words/DictionaryList.h"
 #include "app/Schedule.h"
 #include "app/TfrmMain.h"
+#include "app/MainSchedule.h"
+#include "app/MainStatusBar.h"
+#include "app/MainToolBars.h"
 #include "base/TextFile.h"
 #include "ui/Platform.h"
 #include "ui/Text.h"
+#include "words/DictionaryPicker.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -33,86 +37,9 @@ void TfrmMain::tmrDateTimer() {
         }
     }
     sbPanels_[0]->setText(ui::toQ(dictionaryPanelText(settings_.DicInUse, isMaximized())));
-    if (settings_.PlanOn == 1)
-        planCountdown();
-    else
-        sbPanels_[3]->clear();
+    schedule_->tick();
     refreshDateTexts();
     refreshTitleBar();
-}
-
-void TfrmMain::planCountdown() {
-    PlanFile file(settings_.setupIniPath());
-    PlanList plan = file.read(programClock().now());
-    if (plan.badCount) {
-        reportOnce("PlanNum=" + *plan.badCount,
-                   ui::toQ(unreadablePlanText("PlanNum=" + *plan.badCount)),
-                   QStringLiteral("スケジュール"));
-    }
-    // Entries before the one followed could not be read: they are skipped.
-    for (const PlanItem& item : plan.items) {
-        if (item.entry) break;
-        reportOnce("plan:" + item.text, ui::toQ(unreadablePlanText(item.text)),
-                   QStringLiteral("スケジュール"));
-    }
-
-    CountdownStep step = countdownStep(plan);
-    switch (step.kind) {
-    case CountdownStep::Kind::Nothing:
-        sbPanels_[3]->clear();
-        return;
-    case CountdownStep::Kind::Counting:
-        sbPanels_[3]->setText(ui::toQ(step.panelText));
-        return;
-    case CountdownStep::Kind::DayHasCome:
-        // No tick may show the box again while it is open.
-        tmrDate->stop();
-        ui::platform().showNotice(this, ui::toQ(step.boxText), QStringLiteral("当日です"),
-                                  ui::kNoticeInformation);
-        sbPanels_[3]->clear();
-        if (!closing_) tmrDate->start();
-        break;
-    case CountdownStep::Kind::Passed:
-        break;
-    }
-    if (FileStatus status = file.drop(step.key); !status) {
-        reportOnce("write:" + status.path(), ui::toQ(status.message()), QStringLiteral("エラー"));
-    }
-}
-
-void TfrmMain::PlanCheck() {
-    PlanFile file(settings_.setupIniPath());
-    PlanList plan = file.read(programClock().now());
-    if (plan.badCount) {
-        reportOnce("PlanNum=" + *plan.badCount,
-                   ui::toQ(unreadablePlanText("PlanNum=" + *plan.badCount)),
-                   QStringLiteral("スケジュール"));
-    }
-    PlanCheckResult check = planCheck(plan);
-    if (check.boxes.empty()) return;
-    for (const PlanAnnouncement& box : check.boxes) {
-        if (box.readable)
-            ui::platform().showNotice(this, ui::toQ(box.text), QStringLiteral("スケジュール"),
-                                      ui::kNoticeInformation);
-        else
-            reportOnce("plan:" + box.text, ui::toQ(unreadablePlanText(box.text)),
-                       QStringLiteral("スケジュール"));
-    }
-    if (check.dropKey >= 0) {
-        if (FileStatus status = file.drop(check.dropKey); !status)
-            reportOnce("write:" + status.path(), ui::toQ(status.message()),
-                       QStringLiteral("エラー"));
-    }
-    ui::platform().showNotice(this, ui::toQ(check.closingText), QStringLiteral("スケジュール"),
-                              ui::kNoticeInformation);
-}
-
-void TfrmMain::reportOnce(const std::string& key, const QString& text, const QString& caption) {
-    if (!reported_.insert(key).second) return;
-    bool running = tmrDate->isActive();
-    tmrDate->stop();
-    ui::platform().showNotice(this, text, caption, ui::kNoticeWarning);
-    if (running && !closing_) tmrDate->start();
 }
 
 } // namespace qor

@@ -3,7 +3,12 @@
 // dictionary list when the history is cleared.
 
 #include "app/TfrmMain.h"
+#include "app/MainCompanion.h"
+#include "app/MainMenus.h"
+#include "app/MainSettingsView.h"
+#include "app/MainToolBars.h"
 #include "base/TextFile.h"
+#include "words/DictionaryPicker.h"
 
 #include <QComboBox>
 #include <QMenu>
@@ -14,23 +19,15 @@ namespace qor {
 
 void TfrmMain::applySettings() {
     // The same steps as the first showing, so that both always agree.
-    applyFontsAndColours();
-    applyDataBars();
-    applyFlatButtons();
-    mnuVocBook->menuAction()->setEnabled(settings_.VocBookOn == 1);
+    view_->applyLook();
+    view_->applyDataBars();
+    view_->applyFlatButtons();
+    menus_->mnuVocBook()->menuAction()->setEnabled(settings_.VocBookOn == 1);
     refreshTitleBar();
 }
 
 void TfrmMain::companionSettingsChanged() {
-    writeCompanionSettings();
-    const bool wanted =
-        settings_.VoiceOn == 1 && settings_.VoiceType == 1 && settings_.CompanionFound == 1;
-    const QString program = QString::fromStdString(nativePath(settings_.HearingPath));
-    const QProcess* running = companionProcess();
-    if (wanted && running && running->program() == program)
-        return; // already there: a second one would stand beside it
-    askCompanionToEnd();
-    if (wanted) startCompanion();
+    companion_->settingsChanged();
 }
 
 void TfrmMain::dictionaryHistoryCleared() {

@@ -1,6 +1,7 @@
 #include "app/ToolbarSetupHost.h"
 
 #include "app/TfrmMain.h"
+#include "app/MainToolBars.h"
 #include "quiz/DrillPanel.h"
 #include "ui/Text.h"
 
@@ -11,31 +12,31 @@
 namespace qor {
 
 int ToolbarSetupHost::answerTypeIndex() const {
-    return main_.cboAnswerType->currentIndex();
+    return main_.bars_->cboAnswerType()->currentIndex();
 }
 
 void ToolbarSetupHost::setAnswerTypeIndex(int index) {
     // The dialog fills the choice group itself; the toolbar only shows the form.
-    QSignalBlocker block(main_.cboAnswerType);
-    main_.cboAnswerType->setCurrentIndex(index);
+    QSignalBlocker block(main_.bars_->cboAnswerType());
+    main_.bars_->cboAnswerType()->setCurrentIndex(index);
 }
 
 int ToolbarSetupHost::questionTypeIndex() const {
-    return main_.cboQuestionType->currentIndex();
+    return main_.bars_->cboQuestionType()->currentIndex();
 }
 
 void ToolbarSetupHost::setQuestionTypeIndex(int index) {
-    main_.cboQuestionType->setCurrentIndex(index);
+    main_.bars_->cboQuestionType()->setCurrentIndex(index);
 }
 
 std::string ToolbarSetupHost::questionCountText() const {
     // The field only ever holds what the learner or the program typed; a character that
     // Shift-JIS cannot hold makes it no count at all.
-    return ui::fromQ(main_.txtQuestionNum->text()).value_or(std::string());
+    return ui::fromQ(main_.bars_->txtQuestionNum()->text()).value_or(std::string());
 }
 
 void ToolbarSetupHost::setQuestionCountText(const std::string& text) {
-    main_.txtQuestionNum->setText(ui::toQ(text));
+    main_.bars_->txtQuestionNum()->setText(ui::toQ(text));
 }
 
 void ToolbarSetupHost::setAnswerChoices(const std::vector<std::string>& texts) {

@@ -133,7 +133,7 @@ std::vector<double> mainWindowEnter(const Fixture& f, bool right, std::vector<do
         QTest::qWait(10);
     if (!main->started())
         std::abort();
-    main->cboDicFile->setEditText(QStringLiteral("verbs.txt"));
+    main->findChild<QComboBox*>(QStringLiteral("cboDicFile"))->setEditText(QStringLiteral("verbs.txt"));
     main->cboDicFileChange();
     starts.push_back(millisecondsOf([&] {
         main->cmdOkClick();

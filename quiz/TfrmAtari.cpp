@@ -31,10 +31,12 @@ TfrmAtari::TfrmAtari(const Verdict& verdict, const TUserSettings& settings, QWid
     : VerdictDialog(QStringLiteral("結果発表！！"), QStringLiteral("★ 正解 ★"),
                     QColor(0xff, 0xd8, 0x4a), wordOf(verdict), settings, parent) {
     lblAnswer = new QLabel(this);
+    lblAnswer->setObjectName(QStringLiteral("lblAnswer"));
     lblAnswer->setWordWrap(true);
     lblAnswer->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     cmdOk = new QPushButton(QStringLiteral("&OK"), this);
+    cmdOk->setObjectName(QStringLiteral("cmdOk"));
     cmdOk->setDefault(true);
     cmdOk->setAutoDefault(true);
     setFocusButton(cmdOk);
@@ -48,7 +50,7 @@ TfrmAtari::TfrmAtari(const Verdict& verdict, const TUserSettings& settings, QWid
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(titlePanel());
     layout->addWidget(lblAnswer);
-    layout->addWidget(moComment);
+    layout->addWidget(commentBox());
     layout->addLayout(phoneticRow());
     layout->addSpacing(4);
     layout->addLayout(bottomRow);

@@ -17,11 +17,12 @@ class TfrmAtari : public VerdictDialog {
 public:
     TfrmAtari(const Verdict& verdict, const TUserSettings& settings, QWidget* parent = nullptr);
 
-    QLabel* lblAnswer;
-    QPushButton* cmdOk;
-
 public slots:
     void cmdOkClick();
+
+private:
+    QLabel* lblAnswer;
+    QPushButton* cmdOk;
 };
 
 } // namespace qor

@@ -38,29 +38,37 @@ TfrmResultError::TfrmResultError(const MissedAnswer& answer, const TUserSettings
                     QColor(0xff, 0x5a, 0x5a), wordOf(answer), settings, parent),
       answer_(answer), userFolder_(settings.userFolder()) {
     lblAnswer = new QLabel(this);
+    lblAnswer->setObjectName(QStringLiteral("lblAnswer"));
     lblAnswer->setWordWrap(true);
     lblAnswer->setTextInteractionFlags(Qt::TextSelectableByMouse);
     lblKaitou = new QLabel(this);
+    lblKaitou->setObjectName(QStringLiteral("lblKaitou"));
     lblKaitou->setWordWrap(true);
     lblKaitou->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     lblQuestion = new QLabel(QStringLiteral("あなたの解答も正解にしますか？"), this);
+    lblQuestion->setObjectName(QStringLiteral("lblQuestion"));
     pnlCaution = new QLabel(QStringLiteral("良く考えてから決めてください"), this);
+    pnlCaution->setObjectName(QStringLiteral("pnlCaution"));
     pnlCaution->setAlignment(Qt::AlignCenter);
     pnlCaution->setFrameShape(QFrame::Panel);
     pnlCaution->setFrameShadow(QFrame::Sunken);
     pnlCaution->setMargin(4);
 
     cmdAdd = new QPushButton(QStringLiteral("正解にする (&A)"), this);
+    cmdAdd->setObjectName(QStringLiteral("cmdAdd"));
     cmdAdd->setAutoDefault(false);
     cmdClose = new QPushButton(QStringLiteral("閉じる (&O)"), this);
+    cmdClose->setObjectName(QStringLiteral("cmdClose"));
     cmdClose->setDefault(true);
     cmdClose->setAutoDefault(true);
     setFocusButton(cmdClose);
 
     // Tab goes from the pronunciation down the window, the importance buttons last.
-    QWidget* order[] = {moPhoneticSign, moComment, cmdAdd, cmdClose, cmd1, cmd2, cmd3, cmd4, cmd5};
-    for (std::size_t i = 1; i < std::size(order); ++i)
+    QList<QWidget*> order = {pronunciationBox(), commentBox(), cmdAdd, cmdClose};
+    for (QPushButton* level : importance()->levelButtons())
+        order.append(level);
+    for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 
     auto* commandRow = ui::buttonRow({cmdAdd, cmdClose});
@@ -74,7 +82,7 @@ TfrmResultError::TfrmResultError(const MissedAnswer& answer, const TUserSettings
     layout->addWidget(lblAnswer);
     layout->addWidget(lblKaitou);
     layout->addLayout(phoneticRow());
-    layout->addWidget(moComment);
+    layout->addWidget(commentBox());
     layout->addSpacing(6);
     layout->addWidget(lblQuestion);
     layout->addWidget(pnlCaution);

@@ -36,18 +36,17 @@ public:
     // True once "正解にする" was used (also when the answer file could not be written).
     bool answerAccepted() const { return accepted_; }
 
+public slots:
+    void cmdAddClick();
+    void cmdCloseClick();
+
+private:
     QLabel* lblAnswer;
     QLabel* lblKaitou;
     QLabel* lblQuestion;
     QLabel* pnlCaution;
     QPushButton* cmdAdd;
     QPushButton* cmdClose;
-
-public slots:
-    void cmdAddClick();
-    void cmdCloseClick();
-
-private:
     MissedAnswer answer_;
     std::string userFolder_;
     bool accepted_ = false;

@@ -43,13 +43,18 @@ VerdictDialog::VerdictDialog(const QString& caption, const QString& title,
     ui::VerdictPanel top = ui::verdictPanel(this, title, titleColour);
     titlePanel_ = top.panel;
     lblResult = top.title;
+    lblResult->setObjectName(QStringLiteral("lblResult"));
     lblData = top.data;
+    lblData->setObjectName(QStringLiteral("lblData"));
 
     moComment = readOnlyMemo(this);
+    moComment->setObjectName(QStringLiteral("moComment"));
     moComment->setAccessibleName(QStringLiteral("コメント"));
 
     lblPhoneticSign = new QLabel(QStringLiteral("発音記号 ： "), this);
+    lblPhoneticSign->setObjectName(QStringLiteral("lblPhoneticSign"));
     moPhoneticSign = readOnlyMemo(this);
+    moPhoneticSign->setObjectName(QStringLiteral("moPhoneticSign"));
     moPhoneticSign->setLineWrapMode(QPlainTextEdit::NoWrap);
     moPhoneticSign->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     moPhoneticSign->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -60,12 +65,6 @@ VerdictDialog::VerdictDialog(const QString& caption, const QString& title,
 
     importance_ = new ImportanceButtons(settings.userFile(importanceFileName(word.dictionaryName)),
                                         word.lineText, settings.ImportantOn == 1, this);
-    lblImportant = importance_->lblImportant;
-    cmd1 = importance_->cmd1;
-    cmd2 = importance_->cmd2;
-    cmd3 = importance_->cmd3;
-    cmd4 = importance_->cmd4;
-    cmd5 = importance_->cmd5;
 
     // Fonts first: the boxes' heights follow them.
     ui::setTextLook(moComment, settings.FontComment, settings.FontCommentSize,

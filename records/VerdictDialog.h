@@ -32,19 +32,6 @@ struct VerdictWord {
 
 class VerdictDialog : public QDialog {
     Q_OBJECT
-public:
-    QLabel* lblResult;
-    QLabel* lblData;
-    QPlainTextEdit* moComment;
-    QLabel* lblPhoneticSign;
-    QPlainTextEdit* moPhoneticSign;
-    QLabel* lblImportant;
-    QPushButton* cmd1;
-    QPushButton* cmd2;
-    QPushButton* cmd3;
-    QPushButton* cmd4;
-    QPushButton* cmd5;
-
 public slots:
     void done(int result) override;
 
@@ -52,9 +39,11 @@ protected:
     VerdictDialog(const QString& caption, const QString& title, const QColor& titleColour,
                   const VerdictWord& word, const TUserSettings& settings, QWidget* parent);
 
-    // The title panel, the label and box of the pronunciation in one row, the importance
-    // buttons: for the window's layout.
+    // The title panel, the comment box, the label and box of the pronunciation in one
+    // row, the importance buttons: for the window's layout.
     QWidget* titlePanel() const { return titlePanel_; }
+    QPlainTextEdit* commentBox() const { return moComment; }
+    QPlainTextEdit* pronunciationBox() const { return moPhoneticSign; }
     QHBoxLayout* phoneticRow() const { return phoneticRow_; }
     ImportanceButtons* importance() const { return importance_; }
     // The button that has the focus whenever the window shows.
@@ -65,6 +54,11 @@ protected:
 private:
     void FormClose();
 
+    QLabel* lblResult;
+    QLabel* lblData;
+    QPlainTextEdit* moComment;
+    QLabel* lblPhoneticSign;
+    QPlainTextEdit* moPhoneticSign;
     QWidget* titlePanel_;
     QHBoxLayout* phoneticRow_;
     ImportanceButtons* importance_;

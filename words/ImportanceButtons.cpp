@@ -20,6 +20,7 @@ ImportanceButtons::ImportanceButtons(std::string importancePath, std::string lin
     cmd3 = new QPushButton(QStringLiteral("3"), this);
     cmd4 = new QPushButton(QStringLiteral("4"), this);
     cmd5 = new QPushButton(QStringLiteral("5"), this);
+    lblImportant->setObjectName(QStringLiteral("lblImportant"));
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(2);
@@ -28,6 +29,7 @@ ImportanceButtons::ImportanceButtons(std::string importancePath, std::string lin
     for (QPushButton* b : {cmd1, cmd2, cmd3, cmd4, cmd5}) {
         b->setAutoDefault(false);
         b->setFixedWidth(30);
+        b->setObjectName(QStringLiteral("cmd%1").arg(number));
         b->setAccessibleName(QStringLiteral("重要度 %1").arg(number++));
         levels_->addButton(b);
         row->addWidget(b);

@@ -5,6 +5,7 @@
 // importance levels are off, or when the file could not be read (the learner is told),
 // so that an unknown level is never overwritten.
 
+#include <QList>
 #include <QWidget>
 #include <string>
 
@@ -26,6 +27,10 @@ public:
     // Writes the pressed level when the buttons are in use; a failure is reported.
     void store();
 
+    // The buttons "1" to "5", for the tab order of the window around them.
+    QList<QPushButton*> levelButtons() const { return {cmd1, cmd2, cmd3, cmd4, cmd5}; }
+
+private:
     QLabel* lblImportant;
     QPushButton* cmd1;
     QPushButton* cmd2;
@@ -33,7 +38,6 @@ public:
     QPushButton* cmd4;
     QPushButton* cmd5;
 
-private:
     std::string path_;
     std::string lineText_;
     bool inUse_;

@@ -58,13 +58,13 @@ TEST_F(DateScheduleTest, StatusPanelShowsThePathWhenMaximizedElseTheFileName) {
 TEST_F(DateScheduleTest, AFileNameInTheListFollowsTheDictionaryInUse) {
     knownUser();
     auto main = start();
-    main->cboDicFile->setEditText(QStringLiteral("other.txt"));
+    ctl<QComboBox>(*main, "cboDicFile")->setEditText(QStringLiteral("other.txt"));
     main->tmrDateTimer();
-    EXPECT_EQ(main->cboDicFile->currentText(), QStringLiteral("noun.txt"));
+    EXPECT_EQ(ctl<QComboBox>(*main, "cboDicFile")->currentText(), QStringLiteral("noun.txt"));
     // Text without ".txt" is left as typed.
-    main->cboDicFile->setEditText(QStringLiteral("oth"));
+    ctl<QComboBox>(*main, "cboDicFile")->setEditText(QStringLiteral("oth"));
     main->tmrDateTimer();
-    EXPECT_EQ(main->cboDicFile->currentText(), QStringLiteral("oth"));
+    EXPECT_EQ(ctl<QComboBox>(*main, "cboDicFile")->currentText(), QStringLiteral("oth"));
 }
 
 TEST_F(DateScheduleTest, AnEntryForTomorrowIsCountedDown) {
@@ -83,7 +83,7 @@ TEST_F(DateScheduleTest, AnEntryForTomorrowIsCountedDown) {
     EXPECT_EQ(notices[0].caption, QStringLiteral("当日です"));
     EXPECT_EQ(notices[0].noticeKind, 1);
     EXPECT_EQ(main->statusPanelText(3), QString());
-    EXPECT_TRUE(main->tmrDate->isActive());
+    EXPECT_TRUE(ctl<QTimer>(*main, "tmrDate")->isActive());
     IniFile ini(setupIni());
     EXPECT_EQ(ini.read("Plan", "PlanNum", ""), "0");
     EXPECT_EQ(ini.read("Plan", "0", ""), " ");
@@ -172,7 +172,7 @@ TEST_F(DateScheduleTest, AnUnreadableEntryIsReportedOnceAndSkipped) {
     EXPECT_EQ(notices[0].caption, QStringLiteral("スケジュール"));
     EXPECT_EQ(notices[0].noticeKind, 0);
     EXPECT_EQ(main->statusPanelText(3), QStringLiteral("模試まで、あと 2日"));
-    EXPECT_TRUE(main->tmrDate->isActive());
+    EXPECT_TRUE(ctl<QTimer>(*main, "tmrDate")->isActive());
     // Nothing was dropped or rewritten.
     EXPECT_EQ(IniFile(setupIni()).read("Plan", "0", ""), sj("試験は来週"));
 }

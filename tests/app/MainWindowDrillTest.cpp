@@ -62,7 +62,7 @@ protected:
             auto* w = dynamic_cast<TfrmResultError*>(&d);
             EXPECT_NE(w, nullptr);
             if (w) {
-                EXPECT_EQ(w->lblKaitou->text(), QStringLiteral("解答 ： ") + typed);
+                EXPECT_EQ(ctl<QLabel>(*w, "lblKaitou")->text(), QStringLiteral("解答 ： ") + typed);
             }
             return static_cast<int>(QDialog::Rejected);
         });
@@ -112,8 +112,8 @@ protected:
 
 TEST_F(MainWindowDrillTest, ToolbarStartShowsTheFirstQuestion) {
     startMain(0);
-    main->txtQuestionNum->setText(QStringLiteral("10"));
-    main->actOk->trigger();
+    ctl<QLineEdit>(*main, "txtQuestionNum")->setText(QStringLiteral("10"));
+    ctl<QAction>(*main, "actOk")->trigger();
     EXPECT_EQ(ctl<QPlainTextEdit>(*main, "moQuestion")->toPlainText(), QStringLiteral("run"));
     EXPECT_EQ(ctl<QLabel>(*main, "lblQuestion")->text(), QStringLiteral("次の単語の意味はなに？"));
     EXPECT_EQ(ctl<QLabel>(*main, "lblAnswer")->text(), QStringLiteral(" の意味は、、、"));
@@ -123,25 +123,25 @@ TEST_F(MainWindowDrillTest, ToolbarStartShowsTheFirstQuestion) {
     EXPECT_EQ(bar(ctl<QLabel>(*main, "lblPercent")), QStringLiteral(" ： 0 / 100 ％"));
     EXPECT_EQ(ctl<ui::DataBar>(*main, "pnlQuestionNum")->gauge->value(), 1);
     EXPECT_EQ(ctl<ui::DataBar>(*main, "pnlQuestionNum")->gauge->maximum(), 10);
-    EXPECT_FALSE(main->actStart->isEnabled());
-    EXPECT_TRUE(main->actResult->isEnabled());
-    EXPECT_TRUE(main->actStop->isEnabled());
-    EXPECT_FALSE(main->actOk->isEnabled());
-    EXPECT_FALSE(main->cboDicFile->isEnabled());
-    EXPECT_FALSE(main->cboAnswerType->isEnabled());
-    EXPECT_FALSE(main->txtQuestionNum->isEnabled());
-    EXPECT_FALSE(main->actSelectDicFile->isEnabled());
+    EXPECT_FALSE(ctl<QAction>(*main, "actStart")->isEnabled());
+    EXPECT_TRUE(ctl<QAction>(*main, "actResult")->isEnabled());
+    EXPECT_TRUE(ctl<QAction>(*main, "actStop")->isEnabled());
+    EXPECT_FALSE(ctl<QAction>(*main, "actOk")->isEnabled());
+    EXPECT_FALSE(ctl<QComboBox>(*main, "cboDicFile")->isEnabled());
+    EXPECT_FALSE(ctl<QComboBox>(*main, "cboAnswerType")->isEnabled());
+    EXPECT_FALSE(ctl<QLineEdit>(*main, "txtQuestionNum")->isEnabled());
+    EXPECT_FALSE(ctl<QAction>(*main, "actSelectDicFile")->isEnabled());
 
-    main->actStop->trigger();
-    EXPECT_TRUE(main->actStart->isEnabled());
-    EXPECT_TRUE(main->cboDicFile->isEnabled());
+    ctl<QAction>(*main, "actStop")->trigger();
+    EXPECT_TRUE(ctl<QAction>(*main, "actStart")->isEnabled());
+    EXPECT_TRUE(ctl<QComboBox>(*main, "cboDicFile")->isEnabled());
     EXPECT_EQ(bar(ctl<QLabel>(*main, "lblQuestionNum")), QStringLiteral(" ： 0 / 0"));
     EXPECT_TRUE(ctl<QPlainTextEdit>(*main, "moQuestion")->toPlainText().isEmpty());
 }
 
 TEST_F(MainWindowDrillTest, AWholeTypedDrill) {
     startMain(0);
-    main->actOk->trigger();
+    ctl<QAction>(*main, "actOk")->trigger();
     const std::vector<std::pair<QString, bool>> answers = {
         {QStringLiteral("走る"), true}, {QStringLiteral("x"), false}, {QStringLiteral("行く"), true},
         {QStringLiteral("y"), false},   {QStringLiteral("泳ぐ"), true}};
@@ -173,15 +173,15 @@ TEST_F(MainWindowDrillTest, AWholeTypedDrill) {
     EXPECT_EQ(bar(ctl<QLabel>(*main, "lblPercent")), QStringLiteral(" ： 0 / 0 ％"));
     EXPECT_EQ(bar(ctl<QLabel>(*main, "lblTime")), QStringLiteral(" ： 0 / 0 秒"));
     EXPECT_EQ(ctl<ui::DataBar>(*main, "pnlPercent")->gauge->value(), 0);
-    EXPECT_TRUE(main->actStart->isEnabled());
-    EXPECT_FALSE(main->actResult->isEnabled());
+    EXPECT_TRUE(ctl<QAction>(*main, "actStart")->isEnabled());
+    EXPECT_FALSE(ctl<QAction>(*main, "actResult")->isEnabled());
     EXPECT_TRUE(main->statusPanelText(2).isEmpty());
     expectRecords();
 }
 
 TEST_F(MainWindowDrillTest, AWholeFourChoiceDrill) {
     startMain(2);
-    main->actOk->trigger();
+    ctl<QAction>(*main, "actOk")->trigger();
     const QString rightAnswers[] = {QStringLiteral("走る"), QStringLiteral("食べる"),
                                     QStringLiteral("行く"), QStringLiteral("見る"),
                                     QStringLiteral("泳ぐ")};
@@ -249,7 +249,7 @@ TEST_F(MainWindowDrillTest, EnterInAMemorizeDrillRunsTheStepOnce) {
 
 TEST_F(MainWindowDrillTest, EnterThatConfirmsAConversionDoesNotSubmit) {
     startMain(0);
-    main->actOk->trigger();
+    ctl<QAction>(*main, "actOk")->trigger();
     QInputMethodEvent composing(QStringLiteral("はしる"), {});
     QCoreApplication::sendEvent(ctl<QLineEdit>(*main, "txtAnswer"), &composing);
     pressEnter();
@@ -269,18 +269,18 @@ TEST_F(MainWindowDrillTest, AddToVocabularyBookOncePerQuestion) {
                "[QuestionSetup]", "NotRandom=1", "", "[Dictionary Path]",
                "verbs.txt=" + dir.file("verbs.txt")});
     main = start();
-    main->cboDicFile->setEditText(QStringLiteral("verbs.txt"));
-    main->actOk->trigger();
-    ASSERT_TRUE(main->actAddVocBook->isEnabled());
-    main->actAddVocBook->trigger();
-    EXPECT_FALSE(main->actAddVocBook->isEnabled());
+    ctl<QComboBox>(*main, "cboDicFile")->setEditText(QStringLiteral("verbs.txt"));
+    ctl<QAction>(*main, "actOk")->trigger();
+    ASSERT_TRUE(ctl<QAction>(*main, "actAddVocBook")->isEnabled());
+    ctl<QAction>(*main, "actAddVocBook")->trigger();
+    EXPECT_FALSE(ctl<QAction>(*main, "actAddVocBook")->isEnabled());
     EXPECT_EQ(slurp(dir.file("book.txt")), crlf({sj("run=走る*x")}));
 
-    main->actDeleteVocBook->trigger();
+    ctl<QAction>(*main, "actDeleteVocBook")->trigger();
     EXPECT_FALSE(test::exists(dir.file("book.txt")));
     EXPECT_EQ(main->settings().VocBookOn, 0);
     EXPECT_TRUE(main->settings().VocBook.empty());
-    EXPECT_FALSE(main->mnuVocBook->menuAction()->isEnabled());
+    EXPECT_FALSE(ctl<QMenu>(*main, "mnuVocBook")->menuAction()->isEnabled());
 }
 
 TEST_F(MainWindowDrillTest, StartFromTheQuestionSetupDialogAndItsHistoryOptions) {
@@ -330,7 +330,7 @@ TEST_F(MainWindowDrillTest, ChoosingTheDictionaryByTheSelectCommandAndByADrop) {
     writeLines(dir.file("nouns.txt"), {sj("book=本*x")});
     platform.answerOpenFile(q(dir.file("nouns.txt")));
     main->cmdSelectDicFileClick();
-    EXPECT_EQ(main->cboDicFile->currentText(), QStringLiteral("nouns.txt"));
+    EXPECT_EQ(ctl<QComboBox>(*main, "cboDicFile")->currentText(), QStringLiteral("nouns.txt"));
     EXPECT_EQ(main->settings().DicInUse, dir.file("nouns.txt"));
     EXPECT_TRUE(main->statusPanelText(0).endsWith(QStringLiteral("nouns.txt")));
     EXPECT_EQ(IniFile(setupIni()).read("Dictionary Path", "nouns.txt", ""), dir.file("nouns.txt"));
@@ -348,6 +348,6 @@ TEST_F(MainWindowDrillTest, ChoosingTheDictionaryByTheSelectCommandAndByADrop) {
     // The first dropped file counts.
     main->FormDropFiles({QUrl::fromLocalFile(q(dir.file("verbs.txt"))),
                          QUrl::fromLocalFile(q(dir.file("notes.txt")))});
-    EXPECT_EQ(main->cboDicFile->currentText(), QStringLiteral("verbs.txt"));
+    EXPECT_EQ(ctl<QComboBox>(*main, "cboDicFile")->currentText(), QStringLiteral("verbs.txt"));
     EXPECT_EQ(main->settings().DicInUse, dir.file("verbs.txt"));
 }

@@ -72,36 +72,36 @@ TEST_F(MainWindowFitTest, TheDictionaryListIsBesideTheButtonsUnderEveryStyle) {
             main->show();
             QApplication::processEvents();
             ASSERT_EQ(main->width(), 604) << what.toStdString();
-            expectWhole(*main, main->tbFileToolBar, main->cboDicFile, what);
-            QWidget* lastButton = main->tbStandardToolBar->widgetForAction(main->actShowHistory);
+            expectWhole(*main, ctl<QToolBar>(*main, "tbFileToolBar"), ctl<QComboBox>(*main, "cboDicFile"), what);
+            QWidget* lastButton = ctl<QToolBar>(*main, "tbStandardToolBar")->widgetForAction(ctl<QAction>(*main, "actShowHistory"));
             ASSERT_NE(lastButton, nullptr);
-            expectWhole(*main, main->tbStandardToolBar, lastButton, what);
+            expectWhole(*main, ctl<QToolBar>(*main, "tbStandardToolBar"), lastButton, what);
             // Room for a dictionary's name.
-            EXPECT_GE(main->cboDicFile->width(),
-                      main->cboDicFile->fontMetrics().horizontalAdvance(QStringLiteral("noun.txt")))
+            EXPECT_GE(ctl<QComboBox>(*main, "cboDicFile")->width(),
+                      ctl<QComboBox>(*main, "cboDicFile")->fontMetrics().horizontalAdvance(QStringLiteral("noun.txt")))
                 << what.toStdString();
 
             // The question toolbar on its row, whole too.
-            main->actQuestionSetupToolBar->trigger();
+            ctl<QAction>(*main, "actQuestionSetupToolBar")->trigger();
             QApplication::processEvents();
-            expectWhole(*main, main->tbQuestionSetupToolBar, main->cmdOk, what);
+            expectWhole(*main, ctl<QToolBar>(*main, "tbQuestionSetupToolBar"), ctl<QToolButton>(*main, "cmdOk"), what);
             if (!qEnvironmentVariableIsEmpty("QOR_SHOTS"))
                 main->grab().save(qEnvironmentVariable("QOR_SHOTS") +
                                   QStringLiteral("/toolbars-%1-%2pt.png").arg(style).arg(points));
 
             // Alone it takes the first row; with the standard toolbar back, it is whole.
-            const int firstRow = main->tbStandardToolBar->y();
-            main->actStandardToolBar->trigger();
+            const int firstRow = ctl<QToolBar>(*main, "tbStandardToolBar")->y();
+            ctl<QAction>(*main, "actStandardToolBar")->trigger();
             QApplication::processEvents();
-            EXPECT_EQ(main->tbFileToolBar->y(), firstRow) << what.toStdString();
-            main->actStandardToolBar->trigger();
+            EXPECT_EQ(ctl<QToolBar>(*main, "tbFileToolBar")->y(), firstRow) << what.toStdString();
+            ctl<QAction>(*main, "actStandardToolBar")->trigger();
             QApplication::processEvents();
-            expectWhole(*main, main->tbFileToolBar, main->cboDicFile, what);
+            expectWhole(*main, ctl<QToolBar>(*main, "tbFileToolBar"), ctl<QComboBox>(*main, "cboDicFile"), what);
 
             // A window wide enough has both on one row again.
             main->resize(1000, 441);
             QApplication::processEvents();
-            EXPECT_EQ(main->tbFileToolBar->y(), main->tbStandardToolBar->y()) << what.toStdString();
+            EXPECT_EQ(ctl<QToolBar>(*main, "tbFileToolBar")->y(), ctl<QToolBar>(*main, "tbStandardToolBar")->y()) << what.toStdString();
             main->close();
         }
     }
@@ -138,9 +138,9 @@ TEST_F(MainWindowFitTest, TheDictionaryInUseIsNamedWholeAlsoBesideACountdown) {
     EXPECT_TRUE(countdown->isVisible());
     EXPECT_GE(countdown->width(), 50);
     EXPECT_LT(panel->geometry().right(), main->statusPanel(1)->x());
-    EXPECT_LE(countdown->geometry().right(), main->sbInfo->width());
+    EXPECT_LE(countdown->geometry().right(), ctl<QStatusBar>(*main, "sbInfo")->width());
     if (!qEnvironmentVariableIsEmpty("QOR_SHOTS"))
-        main->sbInfo->grab().save(
+        ctl<QStatusBar>(*main, "sbInfo")->grab().save(
             qEnvironmentVariable("QOR_SHOTS") +
             QStringLiteral("/statusbar-x%1.png").arg(main->devicePixelRatio()));
     main->close();

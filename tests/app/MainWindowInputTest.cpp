@@ -36,17 +36,17 @@ protected:
 
 TEST_F(MainWindowInputTest, JapaneseInputStaysPossibleAfterAChoiceDrill) {
     startMain(1);
-    main->actOk->trigger();
+    ctl<QAction>(*main, "actOk")->trigger();
     ASSERT_TRUE(main->drill().state().choiceMode);
     // The choices take the answer: the field is disabled meanwhile.
     EXPECT_FALSE(ctl<QLineEdit>(*main, "txtAnswer")->isEnabled());
     EXPECT_TRUE(ctl<QLineEdit>(*main, "txtAnswer")->inputMethodHints().testFlag(Qt::ImhPreferLatin));
-    main->actStop->trigger();
+    ctl<QAction>(*main, "actStop")->trigger();
 
     // A typed English-to-Japanese drill without the automatic input method switch: the
     // learner turns Japanese input on and types the answer.
-    main->cboAnswerType->setCurrentIndex(0);
-    main->actOk->trigger();
+    ctl<QComboBox>(*main, "cboAnswerType")->setCurrentIndex(0);
+    ctl<QAction>(*main, "actOk")->trigger();
     ASSERT_FALSE(main->drill().state().choiceMode);
     EXPECT_TRUE(takesInputMethod());
     QInputMethodEvent commit;
@@ -60,7 +60,7 @@ TEST_F(MainWindowInputTest, ChoiceKeysWorkAfterAChoiceWasClickedWithTheMouse) {
     main->show();
     QApplication::setActiveWindow(main.get());
     ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
-    main->actOk->trigger();
+    ctl<QAction>(*main, "actOk")->trigger();
     ASSERT_EQ(ctl<ui::RadioGroup>(*main, "rgAnswer")->count(), 4);
     ASSERT_EQ(ctl<QPlainTextEdit>(*main, "moQuestion")->toPlainText(), QStringLiteral("run"));
     QApplication::processEvents();  // the new choices appear on screen
@@ -89,14 +89,14 @@ TEST_F(MainWindowInputTest, ChoiceKeysWorkAfterAChoiceWasClickedWithTheMouse) {
     const DrillState& state = main->drill().state();
     EXPECT_EQ(state.correctCount + state.wrongCount, 1);
     EXPECT_EQ(ctl<QPlainTextEdit>(*main, "moQuestion")->toPlainText(), QStringLiteral("eat"));
-    main->actStop->trigger();
+    ctl<QAction>(*main, "actStop")->trigger();
     main->close();
 }
 
 TEST_F(MainWindowInputTest, AChoiceThatAnswersAtOnceAnswersOnceHoweverItWasChosen) {
     // "選択肢をクリックしたら結果を表示する": a choice answers without Enter.
     DrillWindowFixture::startMain(2, {"AutoImeOn=0", "ClickResult=1"});
-    main->actOk->trigger();
+    ctl<QAction>(*main, "actOk")->trigger();
     const DrillState& state = main->drill().state();
     int verdicts = 0;
     auto countVerdict = [&](QDialog&) {
@@ -126,5 +126,5 @@ TEST_F(MainWindowInputTest, AChoiceThatAnswersAtOnceAnswersOnceHoweverItWasChose
     EXPECT_EQ(verdicts, 3);
     EXPECT_EQ(state.correctCount + state.wrongCount, 3);
     EXPECT_EQ(platform.pendingAnswers(), 0u);
-    main->actStop->trigger();
+    ctl<QAction>(*main, "actStop")->trigger();
 }

@@ -94,7 +94,7 @@ TEST_F(MainWindowKeysTest, EnterStartsADrillAtTheStart) {
 
 TEST_F(MainWindowKeysTest, EnterStartsADrillAfterAStopByTheButton) {
     startShown(0);
-    main->actOk->trigger();
+    ctl<QAction>(*main, "actOk")->trigger();
     ASSERT_TRUE(main->drill().running());
     QTest::mouseClick(ctl<QPushButton>(*main, "cmdStop"), Qt::LeftButton);
     ASSERT_FALSE(main->drill().running());
@@ -105,7 +105,7 @@ TEST_F(MainWindowKeysTest, EnterStartsADrillAfterAStopByTheButton) {
 
 TEST_F(MainWindowKeysTest, EnterStartsADrillAfterAChoiceDrillAnsweredByTheMouse) {
     startShown(2, {"ClickResult=1"});
-    main->actOk->trigger();
+    ctl<QAction>(*main, "actOk")->trigger();
     int windows = 0;
     answerAllWindows(windows, 6);  // five verdicts and the end window
     for (int i = 0; i < 5; ++i) {
@@ -124,7 +124,7 @@ TEST_F(MainWindowKeysTest, EnterStartsADrillAfterAChoiceDrillAnsweredByTheMouse)
 
 TEST_F(MainWindowKeysTest, DigitsAndEnterAnswerAChoiceWhereverTheFocusIs) {
     startShown(2);
-    main->actOk->trigger();
+    ctl<QAction>(*main, "actOk")->trigger();
     ASSERT_TRUE(main->drill().state().choiceMode);
     QApplication::processEvents();
     const DrillState& state = main->drill().state();
@@ -155,7 +155,7 @@ TEST_F(MainWindowKeysTest, DigitsAndEnterAnswerAChoiceWhereverTheFocusIs) {
     activate();
 
     // After the window's pop-up menu was opened and closed without a choice.
-    QMenu* menu = main->pmMain;
+    QMenu* menu = ctl<QMenu>(*main, "pmMain");
     QTimer::singleShot(0, menu, [menu] { menu->close(); });
     menu->exec(main->mapToGlobal(QPoint(100, 100)));
     QApplication::processEvents();
@@ -168,13 +168,13 @@ TEST_F(MainWindowKeysTest, DigitsAndEnterAnswerAChoiceWhereverTheFocusIs) {
     EXPECT_EQ(windows, 3);
     EXPECT_EQ(state.correctCount + state.wrongCount, 3);
     EXPECT_EQ(platform.pendingAnswers(), 0u);
-    main->actStop->trigger();
+    ctl<QAction>(*main, "actStop")->trigger();
     main->close();
 }
 
 TEST_F(MainWindowKeysTest, TheChoicesShowTheirDigits) {
     startShown(3);  // five choices
-    main->actOk->trigger();
+    ctl<QAction>(*main, "actOk")->trigger();
     ASSERT_EQ(ctl<ui::RadioGroup>(*main, "rgAnswer")->count(), 5);
     const QStringList texts = choiceTexts();
     ASSERT_EQ(texts.size(), 5);
@@ -183,28 +183,28 @@ TEST_F(MainWindowKeysTest, TheChoicesShowTheirDigits) {
     // The item index is still that of the text chosen.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_5);
     EXPECT_EQ(ctl<ui::RadioGroup>(*main, "rgAnswer")->itemIndex(), 4);
-    main->actStop->trigger();
+    ctl<QAction>(*main, "actStop")->trigger();
     main->close();
 }
 
 TEST_F(MainWindowKeysTest, TheAnswerFieldTakesNoTypingInAChoiceDrill) {
     startShown(2);
-    main->actOk->trigger();
+    ctl<QAction>(*main, "actOk")->trigger();
     ASSERT_TRUE(main->drill().state().choiceMode);
     EXPECT_FALSE(ctl<QLineEdit>(*main, "txtAnswer")->isEnabled());
     // Clicked and typed into, it keeps no text that would be judged as the answer.
     QTest::mouseClick(ctl<QLineEdit>(*main, "txtAnswer"), Qt::LeftButton);
     QTest::keyClicks(ctl<QLineEdit>(*main, "txtAnswer"), QStringLiteral("abc"));
     EXPECT_TRUE(ctl<QLineEdit>(*main, "txtAnswer")->text().isEmpty());
-    main->actStop->trigger();
+    ctl<QAction>(*main, "actStop")->trigger();
 
     // A typed drill has it back.
-    main->cboAnswerType->setCurrentIndex(0);
-    main->actOk->trigger();
+    ctl<QComboBox>(*main, "cboAnswerType")->setCurrentIndex(0);
+    ctl<QAction>(*main, "actOk")->trigger();
     ASSERT_FALSE(main->drill().state().choiceMode);
     EXPECT_TRUE(ctl<QLineEdit>(*main, "txtAnswer")->isEnabled());
     QTest::keyClicks(ctl<QLineEdit>(*main, "txtAnswer"), QStringLiteral("abc"));
     EXPECT_EQ(ctl<QLineEdit>(*main, "txtAnswer")->text(), QStringLiteral("abc"));
-    main->actStop->trigger();
+    ctl<QAction>(*main, "actStop")->trigger();
     main->close();
 }

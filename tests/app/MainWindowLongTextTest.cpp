@@ -45,8 +45,8 @@ protected:
 
     void startDrill(int answerType, int direction) {
         startMain(answerType, {"ShowComment=1", "MultiRandomOn=0"});
-        main->cboQuestionType->setCurrentIndex(direction);
-        main->actOk->trigger();
+        ctl<QComboBox>(*main, "cboQuestionType")->setCurrentIndex(direction);
+        ctl<QAction>(*main, "actOk")->trigger();
     }
 };
 
@@ -67,8 +67,8 @@ TEST_F(MainWindowLongTextTest, TheQuestionAndCommentBoxesGetAtMostTheCap) {
         auto* w = dynamic_cast<TfrmResultError*>(&d);
         EXPECT_NE(w, nullptr);
         if (w) {
-            EXPECT_LE(drawn(w->lblAnswer), ui::kShownTextMax);
-            EXPECT_LE(w->moComment->toPlainText().size(), ui::kShownTextMax);
+            EXPECT_LE(drawn(ctl<QLabel>(*w, "lblAnswer")), ui::kShownTextMax);
+            EXPECT_LE(ctl<QPlainTextEdit>(*w, "moComment")->toPlainText().size(), ui::kShownTextMax);
             // Still a window's width: the long answer wraps.
             EXPECT_LT(w->width(), 1200);
         }
@@ -104,13 +104,13 @@ TEST_F(MainWindowLongTextTest, ALongChoiceIsOneShortLine) {
         auto* w = dynamic_cast<TfrmAtari*>(&d);
         EXPECT_NE(w, nullptr);
         if (w) {
-            EXPECT_LE(drawn(w->lblAnswer), ui::kShownTextMax);
-            EXPECT_LE(w->moComment->toPlainText().size(), ui::kShownTextMax);
+            EXPECT_LE(drawn(ctl<QLabel>(*w, "lblAnswer")), ui::kShownTextMax);
+            EXPECT_LE(ctl<QPlainTextEdit>(*w, "moComment")->toPlainText().size(), ui::kShownTextMax);
             EXPECT_LT(w->width(), 1200);
         }
         return static_cast<int>(QDialog::Accepted);
     });
     ctl<ui::RadioGroup>(*main, "rgAnswer")->setItemIndex(longOne);
-    main->actResult->trigger();
+    ctl<QAction>(*main, "actResult")->trigger();
     EXPECT_EQ(platform.pendingAnswers(), 0u);
 }

@@ -23,7 +23,7 @@ protected:
     // A typed drill of five questions with eat and see missed (lines 1 and 3).
     void drillWithTwoMisses() {
         startMain(0, {"MultiRandomOn=0", "VocBookOn=1"});
-        main->actOk->trigger();
+        ctl<QAction>(*main, "actOk")->trigger();
         const QString typed[] = {QStringLiteral("走る"), QStringLiteral("x"), QStringLiteral("行く"),
                                  QStringLiteral("y"), QStringLiteral("泳ぐ")};
         for (int i = 0; i < 6; ++i)  // five verdicts and the end window
@@ -46,11 +46,11 @@ protected:
 
 TEST_F(MainWindowPrintTest, TheDropDownHoldsBothPrintCommands) {
     startMain(0, {});
-    const QList<QAction*> entries = main->cmdPrint->menu()->actions();
+    const QList<QAction*> entries = ctl<QToolButton>(*main, "cmdPrint")->menu()->actions();
     ASSERT_EQ(entries.size(), 2);
-    EXPECT_EQ(entries[0], main->actPrintDic);
-    EXPECT_EQ(entries[1], main->actMakeTest);
-    EXPECT_EQ(main->actMakeTest->shortcut(), QKeySequence(Qt::Key_F7));
+    EXPECT_EQ(entries[0], ctl<QAction>(*main, "actPrintDic"));
+    EXPECT_EQ(entries[1], ctl<QAction>(*main, "actMakeTest"));
+    EXPECT_EQ(ctl<QAction>(*main, "actMakeTest")->shortcut(), QKeySequence(Qt::Key_F7));
 }
 
 TEST_F(MainWindowPrintTest, TodaysMistakesBecomeAChoiceSheetWithItsKeyInAPdf) {

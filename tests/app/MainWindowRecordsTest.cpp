@@ -25,7 +25,7 @@ protected:
     // Five questions in dictionary order, eat and see missed, no verdict windows.
     void answerADrill() {
         startMain(0, {"ShowResult=0"});
-        main->actOk->trigger();
+        ctl<QAction>(*main, "actOk")->trigger();
         const QString answers[] = {q("走る"), q("x"), q("行く"), q("y"), q("泳ぐ")};
         for (int i = 0; i < 5; ++i) {
             if (i == 4)
@@ -62,7 +62,7 @@ protected:
 TEST_F(MainWindowRecordsTest, TheFourCommandsOpenTheirWindowsOnTheDrillsRecords) {
     answerADrill();
 
-    open<TfrmShowPercent>(main->actShowPercent, [this](TfrmShowPercent& w) {
+    open<TfrmShowPercent>(ctl<QAction>(*main, "actShowPercent"), [this](TfrmShowPercent& w) {
         EXPECT_EQ(w.findChild<QComboBox*>("cboDicFile")->currentText(), q("verbs.txt"));
         EXPECT_EQ(w.findChild<QComboBox*>("cboYear")->currentText(), q("2002"));
         w.cmdViewClick();
@@ -70,7 +70,7 @@ TEST_F(MainWindowRecordsTest, TheFourCommandsOpenTheirWindowsOnTheDrillsRecords)
         EXPECT_EQ(w.findChild<QLabel*>("lblAchieve")->text(), q("習得数 ： 3 / 5"));
     });
 
-    open<TfrmShowErrorNum>(main->actShowErrorNum, [this](TfrmShowErrorNum& w) {
+    open<TfrmShowErrorNum>(ctl<QAction>(*main, "actShowErrorNum"), [this](TfrmShowErrorNum& w) {
         // The dictionary in use is shown at once.
         EXPECT_EQ(w.findChild<QLabel*>("lblEnglish_1")->text(), q("eat"));
         EXPECT_EQ(w.findChild<QLabel*>("lblJapanese_2")->text(), q("見る"));
@@ -78,7 +78,7 @@ TEST_F(MainWindowRecordsTest, TheFourCommandsOpenTheirWindowsOnTheDrillsRecords)
         EXPECT_EQ(w.findChild<QLabel*>("lblJapanese_3")->text(), q("NO"));
     });
 
-    open<TfrmShowGraph>(main->actShowGraph, [this](TfrmShowGraph& w) {
+    open<TfrmShowGraph>(ctl<QAction>(*main, "actShowGraph"), [this](TfrmShowGraph& w) {
         // The drill went to slot 1 of Temp.dat: marked there.
         EXPECT_EQ(w.graph().markerPosition(), 1);
         EXPECT_EQ(w.findChild<QComboBox*>("cboDicFile")->currentText(), q("verbs.txt"));
@@ -89,7 +89,7 @@ TEST_F(MainWindowRecordsTest, TheFourCommandsOpenTheirWindowsOnTheDrillsRecords)
         EXPECT_EQ(w.findChild<QLabel*>("lblOne")->text(), q(" : verbs"));
     });
 
-    open<TfrmShowHistory>(main->actShowHistory, [this](TfrmShowHistory& w) {
+    open<TfrmShowHistory>(ctl<QAction>(*main, "actShowHistory"), [this](TfrmShowHistory& w) {
         auto* list = w.findChild<QTreeWidget*>("lstHistory");
         ASSERT_EQ(list->topLevelItemCount(), 10);
         EXPECT_EQ(list->topLevelItem(0)->text(3), q("verbs.txt"));

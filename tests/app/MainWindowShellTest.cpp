@@ -74,50 +74,50 @@ TEST_F(ShellTest, FirstStartWithAnEmptyFolder) {
     EXPECT_EQ(main->height(), 441);
     EXPECT_FALSE(main->isMaximized());
 
-    EXPECT_FALSE(main->tbStandardToolBar->isHidden());
-    EXPECT_FALSE(main->tbFileToolBar->isHidden());
-    EXPECT_TRUE(main->tbQuestionSetupToolBar->isHidden());
+    EXPECT_FALSE(ctl<QToolBar>(*main, "tbStandardToolBar")->isHidden());
+    EXPECT_FALSE(ctl<QToolBar>(*main, "tbFileToolBar")->isHidden());
+    EXPECT_TRUE(ctl<QToolBar>(*main, "tbQuestionSetupToolBar")->isHidden());
     EXPECT_FALSE(ctl<QWidget>(*main, "pnlRightCommandButton")->isHidden());
-    EXPECT_FALSE(main->sbInfo->isHidden());
+    EXPECT_FALSE(ctl<QStatusBar>(*main, "sbInfo")->isHidden());
     EXPECT_FALSE(ctl<ui::DataBar>(*main, "pnlQuestionNum")->isHidden());
     EXPECT_FALSE(ctl<ui::DataBar>(*main, "pnlAtariNum")->isHidden());
     EXPECT_TRUE(ctl<ui::DataBar>(*main, "pnlHazureNum")->isHidden());
     EXPECT_FALSE(ctl<ui::DataBar>(*main, "pnlPercent")->isHidden());
     EXPECT_FALSE(ctl<ui::DataBar>(*main, "pnlTime")->isHidden());
-    for (QAction* a : {main->actStandardToolBar, main->actFileToolBar, main->actRightCommandButton,
-                       main->actStatusBar, main->actQuestionNum, main->actAtariNum,
-                       main->actPercent, main->actTime})
+    for (QAction* a : {ctl<QAction>(*main, "actStandardToolBar"), ctl<QAction>(*main, "actFileToolBar"), ctl<QAction>(*main, "actRightCommandButton"),
+                       ctl<QAction>(*main, "actStatusBar"), ctl<QAction>(*main, "actQuestionNum"), ctl<QAction>(*main, "actAtariNum"),
+                       ctl<QAction>(*main, "actPercent"), ctl<QAction>(*main, "actTime")})
         EXPECT_TRUE(a->isChecked()) << a->text().toStdString();
-    EXPECT_FALSE(main->actQuestionSetupToolBar->isChecked());
-    EXPECT_FALSE(main->actHazureNum->isChecked());
+    EXPECT_FALSE(ctl<QAction>(*main, "actQuestionSetupToolBar")->isChecked());
+    EXPECT_FALSE(ctl<QAction>(*main, "actHazureNum")->isChecked());
 
-    EXPECT_EQ(main->cboDicFile->currentText(), QStringLiteral("noun.txt"));
+    EXPECT_EQ(ctl<QComboBox>(*main, "cboDicFile")->currentText(), QStringLiteral("noun.txt"));
     EXPECT_EQ(main->statusPanelText(0), QStringLiteral(" 現在使用中の辞書 ： ") +
                                             QString::fromStdString(dir.folder()) +
                                             QStringLiteral("dictionary/noun.txt"));
     EXPECT_EQ(main->windowTitle(), QStringLiteral("Qor Helper   【Taro】"));
-    EXPECT_EQ(main->cboQuestionType->currentIndex(), 0);
-    EXPECT_EQ(main->cboAnswerType->currentIndex(), 0);
-    EXPECT_EQ(main->txtQuestionNum->text(), QStringLiteral("10"));
-    EXPECT_EQ(main->udQuestionNum->buddy(), main->txtQuestionNum);
+    EXPECT_EQ(ctl<QComboBox>(*main, "cboQuestionType")->currentIndex(), 0);
+    EXPECT_EQ(ctl<QComboBox>(*main, "cboAnswerType")->currentIndex(), 0);
+    EXPECT_EQ(ctl<QLineEdit>(*main, "txtQuestionNum")->text(), QStringLiteral("10"));
+    EXPECT_EQ(ctl<ui::UpDown>(*main, "udQuestionNum")->buddy(), ctl<QLineEdit>(*main, "txtQuestionNum"));
     EXPECT_TRUE(ctl<ui::RadioGroup>(*main, "rgAnswer")->isHidden());
     EXPECT_TRUE(ctl<QPlainTextEdit>(*main, "moComment")->isHidden());
     EXPECT_TRUE(ctl<QPlainTextEdit>(*main, "moHatsuon")->isHidden());
     EXPECT_EQ(ctl<QPlainTextEdit>(*main, "moQuestion")->minimumHeight(), 60);
-    EXPECT_FALSE(main->mnuVocBook->menuAction()->isEnabled());
+    EXPECT_FALSE(ctl<QMenu>(*main, "mnuVocBook")->menuAction()->isEnabled());
     EXPECT_EQ(main->settings().TimeLimit, 5);
     EXPECT_EQ(main->dateTexts().yearMonth, "20023");
     EXPECT_EQ(main->dateTexts().clock, sj("9：5：07"));
-    EXPECT_TRUE(main->tmrDate->isActive());
-    EXPECT_EQ(main->tmrDate->interval(), 1000);
+    EXPECT_TRUE(ctl<QTimer>(*main, "tmrDate")->isActive());
+    EXPECT_EQ(ctl<QTimer>(*main, "tmrDate")->interval(), 1000);
     EXPECT_EQ(main->companionProcess(), nullptr);
     // Idle: only the start command of the drill is enabled, in every copy.
     EXPECT_TRUE(ctl<QPushButton>(*main, "cmdStart")->isEnabled());
     EXPECT_FALSE(ctl<QPushButton>(*main, "cmdResult")->isEnabled());
     EXPECT_FALSE(ctl<QPushButton>(*main, "cmdStop")->isEnabled());
     EXPECT_FALSE(ctl<QPushButton>(*main, "cmdPlayVoice")->isEnabled());
-    EXPECT_FALSE(main->actNextWord->isEnabled());
-    EXPECT_FALSE(main->actAddVocBook->isEnabled());
+    EXPECT_FALSE(ctl<QAction>(*main, "actNextWord")->isEnabled());
+    EXPECT_FALSE(ctl<QAction>(*main, "actAddVocBook")->isEnabled());
     // The first showing writes only the month of the record roll-over.
     EXPECT_EQ(slurp(setupIni()), crlf({"[Date]", "PrevYearMonth=20023"}));
 }
@@ -130,7 +130,7 @@ TEST_F(ShellTest, EveryMenuEntryWithItsShortcutAndSeparator) {
         bar << a->text();
     EXPECT_EQ(bar, QStringList({"ファイル (&F)", "表示 (&V)", "成績の表示 (&G)", "設定 (&S)",
                                 "ヘルプ (&H)"}));
-    EXPECT_EQ(entries(main->mnuFile),
+    EXPECT_EQ(entries(ctl<QMenu>(*main, "mnuFile")),
               QStringList({"辞書の作成\tF3", "辞書の編集\tF4", "辞書の印刷\tF5",
                            "発音記号の追加\tF6", "簡易テスト用紙の作成\tF7", "-", "終了 (&X)"}));
     const QStringList view{"基本操作ツールバー (&B)", "ファイル操作ツールバー (&F)",
@@ -139,21 +139,21 @@ TEST_F(ShellTest, EveryMenuEntryWithItsShortcutAndSeparator) {
                            "データバー (&D)"};
     const QStringList dataBars{"出題数 (&N)", "正解数 (&A)", "不正解数 (&H)", "正解率 (&P)",
                                "時間 (&T)"};
-    EXPECT_EQ(entries(main->mnuView), view);
-    EXPECT_EQ(entries(main->mnuDataBar), dataBars);
+    EXPECT_EQ(entries(ctl<QMenu>(*main, "mnuView")), view);
+    EXPECT_EQ(entries(ctl<QMenu>(*main, "mnuDataBar")), dataBars);
     EXPECT_EQ(
-        entries(main->mnuScore),
+        entries(ctl<QMenu>(*main, "mnuScore")),
         QStringList({"間違えの表示 (&E)", "正解率の表示 (&P)", "グラフの表示 (&G)",
                      "不正解数の詳細 (&N)", "学習履歴の表示 (&H)", "-", "単語帳の編集 (&V)"}));
-    EXPECT_EQ(entries(main->mnuVocBook), QStringList({"単語帳の編集 (&D)", "単語帳の削除 (&C)"}));
-    EXPECT_EQ(entries(main->mnuSetting), QStringList({"単語の検索 (&F)", "-", "基本設定\tF2"}));
-    EXPECT_EQ(entries(main->mnuHelp),
+    EXPECT_EQ(entries(ctl<QMenu>(*main, "mnuVocBook")), QStringList({"単語帳の編集 (&D)", "単語帳の削除 (&C)"}));
+    EXPECT_EQ(entries(ctl<QMenu>(*main, "mnuSetting")), QStringList({"単語の検索 (&F)", "-", "基本設定\tF2"}));
+    EXPECT_EQ(entries(ctl<QMenu>(*main, "mnuHelp")),
               QStringList({"ヘルプを開く\tF1", "バージョン情報 (&V)", "ホームページへ (&W)"}));
-    EXPECT_EQ(entries(main->pmMain),
+    EXPECT_EQ(entries(ctl<QMenu>(*main, "pmMain")),
               QStringList({"始める", "結果", "止める", "-", "次の文字を表示\tCtrl+N",
                            "音声の再生\tCtrl+V", "単語帳に追加\tCtrl+A", "-", "基本設定 (&S)"}));
-    EXPECT_EQ(entries(main->pmToolBar), view);
-    EXPECT_EQ(entries(main->pmDataBar), dataBars);
+    EXPECT_EQ(entries(ctl<QMenu>(*main, "pmToolBar")), view);
+    EXPECT_EQ(entries(ctl<QMenu>(*main, "pmDataBar")), dataBars);
     std::unique_ptr<QMenu> dockMenu(main->createPopupMenu());
     EXPECT_EQ(entries(dockMenu.get()), view);
 }
@@ -161,42 +161,42 @@ TEST_F(ShellTest, EveryMenuEntryWithItsShortcutAndSeparator) {
 TEST_F(ShellTest, ToolbarsHoldTheirButtonsHintsAndLists) {
     knownUser();
     auto main = start();
-    EXPECT_EQ(main->tbStandardToolBar->windowTitle(), QStringLiteral("基本操作ツールバー"));
-    EXPECT_EQ(main->tbFileToolBar->windowTitle(), QStringLiteral("ファイル操作ツールバー"));
-    EXPECT_EQ(main->tbQuestionSetupToolBar->windowTitle(), QStringLiteral("出題設定ツールバー"));
-    EXPECT_EQ(hints(main->tbStandardToolBar),
+    EXPECT_EQ(ctl<QToolBar>(*main, "tbStandardToolBar")->windowTitle(), QStringLiteral("基本操作ツールバー"));
+    EXPECT_EQ(ctl<QToolBar>(*main, "tbFileToolBar")->windowTitle(), QStringLiteral("ファイル操作ツールバー"));
+    EXPECT_EQ(ctl<QToolBar>(*main, "tbQuestionSetupToolBar")->windowTitle(), QStringLiteral("出題設定ツールバー"));
+    EXPECT_EQ(hints(ctl<QToolBar>(*main, "tbStandardToolBar")),
               QStringList({"ヘルプを開く", "基本設定", "始める", "結果", "グラフの表示", "止める",
                            "正解率の表示", "単語を検索する", "不正解数の詳細", "間違えの表示",
                            "バージョン情報", "ホームページへ", "音声の再生", "学習履歴の表示"}));
-    EXPECT_EQ(hints(main->tbFileToolBar),
+    EXPECT_EQ(hints(ctl<QToolBar>(*main, "tbFileToolBar")),
               QStringList({"辞書の選択", "辞書の印刷", "辞書の作成", "テキストファイルの新規作成",
                            "メモ帳で開く", "使用する辞書"}));
-    EXPECT_EQ(entries(main->cmdPrint->menu()),
+    EXPECT_EQ(entries(ctl<QToolButton>(*main, "cmdPrint")->menu()),
               QStringList({"辞書の印刷\tF5", "簡易テスト用紙の作成\tF7"}));
-    EXPECT_EQ(entries(main->cmdDictionary->menu()),
+    EXPECT_EQ(entries(ctl<QToolButton>(*main, "cmdDictionary")->menu()),
               QStringList({"辞書の作成\tF3", "辞書の編集\tF4", "発音記号の追加\tF6",
                            "CSV形式で保存 (&C)", "インポート (&I)..."}));
-    EXPECT_EQ(main->cmdPrint->popupMode(), QToolButton::MenuButtonPopup);
-    EXPECT_EQ(main->cmdDictionary->popupMode(), QToolButton::MenuButtonPopup);
+    EXPECT_EQ(ctl<QToolButton>(*main, "cmdPrint")->popupMode(), QToolButton::MenuButtonPopup);
+    EXPECT_EQ(ctl<QToolButton>(*main, "cmdDictionary")->popupMode(), QToolButton::MenuButtonPopup);
 
     QStringList types;
-    for (int i = 0; i < main->cboQuestionType->count(); ++i)
-        types << main->cboQuestionType->itemText(i);
+    for (int i = 0; i < ctl<QComboBox>(*main, "cboQuestionType")->count(); ++i)
+        types << ctl<QComboBox>(*main, "cboQuestionType")->itemText(i);
     EXPECT_EQ(types, QStringList({"英語から日本語へ", "日本語から英語へ"}));
     QStringList forms;
-    for (int i = 0; i < main->cboAnswerType->count(); ++i)
-        forms << main->cboAnswerType->itemText(i);
+    for (int i = 0; i < ctl<QComboBox>(*main, "cboAnswerType")->count(); ++i)
+        forms << ctl<QComboBox>(*main, "cboAnswerType")->itemText(i);
     EXPECT_EQ(forms, QStringList({"タイプ形式", "３択 （選択形式）", "４択 （選択形式）",
                                   "５択 （選択形式）"}));
     QStringList countLabels;
-    for (QLabel* label : main->tbQuestionSetupToolBar->findChildren<QLabel*>()) {
-        if (label->buddy() == main->txtQuestionNum) countLabels << label->text();
+    for (QLabel* label : ctl<QToolBar>(*main, "tbQuestionSetupToolBar")->findChildren<QLabel*>()) {
+        if (label->buddy() == ctl<QLineEdit>(*main, "txtQuestionNum")) countLabels << label->text();
     }
     EXPECT_EQ(countLabels, QStringList({"出題数 ： "}));
-    EXPECT_EQ(main->cmdOk->text(), QStringLiteral("OK"));
-    EXPECT_EQ(main->cmdOk->toolTip(), QStringLiteral("出題開始"));
-    EXPECT_EQ(main->udQuestionNum->minimum(), 1);
-    EXPECT_EQ(main->udQuestionNum->maximum(), 1000);
+    EXPECT_EQ(ctl<QToolButton>(*main, "cmdOk")->text(), QStringLiteral("OK"));
+    EXPECT_EQ(ctl<QToolButton>(*main, "cmdOk")->toolTip(), QStringLiteral("出題開始"));
+    EXPECT_EQ(ctl<ui::UpDown>(*main, "udQuestionNum")->minimum(), 1);
+    EXPECT_EQ(ctl<ui::UpDown>(*main, "udQuestionNum")->maximum(), 1000);
 
     QStringList right;
     for (QPushButton* b :
@@ -211,23 +211,23 @@ TEST_F(ShellTest, TheCopiesOfACommandAreEnabledTogether) {
     knownUser();
     auto main = start();
     QToolButton* toolbarResult =
-        qobject_cast<QToolButton*>(main->tbStandardToolBar->widgetForAction(main->actResult));
+        qobject_cast<QToolButton*>(ctl<QToolBar>(*main, "tbStandardToolBar")->widgetForAction(ctl<QAction>(*main, "actResult")));
     ASSERT_TRUE(toolbarResult);
-    ASSERT_TRUE(main->pmMain->actions().contains(main->actResult));
-    main->actResult->setEnabled(true);
+    ASSERT_TRUE(ctl<QMenu>(*main, "pmMain")->actions().contains(ctl<QAction>(*main, "actResult")));
+    ctl<QAction>(*main, "actResult")->setEnabled(true);
     EXPECT_TRUE(ctl<QPushButton>(*main, "cmdResult")->isEnabled());
     EXPECT_TRUE(toolbarResult->isEnabled());
-    main->actResult->setEnabled(false);
+    ctl<QAction>(*main, "actResult")->setEnabled(false);
     EXPECT_FALSE(ctl<QPushButton>(*main, "cmdResult")->isEnabled());
     EXPECT_FALSE(toolbarResult->isEnabled());
 
     // The pop-up's "基本設定 (&S)" follows "基本設定" and runs it.
-    main->actSetup->setEnabled(false);
-    EXPECT_FALSE(main->actSetupPopup->isEnabled());
-    main->actSetup->setEnabled(true);
-    EXPECT_TRUE(main->actSetupPopup->isEnabled());
+    ctl<QAction>(*main, "actSetup")->setEnabled(false);
+    EXPECT_FALSE(ctl<QAction>(*main, "actSetupPopup")->isEnabled());
+    ctl<QAction>(*main, "actSetup")->setEnabled(true);
+    EXPECT_TRUE(ctl<QAction>(*main, "actSetupPopup")->isEnabled());
     platform.answerModal([](QDialog&) { return QDialog::Rejected; });
-    main->actSetupPopup->trigger();
+    ctl<QAction>(*main, "actSetupPopup")->trigger();
     auto modals = platform.callsOf(PlatformCall::Modal);
     ASSERT_EQ(modals.size(), 1u);
     EXPECT_EQ(modals[0].text, QStringLiteral("qor::TfrmSetup"));
@@ -235,7 +235,7 @@ TEST_F(ShellTest, TheCopiesOfACommandAreEnabledTogether) {
 
     // Clicking a disabled command's button does nothing.
     platform.clearCalls();
-    main->actFind->setEnabled(false);
+    ctl<QAction>(*main, "actFind")->setEnabled(false);
     ctl<QPushButton>(*main, "cmdFind")->click();
     EXPECT_TRUE(platform.calls().empty());
 }
@@ -243,13 +243,13 @@ TEST_F(ShellTest, TheCopiesOfACommandAreEnabledTogether) {
 TEST_F(ShellTest, ClosingWritesTheUserAndTheWindowStateExactly) {
     platform.answerNotice().answerModal(test::typeAndOk(QStringLiteral("Taro")));
     auto main = start();
-    main->txtQuestionNum->setText(QStringLiteral("025"));
-    main->cboAnswerType->setCurrentIndex(3);
-    main->cboQuestionType->setCurrentIndex(1);
+    ctl<QLineEdit>(*main, "txtQuestionNum")->setText(QStringLiteral("025"));
+    ctl<QComboBox>(*main, "cboAnswerType")->setCurrentIndex(3);
+    ctl<QComboBox>(*main, "cboQuestionType")->setCurrentIndex(1);
     const int top = main->y();
     const int left = main->x();
     main->close();
-    EXPECT_FALSE(main->tmrDate->isActive());
+    EXPECT_FALSE(ctl<QTimer>(*main, "tmrDate")->isActive());
     EXPECT_EQ(slurp(dir.file("User.ini")),
               crlf({"[User]", "UserNum=1", "1=Taro", "", "[Taro]", "Num=1", "", "[Setup]", "Boot=1",
                     "UserName=Taro"}));
@@ -348,11 +348,11 @@ TEST_F(ShellTest, ToolbarVisibilityIsSavedAlwaysButRestoredOnlyWithSaveToolBar) 
     knownUser({"[Setup]", "SaveToolBar=0"});
     {
         auto main = start();
-        main->actStandardToolBar->trigger();
-        main->actQuestionSetupToolBar->trigger();
-        main->actStatusBar->trigger();
-        EXPECT_TRUE(main->tbStandardToolBar->isHidden());
-        EXPECT_FALSE(main->tbQuestionSetupToolBar->isHidden());
+        ctl<QAction>(*main, "actStandardToolBar")->trigger();
+        ctl<QAction>(*main, "actQuestionSetupToolBar")->trigger();
+        ctl<QAction>(*main, "actStatusBar")->trigger();
+        EXPECT_TRUE(ctl<QToolBar>(*main, "tbStandardToolBar")->isHidden());
+        EXPECT_FALSE(ctl<QToolBar>(*main, "tbQuestionSetupToolBar")->isHidden());
         main->close();
     }
     IniFile saved(setupIni());
@@ -361,10 +361,10 @@ TEST_F(ShellTest, ToolbarVisibilityIsSavedAlwaysButRestoredOnlyWithSaveToolBar) 
     EXPECT_EQ(saved.read("Toolbar", "StatusBar", ""), "0");
     {
         auto main = start();
-        EXPECT_FALSE(main->tbStandardToolBar->isHidden());
-        EXPECT_TRUE(main->tbQuestionSetupToolBar->isHidden());
-        EXPECT_FALSE(main->sbInfo->isHidden());
-        EXPECT_TRUE(main->actStandardToolBar->isChecked());
+        EXPECT_FALSE(ctl<QToolBar>(*main, "tbStandardToolBar")->isHidden());
+        EXPECT_TRUE(ctl<QToolBar>(*main, "tbQuestionSetupToolBar")->isHidden());
+        EXPECT_FALSE(ctl<QStatusBar>(*main, "sbInfo")->isHidden());
+        EXPECT_TRUE(ctl<QAction>(*main, "actStandardToolBar")->isChecked());
         main->close();
     }
     // The ignored values were overwritten by what the window showed.
@@ -375,24 +375,24 @@ TEST_F(ShellTest, ToolbarVisibilityIsSavedAlwaysButRestoredOnlyWithSaveToolBar) 
     IniFile::writeOne(setupIni(), "Toolbar", "QuestionSetupToolBar", "1");
     IniFile::writeOne(setupIni(), "Toolbar", "RightCommandButton", "0");
     auto main = start();
-    EXPECT_TRUE(main->tbFileToolBar->isHidden());
-    EXPECT_FALSE(main->actFileToolBar->isChecked());
-    EXPECT_FALSE(main->tbQuestionSetupToolBar->isHidden());
-    EXPECT_TRUE(main->actQuestionSetupToolBar->isChecked());
+    EXPECT_TRUE(ctl<QToolBar>(*main, "tbFileToolBar")->isHidden());
+    EXPECT_FALSE(ctl<QAction>(*main, "actFileToolBar")->isChecked());
+    EXPECT_FALSE(ctl<QToolBar>(*main, "tbQuestionSetupToolBar")->isHidden());
+    EXPECT_TRUE(ctl<QAction>(*main, "actQuestionSetupToolBar")->isChecked());
     EXPECT_TRUE(ctl<QWidget>(*main, "pnlRightCommandButton")->isHidden());
-    EXPECT_FALSE(main->actRightCommandButton->isChecked());
-    EXPECT_FALSE(main->tbStandardToolBar->isHidden());
+    EXPECT_FALSE(ctl<QAction>(*main, "actRightCommandButton")->isChecked());
+    EXPECT_FALSE(ctl<QToolBar>(*main, "tbStandardToolBar")->isHidden());
 }
 
 TEST_F(ShellTest, AToggleKeepsItsMenuItemAndPopupItemTickedAlike) {
     knownUser();
     auto main = start();
     std::unique_ptr<QMenu> dockMenu(main->createPopupMenu());
-    const QList<QAction*> view = main->mnuView->actions();
-    const QList<QAction*> popup = main->pmToolBar->actions();
+    const QList<QAction*> view = ctl<QMenu>(*main, "mnuView")->actions();
+    const QList<QAction*> popup = ctl<QMenu>(*main, "pmToolBar")->actions();
     const QList<QAction*> dock = dockMenu->actions();
-    QWidget* targets[] = {main->tbStandardToolBar, main->tbFileToolBar,
-                          main->tbQuestionSetupToolBar, ctl<QWidget>(*main, "pnlRightCommandButton"), main->sbInfo};
+    QWidget* targets[] = {ctl<QToolBar>(*main, "tbStandardToolBar"), ctl<QToolBar>(*main, "tbFileToolBar"),
+                          ctl<QToolBar>(*main, "tbQuestionSetupToolBar"), ctl<QWidget>(*main, "pnlRightCommandButton"), ctl<QStatusBar>(*main, "sbInfo")};
     for (int i = 0; i < 5; ++i) {
         const bool before = view[i]->isChecked();
         view[i]->trigger();
@@ -404,8 +404,8 @@ TEST_F(ShellTest, AToggleKeepsItsMenuItemAndPopupItemTickedAlike) {
         EXPECT_EQ(targets[i]->isHidden(), !before) << i;
     }
 
-    const QList<QAction*> barsView = main->mnuDataBar->actions();
-    const QList<QAction*> barsPopup = main->pmDataBar->actions();
+    const QList<QAction*> barsView = ctl<QMenu>(*main, "mnuDataBar")->actions();
+    const QList<QAction*> barsPopup = ctl<QMenu>(*main, "pmDataBar")->actions();
     barsPopup[2]->trigger(); // wrong answers on
     barsView[0]->trigger();  // questions off
     EXPECT_TRUE(barsView[2]->isChecked());
@@ -425,7 +425,7 @@ TEST_F(ShellTest, AToolbarsCloseBoxUnticksBothItems) {
     auto main = start();
     main->show();
     QApplication::processEvents();
-    for (QToolBar* bar : {main->tbStandardToolBar, main->tbFileToolBar}) {
+    for (QToolBar* bar : {ctl<QToolBar>(*main, "tbStandardToolBar"), ctl<QToolBar>(*main, "tbFileToolBar")}) {
         QAction* closeBox = nullptr;
         for (QAction* a : bar->actions()) {
             if (a->text() == QStringLiteral("閉じる")) closeBox = a;
@@ -437,11 +437,11 @@ TEST_F(ShellTest, AToolbarsCloseBoxUnticksBothItems) {
         closeBox->trigger();
         EXPECT_TRUE(bar->isHidden());
     }
-    EXPECT_FALSE(main->actStandardToolBar->isChecked());
-    EXPECT_FALSE(main->actFileToolBar->isChecked());
-    main->actQuestionSetupToolBar->trigger();
-    main->tbQuestionSetupToolBar->close();
-    EXPECT_FALSE(main->actQuestionSetupToolBar->isChecked());
+    EXPECT_FALSE(ctl<QAction>(*main, "actStandardToolBar")->isChecked());
+    EXPECT_FALSE(ctl<QAction>(*main, "actFileToolBar")->isChecked());
+    ctl<QAction>(*main, "actQuestionSetupToolBar")->trigger();
+    ctl<QToolBar>(*main, "tbQuestionSetupToolBar")->close();
+    EXPECT_FALSE(ctl<QAction>(*main, "actQuestionSetupToolBar")->isChecked());
     main->close();
     EXPECT_EQ(IniFile(setupIni()).read("Toolbar", "FileToolBar", ""), "0");
 }
@@ -451,28 +451,28 @@ TEST_F(ShellTest, TheQuestionToolbarComesBackOnTheSecondDockRow) {
     auto main = start();
     main->show();
     QApplication::processEvents();
-    main->actQuestionSetupToolBar->trigger();
+    ctl<QAction>(*main, "actQuestionSetupToolBar")->trigger();
     QApplication::processEvents();
-    QToolBar* q = main->tbQuestionSetupToolBar;
-    const int firstRow = main->tbStandardToolBar->y();
-    EXPECT_EQ(main->tbFileToolBar->y(), firstRow);
+    QToolBar* q = ctl<QToolBar>(*main, "tbQuestionSetupToolBar");
+    const int firstRow = ctl<QToolBar>(*main, "tbStandardToolBar")->y();
+    EXPECT_EQ(ctl<QToolBar>(*main, "tbFileToolBar")->y(), firstRow);
     EXPECT_EQ(main->toolBarArea(q), Qt::TopToolBarArea);
     EXPECT_TRUE(main->toolBarBreak(q));
     const int secondRow = q->y();
-    EXPECT_GE(secondRow, firstRow + main->tbStandardToolBar->height());
-    EXPECT_TRUE(main->actQuestionSetupToolBar->isChecked());
+    EXPECT_GE(secondRow, firstRow + ctl<QToolBar>(*main, "tbStandardToolBar")->height());
+    EXPECT_TRUE(ctl<QAction>(*main, "actQuestionSetupToolBar")->isChecked());
 
     // Dragged to the bottom and switched off and on: back on the second row, and
     // switching it again and again does not push it further down.
     main->addToolBar(Qt::BottomToolBarArea, q);
     for (int i = 0; i < 3; ++i) {
-        main->actQuestionSetupToolBar->trigger();
-        main->actQuestionSetupToolBar->trigger();
+        ctl<QAction>(*main, "actQuestionSetupToolBar")->trigger();
+        ctl<QAction>(*main, "actQuestionSetupToolBar")->trigger();
         QApplication::processEvents();
         EXPECT_EQ(main->toolBarArea(q), Qt::TopToolBarArea);
         EXPECT_EQ(q->y(), secondRow);
         EXPECT_FALSE(q->isHidden());
-        EXPECT_TRUE(main->actQuestionSetupToolBar->isChecked());
+        EXPECT_TRUE(ctl<QAction>(*main, "actQuestionSetupToolBar")->isChecked());
     }
     main->close();
 }
@@ -488,13 +488,13 @@ TEST_F(ShellTest, DataBarsKeepTheirOrderAboveTheStatusBar) {
     auto topOf = [&](QWidget* w) { return w->mapTo(main.get(), QPoint(0, 0)).y(); };
     for (int i = 0; i + 1 < 5; ++i)
         EXPECT_LE(bottomOf(bars[i]), topOf(bars[i + 1])) << i;
-    EXPECT_LE(bottomOf(bars[4]), main->sbInfo->y());
+    EXPECT_LE(bottomOf(bars[4]), ctl<QStatusBar>(*main, "sbInfo")->y());
     EXPECT_GE(topOf(bars[0]), bottomOf(ctl<QLineEdit>(*main, "txtAnswer")));
 
     // Switching the first one off and on again puts it back first.
-    main->actQuestionNum->trigger();
-    main->actPercent->trigger();
-    main->actQuestionNum->trigger();
+    ctl<QAction>(*main, "actQuestionNum")->trigger();
+    ctl<QAction>(*main, "actPercent")->trigger();
+    ctl<QAction>(*main, "actQuestionNum")->trigger();
     QApplication::processEvents();
     EXPECT_LE(bottomOf(bars[0]), topOf(bars[1]));
     EXPECT_TRUE(ctl<ui::DataBar>(*main, "pnlPercent")->isHidden());
@@ -583,12 +583,12 @@ TEST_F(ShellTest, HintsNeverHideTheStatusPanels) {
     // Hovering a right-panel button, a menu entry and a toolbar button.
     QEvent enter(QEvent::Enter);
     QApplication::sendEvent(ctl<QPushButton>(*main, "cmdStart"), &enter);
-    main->actShowGraph->showStatusText(main.get());
+    ctl<QAction>(*main, "actShowGraph")->showStatusText(main.get());
     QStatusTipEvent tip(QStringLiteral("グラフの表示"));
-    QApplication::sendEvent(main->tbStandardToolBar->widgetForAction(main->actShowGraph), &tip);
+    QApplication::sendEvent(ctl<QToolBar>(*main, "tbStandardToolBar")->widgetForAction(ctl<QAction>(*main, "actShowGraph")), &tip);
     QApplication::processEvents();
 
-    EXPECT_TRUE(main->sbInfo->currentMessage().isEmpty());
+    EXPECT_TRUE(ctl<QStatusBar>(*main, "sbInfo")->currentMessage().isEmpty());
     for (int i = 0; i < 4; ++i) {
         EXPECT_TRUE(main->statusPanel(i)->isVisible()) << i;
         EXPECT_EQ(main->statusPanelText(i), before[i]) << i;
@@ -627,38 +627,38 @@ TEST_F(ShellTest, SettingsShapeTheWindow) {
     EXPECT_FALSE(ctl<QPlainTextEdit>(*main, "moHatsuon")->isHidden());
     EXPECT_EQ(ctl<QPlainTextEdit>(*main, "moQuestion")->palette().color(QPalette::Text), QColor(255, 0, 0));
     EXPECT_EQ(ctl<ui::DataBar>(*main, "pnlAtariNum")->gauge->color(), QColor(0, 0, 255));
-    EXPECT_TRUE(main->mnuVocBook->menuAction()->isEnabled());
+    EXPECT_TRUE(ctl<QMenu>(*main, "mnuVocBook")->menuAction()->isEnabled());
 
     // Raised buttons: every toolbar button but the voice button.
-    EXPECT_FALSE(qobject_cast<QToolButton*>(main->tbStandardToolBar->widgetForAction(main->actHelp))
+    EXPECT_FALSE(qobject_cast<QToolButton*>(ctl<QToolBar>(*main, "tbStandardToolBar")->widgetForAction(ctl<QAction>(*main, "actHelp")))
                      ->autoRaise());
     EXPECT_TRUE(
-        qobject_cast<QToolButton*>(main->tbStandardToolBar->widgetForAction(main->actPlayVoice))
+        qobject_cast<QToolButton*>(ctl<QToolBar>(*main, "tbStandardToolBar")->widgetForAction(ctl<QAction>(*main, "actPlayVoice")))
             ->autoRaise());
-    EXPECT_FALSE(main->cmdPrint->autoRaise());
-    EXPECT_FALSE(main->cmdDictionary->autoRaise());
-    EXPECT_FALSE(main->cmdOk->autoRaise());
+    EXPECT_FALSE(ctl<QToolButton>(*main, "cmdPrint")->autoRaise());
+    EXPECT_FALSE(ctl<QToolButton>(*main, "cmdDictionary")->autoRaise());
+    EXPECT_FALSE(ctl<QToolButton>(*main, "cmdOk")->autoRaise());
 
     // The question toolbar takes the stored choices; the number as typed.
-    EXPECT_EQ(main->cboAnswerType->currentIndex(), 2);
-    EXPECT_EQ(main->cboQuestionType->currentIndex(), 1);
-    EXPECT_EQ(main->txtQuestionNum->text(), QStringLiteral("abc"));
+    EXPECT_EQ(ctl<QComboBox>(*main, "cboAnswerType")->currentIndex(), 2);
+    EXPECT_EQ(ctl<QComboBox>(*main, "cboQuestionType")->currentIndex(), 1);
+    EXPECT_EQ(ctl<QLineEdit>(*main, "txtQuestionNum")->text(), QStringLiteral("abc"));
     EXPECT_FALSE(ctl<ui::RadioGroup>(*main, "rgAnswer")->isHidden());
     EXPECT_FALSE(ctl<ui::RadioGroup>(*main, "rgAnswer")->isEnabled());
     EXPECT_EQ(ctl<ui::RadioGroup>(*main, "rgAnswer")->items(), QStringList({"正解 １", "正解 ２", "正解 ３", "正解 ４"}));
-    main->cboAnswerType->setCurrentIndex(3);
+    ctl<QComboBox>(*main, "cboAnswerType")->setCurrentIndex(3);
     EXPECT_EQ(ctl<ui::RadioGroup>(*main, "rgAnswer")->items(),
               QStringList({"正解 １", "正解 ２", "正解 ３", "正解 ４", "正解 ５"}));
     EXPECT_FALSE(ctl<ui::RadioGroup>(*main, "rgAnswer")->isEnabled());
-    main->cboAnswerType->setCurrentIndex(0);
+    ctl<QComboBox>(*main, "cboAnswerType")->setCurrentIndex(0);
     EXPECT_TRUE(ctl<ui::RadioGroup>(*main, "rgAnswer")->isHidden());
     EXPECT_EQ(ctl<ui::RadioGroup>(*main, "rgAnswer")->count(), 0);
 
     // The last dictionary, and the list of those used.
     EXPECT_EQ(main->settings().DicInUse, "/data/verb.txt");
-    EXPECT_EQ(main->cboDicFile->currentText(), QStringLiteral("verb.txt"));
-    EXPECT_EQ(main->cboDicFile->count(), 2);
-    EXPECT_EQ(main->cboDicFile->itemText(1), QStringLiteral("verb.txt"));
+    EXPECT_EQ(ctl<QComboBox>(*main, "cboDicFile")->currentText(), QStringLiteral("verb.txt"));
+    EXPECT_EQ(ctl<QComboBox>(*main, "cboDicFile")->count(), 2);
+    EXPECT_EQ(ctl<QComboBox>(*main, "cboDicFile")->itemText(1), QStringLiteral("verb.txt"));
     main->close();
     EXPECT_EQ(IniFile(setupIni()).read("QuestionSetup", "QuestionNum", ""), "abc");
 }
@@ -684,7 +684,7 @@ TEST_F(ShellTest, ValuesThatAreNoNumbersAreToldOnceInOneBox) {
     EXPECT_EQ(notices[0].noticeKind, 0);
     EXPECT_EQ(ctl<QPlainTextEdit>(*main, "moQuestion")->minimumHeight(), 60);
     EXPECT_TRUE(ctl<ui::DataBar>(*main, "pnlHazureNum")->isHidden());
-    EXPECT_FALSE(main->sbInfo->isHidden());
+    EXPECT_FALSE(ctl<QStatusBar>(*main, "sbInfo")->isHidden());
 }
 
 TEST_F(ShellTest, AbsurdSettingsAreBroughtIntoRangeAndToldOnceInOneBox) {
@@ -735,12 +735,12 @@ TEST_F(ShellTest, RecordsOfManyDictionariesThatCannotBeWrittenAreNamedInOneShort
 TEST_F(ShellTest, AGapInTheListOfDictionariesIsNoNameInTheToolbarsList) {
     knownUser({"[Dictionary]", "DicNum=3", "1=noun.txt", "3=mine.txt"});
     auto main = start();
-    ASSERT_EQ(main->cboDicFile->count(), 2);
-    EXPECT_EQ(main->cboDicFile->itemText(0), QStringLiteral("noun.txt"));
-    EXPECT_EQ(main->cboDicFile->itemText(1), QStringLiteral("mine.txt"));
+    ASSERT_EQ(ctl<QComboBox>(*main, "cboDicFile")->count(), 2);
+    EXPECT_EQ(ctl<QComboBox>(*main, "cboDicFile")->itemText(0), QStringLiteral("noun.txt"));
+    EXPECT_EQ(ctl<QComboBox>(*main, "cboDicFile")->itemText(1), QStringLiteral("mine.txt"));
     // The list marks none of them; the text names the dictionary in use.
-    EXPECT_EQ(main->cboDicFile->currentIndex(), -1);
-    EXPECT_FALSE(main->cboDicFile->currentText().isEmpty());
+    EXPECT_EQ(ctl<QComboBox>(*main, "cboDicFile")->currentIndex(), -1);
+    EXPECT_FALSE(ctl<QComboBox>(*main, "cboDicFile")->currentText().isEmpty());
 }
 
 TEST_F(ShellTest, EveryOpenerReportsItsOwnFailure) {
@@ -855,10 +855,10 @@ TEST_F(ShellTest, HelpHomepageAndTheDictionaryOpenWithTheirPrograms) {
     spit(dir.file("help/index.html"), "<html></html>");
     spit(dir.file("dictionary/noun.txt"), "apple=りんご*\r\n");
     auto main = start();
-    EXPECT_EQ(main->actHelp->shortcut(), QKeySequence(Qt::Key_F1));
-    main->actHelp->trigger();
-    main->actHomepage->trigger();
-    main->actByMemo->trigger();
+    EXPECT_EQ(ctl<QAction>(*main, "actHelp")->shortcut(), QKeySequence(Qt::Key_F1));
+    ctl<QAction>(*main, "actHelp")->trigger();
+    ctl<QAction>(*main, "actHomepage")->trigger();
+    ctl<QAction>(*main, "actByMemo")->trigger();
     QStringList opened;
     for (const PlatformCall& c : platform.callsOf(PlatformCall::OpenPath))
         opened << c.text;
@@ -873,7 +873,7 @@ TEST_F(ShellTest, AMissingHelpOrUnknownDictionaryIsReported) {
     auto main = start();
     platform.answerNotice().answerNotice();
     main->cmdHelpClick();
-    main->cboDicFile->setEditText(QStringLiteral("unknown.txt"));
+    ctl<QComboBox>(*main, "cboDicFile")->setEditText(QStringLiteral("unknown.txt"));
     main->cmdByMemoClick();
     auto notices = platform.callsOf(PlatformCall::Notice);
     ASSERT_EQ(notices.size(), 2u);
@@ -932,7 +932,7 @@ TEST_F(ShellTest, VoiceKeysWinOverTheAnswerFieldOnlyWhileEnabled) {
         return ev.isAccepted();
     };
     EXPECT_TRUE(overridden()); // the field pastes
-    main->actPlayVoice->setEnabled(true);
+    ctl<QAction>(*main, "actPlayVoice")->setEnabled(true);
     EXPECT_FALSE(overridden()); // the command plays
 }
 
@@ -943,8 +943,8 @@ TEST_F(ShellTest, TheDefaultDictionaryOpensInTheEditorBeforeItWasEverChosen) {
     makeFolder(dir.file("dictionary"));
     spit(dir.file("dictionary/noun.txt"), "apple=りんご*\r\n");
     auto main = start();
-    ASSERT_EQ(main->cboDicFile->currentText(), QStringLiteral("noun.txt"));
-    main->actByMemo->trigger();
+    ASSERT_EQ(ctl<QComboBox>(*main, "cboDicFile")->currentText(), QStringLiteral("noun.txt"));
+    ctl<QAction>(*main, "actByMemo")->trigger();
     auto opened = platform.callsOf(PlatformCall::OpenPath);
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_EQ(opened[0].text, QString::fromStdString(dir.file("dictionary/noun.txt")));

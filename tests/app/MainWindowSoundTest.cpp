@@ -118,7 +118,7 @@ protected:
     // A whole drill without verdict windows: words, verdicts and the congratulation.
     void runDrill() {
         platform.answerModal([](QDialog&) { return static_cast<int>(QDialog::Rejected); });
-        main->actOk->trigger();
+        ctl<QAction>(*main, "actOk")->trigger();
         for (const char* a : {"走る", "食べる", "行く", "見る", "泳ぐ"}) answer(QString::fromUtf8(a));
         EXPECT_EQ(platform.companionTexts().size(), 11);
     }
@@ -141,7 +141,7 @@ TEST_F(MainWindowSoundTest, EveryCompanionCommandReachesTheCompanionAtItsMoment)
         EXPECT_EQ(companion.received(static_cast<int>(expected.size())), expected);
     };
 
-    main->actOk->trigger();
+    ctl<QAction>(*main, "actOk")->trigger();
     expectNow({"VEXA;run"});  // the question is shown
     main->cmdPlayVoiceClick();
     expectNow({"VEXA;run"});
@@ -155,7 +155,7 @@ TEST_F(MainWindowSoundTest, EveryCompanionCommandReachesTheCompanionAtItsMoment)
     // A wrong typed answer accepted in the error dialog.
     platform.answerModal([](QDialog& d) {
         auto& w = dynamic_cast<TfrmResultError&>(d);
-        w.cmdAdd->click();
+        ctl<QPushButton>(w, "cmdAdd")->click();
         return static_cast<int>(QDialog::Accepted);
     });
     answer(QStringLiteral("x"));
@@ -207,7 +207,7 @@ TEST_F(MainWindowSoundTest, ACompanionThatDoesNotListenHoldsUpNothing) {
     platform.answerModal([](QDialog&) { return static_cast<int>(QDialog::Rejected); });
     QElapsedTimer took;
     took.start();
-    main->actOk->trigger();
+    ctl<QAction>(*main, "actOk")->trigger();
     for (const char* a : {"走る", "食べる", "行く", "見る", "泳ぐ"}) answer(QString::fromUtf8(a));
     qunsetenv("QOR_COMPANION_CHANNEL");
     EXPECT_EQ(platform.companionTexts().size(), 11);  // 5 words, 5 verdicts, the congratulation
@@ -237,7 +237,7 @@ TEST_F(MainWindowSoundTest, AListenerThatTakesTheChannelFromTheCompanionGetsNoth
     platform.deliverCompanionCommands(programPlatform());
     startMain(0, {"ShowResult=0", "VoiceOn=1", "VoiceType=1", "AutoVoiceOn=1", "", "[File Path]",
                   RecordingCompanion::hearingPath()});
-    main->actOk->trigger();
+    ctl<QAction>(*main, "actOk")->trigger();
     ASSERT_EQ(companion.received(1), QStringList{"VEXA;run"});
     // Another program of this user puts its own socket in the companion's place.
     const QString channel = QString::fromStdString(dir.file("channel"));
@@ -305,7 +305,7 @@ TEST_F(MainWindowSoundTest, ACompanionThatDiedIsStartedAgainAndSpeaksTheNextWord
     platform.deliverCompanionCommands(programPlatform());
     startMain(0, {"ShowResult=0", "VoiceOn=1", "VoiceType=1", "AutoVoiceOn=1", "", "[File Path]",
                   RecordingCompanion::hearingPath()});
-    main->actOk->trigger();
+    ctl<QAction>(*main, "actOk")->trigger();
     ASSERT_EQ(companion.received(1), QStringList{"VEXA;run"});
     ASSERT_TRUE(main->companionProcess());
     const qint64 first = main->companionProcess()->processId();
@@ -325,7 +325,7 @@ TEST_F(MainWindowSoundTest, ACompanionWhoseSocketWentIsStartedAgainAndTheWordArr
     platform.deliverCompanionCommands(programPlatform());
     startMain(0, {"ShowResult=0", "VoiceOn=1", "VoiceType=1", "AutoVoiceOn=1", "", "[File Path]",
                   RecordingCompanion::hearingPath()});
-    main->actOk->trigger();
+    ctl<QAction>(*main, "actOk")->trigger();
     ASSERT_EQ(companion.received(1), QStringList{"VEXA;run"});
     const qint64 first = main->companionProcess()->processId();
     // It runs but hears nothing more: its socket is gone.
@@ -346,7 +346,7 @@ TEST_F(MainWindowSoundTest, EffectsAreHeardAndAMissingOneIsSilentWithoutABox) {
     startMain(0, {"ShowResult=0", "AtariOn=1", "HazureOn=1", "", "[File Path]",
                   "AtariSoundFile=" + dir.file("right.wav"),
                   "HazureSoundFile=" + dir.file("missing.wav")});
-    main->actOk->trigger();
+    ctl<QAction>(*main, "actOk")->trigger();
     long long before = test::diskAudioSize();
     answer(QStringLiteral("走る"));
     EXPECT_TRUE(test::waitForSound(before, 1500));
@@ -477,7 +477,7 @@ TEST_F(MainWindowSoundTest, ACompanionLeftByAKilledProgramIsClosedAtTheNextStart
     ASSERT_TRUE(main->companionProcess());
     const qint64 ours = main->companionProcess()->processId();
     // The program's own companion has the channel, and hears the drill.
-    main->actOk->trigger();
+    ctl<QAction>(*main, "actOk")->trigger();
     EXPECT_EQ(companion.received(1), QStringList{"VEXA;run"});
     EXPECT_EQ(companion.hearers(), QList<qint64>{ours});
     EXPECT_EQ(ui::leftCompanionOn(channel), 0);

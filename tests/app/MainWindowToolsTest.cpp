@@ -38,7 +38,7 @@ TEST_F(MainWindowToolsTest, TheDictionaryMenuOpensTheMakerOnEitherTabAndTheEdito
     startMain(0, {});
     const QStringList menu = [&] {
         QStringList out;
-        for (QAction* a : main->cmdDictionary->menu()->actions())
+        for (QAction* a : ctl<QToolButton>(*main, "cmdDictionary")->menu()->actions())
             out << a->text();
         return out;
     }();
@@ -50,26 +50,26 @@ TEST_F(MainWindowToolsTest, TheDictionaryMenuOpensTheMakerOnEitherTabAndTheEdito
         EXPECT_EQ(maker.findChild<QTabWidget*>(QStringLiteral("pcMakeDic"))->currentIndex(), 0);
         return QDialog::Rejected;
     });
-    main->actMakeDic->trigger();
+    ctl<QAction>(*main, "actMakeDic")->trigger();
     platform.answerModal([](QDialog& d) {
         auto& maker = dynamic_cast<TfrmMakeDic&>(d);
         EXPECT_EQ(maker.findChild<QTabWidget*>(QStringLiteral("pcMakeDic"))->currentIndex(), 1);
         EXPECT_TRUE(maker.findChild<QCheckBox*>(QStringLiteral("chkThisTabOnly"))->isChecked());
         return QDialog::Rejected;
     });
-    main->actMakePron->trigger();
+    ctl<QAction>(*main, "actMakePron")->trigger();
     platform.answerModal([](QDialog& d) {
         auto& editor = dynamic_cast<TfrmEditDic&>(d);
         EXPECT_EQ(editor.findChild<QComboBox*>(QStringLiteral("cboDicFile"))->currentText(),
                   QStringLiteral("verbs.txt"));
         return QDialog::Rejected;
     });
-    main->actEditDic->trigger();
+    ctl<QAction>(*main, "actEditDic")->trigger();
     platform.answerModal([](QDialog& d) {
         EXPECT_NE(dynamic_cast<TfrmNewText*>(&d), nullptr);
         return QDialog::Rejected;
     });
-    main->actNewText->trigger();
+    ctl<QAction>(*main, "actNewText")->trigger();
     auto modals = platform.callsOf(PlatformCall::Modal);
     ASSERT_EQ(modals.size(), 4u);
     EXPECT_EQ(modals[0].caption, q("辞書の作成 / 発音記号の追加"));
@@ -83,9 +83,9 @@ TEST_F(MainWindowToolsTest, ADefaultDictionaryChosenInTheMakerIsTheOneInUseAfter
         d.findChild<QRadioButton*>(QStringLiteral("rgDicType_1"))->click();
         return QDialog::Accepted;
     });
-    main->actMakeDic->trigger();
+    ctl<QAction>(*main, "actMakeDic")->trigger();
     EXPECT_EQ(main->settings().DicInUse, dir.folder() + "dictionary/verb.txt");
-    EXPECT_EQ(main->cboDicFile->currentText(), QStringLiteral("verb.txt"));
+    EXPECT_EQ(ctl<QComboBox>(*main, "cboDicFile")->currentText(), QStringLiteral("verb.txt"));
     EXPECT_TRUE(main->statusPanelText(0).endsWith(QStringLiteral("verb.txt")));
 }
 
@@ -93,7 +93,7 @@ TEST_F(MainWindowToolsTest, CsvExportAppendsEveryLineOfTheDictionaryInUse) {
     startMain(0, {});
     const std::string out = dir.file("verbs csv.txt");
     platform.answerInput(QStringLiteral("; ")).answerSaveFile(native(out));
-    main->actCsvFormat->trigger();
+    ctl<QAction>(*main, "actCsvFormat")->trigger();
     EXPECT_EQ(slurp(out), crlf({sj("run; 走る; x"), sj("eat; 食べる; y"), sj("go; 行く; z"),
                                 sj("see; 見る; w"), sj("swim; 泳ぐ; v")}));
     // No message at the end.
@@ -106,7 +106,7 @@ TEST_F(MainWindowToolsTest, CsvExportAppendsEveryLineOfTheDictionaryInUse) {
     // A target that cannot be opened is told, and nothing is written.
     platform.answerInput(QStringLiteral(",")).answerSaveFile(native(dir.path()));
     platform.answerNotice();
-    main->actCsvFormat->trigger();
+    ctl<QAction>(*main, "actCsvFormat")->trigger();
     ASSERT_EQ(platform.boxTexts().size(), 1);
     EXPECT_TRUE(platform.boxTexts()[0].startsWith(q("ファイルを開くことができませんでした。")));
     EXPECT_EQ(platform.calls().back().caption, q("エラー"));
@@ -118,9 +118,9 @@ TEST_F(MainWindowToolsTest, TheVocabularyBookMenuEditsAndDeletesIntoTheTrash) {
     startMain(0, {"VocBookOn=1"});
     // The book's path comes from [File Path]; set it as the settings dialog would.
     main->settings().VocBook = book;
-    ASSERT_TRUE(main->mnuVocBook->menuAction()->isEnabled());
+    ASSERT_TRUE(ctl<QMenu>(*main, "mnuVocBook")->menuAction()->isEnabled());
     QStringList entries;
-    for (QAction* a : main->mnuVocBook->actions())
+    for (QAction* a : ctl<QMenu>(*main, "mnuVocBook")->actions())
         entries << a->text();
     EXPECT_EQ(entries, (QStringList{q("単語帳の編集 (&D)"), q("単語帳の削除 (&C)")}));
 
@@ -129,18 +129,18 @@ TEST_F(MainWindowToolsTest, TheVocabularyBookMenuEditsAndDeletesIntoTheTrash) {
         EXPECT_EQ(editor.book().rows().size(), 1);
         return QDialog::Rejected;
     });
-    main->actEditVocBook->trigger();
+    ctl<QAction>(*main, "actEditVocBook")->trigger();
     EXPECT_EQ(platform.callsOf(PlatformCall::Modal).at(0).caption, q("単語帳の編集"));
 
     // Deleting asks nothing and moves the book to the trash, where it can be found again.
     makeFolder(dir.file("trash"));
     platform.setTrashFolder(native(dir.file("trash")));
-    main->actDeleteVocBook->trigger();
+    ctl<QAction>(*main, "actDeleteVocBook")->trigger();
     EXPECT_FALSE(test::exists(book));
     EXPECT_EQ(slurp(dir.file("trash/book.txt")), crlf({sj("run=走る*x")}));
     EXPECT_TRUE(platform.boxTexts().isEmpty());
-    EXPECT_FALSE(main->mnuVocBook->menuAction()->isEnabled());
-    EXPECT_FALSE(main->actAddVocBook->isEnabled());
+    EXPECT_FALSE(ctl<QMenu>(*main, "mnuVocBook")->menuAction()->isEnabled());
+    EXPECT_FALSE(ctl<QAction>(*main, "actAddVocBook")->isEnabled());
     EXPECT_EQ(main->settings().VocBookOn, 0);
     EXPECT_TRUE(main->settings().VocBook.empty());
 }
@@ -149,21 +149,21 @@ TEST_F(MainWindowToolsTest, ABookThatCannotBeDeletedIsToldAndStaysInUse) {
     startMain(0, {"VocBookOn=1"});
     main->settings().VocBook = dir.path(); // a folder in the book's place
     platform.answerNotice();
-    main->actDeleteVocBook->trigger();
+    ctl<QAction>(*main, "actDeleteVocBook")->trigger();
     EXPECT_EQ(platform.calls().back().caption, q("エラー"));
-    EXPECT_TRUE(main->mnuVocBook->menuAction()->isEnabled());
+    EXPECT_TRUE(ctl<QMenu>(*main, "mnuVocBook")->menuAction()->isEnabled());
     EXPECT_EQ(main->settings().VocBookOn, 1);
     EXPECT_TRUE(QDir(native(dir.path())).exists());
 }
 
 TEST_F(MainWindowToolsTest, TheToolsThatChangeADictionaryWaitWhileADrillRuns) {
     startMain(0, {});
-    main->actOk->trigger();
-    for (QAction* a : {main->actMakeDic, main->actEditDic, main->actMakePron, main->actImport})
+    ctl<QAction>(*main, "actOk")->trigger();
+    for (QAction* a : {ctl<QAction>(*main, "actMakeDic"), ctl<QAction>(*main, "actEditDic"), ctl<QAction>(*main, "actMakePron"), ctl<QAction>(*main, "actImport")})
         EXPECT_FALSE(a->isEnabled()) << a->text().toStdString();
-    EXPECT_TRUE(main->actCsvFormat->isEnabled());
-    main->actStop->trigger();
-    for (QAction* a : {main->actMakeDic, main->actEditDic, main->actMakePron, main->actImport})
+    EXPECT_TRUE(ctl<QAction>(*main, "actCsvFormat")->isEnabled());
+    ctl<QAction>(*main, "actStop")->trigger();
+    for (QAction* a : {ctl<QAction>(*main, "actMakeDic"), ctl<QAction>(*main, "actEditDic"), ctl<QAction>(*main, "actMakePron"), ctl<QAction>(*main, "actImport")})
         EXPECT_TRUE(a->isEnabled()) << a->text().toStdString();
 }
 
@@ -179,14 +179,14 @@ TEST_F(MainWindowToolsTest, AnImportedWordListBecomesTheDictionaryInUseAndDrills
         import.findChild<QPushButton*>(QStringLiteral("cmdImport"))->click();
         return import.result();
     });
-    main->actImport->trigger();
+    ctl<QAction>(*main, "actImport")->trigger();
     EXPECT_EQ(main->settings().DicInUse, dir.file("fruit.txt"));
     EXPECT_EQ(slurp(dir.file("fruit.txt")), crlf({sj("apple=りんご*コメントはありません"),
                                                   sj("pear=梨*コメントはありません"),
                                                   sj("peach=桃*コメントはありません")}));
-    EXPECT_EQ(main->cboDicFile->currentText(), QStringLiteral("fruit.txt"));
+    EXPECT_EQ(ctl<QComboBox>(*main, "cboDicFile")->currentText(), QStringLiteral("fruit.txt"));
     EXPECT_TRUE(main->statusPanelText(0).endsWith(QStringLiteral("fruit.txt")));
     EXPECT_EQ(platform.callsOf(PlatformCall::Modal).back().caption, q("インポート"));
-    main->actOk->trigger();
+    ctl<QAction>(*main, "actOk")->trigger();
     EXPECT_TRUE(main->drill().running());
 }

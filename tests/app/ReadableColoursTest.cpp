@@ -227,9 +227,9 @@ protected:
         s.ColorType = 255;
         main->applySettings();
         main->show();
-        main->cboDicFile->setEditText(QStringLiteral("verbs.txt"));
+        ctl<QComboBox>(*main, "cboDicFile")->setEditText(QStringLiteral("verbs.txt"));
         main->cboDicFileChange();
-        main->actOk->trigger();
+        ctl<QAction>(*main, "actOk")->trigger();
         ASSERT_EQ(ctl<QPlainTextEdit>(*main, "moQuestion")->toPlainText(), q("■run"));
         ctl<QLineEdit>(*main, "txtAnswer")->setText(q("■はしる"));
         QApplication::processEvents();
@@ -241,7 +241,7 @@ protected:
         expectReadable(ctl<QLineEdit>(*main, "txtAnswer"), c.answer, "the answer", scheme);
         expectReadable(ctl<QPlainTextEdit>(*main, "moComment"), c.comment, "the comment", scheme);
         expectReadable(ctl<QPlainTextEdit>(*main, "moHatsuon"), c.sign, "the pronunciation", scheme);
-        main->actStop->trigger();
+        ctl<QAction>(*main, "actStop")->trigger();
         main->close();
     }
 
@@ -268,10 +268,10 @@ protected:
         atari.show();
         QApplication::processEvents();
         save(&atari, QStringLiteral("atari-%1.png").arg(tagOf(scheme, c)));
-        expectReadable(atari.moComment, c.comment, "TfrmAtari's comment", scheme);
-        expectReadable(atari.moPhoneticSign, c.sign, "TfrmAtari's pronunciation", scheme);
-        expectOnItsPanel(atari.lblResult, "TfrmAtari's title", scheme);
-        expectOnItsPanel(atari.lblData, "TfrmAtari's data line", scheme);
+        expectReadable(ctl<QPlainTextEdit>(atari, "moComment"), c.comment, "TfrmAtari's comment", scheme);
+        expectReadable(ctl<QPlainTextEdit>(atari, "moPhoneticSign"), c.sign, "TfrmAtari's pronunciation", scheme);
+        expectOnItsPanel(ctl<QLabel>(atari, "lblResult"), "TfrmAtari's title", scheme);
+        expectOnItsPanel(ctl<QLabel>(atari, "lblData"), "TfrmAtari's data line", scheme);
         atari.close();
 
         Verdict wrong = v;
@@ -281,10 +281,10 @@ protected:
         error.show();
         QApplication::processEvents();
         save(&error, QStringLiteral("result-error-%1.png").arg(tagOf(scheme, c)));
-        expectReadable(error.moComment, c.comment, "TfrmResultError's comment", scheme);
-        expectReadable(error.moPhoneticSign, c.sign, "TfrmResultError's pronunciation", scheme);
-        expectOnItsPanel(error.lblResult, "TfrmResultError's title", scheme);
-        expectOnItsPanel(error.lblData, "TfrmResultError's data line", scheme);
+        expectReadable(ctl<QPlainTextEdit>(error, "moComment"), c.comment, "TfrmResultError's comment", scheme);
+        expectReadable(ctl<QPlainTextEdit>(error, "moPhoneticSign"), c.sign, "TfrmResultError's pronunciation", scheme);
+        expectOnItsPanel(ctl<QLabel>(error, "lblResult"), "TfrmResultError's title", scheme);
+        expectOnItsPanel(ctl<QLabel>(error, "lblData"), "TfrmResultError's data line", scheme);
         error.close();
     }
 
@@ -372,15 +372,15 @@ TEST_F(ReadableColoursTest, TheMainWindowInAChoiceDrill) {
                    "QuestionNum=2", "NotRandom=1", "", "[Dictionary Path]", verbs});
         auto main = start();
         main->show();
-        main->cboDicFile->setEditText(QStringLiteral("verbs.txt"));
+        ctl<QComboBox>(*main, "cboDicFile")->setEditText(QStringLiteral("verbs.txt"));
         main->cboDicFileChange();
-        main->actOk->trigger();
+        ctl<QAction>(*main, "actOk")->trigger();
         ASSERT_EQ(ctl<ui::RadioGroup>(*main, "rgAnswer")->count(), 4);
         QApplication::processEvents();
         save(main.get(), QStringLiteral("main-%1-choices.png").arg(tagOf(scheme, Colours{})));
         expectReadable(ctl<QPlainTextEdit>(*main, "moQuestion"), 0, "the question", scheme);
         expectReadable(ctl<QPlainTextEdit>(*main, "moComment"), 0, "the comment", scheme);
-        main->actStop->trigger();
+        ctl<QAction>(*main, "actStop")->trigger();
         main->close();
     }
 }

@@ -54,8 +54,8 @@ protected:
             setup.cmdOk->click();
             return setup.result();
         });
-        EXPECT_EQ(main->actSetup->shortcut(), QKeySequence(Qt::Key_F2));
-        main->actSetup->trigger();
+        EXPECT_EQ(ctl<QAction>(*main, "actSetup")->shortcut(), QKeySequence(Qt::Key_F2));
+        ctl<QAction>(*main, "actSetup")->trigger();
         EXPECT_EQ(platform.pendingAnswers(), 0u);
     }
 
@@ -71,7 +71,7 @@ protected:
 TEST_F(SetupWindowTest, OkShowsEveryVisibleChangeAtOnceAndARestartFindsThemAgain) {
     startMain(0, {});
     spit(dir.file("book.txt"), "");
-    EXPECT_FALSE(main->mnuVocBook->menuAction()->isEnabled());
+    EXPECT_FALSE(ctl<QMenu>(*main, "mnuVocBook")->menuAction()->isEnabled());
     changeSettings([&](TfrmSetup& s) {
         in<QComboBox>(s, "cboFontQuestion")->setCurrentText(QStringLiteral("ＭＳ Ｐゴシック"));
         in<QComboBox>(s, "cboFontQuestionSize")->setCurrentText(QStringLiteral("18"));
@@ -96,16 +96,16 @@ TEST_F(SetupWindowTest, OkShowsEveryVisibleChangeAtOnceAndARestartFindsThemAgain
         EXPECT_EQ(ctl<QPlainTextEdit>(m, "moQuestion")->minimumHeight(), 90);
         EXPECT_FALSE(ctl<QPlainTextEdit>(m, "moComment")->isHidden());
         EXPECT_FALSE(ctl<ui::DataBar>(m, "pnlHazureNum")->isHidden());
-        EXPECT_TRUE(m.actHazureNum->isChecked());
+        EXPECT_TRUE(ctl<QAction>(m, "actHazureNum")->isChecked());
         EXPECT_TRUE(ctl<ui::DataBar>(m, "pnlTime")->isHidden());
-        EXPECT_FALSE(m.actTime->isChecked());
+        EXPECT_FALSE(ctl<QAction>(m, "actTime")->isChecked());
         EXPECT_EQ(ctl<ui::DataBar>(m, "pnlHazureNum")->gauge->color(), QColor(255, 0, 0));
         EXPECT_EQ(m.windowTitle(), QStringLiteral("Qor Helper   2002年3月3日   【Taro】"));
         auto* setupButton =
-            qobject_cast<QToolButton*>(m.tbStandardToolBar->widgetForAction(m.actSetup));
+            qobject_cast<QToolButton*>(ctl<QToolBar>(m, "tbStandardToolBar")->widgetForAction(ctl<QAction>(m, "actSetup")));
         ASSERT_TRUE(setupButton);
         EXPECT_FALSE(setupButton->autoRaise());
-        EXPECT_TRUE(m.mnuVocBook->menuAction()->isEnabled());
+        EXPECT_TRUE(ctl<QMenu>(m, "mnuVocBook")->menuAction()->isEnabled());
     };
     expectShown(*main);
 
@@ -117,9 +117,9 @@ TEST_F(SetupWindowTest, OkShowsEveryVisibleChangeAtOnceAndARestartFindsThemAgain
 
 TEST_F(SetupWindowTest, TheNextDrillFollowsTheNewOptionsWithoutARestart) {
     startMain(0, {"MultiRandomOn=0"});
-    main->actOk->trigger();
+    ctl<QAction>(*main, "actOk")->trigger();
     EXPECT_TRUE(ctl<QPlainTextEdit>(*main, "moComment")->isHidden());
-    main->actStop->trigger();
+    ctl<QAction>(*main, "actStop")->trigger();
 
     changeSettings([](TfrmSetup& s) {
         in<QCheckBox>(s, "chkShowComment")->click();
@@ -128,7 +128,7 @@ TEST_F(SetupWindowTest, TheNextDrillFollowsTheNewOptionsWithoutARestart) {
         in<QCheckBox>(s, "chkAtariOn")->click();
     });
     EXPECT_EQ(main->settings().TimeLimitOn, 1);
-    main->actOk->trigger();
+    ctl<QAction>(*main, "actOk")->trigger();
     EXPECT_FALSE(ctl<QPlainTextEdit>(*main, "moComment")->isHidden());
     EXPECT_EQ(ctl<QPlainTextEdit>(*main, "moComment")->toPlainText(), QStringLiteral("x"));
     EXPECT_EQ(ctl<QLabel>(*main, "lblTime")->text(), QStringLiteral(" ： 9 / 9 秒"));
@@ -139,14 +139,14 @@ TEST_F(SetupWindowTest, TheNextDrillFollowsTheNewOptionsWithoutARestart) {
         return static_cast<int>(QDialog::Accepted);
     });
     ctl<QLineEdit>(*main, "txtAnswer")->setText(QStringLiteral("走る"));
-    main->actResult->trigger();
+    ctl<QAction>(*main, "actResult")->trigger();
     EXPECT_TRUE(platform.callsOf(PlatformCall::Wave).empty());
-    main->actStop->trigger();
+    ctl<QAction>(*main, "actStop")->trigger();
 }
 
 TEST_F(SetupWindowTest, ClearingTheHistoryEmptiesTheDictionaryListAtOnce) {
     startMain(0, {"", "[Dictionary]", "DicNum=1", "1=verbs.txt"});
-    ASSERT_EQ(main->cboDicFile->count(), 1);
+    ASSERT_EQ(ctl<QComboBox>(*main, "cboDicFile")->count(), 1);
     main->createLongLivedDialogs();
     platform.answerModal([](QDialog& d) {
         auto& setup = dynamic_cast<TfrmSetup&>(d);
@@ -154,8 +154,8 @@ TEST_F(SetupWindowTest, ClearingTheHistoryEmptiesTheDictionaryListAtOnce) {
         return static_cast<int>(QDialog::Rejected);
     });
     main->cmdSetupClick();
-    EXPECT_EQ(main->cboDicFile->count(), 0);
-    EXPECT_EQ(main->cboDicFile->currentText(), QStringLiteral("verbs.txt"));
+    EXPECT_EQ(ctl<QComboBox>(*main, "cboDicFile")->count(), 0);
+    EXPECT_EQ(ctl<QComboBox>(*main, "cboDicFile")->currentText(), QStringLiteral("verbs.txt"));
     IniFile ini(setupIni());
     EXPECT_EQ(ini.read("Dictionary", "DicNum", ""), "0");
 }
@@ -208,7 +208,7 @@ TEST_F(SetupWindowTest, TheMusicOfTheSoundTabPlaysOnAfterTheDialogClosesUntilSto
         setup.cmdCancel->click();
         return setup.result();
     });
-    main->actSetup->trigger();
+    ctl<QAction>(*main, "actSetup")->trigger();
     test::ScriptedMediaPlayer& midi = *platform.players(ui::MediaKind::Midi).back();
     EXPECT_TRUE(midi.playing());
     EXPECT_EQ(midi.opened(), QStringLiteral("/music/song.mid"));
@@ -225,7 +225,7 @@ TEST_F(SetupWindowTest, TheMusicOfTheSoundTabPlaysOnAfterTheDialogClosesUntilSto
         dynamic_cast<TfrmSetup&>(d).cmdCancel->click();
         return d.result();
     });
-    main->actSetup->trigger();
+    ctl<QAction>(*main, "actSetup")->trigger();
     EXPECT_TRUE(midi.playing());
 
     // Closing the main window ends it for good.

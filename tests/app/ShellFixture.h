@@ -8,6 +8,7 @@
 #include "base/TextFile.h"
 #include "settings/TfrmUser.h"
 #include "settings/UserRegistry.h"
+#include "tests/support/Controls.h"
 #include "tests/support/ScriptedPlatform.h"
 #include "tests/support/TempDir.h"
 #include "ui/DataBar.h"
@@ -23,22 +24,7 @@
 #include <memory>
 #include <vector>
 
-namespace qor {
-
-// A control of a window by its object name, as a screen reader or UI automation finds it;
-// the test fails when the window has no such control of that type.
-template <class T>
-T* ctl(const QObject& window, const char* name) {
-    T* found = window.findChild<T*>(QString::fromLatin1(name));
-    if (!found)
-        ADD_FAILURE() << "no control named " << name;
-    return found;
-}
-
-} // namespace qor
-
 namespace qor::test {
-
 
 // Types a name into the user selection and presses OK.
 inline std::function<int(QDialog&)> typeAndOk(const QString& name) {
@@ -123,7 +109,7 @@ protected:
             lines.push_back(l);
         knownUser(std::vector<std::string_view>(lines.begin(), lines.end()));
         main = start();
-        main->cboDicFile->setEditText(QStringLiteral("verbs.txt"));
+        ctl<QComboBox>(*main, "cboDicFile")->setEditText(QStringLiteral("verbs.txt"));
         main->cboDicFileChange();
     }
 };

@@ -235,7 +235,7 @@ public:
         main_ = std::make_unique<TfrmMain>(dir_.folder());
         main_->releaseSplash();
         main_->FormShow();
-        main_->cboDicFile->setEditText(QStringLiteral("verbs.txt"));
+        main_->findChild<QComboBox*>(QStringLiteral("cboDicFile"))->setEditText(QStringLiteral("verbs.txt"));
         main_->cboDicFileChange();
         if (w.make) {
             owned_ = w.make(*main_, dir_);

@@ -1,5 +1,6 @@
 #include "quiz/TfrmAtari.h"
 #include "tests/records/WindowFixture.h"
+#include "tests/support/Controls.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -41,32 +42,32 @@ TEST_F(AtariWindowTest, ShowsTheVerdictInTheCommentAndSignFonts) {
     QApplication::processEvents();
 
     EXPECT_EQ(frm.windowTitle(), q("結果発表！！"));
-    EXPECT_EQ(frm.lblResult->text(), q("★ 正解 ★"));
-    EXPECT_EQ(frm.lblData->text(), q("出題数 ： 1問 、 正解率 ： 100％"));
-    EXPECT_EQ(frm.lblAnswer->text(), q("他の正解 ： りんご,林檎"));
-    EXPECT_EQ(frm.moComment->toPlainText(), q("果物"));
-    EXPECT_TRUE(frm.moComment->isReadOnly());
-    EXPECT_EQ(frm.moComment->font().family(), q("ＭＳ 明朝"));
-    EXPECT_EQ(frm.moComment->font().pointSize(), 13);
-    EXPECT_EQ(frm.moComment->palette().color(QPalette::Text), QColor(0, 0, 255));
-    EXPECT_EQ(frm.lblPhoneticSign->text(), q("発音記号 ： "));
-    EXPECT_EQ(frm.lblPhoneticSign->buddy(), frm.moPhoneticSign);
-    EXPECT_EQ(frm.moPhoneticSign->toPlainText(), q("aepl"));
-    EXPECT_EQ(frm.moPhoneticSign->font().family(), q("Qor PronSign"));
-    EXPECT_EQ(frm.moPhoneticSign->palette().color(QPalette::Text), QColor(255, 0, 0));
-    EXPECT_EQ(frm.cmdOk->text(), q("&OK"));
-    EXPECT_EQ(frm.focusWidget(), frm.cmdOk);
+    EXPECT_EQ(ctl<QLabel>(frm, "lblResult")->text(), q("★ 正解 ★"));
+    EXPECT_EQ(ctl<QLabel>(frm, "lblData")->text(), q("出題数 ： 1問 、 正解率 ： 100％"));
+    EXPECT_EQ(ctl<QLabel>(frm, "lblAnswer")->text(), q("他の正解 ： りんご,林檎"));
+    EXPECT_EQ(ctl<QPlainTextEdit>(frm, "moComment")->toPlainText(), q("果物"));
+    EXPECT_TRUE(ctl<QPlainTextEdit>(frm, "moComment")->isReadOnly());
+    EXPECT_EQ(ctl<QPlainTextEdit>(frm, "moComment")->font().family(), q("ＭＳ 明朝"));
+    EXPECT_EQ(ctl<QPlainTextEdit>(frm, "moComment")->font().pointSize(), 13);
+    EXPECT_EQ(ctl<QPlainTextEdit>(frm, "moComment")->palette().color(QPalette::Text), QColor(0, 0, 255));
+    EXPECT_EQ(ctl<QLabel>(frm, "lblPhoneticSign")->text(), q("発音記号 ： "));
+    EXPECT_EQ(ctl<QLabel>(frm, "lblPhoneticSign")->buddy(), ctl<QPlainTextEdit>(frm, "moPhoneticSign"));
+    EXPECT_EQ(ctl<QPlainTextEdit>(frm, "moPhoneticSign")->toPlainText(), q("aepl"));
+    EXPECT_EQ(ctl<QPlainTextEdit>(frm, "moPhoneticSign")->font().family(), q("Qor PronSign"));
+    EXPECT_EQ(ctl<QPlainTextEdit>(frm, "moPhoneticSign")->palette().color(QPalette::Text), QColor(255, 0, 0));
+    EXPECT_EQ(ctl<QPushButton>(frm, "cmdOk")->text(), q("&OK"));
+    EXPECT_EQ(frm.focusWidget(), ctl<QPushButton>(frm, "cmdOk"));
 
-    EXPECT_EQ(frm.lblImportant->text(), q("重要度の設定 >> "));
-    EXPECT_FALSE(frm.lblImportant->isEnabled());
+    EXPECT_EQ(ctl<QLabel>(frm, "lblImportant")->text(), q("重要度の設定 >> "));
+    EXPECT_FALSE(ctl<QLabel>(frm, "lblImportant")->isEnabled());
     QStringList captions;
-    for (QPushButton* b : {frm.cmd1, frm.cmd2, frm.cmd3, frm.cmd4, frm.cmd5}) {
+    for (QPushButton* b : {ctl<QPushButton>(frm, "cmd1"), ctl<QPushButton>(frm, "cmd2"), ctl<QPushButton>(frm, "cmd3"), ctl<QPushButton>(frm, "cmd4"), ctl<QPushButton>(frm, "cmd5")}) {
         captions << b->text();
         EXPECT_FALSE(b->isEnabled());
         EXPECT_FALSE(b->isFlat());
     }
     EXPECT_EQ(captions, (QStringList{"1", "2", "3", "4", "5"}));
-    frm.cmdOk->click();
+    ctl<QPushButton>(frm, "cmdOk")->click();
     EXPECT_EQ(frm.result(), QDialog::Accepted);
     EXPECT_FALSE(exists(importanceFile()));  // importance is off: nothing written
 }
@@ -75,15 +76,15 @@ TEST_F(AtariWindowTest, TheCurrentLevelIsDownAndTheTitleBarCloseStoresTheNewOne)
     settings.ImportantOn = 1;
     spit(importanceFile(), crlf({"2_" + verdict.lineText}));
     TfrmAtari frm(verdict, settings);
-    EXPECT_TRUE(frm.lblImportant->isEnabled());
-    for (QPushButton* b : {frm.cmd1, frm.cmd2, frm.cmd3, frm.cmd4, frm.cmd5}) {
+    EXPECT_TRUE(ctl<QLabel>(frm, "lblImportant")->isEnabled());
+    for (QPushButton* b : {ctl<QPushButton>(frm, "cmd1"), ctl<QPushButton>(frm, "cmd2"), ctl<QPushButton>(frm, "cmd3"), ctl<QPushButton>(frm, "cmd4"), ctl<QPushButton>(frm, "cmd5")}) {
         EXPECT_TRUE(b->isEnabled());
         EXPECT_FALSE(b->isFlat());
-        EXPECT_EQ(b->isChecked(), b == frm.cmd2);
+        EXPECT_EQ(b->isChecked(), b == ctl<QPushButton>(frm, "cmd2"));
     }
     frm.show();
-    frm.cmd4->click();
-    EXPECT_FALSE(frm.cmd2->isChecked());
+    ctl<QPushButton>(frm, "cmd4")->click();
+    EXPECT_FALSE(ctl<QPushButton>(frm, "cmd2")->isChecked());
     frm.close();
     EXPECT_FALSE(frm.isVisible());
     EXPECT_EQ(slurp(importanceFile()), crlf({"4_" + verdict.lineText}));
@@ -96,16 +97,16 @@ TEST_F(AtariWindowTest, EscAndOkStoreTheLevelToo) {
     {
         TfrmAtari frm(verdict, settings);
         frm.show();
-        frm.cmd1->click();
+        ctl<QPushButton>(frm, "cmd1")->click();
         QTest::keyClick(&frm, Qt::Key_Escape);
         EXPECT_EQ(frm.result(), QDialog::Rejected);
     }
     EXPECT_EQ(slurp(importanceFile()), crlf({"1_" + verdict.lineText, "5_" + other}));
     {
         TfrmAtari frm(verdict, settings);
-        EXPECT_TRUE(frm.cmd1->isChecked());
-        frm.cmd1->click();  // all buttons up: level 0
-        frm.cmdOk->click();
+        EXPECT_TRUE(ctl<QPushButton>(frm, "cmd1")->isChecked());
+        ctl<QPushButton>(frm, "cmd1")->click();  // all buttons up: level 0
+        ctl<QPushButton>(frm, "cmdOk")->click();
     }
     EXPECT_EQ(slurp(importanceFile()), crlf({"5_" + other}));
 }
@@ -116,7 +117,7 @@ TEST_F(AtariWindowTest, AnUnchangedLevelLeavesTheFileAsItWas) {
     const std::string bytes = crlf({"3_" + verdict.lineText, sj("1_pear=梨*x")});
     spit(importanceFile(), bytes);
     TfrmAtari frm(verdict, settings);
-    frm.cmdOk->click();
+    ctl<QPushButton>(frm, "cmdOk")->click();
     EXPECT_EQ(slurp(importanceFile()), bytes);
 }
 

@@ -4,6 +4,7 @@
 #include "records/TfrmResultError.h"
 #include "records/TfrmShowError.h"
 #include "tests/records/WindowFixture.h"
+#include "tests/support/Controls.h"
 #include "ui/WindowOpen.h"
 #include "words/AnswerFile.h"
 
@@ -137,8 +138,8 @@ TEST_F(DrillWindowsTest, TheVerdictWindowsHandBackWhatTheLearnerDid) {
 
     platform.answerModal([](QDialog& d) {
         auto& frm = dynamic_cast<TfrmResultError&>(d);
-        frm.cmdAdd->click();
-        frm.cmdClose->click();
+        ctl<QPushButton>(frm, "cmdAdd")->click();
+        ctl<QPushButton>(frm, "cmdClose")->click();
         return frm.result();
     });
     EXPECT_TRUE(showResultErrorWindow(nullptr, verdict, settings));
@@ -146,7 +147,7 @@ TEST_F(DrillWindowsTest, TheVerdictWindowsHandBackWhatTheLearnerDid) {
 
     platform.answerModal([](QDialog& d) {
         auto& frm = dynamic_cast<TfrmResultError&>(d);
-        EXPECT_TRUE(frm.cmdAdd->isEnabled());
+        EXPECT_TRUE(ctl<QPushButton>(frm, "cmdAdd")->isEnabled());
         frm.close();
         return frm.result();
     });
@@ -155,8 +156,8 @@ TEST_F(DrillWindowsTest, TheVerdictWindowsHandBackWhatTheLearnerDid) {
     settings.ImportantOn = 1;
     platform.answerModal([](QDialog& d) {
         auto& frm = dynamic_cast<TfrmAtari&>(d);
-        frm.cmd3->click();
-        frm.cmdOk->click();
+        ctl<QPushButton>(frm, "cmd3")->click();
+        ctl<QPushButton>(frm, "cmdOk")->click();
         return frm.result();
     });
     showAtariWindow(nullptr, verdict, settings);

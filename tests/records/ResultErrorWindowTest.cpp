@@ -1,5 +1,6 @@
 #include "records/TfrmResultError.h"
 #include "tests/records/WindowFixture.h"
+#include "tests/support/Controls.h"
 #include "ui/Fonts.h"
 #include "words/AnswerFile.h"
 #include "words/ImportanceFile.h"
@@ -45,36 +46,36 @@ TEST_F(ResultErrorWindowTest, ShowsTheVerdictWithCloseFocusedAndTheAddHint) {
     QApplication::processEvents();
 
     EXPECT_EQ(frm.windowTitle(), q("不正解"));
-    EXPECT_EQ(frm.lblResult->text(), q("不・正・解"));
-    EXPECT_EQ(frm.lblData->text(), q("出題数 ： 3問 、 正解率 ： 67％"));
-    EXPECT_EQ(frm.lblAnswer->text(), q("正解 ： run,dash"));
-    EXPECT_EQ(frm.lblKaitou->text(), q("解答 ： sprint"));
-    EXPECT_EQ(frm.lblPhoneticSign->text(), q("発音記号 ： "));
-    EXPECT_EQ(frm.moPhoneticSign->toPlainText(), q("r^n"));
-    EXPECT_EQ(frm.moComment->toPlainText(), q("よく使う"));
-    EXPECT_TRUE(frm.moComment->isReadOnly());
-    EXPECT_EQ(frm.moComment->font().family(), q("ＭＳ 明朝"));
-    EXPECT_EQ(frm.moComment->font().pointSize(), 14);
-    EXPECT_EQ(frm.moComment->palette().color(QPalette::Text), QColor(255, 0, 0));
-    EXPECT_EQ(frm.moPhoneticSign->palette().color(QPalette::Text), QColor(0, 128, 0));
-    EXPECT_EQ(frm.lblQuestion->text(), q("あなたの解答も正解にしますか？"));
-    EXPECT_EQ(frm.pnlCaution->text(), q("良く考えてから決めてください"));
+    EXPECT_EQ(ctl<QLabel>(frm, "lblResult")->text(), q("不・正・解"));
+    EXPECT_EQ(ctl<QLabel>(frm, "lblData")->text(), q("出題数 ： 3問 、 正解率 ： 67％"));
+    EXPECT_EQ(ctl<QLabel>(frm, "lblAnswer")->text(), q("正解 ： run,dash"));
+    EXPECT_EQ(ctl<QLabel>(frm, "lblKaitou")->text(), q("解答 ： sprint"));
+    EXPECT_EQ(ctl<QLabel>(frm, "lblPhoneticSign")->text(), q("発音記号 ： "));
+    EXPECT_EQ(ctl<QPlainTextEdit>(frm, "moPhoneticSign")->toPlainText(), q("r^n"));
+    EXPECT_EQ(ctl<QPlainTextEdit>(frm, "moComment")->toPlainText(), q("よく使う"));
+    EXPECT_TRUE(ctl<QPlainTextEdit>(frm, "moComment")->isReadOnly());
+    EXPECT_EQ(ctl<QPlainTextEdit>(frm, "moComment")->font().family(), q("ＭＳ 明朝"));
+    EXPECT_EQ(ctl<QPlainTextEdit>(frm, "moComment")->font().pointSize(), 14);
+    EXPECT_EQ(ctl<QPlainTextEdit>(frm, "moComment")->palette().color(QPalette::Text), QColor(255, 0, 0));
+    EXPECT_EQ(ctl<QPlainTextEdit>(frm, "moPhoneticSign")->palette().color(QPalette::Text), QColor(0, 128, 0));
+    EXPECT_EQ(ctl<QLabel>(frm, "lblQuestion")->text(), q("あなたの解答も正解にしますか？"));
+    EXPECT_EQ(ctl<QLabel>(frm, "pnlCaution")->text(), q("良く考えてから決めてください"));
 
-    EXPECT_EQ(frm.cmdAdd->text(), q("正解にする (&A)"));
-    EXPECT_TRUE(frm.cmdAdd->isEnabled());
-    EXPECT_EQ(frm.cmdAdd->toolTip(), q("『sprint』 を正解にする"));
-    EXPECT_EQ(frm.cmdClose->text(), q("閉じる (&O)"));
-    EXPECT_TRUE(frm.cmdClose->isDefault());
-    EXPECT_EQ(frm.focusWidget(), frm.cmdClose);
+    EXPECT_EQ(ctl<QPushButton>(frm, "cmdAdd")->text(), q("正解にする (&A)"));
+    EXPECT_TRUE(ctl<QPushButton>(frm, "cmdAdd")->isEnabled());
+    EXPECT_EQ(ctl<QPushButton>(frm, "cmdAdd")->toolTip(), q("『sprint』 を正解にする"));
+    EXPECT_EQ(ctl<QPushButton>(frm, "cmdClose")->text(), q("閉じる (&O)"));
+    EXPECT_TRUE(ctl<QPushButton>(frm, "cmdClose")->isDefault());
+    EXPECT_EQ(frm.focusWidget(), ctl<QPushButton>(frm, "cmdClose"));
 
     // Importance is off: label and buttons disabled, still drawn as buttons.
-    EXPECT_EQ(frm.lblImportant->text(), q("重要度の設定 >> "));
-    EXPECT_FALSE(frm.lblImportant->isEnabled());
-    for (QPushButton* b : {frm.cmd1, frm.cmd2, frm.cmd3, frm.cmd4, frm.cmd5}) {
+    EXPECT_EQ(ctl<QLabel>(frm, "lblImportant")->text(), q("重要度の設定 >> "));
+    EXPECT_FALSE(ctl<QLabel>(frm, "lblImportant")->isEnabled());
+    for (QPushButton* b : {ctl<QPushButton>(frm, "cmd1"), ctl<QPushButton>(frm, "cmd2"), ctl<QPushButton>(frm, "cmd3"), ctl<QPushButton>(frm, "cmd4"), ctl<QPushButton>(frm, "cmd5")}) {
         EXPECT_FALSE(b->isEnabled());
         EXPECT_FALSE(b->isFlat());
     }
-    frm.cmdClose->click();
+    ctl<QPushButton>(frm, "cmdClose")->click();
     EXPECT_EQ(frm.result(), QDialog::Accepted);
     EXPECT_FALSE(frm.answerAccepted());
     EXPECT_FALSE(exists(importanceFile()));
@@ -84,14 +85,14 @@ TEST_F(ResultErrorWindowTest, ShowsTheVerdictWithCloseFocusedAndTheAddHint) {
 TEST_F(ResultErrorWindowTest, AnEmptyAnswerOrAChoiceCannotBeDeclaredRight) {
     answer.typedAnswer.clear();
     TfrmResultError empty(answer, settings);
-    EXPECT_FALSE(empty.cmdAdd->isEnabled());
-    EXPECT_TRUE(empty.cmdAdd->toolTip().isEmpty());
-    EXPECT_EQ(empty.lblKaitou->text(), q("解答 ： "));
+    EXPECT_FALSE(ctl<QPushButton>(empty, "cmdAdd")->isEnabled());
+    EXPECT_TRUE(ctl<QPushButton>(empty, "cmdAdd")->toolTip().isEmpty());
+    EXPECT_EQ(ctl<QLabel>(empty, "lblKaitou")->text(), q("解答 ： "));
 
     answer.typedAnswer = "sprint";
     answer.canAccept = false;
     TfrmResultError choice(answer, settings);
-    EXPECT_FALSE(choice.cmdAdd->isEnabled());
+    EXPECT_FALSE(ctl<QPushButton>(choice, "cmdAdd")->isEnabled());
     choice.cmdAddClick();  // even called directly, nothing is added
     EXPECT_FALSE(choice.answerAccepted());
     EXPECT_FALSE(exists(answerFile()));
@@ -100,10 +101,10 @@ TEST_F(ResultErrorWindowTest, AnEmptyAnswerOrAChoiceCannotBeDeclaredRight) {
 TEST_F(ResultErrorWindowTest, AddingAppendsOneLineOnceAndAcceptsTheAnswer) {
     ASSERT_TRUE(createAnswerFile(answerFile()));
     TfrmResultError frm(answer, settings);
-    frm.cmdAdd->click();
+    ctl<QPushButton>(frm, "cmdAdd")->click();
     EXPECT_TRUE(frm.answerAccepted());
-    EXPECT_FALSE(frm.cmdAdd->isEnabled());
-    frm.cmdAdd->click();  // a disabled button cannot be pressed again
+    EXPECT_FALSE(ctl<QPushButton>(frm, "cmdAdd")->isEnabled());
+    ctl<QPushButton>(frm, "cmdAdd")->click();  // a disabled button cannot be pressed again
     EXPECT_EQ(slurp(answerFile()), header() + crlf({sj("走る=sprint")}));
     // The line makes the answer right the next time.
     EXPECT_TRUE(findAnswer(answerFile(), sj("走る"), "sprint", false).found);
@@ -114,13 +115,13 @@ TEST_F(ResultErrorWindowTest, AnAnswerFileThatCannotBeWrittenIsReportedAndStillA
     ASSERT_TRUE(makeFolder(answerFile()));  // a folder where the file should be
     platform.answerMessage();
     TfrmResultError frm(answer, settings);
-    frm.cmdAdd->click();
+    ctl<QPushButton>(frm, "cmdAdd")->click();
     ASSERT_EQ(platform.callsOf(PlatformCall::Message).size(), 1u);
     EXPECT_EQ(platform.callsOf(PlatformCall::Message)[0].text,
               q("ファイルを開く事ができませんでした\n\n") + QString::fromStdString(dir.file("Taro")) +
                   q("/にverbs.ansが存在するか確かめてください\n無い場合は、新規作成してください"));
     EXPECT_TRUE(frm.answerAccepted());
-    EXPECT_FALSE(frm.cmdAdd->isEnabled());
+    EXPECT_FALSE(ctl<QPushButton>(frm, "cmdAdd")->isEnabled());
 }
 
 TEST_F(ResultErrorWindowTest, RaisingTheButtonOfLevelThreeRemovesTheWord) {
@@ -128,15 +129,15 @@ TEST_F(ResultErrorWindowTest, RaisingTheButtonOfLevelThreeRemovesTheWord) {
     const std::string other = sj("1_apple=りんご*果物");
     spit(importanceFile(), crlf({other, "3_" + answer.lineText}));
     TfrmResultError frm(answer, settings);
-    EXPECT_TRUE(frm.lblImportant->isEnabled());
-    for (QPushButton* b : {frm.cmd1, frm.cmd2, frm.cmd3, frm.cmd4, frm.cmd5}) {
+    EXPECT_TRUE(ctl<QLabel>(frm, "lblImportant")->isEnabled());
+    for (QPushButton* b : {ctl<QPushButton>(frm, "cmd1"), ctl<QPushButton>(frm, "cmd2"), ctl<QPushButton>(frm, "cmd3"), ctl<QPushButton>(frm, "cmd4"), ctl<QPushButton>(frm, "cmd5")}) {
         EXPECT_TRUE(b->isEnabled());
         EXPECT_FALSE(b->isFlat());
-        EXPECT_EQ(b->isChecked(), b == frm.cmd3);
+        EXPECT_EQ(b->isChecked(), b == ctl<QPushButton>(frm, "cmd3"));
     }
-    frm.cmd3->click();
-    EXPECT_FALSE(frm.cmd3->isChecked());
-    frm.cmdClose->click();
+    ctl<QPushButton>(frm, "cmd3")->click();
+    EXPECT_FALSE(ctl<QPushButton>(frm, "cmd3")->isChecked());
+    ctl<QPushButton>(frm, "cmdClose")->click();
     EXPECT_EQ(slurp(importanceFile()), crlf({other}));
 }
 
@@ -144,21 +145,21 @@ TEST_F(ResultErrorWindowTest, TheLastPressedLevelIsStoredWhenClosedByEscOrTheTit
     settings.ImportantOn = 1;
     {
         TfrmResultError frm(answer, settings);
-        EXPECT_FALSE(frm.cmd1->isChecked() || frm.cmd5->isChecked());  // no level yet
+        EXPECT_FALSE(ctl<QPushButton>(frm, "cmd1")->isChecked() || ctl<QPushButton>(frm, "cmd5")->isChecked());  // no level yet
         frm.show();
-        frm.cmd5->click();
-        frm.cmd2->click();  // one button of the group is down at a time
-        EXPECT_FALSE(frm.cmd5->isChecked());
-        EXPECT_TRUE(frm.cmd2->isChecked());
+        ctl<QPushButton>(frm, "cmd5")->click();
+        ctl<QPushButton>(frm, "cmd2")->click();  // one button of the group is down at a time
+        EXPECT_FALSE(ctl<QPushButton>(frm, "cmd5")->isChecked());
+        EXPECT_TRUE(ctl<QPushButton>(frm, "cmd2")->isChecked());
         frm.close();  // the title bar's close
         EXPECT_FALSE(frm.isVisible());
     }
     EXPECT_EQ(slurp(importanceFile()), crlf({"2_" + answer.lineText}));
     {
         TfrmResultError frm(answer, settings);
-        EXPECT_TRUE(frm.cmd2->isChecked());
+        EXPECT_TRUE(ctl<QPushButton>(frm, "cmd2")->isChecked());
         frm.show();
-        frm.cmd4->click();
+        ctl<QPushButton>(frm, "cmd4")->click();
         QTest::keyClick(&frm, Qt::Key_Escape);
         EXPECT_EQ(frm.result(), QDialog::Rejected);
     }
@@ -172,8 +173,8 @@ TEST_F(ResultErrorWindowTest, AnImportanceFileThatCannotBeReadIsReportedAndLeftA
     TfrmResultError frm(answer, settings);
     ASSERT_EQ(platform.callsOf(PlatformCall::Notice).size(), 1u);
     EXPECT_EQ(platform.callsOf(PlatformCall::Notice)[0].caption, q("エラー"));
-    EXPECT_FALSE(frm.cmd1->isEnabled());
-    frm.cmdClose->click();  // no second box: nothing is written
+    EXPECT_FALSE(ctl<QPushButton>(frm, "cmd1")->isEnabled());
+    ctl<QPushButton>(frm, "cmdClose")->click();  // no second box: nothing is written
     EXPECT_TRUE(folderExists(importanceFile()));
 }
 

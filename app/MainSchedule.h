@@ -1,0 +1,44 @@
+#pragma once
+// The schedule of the main window: the countdown to the next planned day in the status
+// bar's last panel, the plan check at start, and the boxes about unreadable entries, each
+// told once per run. The window's date timer ticks it; no tick may show a box while one is
+// open.
+
+#include "settings/TUserSettings.h"
+
+#include <QString>
+#include <functional>
+#include <set>
+#include <string>
+
+class QLabel;
+class QTimer;
+class QWidget;
+
+namespace qor {
+
+class MainSchedule {
+public:
+    // `closing` says whether the window is closing (the timer then stays stopped).
+    MainSchedule(QWidget& window, const TUserSettings& settings, QTimer& timer, QLabel& panel,
+                 std::function<bool()> closing);
+
+    // One tick: the countdown, or an empty panel when schedules are off.
+    void tick();
+    // The plan check of the first showing.
+    void check();
+
+private:
+    void countdown();
+    // Tells the learner once per run: a box that would repeat every tick says it once.
+    void reportOnce(const std::string& key, const QString& text, const QString& caption);
+
+    QWidget& window_;
+    const TUserSettings& settings_;
+    QTimer& timer_;
+    QLabel& panel_;
+    std::function<bool()> closing_;
+    std::set<std::string> reported_;
+};
+
+} // namespace qor

@@ -1,0 +1,73 @@
+#include "app/MainStatusBar.h"
+
+#include "ui/ElidedLabel.h"
+
+#include <QFontMetrics>
+#include <QMainWindow>
+#include <QMenu>
+#include <QStatusBar>
+#include <algorithm>
+#include <cmath>
+
+namespace qor {
+
+MainStatusBar::MainStatusBar(QMainWindow& window, QMenu* popup) {
+    bar_ = new QStatusBar(&window);
+    bar_->setObjectName(QStringLiteral("sbInfo"));
+    window.setStatusBar(bar_);
+    // Widths as the window was laid out for, in the program's font: the texts they were
+    // made for fit whatever font the desktop gives; a longer dictionary path or plan text
+    // is shortened in its middle and shown whole as the panel's tooltip.
+    for (int i = 0; i < 4; ++i) {
+        auto* panel = new ui::ElidedLabel(bar_, i == 0 ? Qt::ElideMiddle : Qt::ElideRight);
+        panel->setObjectName(QStringLiteral("sbInfoPanel%1").arg(i));
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        panel->setAlignment(i == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
+        panel->setIndent(i == 0 ? 3 : 0);
+        if (i == 1 || i == 2) {
+            panel->setFixedWidth(panelWidth(i));
+            panel->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+        } else {
+            // Panel 0 asks for its share, panel 3 for the rest; both give way to a
+            // narrower window.
+            panel->setPreferredWidth(panelWidth(i));
+            panel->setMinimumWidth(i == 3 ? panelWidth(i) : 0);
+            // The dictionary's name is shown whole where the window has room for it,
+            // taking it from the countdown's panel.
+            panel->setAsksForWholeText(i == 0);
+            panel->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+        }
+        bar_->addWidget(panel, i == 3 ? 1 : 0);
+        panels_[i] = panel;
+    }
+    bar_->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(bar_, &QWidget::customContextMenuRequested, bar_,
+                     [this, popup](const QPoint& pos) { popup->popup(bar_->mapToGlobal(pos)); });
+}
+
+void MainStatusBar::fitWidth(int windowWidth) {
+    // Panel 0 takes what the other panels leave (440 pixels in the layout's own font).
+    const int reserve = panelWidth(1) + panelWidth(2) + panelWidth(3) +
+                        static_cast<int>(std::lround(130 * fontScale()));
+    static_cast<ui::ElidedLabel*>(panels_[0])->setPreferredWidth(std::max(0, windowWidth - reserve));
+}
+
+double MainStatusBar::fontScale() const {
+    // The layout was made for full-width characters 12 pixels wide.
+    const QFontMetrics fm(bar_->font());
+    return std::max(1.0, fm.horizontalAdvance(QChar(0x3042)) / 12.0);
+}
+
+int MainStatusBar::panelWidth(int index) const {
+    static constexpr int kLayoutWidths[4] = {190, 160, 100, 50};
+    const QFontMetrics fm(bar_->font());
+    int width = static_cast<int>(std::lround(kLayoutWidths[index] * fontScale()));
+    // The drill's panels hold their longest texts whole.
+    if (index == 1)
+        width = std::max(width, fm.horizontalAdvance(QStringLiteral("\"英数字\"と\"漢字\"で解答")) + 12);
+    if (index == 2)
+        width = std::max(width, fm.horizontalAdvance(QStringLiteral("今月 ： 100％")) + 12);
+    return width;
+}
+
+} // namespace qor

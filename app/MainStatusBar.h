@@ -1,0 +1,31 @@
+#pragma once
+// The main window's status bar and its four panels: the dictionary in use, the answer
+// form hint, this month's rate and the schedule countdown. Panels 1 and 2 hold their
+// longest texts whole; panel 0 takes what the others leave.
+
+class QLabel;
+class QMenu;
+class QMainWindow;
+class QStatusBar;
+
+namespace qor {
+
+class MainStatusBar {
+public:
+    // Right-clicking the bar pops up `popup` (the view toggles).
+    MainStatusBar(QMainWindow& window, QMenu* popup);
+
+    QStatusBar* bar() const { return bar_; }
+    QLabel* panel(int index) const { return panels_[index]; }
+    // Gives panel 0 the room the window's width leaves it.
+    void fitWidth(int windowWidth);
+
+private:
+    double fontScale() const;
+    int panelWidth(int index) const;
+
+    QStatusBar* bar_ = nullptr;
+    QLabel* panels_[4] = {};
+};
+
+} // namespace qor
