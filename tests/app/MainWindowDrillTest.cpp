@@ -290,9 +290,9 @@ TEST_F(MainWindowDrillTest, StartFromTheQuestionSetupDialogAndItsHistoryOptions)
     // was completed.
     platform.answerModal([](QDialog& d) {
         auto& setup = dynamic_cast<TfrmQuestionSetup&>(d);
-        EXPECT_FALSE(setup.rbSameQuestion->isEnabled());
-        setup.txtQuestionNum->setText(QStringLiteral("2"));
-        setup.cmdOk->click();
+        EXPECT_FALSE(ctl<QRadioButton>(setup, "rbSameQuestion")->isEnabled());
+        ctl<QLineEdit>(setup, "txtQuestionNum")->setText(QStringLiteral("2"));
+        ctl<QPushButton>(setup, "cmdOk")->click();
         return setup.result();
     });
     ctl<QPushButton>(*main, "cmdStart")->click();
@@ -314,11 +314,11 @@ TEST_F(MainWindowDrillTest, StartFromTheQuestionSetupDialogAndItsHistoryOptions)
 
     platform.answerModal([](QDialog& d) {
         auto& setup = dynamic_cast<TfrmQuestionSetup&>(d);
-        EXPECT_TRUE(setup.rbSameQuestion->isEnabled());
-        setup.chkOption->click();
-        setup.rbSameQuestion->click();
-        EXPECT_EQ(setup.txtQuestionNum->text(), QStringLiteral("2"));
-        setup.cmdOk->click();
+        EXPECT_TRUE(ctl<QRadioButton>(setup, "rbSameQuestion")->isEnabled());
+        ctl<QCheckBox>(setup, "chkOption")->click();
+        ctl<QRadioButton>(setup, "rbSameQuestion")->click();
+        EXPECT_EQ(ctl<QLineEdit>(setup, "txtQuestionNum")->text(), QStringLiteral("2"));
+        ctl<QPushButton>(setup, "cmdOk")->click();
         return setup.result();
     });
     ctl<QPushButton>(*main, "cmdStart")->click();
