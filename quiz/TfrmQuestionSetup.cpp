@@ -153,7 +153,7 @@ void TfrmQuestionSetup::FormShow() {
     applyHistoryEnabled();
     const DrillModes& m = modes();
     const bool anyOption = m.notSameQuestion || m.notRandom || m.sameQuestions || m.lastErrors ||
-                           m.earlierDrill || m.earlierErrors;
+                           m.earlierDrill || m.earlierErrors || m.dailyReview;
     if (anyOption)
         options_->setOn(true);
     restoreOption(m);
@@ -191,6 +191,9 @@ void TfrmQuestionSetup::restoreOption(const DrillModes& m) {
         restored = SetupOption::NotRandom;
         break;
     default:
+        // The daily review is kept by toolbar starts like the order options.
+        if (m.dailyReview)
+            restored = SetupOption::DailyReview;
         break;
     }
     if (restored) {

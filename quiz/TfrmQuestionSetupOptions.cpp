@@ -60,6 +60,7 @@ SetupOptionGroup::SetupOptionGroup(DrillModes& modes, QWidget* parent)
     rbNotRandom_ = radio("ランダムに出題しない (&R)", "rbNotRandom");
     chkNotRandomContinue_ = new QCheckBox(QStringLiteral("前回の続きから始める (&C)"), gbOption_);
     chkNotRandomContinue_->setObjectName(QStringLiteral("chkNotRandomContinue"));
+    rbDailyReview_ = radio("今日の復習", "rbDailyReview");
     options_ = {
         {SetupOption::SameQuestions, rbSameQuestion_, &DrillModes::sameQuestions},
         {SetupOption::LastErrors, rbErrorOnly_, &DrillModes::lastErrors},
@@ -68,6 +69,7 @@ SetupOptionGroup::SetupOptionGroup(DrillModes& modes, QWidget* parent)
         {SetupOption::Yesterday, rbYesterdayOn_, &DrillModes::yesterday},
         {SetupOption::NotSameQuestion, rbNotSameQuestion_, &DrillModes::notSameQuestion},
         {SetupOption::NotRandom, rbNotRandom_, &DrillModes::notRandom},
+        {SetupOption::DailyReview, rbDailyReview_, &DrillModes::dailyReview},
     };
 
     auto* optionNumRow = new QHBoxLayout;
@@ -91,6 +93,7 @@ SetupOptionGroup::SetupOptionGroup(DrillModes& modes, QWidget* parent)
     optionLayout->addWidget(rbNotSameQuestion_);
     optionLayout->addWidget(rbNotRandom_);
     optionLayout->addLayout(continueRow);
+    optionLayout->addWidget(rbDailyReview_);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(setup::kRowSpacing);

@@ -32,6 +32,7 @@ enum class SetupOption {
     Yesterday,        // yesterday's misses
     NotSameQuestion,  // no word twice
     NotRandom,        // in dictionary order
+    DailyReview,      // the words due today, then new ones
 };
 
 // The two options that ask which earlier drill.
@@ -103,6 +104,7 @@ private:
     QRadioButton* rbNotSameQuestion_;
     QRadioButton* rbNotRandom_;
     QCheckBox* chkNotRandomContinue_;
+    QRadioButton* rbDailyReview_;
     std::vector<Option> options_;
 };
 

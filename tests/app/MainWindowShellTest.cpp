@@ -500,7 +500,8 @@ TEST_F(ShellTest, DataBarsKeepTheirOrderAboveTheStatusBar) {
     EXPECT_TRUE(ctl<ui::DataBar>(*main, "pnlPercent")->isHidden());
     EXPECT_EQ(ctl<QLabel>(*main, "lblPercent")->text(), QStringLiteral(" ： 0 / 0 ％"));
     EXPECT_EQ(ctl<QLabel>(*main, "lblTime")->text(), QStringLiteral(" ： 0 / 0 秒"));
-    EXPECT_EQ(ctl<QLabel>(*ctl<ui::DataBar>(*main, "pnlHazureNum"), "caption")->text(), QStringLiteral("不正解数 ： "));
+    EXPECT_EQ(ctl<QLabel>(*ctl<ui::DataBar>(*main, "pnlHazureNum"), "caption")->text(),
+              QStringLiteral("不正解数 ： "));
     main->close();
 }
 

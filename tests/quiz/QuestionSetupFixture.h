@@ -138,7 +138,9 @@ protected:
         ctl<QPushButton>(*setup, "cmdOk")->click();
         return setup->result() == QDialog::Accepted;
     }
-    void count(const char* text) { ctl<QLineEdit>(*setup, "txtQuestionNum")->setText(QString::fromUtf8(text)); }
+    void count(const char* text) {
+        ctl<QLineEdit>(*setup, "txtQuestionNum")->setText(QString::fromUtf8(text));
+    }
 
     // The name typed in the dictionary box is taken, as when the learner leaves the box.
     void takeTypedDictionaryName() {

@@ -35,10 +35,12 @@ protected:
     QString countText() const { return ctl<QLineEdit>(*setup, "txtQuestionNum")->text(); }
 
     bool countLocked() const {
-        return ctl<QLineEdit>(*setup, "txtQuestionNum")->isReadOnly() && !ctl<ui::UpDown>(*setup, "udQuestionNum")->isEnabled();
+        return ctl<QLineEdit>(*setup, "txtQuestionNum")->isReadOnly() &&
+               !ctl<ui::UpDown>(*setup, "udQuestionNum")->isEnabled();
     }
     bool dictionaryLocked() const {
-        return !ctl<QGroupBox>(*setup, "rgDicType")->isEnabled() && !ctl<QComboBox>(*setup, "cboDicFile")->isEnabled() &&
+        return !ctl<QGroupBox>(*setup, "rgDicType")->isEnabled() &&
+               !ctl<QComboBox>(*setup, "cboDicFile")->isEnabled() &&
                !ctl<QPushButton>(*setup, "cmdSelectDicFile")->isEnabled();
     }
 
@@ -67,7 +69,8 @@ protected:
 
 TEST_F(QuestionSetupTest, TheFormAsCreated) {
     EXPECT_EQ(setup->windowTitle(), QStringLiteral("出題の設定"));
-    EXPECT_EQ(ctl<QLabel>(*setup, "lblBanner")->text(), QStringLiteral("ここでは、出題させる問題の設定を行います"));
+    EXPECT_EQ(ctl<QLabel>(*setup, "lblBanner")->text(),
+              QStringLiteral("ここでは、出題させる問題の設定を行います"));
     EXPECT_FALSE(ctl<QGroupBox>(*setup, "gbOption")->isEnabled());
     EXPECT_FALSE(ctl<QGroupBox>(*setup, "rgSelectNum")->isEnabled());
     EXPECT_FALSE(ctl<QCheckBox>(*setup, "chkImportantQuestion")->isEnabled());
@@ -77,16 +80,19 @@ TEST_F(QuestionSetupTest, TheFormAsCreated) {
         EXPECT_FALSE(b->autoRaise());  // greyed, still drawn as a button
     }
     // The gauge says what it measures and is tall enough for its text.
-    EXPECT_EQ(ctl<QProgressBar>(*setup, "cgProgress")->accessibleName(), QStringLiteral("出題する単語の一覧の読み込み"));
+    EXPECT_EQ(ctl<QProgressBar>(*setup, "cgProgress")->accessibleName(),
+              QStringLiteral("出題する単語の一覧の読み込み"));
     EXPECT_TRUE(ctl<QProgressBar>(*setup, "cgProgress")->isTextVisible());
-    EXPECT_GE(ctl<QProgressBar>(*setup, "cgProgress")->minimumHeight(), ctl<QProgressBar>(*setup, "cgProgress")->fontMetrics().height());
+    EXPECT_GE(ctl<QProgressBar>(*setup, "cgProgress")->minimumHeight(),
+              ctl<QProgressBar>(*setup, "cgProgress")->fontMetrics().height());
     EXPECT_TRUE(ctl<QLineEdit>(*setup, "txtOnlyMemorizeTime")->isHidden());
     EXPECT_TRUE(ctl<QLabel>(*setup, "lblOnlyMemorizeTime")->isHidden());
     EXPECT_EQ(ctl<QLineEdit>(*setup, "txtOnlyMemorizeTime")->text(), QStringLiteral("5"));
     EXPECT_EQ(ctl<ui::UpDown>(*setup, "udOnlyMemorizeTime")->maximum(), 20);
     EXPECT_EQ(range(), QStringLiteral("出題数の設定範囲 ： 1～1000問"));
     EXPECT_EQ(ctl<QPushButton>(*setup, "cmdSelectDicFile")->text(), QStringLiteral("O&PEN"));
-    EXPECT_EQ(ctl<QPushButton>(*setup, "cmdOk")->toolTip(), QStringLiteral("出題開始 （時間がかかる場合があります）"));
+    EXPECT_EQ(ctl<QPushButton>(*setup, "cmdOk")->toolTip(),
+              QStringLiteral("出題開始 （時間がかかる場合があります）"));
     EXPECT_EQ(ctl<QRadioButton>(*setup, "rbNotSameQuestion")->toolTip(),
               QStringLiteral("これをチェックすると、１問目の出題に少し時間がかかります"));
     EXPECT_EQ(ctl<QButtonGroup>(*setup, "grpSelectNum")->button(2)->text(), QStringLiteral("５択"));
@@ -125,7 +131,8 @@ TEST_F(QuestionSetupTest, ShowingTakesTheDictionaryAndTheToolbarsChoices) {
     EXPECT_EQ(ctl<QComboBox>(*setup, "cboDicFile")->count(), 2);
     EXPECT_EQ(ctl<QComboBox>(*setup, "cboDicFile")->itemText(0), QStringLiteral("nouns.txt"));
     EXPECT_EQ(ctl<QComboBox>(*setup, "cboDicFile")->currentText(), QStringLiteral("verbs.txt"));
-    EXPECT_EQ(ctl<QButtonGroup>(*setup, "grpDicType")->button(1)->text(), QStringLiteral("動詞たち"));
+    EXPECT_EQ(ctl<QButtonGroup>(*setup, "grpDicType")->button(1)->text(),
+              QStringLiteral("動詞たち"));
     EXPECT_EQ(ctl<QButtonGroup>(*setup, "grpDicType")->checkedId(), 1);
     EXPECT_EQ(ctl<QLineEdit>(*setup, "txtVocNum")->text(), QStringLiteral("10"));
     EXPECT_EQ(ctl<QButtonGroup>(*setup, "grpQuestionType")->checkedId(), 1);
@@ -145,12 +152,14 @@ TEST_F(QuestionSetupTest, HistoryOptionsWaitForACompletedDrillAndAStopTakesTwoAw
     show();
     ctl<QCheckBox>(*setup, "chkOption")->click();
     ASSERT_TRUE(ctl<QGroupBox>(*setup, "gbOption")->isEnabled());
-    for (QRadioButton* b : {ctl<QRadioButton>(*setup, "rbSameQuestion"), ctl<QRadioButton>(*setup, "rbErrorOnly"), ctl<QRadioButton>(*setup, "rbPrevQuestionOn"),
-                            ctl<QRadioButton>(*setup, "rbPrevErrorOn")})
+    for (QRadioButton* b :
+         {ctl<QRadioButton>(*setup, "rbSameQuestion"), ctl<QRadioButton>(*setup, "rbErrorOnly"),
+          ctl<QRadioButton>(*setup, "rbPrevQuestionOn"),
+          ctl<QRadioButton>(*setup, "rbPrevErrorOn")})
         EXPECT_FALSE(b->isEnabled()) << b->text().toStdString();
     EXPECT_TRUE(ctl<QRadioButton>(*setup, "rbYesterdayOn")->isEnabled());
     EXPECT_TRUE(ctl<QRadioButton>(*setup, "rbNotRandom")->isEnabled());
-    ctl<QRadioButton>(*setup, "rbSameQuestion")->click();  // cannot be chosen
+    ctl<QRadioButton>(*setup, "rbSameQuestion")->click(); // cannot be chosen
     EXPECT_FALSE(setup->plan().modes.sameQuestions);
 
     ctl<QCheckBox>(*setup, "chkOption")->click();
@@ -158,8 +167,10 @@ TEST_F(QuestionSetupTest, HistoryOptionsWaitForACompletedDrillAndAStopTakesTwoAw
     EXPECT_EQ(view.completed, 1);
     show();
     ctl<QCheckBox>(*setup, "chkOption")->click();
-    for (QRadioButton* b : {ctl<QRadioButton>(*setup, "rbSameQuestion"), ctl<QRadioButton>(*setup, "rbErrorOnly"), ctl<QRadioButton>(*setup, "rbPrevQuestionOn"),
-                            ctl<QRadioButton>(*setup, "rbPrevErrorOn")})
+    for (QRadioButton* b :
+         {ctl<QRadioButton>(*setup, "rbSameQuestion"), ctl<QRadioButton>(*setup, "rbErrorOnly"),
+          ctl<QRadioButton>(*setup, "rbPrevQuestionOn"),
+          ctl<QRadioButton>(*setup, "rbPrevErrorOn")})
         EXPECT_TRUE(b->isEnabled()) << b->text().toStdString();
 
     // A stopped drill: the option group is switched off, the last drill cannot be replayed.
@@ -283,7 +294,7 @@ TEST_F(QuestionSetupTest, UncheckingTheOptionGroupClearsEverySourceFlag) {
     EXPECT_FALSE(ctl<QCheckBox>(*setup, "chkNotRandomContinue")->isChecked());
     EXPECT_FALSE(ctl<QGroupBox>(*setup, "gbOption")->isEnabled());
     EXPECT_TRUE(ctl<QCheckBox>(*setup, "chkCustomQuestion")->isEnabled());
-    EXPECT_FALSE(ctl<QCheckBox>(*setup, "chkImportantQuestion")->isEnabled());  // ImportantOn is 0
+    EXPECT_FALSE(ctl<QCheckBox>(*setup, "chkImportantQuestion")->isEnabled()); // ImportantOn is 0
 
     // NotRandomContinue goes with any other option too.
     ctl<QCheckBox>(*setup, "chkOption")->click();
@@ -401,7 +412,8 @@ TEST_F(QuestionSetupTest, DrillNumberThreeAfterTwoDrillsHasNoRecord) {
     EXPECT_TRUE(countLocked());
     // Drill 1: three words of verbs.txt.
     EXPECT_EQ(ctl<QLineEdit>(*setup, "txtOptionNum")->text(), QStringLiteral("1"));
-    EXPECT_EQ(ctl<QLineEdit>(*setup, "txtOptionNum")->toolTip(), QStringLiteral("★出題予定★\nw2\nw5\nw8"));
+    EXPECT_EQ(ctl<QLineEdit>(*setup, "txtOptionNum")->toolTip(),
+              QStringLiteral("★出題予定★\nw2\nw5\nw8"));
     EXPECT_EQ(countText(), QStringLiteral("3"));
     EXPECT_EQ(settings.DicInUse, verbs);
     EXPECT_EQ(setup->plan().modes.historySlot, 0);
@@ -412,7 +424,8 @@ TEST_F(QuestionSetupTest, DrillNumberThreeAfterTwoDrillsHasNoRecord) {
     EXPECT_EQ(setup->plan().modes.historySlot, 1);
     ctl<ui::UpDown>(*setup, "udOptionNum")->stepUp();
     EXPECT_EQ(ctl<QLineEdit>(*setup, "txtOptionNum")->text(), QStringLiteral("3"));
-    EXPECT_EQ(ctl<QLineEdit>(*setup, "txtOptionNum")->toolTip(), QStringLiteral("▼記録データなし▼"));
+    EXPECT_EQ(ctl<QLineEdit>(*setup, "txtOptionNum")->toolTip(),
+              QStringLiteral("▼記録データなし▼"));
     EXPECT_EQ(countText(), QStringLiteral("0"));
     EXPECT_EQ(settings.DicInUse, nouns);  // nothing to go back to
 
@@ -597,7 +610,7 @@ TEST_F(QuestionSetupTest, CustomListOkWithNineAndWithTwelveTickedWords) {
     EXPECT_EQ(range(), QStringLiteral("出題数の設定範囲 ： 1～9問"));
     EXPECT_EQ(ctl<QProgressBar>(*setup, "cgProgress")->value(), 0);
 
-    ctl<QCheckBox>(*setup, "chkCustomQuestion")->click();  // off
+    ctl<QCheckBox>(*setup, "chkCustomQuestion")->click(); // off
     EXPECT_FALSE(setup->plan().modes.custom);
     EXPECT_EQ(range(), QStringLiteral("出題数の設定範囲 ： 1～1000問"));
     count("10");

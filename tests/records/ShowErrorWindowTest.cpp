@@ -46,7 +46,8 @@ protected:
     }
 
     static void clickRow(TfrmShowError& frm, int row) {
-        ctl<QTreeWidget>(frm, "lstError")->setCurrentItem(ctl<QTreeWidget>(frm, "lstError")->topLevelItem(row));
+        ctl<QTreeWidget>(frm, "lstError")
+            ->setCurrentItem(ctl<QTreeWidget>(frm, "lstError")->topLevelItem(row));
     }
 };
 
@@ -57,7 +58,8 @@ TEST_F(ShowErrorWindowTest, ListsTheMissesOfTheDrillByDirection) {
     EXPECT_EQ(ctl<QTreeWidget>(frm, "lstError")->headerItem()->text(0), q("問題"));
     EXPECT_EQ(ctl<QTreeWidget>(frm, "lstError")->headerItem()->text(1), q("正解"));
     EXPECT_EQ(column(ctl<QTreeWidget>(frm, "lstError"), 0), (QStringList{q("run,dash"), q("see")}));
-    EXPECT_EQ(column(ctl<QTreeWidget>(frm, "lstError"), 1), (QStringList{q("走る,急ぐ"), q("見る")}));
+    EXPECT_EQ(column(ctl<QTreeWidget>(frm, "lstError"), 1),
+              (QStringList{q("走る,急ぐ"), q("見る")}));
     EXPECT_TRUE(ctl<QPlainTextEdit>(frm, "moComment")->toPlainText().isEmpty());
     EXPECT_TRUE(ctl<QLabel>(frm, "pnlDayNum")->text().isEmpty());
     EXPECT_TRUE(ctl<QLabel>(frm, "pnlMonthNum")->text().isEmpty());
@@ -70,8 +72,10 @@ TEST_F(ShowErrorWindowTest, ListsTheMissesOfTheDrillByDirection) {
     EXPECT_FALSE(ctl<QPushButton>(frm, "cmdVoicePlay")->isEnabled());
 
     TfrmShowError reversed(review(1), settings);
-    EXPECT_EQ(column(ctl<QTreeWidget>(reversed, "lstError"), 0), (QStringList{q("走る,急ぐ"), q("見る")}));
-    EXPECT_EQ(column(ctl<QTreeWidget>(reversed, "lstError"), 1), (QStringList{q("run,dash"), q("see")}));
+    EXPECT_EQ(column(ctl<QTreeWidget>(reversed, "lstError"), 0),
+              (QStringList{q("走る,急ぐ"), q("見る")}));
+    EXPECT_EQ(column(ctl<QTreeWidget>(reversed, "lstError"), 1),
+              (QStringList{q("run,dash"), q("see")}));
 }
 
 TEST_F(ShowErrorWindowTest, TenQuestionsWithTwoMissesShowTwoRows) {
@@ -97,7 +101,8 @@ TEST_F(ShowErrorWindowTest, ARowShowsItsCommentAndTheWordsMissesTodayAndThisMont
 
     // Japanese to English: the records still name the word English first.
     TfrmShowError frm(review(1), settings);
-    emit ctl<QTreeWidget>(frm, "lstError")->itemSelectionChanged();  // nothing selected: nothing shown
+    emit ctl<QTreeWidget>(frm, "lstError")
+        ->itemSelectionChanged(); // nothing selected: nothing shown
     EXPECT_TRUE(ctl<QLabel>(frm, "pnlDayNum")->text().isEmpty());
 
     clickRow(frm, 0);
@@ -149,7 +154,7 @@ TEST_F(ShowErrorWindowTest, VoicePlaysTheSelectedWordsEnglishPart) {
     settings.HatsuonDir = dir.file("voice/");
     TfrmShowError frm(review(1), settings);
     ASSERT_TRUE(ctl<QPushButton>(frm, "cmdVoicePlay")->isEnabled());
-    ctl<QPushButton>(frm, "cmdVoicePlay")->click();  // no row selected
+    ctl<QPushButton>(frm, "cmdVoicePlay")->click(); // no row selected
     EXPECT_TRUE(platform.calls().empty());
     clickRow(frm, 1);
     ctl<QPushButton>(frm, "cmdVoicePlay")->click();
@@ -175,8 +180,10 @@ TEST_F(ShowErrorWindowTest, AScreenReaderReadsTheCountsOfTheWordChosen) {
         ASSERT_NE(a, nullptr);
         EXPECT_EQ(a->text(QAccessible::Name), panel->text());
     }
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(ctl<QLabel>(frm, "pnlDayNum"))->text(QAccessible::Name),
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(ctl<QLabel>(frm, "pnlDayNum"))
+                  ->text(QAccessible::Name),
               q("今日間違えた回数 ： 0回"));
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(ctl<QLabel>(frm, "pnlMonthNum"))->text(QAccessible::Description),
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(ctl<QLabel>(frm, "pnlMonthNum"))
+                  ->text(QAccessible::Description),
               q("今月間違えた回数"));
 }
