@@ -20,22 +20,28 @@ TfrmAbout::TfrmAbout(const TUserSettings& settings, QWidget* parent)
     ui::setDialogFrame(this);
 
     imgIcon = new QLabel(this);
+    imgIcon->setObjectName(QStringLiteral("imgIcon"));
     imgIcon->setPixmap(toolIcon(ToolIcon::Program).pixmap(48, 48));
     imgIcon->setAlignment(Qt::AlignTop);
 
     lblTitle = new QLabel(QStringLiteral("Qor Helper"), this);
+    lblTitle->setObjectName(QStringLiteral("lblTitle"));
     QFont titleFont(QStringLiteral("ＭＳ Ｐ明朝"));
     titleFont.setPointSize(20);
     titleFont.setBold(true);
     lblTitle->setFont(titleFont);
 
     lblVersion = new QLabel(QString::fromLatin1(kVersionText), this);
+    lblVersion->setObjectName(QStringLiteral("lblVersion"));
     lblMessage = new QLabel(QStringLiteral("ご意見・御感想をこちらまでお願いします"), this);
+    lblMessage->setObjectName(QStringLiteral("lblMessage"));
     lblAddress = new ui::HoverLabel(QStringLiteral("Qor Helper ホームページ"), this);
+    lblAddress->setObjectName(QStringLiteral("lblAddress"));
     lblAddress->setToolTip(QString::fromLatin1(kHomepage));
     lblAddress->setAccessibleName(QStringLiteral("ホームページ"));
 
     cmdOk = new QPushButton(QStringLiteral("&OK"), this);
+    cmdOk->setObjectName(QStringLiteral("cmdOk"));
     cmdOk->setDefault(true);
     cmdOk->setAutoDefault(true);
 

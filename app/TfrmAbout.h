@@ -19,17 +19,16 @@ class TfrmAbout : public QDialog {
 public:
     explicit TfrmAbout(const TUserSettings& settings, QWidget* parent = nullptr);
 
+private slots:
+    void lblAddressClick();
+
+private:
     QLabel* imgIcon;
     QLabel* lblTitle;
     QLabel* lblVersion;
     QLabel* lblMessage;
     ui::HoverLabel* lblAddress;
     QPushButton* cmdOk;
-
-public slots:
-    void lblAddressClick();
-
-private:
     std::string programFolder_;
 };
 

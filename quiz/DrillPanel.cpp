@@ -196,8 +196,7 @@ void DrillPanel::buildDataBars(QVBoxLayout* bottom) {
                     const QString& name) {
         auto* bar = new ui::DataBar(caption, value, this);
         bar->setObjectName(name);
-        bar->value->setObjectName(QStringLiteral("lbl") + name.mid(3));
-        bar->gauge->setObjectName(QStringLiteral("cg") + name.mid(3));
+        bar->nameParts(QStringLiteral("lbl") + name.mid(3), QStringLiteral("cg") + name.mid(3));
         bar->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(bar, &QWidget::customContextMenuRequested, this, [this, bar](const QPoint& pos) {
             if (links_.dataBarMenu)
@@ -247,7 +246,7 @@ void DrillPanel::applyDataBarColours() {
     const long long colours[] = {s.ColorQuestionNum, s.ColorAtariNum, s.ColorHazureNum,
                                  s.ColorPercent, s.ColorTime};
     for (std::size_t i = 0; i < bars_.size(); ++i)
-        bars_[i]->gauge->setColor(ui::colorFromSetting(colours[i]));
+        bars_[i]->setGaugeColor(ui::colorFromSetting(colours[i]));
 }
 
 void DrillPanel::showDataBars(const std::array<bool, 5>& shown) {
@@ -376,9 +375,7 @@ void DrillPanel::selectChoice(int index) {
 
 void DrillPanel::setBar(DataBar bar, const std::string& text, int value, int maximum) {
     ui::DataBar* target = bars_[static_cast<std::size_t>(bar)];
-    target->gauge->setMaximum(maximum);
-    target->gauge->setValue(value);
-    target->value->setText(ui::toQ(text));
+    target->setValue(ui::toQ(text), value, maximum);
 }
 
 void DrillPanel::focusStart() {

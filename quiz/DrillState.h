@@ -67,6 +67,7 @@ struct DrillModes {
     bool earlierDrill = false;
     bool earlierErrors = false;
     bool yesterday = false;
+    bool dailyReview = false;  // "今日の復習": the due words, then new ones (kept by a toolbar start)
     int historySlot = 0;  // lines slot of the earlier drill
 
     bool notSameQuestion = false;

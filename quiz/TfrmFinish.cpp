@@ -32,6 +32,7 @@ TfrmFinish::TfrmFinish(const DrillSummary& summary, ErrorReviewInput review,
     auto* pnlTop = ui::blackPanel(this);
     lblResult = new QLabel(perfect ? QStringLiteral("CONGRATULATION !!") : QStringLiteral("全問終了"),
                            pnlTop);
+    lblResult->setObjectName(QStringLiteral("lblResult"));
     lblResult->setAlignment(Qt::AlignCenter);
     ui::setLabelLook(lblResult, perfect ? finishPerfectColor() : QColor(Qt::white), 20);
     pnlTop->setMinimumWidth(330);
@@ -43,14 +44,19 @@ TfrmFinish::TfrmFinish(const DrillSummary& summary, ErrorReviewInput review,
                              .arg(summary.questionCount)
                              .arg(summary.percentage),
                          this);
+    lblData->setObjectName(QStringLiteral("lblData"));
     lblData->setAlignment(Qt::AlignCenter);
     lblQuestionNum = new QLabel(QStringLiteral("あなたは、%1問中").arg(summary.questionCount), this);
+    lblQuestionNum->setObjectName(QStringLiteral("lblQuestionNum"));
     lblAtariNum = new QLabel(QStringLiteral("%1問、正解しました").arg(summary.correctCount), this);
+    lblAtariNum->setObjectName(QStringLiteral("lblAtariNum"));
 
     cmdShowError = new QPushButton(QStringLiteral("間違えの表示 (&E)"), this);
+    cmdShowError->setObjectName(QStringLiteral("cmdShowError"));
     cmdShowError->setAutoDefault(false);
     cmdShowError->setEnabled(summary.wrongCount > 0);
     cmdClose = new QPushButton(QStringLiteral("閉じる (&C)"), this);
+    cmdClose->setObjectName(QStringLiteral("cmdClose"));
     cmdClose->setDefault(true);
     cmdClose->setAutoDefault(true);
 

@@ -21,18 +21,17 @@ public:
     TfrmFinish(const DrillSummary& summary, ErrorReviewInput review, const TUserSettings& settings,
                QWidget* parent = nullptr);
 
+private slots:
+    void cmdShowErrorClick();
+    void cmdCloseClick();
+
+private:
     QLabel* lblResult;
     QLabel* lblData;
     QLabel* lblQuestionNum;
     QLabel* lblAtariNum;
     QPushButton* cmdShowError;
     QPushButton* cmdClose;
-
-public slots:
-    void cmdShowErrorClick();
-    void cmdCloseClick();
-
-private:
     ErrorReviewInput review_;
     const TUserSettings& settings_;
 };

@@ -1,153 +1,130 @@
 #include "quiz/TfrmQuestionSetup.h"
 
 #include "base/Clock.h"
-#include "base/Cp932.h"
-#include "base/TextFile.h"
 #include "quiz/QuestionSetupRules.h"
-#include "settings/DefaultDictionaries.h"
-#include "tools/TfrmCustomQuestion.h"
-#include "ui/GaugeProgress.h"
+#include "quiz/TfrmQuestionSetupDictionary.h"
+#include "quiz/TfrmQuestionSetupFields.h"
+#include "quiz/TfrmQuestionSetupForm.h"
+#include "quiz/TfrmQuestionSetupSources.h"
+#include "ui/DialogFrame.h"
+#include "ui/FileDrops.h"
+#include "ui/Panels.h"
 #include "ui/Platform.h"
-#include "ui/Switch.h"
 #include "ui/Text.h"
-#include "ui/UpDown.h"
-#include "ui/WindowOpen.h"
 #include "words/Dictionary.h"
 #include "words/DictionaryList.h"
-#include "words/ImportanceFile.h"
-#include "words/WordEntry.h"
 
-#include <QButtonGroup>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
-#include <QProgressBar>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QShowEvent>
-#include <QToolButton>
+#include <QVBoxLayout>
 #include <algorithm>
+#include <optional>
 
 namespace qor {
 
-namespace {
+TfrmQuestionSetup::TfrmQuestionSetup(Drill& drill, TUserSettings& settings, QuestionSetupHost& host,
+                                     QWidget* parent)
+    : QDialog(parent), drill_(drill), settings_(settings), host_(host), plan_(drill.plan()) {
+    setWindowTitle(QStringLiteral("出題の設定"));
+    ui::setDialogFrame(this);
+    ui::acceptFileDrops(this, [this](const QList<QUrl>& urls) { FormDropFiles(urls); });
 
-const QString kUnavailable = QStringLiteral("選択不可能");
-const QString kError = QStringLiteral("エラー");
-
-QString firstUseMessage() {
-    return QStringLiteral("初めて使用する辞書ファイルのようです。\n\n"
-                          "初めての辞書ファイルを使用する場合は、\n"
-                          "１）\"OPEN\"ボタン\n"
-                          "２）ドラッグ＆ドロップ\n"
-                          "で指定しなおしてください。");
+    // Created in the order of the tab chain: the sources on the left, then the form and
+    // the dictionary on the right.
+    lblBanner_ = ui::banner(QStringLiteral("ここでは、出題させる問題の設定を行います"), this);
+    memorize_ = new SetupMemorizeRow(this);
+    options_ = new SetupOptionGroup(plan_.modes, this);
+    customList_ = new SetupCustomListPart(plan_.modes, plan_.customLines, settings_,
+                                          [this] { return dictionary_->wordCount(); }, this);
+    importance_ = new SetupImportancePart(plan_.modes, settings_, this);
+    answerForm_ = new SetupAnswerForm(this);
+    dictionary_ = new SetupDictionaryPart(settings_, host_, this);
+    count_ = new SetupCountPart(this);
+    cmdOk_ = ui::defaultButton(this, QStringLiteral("&OK"), "cmdOk");
+    cmdOk_->setToolTip(QStringLiteral("出題開始 （時間がかかる場合があります）"));
+    cmdCancel_ = ui::commandButton(this, QStringLiteral("キャンセル"), "cmdCancel",
+                                   QStringLiteral("止める"));
+    layOut();
+    connectParts();
 }
 
-// The number in a field; `otherwise` when it holds none.
-int numberIn(const QLineEdit* field, int otherwise) {
-    bool ok = false;
-    int n = field->text().toInt(&ok);
-    return ok ? n : otherwise;
+void TfrmQuestionSetup::layOut() {
+    auto* left = new QVBoxLayout;
+    left->addWidget(options_);
+    left->addSpacing(6);
+    left->addWidget(customList_);
+    left->addSpacing(6);
+    left->addWidget(importance_);
+    left->addStretch(1);
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(answerForm_);
+    right->addSpacing(4);
+    right->addWidget(dictionary_);
+    right->addSpacing(4);
+    right->addWidget(count_);
+    right->addStretch(1);
+
+    auto* columns = new QHBoxLayout;
+    columns->setSpacing(setup::kRowSpacing);
+    columns->addLayout(left, 1);
+    columns->addLayout(right, 1);
+
+    auto* body = new QVBoxLayout;
+    body->setContentsMargins(12, 8, 12, 10);
+    body->addWidget(memorize_);
+    body->addSpacing(4);
+    body->addLayout(columns);
+    body->addSpacing(6);
+    body->addLayout(ui::buttonRow({cmdOk_, cmdCancel_}));
+
+    ui::layOutUnderHeading(this, lblBanner_, body, nullptr, ui::WindowSize::Fixed);
 }
 
-void setNone(QButtonGroup* group) {
-    group->setExclusive(false);
-    for (QAbstractButton* b : group->buttons())
-        b->setChecked(false);
-    group->setExclusive(true);
+void TfrmQuestionSetup::connectParts() {
+    connect(memorize_, &SetupMemorizeRow::switched, this, &TfrmQuestionSetup::memorizeSwitched);
+    connect(options_, &SetupOptionGroup::switched, this, &TfrmQuestionSetup::optionsSwitched);
+    connect(options_, &SetupOptionGroup::chosen, this, &TfrmQuestionSetup::optionChosen);
+    connect(options_, &SetupOptionGroup::drillNumberChanged, this,
+            &TfrmQuestionSetup::drillNumberChanged);
+    connect(customList_, &SetupCustomListPart::switched, this,
+            &TfrmQuestionSetup::customListSwitched);
+    connect(customList_, &SetupCustomListPart::chosen, this, &TfrmQuestionSetup::customListChosen);
+    connect(importance_, &SetupImportancePart::switched, this,
+            &TfrmQuestionSetup::importanceSwitched);
+    connect(answerForm_, &SetupAnswerForm::choicesChanged, this, [this](int count) {
+        host_.setAnswerChoices(count > 0 ? choicePlaceholders(count) : std::vector<std::string>{});
+    });
+    connect(dictionary_, &SetupDictionaryPart::changed, this, &TfrmQuestionSetup::dictionaryChanged);
+    // A name typed is another dictionary, whose importance file has not been read.
+    connect(dictionary_, &SetupDictionaryPart::nameEdited, this,
+            [this] { importance_->switchOff(); });
+    connect(cmdOk_, &QPushButton::clicked, this, &TfrmQuestionSetup::cmdOkClick);
+    connect(cmdCancel_, &QPushButton::clicked, this, &TfrmQuestionSetup::cmdCancelClick);
 }
 
-} // namespace
+int TfrmQuestionSetup::questionMaximum() const {
+    return count_->maximum();
+}
 
-// ---------------------------------------------------------------- helpers
+int TfrmQuestionSetup::wordCount() const {
+    return dictionary_->wordCount();
+}
 
-bool TfrmQuestionSetup::isEarlierOption(QRadioButton* option) const {
-    return option == rbPrevQuestionOn || option == rbPrevErrorOn;
+const CustomQuestionList& TfrmQuestionSetup::customList() const {
+    return customList_->list();
 }
 
 bool TfrmQuestionSetup::importanceAvailable() const {
     return settings_.ImportantOn == 1;
 }
 
-void TfrmQuestionSetup::setMaximum(int maximum) {
-    maximum_ = maximum;
-    udQuestionNum->setMaximum(maximum);
-    updateRangeLabel();
-}
-
-void TfrmQuestionSetup::updateRangeLabel() {
-    lblQuestionNum->setText(ui::toQ(questionRangeLabel(maximum_)));
-}
-
-void TfrmQuestionSetup::setDictionaryControlsEnabled(bool enabled) {
-    rgDicType->setEnabled(enabled);
-    cboDicFile->setEnabled(enabled);
-    cmdSelectDicFile->setEnabled(enabled);
-}
-
-void TfrmQuestionSetup::lockQuestionCount(bool locked) {
-    txtQuestionNum->setReadOnly(locked);
-    udQuestionNum->setEnabled(!locked);
-}
-
-void TfrmQuestionSetup::showOptionNumber(bool shown) {
-    lblOptionNum->setVisible(shown);
-    txtOptionNum->setEnabled(shown);
-    udOptionNum->setEnabled(shown);
-}
-
 void TfrmQuestionSetup::applyHistoryEnabled() {
     // Nothing of this run can be asked again before a drill has been completed.
     const bool completed = state().historyOptionsEnabled;
-    rbSameQuestion->setEnabled(lastTwoEnabled_ && completed);
-    rbErrorOnly->setEnabled(lastTwoEnabled_ && completed);
-    rbPrevQuestionOn->setEnabled(earlierEnabled_ && completed);
-    rbPrevErrorOn->setEnabled(earlierEnabled_ && completed);
-}
-
-void TfrmQuestionSetup::setDicTypeNone() {
-    setNone(grpDicType);
-}
-
-void TfrmQuestionSetup::selectDicTypeOf(const std::string& fileName) {
-    int index = defaultDictionaryWithFileName(settings_, fileName);
-    if (index < 0)
-        setDicTypeNone();
-    else
-        ui::showSwitchState(grpDicType->button(index), true);
-}
-
-void TfrmQuestionSetup::showWordCount() {
-    txtVocNum->setText(QString::number(wordCount_));
-}
-
-void TfrmQuestionSetup::useDictionary(const std::string& path) {
-    settings_.DicInUse = path;
-    const std::string fileName = fileNameOf(path);
-    DictionaryCount count = countLines(path);
-    if (!count.status)
-        ui::showFileError(this, count.status.path(), count.status.reason());
-    wordCount_ = static_cast<int>(count.count);
-    showWordCount();
-    selectDicTypeOf(fileName);
-    appliedDicText_ = ui::toQ(fileName);
-    cboDicFile->setEditText(appliedDicText_);
-    host_.setDictionaryText(fileName);
-    dictionaryChanged();
-}
-
-void TfrmQuestionSetup::dictionaryChanged() {
-    // The importance file was read for the dictionary before.
-    if (chkImportantQuestion->isChecked()) {
-        ui::setSwitch(chkImportantQuestion, false);
-    }
-    // The custom lines were picked from the dictionary before; another dictionary would be
-    // asked words it does not hold, and their misses recorded under wrong line numbers.
-    if (chkCustomQuestion->isChecked() && !customList_.builtFor(settings_.DicInUse)) {
-        ui::setSwitch(chkCustomQuestion, false);
-    }
+    options_->setHistoryEnabled(lastTwoEnabled_ && completed, earlierEnabled_ && completed);
 }
 
 // ---------------------------------------------------------------- showing
@@ -161,91 +138,74 @@ void TfrmQuestionSetup::showEvent(QShowEvent* event) {
 void TfrmQuestionSetup::FormShow() {
     // The toolbar starts and the saved question order may have changed the drill's plan.
     plan_ = drill_.plan();
-    // 1. The dictionaries used so far.
-    cboDicFile->showListed(settings_.DicInUse);
-    // 2. The four default dictionaries under their captions.
-    const DefaultDictionarySet defaults = defaultDictionaries(settings_);
-    for (int i = 0; i < kDefaultDictionaries; ++i)
-        ui::setUserCaption(grpDicType->button(i), ui::toQ(defaults[static_cast<std::size_t>(i)].caption));
-    const std::string fileName = fileNameOf(settings_.DicInUse);
-    selectDicTypeOf(fileName);
-    appliedDicText_ = ui::toQ(fileName);
-    cboDicFile->setEditText(appliedDicText_);
-    // 3. Its words. A dictionary that cannot be read counts 0 here; OK says why.
-    wordCount_ = static_cast<int>(countLines(settings_.DicInUse).count);
-    showWordCount();
+    // The dictionaries used so far, the four defaults, the one in use and its words.
+    dictionary_->showInUse();
+    // Direction and answer form from the question toolbar.
+    count_->setDirection(host_.questionTypeIndex());
+    answerForm_->showToolbarForm(host_.answerTypeIndex());
+    // The count of the toolbar; memorizing is chosen anew each time.
+    count_->setCountText(ui::toQ(host_.questionCountText()));
+    memorize_->setOn(false);
 
-    // 4. Direction and answer form from the question toolbar.
-    grpQuestionType->button(host_.questionTypeIndex() == 0 ? 0 : 1)->setChecked(true);
-    const int answerType = host_.answerTypeIndex();
-    ui::setSwitch(chkSelectOn, answerType >= 1 && answerType <= 3);
-    if (chkSelectOn->isChecked()) {
-        ui::setSwitch(grpSelectNum->button(answerType - 1), true);
-    }
-
-    // 5. The count of the toolbar; memorizing is chosen anew each time.
-    txtQuestionNum->setText(ui::toQ(host_.questionCountText()));
-    ui::setSwitch(chkOnlyMemorize, false);
-
-    // 6. The options from the drill's flags. Yesterday's misses are chosen anew each
-    // time (the list may have changed since).
+    // The options from the drill's flags. Yesterday's misses are chosen anew each time
+    // (the list may have changed since).
     modes().yesterday = false;
     applyHistoryEnabled();
     const DrillModes& m = modes();
     const bool anyOption = m.notSameQuestion || m.notRandom || m.sameQuestions || m.lastErrors ||
-                           m.earlierDrill || m.earlierErrors;
-    if (anyOption && !chkOption->isChecked()) {
-        ui::setSwitch(chkOption, true);
+                           m.earlierDrill || m.earlierErrors || m.dailyReview;
+    if (anyOption)
+        options_->setOn(true);
+    restoreOption(m);
+
+    // The importance source only with importance levels kept, and not beside the option
+    // group or the custom list.
+    if (!importanceAvailable()) {
+        importance_->switchOff();
+        importance_->setSwitchEnabled(false);
+    } else {
+        importance_->setSwitchEnabled(!options_->isOn() && !customList_->isOn());
     }
-    QRadioButton* restored = nullptr;
+    customList_->resetGauge();
+}
+
+void TfrmQuestionSetup::restoreOption(const DrillModes& m) {
+    std::optional<SetupOption> restored;
     switch (activeSource(m)) {
     case QuestionSource::SameQuestions:
-        restored = rbSameQuestion;
+        restored = SetupOption::SameQuestions;
         break;
     case QuestionSource::LastErrors:
-        restored = rbErrorOnly;
+        restored = SetupOption::LastErrors;
         break;
     case QuestionSource::EarlierDrill:
-        restored = rbPrevQuestionOn;
+        restored = SetupOption::EarlierDrill;
         break;
     case QuestionSource::EarlierErrors:
-        restored = rbPrevErrorOn;
+        restored = SetupOption::EarlierErrors;
         break;
     case QuestionSource::NotSameQuestion:
-        restored = rbNotSameQuestion;
+        restored = SetupOption::NotSameQuestion;
         break;
     case QuestionSource::NotRandom:
-        restored = rbNotRandom;
+        restored = SetupOption::NotRandom;
         break;
     default:
+        // The daily review is kept by toolbar starts like the order options.
+        if (m.dailyReview)
+            restored = SetupOption::DailyReview;
         break;
     }
     if (restored) {
-        const bool keepContinue = m.notRandomContinue;
-        const int drillNumber = m.historySlot + 1;
-        if (isEarlierOption(restored))
-            txtOptionNum->setText(QString::number(drillNumber));
-        ui::setSwitch(restored, true);
-        if (restored == rbNotRandom && keepContinue) {
-            ui::setSwitch(chkNotRandomContinue, true);
-        }
-    } else {
-        clearOptions();
-        resetOptionControls();
+        options_->restore(*restored, m.historySlot + 1, m.notRandomContinue);
+        return;
     }
-
-    // 7. The importance source only with importance levels kept, and not beside the
-    // option group or the custom list.
-    if (!importanceAvailable()) {
-        if (chkImportantQuestion->isChecked()) {
-            ui::setSwitch(chkImportantQuestion, false);
-        }
-        chkImportantQuestion->setEnabled(false);
-    } else {
-        chkImportantQuestion->setEnabled(!chkOption->isChecked() && !chkCustomQuestion->isChecked());
-    }
-    cgProgress->setValue(0);
-    updateRangeLabel();
+    options_->clear();
+    options_->resetControls();
+    dictionary_->setChangeable(true);
+    count_->setLocked(false);
+    // A custom list chosen keeps its own maximum.
+    count_->setMaximum(customList_->isOn() && modes().custom ? count_->maximum() : kMaxQuestions);
 }
 
 // ---------------------------------------------------------------- the drill tells
@@ -260,355 +220,145 @@ void TfrmQuestionSetup::drillStopped() {
     // The dialog is closed: switching the group off clears the drill's sources, so the
     // copy is taken from the drill and handed back.
     plan_ = drill_.plan();
-    if (chkOption->isChecked()) {
-        ui::setSwitch(chkOption, false);
-    }
+    options_->setOn(false);
     drill_.setPlan(plan_);
     lastTwoEnabled_ = false;
     applyHistoryEnabled();
 }
 
-// ---------------------------------------------------------------- options
+// ---------------------------------------------------------------- rules between the parts
 
-void TfrmQuestionSetup::clearOptions() {
-    setNone(grpOption);
-    for (const Option& o : options_)
-        modes().*o.flag = false;
-    chkNotRandomContinue->setChecked(false);
-    modes().notRandomContinue = false;
+void TfrmQuestionSetup::optionsSwitched(bool on) {
+    if (on) {
+        importance_->switchOff();
+        customList_->switchOff();
+        customList_->setSwitchEnabled(false);
+        importance_->setSwitchEnabled(false);
+        return;
+    }
+    dictionary_->setChangeable(true);
+    customList_->setSwitchEnabled(true);
+    count_->setLocked(false);
+    count_->setMaximum(kMaxQuestions);
+    importance_->setSwitchEnabled(importanceAvailable());
 }
 
-void TfrmQuestionSetup::resetOptionControls() {
-    showOptionNumber(false);
-    txtOptionNum->setToolTip(QString());
-    chkNotRandomContinue->setEnabled(rbNotRandom->isChecked());
-    setDictionaryControlsEnabled(true);
-    lockQuestionCount(false);
-    // A custom list chosen keeps its own maximum.
-    setMaximum(chkCustomQuestion->isChecked() && modes().custom ? maximum_ : kMaxQuestions);
+void TfrmQuestionSetup::optionChosen(SetupOption option) {
+    // Dictionary and count free again, in the whole range, before the option's own rule.
+    dictionary_->setChangeable(!isEarlierOption(option));
+    count_->setLocked(false);
+    count_->setMaximum(kMaxQuestions);
+    applyOwnRule(option);
 }
 
-void TfrmQuestionSetup::optionClick(QRadioButton* option) {
-    // 1. The others off (the group has unticked them).
-    for (const Option& o : options_) {
-        if (o.button != option)
-            modes().*o.flag = false;
-    }
-    showOptionNumber(isEarlierOption(option));
-    if (option != rbNotRandom) {
-        chkNotRandomContinue->setChecked(false);
-        chkNotRandomContinue->setEnabled(false);
-        modes().notRandomContinue = false;
-    }
-    // 2. Dictionary and count free again, in the whole range.
-    setDictionaryControlsEnabled(!isEarlierOption(option));
-    lockQuestionCount(false);
-    setMaximum(kMaxQuestions);
-    // 3. Its own rule.
-    if (option->isChecked()) {
-        for (const Option& o : options_) {
-            if (o.button == option)
-                modes().*o.flag = true;
-        }
-        applyOwnRule(option);
-    }
-    // 4.
-    updateRangeLabel();
-}
-
-void TfrmQuestionSetup::applyOwnRule(QRadioButton* option) {
+void TfrmQuestionSetup::applyOwnRule(SetupOption option) {
     const DrillState& s = state();
-    if (option == rbSameQuestion || option == rbErrorOnly) {
+    switch (option) {
+    case SetupOption::SameQuestions:
+    case SetupOption::LastErrors:
         // The lists replayed are those of the last drill, so its dictionary goes with them.
         if (!s.dictionaryPath.empty() && s.dictionaryPath != settings_.DicInUse)
-            useDictionary(s.dictionaryPath);
-        const int count = option == rbSameQuestion ? s.questionCount : s.wrongCount;
-        txtQuestionNum->setText(QString::number(count));
-        lockQuestionCount(true);
-        setDictionaryControlsEnabled(false);
-    } else if (isEarlierOption(option)) {
-        showOptionNumber(true);
-        lockQuestionCount(true);
-        txtOptionNumChange();
-    } else if (option == rbYesterdayOn) {
+            dictionary_->use(s.dictionaryPath);
+        count_->setCount(option == SetupOption::SameQuestions ? s.questionCount : s.wrongCount);
+        count_->setLocked(true);
+        dictionary_->setChangeable(false);
+        break;
+    case SetupOption::EarlierDrill:
+    case SetupOption::EarlierErrors:
+        count_->setLocked(true);
+        drillNumberChanged();
+        break;
+    case SetupOption::Yesterday: {
         const int misses = yesterdayMissCount(settings_.userFolder(),
                                               dictionaryName(settings_.DicInUse),
                                               DateTexts::of(programClock().now()));
         YesterdayLimit limit = yesterdayLimit(misses);
         if (!limit.available) {
             ui::platform().showNotice(this, QStringLiteral("昨日間違えた単語のデータがありません"),
-                                      kUnavailable, ui::kNoticeInformation);
-            setNone(grpOption);
-            modes().yesterday = false;
+                                      QStringLiteral("選択不可能"), ui::kNoticeInformation);
+            options_->refuse(option);
             return;
         }
-        setMaximum(limit.maximum);
+        count_->setMaximum(limit.maximum);
         if (limit.count)
-            txtQuestionNum->setText(QString::number(*limit.count));
-    } else if (option == rbNotRandom) {
-        chkNotRandomContinue->setEnabled(true);
+            count_->setCount(*limit.count);
+        break;
+    }
+    default:
+        break;
     }
 }
 
-void TfrmQuestionSetup::rbSameQuestionClick() {
-    optionClick(rbSameQuestion);
-}
-
-void TfrmQuestionSetup::rbErrorOnlyClick() {
-    optionClick(rbErrorOnly);
-}
-
-void TfrmQuestionSetup::rbPrevQuestionOnClick() {
-    optionClick(rbPrevQuestionOn);
-}
-
-void TfrmQuestionSetup::rbPrevErrorOnClick() {
-    optionClick(rbPrevErrorOn);
-}
-
-void TfrmQuestionSetup::rbYesterdayOnClick() {
-    optionClick(rbYesterdayOn);
-}
-
-void TfrmQuestionSetup::rbNotSameQuestionClick() {
-    optionClick(rbNotSameQuestion);
-}
-
-void TfrmQuestionSetup::rbNotRandomClick() {
-    optionClick(rbNotRandom);
-}
-
-void TfrmQuestionSetup::chkNotRandomContinueClick() {
-    modes().notRandomContinue = chkNotRandomContinue->isChecked();
-}
-
-void TfrmQuestionSetup::txtOptionNumChange() {
-    const bool errorsOnly = rbPrevErrorOn->isChecked();
-    if (!errorsOnly && !rbPrevQuestionOn->isChecked())
+void TfrmQuestionSetup::drillNumberChanged() {
+    if (!options_->earlierChosen())
         return;
-    const int number = std::clamp(numberIn(txtOptionNum, 1), 1, kHistorySlots - 1);
-    EarlierDrillPlan plan = earlierDrillPlan(drill_.history(), number, errorsOnly);
+    const int number = std::clamp(options_->drillNumber(), 1, kHistorySlots - 1);
+    EarlierDrillPlan plan = earlierDrillPlan(drill_.history(), number, options_->earlierErrorsChosen());
     if (plan.recorded && plan.dictionaryPath != settings_.DicInUse)
-        useDictionary(plan.dictionaryPath);
+        dictionary_->use(plan.dictionaryPath);
     modes().historySlot = plan.historySlot;
-    txtOptionNum->setToolTip(ui::toQ(plan.hint));
-    txtQuestionNum->setText(QString::number(plan.questionCount));
+    options_->setDrillNumberHint(ui::toQ(plan.hint));
+    count_->setCount(plan.questionCount);
 }
 
-void TfrmQuestionSetup::chkOptionClick() {
-    if (chkOption->isChecked()) {
-        if (chkImportantQuestion->isChecked()) {
-            ui::setSwitch(chkImportantQuestion, false);
-        }
-        if (chkCustomQuestion->isChecked()) {
-            ui::setSwitch(chkCustomQuestion, false);
-        }
-        chkCustomQuestion->setEnabled(false);
-        chkImportantQuestion->setEnabled(false);
-        gbOption->setEnabled(true);
-    } else {
-        clearOptions();
-        showOptionNumber(false);
-        txtOptionNum->setToolTip(QString());
-        chkNotRandomContinue->setEnabled(false);
-        setDictionaryControlsEnabled(true);
-        chkCustomQuestion->setEnabled(true);
-        lockQuestionCount(false);
-        setMaximum(kMaxQuestions);
-        chkImportantQuestion->setEnabled(importanceAvailable());
-        gbOption->setEnabled(false);
-    }
-    updateRangeLabel();
-}
-
-// ---------------------------------------------------------------- answer form
-
-void TfrmQuestionSetup::chkSelectOnClick() {
-    if (chkSelectOn->isChecked()) {
-        rgSelectNum->setEnabled(true);
-        ui::setSwitch(grpSelectNum->button(0), true);
-    } else {
-        choiceKind_ = -1;
-        setNone(grpSelectNum);
-        rgSelectNum->setEnabled(false);
-        host_.setAnswerChoices({});
-    }
-}
-
-void TfrmQuestionSetup::rgSelectNumClick() {
-    const int index = grpSelectNum->checkedId();
-    if (index < 0 || index > 2) {
-        choiceKind_ = -1;
-        return;
-    }
-    choiceKind_ = index;
-    host_.setAnswerChoices(choicePlaceholders(index + 3));
-}
-
-void TfrmQuestionSetup::chkOnlyMemorizeClick() {
-    const bool on = chkOnlyMemorize->isChecked();
-    modes().memorizeOnly = on;
-    txtOnlyMemorizeTime->setVisible(on);
-    udOnlyMemorizeTime->setVisible(on);
-    lblOnlyMemorizeTime->setVisible(on);
+void TfrmQuestionSetup::customListSwitched(bool on) {
     if (on) {
-        if (chkSelectOn->isChecked()) {
-            ui::setSwitch(chkSelectOn, false);
-        }
-        chkSelectOn->setEnabled(false);
+        importance_->switchOff();
+        importance_->setSwitchEnabled(false);
     } else {
-        chkSelectOn->setEnabled(true);
+        importance_->setSwitchEnabled(importanceAvailable() && !options_->isOn());
+        count_->setMaximum(kMaxQuestions);
     }
 }
 
-// ---------------------------------------------------------------- dictionary
-
-void TfrmQuestionSetup::rgDicTypeClick() {
-    const int index = grpDicType->checkedId();
-    if (index < 0 || index >= kDefaultDictionaries)
-        return;
-    const std::string path = defaultDictionaries(settings_)[static_cast<std::size_t>(index)].path;
-    if (FileStatus written = rememberDictionaryPath(settings_.setupIniPath(), path); !written)
-        ui::showFileError(this, written.path(), written.reason());
-    useDictionary(path);
+void TfrmQuestionSetup::customListChosen(int count) {
+    count_->setMaximum(count);
+    if (count < 10)
+        count_->setCount(count);
 }
 
-void TfrmQuestionSetup::cboDicFileChange() {
-    const QString text = cboDicFile->currentText();
-    if (text == appliedDicText_)
-        return;
-    appliedDicText_ = text;
-    if (chkImportantQuestion->isChecked()) {
-        ui::setSwitch(chkImportantQuestion, false);
+void TfrmQuestionSetup::importanceSwitched(bool on) {
+    if (on) {
+        customList_->switchOff();
+        customList_->setSwitchEnabled(false);
+    } else {
+        customList_->setSwitchEnabled(!options_->isOn());
     }
-    if (!text.contains(QStringLiteral(".txt")))
-        return;
-    txtVocNum->setText(QStringLiteral("0"));
-    auto fileName = ui::fromQOrWarn(this, text);
-    if (!fileName)
-        return;
-    selectDicTypeOf(*fileName);
-    const std::string path = rememberedDictionaryPath(settings_.setupIniPath(), *fileName);
-    if (path.empty()) {
-        // The dictionary is unknown until it is chosen with OPEN or dropped; the word count
-        // of the one before stays.
-        settings_.DicInUse.clear();
-        host_.setDictionaryText(*fileName);
-        dictionaryChanged();
-        ui::platform().showNotice(this, firstUseMessage(), QStringLiteral("辞書の指定失敗"),
-                                  ui::kNoticeInformation);
-        return;
-    }
-    useDictionary(path);
 }
 
-void TfrmQuestionSetup::cmdSelectDicFileClick() {
-    DictionaryChange change = cboDicFile->selectWithDialog();
-    if (change.changed)
-        useDictionary(settings_.DicInUse);
+void TfrmQuestionSetup::memorizeSwitched(bool on) {
+    modes().memorizeOnly = on;
+    answerForm_->setAllowed(!on);
+}
+
+void TfrmQuestionSetup::dictionaryChanged() {
+    // The importance file was read for the dictionary before.
+    importance_->switchOff();
+    // The custom lines were picked from the dictionary before; another dictionary would be
+    // asked words it does not hold, and their misses recorded under wrong line numbers.
+    if (customList_->isOn() && !customList_->list().builtFor(settings_.DicInUse))
+        customList_->switchOff();
 }
 
 void TfrmQuestionSetup::FormDropFiles(const QList<QUrl>& urls) {
-    // Not while the dictionary is fixed by the option chosen.
-    if (!rgDicType->isEnabled())
-        return;
-    DictionaryChange change = cboDicFile->acceptDroppedFiles(urls);
-    if (change.changed)
-        useDictionary(settings_.DicInUse);
-}
-
-// ---------------------------------------------------------------- custom list, importance
-
-void TfrmQuestionSetup::chkCustomQuestionClick() {
-    if (chkCustomQuestion->isChecked()) {
-        if (chkImportantQuestion->isChecked()) {
-            ui::setSwitch(chkImportantQuestion, false);
-        }
-        chkImportantQuestion->setEnabled(false);
-        ui::GaugeProgress gauge(cgProgress);
-        gauge.start(wordCount_);
-        modes().custom = true;
-
-        bool chosen = false;
-        int count = 0;
-        ui::openWindow(this, QStringLiteral("出題設定"), [&] {
-            TfrmCustomQuestion dialog(customList_, plan_.customLines, settings_.DicInUse,
-                                      settings_.userFolder(), this);
-            auto progress = [this, &gauge](int done) {
-                done > 0 ? gauge.step(std::min(done, cgProgress->maximum())) : gauge.end();
-            };
-            if (dialog.FormShow(progress))
-                chosen = ui::platform().showModal(dialog) == QDialog::Accepted;
-            count = dialog.chosenCount();
-        });
-        gauge.end();
-        if (chosen) {
-            setMaximum(count);
-            if (count < 10)
-                txtQuestionNum->setText(QString::number(count));
-        } else {
-            ui::setSwitch(chkCustomQuestion, false);
-            return;
-        }
-    } else {
-        chkImportantQuestion->setEnabled(importanceAvailable() && !chkOption->isChecked());
-        modes().custom = false;
-        setMaximum(kMaxQuestions);
-    }
-    updateRangeLabel();
-}
-
-void TfrmQuestionSetup::chkImportantQuestionClick() {
-    auto levelButtons = [this](bool on) {
-        for (QToolButton* b : cmdLevel)
-            b->setEnabled(on);
-    };
-    if (chkImportantQuestion->isChecked()) {
-        if (chkCustomQuestion->isChecked()) {
-            ui::setSwitch(chkCustomQuestion, false);
-        }
-        chkCustomQuestion->setEnabled(false);
-        chkNormalImportant->setEnabled(true);
-        ImportanceFile file(settings_.userFile(importanceFileName(dictionaryName(settings_.DicInUse))));
-        if (!file.readAll().status) {
-            ui::platform().showNotice(
-                this, QStringLiteral("指定された辞書の単語には重要度が設定されていません"),
-                kUnavailable, ui::kNoticeWarning);
-            ui::setSwitch(chkImportantQuestion, false);
-            return;
-        }
-        modes().importance = true;
-        levelButtons(true);
-    } else {
-        chkCustomQuestion->setEnabled(!chkOption->isChecked());
-        chkNormalImportant->setChecked(false);
-        chkNormalImportant->setEnabled(false);
-        modes().importanceFollowOn = false;
-        modes().importance = false;
-        levelButtons(false);
-    }
-}
-
-void TfrmQuestionSetup::chkNormalImportantClick() {
-    modes().importanceFollowOn = chkNormalImportant->isChecked();
+    dictionary_->acceptDrops(urls);
 }
 
 // ---------------------------------------------------------------- OK, Cancel
 
 void TfrmQuestionSetup::cmdOkClick() {
     // The count: the question sources rely on it staying within the range shown.
-    const QString countText = txtQuestionNum->text();
-    auto count = ui::fromQ(countText);
-    CountProblem problem = checkQuestionCount(count.value_or("?"), maximum_);
+    auto count = ui::fromQ(count_->countText());
+    CountProblem problem = checkQuestionCount(count.value_or("?"), count_->maximum());
     if (problem != CountProblem::None) {
-        ui::platform().showMessage(this, ui::toQ(countProblemMessage(problem, maximum_)));
-        txtQuestionNum->setFocus();
+        ui::platform().showMessage(this, ui::toQ(countProblemMessage(problem, count_->maximum())));
+        count_->focusCount();
         return;
     }
     // The dictionary, as it is now on disk.
     if (settings_.DicInUse.empty()) {
-        ui::platform().showNotice(this, firstUseMessage(), QStringLiteral("辞書の指定失敗"),
-                                  ui::kNoticeInformation);
+        ui::platform().showNotice(this, SetupDictionaryPart::firstUseMessage(),
+                                  QStringLiteral("辞書の指定失敗"), ui::kNoticeInformation);
         return;
     }
     DictionaryCount words = countLines(settings_.DicInUse);
@@ -616,17 +366,16 @@ void TfrmQuestionSetup::cmdOkClick() {
         ui::showFileError(this, words.status.path(), words.status.reason());
         return;
     }
-    wordCount_ = static_cast<int>(words.count);
-    showWordCount();
-    if (wordCount_ == 0) {
+    dictionary_->setWordCount(static_cast<int>(words.count));
+    if (words.count == 0) {
         ui::platform().showNotice(this,
                                   QStringLiteral("指定された辞書には、単語が登録されていません"),
-                                  kError, ui::kNoticeWarning);
+                                  QStringLiteral("エラー"), ui::kNoticeWarning);
         return;
     }
     DrillModes& m = modes();
     if (m.memorizeOnly) {
-        const int seconds = numberIn(txtOnlyMemorizeTime, 0);
+        const int seconds = memorize_->seconds();
         if (seconds < 1 || seconds > 20) {
             ui::platform().showMessage(
                 this, QStringLiteral("正解を表示するまでの秒数は、1～20秒の範囲で指定してください"));
@@ -634,12 +383,10 @@ void TfrmQuestionSetup::cmdOkClick() {
         }
         m.memorizeSeconds = seconds;
     }
-    if (m.importance) {
-        for (std::size_t i = 0; i < cmdLevel.size(); ++i)
-            m.levels[i] = cmdLevel[i]->isChecked();
-    }
-    const int direction = grpQuestionType->checkedId() == 1 ? 1 : 0;
-    const int answerType = chkSelectOn->isChecked() ? answerTypeOfChoiceKind(choiceKind_) : 0;
+    if (m.importance)
+        m.levels = importance_->chosenLevels();
+    const int direction = count_->direction();
+    const int answerType = answerForm_->answerType();
     // A drill that did not start (the learner was told why) leaves the dialog open to
     // choose again. The start may drop a source that does not fit (a custom list of
     // another dictionary): the dialog goes on from what the drill kept.

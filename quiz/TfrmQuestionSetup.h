@@ -6,39 +6,37 @@
 // closes, OK or Cancel, so a cancelled choice still holds for the next toolbar start. OK
 // checks the choice, runs the start procedure and stores the question order in Setup.ini.
 //
+// The dialog composes its parts (the option group, the custom list, the importance
+// levels, memorizing only, the answer form, the dictionary, the direction and count) and
+// keeps the rules between them: a source that fixes the dictionary or the count, the
+// sources that exclude each other.
+//
 // The main window shows it with ui::platform().showModal(dialog) ("始める"); the showing
 // runs FormShow. At the end of a completed drill the main window calls drillCompleted(),
 // at a stop drillStopped().
 
 #include "quiz/Drill.h"
 #include "quiz/QuestionSetupHost.h"
-#include "settings/DictionaryInUse.h"
+#include "quiz/TfrmQuestionSetupOptions.h"
 #include "settings/TUserSettings.h"
 #include "tools/CustomQuestionList.h"
 
 #include <QDialog>
 #include <QList>
 #include <QUrl>
-#include <array>
 #include <string>
-#include <vector>
 
-class QButtonGroup;
-class QCheckBox;
-class QComboBox;
-class QGroupBox;
 class QLabel;
-class QLineEdit;
-class QProgressBar;
 class QPushButton;
-class QRadioButton;
-class QToolButton;
-
-namespace ui {
-class UpDown;
-}
 
 namespace qor {
+
+class SetupAnswerForm;
+class SetupCountPart;
+class SetupCustomListPart;
+class SetupDictionaryPart;
+class SetupImportancePart;
+class SetupMemorizeRow;
 
 class TfrmQuestionSetup : public QDialog {
     Q_OBJECT
@@ -54,129 +52,68 @@ public:
     void drillStopped();
 
     // The maximum of the question count; the range label shows it after every change.
-    int questionMaximum() const { return maximum_; }
+    int questionMaximum() const;
     // The word count of the chosen dictionary.
-    int wordCount() const { return wordCount_; }
+    int wordCount() const;
     // The rows of the custom question list, kept between its openings.
-    const CustomQuestionList& customList() const { return customList_; }
+    const CustomQuestionList& customList() const;
     // The drill the options chosen so far describe; the drill gets it when the dialog closes.
     const DrillPlan& plan() const { return plan_; }
 
-    QLabel* lblBanner;
-    QCheckBox* chkOnlyMemorize;
-    QLineEdit* txtOnlyMemorizeTime;
-    ui::UpDown* udOnlyMemorizeTime;
-    QLabel* lblOnlyMemorizeTime;
-    QCheckBox* chkOption;
-    QGroupBox* gbOption;
-    QRadioButton* rbSameQuestion;
-    QRadioButton* rbErrorOnly;
-    QRadioButton* rbPrevQuestionOn;
-    QRadioButton* rbPrevErrorOn;
-    QLabel* lblOptionNum;
-    QLineEdit* txtOptionNum;
-    ui::UpDown* udOptionNum;
-    QLabel* lblOptionUnit;
-    QRadioButton* rbYesterdayOn;
-    QRadioButton* rbNotSameQuestion;
-    QRadioButton* rbNotRandom;
-    QCheckBox* chkNotRandomContinue;
-    QCheckBox* chkSelectOn;
-    QGroupBox* rgSelectNum;
-    QButtonGroup* grpSelectNum;
-    QButtonGroup* grpOption;
-    QGroupBox* rgDicType;
-    QButtonGroup* grpDicType;
-    DictionaryPicker* cboDicFile;
-    QPushButton* cmdSelectDicFile;
-    QLineEdit* txtVocNum;
-    QCheckBox* chkCustomQuestion;
-    QProgressBar* cgProgress;
-    QCheckBox* chkImportantQuestion;
-    std::array<QToolButton*, 5> cmdLevel;  // cmd1 ... cmd5
-    QCheckBox* chkNormalImportant;
-    QGroupBox* rgQuestionType;
-    QButtonGroup* grpQuestionType;
-    QLabel* lblQuestionNum;
-    QLineEdit* txtQuestionNum;
-    ui::UpDown* udQuestionNum;
-    QPushButton* cmdOk;
-    QPushButton* cmdCancel;
-
 public slots:
     void FormShow();
-    void chkOnlyMemorizeClick();
-    void chkOptionClick();
-    void rbSameQuestionClick();
-    void rbErrorOnlyClick();
-    void rbPrevQuestionOnClick();
-    void rbPrevErrorOnClick();
-    void rbYesterdayOnClick();
-    void rbNotSameQuestionClick();
-    void rbNotRandomClick();
-    void chkNotRandomContinueClick();
-    void txtOptionNumChange();
-    void chkSelectOnClick();
-    void rgSelectNumClick();
-    void rgDicTypeClick();
-    void cboDicFileChange();
-    void cmdSelectDicFileClick();
     // Files dropped on the dialog: the first one is tested and chosen as by O&PEN.
     void FormDropFiles(const QList<QUrl>& urls);
-    void chkCustomQuestionClick();
-    void chkImportantQuestionClick();
-    void chkNormalImportantClick();
-    void cmdOkClick();
-    void cmdCancelClick();
 
     void done(int result) override;
 
 protected:
     void showEvent(QShowEvent* event) override;
 
-private:
-    struct Option {
-        QRadioButton* button;
-        bool DrillModes::*flag;
-    };
+private slots:
+    void cmdOkClick();
+    void cmdCancelClick();
 
+private:
     const DrillState& state() const { return drill_.state(); }
     DrillModes& modes() { return plan_.modes; }
 
-    void optionClick(QRadioButton* option);
-    void applyOwnRule(QRadioButton* option);
-    void clearOptions();
-    void resetOptionControls();
-    void setDictionaryControlsEnabled(bool enabled);
-    void lockQuestionCount(bool locked);
-    void showOptionNumber(bool shown);
-    void applyHistoryEnabled();
-    void updateRangeLabel();
-    void setMaximum(int maximum);
-    bool isEarlierOption(QRadioButton* option) const;
+    void layOut();
+    void connectParts();
 
-    // The dictionary in use becomes `path` (CP932): counted, shown, told to the window.
-    void useDictionary(const std::string& path);
+    // The rules between the parts.
+    void optionsSwitched(bool on);
+    void optionChosen(SetupOption option);
+    void applyOwnRule(SetupOption option);
+    void drillNumberChanged();
+    void customListSwitched(bool on);
+    void customListChosen(int count);
+    void importanceSwitched(bool on);
+    void memorizeSwitched(bool on);
     // Sources chosen for the dictionary before are dropped.
     void dictionaryChanged();
-    void selectDicTypeOf(const std::string& fileName);
-    void setDicTypeNone();
-    void showWordCount();
+    void applyHistoryEnabled();
     bool importanceAvailable() const;
+    void restoreOption(const DrillModes& m);
 
     Drill& drill_;
     TUserSettings& settings_;
     QuestionSetupHost& host_;
     DrillPlan plan_;
-    DictionaryInUse dictionaries_;
-    CustomQuestionList customList_;
-    std::vector<Option> options_;
-    int wordCount_ = 0;
-    int maximum_ = kMaxQuestions;
-    int choiceKind_ = -1;
+
+    QLabel* lblBanner_;
+    SetupMemorizeRow* memorize_;
+    SetupOptionGroup* options_;
+    SetupCustomListPart* customList_;
+    SetupImportancePart* importance_;
+    SetupAnswerForm* answerForm_;
+    SetupDictionaryPart* dictionary_;
+    SetupCountPart* count_;
+    QPushButton* cmdOk_;
+    QPushButton* cmdCancel_;
+
     bool lastTwoEnabled_ = false;  // the last drill again / its errors
     bool earlierEnabled_ = false;  // earlier drills and their errors
-    QString appliedDicText_;
 };
 
 } // namespace qor

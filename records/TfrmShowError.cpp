@@ -42,6 +42,7 @@ TfrmShowError::TfrmShowError(ErrorReviewInput input, const TUserSettings& settin
     setFont(ui::fontFor(TUserSettings::ordinaryFace(), font().pointSize()));
 
     pnlHazureNum = new QLabel(this);
+    pnlHazureNum->setObjectName(QStringLiteral("pnlHazureNum"));
     pnlHazureNum->setAlignment(Qt::AlignCenter);
     pnlHazureNum->setAutoFillBackground(true);
     pnlHazureNum->setMargin(8);
@@ -51,6 +52,7 @@ TfrmShowError::TfrmShowError(ErrorReviewInput input, const TUserSettings& settin
     ui::setLabelLook(pnlHazureNum, Qt::white, 13);
 
     lstError = new QTreeWidget(this);
+    lstError->setObjectName(QStringLiteral("lstError"));
     lstError->setColumnCount(2);
     lstError->setHeaderLabels({QStringLiteral("問題"), QStringLiteral("正解")});
     lstError->setRootIsDecorated(false);
@@ -64,20 +66,26 @@ TfrmShowError::TfrmShowError(ErrorReviewInput input, const TUserSettings& settin
     lstError->setMinimumHeight(200);
 
     moComment = new QPlainTextEdit(this);
+    moComment->setObjectName(QStringLiteral("moComment"));
     moComment->setReadOnly(true);
     moComment->setTabChangesFocus(true);
     moComment->setAccessibleName(QStringLiteral("コメント"));
 
     pnlDayNum = sunkenPanel(this);
+    pnlDayNum->setObjectName(QStringLiteral("pnlDayNum"));
     ui::showsData(pnlDayNum, QStringLiteral("今日間違えた回数"));
     pnlMonthNum = sunkenPanel(this);
+    pnlMonthNum->setObjectName(QStringLiteral("pnlMonthNum"));
     ui::showsData(pnlMonthNum, QStringLiteral("今月間違えた回数"));
 
     cmdVocBook = new QPushButton(QStringLiteral("単語帳に追加 (&A)"), this);
+    cmdVocBook->setObjectName(QStringLiteral("cmdVocBook"));
     cmdVocBook->setAutoDefault(false);
     cmdVoicePlay = new QPushButton(QStringLiteral("再生 (&V)"), this);
+    cmdVoicePlay->setObjectName(QStringLiteral("cmdVoicePlay"));
     cmdVoicePlay->setAutoDefault(false);
     cmdClose = new QPushButton(QStringLiteral("閉じる (&C)"), this);
+    cmdClose->setObjectName(QStringLiteral("cmdClose"));
     cmdClose->setDefault(true);
     cmdClose->setAutoDefault(true);
 

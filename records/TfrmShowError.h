@@ -34,6 +34,14 @@ public:
     TfrmShowError(ErrorReviewInput input, const TUserSettings& settings,
                   QWidget* parent = nullptr);
 
+private slots:
+    // The comment and the miss counts of the row selected.
+    void lstErrorClick();
+    void cmdVocBookClick();
+    void cmdVoicePlayClick();
+    void cmdCloseClick();
+
+private:
     QLabel* pnlHazureNum;
     QTreeWidget* lstError;
     QPlainTextEdit* moComment;
@@ -43,13 +51,6 @@ public:
     QPushButton* cmdVoicePlay;
     QPushButton* cmdClose;
 
-public slots:
-    void lstErrorClick();
-    void cmdVocBookClick();
-    void cmdVoicePlayClick();
-    void cmdCloseClick();
-
-private:
     // The row of the selected line, nullptr when none is selected.
     const ReviewRow* selectedRow() const;
 

@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+class QColor;
 class QLabel;
 
 namespace ui {
@@ -15,9 +16,17 @@ class DataBar : public QWidget {
 public:
     DataBar(const QString& caption, const QString& valueText, QWidget* parent = nullptr);
 
-    QLabel* caption;
-    Gauge* gauge;
-    QLabel* value;
+    // The object names of the value text and the gauge, as screen readers and tests find
+    // them; the caption is "caption" within the bar.
+    void nameParts(const QString& valueName, const QString& gaugeName);
+    void setGaugeColor(const QColor& color);
+    // The gauge at value of maximum, and the value text.
+    void setValue(const QString& text, int value, int maximum);
+
+private:
+    QLabel* caption_;
+    Gauge* gauge_;
+    QLabel* value_;
 };
 
 } // namespace ui

@@ -38,11 +38,11 @@ protected:
     void expectBarsAfter(int asked, int right, int wrong) {
         EXPECT_EQ(bar(ctl<QLabel>(*main, "lblAtariNum")), QStringLiteral(" ： %1 / 5").arg(right));
         EXPECT_EQ(bar(ctl<QLabel>(*main, "lblHazureNum")), QStringLiteral(" ： %1 / 5").arg(wrong));
-        EXPECT_EQ(ctl<ui::DataBar>(*main, "pnlAtariNum")->gauge->value(), right);
-        EXPECT_EQ(ctl<ui::DataBar>(*main, "pnlHazureNum")->gauge->value(), wrong);
+        EXPECT_EQ(ctl<ui::Gauge>(*main, "cgAtariNum")->value(), right);
+        EXPECT_EQ(ctl<ui::Gauge>(*main, "cgHazureNum")->value(), wrong);
         const int percent = (100 * right * 2 + asked) / (2 * asked);  // a half rounded up
         EXPECT_EQ(bar(ctl<QLabel>(*main, "lblPercent")), QStringLiteral(" ： %1 / 100 ％").arg(percent));
-        EXPECT_EQ(ctl<ui::DataBar>(*main, "pnlPercent")->gauge->value(), percent);
+        EXPECT_EQ(ctl<ui::Gauge>(*main, "cgPercent")->value(), percent);
         // This month's figures of the dictionary are the drill's own in a fresh folder.
         EXPECT_EQ(main->statusPanelText(2), QStringLiteral("今月 ： %1％").arg(percent));
     }
@@ -72,8 +72,8 @@ protected:
             auto* w = dynamic_cast<TfrmFinish*>(&d);
             EXPECT_NE(w, nullptr);
             if (w) {
-                EXPECT_EQ(w->lblData->text(), data);
-                EXPECT_TRUE(w->cmdShowError->isEnabled());
+                EXPECT_EQ(ctl<QLabel>(*w, "lblData")->text(), data);
+                EXPECT_TRUE(ctl<QPushButton>(*w, "cmdShowError")->isEnabled());
             }
             return static_cast<int>(QDialog::Rejected);
         });
@@ -121,8 +121,8 @@ TEST_F(MainWindowDrillTest, ToolbarStartShowsTheFirstQuestion) {
     EXPECT_EQ(bar(ctl<QLabel>(*main, "lblAtariNum")), QStringLiteral(" ： 0 / 10"));
     EXPECT_EQ(bar(ctl<QLabel>(*main, "lblHazureNum")), QStringLiteral(" ： 0 / 10"));
     EXPECT_EQ(bar(ctl<QLabel>(*main, "lblPercent")), QStringLiteral(" ： 0 / 100 ％"));
-    EXPECT_EQ(ctl<ui::DataBar>(*main, "pnlQuestionNum")->gauge->value(), 1);
-    EXPECT_EQ(ctl<ui::DataBar>(*main, "pnlQuestionNum")->gauge->maximum(), 10);
+    EXPECT_EQ(ctl<ui::Gauge>(*main, "cgQuestionNum")->value(), 1);
+    EXPECT_EQ(ctl<ui::Gauge>(*main, "cgQuestionNum")->maximum(), 10);
     EXPECT_FALSE(ctl<QAction>(*main, "actStart")->isEnabled());
     EXPECT_TRUE(ctl<QAction>(*main, "actResult")->isEnabled());
     EXPECT_TRUE(ctl<QAction>(*main, "actStop")->isEnabled());
@@ -151,7 +151,7 @@ TEST_F(MainWindowDrillTest, AWholeTypedDrill) {
     for (int i = 0; i < 5; ++i) {
         EXPECT_EQ(ctl<QPlainTextEdit>(*main, "moQuestion")->toPlainText(), words[i]);
         EXPECT_EQ(bar(ctl<QLabel>(*main, "lblQuestionNum")), QStringLiteral(" ： %1 / 5").arg(i + 1));
-        EXPECT_EQ(ctl<ui::DataBar>(*main, "pnlQuestionNum")->gauge->value(), i + 1);
+        EXPECT_EQ(ctl<ui::Gauge>(*main, "cgQuestionNum")->value(), i + 1);
         const auto& [text, isRight] = answers[static_cast<std::size_t>(i)];
         if (isRight)
             expectAtari();
@@ -172,7 +172,7 @@ TEST_F(MainWindowDrillTest, AWholeTypedDrill) {
     EXPECT_EQ(bar(ctl<QLabel>(*main, "lblQuestionNum")), QStringLiteral(" ： 0 / 0"));
     EXPECT_EQ(bar(ctl<QLabel>(*main, "lblPercent")), QStringLiteral(" ： 0 / 0 ％"));
     EXPECT_EQ(bar(ctl<QLabel>(*main, "lblTime")), QStringLiteral(" ： 0 / 0 秒"));
-    EXPECT_EQ(ctl<ui::DataBar>(*main, "pnlPercent")->gauge->value(), 0);
+    EXPECT_EQ(ctl<ui::Gauge>(*main, "cgPercent")->value(), 0);
     EXPECT_TRUE(ctl<QAction>(*main, "actStart")->isEnabled());
     EXPECT_FALSE(ctl<QAction>(*main, "actResult")->isEnabled());
     EXPECT_TRUE(main->statusPanelText(2).isEmpty());
@@ -189,7 +189,7 @@ TEST_F(MainWindowDrillTest, AWholeFourChoiceDrill) {
     int right = 0, wrong = 0;
     for (int i = 0; i < 5; ++i) {
         EXPECT_EQ(bar(ctl<QLabel>(*main, "lblQuestionNum")), QStringLiteral(" ： %1 / 5").arg(i + 1));
-        EXPECT_EQ(ctl<ui::DataBar>(*main, "pnlQuestionNum")->gauge->value(), i + 1);
+        EXPECT_EQ(ctl<ui::Gauge>(*main, "cgQuestionNum")->value(), i + 1);
         ASSERT_EQ(ctl<ui::RadioGroup>(*main, "rgAnswer")->count(), 4);
         EXPECT_TRUE(ctl<ui::RadioGroup>(*main, "rgAnswer")->isEnabled());
         // Each shows its digit key before the text the drill set.
@@ -290,9 +290,9 @@ TEST_F(MainWindowDrillTest, StartFromTheQuestionSetupDialogAndItsHistoryOptions)
     // was completed.
     platform.answerModal([](QDialog& d) {
         auto& setup = dynamic_cast<TfrmQuestionSetup&>(d);
-        EXPECT_FALSE(setup.rbSameQuestion->isEnabled());
-        setup.txtQuestionNum->setText(QStringLiteral("2"));
-        setup.cmdOk->click();
+        EXPECT_FALSE(ctl<QRadioButton>(setup, "rbSameQuestion")->isEnabled());
+        ctl<QLineEdit>(setup, "txtQuestionNum")->setText(QStringLiteral("2"));
+        ctl<QPushButton>(setup, "cmdOk")->click();
         return setup.result();
     });
     ctl<QPushButton>(*main, "cmdStart")->click();
@@ -304,8 +304,8 @@ TEST_F(MainWindowDrillTest, StartFromTheQuestionSetupDialogAndItsHistoryOptions)
     expectAtari();
     platform.answerModal([](QDialog& d) {  // the end window of a perfect drill
         auto& finish = dynamic_cast<TfrmFinish&>(d);
-        EXPECT_EQ(finish.lblResult->text(), QStringLiteral("CONGRATULATION !!"));
-        EXPECT_FALSE(finish.cmdShowError->isEnabled());
+        EXPECT_EQ(ctl<QLabel>(finish, "lblResult")->text(), QStringLiteral("CONGRATULATION !!"));
+        EXPECT_FALSE(ctl<QPushButton>(finish, "cmdShowError")->isEnabled());
         return static_cast<int>(QDialog::Rejected);
     });
     ctl<QLineEdit>(*main, "txtAnswer")->setText(QStringLiteral("食べる"));
@@ -314,11 +314,11 @@ TEST_F(MainWindowDrillTest, StartFromTheQuestionSetupDialogAndItsHistoryOptions)
 
     platform.answerModal([](QDialog& d) {
         auto& setup = dynamic_cast<TfrmQuestionSetup&>(d);
-        EXPECT_TRUE(setup.rbSameQuestion->isEnabled());
-        setup.chkOption->click();
-        setup.rbSameQuestion->click();
-        EXPECT_EQ(setup.txtQuestionNum->text(), QStringLiteral("2"));
-        setup.cmdOk->click();
+        EXPECT_TRUE(ctl<QRadioButton>(setup, "rbSameQuestion")->isEnabled());
+        ctl<QCheckBox>(setup, "chkOption")->click();
+        ctl<QRadioButton>(setup, "rbSameQuestion")->click();
+        EXPECT_EQ(ctl<QLineEdit>(setup, "txtQuestionNum")->text(), QStringLiteral("2"));
+        ctl<QPushButton>(setup, "cmdOk")->click();
         return setup.result();
     });
     ctl<QPushButton>(*main, "cmdStart")->click();

@@ -500,7 +500,8 @@ TEST_F(ShellTest, DataBarsKeepTheirOrderAboveTheStatusBar) {
     EXPECT_TRUE(ctl<ui::DataBar>(*main, "pnlPercent")->isHidden());
     EXPECT_EQ(ctl<QLabel>(*main, "lblPercent")->text(), QStringLiteral(" ： 0 / 0 ％"));
     EXPECT_EQ(ctl<QLabel>(*main, "lblTime")->text(), QStringLiteral(" ： 0 / 0 秒"));
-    EXPECT_EQ(ctl<ui::DataBar>(*main, "pnlHazureNum")->caption->text(), QStringLiteral("不正解数 ： "));
+    EXPECT_EQ(ctl<QLabel>(*ctl<ui::DataBar>(*main, "pnlHazureNum"), "caption")->text(),
+              QStringLiteral("不正解数 ： "));
     main->close();
 }
 
@@ -626,7 +627,7 @@ TEST_F(ShellTest, SettingsShapeTheWindow) {
     EXPECT_FALSE(ctl<QPlainTextEdit>(*main, "moComment")->isHidden());
     EXPECT_FALSE(ctl<QPlainTextEdit>(*main, "moHatsuon")->isHidden());
     EXPECT_EQ(ctl<QPlainTextEdit>(*main, "moQuestion")->palette().color(QPalette::Text), QColor(255, 0, 0));
-    EXPECT_EQ(ctl<ui::DataBar>(*main, "pnlAtariNum")->gauge->color(), QColor(0, 0, 255));
+    EXPECT_EQ(ctl<ui::Gauge>(*main, "cgAtariNum")->color(), QColor(0, 0, 255));
     EXPECT_TRUE(ctl<QMenu>(*main, "mnuVocBook")->menuAction()->isEnabled());
 
     // Raised buttons: every toolbar button but the voice button.
@@ -835,8 +836,8 @@ TEST_F(ShellTest, VersionSendsItsCommandWhenVoiceIsOnAndShowsTheAboutBox) {
     platform.answerModal([&](QDialog& d) {
         auto& about = dynamic_cast<TfrmAbout&>(d);
         caption = about.windowTitle();
-        version = about.lblVersion->text();
-        about.cmdOk->click();
+        version = ctl<QLabel>(about, "lblVersion")->text();
+        ctl<QPushButton>(about, "cmdOk")->click();
         return about.result();
     });
     main->cmdVersionClick();

@@ -99,7 +99,7 @@ TEST_F(SetupWindowTest, OkShowsEveryVisibleChangeAtOnceAndARestartFindsThemAgain
         EXPECT_TRUE(ctl<QAction>(m, "actHazureNum")->isChecked());
         EXPECT_TRUE(ctl<ui::DataBar>(m, "pnlTime")->isHidden());
         EXPECT_FALSE(ctl<QAction>(m, "actTime")->isChecked());
-        EXPECT_EQ(ctl<ui::DataBar>(m, "pnlHazureNum")->gauge->color(), QColor(255, 0, 0));
+        EXPECT_EQ(ctl<ui::Gauge>(m, "cgHazureNum")->color(), QColor(255, 0, 0));
         EXPECT_EQ(m.windowTitle(), QStringLiteral("Qor Helper   2002年3月3日   【Taro】"));
         auto* setupButton =
             qobject_cast<QToolButton*>(ctl<QToolBar>(m, "tbStandardToolBar")->widgetForAction(ctl<QAction>(m, "actSetup")));

@@ -39,10 +39,10 @@ protected:
     std::function<int(QDialog&)> readReview(QStringList& title, QStringList& rows) {
         return [&title, &rows](QDialog& d) {
             auto& frm = dynamic_cast<TfrmShowError&>(d);
-            title << frm.pnlHazureNum->text();
-            for (int i = 0; i < frm.lstError->topLevelItemCount(); ++i)
-                rows << frm.lstError->topLevelItem(i)->text(0);
-            frm.cmdClose->click();
+            title << ctl<QLabel>(frm, "pnlHazureNum")->text();
+            for (int i = 0; i < ctl<QTreeWidget>(frm, "lstError")->topLevelItemCount(); ++i)
+                rows << ctl<QTreeWidget>(frm, "lstError")->topLevelItem(i)->text(0);
+            ctl<QPushButton>(frm, "cmdClose")->click();
             return frm.result();
         };
     }
@@ -52,18 +52,18 @@ TEST_F(DrillWindowsTest, APerfectDrillCongratulatesInBlueWithoutTheErrorButton) 
     TfrmFinish frm(DrillSummary{5, 5, 0, 100}, noMisses(), settings);
     frm.show();
     EXPECT_EQ(frm.windowTitle(), q("全問終了"));
-    EXPECT_EQ(frm.lblResult->text(), q("CONGRATULATION !!"));
-    const QColor blue = textColour(frm.lblResult);
+    EXPECT_EQ(ctl<QLabel>(frm, "lblResult")->text(), q("CONGRATULATION !!"));
+    const QColor blue = textColour(ctl<QLabel>(frm, "lblResult"));
     EXPECT_EQ(blue, finishPerfectColor());
     EXPECT_GT(blue.blue(), 2 * blue.red());
     EXPECT_GT(blue.blue(), blue.green());
-    EXPECT_EQ(frm.lblData->text(), q("出題数 ： 5問 、 正解率 ： 100％"));
-    EXPECT_EQ(frm.lblQuestionNum->text(), q("あなたは、5問中"));
-    EXPECT_EQ(frm.lblAtariNum->text(), q("5問、正解しました"));
-    EXPECT_EQ(frm.cmdShowError->text(), q("間違えの表示 (&E)"));
-    EXPECT_FALSE(frm.cmdShowError->isEnabled());
-    EXPECT_EQ(frm.cmdClose->text(), q("閉じる (&C)"));
-    frm.cmdClose->click();
+    EXPECT_EQ(ctl<QLabel>(frm, "lblData")->text(), q("出題数 ： 5問 、 正解率 ： 100％"));
+    EXPECT_EQ(ctl<QLabel>(frm, "lblQuestionNum")->text(), q("あなたは、5問中"));
+    EXPECT_EQ(ctl<QLabel>(frm, "lblAtariNum")->text(), q("5問、正解しました"));
+    EXPECT_EQ(ctl<QPushButton>(frm, "cmdShowError")->text(), q("間違えの表示 (&E)"));
+    EXPECT_FALSE(ctl<QPushButton>(frm, "cmdShowError")->isEnabled());
+    EXPECT_EQ(ctl<QPushButton>(frm, "cmdClose")->text(), q("閉じる (&C)"));
+    ctl<QPushButton>(frm, "cmdClose")->click();
     EXPECT_EQ(frm.result(), QDialog::Accepted);
     EXPECT_TRUE(platform.calls().empty());
 }
@@ -71,16 +71,16 @@ TEST_F(DrillWindowsTest, APerfectDrillCongratulatesInBlueWithoutTheErrorButton) 
 TEST_F(DrillWindowsTest, AnImperfectDrillEndsInWhiteAndReviewsItsMisses) {
     TfrmFinish frm(DrillSummary{10, 8, 2, 80}, errorReviewOf(drill), settings);
     frm.show();
-    EXPECT_EQ(frm.lblResult->text(), q("全問終了"));
-    EXPECT_EQ(textColour(frm.lblResult), QColor(Qt::white));
-    EXPECT_EQ(frm.lblData->text(), q("出題数 ： 10問 、 正解率 ： 80％"));
-    EXPECT_EQ(frm.lblQuestionNum->text(), q("あなたは、10問中"));
-    EXPECT_EQ(frm.lblAtariNum->text(), q("8問、正解しました"));
-    ASSERT_TRUE(frm.cmdShowError->isEnabled());
+    EXPECT_EQ(ctl<QLabel>(frm, "lblResult")->text(), q("全問終了"));
+    EXPECT_EQ(textColour(ctl<QLabel>(frm, "lblResult")), QColor(Qt::white));
+    EXPECT_EQ(ctl<QLabel>(frm, "lblData")->text(), q("出題数 ： 10問 、 正解率 ： 80％"));
+    EXPECT_EQ(ctl<QLabel>(frm, "lblQuestionNum")->text(), q("あなたは、10問中"));
+    EXPECT_EQ(ctl<QLabel>(frm, "lblAtariNum")->text(), q("8問、正解しました"));
+    ASSERT_TRUE(ctl<QPushButton>(frm, "cmdShowError")->isEnabled());
 
     QStringList title, rows;
     platform.answerModal(readReview(title, rows));
-    frm.cmdShowError->click();
+    ctl<QPushButton>(frm, "cmdShowError")->click();
     ASSERT_EQ(platform.callsOf(PlatformCall::Modal).size(), 1u);
     EXPECT_EQ(platform.callsOf(PlatformCall::Modal)[0].caption, q("あなたの間違えは、、、"));
     EXPECT_EQ(title, QStringList{q("あなたは、2問間違えました")});
@@ -91,8 +91,8 @@ TEST_F(DrillWindowsTest, AnImperfectDrillEndsInWhiteAndReviewsItsMisses) {
 TEST_F(DrillWindowsTest, TheDrillEndOpensTheEndWindowOrTheReviewAsSet) {
     platform.answerModal([](QDialog& d) {
         auto& frm = dynamic_cast<TfrmFinish&>(d);
-        EXPECT_TRUE(frm.cmdShowError->isEnabled());
-        frm.cmdClose->click();
+        EXPECT_TRUE(ctl<QPushButton>(frm, "cmdShowError")->isEnabled());
+        ctl<QPushButton>(frm, "cmdClose")->click();
         return frm.result();
     });
     showDrillEndWindow(nullptr, drill, false, settings);

@@ -12,14 +12,17 @@
 #include "quiz/TfrmQuestionSetup.h"
 #include "settings/SettingsStore.h"
 #include "tests/quiz/RecordingDrillView.h"
+#include "tests/support/Controls.h"
 #include "tests/support/ScriptedPlatform.h"
 #include "tests/support/TempDir.h"
 #include "words/DictionaryList.h"
 #include "words/WordEntry.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QToolButton>
 #include <gtest/gtest.h>
 #include <memory>
 #include <set>
@@ -132,10 +135,24 @@ protected:
     // OK; true when the dialog closed (the drill started).
     bool ok() {
         setup->setResult(QDialog::Rejected);
-        setup->cmdOk->click();
+        ctl<QPushButton>(*setup, "cmdOk")->click();
         return setup->result() == QDialog::Accepted;
     }
-    void count(const char* text) { setup->txtQuestionNum->setText(QString::fromUtf8(text)); }
+    void count(const char* text) {
+        ctl<QLineEdit>(*setup, "txtQuestionNum")->setText(QString::fromUtf8(text));
+    }
+
+    // The name typed in the dictionary box is taken, as when the learner leaves the box.
+    void takeTypedDictionaryName() {
+        emit ctl<QComboBox>(*setup, "cboDicFile")->lineEdit()->editingFinished();
+    }
+    // The five importance level buttons, 1 to 5.
+    std::vector<QToolButton*> levelButtons() const {
+        std::vector<QToolButton*> buttons;
+        for (const char* name : {"cmd1", "cmd2", "cmd3", "cmd4", "cmd5"})
+            buttons.push_back(ctl<QToolButton>(*setup, name));
+        return buttons;
+    }
 
     void answerRight() {
         view.answer = drill->state().entry.answerAlternatives.at(0);

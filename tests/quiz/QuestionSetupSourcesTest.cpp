@@ -40,8 +40,8 @@ TEST_F(QuestionSetupSourcesTest, TheLastDrillAgainItsErrorsAndAnEarlierDrill) {
 
     // The last drill again.
     show();
-    setup->chkOption->click();
-    setup->rbSameQuestion->click();
+    ctl<QCheckBox>(*setup, "chkOption")->click();
+    ctl<QRadioButton>(*setup, "rbSameQuestion")->click();
     ASSERT_TRUE(ok());
     EXPECT_EQ(firstThree(), (Words{"w5", "w2", "w7"}));
     drill->stop();
@@ -49,17 +49,17 @@ TEST_F(QuestionSetupSourcesTest, TheLastDrillAgainItsErrorsAndAnEarlierDrill) {
     // Drill number 1 of this run and its errors.
     completeDrill(3);
     show();
-    setup->chkOption->click();
-    setup->rbPrevQuestionOn->click();
-    ASSERT_EQ(setup->txtOptionNum->text(), QStringLiteral("1"));
+    ctl<QCheckBox>(*setup, "chkOption")->click();
+    ctl<QRadioButton>(*setup, "rbPrevQuestionOn")->click();
+    ASSERT_EQ(ctl<QLineEdit>(*setup, "txtOptionNum")->text(), QStringLiteral("1"));
     ASSERT_TRUE(ok());
     EXPECT_EQ(firstThree(), (Words{"w6", "w1", "w8"}));
     drill->stop();
 
     show();
-    setup->chkOption->click();
-    setup->rbPrevErrorOn->click();
-    EXPECT_EQ(setup->txtQuestionNum->text(), QStringLiteral("2"));
+    ctl<QCheckBox>(*setup, "chkOption")->click();
+    ctl<QRadioButton>(*setup, "rbPrevErrorOn")->click();
+    EXPECT_EQ(ctl<QLineEdit>(*setup, "txtQuestionNum")->text(), QStringLiteral("2"));
     ASSERT_TRUE(ok());
     EXPECT_EQ(drill->state().entry.english, "w1");
     answerRight();
@@ -70,8 +70,8 @@ TEST_F(QuestionSetupSourcesTest, TheErrorsOfTheLastDrill) {
     useRandom({6, 1, 8, 3, 5});
     completeDrill(5, {1, 2, 4});  // misses w6, w1, w3
     show();
-    setup->chkOption->click();
-    setup->rbErrorOnly->click();
+    ctl<QCheckBox>(*setup, "chkOption")->click();
+    ctl<QRadioButton>(*setup, "rbErrorOnly")->click();
     ASSERT_TRUE(ok());
     EXPECT_EQ(firstThree(), (Words{"w6", "w1", "w3"}));
 }
@@ -82,9 +82,9 @@ TEST_F(QuestionSetupSourcesTest, YesterdaysMisses) {
     daily.write("Error", "Yesterday", "7,2,5");
     ASSERT_TRUE(daily.save());
     show();
-    setup->chkOption->click();
-    setup->rbYesterdayOn->click();
-    ASSERT_EQ(setup->txtQuestionNum->text(), QStringLiteral("3"));
+    ctl<QCheckBox>(*setup, "chkOption")->click();
+    ctl<QRadioButton>(*setup, "rbYesterdayOn")->click();
+    ASSERT_EQ(ctl<QLineEdit>(*setup, "txtQuestionNum")->text(), QStringLiteral("3"));
     ASSERT_TRUE(ok());
     EXPECT_EQ(firstThree(), (Words{"w7", "w2", "w5"}));
 }
@@ -93,8 +93,8 @@ TEST_F(QuestionSetupSourcesTest, NoRepeats) {
     // The shuffle draws 3 of 10, 0 of 9, 7 of 8, ...
     useRandom({3, 0, 7});
     show();
-    setup->chkOption->click();
-    setup->rbNotSameQuestion->click();
+    ctl<QCheckBox>(*setup, "chkOption")->click();
+    ctl<QRadioButton>(*setup, "rbNotSameQuestion")->click();
     count("10");
     ASSERT_TRUE(ok());
     EXPECT_EQ(firstThree(), (Words{"w3", "w0", "w9"}));
@@ -103,9 +103,9 @@ TEST_F(QuestionSetupSourcesTest, NoRepeats) {
 TEST_F(QuestionSetupSourcesTest, DictionaryOrderFromWhereTheLastDrillStopped) {
     IniFile::writeOne(settings.setupIniPath(), "NotRandomCount", "verbs.txt", "8");
     show();
-    setup->chkOption->click();
-    setup->rbNotRandom->click();
-    setup->chkNotRandomContinue->click();
+    ctl<QCheckBox>(*setup, "chkOption")->click();
+    ctl<QRadioButton>(*setup, "rbNotRandom")->click();
+    ctl<QCheckBox>(*setup, "chkNotRandomContinue")->click();
     count("4");
     ASSERT_TRUE(ok());
     EXPECT_EQ(firstThree(), (Words{"w8", "w9", "w0"}));
@@ -123,8 +123,8 @@ TEST_F(QuestionSetupSourcesTest, TheCustomList) {
         return w.result();
     });
     show();
-    setup->chkCustomQuestion->click();
-    ASSERT_EQ(setup->txtQuestionNum->text(), QStringLiteral("3"));
+    ctl<QCheckBox>(*setup, "chkCustomQuestion")->click();
+    ASSERT_EQ(ctl<QLineEdit>(*setup, "txtQuestionNum")->text(), QStringLiteral("3"));
     // After the first line, a random line other than the last one.
     useRandom({2, 0});
     ASSERT_TRUE(ok());
@@ -136,8 +136,8 @@ TEST_F(QuestionSetupSourcesTest, ChosenImportanceLevels) {
     spit(settings.userFile("verbs_imp.dat"),
          crlf({"1_" + line(1), "2_" + line(3), "2_" + line(5), "3_" + line(7)}));
     show();
-    setup->chkImportantQuestion->click();
-    setup->cmdLevel[1]->click();
+    ctl<QCheckBox>(*setup, "chkImportantQuestion")->click();
+    ctl<QToolButton>(*setup, "cmd2")->click();
     count("3");
     useRandom({1});  // the two words of level 2 in the order w5, w3
     ASSERT_TRUE(ok());
@@ -150,8 +150,8 @@ TEST_F(QuestionSetupSourcesTest, NoWordOfTheChosenLevelsKeepsTheDialogOpen) {
     settings.ImportantOn = 1;
     spit(settings.userFile("verbs_imp.dat"), crlf({"1_" + line(1)}));
     show();
-    setup->chkImportantQuestion->click();
-    setup->cmdLevel[4]->click();
+    ctl<QCheckBox>(*setup, "chkImportantQuestion")->click();
+    ctl<QToolButton>(*setup, "cmd5")->click();
     EXPECT_FALSE(ok());
     ASSERT_EQ(view.boxes.size(), 1u);
     EXPECT_EQ(view.boxes[0].text, sj("指定された重要度の単語がありません"));

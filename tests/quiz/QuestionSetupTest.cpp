@@ -31,15 +31,17 @@ namespace {
 
 class QuestionSetupTest : public test::QuestionSetupFixture {
 protected:
-    QString range() const { return setup->lblQuestionNum->text(); }
-    QString countText() const { return setup->txtQuestionNum->text(); }
+    QString range() const { return ctl<QLabel>(*setup, "lblQuestionNum")->text(); }
+    QString countText() const { return ctl<QLineEdit>(*setup, "txtQuestionNum")->text(); }
 
     bool countLocked() const {
-        return setup->txtQuestionNum->isReadOnly() && !setup->udQuestionNum->isEnabled();
+        return ctl<QLineEdit>(*setup, "txtQuestionNum")->isReadOnly() &&
+               !ctl<ui::UpDown>(*setup, "udQuestionNum")->isEnabled();
     }
     bool dictionaryLocked() const {
-        return !setup->rgDicType->isEnabled() && !setup->cboDicFile->isEnabled() &&
-               !setup->cmdSelectDicFile->isEnabled();
+        return !ctl<QGroupBox>(*setup, "rgDicType")->isEnabled() &&
+               !ctl<QComboBox>(*setup, "cboDicFile")->isEnabled() &&
+               !ctl<QPushButton>(*setup, "cmdSelectDicFile")->isEnabled();
     }
 
     void yesterdayMisses(const char* count) {
@@ -67,30 +69,34 @@ protected:
 
 TEST_F(QuestionSetupTest, TheFormAsCreated) {
     EXPECT_EQ(setup->windowTitle(), QStringLiteral("出題の設定"));
-    EXPECT_EQ(setup->lblBanner->text(), QStringLiteral("ここでは、出題させる問題の設定を行います"));
-    EXPECT_FALSE(setup->gbOption->isEnabled());
-    EXPECT_FALSE(setup->rgSelectNum->isEnabled());
-    EXPECT_FALSE(setup->chkImportantQuestion->isEnabled());
-    EXPECT_FALSE(setup->chkNormalImportant->isEnabled());
-    for (QToolButton* b : setup->cmdLevel) {
+    EXPECT_EQ(ctl<QLabel>(*setup, "lblBanner")->text(),
+              QStringLiteral("ここでは、出題させる問題の設定を行います"));
+    EXPECT_FALSE(ctl<QGroupBox>(*setup, "gbOption")->isEnabled());
+    EXPECT_FALSE(ctl<QGroupBox>(*setup, "rgSelectNum")->isEnabled());
+    EXPECT_FALSE(ctl<QCheckBox>(*setup, "chkImportantQuestion")->isEnabled());
+    EXPECT_FALSE(ctl<QCheckBox>(*setup, "chkNormalImportant")->isEnabled());
+    for (QToolButton* b : levelButtons()) {
         EXPECT_FALSE(b->isEnabled());
         EXPECT_FALSE(b->autoRaise());  // greyed, still drawn as a button
     }
     // The gauge says what it measures and is tall enough for its text.
-    EXPECT_EQ(setup->cgProgress->accessibleName(), QStringLiteral("出題する単語の一覧の読み込み"));
-    EXPECT_TRUE(setup->cgProgress->isTextVisible());
-    EXPECT_GE(setup->cgProgress->minimumHeight(), setup->cgProgress->fontMetrics().height());
-    EXPECT_TRUE(setup->txtOnlyMemorizeTime->isHidden());
-    EXPECT_TRUE(setup->lblOnlyMemorizeTime->isHidden());
-    EXPECT_EQ(setup->txtOnlyMemorizeTime->text(), QStringLiteral("5"));
-    EXPECT_EQ(setup->udOnlyMemorizeTime->maximum(), 20);
+    EXPECT_EQ(ctl<QProgressBar>(*setup, "cgProgress")->accessibleName(),
+              QStringLiteral("出題する単語の一覧の読み込み"));
+    EXPECT_TRUE(ctl<QProgressBar>(*setup, "cgProgress")->isTextVisible());
+    EXPECT_GE(ctl<QProgressBar>(*setup, "cgProgress")->minimumHeight(),
+              ctl<QProgressBar>(*setup, "cgProgress")->fontMetrics().height());
+    EXPECT_TRUE(ctl<QLineEdit>(*setup, "txtOnlyMemorizeTime")->isHidden());
+    EXPECT_TRUE(ctl<QLabel>(*setup, "lblOnlyMemorizeTime")->isHidden());
+    EXPECT_EQ(ctl<QLineEdit>(*setup, "txtOnlyMemorizeTime")->text(), QStringLiteral("5"));
+    EXPECT_EQ(ctl<ui::UpDown>(*setup, "udOnlyMemorizeTime")->maximum(), 20);
     EXPECT_EQ(range(), QStringLiteral("出題数の設定範囲 ： 1～1000問"));
-    EXPECT_EQ(setup->cmdSelectDicFile->text(), QStringLiteral("O&PEN"));
-    EXPECT_EQ(setup->cmdOk->toolTip(), QStringLiteral("出題開始 （時間がかかる場合があります）"));
-    EXPECT_EQ(setup->rbNotSameQuestion->toolTip(),
+    EXPECT_EQ(ctl<QPushButton>(*setup, "cmdSelectDicFile")->text(), QStringLiteral("O&PEN"));
+    EXPECT_EQ(ctl<QPushButton>(*setup, "cmdOk")->toolTip(),
+              QStringLiteral("出題開始 （時間がかかる場合があります）"));
+    EXPECT_EQ(ctl<QRadioButton>(*setup, "rbNotSameQuestion")->toolTip(),
               QStringLiteral("これをチェックすると、１問目の出題に少し時間がかかります"));
-    EXPECT_EQ(setup->grpSelectNum->button(2)->text(), QStringLiteral("５択"));
-    EXPECT_EQ(setup->rgQuestionType->title(), QStringLiteral("出題形式の設定"));
+    EXPECT_EQ(ctl<QButtonGroup>(*setup, "grpSelectNum")->button(2)->text(), QStringLiteral("５択"));
+    EXPECT_EQ(ctl<QGroupBox>(*setup, "rgQuestionType")->title(), QStringLiteral("出題形式の設定"));
 }
 
 TEST_F(QuestionSetupTest, AVeryLongCaptionCannotWidenTheDialog) {
@@ -101,7 +107,7 @@ TEST_F(QuestionSetupTest, AVeryLongCaptionCannotWidenTheDialog) {
     const QString caption = QString(QStringLiteral("とても長いキャプション")).repeated(300);
     settings.defDicCaption_2 = *ui::fromQ(caption);
     show();
-    QAbstractButton* item = setup->grpDicType->button(2);
+    QAbstractButton* item = ctl<QButtonGroup>(*setup, "grpDicType")->button(2);
     EXPECT_LE(setup->sizeHint().width(), usualWidth + 40);
     EXPECT_LT(item->text().size(), 20);
     EXPECT_EQ(item->toolTip(), caption);
@@ -122,68 +128,73 @@ TEST_F(QuestionSetupTest, ShowingTakesTheDictionaryAndTheToolbarsChoices) {
     host.answerType = 3;
     host.countText = "25";
     show();
-    EXPECT_EQ(setup->cboDicFile->count(), 2);
-    EXPECT_EQ(setup->cboDicFile->itemText(0), QStringLiteral("nouns.txt"));
-    EXPECT_EQ(setup->cboDicFile->currentText(), QStringLiteral("verbs.txt"));
-    EXPECT_EQ(setup->grpDicType->button(1)->text(), QStringLiteral("動詞たち"));
-    EXPECT_EQ(setup->grpDicType->checkedId(), 1);
-    EXPECT_EQ(setup->txtVocNum->text(), QStringLiteral("10"));
-    EXPECT_EQ(setup->grpQuestionType->checkedId(), 1);
-    EXPECT_TRUE(setup->chkSelectOn->isChecked());
-    EXPECT_EQ(setup->grpSelectNum->checkedId(), 2);
+    EXPECT_EQ(ctl<QComboBox>(*setup, "cboDicFile")->count(), 2);
+    EXPECT_EQ(ctl<QComboBox>(*setup, "cboDicFile")->itemText(0), QStringLiteral("nouns.txt"));
+    EXPECT_EQ(ctl<QComboBox>(*setup, "cboDicFile")->currentText(), QStringLiteral("verbs.txt"));
+    EXPECT_EQ(ctl<QButtonGroup>(*setup, "grpDicType")->button(1)->text(),
+              QStringLiteral("動詞たち"));
+    EXPECT_EQ(ctl<QButtonGroup>(*setup, "grpDicType")->checkedId(), 1);
+    EXPECT_EQ(ctl<QLineEdit>(*setup, "txtVocNum")->text(), QStringLiteral("10"));
+    EXPECT_EQ(ctl<QButtonGroup>(*setup, "grpQuestionType")->checkedId(), 1);
+    EXPECT_TRUE(ctl<QCheckBox>(*setup, "chkSelectOn")->isChecked());
+    EXPECT_EQ(ctl<QButtonGroup>(*setup, "grpSelectNum")->checkedId(), 2);
     EXPECT_EQ(host.choices, choicePlaceholders(5));
     EXPECT_EQ(countText(), QStringLiteral("25"));
 
     // A dictionary that is none of the four selects no word type.
     settings.defDicType_1 = dir.file("other/verb.txt");
     show();
-    EXPECT_EQ(setup->grpDicType->checkedId(), -1);
-    EXPECT_EQ(setup->cboDicFile->currentText(), QStringLiteral("verbs.txt"));
+    EXPECT_EQ(ctl<QButtonGroup>(*setup, "grpDicType")->checkedId(), -1);
+    EXPECT_EQ(ctl<QComboBox>(*setup, "cboDicFile")->currentText(), QStringLiteral("verbs.txt"));
 }
 
 TEST_F(QuestionSetupTest, HistoryOptionsWaitForACompletedDrillAndAStopTakesTwoAway) {
     show();
-    setup->chkOption->click();
-    ASSERT_TRUE(setup->gbOption->isEnabled());
-    for (QRadioButton* b : {setup->rbSameQuestion, setup->rbErrorOnly, setup->rbPrevQuestionOn,
-                            setup->rbPrevErrorOn})
+    ctl<QCheckBox>(*setup, "chkOption")->click();
+    ASSERT_TRUE(ctl<QGroupBox>(*setup, "gbOption")->isEnabled());
+    for (QRadioButton* b :
+         {ctl<QRadioButton>(*setup, "rbSameQuestion"), ctl<QRadioButton>(*setup, "rbErrorOnly"),
+          ctl<QRadioButton>(*setup, "rbPrevQuestionOn"),
+          ctl<QRadioButton>(*setup, "rbPrevErrorOn")})
         EXPECT_FALSE(b->isEnabled()) << b->text().toStdString();
-    EXPECT_TRUE(setup->rbYesterdayOn->isEnabled());
-    EXPECT_TRUE(setup->rbNotRandom->isEnabled());
-    setup->rbSameQuestion->click();  // cannot be chosen
+    EXPECT_TRUE(ctl<QRadioButton>(*setup, "rbYesterdayOn")->isEnabled());
+    EXPECT_TRUE(ctl<QRadioButton>(*setup, "rbNotRandom")->isEnabled());
+    ctl<QRadioButton>(*setup, "rbSameQuestion")->click(); // cannot be chosen
     EXPECT_FALSE(setup->plan().modes.sameQuestions);
 
-    setup->chkOption->click();
+    ctl<QCheckBox>(*setup, "chkOption")->click();
     completeDrill(2);
     EXPECT_EQ(view.completed, 1);
     show();
-    setup->chkOption->click();
-    for (QRadioButton* b : {setup->rbSameQuestion, setup->rbErrorOnly, setup->rbPrevQuestionOn,
-                            setup->rbPrevErrorOn})
+    ctl<QCheckBox>(*setup, "chkOption")->click();
+    for (QRadioButton* b :
+         {ctl<QRadioButton>(*setup, "rbSameQuestion"), ctl<QRadioButton>(*setup, "rbErrorOnly"),
+          ctl<QRadioButton>(*setup, "rbPrevQuestionOn"),
+          ctl<QRadioButton>(*setup, "rbPrevErrorOn")})
         EXPECT_TRUE(b->isEnabled()) << b->text().toStdString();
 
     // A stopped drill: the option group is switched off, the last drill cannot be replayed.
-    setup->rbNotRandom->click();
+    ctl<QRadioButton>(*setup, "rbNotRandom")->click();
     ASSERT_TRUE(ok());
     answerRight();
     drill->stop();
-    EXPECT_FALSE(setup->chkOption->isChecked());
-    EXPECT_FALSE(setup->gbOption->isEnabled());
+    EXPECT_FALSE(ctl<QCheckBox>(*setup, "chkOption")->isChecked());
+    EXPECT_FALSE(ctl<QGroupBox>(*setup, "gbOption")->isEnabled());
     EXPECT_FALSE(drill->state().modes.notRandom);
     show();
-    setup->chkOption->click();
-    EXPECT_FALSE(setup->rbSameQuestion->isEnabled());
-    EXPECT_FALSE(setup->rbErrorOnly->isEnabled());
-    EXPECT_TRUE(setup->rbPrevQuestionOn->isEnabled());
-    EXPECT_TRUE(setup->rbPrevErrorOn->isEnabled());
+    ctl<QCheckBox>(*setup, "chkOption")->click();
+    EXPECT_FALSE(ctl<QRadioButton>(*setup, "rbSameQuestion")->isEnabled());
+    EXPECT_FALSE(ctl<QRadioButton>(*setup, "rbErrorOnly")->isEnabled());
+    EXPECT_TRUE(ctl<QRadioButton>(*setup, "rbPrevQuestionOn")->isEnabled());
+    EXPECT_TRUE(ctl<QRadioButton>(*setup, "rbPrevErrorOn")->isEnabled());
 
     // The next completed drill offers them again.
-    setup->chkOption->click();
+    ctl<QCheckBox>(*setup, "chkOption")->click();
     completeDrill(1);
     show();
-    setup->chkOption->click();
-    EXPECT_TRUE(setup->rbSameQuestion->isEnabled());
-    EXPECT_TRUE(setup->rbErrorOnly->isEnabled());
+    ctl<QCheckBox>(*setup, "chkOption")->click();
+    EXPECT_TRUE(ctl<QRadioButton>(*setup, "rbSameQuestion")->isEnabled());
+    EXPECT_TRUE(ctl<QRadioButton>(*setup, "rbErrorOnly")->isEnabled());
 }
 
 TEST_F(QuestionSetupTest, ErrorsOfLastTimeLockACountOfThreeAndTheirDictionary) {
@@ -194,8 +205,8 @@ TEST_F(QuestionSetupTest, ErrorsOfLastTimeLockACountOfThreeAndTheirDictionary) {
     std::string nouns = numberedDictionary("nouns.txt", 4, "n");
     settings.DicInUse = nouns;
     show();
-    setup->chkOption->click();
-    setup->rbErrorOnly->click();
+    ctl<QCheckBox>(*setup, "chkOption")->click();
+    ctl<QRadioButton>(*setup, "rbErrorOnly")->click();
     EXPECT_TRUE(setup->plan().modes.lastErrors);
     EXPECT_EQ(countText(), QStringLiteral("3"));
     EXPECT_TRUE(countLocked());
@@ -203,17 +214,17 @@ TEST_F(QuestionSetupTest, ErrorsOfLastTimeLockACountOfThreeAndTheirDictionary) {
     EXPECT_EQ(range(), QStringLiteral("出題数の設定範囲 ： 1～1000問"));
     // The misses are words of the last drill's dictionary, which comes back with them.
     EXPECT_EQ(settings.DicInUse, verbs);
-    EXPECT_EQ(setup->cboDicFile->currentText(), QStringLiteral("verbs.txt"));
+    EXPECT_EQ(ctl<QComboBox>(*setup, "cboDicFile")->currentText(), QStringLiteral("verbs.txt"));
     EXPECT_EQ(host.dictionaryText, "verbs.txt");
 
-    setup->rbSameQuestion->click();
+    ctl<QRadioButton>(*setup, "rbSameQuestion")->click();
     EXPECT_FALSE(setup->plan().modes.lastErrors);
     EXPECT_TRUE(setup->plan().modes.sameQuestions);
     EXPECT_EQ(countText(), QStringLiteral("5"));
     EXPECT_TRUE(countLocked());
 
     // Another option frees the count and the dictionary again.
-    setup->rbNotSameQuestion->click();
+    ctl<QRadioButton>(*setup, "rbNotSameQuestion")->click();
     EXPECT_FALSE(countLocked());
     EXPECT_FALSE(dictionaryLocked());
 }
@@ -221,41 +232,41 @@ TEST_F(QuestionSetupTest, ErrorsOfLastTimeLockACountOfThreeAndTheirDictionary) {
 TEST_F(QuestionSetupTest, YesterdaysMissesSetTheRangeAndTheCount) {
     show();
     count("7");
-    setup->chkOption->click();
+    ctl<QCheckBox>(*setup, "chkOption")->click();
     yesterdayMisses("25");
-    setup->rbYesterdayOn->click();
+    ctl<QRadioButton>(*setup, "rbYesterdayOn")->click();
     EXPECT_TRUE(setup->plan().modes.yesterday);
     EXPECT_EQ(range(), QStringLiteral("出題数の設定範囲 ： 1～25問"));
     EXPECT_EQ(countText(), QStringLiteral("25"));
     EXPECT_EQ(setup->questionMaximum(), 25);
-    EXPECT_EQ(setup->udQuestionNum->maximum(), 25);
+    EXPECT_EQ(ctl<ui::UpDown>(*setup, "udQuestionNum")->maximum(), 25);
     // The arrows and the arrow keys keep within the range.
-    setup->udQuestionNum->stepUp();
+    ctl<ui::UpDown>(*setup, "udQuestionNum")->stepUp();
     EXPECT_EQ(countText(), QStringLiteral("25"));
-    QTest::keyClick(setup->txtQuestionNum, Qt::Key_Down);
+    QTest::keyClick(ctl<QLineEdit>(*setup, "txtQuestionNum"), Qt::Key_Down);
     EXPECT_EQ(countText(), QStringLiteral("24"));
 
-    setup->rbNotSameQuestion->click();
+    ctl<QRadioButton>(*setup, "rbNotSameQuestion")->click();
     EXPECT_EQ(range(), QStringLiteral("出題数の設定範囲 ： 1～1000問"));
     count("7");
     yesterdayMisses("1500");
-    setup->rbYesterdayOn->click();
+    ctl<QRadioButton>(*setup, "rbYesterdayOn")->click();
     EXPECT_TRUE(setup->plan().modes.yesterday);
     EXPECT_EQ(range(), QStringLiteral("出題数の設定範囲 ： 1～1000問"));
     EXPECT_EQ(countText(), QStringLiteral("7"));
 
     yesterdayMisses("0");
     platform.answerNotice();
-    setup->rbNotRandom->click();
-    setup->rbYesterdayOn->click();
+    ctl<QRadioButton>(*setup, "rbNotRandom")->click();
+    ctl<QRadioButton>(*setup, "rbYesterdayOn")->click();
     auto notices = platform.callsOf(PlatformCall::Notice);
     ASSERT_EQ(notices.size(), 1u);
     EXPECT_EQ(notices[0].text, QStringLiteral("昨日間違えた単語のデータがありません"));
     EXPECT_EQ(notices[0].caption, QStringLiteral("選択不可能"));
     EXPECT_EQ(notices[0].noticeKind, ui::kNoticeInformation);
-    EXPECT_FALSE(setup->rbYesterdayOn->isChecked());
+    EXPECT_FALSE(ctl<QRadioButton>(*setup, "rbYesterdayOn")->isChecked());
     EXPECT_FALSE(setup->plan().modes.yesterday);
-    EXPECT_FALSE(setup->rbNotRandom->isChecked());
+    EXPECT_FALSE(ctl<QRadioButton>(*setup, "rbNotRandom")->isChecked());
     EXPECT_FALSE(setup->plan().modes.notRandom);
 }
 
@@ -265,13 +276,13 @@ TEST_F(QuestionSetupTest, UncheckingTheOptionGroupClearsEverySourceFlag) {
     m.notRandomContinue = true;
     drill->setModes(m);
     show();
-    EXPECT_TRUE(setup->chkOption->isChecked());
-    EXPECT_TRUE(setup->rbNotRandom->isChecked());
-    EXPECT_TRUE(setup->chkNotRandomContinue->isChecked());
-    EXPECT_TRUE(setup->chkNotRandomContinue->isEnabled());
-    EXPECT_FALSE(setup->chkCustomQuestion->isEnabled());
+    EXPECT_TRUE(ctl<QCheckBox>(*setup, "chkOption")->isChecked());
+    EXPECT_TRUE(ctl<QRadioButton>(*setup, "rbNotRandom")->isChecked());
+    EXPECT_TRUE(ctl<QCheckBox>(*setup, "chkNotRandomContinue")->isChecked());
+    EXPECT_TRUE(ctl<QCheckBox>(*setup, "chkNotRandomContinue")->isEnabled());
+    EXPECT_FALSE(ctl<QCheckBox>(*setup, "chkCustomQuestion")->isEnabled());
 
-    setup->chkOption->click();
+    ctl<QCheckBox>(*setup, "chkOption")->click();
     const DrillModes& chosen = setup->plan().modes;
     EXPECT_FALSE(chosen.notRandom);
     EXPECT_FALSE(chosen.notRandomContinue);
@@ -279,30 +290,30 @@ TEST_F(QuestionSetupTest, UncheckingTheOptionGroupClearsEverySourceFlag) {
                  chosen.earlierDrill || chosen.earlierErrors || chosen.yesterday || chosen.custom ||
                  chosen.importance);
     EXPECT_EQ(activeSource(chosen), QuestionSource::Random);
-    EXPECT_FALSE(setup->rbNotRandom->isChecked());
-    EXPECT_FALSE(setup->chkNotRandomContinue->isChecked());
-    EXPECT_FALSE(setup->gbOption->isEnabled());
-    EXPECT_TRUE(setup->chkCustomQuestion->isEnabled());
-    EXPECT_FALSE(setup->chkImportantQuestion->isEnabled());  // ImportantOn is 0
+    EXPECT_FALSE(ctl<QRadioButton>(*setup, "rbNotRandom")->isChecked());
+    EXPECT_FALSE(ctl<QCheckBox>(*setup, "chkNotRandomContinue")->isChecked());
+    EXPECT_FALSE(ctl<QGroupBox>(*setup, "gbOption")->isEnabled());
+    EXPECT_TRUE(ctl<QCheckBox>(*setup, "chkCustomQuestion")->isEnabled());
+    EXPECT_FALSE(ctl<QCheckBox>(*setup, "chkImportantQuestion")->isEnabled()); // ImportantOn is 0
 
     // NotRandomContinue goes with any other option too.
-    setup->chkOption->click();
-    setup->rbNotRandom->click();
-    setup->chkNotRandomContinue->click();
+    ctl<QCheckBox>(*setup, "chkOption")->click();
+    ctl<QRadioButton>(*setup, "rbNotRandom")->click();
+    ctl<QCheckBox>(*setup, "chkNotRandomContinue")->click();
     EXPECT_TRUE(chosen.notRandomContinue);
-    setup->rbNotSameQuestion->click();
+    ctl<QRadioButton>(*setup, "rbNotSameQuestion")->click();
     EXPECT_FALSE(chosen.notRandomContinue);
-    EXPECT_FALSE(setup->chkNotRandomContinue->isEnabled());
+    EXPECT_FALSE(ctl<QCheckBox>(*setup, "chkNotRandomContinue")->isEnabled());
 }
 
 TEST_F(QuestionSetupTest, FourChoicesFillTheMainWindowsChoiceGroup) {
     show();
     EXPECT_TRUE(host.choices.empty());
-    setup->chkSelectOn->click();
-    EXPECT_TRUE(setup->rgSelectNum->isEnabled());
-    EXPECT_EQ(setup->grpSelectNum->checkedId(), 0);
+    ctl<QCheckBox>(*setup, "chkSelectOn")->click();
+    EXPECT_TRUE(ctl<QGroupBox>(*setup, "rgSelectNum")->isEnabled());
+    EXPECT_EQ(ctl<QButtonGroup>(*setup, "grpSelectNum")->checkedId(), 0);
     EXPECT_EQ(host.choices, choicePlaceholders(3));
-    setup->grpSelectNum->button(1)->click();
+    ctl<QButtonGroup>(*setup, "grpSelectNum")->button(1)->click();
     EXPECT_EQ(host.choices,
               (std::vector<std::string>{sj("正解 １"), sj("正解 ２"), sj("正解 ３"), sj("正解 ４")}));
 
@@ -316,26 +327,26 @@ TEST_F(QuestionSetupTest, FourChoicesFillTheMainWindowsChoiceGroup) {
     drill->stop();
 
     show();
-    setup->chkSelectOn->click();
+    ctl<QCheckBox>(*setup, "chkSelectOn")->click();
     EXPECT_TRUE(host.choices.empty());
-    EXPECT_FALSE(setup->rgSelectNum->isEnabled());
-    EXPECT_EQ(setup->grpSelectNum->checkedId(), -1);
+    EXPECT_FALSE(ctl<QGroupBox>(*setup, "rgSelectNum")->isEnabled());
+    EXPECT_EQ(ctl<QButtonGroup>(*setup, "grpSelectNum")->checkedId(), -1);
 }
 
 TEST_F(QuestionSetupTest, MemorizeOnlyUnchecksAndDisablesTheChoices) {
     host.answerType = 1;
     show();
-    ASSERT_TRUE(setup->chkSelectOn->isChecked());
-    setup->chkOnlyMemorize->click();
+    ASSERT_TRUE(ctl<QCheckBox>(*setup, "chkSelectOn")->isChecked());
+    ctl<QCheckBox>(*setup, "chkOnlyMemorize")->click();
     EXPECT_TRUE(setup->plan().modes.memorizeOnly);
-    EXPECT_FALSE(setup->chkSelectOn->isChecked());
-    EXPECT_FALSE(setup->chkSelectOn->isEnabled());
+    EXPECT_FALSE(ctl<QCheckBox>(*setup, "chkSelectOn")->isChecked());
+    EXPECT_FALSE(ctl<QCheckBox>(*setup, "chkSelectOn")->isEnabled());
     EXPECT_TRUE(host.choices.empty());
-    EXPECT_FALSE(setup->txtOnlyMemorizeTime->isHidden());
-    EXPECT_FALSE(setup->lblOnlyMemorizeTime->isHidden());
+    EXPECT_FALSE(ctl<QLineEdit>(*setup, "txtOnlyMemorizeTime")->isHidden());
+    EXPECT_FALSE(ctl<QLabel>(*setup, "lblOnlyMemorizeTime")->isHidden());
 
-    setup->udOnlyMemorizeTime->stepUp();
-    EXPECT_EQ(setup->txtOnlyMemorizeTime->text(), QStringLiteral("6"));
+    ctl<ui::UpDown>(*setup, "udOnlyMemorizeTime")->stepUp();
+    EXPECT_EQ(ctl<QLineEdit>(*setup, "txtOnlyMemorizeTime")->text(), QStringLiteral("6"));
     count("2");
     ASSERT_TRUE(ok());
     EXPECT_EQ(drill->state().phase, DrillPhase::MemorizeAsking);
@@ -346,16 +357,16 @@ TEST_F(QuestionSetupTest, MemorizeOnlyUnchecksAndDisablesTheChoices) {
 
     // Showing again starts without memorizing.
     show();
-    EXPECT_FALSE(setup->chkOnlyMemorize->isChecked());
+    EXPECT_FALSE(ctl<QCheckBox>(*setup, "chkOnlyMemorize")->isChecked());
     EXPECT_FALSE(setup->plan().modes.memorizeOnly);
-    EXPECT_TRUE(setup->chkSelectOn->isEnabled());
-    EXPECT_TRUE(setup->txtOnlyMemorizeTime->isHidden());
+    EXPECT_TRUE(ctl<QCheckBox>(*setup, "chkSelectOn")->isEnabled());
+    EXPECT_TRUE(ctl<QLineEdit>(*setup, "txtOnlyMemorizeTime")->isHidden());
 }
 
 TEST_F(QuestionSetupTest, NotRandomIsStoredByOkAndRestoredAfterARestart) {
     show();
-    setup->chkOption->click();
-    setup->rbNotRandom->click();
+    ctl<QCheckBox>(*setup, "chkOption")->click();
+    ctl<QRadioButton>(*setup, "rbNotRandom")->click();
     count("2");
     ASSERT_TRUE(ok());
     IniFile stored(settings.setupIniPath());
@@ -378,10 +389,10 @@ TEST_F(QuestionSetupTest, NotRandomIsStoredByOkAndRestoredAfterARestart) {
     test::RecordingHost otherHost;
     TfrmQuestionSetup otherSetup(otherDrill, again, otherHost);
     otherSetup.FormShow();
-    EXPECT_TRUE(otherSetup.chkOption->isChecked());
-    EXPECT_TRUE(otherSetup.rbNotRandom->isChecked());
-    EXPECT_FALSE(otherSetup.chkNotRandomContinue->isChecked());
-    EXPECT_TRUE(otherSetup.chkNotRandomContinue->isEnabled());
+    EXPECT_TRUE(ctl<QCheckBox>(otherSetup, "chkOption")->isChecked());
+    EXPECT_TRUE(ctl<QRadioButton>(otherSetup, "rbNotRandom")->isChecked());
+    EXPECT_FALSE(ctl<QCheckBox>(otherSetup, "chkNotRandomContinue")->isChecked());
+    EXPECT_TRUE(ctl<QCheckBox>(otherSetup, "chkNotRandomContinue")->isEnabled());
     EXPECT_TRUE(otherDrill.modes().notRandom);
 }
 
@@ -392,27 +403,29 @@ TEST_F(QuestionSetupTest, DrillNumberThreeAfterTwoDrillsHasNoRecord) {
     settings.DicInUse = nouns;
     completeDrill(2);
     show();
-    setup->chkOption->click();
-    setup->rbPrevQuestionOn->click();
+    ctl<QCheckBox>(*setup, "chkOption")->click();
+    ctl<QRadioButton>(*setup, "rbPrevQuestionOn")->click();
     EXPECT_TRUE(setup->plan().modes.earlierDrill);
-    EXPECT_TRUE(setup->lblOptionNum->isVisibleTo(setup.get()));
-    EXPECT_TRUE(setup->udOptionNum->isEnabled());
+    EXPECT_TRUE(ctl<QLabel>(*setup, "lblOptionNum")->isVisibleTo(setup.get()));
+    EXPECT_TRUE(ctl<ui::UpDown>(*setup, "udOptionNum")->isEnabled());
     EXPECT_TRUE(dictionaryLocked());
     EXPECT_TRUE(countLocked());
     // Drill 1: three words of verbs.txt.
-    EXPECT_EQ(setup->txtOptionNum->text(), QStringLiteral("1"));
-    EXPECT_EQ(setup->txtOptionNum->toolTip(), QStringLiteral("★出題予定★\nw2\nw5\nw8"));
+    EXPECT_EQ(ctl<QLineEdit>(*setup, "txtOptionNum")->text(), QStringLiteral("1"));
+    EXPECT_EQ(ctl<QLineEdit>(*setup, "txtOptionNum")->toolTip(),
+              QStringLiteral("★出題予定★\nw2\nw5\nw8"));
     EXPECT_EQ(countText(), QStringLiteral("3"));
     EXPECT_EQ(settings.DicInUse, verbs);
     EXPECT_EQ(setup->plan().modes.historySlot, 0);
 
-    setup->udOptionNum->stepUp();
+    ctl<ui::UpDown>(*setup, "udOptionNum")->stepUp();
     EXPECT_EQ(countText(), QStringLiteral("2"));
     EXPECT_EQ(settings.DicInUse, nouns);
     EXPECT_EQ(setup->plan().modes.historySlot, 1);
-    setup->udOptionNum->stepUp();
-    EXPECT_EQ(setup->txtOptionNum->text(), QStringLiteral("3"));
-    EXPECT_EQ(setup->txtOptionNum->toolTip(), QStringLiteral("▼記録データなし▼"));
+    ctl<ui::UpDown>(*setup, "udOptionNum")->stepUp();
+    EXPECT_EQ(ctl<QLineEdit>(*setup, "txtOptionNum")->text(), QStringLiteral("3"));
+    EXPECT_EQ(ctl<QLineEdit>(*setup, "txtOptionNum")->toolTip(),
+              QStringLiteral("▼記録データなし▼"));
     EXPECT_EQ(countText(), QStringLiteral("0"));
     EXPECT_EQ(settings.DicInUse, nouns);  // nothing to go back to
 
@@ -422,10 +435,10 @@ TEST_F(QuestionSetupTest, DrillNumberThreeAfterTwoDrillsHasNoRecord) {
     EXPECT_FALSE(drill->running());
 
     // The errors of drill 1: one word.
-    setup->udOptionNum->stepDown();
-    setup->udOptionNum->stepDown();
-    setup->rbPrevErrorOn->click();
-    EXPECT_EQ(setup->txtOptionNum->toolTip(), QStringLiteral("★出題予定★\nw5"));
+    ctl<ui::UpDown>(*setup, "udOptionNum")->stepDown();
+    ctl<ui::UpDown>(*setup, "udOptionNum")->stepDown();
+    ctl<QRadioButton>(*setup, "rbPrevErrorOn")->click();
+    EXPECT_EQ(ctl<QLineEdit>(*setup, "txtOptionNum")->toolTip(), QStringLiteral("★出題予定★\nw5"));
     EXPECT_EQ(countText(), QStringLiteral("1"));
     EXPECT_TRUE(setup->plan().modes.earlierErrors);
     EXPECT_FALSE(setup->plan().modes.earlierDrill);
@@ -450,9 +463,9 @@ TEST_F(QuestionSetupTest, ACountPastTheRangeOrNotANumberIsRefusedAtOk) {
     EXPECT_FALSE(drill->running());
 
     // Within a smaller range: yesterday's 25 misses.
-    setup->chkOption->click();
+    ctl<QCheckBox>(*setup, "chkOption")->click();
     yesterdayMisses("25");
-    setup->rbYesterdayOn->click();
+    ctl<QRadioButton>(*setup, "rbYesterdayOn")->click();
     count("26");
     platform.answerMessage();
     EXPECT_FALSE(ok());
@@ -469,7 +482,7 @@ TEST_F(QuestionSetupTest, ADictionaryWithoutWordsIsRefused) {
     rememberDictionaryPath(settings.setupIniPath(), empty);
     settings.DicInUse = empty;
     show();
-    EXPECT_EQ(setup->txtVocNum->text(), QStringLiteral("0"));
+    EXPECT_EQ(ctl<QLineEdit>(*setup, "txtVocNum")->text(), QStringLiteral("0"));
     platform.answerNotice();
     EXPECT_FALSE(ok());
     auto notices = platform.callsOf(PlatformCall::Notice);
@@ -483,18 +496,18 @@ TEST_F(QuestionSetupTest, WordTypesComboOpenAndDroppedFilesChooseTheDictionary) 
     makeFolder(dir.file("dictionary"));
     writeLines(dir.file("dictionary/noun.txt"), {"a=b*c", "d=e*f", "g=h*i"});
     show();
-    setup->grpDicType->button(0)->click();
+    ctl<QButtonGroup>(*setup, "grpDicType")->button(0)->click();
     EXPECT_EQ(settings.DicInUse, dir.file("dictionary/noun.txt"));
-    EXPECT_EQ(setup->txtVocNum->text(), QStringLiteral("3"));
-    EXPECT_EQ(setup->cboDicFile->currentText(), QStringLiteral("noun.txt"));
+    EXPECT_EQ(ctl<QLineEdit>(*setup, "txtVocNum")->text(), QStringLiteral("3"));
+    EXPECT_EQ(ctl<QComboBox>(*setup, "cboDicFile")->currentText(), QStringLiteral("noun.txt"));
     EXPECT_EQ(host.dictionaryText, "noun.txt");
     EXPECT_EQ(rememberedDictionaryPath(settings.setupIniPath(), "noun.txt"),
               dir.file("dictionary/noun.txt"));
 
     // A name typed that was never used.
-    setup->cboDicFile->setEditText(QStringLiteral("new.txt"));
+    ctl<QComboBox>(*setup, "cboDicFile")->setEditText(QStringLiteral("new.txt"));
     platform.answerNotice();
-    setup->cboDicFileChange();
+    takeTypedDictionaryName();
     auto notices = platform.callsOf(PlatformCall::Notice);
     ASSERT_EQ(notices.size(), 1u);
     EXPECT_EQ(notices[0].text,
@@ -502,8 +515,8 @@ TEST_F(QuestionSetupTest, WordTypesComboOpenAndDroppedFilesChooseTheDictionary) 
                              "１）\"OPEN\"ボタン\n２）ドラッグ＆ドロップ\nで指定しなおしてください。"));
     EXPECT_EQ(notices[0].caption, QStringLiteral("辞書の指定失敗"));
     EXPECT_EQ(notices[0].noticeKind, ui::kNoticeInformation);
-    EXPECT_EQ(setup->txtVocNum->text(), QStringLiteral("0"));
-    EXPECT_EQ(setup->grpDicType->checkedId(), -1);
+    EXPECT_EQ(ctl<QLineEdit>(*setup, "txtVocNum")->text(), QStringLiteral("0"));
+    EXPECT_EQ(ctl<QButtonGroup>(*setup, "grpDicType")->checkedId(), -1);
     EXPECT_EQ(settings.DicInUse, "");
     // OK cannot start on a dictionary that is not known.
     platform.answerNotice();
@@ -511,77 +524,77 @@ TEST_F(QuestionSetupTest, WordTypesComboOpenAndDroppedFilesChooseTheDictionary) 
     EXPECT_EQ(platform.callsOf(PlatformCall::Notice).back().caption, QStringLiteral("辞書の指定失敗"));
 
     // A known name.
-    setup->cboDicFile->setEditText(QStringLiteral("verbs.txt"));
-    setup->cboDicFileChange();
+    ctl<QComboBox>(*setup, "cboDicFile")->setEditText(QStringLiteral("verbs.txt"));
+    takeTypedDictionaryName();
     EXPECT_EQ(settings.DicInUse, verbs);
-    EXPECT_EQ(setup->txtVocNum->text(), QStringLiteral("10"));
+    EXPECT_EQ(ctl<QLineEdit>(*setup, "txtVocNum")->text(), QStringLiteral("10"));
 
     // O&PEN tests the file.
     std::string notes = dir.file("notes.txt");
     spit(notes, crlf({"no asterisk here"}));
     platform.answerOpenFile(QString::fromStdString(notes)).answerNotice();
-    setup->cmdSelectDicFile->click();
+    ctl<QPushButton>(*setup, "cmdSelectDicFile")->click();
     EXPECT_EQ(platform.callsOf(PlatformCall::Notice).back().text,
               QStringLiteral("選択されたファイルは、Qor Helper用辞書ファイルではありません"));
     EXPECT_EQ(settings.DicInUse, verbs);
     std::string picked = dir.file("picked.txt");
     writeLines(picked, {"x=y*z", "p=q*r"});
     platform.answerOpenFile(QString::fromStdString(picked));
-    setup->cmdSelectDicFile->click();
+    ctl<QPushButton>(*setup, "cmdSelectDicFile")->click();
     EXPECT_EQ(settings.DicInUse, picked);
-    EXPECT_EQ(setup->txtVocNum->text(), QStringLiteral("2"));
-    EXPECT_EQ(setup->cboDicFile->currentText(), QStringLiteral("picked.txt"));
+    EXPECT_EQ(ctl<QLineEdit>(*setup, "txtVocNum")->text(), QStringLiteral("2"));
+    EXPECT_EQ(ctl<QComboBox>(*setup, "cboDicFile")->currentText(), QStringLiteral("picked.txt"));
     EXPECT_EQ(rememberedDictionaryPath(settings.setupIniPath(), "picked.txt"), picked);
 
     // A dropped file: only the first one counts.
     setup->FormDropFiles({QUrl::fromLocalFile(QString::fromStdString(dir.file("dictionary/noun.txt"))),
                           QUrl::fromLocalFile(QString::fromStdString(picked))});
     EXPECT_EQ(settings.DicInUse, dir.file("dictionary/noun.txt"));
-    EXPECT_EQ(setup->grpDicType->checkedId(), 0);
-    EXPECT_EQ(setup->txtVocNum->text(), QStringLiteral("3"));
+    EXPECT_EQ(ctl<QButtonGroup>(*setup, "grpDicType")->checkedId(), 0);
+    EXPECT_EQ(ctl<QLineEdit>(*setup, "txtVocNum")->text(), QStringLiteral("3"));
 }
 
 TEST_F(QuestionSetupTest, ImportanceNeedsTheSettingAndARatingFile) {
     show();
-    EXPECT_FALSE(setup->chkImportantQuestion->isEnabled());
+    EXPECT_FALSE(ctl<QCheckBox>(*setup, "chkImportantQuestion")->isEnabled());
     settings.ImportantOn = 1;
     show();
-    ASSERT_TRUE(setup->chkImportantQuestion->isEnabled());
+    ASSERT_TRUE(ctl<QCheckBox>(*setup, "chkImportantQuestion")->isEnabled());
 
     platform.answerNotice();
-    setup->chkImportantQuestion->click();
+    ctl<QCheckBox>(*setup, "chkImportantQuestion")->click();
     auto notices = platform.callsOf(PlatformCall::Notice);
     ASSERT_EQ(notices.size(), 1u);
     EXPECT_EQ(notices[0].text, QStringLiteral("指定された辞書の単語には重要度が設定されていません"));
     EXPECT_EQ(notices[0].caption, QStringLiteral("選択不可能"));
     EXPECT_EQ(notices[0].noticeKind, ui::kNoticeWarning);
-    EXPECT_FALSE(setup->chkImportantQuestion->isChecked());
+    EXPECT_FALSE(ctl<QCheckBox>(*setup, "chkImportantQuestion")->isChecked());
     EXPECT_FALSE(setup->plan().modes.importance);
-    EXPECT_TRUE(setup->chkCustomQuestion->isEnabled());
-    EXPECT_FALSE(setup->cmdLevel[0]->isEnabled());
+    EXPECT_TRUE(ctl<QCheckBox>(*setup, "chkCustomQuestion")->isEnabled());
+    EXPECT_FALSE(ctl<QToolButton>(*setup, "cmd1")->isEnabled());
 
     spit(settings.userFile("verbs_imp.dat"), crlf({"2_" + line(3)}));
-    setup->chkImportantQuestion->click();
+    ctl<QCheckBox>(*setup, "chkImportantQuestion")->click();
     EXPECT_TRUE(setup->plan().modes.importance);
-    EXPECT_FALSE(setup->chkCustomQuestion->isEnabled());
-    EXPECT_TRUE(setup->chkNormalImportant->isEnabled());
-    for (QToolButton* b : setup->cmdLevel) {
+    EXPECT_FALSE(ctl<QCheckBox>(*setup, "chkCustomQuestion")->isEnabled());
+    EXPECT_TRUE(ctl<QCheckBox>(*setup, "chkNormalImportant")->isEnabled());
+    for (QToolButton* b : levelButtons()) {
         EXPECT_TRUE(b->isEnabled());
         EXPECT_FALSE(b->autoRaise());  // a button frame, not a bare digit
     }
-    setup->chkNormalImportant->click();
+    ctl<QCheckBox>(*setup, "chkNormalImportant")->click();
     EXPECT_TRUE(setup->plan().modes.importanceFollowOn);
 
     // The option group excludes it; turning the group off offers it again.
-    setup->chkOption->click();
-    EXPECT_FALSE(setup->chkImportantQuestion->isChecked());
-    EXPECT_FALSE(setup->chkImportantQuestion->isEnabled());
+    ctl<QCheckBox>(*setup, "chkOption")->click();
+    EXPECT_FALSE(ctl<QCheckBox>(*setup, "chkImportantQuestion")->isChecked());
+    EXPECT_FALSE(ctl<QCheckBox>(*setup, "chkImportantQuestion")->isEnabled());
     EXPECT_FALSE(setup->plan().modes.importance);
     EXPECT_FALSE(setup->plan().modes.importanceFollowOn);
-    EXPECT_FALSE(setup->cmdLevel[2]->isEnabled());
-    EXPECT_FALSE(setup->cmdLevel[2]->autoRaise());
-    setup->chkOption->click();
-    EXPECT_TRUE(setup->chkImportantQuestion->isEnabled());
+    EXPECT_FALSE(ctl<QToolButton>(*setup, "cmd3")->isEnabled());
+    EXPECT_FALSE(ctl<QToolButton>(*setup, "cmd3")->autoRaise());
+    ctl<QCheckBox>(*setup, "chkOption")->click();
+    EXPECT_TRUE(ctl<QCheckBox>(*setup, "chkImportantQuestion")->isEnabled());
 }
 
 TEST_F(QuestionSetupTest, CustomListOkWithNineAndWithTwelveTickedWords) {
@@ -589,21 +602,21 @@ TEST_F(QuestionSetupTest, CustomListOkWithNineAndWithTwelveTickedWords) {
     settings.DicInUse = big;
     show();
     customDialogTicks({0, 1, 2, 3, 4, 5, 6, 7, 8});
-    setup->chkCustomQuestion->click();
-    EXPECT_TRUE(setup->chkCustomQuestion->isChecked());
+    ctl<QCheckBox>(*setup, "chkCustomQuestion")->click();
+    EXPECT_TRUE(ctl<QCheckBox>(*setup, "chkCustomQuestion")->isChecked());
     EXPECT_TRUE(setup->plan().modes.custom);
     EXPECT_EQ(setup->plan().customLines.size(), 9u);
     EXPECT_EQ(countText(), QStringLiteral("9"));
     EXPECT_EQ(range(), QStringLiteral("出題数の設定範囲 ： 1～9問"));
-    EXPECT_EQ(setup->cgProgress->value(), 0);
+    EXPECT_EQ(ctl<QProgressBar>(*setup, "cgProgress")->value(), 0);
 
-    setup->chkCustomQuestion->click();  // off
+    ctl<QCheckBox>(*setup, "chkCustomQuestion")->click(); // off
     EXPECT_FALSE(setup->plan().modes.custom);
     EXPECT_EQ(range(), QStringLiteral("出題数の設定範囲 ： 1～1000問"));
     count("10");
     // Nine still ticked from before, three more.
     customDialogTicks({9, 10, 11});
-    setup->chkCustomQuestion->click();
+    ctl<QCheckBox>(*setup, "chkCustomQuestion")->click();
     EXPECT_EQ(setup->plan().customLines.size(), 12u);
     EXPECT_EQ(countText(), QStringLiteral("10"));
     EXPECT_EQ(range(), QStringLiteral("出題数の設定範囲 ： 1～12問"));
@@ -617,13 +630,13 @@ TEST_F(QuestionSetupTest, CustomListOkWithNineAndWithTwelveTickedWords) {
 TEST_F(QuestionSetupTest, CustomListCancelKeepsTheDrillsListButUnticksTheOption) {
     show();
     customDialogTicks({2, 4});
-    setup->chkCustomQuestion->click();
+    ctl<QCheckBox>(*setup, "chkCustomQuestion")->click();
     ASSERT_EQ(setup->plan().customLines, (std::vector<std::string>{line(2), line(4)}));
-    setup->chkCustomQuestion->click();
+    ctl<QCheckBox>(*setup, "chkCustomQuestion")->click();
 
     customDialogTicks({6}, true);
-    setup->chkCustomQuestion->click();
-    EXPECT_FALSE(setup->chkCustomQuestion->isChecked());
+    ctl<QCheckBox>(*setup, "chkCustomQuestion")->click();
+    EXPECT_FALSE(ctl<QCheckBox>(*setup, "chkCustomQuestion")->isChecked());
     EXPECT_FALSE(setup->plan().modes.custom);
     EXPECT_EQ(setup->plan().customLines, (std::vector<std::string>{line(2), line(4)}));
     EXPECT_EQ(range(), QStringLiteral("出題数の設定範囲 ： 1～1000問"));
@@ -641,28 +654,28 @@ TEST_F(QuestionSetupTest, CustomListCancelKeepsTheDrillsListButUnticksTheOption)
         w.findChild<QPushButton*>(QStringLiteral("cmdOk"))->click();
         return w.result();
     });
-    setup->chkCustomQuestion->click();
+    ctl<QCheckBox>(*setup, "chkCustomQuestion")->click();
     EXPECT_EQ(setup->plan().customLines.size(), 3u);
 }
 
 TEST_F(QuestionSetupTest, AnotherDictionaryDropsTheCustomListOfTheOldOne) {
     show();
     customDialogTicks({1});
-    setup->chkCustomQuestion->click();
+    ctl<QCheckBox>(*setup, "chkCustomQuestion")->click();
     ASSERT_TRUE(setup->plan().modes.custom);
     numberedDictionary("nouns.txt", 3, "n");
-    setup->cboDicFile->setEditText(QStringLiteral("nouns.txt"));
-    setup->cboDicFileChange();
-    EXPECT_FALSE(setup->chkCustomQuestion->isChecked());
+    ctl<QComboBox>(*setup, "cboDicFile")->setEditText(QStringLiteral("nouns.txt"));
+    takeTypedDictionaryName();
+    EXPECT_FALSE(ctl<QCheckBox>(*setup, "chkCustomQuestion")->isChecked());
     EXPECT_FALSE(setup->plan().modes.custom);
     EXPECT_EQ(range(), QStringLiteral("出題数の設定範囲 ： 1～1000問"));
 }
 
 TEST_F(QuestionSetupTest, CancelClosesWithTheFlagsSetSoFar) {
     show();
-    setup->chkOption->click();
-    setup->rbNotSameQuestion->click();
-    setup->cmdCancel->click();
+    ctl<QCheckBox>(*setup, "chkOption")->click();
+    ctl<QRadioButton>(*setup, "rbNotSameQuestion")->click();
+    ctl<QPushButton>(*setup, "cmdCancel")->click();
     EXPECT_EQ(setup->result(), QDialog::Rejected);
     EXPECT_TRUE(drill->state().modes.notSameQuestion);
     EXPECT_FALSE(drill->running());
@@ -673,9 +686,9 @@ TEST_F(QuestionSetupTest, CancelClosesWithTheFlagsSetSoFar) {
 TEST_F(QuestionSetupTest, LoadingALongCustomListMovesTheGaugeOncePerPercentUpToTheLastLine) {
     settings.DicInUse = numberedDictionary("big.txt", 20000);
     show();
-    QSignalSpy changes(setup->cgProgress, &QProgressBar::valueChanged);
+    QSignalSpy changes(ctl<QProgressBar>(*setup, "cgProgress"), &QProgressBar::valueChanged);
     customDialogTicks({0});
-    setup->chkCustomQuestion->click();
+    ctl<QCheckBox>(*setup, "chkCustomQuestion")->click();
     EXPECT_EQ(setup->plan().customLines.size(), 1u);
     ASSERT_GE(changes.count(), 2);
     EXPECT_LE(changes.count(), 103);

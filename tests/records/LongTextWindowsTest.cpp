@@ -5,6 +5,7 @@
 #include "records/TfrmShowErrorNum.h"
 #include "records/TfrmShowPercent.h"
 #include "tests/records/WindowFixture.h"
+#include "tests/support/Controls.h"
 #include "ui/ShownText.h"
 
 #include <QLabel>
@@ -43,14 +44,14 @@ TEST_F(LongTextWindowsTest, TheReviewOfMissesCutsItsCellsAndItsComment) {
     in.dictionaryName = "verbs";
     in.today = DateTexts::of(programClock().now());
     TfrmShowError frm(in, settings);
-    QTreeWidgetItem* row = frm.lstError->topLevelItem(0);
+    QTreeWidgetItem* row = ctl<QTreeWidget>(frm, "lstError")->topLevelItem(0);
     ASSERT_NE(row, nullptr);
     EXPECT_LE(row->text(0).size(), ui::kShownTextMax);
     EXPECT_LE(row->text(1).size(), ui::kShownTextMax);
     EXPECT_TRUE(row->toolTip(0).contains(QStringLiteral("1000000")));
-    frm.lstError->setCurrentItem(row);
-    EXPECT_LE(frm.moComment->toPlainText().size(), ui::kShownTextMax);
-    EXPECT_EQ(ui::wholeText(frm.moComment).size(), 1000000);
+    ctl<QTreeWidget>(frm, "lstError")->setCurrentItem(row);
+    EXPECT_LE(ctl<QPlainTextEdit>(frm, "moComment")->toPlainText().size(), ui::kShownTextMax);
+    EXPECT_EQ(ui::wholeText(ctl<QPlainTextEdit>(frm, "moComment")).size(), 1000000);
 }
 
 TEST_F(LongTextWindowsTest, TheMostMissedWordsShowAShortLineEach) {

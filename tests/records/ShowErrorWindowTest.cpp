@@ -1,6 +1,7 @@
 #include "records/DailyRecord.h"
 #include "records/TfrmShowError.h"
 #include "tests/records/WindowFixture.h"
+#include "tests/support/Controls.h"
 
 #include <QAccessible>
 #include <QHeaderView>
@@ -45,45 +46,49 @@ protected:
     }
 
     static void clickRow(TfrmShowError& frm, int row) {
-        frm.lstError->setCurrentItem(frm.lstError->topLevelItem(row));
+        ctl<QTreeWidget>(frm, "lstError")
+            ->setCurrentItem(ctl<QTreeWidget>(frm, "lstError")->topLevelItem(row));
     }
 };
 
 TEST_F(ShowErrorWindowTest, ListsTheMissesOfTheDrillByDirection) {
     TfrmShowError frm(review(), settings);
     EXPECT_EQ(frm.windowTitle(), q("あなたの間違えは、、、"));
-    EXPECT_EQ(frm.pnlHazureNum->text(), q("あなたは、2問間違えました"));
-    EXPECT_EQ(frm.lstError->headerItem()->text(0), q("問題"));
-    EXPECT_EQ(frm.lstError->headerItem()->text(1), q("正解"));
-    EXPECT_EQ(column(frm.lstError, 0), (QStringList{q("run,dash"), q("see")}));
-    EXPECT_EQ(column(frm.lstError, 1), (QStringList{q("走る,急ぐ"), q("見る")}));
-    EXPECT_TRUE(frm.moComment->toPlainText().isEmpty());
-    EXPECT_TRUE(frm.pnlDayNum->text().isEmpty());
-    EXPECT_TRUE(frm.pnlMonthNum->text().isEmpty());
-    EXPECT_EQ(frm.cmdClose->text(), q("閉じる (&C)"));
-    EXPECT_TRUE(frm.cmdClose->isDefault());
+    EXPECT_EQ(ctl<QLabel>(frm, "pnlHazureNum")->text(), q("あなたは、2問間違えました"));
+    EXPECT_EQ(ctl<QTreeWidget>(frm, "lstError")->headerItem()->text(0), q("問題"));
+    EXPECT_EQ(ctl<QTreeWidget>(frm, "lstError")->headerItem()->text(1), q("正解"));
+    EXPECT_EQ(column(ctl<QTreeWidget>(frm, "lstError"), 0), (QStringList{q("run,dash"), q("see")}));
+    EXPECT_EQ(column(ctl<QTreeWidget>(frm, "lstError"), 1),
+              (QStringList{q("走る,急ぐ"), q("見る")}));
+    EXPECT_TRUE(ctl<QPlainTextEdit>(frm, "moComment")->toPlainText().isEmpty());
+    EXPECT_TRUE(ctl<QLabel>(frm, "pnlDayNum")->text().isEmpty());
+    EXPECT_TRUE(ctl<QLabel>(frm, "pnlMonthNum")->text().isEmpty());
+    EXPECT_EQ(ctl<QPushButton>(frm, "cmdClose")->text(), q("閉じる (&C)"));
+    EXPECT_TRUE(ctl<QPushButton>(frm, "cmdClose")->isDefault());
     // The defaults: no vocabulary book, no voice.
-    EXPECT_EQ(frm.cmdVocBook->text(), q("単語帳に追加 (&A)"));
-    EXPECT_FALSE(frm.cmdVocBook->isEnabled());
-    EXPECT_EQ(frm.cmdVoicePlay->text(), q("再生 (&V)"));
-    EXPECT_FALSE(frm.cmdVoicePlay->isEnabled());
+    EXPECT_EQ(ctl<QPushButton>(frm, "cmdVocBook")->text(), q("単語帳に追加 (&A)"));
+    EXPECT_FALSE(ctl<QPushButton>(frm, "cmdVocBook")->isEnabled());
+    EXPECT_EQ(ctl<QPushButton>(frm, "cmdVoicePlay")->text(), q("再生 (&V)"));
+    EXPECT_FALSE(ctl<QPushButton>(frm, "cmdVoicePlay")->isEnabled());
 
     TfrmShowError reversed(review(1), settings);
-    EXPECT_EQ(column(reversed.lstError, 0), (QStringList{q("走る,急ぐ"), q("見る")}));
-    EXPECT_EQ(column(reversed.lstError, 1), (QStringList{q("run,dash"), q("see")}));
+    EXPECT_EQ(column(ctl<QTreeWidget>(reversed, "lstError"), 0),
+              (QStringList{q("走る,急ぐ"), q("見る")}));
+    EXPECT_EQ(column(ctl<QTreeWidget>(reversed, "lstError"), 1),
+              (QStringList{q("run,dash"), q("see")}));
 }
 
 TEST_F(ShowErrorWindowTest, TenQuestionsWithTwoMissesShowTwoRows) {
     ErrorReviewInput in = review();
     in.missedLines.resize(10);  // the missed list keeps older lines behind the drill's
     TfrmShowError frm(in, settings);
-    EXPECT_EQ(frm.pnlHazureNum->text(), q("あなたは、2問間違えました"));
-    EXPECT_EQ(frm.lstError->topLevelItemCount(), 2);
+    EXPECT_EQ(ctl<QLabel>(frm, "pnlHazureNum")->text(), q("あなたは、2問間違えました"));
+    EXPECT_EQ(ctl<QTreeWidget>(frm, "lstError")->topLevelItemCount(), 2);
 
     in.wrongCount = 0;
     TfrmShowError none(in, settings);
-    EXPECT_EQ(none.pnlHazureNum->text(), q("あなたは、0問間違えました"));
-    EXPECT_EQ(none.lstError->topLevelItemCount(), 0);
+    EXPECT_EQ(ctl<QLabel>(none, "pnlHazureNum")->text(), q("あなたは、0問間違えました"));
+    EXPECT_EQ(ctl<QTreeWidget>(none, "lstError")->topLevelItemCount(), 0);
 }
 
 TEST_F(ShowErrorWindowTest, ARowShowsItsCommentAndTheWordsMissesTodayAndThisMonth) {
@@ -96,25 +101,26 @@ TEST_F(ShowErrorWindowTest, ARowShowsItsCommentAndTheWordsMissesTodayAndThisMont
 
     // Japanese to English: the records still name the word English first.
     TfrmShowError frm(review(1), settings);
-    frm.lstErrorClick();  // nothing selected: nothing shown
-    EXPECT_TRUE(frm.pnlDayNum->text().isEmpty());
+    emit ctl<QTreeWidget>(frm, "lstError")
+        ->itemSelectionChanged(); // nothing selected: nothing shown
+    EXPECT_TRUE(ctl<QLabel>(frm, "pnlDayNum")->text().isEmpty());
 
     clickRow(frm, 0);
-    EXPECT_EQ(frm.moComment->toPlainText(), q("よく使う"));
-    EXPECT_EQ(frm.pnlDayNum->text(), q("今日間違えた回数 ： 2回"));
-    EXPECT_EQ(frm.pnlMonthNum->text(), q("今月間違えた回数 ： 3回"));
+    EXPECT_EQ(ctl<QPlainTextEdit>(frm, "moComment")->toPlainText(), q("よく使う"));
+    EXPECT_EQ(ctl<QLabel>(frm, "pnlDayNum")->text(), q("今日間違えた回数 ： 2回"));
+    EXPECT_EQ(ctl<QLabel>(frm, "pnlMonthNum")->text(), q("今月間違えた回数 ： 3回"));
 
     clickRow(frm, 1);
-    EXPECT_EQ(frm.moComment->toPlainText(), q("目で"));
-    EXPECT_EQ(frm.pnlDayNum->text(), q("今日間違えた回数 ： 1回"));
-    EXPECT_EQ(frm.pnlMonthNum->text(), q("今月間違えた回数 ： 1回"));
+    EXPECT_EQ(ctl<QPlainTextEdit>(frm, "moComment")->toPlainText(), q("目で"));
+    EXPECT_EQ(ctl<QLabel>(frm, "pnlDayNum")->text(), q("今日間違えた回数 ： 1回"));
+    EXPECT_EQ(ctl<QLabel>(frm, "pnlMonthNum")->text(), q("今月間違えた回数 ： 1回"));
 }
 
 TEST_F(ShowErrorWindowTest, AWordWithoutRecordsCountsZero) {
     TfrmShowError frm(review(), settings);
     clickRow(frm, 1);
-    EXPECT_EQ(frm.pnlDayNum->text(), q("今日間違えた回数 ： 0回"));
-    EXPECT_EQ(frm.pnlMonthNum->text(), q("今月間違えた回数 ： 0回"));
+    EXPECT_EQ(ctl<QLabel>(frm, "pnlDayNum")->text(), q("今日間違えた回数 ： 0回"));
+    EXPECT_EQ(ctl<QLabel>(frm, "pnlMonthNum")->text(), q("今月間違えた回数 ： 0回"));
 }
 
 TEST_F(ShowErrorWindowTest, TheVocabularyBookGetsEveryRowInDictionaryFormatOnce) {
@@ -122,9 +128,9 @@ TEST_F(ShowErrorWindowTest, TheVocabularyBookGetsEveryRowInDictionaryFormatOnce)
     settings.VocBook = userFile("book.txt");
     spit(settings.VocBook, crlf({sj("old=古い*x")}));
     TfrmShowError frm(review(1), settings);
-    ASSERT_TRUE(frm.cmdVocBook->isEnabled());
-    frm.cmdVocBook->click();
-    EXPECT_FALSE(frm.cmdVocBook->isEnabled());
+    ASSERT_TRUE(ctl<QPushButton>(frm, "cmdVocBook")->isEnabled());
+    ctl<QPushButton>(frm, "cmdVocBook")->click();
+    EXPECT_FALSE(ctl<QPushButton>(frm, "cmdVocBook")->isEnabled());
     EXPECT_EQ(slurp(settings.VocBook), crlf({sj("old=古い*x"), run, see}));
     EXPECT_TRUE(platform.calls().empty());
 }
@@ -135,11 +141,11 @@ TEST_F(ShowErrorWindowTest, AVocabularyBookThatCannotBeWrittenKeepsTheCommand) {
     ASSERT_TRUE(makeFolder(settings.VocBook));
     platform.answerNotice();
     TfrmShowError frm(review(), settings);
-    frm.cmdVocBook->click();
+    ctl<QPushButton>(frm, "cmdVocBook")->click();
     ASSERT_EQ(platform.callsOf(PlatformCall::Notice).size(), 1u);
     EXPECT_TRUE(platform.callsOf(PlatformCall::Notice)[0].text.startsWith(
         QString::fromStdString(settings.VocBook)));
-    EXPECT_TRUE(frm.cmdVocBook->isEnabled());
+    EXPECT_TRUE(ctl<QPushButton>(frm, "cmdVocBook")->isEnabled());
 }
 
 TEST_F(ShowErrorWindowTest, VoicePlaysTheSelectedWordsEnglishPart) {
@@ -147,11 +153,11 @@ TEST_F(ShowErrorWindowTest, VoicePlaysTheSelectedWordsEnglishPart) {
     settings.VoiceType = 0;
     settings.HatsuonDir = dir.file("voice/");
     TfrmShowError frm(review(1), settings);
-    ASSERT_TRUE(frm.cmdVoicePlay->isEnabled());
-    frm.cmdVoicePlay->click();  // no row selected
+    ASSERT_TRUE(ctl<QPushButton>(frm, "cmdVoicePlay")->isEnabled());
+    ctl<QPushButton>(frm, "cmdVoicePlay")->click(); // no row selected
     EXPECT_TRUE(platform.calls().empty());
     clickRow(frm, 1);
-    frm.cmdVoicePlay->click();
+    ctl<QPushButton>(frm, "cmdVoicePlay")->click();
     ASSERT_EQ(platform.callsOf(PlatformCall::Wave).size(), 1u);
     EXPECT_EQ(platform.callsOf(PlatformCall::Wave)[0].text,
               QString::fromStdString(dir.file("voice/see.wav")));
@@ -159,7 +165,7 @@ TEST_F(ShowErrorWindowTest, VoicePlaysTheSelectedWordsEnglishPart) {
     settings.VoiceType = 1;
     TfrmShowError companion(review(1), settings);
     clickRow(companion, 0);
-    companion.cmdVoicePlay->click();
+    ctl<QPushButton>(companion, "cmdVoicePlay")->click();
     EXPECT_EQ(platform.companionTexts(), QStringList{q("VEXA;run,dash")});
     EXPECT_EQ(platform.callsOf(PlatformCall::Wave).size(), 1u);
 }
@@ -169,13 +175,15 @@ TEST_F(ShowErrorWindowTest, VoicePlaysTheSelectedWordsEnglishPart) {
 TEST_F(ShowErrorWindowTest, AScreenReaderReadsTheCountsOfTheWordChosen) {
     TfrmShowError frm(review(), settings);
     clickRow(frm, 1);
-    for (QLabel* panel : {frm.pnlDayNum, frm.pnlMonthNum}) {
+    for (QLabel* panel : {ctl<QLabel>(frm, "pnlDayNum"), ctl<QLabel>(frm, "pnlMonthNum")}) {
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(panel);
         ASSERT_NE(a, nullptr);
         EXPECT_EQ(a->text(QAccessible::Name), panel->text());
     }
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(frm.pnlDayNum)->text(QAccessible::Name),
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(ctl<QLabel>(frm, "pnlDayNum"))
+                  ->text(QAccessible::Name),
               q("今日間違えた回数 ： 0回"));
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(frm.pnlMonthNum)->text(QAccessible::Description),
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(ctl<QLabel>(frm, "pnlMonthNum"))
+                  ->text(QAccessible::Description),
               q("今月間違えた回数"));
 }
