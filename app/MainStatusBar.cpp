@@ -44,11 +44,15 @@ MainStatusBar::MainStatusBar(QMainWindow& window, QMenu* popup) {
     due_->setObjectName(QStringLiteral("sbDuePanel"));
     due_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     due_->setAlignment(Qt::AlignCenter);
+    due_->setMargin(2);
     due_->setAccessibleName(QStringLiteral("今日復習する単語の数"));
     due_->setToolTip(QStringLiteral("使用中の辞書で、今日復習する単語の数"));
     due_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     bar_->addPermanentWidget(due_);
+    // No size grip (the window frame resizes the window): its room goes to the panels, and
+    // a small margin keeps the last panel's frame off the window's edge.
     bar_->setSizeGripEnabled(false);
+    bar_->setContentsMargins(0, 0, 2, 0);
     bar_->setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(bar_, &QWidget::customContextMenuRequested, bar_,
                      [this, popup](const QPoint& pos) { popup->popup(bar_->mapToGlobal(pos)); });
