@@ -127,3 +127,13 @@ TEST_F(DailyReviewSourceTest, IsNoHistoryModeAndWinsOverTheKeptOptions) {
     EXPECT_EQ(activeSource(drill->modes()), QuestionSource::DailyReview);
     EXPECT_EQ(drill->state().questionCount, 2);
 }
+
+TEST_F(DailyReviewSourceTest, AReviewFileThatCannotBeReadIsToldAndStartsNoDrill) {
+    const std::string rev = reviewFilePath(settings.userFolder(), "verbs");
+    ASSERT_TRUE(makeFolder(rev));  // a folder where the file should be
+    EXPECT_FALSE(startOn(dic, 0, 0, "10"));
+    ASSERT_EQ(view.fileErrors.size(), 1u);
+    EXPECT_EQ(view.fileErrors[0].path(), rev);
+    EXPECT_TRUE(view.boxes.empty());
+    EXPECT_FALSE(drill->running());
+}
