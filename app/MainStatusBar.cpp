@@ -60,7 +60,8 @@ MainStatusBar::MainStatusBar(QMainWindow& window, QMenu* popup) {
 
 void MainStatusBar::fitWidth(int windowWidth) {
     // Panel 0 takes what the other panels leave (440 pixels in the layout's own font).
-    const int reserve = panelWidth(1) + panelWidth(2) + panelWidth(3) + due_->sizeHint().width() +
+    // The due panel takes its room from the countdown's, which stretches.
+    const int reserve = panelWidth(1) + panelWidth(2) + panelWidth(3) +
                         static_cast<int>(std::lround(130 * fontScale()));
     static_cast<ui::ElidedLabel*>(panels_[0])->setPreferredWidth(std::max(0, windowWidth - reserve));
 }
