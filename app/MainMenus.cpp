@@ -77,6 +77,8 @@ void MainMenus::buildActions() {
                            QKeySequence(Qt::CTRL | Qt::Key_V));
     actShowHistory_ = command("actShowHistory", QStringLiteral("学習履歴の表示 (&H)"), QStringLiteral("学習履歴の表示"),
                 &TfrmMain::cmdShowHistroyClick, I(ToolIcon::History), {});
+    actStudyCalendar_ = command("actStudyCalendar", QStringLiteral("学習カレンダー (&C)"),
+                                QStringLiteral("学習カレンダー"), &TfrmMain::cmdStudyCalendarClick, -1, {});
     actNextWord_ = command("actNextWord", QStringLiteral("次の文字を表示"), {}, &TfrmMain::cmdNextWordClick, -1,
                           QKeySequence(Qt::CTRL | Qt::Key_N));
     actAddVocBook_ = command("actAddVocBook", QStringLiteral("単語帳に追加"), {}, &TfrmMain::cmdAddVocBookClick, -1,
@@ -141,7 +143,8 @@ void MainMenus::buildMenus() {
 
     mnuScore_ = bar->addMenu(QStringLiteral("成績の表示 (&G)"));
     mnuScore_->addActions(
-        {actShowError_, actShowPercent_, actShowGraph_, actShowErrorNum_, actShowHistory_});
+        {actShowError_, actShowPercent_, actShowGraph_, actShowErrorNum_, actShowHistory_,
+         actStudyCalendar_});
     mnuScore_->addSeparator();
     mnuVocBook_ = mnuScore_->addMenu(QStringLiteral("単語帳の編集 (&V)"));
     mnuVocBook_->addActions({actEditVocBook_, actDeleteVocBook_});

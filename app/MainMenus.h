@@ -37,6 +37,7 @@ public:
     QAction* actHomepage() const { return actHomepage_; }
     QAction* actPlayVoice() const { return actPlayVoice_; }
     QAction* actShowHistory() const { return actShowHistory_; }
+    QAction* actStudyCalendar() const { return actStudyCalendar_; }
     QAction* actNextWord() const { return actNextWord_; }
     QAction* actAddVocBook() const { return actAddVocBook_; }
     QAction* actSelectDicFile() const { return actSelectDicFile_; }
@@ -99,6 +100,7 @@ private:
     QAction* actHomepage_ = nullptr;
     QAction* actPlayVoice_ = nullptr;
     QAction* actShowHistory_ = nullptr;
+    QAction* actStudyCalendar_ = nullptr;
     QAction* actNextWord_ = nullptr;
     QAction* actAddVocBook_ = nullptr;
     QAction* actSelectDicFile_ = nullptr;

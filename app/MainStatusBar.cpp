@@ -40,6 +40,19 @@ MainStatusBar::MainStatusBar(QMainWindow& window, QMenu* popup) {
         bar_->addWidget(panel, i == 3 ? 1 : 0);
         panels_[i] = panel;
     }
+    due_ = new QLabel(bar_);
+    due_->setObjectName(QStringLiteral("sbDuePanel"));
+    due_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    due_->setAlignment(Qt::AlignCenter);
+    due_->setMargin(2);
+    due_->setAccessibleName(QStringLiteral("今日復習する単語の数"));
+    due_->setToolTip(QStringLiteral("使用中の辞書で、今日復習する単語の数"));
+    due_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    bar_->addPermanentWidget(due_);
+    // No size grip (the window frame resizes the window): its room goes to the panels, and
+    // a small margin keeps the last panel's frame off the window's edge.
+    bar_->setSizeGripEnabled(false);
+    bar_->setContentsMargins(0, 0, 2, 0);
     bar_->setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(bar_, &QWidget::customContextMenuRequested, bar_,
                      [this, popup](const QPoint& pos) { popup->popup(bar_->mapToGlobal(pos)); });
@@ -47,6 +60,7 @@ MainStatusBar::MainStatusBar(QMainWindow& window, QMenu* popup) {
 
 void MainStatusBar::fitWidth(int windowWidth) {
     // Panel 0 takes what the other panels leave (440 pixels in the layout's own font).
+    // The due panel takes its room from the countdown's, which stretches.
     const int reserve = panelWidth(1) + panelWidth(2) + panelWidth(3) +
                         static_cast<int>(std::lround(130 * fontScale()));
     static_cast<ui::ElidedLabel*>(panels_[0])->setPreferredWidth(std::max(0, windowWidth - reserve));

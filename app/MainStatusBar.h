@@ -1,7 +1,8 @@
 #pragma once
 // The main window's status bar and its four panels: the dictionary in use, the answer
-// form hint, this month's rate and the schedule countdown. Panels 1 and 2 hold their
-// longest texts whole; panel 0 takes what the others leave.
+// form hint, this month's rate and the schedule countdown; and at its right end the
+// words of the dictionary in use due for review today. Panels 1 and 2 and the review
+// panel hold their longest texts whole; panel 0 takes what the others leave.
 
 class QLabel;
 class QMenu;
@@ -17,6 +18,8 @@ public:
 
     QStatusBar* bar() const { return bar_; }
     QLabel* panel(int index) const { return panels_[index]; }
+    // "復習 ： N語".
+    QLabel* duePanel() const { return due_; }
     // Gives panel 0 the room the window's width leaves it.
     void fitWidth(int windowWidth);
 
@@ -26,6 +29,7 @@ private:
 
     QStatusBar* bar_ = nullptr;
     QLabel* panels_[4] = {};
+    QLabel* due_ = nullptr;
 };
 
 } // namespace qor

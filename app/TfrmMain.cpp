@@ -3,6 +3,7 @@
 #include "app/KeyPreview.h"
 #include "app/MainCompanion.h"
 #include "app/MainDrillShell.h"
+#include "app/MainDueCount.h"
 #include "app/MainMenus.h"
 #include "app/MainSchedule.h"
 #include "app/MainSettingsView.h"
@@ -62,6 +63,7 @@ TfrmMain::TfrmMain(std::string programFolder, QWidget* parent) : QMainWindow(par
     cboDicFile = bars_->cboDicFile();
     for (int i = 0; i < 4; ++i)
         sbPanels_[i] = status_->panel(i);
+    dueCount_ = std::make_unique<MainDueCount>(*status_->duePanel());
     resize(604, 441);
 
     tmrDate = new QTimer(this);
@@ -148,6 +150,15 @@ QString TfrmMain::statusPanelText(int index) const {
     return sbPanels_[index]->text();
 }
 
+QLabel* TfrmMain::duePanel() const {
+    return status_->duePanel();
+}
+
+void TfrmMain::refreshDueCount(bool force) {
+    if (started_)
+        dueCount_->refresh(settings_, force);
+}
+
 bool TfrmMain::event(QEvent* event) {
     // A status tip would become a status bar message, which hides the four panels while
     // it shows; the hints are tooltips, and the panels stay in view.
@@ -205,6 +216,7 @@ void TfrmMain::FormShow() {
     // Values that were not numbers took their defaults; say so once, in one box.
     view_->reportBadSettings(bad);
     restoreDictionary();
+    refreshDueCount(true);
     menus_->mnuVocBook()->menuAction()->setEnabled(settings_.VocBookOn == 1);
     resetDrill();
     companion_->start();
@@ -323,6 +335,7 @@ void TfrmMain::showDictionaryChange(const DictionaryChange& change) {
         cboDicFile->setEditText(change.comboText);
     }
     sbPanels_[0]->setText(change.statusText);
+    refreshDueCount();
 }
 
 } // namespace qor

@@ -41,6 +41,7 @@ class DictionaryPicker;
 class DrillPanel;
 class MainCompanion;
 class MainDrillShell;
+class MainDueCount;
 class MainMenus;
 class MainSchedule;
 class MainSettingsView;
@@ -78,6 +79,10 @@ public:
     // The status bar's four panels.
     QLabel* statusPanel(int index) const;
     QString statusPanelText(int index) const;
+    // The words of the dictionary in use due for review today, as the status bar shows
+    // them; counted anew when the dictionary, the day or the records changed.
+    QLabel* duePanel() const;
+    void refreshDueCount(bool force = false);
     // The drill that runs in this window, and its panel.
     Drill& drill();
     DrillPanel& drillPanel() { return *panel_; }
@@ -147,6 +152,7 @@ public slots:
     void cmdShowGraphClick();
     void cmdShowErrorNumClick();
     void cmdShowHistroyClick();
+    void cmdStudyCalendarClick();
     void cmdFindClick();
     void cmdNewTextClick();
     void cmdEditVocBookClick();
@@ -220,6 +226,7 @@ private:
     QLabel* sbPanels_[4] = {};
     QTimer* tmrDate = nullptr;  // the date display and the schedule, each second
     std::unique_ptr<MainSchedule> schedule_;
+    std::unique_ptr<MainDueCount> dueCount_;
     std::unique_ptr<MainDrillShell> drillShell_;
     DrillPanel* panel_ = nullptr;  // the central widget
     std::unique_ptr<ToolbarSetupHost> setupHost_;

@@ -13,6 +13,7 @@
 #include "quiz/DrillPanel.h"
 #include "quiz/DrillWindows.h"
 #include "quiz/TfrmQuestionSetup.h"
+#include "records/TfrmStudyCalendar.h"
 #include "settings/DictionaryInUse.h"
 #include "sound/CompanionChannel.h"
 #include "sound/Pronounce.h"
@@ -185,6 +186,11 @@ void TfrmMain::cmdShowHistroyClick() {
     openWindow(MainCommand::ShowHistory, QStringLiteral("学習履歴の表示"));
 }
 
+void TfrmMain::cmdStudyCalendarClick() {
+    // The calendar sums the records of every dictionary; it writes nothing.
+    showStudyCalendar(this, settings_);
+}
+
 void TfrmMain::cmdFindClick() {
     openWindow(MainCommand::Find, QStringLiteral("単語の検索"));
 }
@@ -297,16 +303,20 @@ void TfrmMain::showDictionaryInUse(const std::string& fileName) {
     QSignalBlocker block(cboDicFile);
     cboDicFile->setEditText(ui::toQ(fileName));
     sbPanels_[0]->setText(ui::toQ(dictionaryPanelText(settings_.DicInUse, isMaximized())));
+    refreshDueCount();
 }
 
 void TfrmMain::drillCompleted() {
     if (auto* setup = dynamic_cast<TfrmQuestionSetup*>(longLivedDialog(MainCommand::QuestionSetup)))
         setup->drillCompleted();
+    // The drill's answers changed the review file.
+    refreshDueCount(true);
 }
 
 void TfrmMain::drillStopped() {
     if (auto* setup = dynamic_cast<TfrmQuestionSetup*>(longLivedDialog(MainCommand::QuestionSetup)))
         setup->drillStopped();
+    refreshDueCount(true);
 }
 
 void TfrmMain::cmdAddVocBookClick() {
@@ -348,6 +358,7 @@ void TfrmMain::cmdCsvFormatClick() {
 
 void TfrmMain::cboDicFileChange() {
     sbPanels_[0]->setText(cboDicFile->comboTextChanged(cboDicFile->currentText()).statusText);
+    refreshDueCount();
 }
 
 } // namespace qor

@@ -1,5 +1,6 @@
 // The main window's date display: the date texts, the title bar and the dictionary line
-// of the status bar, each second; the schedule (app/MainSchedule) ticks with it.
+// of the status bar, each second; the schedule (app/MainSchedule) and the due count
+// (app/MainDueCount) tick with it.
 
 #include "app/MainWindowState.h"
 #include "words/DictionaryList.h"
@@ -40,6 +41,8 @@ void TfrmMain::tmrDateTimer() {
     schedule_->tick();
     refreshDateTexts();
     refreshTitleBar();
+    // Counts only when the day rolled over or the dictionary in use changed.
+    refreshDueCount();
 }
 
 } // namespace qor

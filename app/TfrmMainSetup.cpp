@@ -24,6 +24,8 @@ void TfrmMain::applySettings() {
     view_->applyFlatButtons();
     menus_->mnuVocBook()->menuAction()->setEnabled(settings_.VocBookOn == 1);
     refreshTitleBar();
+    // The review settings decide which words are due.
+    refreshDueCount(true);
 }
 
 void TfrmMain::companionSettingsChanged() {

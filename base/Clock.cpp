@@ -15,6 +15,19 @@ DateTime SystemClock::now() const {
                     local.tm_hour,        local.tm_min,     local.tm_sec};
 }
 
+long long SystemClock::milliseconds() const {
+    // Steady: a clock set back or forward while the learner thinks changes nothing.
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+long long Clock::milliseconds() const {
+    const DateTime t = now();
+    const long long days = daysBetween(1970, 1, 1, t.year, t.month, t.day);
+    return ((days * 24 + t.hour) * 60 + t.minute) * 60000LL + t.second * 1000LL;
+}
+
 namespace {
 SystemClock systemClock;
 Clock* installedClock = nullptr;

@@ -20,11 +20,15 @@ class Clock {
 public:
     virtual ~Clock() = default;
     virtual DateTime now() const = 0;
+    // Milliseconds on a count that only goes forward, for how long something took: only
+    // differences mean anything. Unless a clock knows better, its reading in whole seconds.
+    virtual long long milliseconds() const;
 };
 
 class SystemClock final : public Clock {
 public:
     DateTime now() const override;
+    long long milliseconds() const override;
 };
 
 // A clock that stands still until it is set again.

@@ -9,10 +9,12 @@
 #include "base/TextFile.h"
 #include "quiz/AnswerFormHint.h"
 #include "quiz/DrillTexts.h"
+#include "records/ReviewGrade.h"
 #include "words/AnswerFile.h"
 #include "words/WordEntry.h"
 
 #include <algorithm>
+#include <climits>
 #include <string_view>
 #include <unordered_set>
 #include <utility>
@@ -228,6 +230,7 @@ void Drill::NextQuestion() {
     if (!again && activeSource(s.modes) == QuestionSource::NotRandom)
         advancePositions();
     startQuestionTimer();
+    questionShown();
 }
 
 // ---------------------------------------------------------------- checking
@@ -393,6 +396,8 @@ void Drill::ResultCheck(const LearnerAnswer& given) {
             recordMiss();
         }
     }
+    // Judged once the error dialog has closed: an answer declared right is one review.
+    recordReview(right, !s.choiceMode && s.accepted, false, answer);
     shell_.setStatusText(2, sj("今月 ： ") + figures_.month.percent + sj("％"));
 }
 
@@ -409,6 +414,7 @@ void Drill::RepeatResultCheck(const LearnerAnswer& given) {
             shell_.sendCommand("ANI;1");
         if (settings_.ShowResult == 1 && settings_.ShowErrorOnly != 1)
             shell_.notice(sj("正解です\n\n他の正解 ： ") + tail, sj("結果発表"), kInformation);
+        recordReview(true, false, true, answer);
         return;
     }
     if (settings_.HazureOn == 1)
@@ -419,6 +425,7 @@ void Drill::RepeatResultCheck(const LearnerAnswer& given) {
         if (settings_.ShowResult == 1)
             shell_.notice(sj("不正解です\n\n正解 ： ") + tail, sj("結果発表"), kInformation);
         s.repeat = true;
+        recordReview(false, false, true, answer);
         return;
     }
     if (settings_.ShowResult == 1) {
@@ -428,6 +435,31 @@ void Drill::RepeatResultCheck(const LearnerAnswer& given) {
             s.accepted = shell_.showResultError(verdict(answer));
     }
     s.repeat = !s.accepted;
+    recordReview(false, s.accepted, true, answer);
+}
+
+void Drill::questionShown() {
+    questionShownAt_ = programClock().milliseconds();
+    hintUsed_ = false;
+    timedOut_ = false;
+}
+
+void Drill::recordReview(bool right, bool accepted, bool retry, const std::string& answer) {
+    const DrillState& s = *state_;
+    AnswerFacts facts;
+    facts.verdict = right      ? AnswerFacts::Verdict::Right
+                    : timedOut_ ? AnswerFacts::Verdict::TimedOut
+                                : AnswerFacts::Verdict::Wrong;
+    facts.typed = !s.choiceMode;
+    facts.hintUsed = hintUsed_;
+    facts.accepted = accepted;
+    facts.repeatRetry = retry;
+    facts.memorizeOnly = s.phase == DrillPhase::MemorizeAsking;
+    const long long taken = programClock().milliseconds() - questionShownAt_;
+    facts.milliseconds = static_cast<int>(std::clamp<long long>(taken, 0, INT_MAX));
+    facts.answerBytes = s.choiceMode ? 0 : static_cast<int>(answer.size());
+    if (std::optional<Grade> grade = gradeOf(facts))
+        reportOnce(files_->recordReview(s.entry, *grade, StudyDay::of(programClock().now())));
 }
 
 void Drill::OnlyMemorizeNext() {
@@ -618,6 +650,7 @@ bool Drill::timerTick() {
     }
     if (s.remainingSeconds == 0) {
         display_.stopTimer();
+        timedOut_ = true;
         return true;
     }
     --s.remainingSeconds;
@@ -638,6 +671,7 @@ void Drill::HintShow(const std::string& typed) {
     while (pos < typed.size() && pos < answer.size())
         pos += charLength(answer, pos);
     std::size_t end = pos < answer.size() ? pos + charLength(answer, pos) : pos + 1;
+    hintUsed_ = true;
     if (static_cast<int>(end) >= s.hintLength) {
         submit(LearnerAnswer{typed, -1});
         return;

@@ -131,6 +131,12 @@ private:
     void clearBoxes();
     void resetBars();
     std::vector<std::string> placeholders() const;
+    // The daily review: each final verdict is a graded review of the word.
+    void questionShown();
+    void recordReview(bool right, bool accepted, bool retry, const std::string& answer);
+    // The daily review's words at the start; false (the learner told) when the review
+    // file cannot be read.
+    bool chooseReviewLines(const DictionaryRead& dictionary, int questionCount);
     void reportAll(const std::vector<FileStatus>& statuses);
     void reportOnce(const FileStatus& status);
 
@@ -145,6 +151,10 @@ private:
     int drillPercent_ = 0;       // the percentage gauge
     bool answerFileReported_ = false;
     std::set<std::string> reportedFiles_;  // files whose failure this drill has told
+    // What the grade of the answer on screen depends on besides its verdict.
+    long long questionShownAt_ = 0;  // programClock().milliseconds()
+    bool hintUsed_ = false;          // "次の文字を表示" for this question
+    bool timedOut_ = false;          // the time limit ran out
 };
 
 // The choice group's placeholder texts "正解 １" ... for n choices.

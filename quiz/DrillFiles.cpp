@@ -4,6 +4,7 @@
 #include "base/Cp932.h"
 #include "base/IniFile.h"
 #include "base/TextFile.h"
+#include "records/ReviewSettingsFile.h"
 #include "records/StudyLog.h"
 #include "words/AnswerFile.h"
 #include "words/DictionaryList.h"
@@ -33,6 +34,7 @@ RecordDictionary DrillFiles::dictionary() const {
 
 void DrillFiles::beginDrill() {
     daily_ = std::make_unique<DailyRecord>(settings_.userFolder());
+    review_ = std::make_unique<ReviewFile>(settings_.userFolder(), state_.dictionaryName);
 }
 
 FileStatus DrillFiles::registerDictionary(const std::string& fileName) const {
@@ -144,6 +146,19 @@ FileStatus DrillFiles::makeStudyLog(const DrillSummary& summary) const {
     StudyLogEntry entry{state_.dictionaryFileName, state_.startTime,   summary.questionCount,
                         summary.correctCount,      summary.wrongCount, summary.percentage};
     return StudyLog::MakeStudyLog(settings_.userFolder(), now(), entry);
+}
+
+ReviewPlan DrillFiles::reviewPlan(const std::vector<std::string>& wordKeys, StudyDay today,
+                                  FileStatus& status) {
+    status = review_->readStatus();
+    const ReviewSettings chosen = readReviewSettings(settings_.setupIniPath());
+    return DueSelection(wordKeys, review_->records(), chosen).plan(today);
+}
+
+FileStatus DrillFiles::recordReview(const CurrentEntry& entry, Grade grade, StudyDay today) {
+    if (!review_)
+        return {};
+    return review_->recordAnswer(entry.wordKey(), grade, today);
 }
 
 } // namespace qor

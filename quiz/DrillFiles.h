@@ -7,6 +7,10 @@
 #include "quiz/DrillState.h"
 #include "quiz/DrillView.h"
 #include "records/DailyRecord.h"
+#include "records/DueSelection.h"
+#include "records/MemoryModel.h"
+#include "records/ReviewFile.h"
+#include "records/StudyDay.h"
 #include "records/WordStatistics.h"
 #include "settings/TUserSettings.h"
 #include "words/ImportanceFile.h"
@@ -67,6 +71,15 @@ public:
     std::vector<FileStatus> saveStudyDetail(int& slot, int percentage) const;
     FileStatus makeStudyLog(const DrillSummary& summary) const;
 
+    // The daily review, on the review file of the drill's dictionary: opened by
+    // beginDrill, read once on first use, written after every graded answer.
+    // What the daily review asks on `today`, of the word keys of every dictionary line in
+    // dictionary order; a review file that cannot be read leaves its reason in `status`.
+    ReviewPlan reviewPlan(const std::vector<std::string>& wordKeys, StudyDay today,
+                          FileStatus& status);
+    // One graded answer to the word; a failure keeps the answer for the next write.
+    FileStatus recordReview(const CurrentEntry& entry, Grade grade, StudyDay today);
+
 private:
     RecordDictionary dictionary() const;
 
@@ -74,6 +87,7 @@ private:
     const DrillState& state_;
     std::unique_ptr<DailyRecord> daily_;
     std::unique_ptr<WordStatistics> statistics_;  // of the answer being judged
+    std::unique_ptr<ReviewFile> review_;           // of the drill's dictionary
 };
 
 } // namespace qor

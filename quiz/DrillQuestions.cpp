@@ -72,6 +72,11 @@ bool Drill::start(const DrillStart& how) {
             if (n && *n >= 0 && *n < s.wordCount) s.yesterdayList.push_back(item);
         }
     }
+    if (activeSource(s.modes) == QuestionSource::DailyReview &&
+        !chooseReviewLines(dictionary, static_cast<int>(*count))) {
+        questionRead_.reset();
+        return false;
+    }
     if (s.modes.custom && !customLinesBelongTo(dictionary)) {
         // A custom list chosen for another dictionary (the toolbar keeps the source while
         // the dictionary changes) would ask words the records cannot name.
@@ -94,6 +99,9 @@ bool Drill::start(const DrillStart& how) {
     }
     s.recentSlot = files_->recentDrillSlot();
     s.questionCount = static_cast<int>(*count);
+    // The daily review asks each of its words once: fewer than the count when fewer are due.
+    if (activeSource(s.modes) == QuestionSource::DailyReview && !s.reviewLines.empty())
+        s.questionCount = static_cast<int>(s.reviewLines.size());
 
     if (s.direction == 0) {
         display_.setPrompts(sj("次の単語の意味はなに？"), sj(" の意味は、、、"));
@@ -136,15 +144,37 @@ bool Drill::start(const DrillStart& how) {
 
     if (activeSource(s.modes) == QuestionSource::NotRandom) advancePositions();
 
+    // The toolbar keeps the learner's count for the drills that follow.
     shell_.showDrillSetup(s.dictionaryFileName, s.choiceMode ? s.choiceKind + 1 : 0, s.direction,
-                          s.questionCount);
+                          static_cast<int>(*count));
     display_.focusAnswer();
     s.startTime = DateTexts::of(programClock().now()).clock;
     startQuestionTimer();
+    questionShown();
     return true;
 }
 
 // ---------------------------------------------------------------- question sources
+
+bool Drill::chooseReviewLines(const DictionaryRead& dictionary, int questionCount) {
+    DrillState& s = *state_;
+    std::vector<std::string> keys;
+    keys.reserve(dictionary.count());
+    for (std::size_t i = 0; i < dictionary.count(); ++i) {
+        const WordEntry parts = splitEntry(*dictionary.line(i));
+        keys.push_back(wordKey(parts.english, parts.japanese));
+    }
+    FileStatus read;
+    const ReviewPlan plan = files_->reviewPlan(keys, StudyDay::of(programClock().now()), read);
+    if (!read) {
+        shell_.fileError(read);
+        return false;
+    }
+    // In the plan's order (most overdue first, then new words), not shuffled.
+    const std::size_t asked = std::min(plan.lines.size(), static_cast<std::size_t>(questionCount));
+    s.reviewLines.assign(plan.lines.begin(), plan.lines.begin() + static_cast<std::ptrdiff_t>(asked));
+    return true;
+}
 
 const DictionaryRead& Drill::questionDictionary() {
     if (!questionRead_) {
@@ -188,6 +218,12 @@ std::optional<Drill::PoolLine> Drill::firstLine() {
             return std::nullopt;
         }
         return fromNumber(s.yesterdayList[0]);
+    case QuestionSource::DailyReview:
+        if (s.reviewLines.empty()) {
+            shell_.notice(sj("復習する単語がありません"), sj("選択不可能"), kInformation);
+            return std::nullopt;
+        }
+        return PoolLine{dictionaryLine(s.reviewLines[0]), s.reviewLines[0]};
     case QuestionSource::NotSameQuestion:
         return s.modes.custom ? fromText(s.shuffled.empty() ? std::string() : s.shuffled[0])
                               : fromNumber(s.shuffled.empty() ? "0" : s.shuffled[0]);
@@ -261,6 +297,11 @@ Drill::PoolLine Drill::nextLine() {
         return listed(s.history.slot(s.modes.historySlot).missed);
     case QuestionSource::Yesterday:
         return fromNumber(item(s.yesterdayList, k, s.yesterdayList.size()));
+    case QuestionSource::DailyReview: {
+        if (s.reviewLines.empty()) break;
+        const int index = s.reviewLines[k % s.reviewLines.size()];
+        return PoolLine{dictionaryLine(index), index};
+    }
     case QuestionSource::NotSameQuestion:
         if (s.shuffled.empty()) break;
         if (s.modes.custom) return PoolLine{item(s.shuffled, k, s.shuffled.size()), -1};

@@ -22,6 +22,8 @@ QuestionSource activeSource(const DrillModes& m) {
         return QuestionSource::EarlierErrors;
     if (m.yesterday)
         return QuestionSource::Yesterday;
+    if (m.dailyReview)
+        return QuestionSource::DailyReview;
     if (m.notSameQuestion)
         return QuestionSource::NotSameQuestion;
     if (m.notRandom)

@@ -97,6 +97,7 @@ enum class QuestionSource {
     EarlierDrill,
     EarlierErrors,
     Yesterday,
+    DailyReview,
     NotSameQuestion,
     NotRandom,
     Custom,
@@ -146,6 +147,8 @@ struct DrillState {
     // questions (or all when fewer).
     std::vector<std::string> shuffled;
     std::vector<std::string> yesterdayList;
+    // The daily review's lines, most overdue first, then new words: as many as the drill asks.
+    std::vector<int> reviewLines;
     std::vector<std::string> customLines;
     int customIndex = -1;  // the custom line asked last
     int recentSlot = 0;    // "Count" of Temp.dat read at the start

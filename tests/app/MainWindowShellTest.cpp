@@ -144,7 +144,8 @@ TEST_F(ShellTest, EveryMenuEntryWithItsShortcutAndSeparator) {
     EXPECT_EQ(
         entries(ctl<QMenu>(*main, "mnuScore")),
         QStringList({"間違えの表示 (&E)", "正解率の表示 (&P)", "グラフの表示 (&G)",
-                     "不正解数の詳細 (&N)", "学習履歴の表示 (&H)", "-", "単語帳の編集 (&V)"}));
+                     "不正解数の詳細 (&N)", "学習履歴の表示 (&H)", "学習カレンダー (&C)", "-",
+                     "単語帳の編集 (&V)"}));
     EXPECT_EQ(entries(ctl<QMenu>(*main, "mnuVocBook")), QStringList({"単語帳の編集 (&D)", "単語帳の削除 (&C)"}));
     EXPECT_EQ(entries(ctl<QMenu>(*main, "mnuSetting")), QStringList({"単語の検索 (&F)", "-", "基本設定\tF2"}));
     EXPECT_EQ(entries(ctl<QMenu>(*main, "mnuHelp")),
