@@ -60,7 +60,7 @@ TEST_F(QuestionSetupDailyReviewTest, ChoosingItSetsTheFlagAndAnotherOptionClears
     daily()->click();
     EXPECT_TRUE(daily()->isChecked());
     EXPECT_TRUE(setup->plan().modes.dailyReview);
-    EXPECT_EQ(activeSource(setup->plan().modes), QuestionSource::Random); // no other source set
+    EXPECT_EQ(activeSource(setup->plan().modes), QuestionSource::DailyReview);
 
     ctl<QRadioButton>(*setup, "rbNotSameQuestion")->click();
     EXPECT_FALSE(daily()->isChecked());
