@@ -68,7 +68,7 @@ bool TfrmQuestionSetup::isEarlierOption(QRadioButton* option) const {
 }
 
 bool TfrmQuestionSetup::importanceAvailable() const {
-    return settings_.ImportantOn == 1;
+    return settings_.drill.ImportantOn;
 }
 
 void TfrmQuestionSetup::setMaximum(int maximum) {
@@ -124,7 +124,7 @@ void TfrmQuestionSetup::showWordCount() {
 }
 
 void TfrmQuestionSetup::useDictionary(const std::string& path) {
-    settings_.DicInUse = path;
+    settings_.files.DicInUse = path;
     const std::string fileName = fileNameOf(path);
     DictionaryCount count = countLines(path);
     if (!count.status)
@@ -145,7 +145,7 @@ void TfrmQuestionSetup::dictionaryChanged() {
     }
     // The custom lines were picked from the dictionary before; another dictionary would be
     // asked words it does not hold, and their misses recorded under wrong line numbers.
-    if (chkCustomQuestion->isChecked() && !customList_.builtFor(settings_.DicInUse)) {
+    if (chkCustomQuestion->isChecked() && !customList_.builtFor(settings_.files.DicInUse)) {
         ui::setSwitch(chkCustomQuestion, false);
     }
 }
@@ -162,17 +162,17 @@ void TfrmQuestionSetup::FormShow() {
     // The toolbar starts and the saved question order may have changed the drill's plan.
     plan_ = drill_.plan();
     // 1. The dictionaries used so far.
-    cboDicFile->showListed(settings_.DicInUse);
+    cboDicFile->showListed(settings_.files.DicInUse);
     // 2. The four default dictionaries under their captions.
     const DefaultDictionarySet defaults = defaultDictionaries(settings_);
     for (int i = 0; i < kDefaultDictionaries; ++i)
         ui::setUserCaption(grpDicType->button(i), ui::toQ(defaults[static_cast<std::size_t>(i)].caption));
-    const std::string fileName = fileNameOf(settings_.DicInUse);
+    const std::string fileName = fileNameOf(settings_.files.DicInUse);
     selectDicTypeOf(fileName);
     appliedDicText_ = ui::toQ(fileName);
     cboDicFile->setEditText(appliedDicText_);
     // 3. Its words. A dictionary that cannot be read counts 0 here; OK says why.
-    wordCount_ = static_cast<int>(countLines(settings_.DicInUse).count);
+    wordCount_ = static_cast<int>(countLines(settings_.files.DicInUse).count);
     showWordCount();
 
     // 4. Direction and answer form from the question toolbar.
@@ -320,7 +320,7 @@ void TfrmQuestionSetup::applyOwnRule(QRadioButton* option) {
     const DrillState& s = state();
     if (option == rbSameQuestion || option == rbErrorOnly) {
         // The lists replayed are those of the last drill, so its dictionary goes with them.
-        if (!s.dictionaryPath.empty() && s.dictionaryPath != settings_.DicInUse)
+        if (!s.dictionaryPath.empty() && s.dictionaryPath != settings_.files.DicInUse)
             useDictionary(s.dictionaryPath);
         const int count = option == rbSameQuestion ? s.questionCount : s.wrongCount;
         txtQuestionNum->setText(QString::number(count));
@@ -332,7 +332,7 @@ void TfrmQuestionSetup::applyOwnRule(QRadioButton* option) {
         txtOptionNumChange();
     } else if (option == rbYesterdayOn) {
         const int misses = yesterdayMissCount(settings_.userFolder(),
-                                              dictionaryName(settings_.DicInUse),
+                                              dictionaryName(settings_.files.DicInUse),
                                               DateTexts::of(programClock().now()));
         YesterdayLimit limit = yesterdayLimit(misses);
         if (!limit.available) {
@@ -388,7 +388,7 @@ void TfrmQuestionSetup::txtOptionNumChange() {
         return;
     const int number = std::clamp(numberIn(txtOptionNum, 1), 1, kHistorySlots - 1);
     EarlierDrillPlan plan = earlierDrillPlan(drill_.history(), number, errorsOnly);
-    if (plan.recorded && plan.dictionaryPath != settings_.DicInUse)
+    if (plan.recorded && plan.dictionaryPath != settings_.files.DicInUse)
         useDictionary(plan.dictionaryPath);
     modes().historySlot = plan.historySlot;
     txtOptionNum->setToolTip(ui::toQ(plan.hint));
@@ -492,7 +492,7 @@ void TfrmQuestionSetup::cboDicFileChange() {
     if (path.empty()) {
         // The dictionary is unknown until it is chosen with OPEN or dropped; the word count
         // of the one before stays.
-        settings_.DicInUse.clear();
+        settings_.files.DicInUse.clear();
         host_.setDictionaryText(*fileName);
         dictionaryChanged();
         ui::platform().showNotice(this, firstUseMessage(), QStringLiteral("辞書の指定失敗"),
@@ -505,7 +505,7 @@ void TfrmQuestionSetup::cboDicFileChange() {
 void TfrmQuestionSetup::cmdSelectDicFileClick() {
     DictionaryChange change = cboDicFile->selectWithDialog();
     if (change.changed)
-        useDictionary(settings_.DicInUse);
+        useDictionary(settings_.files.DicInUse);
 }
 
 void TfrmQuestionSetup::FormDropFiles(const QList<QUrl>& urls) {
@@ -514,7 +514,7 @@ void TfrmQuestionSetup::FormDropFiles(const QList<QUrl>& urls) {
         return;
     DictionaryChange change = cboDicFile->acceptDroppedFiles(urls);
     if (change.changed)
-        useDictionary(settings_.DicInUse);
+        useDictionary(settings_.files.DicInUse);
 }
 
 // ---------------------------------------------------------------- custom list, importance
@@ -532,7 +532,7 @@ void TfrmQuestionSetup::chkCustomQuestionClick() {
         bool chosen = false;
         int count = 0;
         ui::openWindow(this, QStringLiteral("出題設定"), [&] {
-            TfrmCustomQuestion dialog(customList_, plan_.customLines, settings_.DicInUse,
+            TfrmCustomQuestion dialog(customList_, plan_.customLines, settings_.files.DicInUse,
                                       settings_.userFolder(), this);
             auto progress = [this, &gauge](int done) {
                 done > 0 ? gauge.step(std::min(done, cgProgress->maximum())) : gauge.end();
@@ -569,7 +569,7 @@ void TfrmQuestionSetup::chkImportantQuestionClick() {
         }
         chkCustomQuestion->setEnabled(false);
         chkNormalImportant->setEnabled(true);
-        ImportanceFile file(settings_.userFile(importanceFileName(dictionaryName(settings_.DicInUse))));
+        ImportanceFile file(settings_.userFile(importanceFileName(dictionaryName(settings_.files.DicInUse))));
         if (!file.readAll().status) {
             ui::platform().showNotice(
                 this, QStringLiteral("指定された辞書の単語には重要度が設定されていません"),
@@ -606,12 +606,12 @@ void TfrmQuestionSetup::cmdOkClick() {
         return;
     }
     // The dictionary, as it is now on disk.
-    if (settings_.DicInUse.empty()) {
+    if (settings_.files.DicInUse.empty()) {
         ui::platform().showNotice(this, firstUseMessage(), QStringLiteral("辞書の指定失敗"),
                                   ui::kNoticeInformation);
         return;
     }
-    DictionaryCount words = countLines(settings_.DicInUse);
+    DictionaryCount words = countLines(settings_.files.DicInUse);
     if (!words.status) {
         ui::showFileError(this, words.status.path(), words.status.reason());
         return;
@@ -644,7 +644,7 @@ void TfrmQuestionSetup::cmdOkClick() {
     // choose again. The start may drop a source that does not fit (a custom list of
     // another dictionary): the dialog goes on from what the drill kept.
     drill_.setPlan(plan_);
-    const bool started = drill_.start(DrillStart{settings_.DicInUse, direction, answerType, *count, false});
+    const bool started = drill_.start(DrillStart{settings_.files.DicInUse, direction, answerType, *count, false});
     plan_ = drill_.plan();
     if (!started)
         return;

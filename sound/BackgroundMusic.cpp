@@ -29,7 +29,7 @@ bool BackgroundMusic::start(ui::MediaPlayer& player, const QString& what) {
         player.close();
         return false;
     }
-    settings_.MusicPlaying = 1;
+    settings_.music.MusicPlaying = true;
     return true;
 }
 
@@ -44,8 +44,8 @@ bool BackgroundMusic::playCd(const QString& drive) {
 }
 
 void BackgroundMusic::stop() {
-    settings_.MusicPlaying = 0;
-    ui::MediaPlayer& player = settings_.MusicSource == 1 ? *mpCD_ : *mpMidi_;
+    settings_.music.MusicPlaying = false;
+    ui::MediaPlayer& player = settings_.music.MusicSource == 1 ? *mpCD_ : *mpMidi_;
     player.pause();
     player.stop();
     player.close();
@@ -53,17 +53,17 @@ void BackgroundMusic::stop() {
 
 void BackgroundMusic::closeForExit() {
     closing_ = true;
-    if (settings_.MusicOn == 1 && settings_.MusicPlaying == 1) stop();
+    if (settings_.music.MusicOn && settings_.music.MusicPlaying) stop();
 }
 
 bool BackgroundMusic::loops() const {
-    return settings_.MusicOn == 1 && !closing_ && settings_.MusicPlaying == 1;
+    return settings_.music.MusicOn && !closing_ && settings_.music.MusicPlaying;
 }
 
 void BackgroundMusic::mpMidiNotify() {
     if (!loops()) return;
     if (!start(*mpMidi_, midiFile_)) {
-        settings_.MusicPlaying = 0;
+        settings_.music.MusicPlaying = false;
         emit stoppedByItself();
     }
 }
@@ -71,7 +71,7 @@ void BackgroundMusic::mpMidiNotify() {
 void BackgroundMusic::mpCDNotify() {
     if (!loops()) return;
     if (!start(*mpCD_, cdDrive_)) {
-        settings_.MusicPlaying = 0;
+        settings_.music.MusicPlaying = false;
         emit stoppedByItself();
     }
 }

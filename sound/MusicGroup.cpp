@@ -165,24 +165,24 @@ MusicGroup::~MusicGroup() {
 
 void MusicGroup::chkMusicOnClick() {
     if (chkMusicOn->isChecked()) {
-        settings_.MusicOn = 1;
+        settings_.music.MusicOn = true;
         pnlMusic->show();
         rbMidi->setEnabled(true);
         ui::setSwitch(rbMidi, true);
         return;
     }
-    settings_.MusicOn = 0;
+    settings_.music.MusicOn = false;
     clearSources();
     pnlMusic->hide();
     tmrDevice->stop();
-    if (settings_.MusicPlaying == 1) {
+    if (settings_.music.MusicPlaying) {
         cmdStopClick();
-        settings_.MusicPlaying = 0;
+        settings_.music.MusicPlaying = false;
     }
 }
 
 void MusicGroup::rbMidiClick() {
-    settings_.MusicSource = 0;
+    settings_.music.MusicSource = 0;
     tmrDevice->stop();
     cmdOption->setText(QStringLiteral(". . ."));
     cmdOption->setEnabled(true);
@@ -196,7 +196,7 @@ void MusicGroup::rbMidiClick() {
 }
 
 void MusicGroup::rbCdClick() {
-    settings_.MusicSource = 1;
+    settings_.music.MusicSource = 1;
     cmdOption->setText(QStringLiteral("CD登録"));
     pnlMidi->hide();
     pnlCd->show();
@@ -207,14 +207,14 @@ void MusicGroup::rbCdClick() {
 }
 
 void MusicGroup::cmdOptionClick() {
-    if (settings_.MusicSource == 1)
+    if (settings_.music.MusicSource == 1)
         openNewCd();
     else
         chooseMidiFile();
 }
 
 void MusicGroup::cmdPlayClick() {
-    if (settings_.MusicSource == 1) {
+    if (settings_.music.MusicSource == 1) {
         if (!music_.playCd(drive_)) return;
         cmdPlay->setEnabled(false);
         cmdStop->setEnabled(true);
@@ -234,7 +234,7 @@ void MusicGroup::cmdStopClick() {
 }
 
 void MusicGroup::stopMusicControls() {
-    if (settings_.MusicSource == 0) cmdOption->setEnabled(true);
+    if (settings_.music.MusicSource == 0) cmdOption->setEnabled(true);
     cmdPlay->setEnabled(true);
     rbMidi->setEnabled(true);
     rbCd->setEnabled(true);
@@ -270,8 +270,8 @@ void MusicGroup::CDDriveCheck() {
     const QStringList drives = ui::platform().cdDrives();
     const std::string fallback = drives.isEmpty() ? std::string() : drives.last().toStdString();
     IniFile ini(settings_.setupIniPath());
-    settings_.CD_Drive = ini.read("Setup", "CD-Drive", fallback);
-    drive_ = ui::toQ(settings_.CD_Drive);
+    settings_.music.CD_Drive = ini.read("Setup", "CD-Drive", fallback);
+    drive_ = ui::toQ(settings_.music.CD_Drive);
     DeviceChange();
 }
 
@@ -296,7 +296,7 @@ void MusicGroup::pollDrive() {
 void MusicGroup::readDiscTitle() {
     ui::MediaPlayer& cd = music_.mpCD();
     // A disc that plays is asked as it is; reopening the player would stop the music.
-    const bool playing = settings_.MusicPlaying == 1 && settings_.MusicSource == 1;
+    const bool playing = settings_.music.MusicPlaying && settings_.music.MusicSource == 1;
     auto query = [&]() -> std::optional<QString> {
         if (!playing && !cd.open(drive_)) return std::nullopt;
         std::optional<QString> id = cd.mediaIdentity();
@@ -352,13 +352,13 @@ void MusicGroup::cmdCDDriveClick() {
     std::optional<std::string> cp932 = ui::fromQ(chosen);
     if (!cp932) return; // refused by the window already
     drive_ = chosen;
-    settings_.CD_Drive = *cp932;
+    settings_.music.CD_Drive = *cp932;
     if (FileStatus status =
             IniFile::writeOne(settings_.setupIniPath(), "Setup", "CD-Drive", *cp932);
         !status)
         ui::showFileError(this, status.path(), status.reason());
     // The display follows the drive now chosen.
-    if (settings_.MusicSource == 1 && settings_.MusicPlaying != 1) DeviceChange();
+    if (settings_.music.MusicSource == 1 && !settings_.music.MusicPlaying) DeviceChange();
 }
 
 void MusicGroup::showContextMenu(const QPoint& at) {

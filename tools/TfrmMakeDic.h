@@ -26,7 +26,7 @@ public:
     enum class Tab { Words, Signs };
 
     // Tab::Signs opens on the sign tab with "このタブのデータのみ追加する (&T)" ticked.
-    // A default dictionary clicked in "単語の種類" becomes settings.DicInUse too.
+    // A default dictionary clicked in "単語の種類" becomes settings.files.DicInUse too.
     TfrmMakeDic(TUserSettings& settings, Tab tab, QWidget* parent = nullptr);
     ~TfrmMakeDic() override;
 
