@@ -18,6 +18,7 @@ template <> constexpr auto kGroupOf<PathSettings> = &TUserSettings::files;
 template <> constexpr auto kGroupOf<ScheduleSettings> = &TUserSettings::schedule;
 template <> constexpr auto kGroupOf<LookSettings> = &TUserSettings::look;
 template <> constexpr auto kGroupOf<DefaultDictionaryTypes> = &TUserSettings::dicTypes;
+template <> constexpr auto kGroupOf<ReviewOptions> = &TUserSettings::review;
 
 template <class Member> struct MemberOf;
 template <class Group, class Value> struct MemberOf<Value Group::*> {
@@ -66,6 +67,7 @@ using Pa = PathSettings;
 using Sc = ScheduleSettings;
 using Lo = LookSettings;
 using Dt = DefaultDictionaryTypes;
+using Rv = ReviewOptions;
 constexpr const char* kGothic = "ＭＳ Ｐゴシック";
 constexpr const char* kMincho = "ＭＳ 明朝";
 constexpr const char* kTeal = "8421376";
@@ -154,6 +156,11 @@ const std::array kKeys = {
     flag<&Lo::ShowHazureNum>(D, "ShowHazureNum", "0"),
     flag<&Lo::ShowPercent>(D, "ShowPercent", "1"),
     flag<&Lo::ShowTime>(D, "ShowTime", "1"),
+
+    // The daily review: the chance of recall at which a word falls due (percent), and the
+    // words never answered that a day's review may bring in.
+    num<&Rv::TargetRetention>("Review", "TargetRetention", "90", kTargetRetentionRange),
+    num<&Rv::NewWordsPerDay>("Review", "NewWordsPerDay", "20", kNewWordsPerDayRange),
 
     txt<&Dt::defDicType>(DT, "defDicType", "dictionary/noun.txt", SettingDefault::InProgramFolder, false),
     txt<&Dt::defDicCaption>(DT, "defDicCaption", "名詞", SettingDefault::Fixed, false),

@@ -32,6 +32,9 @@ inline constexpr NumberRange kFontSizeRange{10, 30, true};
 inline constexpr NumberRange kPanelHeightRange{20, 200, true};
 // 24-bit colours, red in the lowest byte.
 inline constexpr NumberRange kColorRange{0, 0xFFFFFF};
+// The daily review's target retention in percent, and its new words per day.
+inline constexpr NumberRange kTargetRetentionRange{70, 99, true};
+inline constexpr NumberRange kNewWordsPerDayRange{0, 200, true};
 
 enum class SettingKind { Switch, Number, Text };
 enum class SettingDefault { Fixed, InProgramFolder };

@@ -32,7 +32,8 @@ const std::string_view kLoadOrder[] = {
     "FontCommentColor", "FontCommentSize", "FontPhoneticSign", "FontPhoneticSignColor",
     "FontEnglish", "FontEnglishColor", "FontJapanese", "FontJapaneseColor", "FontMessage",
     "FontMessageColor", "SavePosition", "SaveSize", "SaveToolBar", "NotFlat", "ShowDate",
-    "DateType", "moQuestionSize", "moCommentSize", "PlanOn", "ShowPlanOn",
+    "DateType", "moQuestionSize", "moCommentSize", "PlanOn", "ShowPlanOn", "TargetRetention",
+    "NewWordsPerDay",
 };
 
 void loadKey(IniFile& ini, const SettingKey& k, TUserSettings& s, std::vector<BadSetting>& bad) {

@@ -4,6 +4,7 @@
 #include "settings/SettingsStore.h"
 #include "settings/SetupGeneralPages.h"
 #include "settings/SetupLookPages.h"
+#include "settings/SetupReviewPage.h"
 #include "settings/SetupSoundPages.h"
 #include "settings/SetupUserPages.h"
 #include "settings/UserRegistry.h"
@@ -41,13 +42,15 @@ TfrmSetup::TfrmSetup(TUserSettings& settings, std::unique_ptr<SetupHost> host,
     tsFont = new SetupFontPage(settings_, pcSetup);
     tsColor = new SetupColorPage(settings_, pcSetup);
     tsOther = new SetupOtherPage(settings_, *host_, pcSetup);
+    tsReview = new SetupReviewPage(settings_, pcSetup);
     const std::pair<SetupPage*, const char*> tabs[] = {
         {tsGeneral, "全般"},          {tsFile, "ファイル"},  {tsUser, "ユーザー"},
         {tsSchedule, "スケジュール"}, {tsSound, "サウンド"}, {tsVoice, "音声"},
         {tsFont, "フォント"},         {tsColor, "カラー"},   {tsOther, "その他"},
+        {tsReview, "復習"},
     };
     const char* names[] = {"tsGeneral", "tsFile", "tsUser",  "tsSchedule", "tsSound",
-                           "tsVoice",   "tsFont", "tsColor", "tsOther"};
+                           "tsVoice",   "tsFont", "tsColor", "tsOther", "tsReview"};
     int n = 0;
     for (const auto& [page, caption] : tabs) {
         page->setObjectName(QString::fromLatin1(names[n++]));

@@ -31,6 +31,7 @@ class SetupVoicePage;
 class SetupFontPage;
 class SetupColorPage;
 class SetupOtherPage;
+class SetupReviewPage;
 
 class TfrmSetup : public QDialog {
     Q_OBJECT
@@ -72,6 +73,7 @@ private:
     SetupFontPage* tsFont;
     SetupColorPage* tsColor;
     SetupOtherPage* tsOther;
+    SetupReviewPage* tsReview;
 };
 
 } // namespace qor

@@ -42,7 +42,7 @@ std::string read(const std::string& path, const char* section, const char* key) 
 
 } // namespace
 
-TEST_F(SetupDialogTest, TheDialogWithItsNineTabsOpensOnTheFirst) {
+TEST_F(SetupDialogTest, TheDialogWithItsTenTabsOpensOnTheFirst) {
     TfrmSetup& w = dialog();
     EXPECT_EQ(w.windowTitle(), q("基本設定"));
     EXPECT_EQ(w.findChild<QLabel*>(QStringLiteral("lblBanner"))->text(),
@@ -52,7 +52,7 @@ TEST_F(SetupDialogTest, TheDialogWithItsNineTabsOpensOnTheFirst) {
         tabs << ctl<QTabWidget>(w, "pcSetup")->tabText(i);
     EXPECT_EQ(tabs,
               (QStringList{q("全般"), q("ファイル"), q("ユーザー"), q("スケジュール"),
-                           q("サウンド"), q("音声"), q("フォント"), q("カラー"), q("その他")}));
+                           q("サウンド"), q("音声"), q("フォント"), q("カラー"), q("その他"), q("復習")}));
     EXPECT_EQ(ctl<QPushButton>(w, "cmdOk")->text(), q("&OK"));
     EXPECT_EQ(ctl<QPushButton>(w, "cmdCancel")->text(), q("キャンセル"));
     ASSERT_TRUE(w.musicGroupSlot());

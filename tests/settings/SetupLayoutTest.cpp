@@ -112,7 +112,7 @@ TEST_F(SetupLayoutTest, EveryTabShowsItsControlsWholeAndApart) {
         }
     };
 
-    ASSERT_EQ(ctl<QTabWidget>(w, "pcSetup")->count(), 9);
+    ASSERT_EQ(ctl<QTabWidget>(w, "pcSetup")->count(), 10);
     for (int tab = 0; tab < ctl<QTabWidget>(w, "pcSetup")->count(); ++tab) {
         ctl<QTabWidget>(w, "pcSetup")->setCurrentIndex(tab);
         check(ctl<QTabWidget>(w, "pcSetup")->widget(tab), ctl<QTabWidget>(w, "pcSetup")->tabText(tab), QString::number(tab + 1));
