@@ -75,7 +75,7 @@ void registerMainWindows(WindowOpeners& openers) {
                                                  main.settingsNotifier(), &main);
         // The music controls play on the main window's players.
         QWidget* slot = setup->musicGroupSlot();
-        slot->layout()->addWidget(new MusicGroup(main.music(), slot));
+        slot->layout()->addWidget(new MusicGroup(main.music(), main.settings(), slot));
         return setup;
     });
     openers.add(MainCommand::Find,

@@ -51,7 +51,7 @@ TfrmMain::TfrmMain(std::string programFolder, QWidget* parent) : QMainWindow(par
 
     settings_.ProgramFolder = std::move(programFolder);
     settingsNotifier_ = new SettingsNotifier(this);
-    music_ = std::make_unique<BackgroundMusic>(settings_);
+    music_ = std::make_unique<BackgroundMusic>(settings_.music);
     setWindowTitle(QStringLiteral("Qor Helper"));
     setWindowIcon(toolIcon(ToolIcon::Program));
     menus_ = std::make_unique<MainMenus>(*this);
