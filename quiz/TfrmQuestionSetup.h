@@ -165,6 +165,7 @@ private:
     bool importanceAvailable() const;
 
     Drill& drill_;
+    // Mutable: the chosen dictionary becomes the one in use (files.DicInUse).
     TUserSettings& settings_;
     QuestionSetupHost& host_;
     DrillPlan plan_;

@@ -21,6 +21,7 @@ public:
     void setCurrent(const std::string& path) override { settings_.files.DicInUse = path; }
 
 private:
+    // Mutable: this is where the dictionary in use (files.DicInUse) changes.
     TUserSettings& settings_;
 };
 

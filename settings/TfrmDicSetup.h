@@ -29,6 +29,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // Mutable: OK stores the default dictionary types (dicTypes).
     TUserSettings& settings_;
 
     QPushButton* cmdOk;

@@ -64,6 +64,7 @@ private:
     void emptyAllFields();
     void refuseEmpty(const QString& text, QLineEdit* field);
 
+    // Mutable: a made dictionary can become the one in use (files.DicInUse).
     TUserSettings& settings_;
     Tab openingTab_;
     std::string dictionaryPath_;
