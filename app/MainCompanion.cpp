@@ -1,6 +1,7 @@
 #include "app/MainCompanion.h"
 
 #include "app/CompanionFollower.h"
+#include "settings/SettingsNotifier.h"
 #include "base/TextFile.h"
 #include "sound/CompanionSettings.h"
 #include "services/Companion.h"
@@ -18,7 +19,7 @@ MainCompanion::MainCompanion(QWidget& window, const TUserSettings& settings)
 MainCompanion::~MainCompanion() = default;
 
 void MainCompanion::writeSettings() {
-    if (settings_.HearingPath.empty()) return;
+    if (settings_.sound.HearingPath.empty()) return;
     QRect frame = window_.frameGeometry();
     FileStatus status = writeCompanionCorner(companionSettingsPath(settings_.ProgramFolder),
                                              frame.x() + frame.width(), frame.y() + frame.height());
@@ -26,16 +27,16 @@ void MainCompanion::writeSettings() {
 }
 
 void MainCompanion::start() {
-    if (settings_.VoiceOn != 1 || settings_.VoiceType != 1) return;
+    if (!settings_.sound.VoiceOn || settings_.sound.VoiceType != 1) return;
     if (process()) return;
     companion_ = std::make_unique<ui::Companion>(&window_);
     // Where it sits: the program's own data folder; where it listens is the channel's
     // affair. A companion that cannot be started has been reported.
     const bool started = companion_->start(
-        QString::fromStdString(nativePath(settings_.HearingPath)),
+        QString::fromStdString(nativePath(settings_.sound.HearingPath)),
         {QStringLiteral("--settings"),
          QString::fromStdString(nativePath(companionSettingsPath(settings_.ProgramFolder)))},
-        QString::fromStdString(nativePath(folderOf(settings_.HearingPath))));
+        QString::fromStdString(nativePath(folderOf(settings_.sound.HearingPath))));
     if (!started) {
         companion_.reset();
         return;
@@ -56,11 +57,17 @@ void MainCompanion::end() {
     companion_.reset();
 }
 
+void MainCompanion::followSettings(SettingsNotifier& notifier) {
+    QObject::connect(&notifier, &SettingsNotifier::changed, &window_, [this](SettingsGroups changed) {
+        if (changed.has(SettingsGroup::Sound)) settingsChanged();
+    });
+}
+
 void MainCompanion::settingsChanged() {
     writeSettings();
     const bool wanted =
-        settings_.VoiceOn == 1 && settings_.VoiceType == 1 && settings_.CompanionFound == 1;
-    const QString program = QString::fromStdString(nativePath(settings_.HearingPath));
+        settings_.sound.VoiceOn && settings_.sound.VoiceType == 1 && settings_.sound.CompanionFound;
+    const QString program = QString::fromStdString(nativePath(settings_.sound.HearingPath));
     const QProcess* running = process();
     if (wanted && running && running->program() == program)
         return; // already there: a second one would stand beside it

@@ -17,6 +17,7 @@ class Companion;
 namespace qor {
 
 class CompanionFollower;
+class SettingsNotifier;
 
 class MainCompanion {
 public:
@@ -31,6 +32,8 @@ public:
     void end();
     // After the settings dialog: started, restarted or ended as the settings now say.
     void settingsChanged();
+    // Calls settingsChanged when the sound group changed.
+    void followSettings(SettingsNotifier& notifier);
 
     // The started companion, nullptr when none runs.
     QProcess* process() const;

@@ -11,11 +11,11 @@ namespace qor {
 
 void MainDueCount::refresh(const TUserSettings& settings, bool force) {
     const StudyDay today = StudyDay::of(programClock().now());
-    if (!force && day_ == today && dictionary_ == settings.DicInUse)
+    if (!force && day_ == today && dictionary_ == settings.files.DicInUse)
         return;
     day_ = today;
-    dictionary_ = settings.DicInUse;
-    const DueForecast due = readDueForecast(settings.userFolder(), settings.DicInUse,
+    dictionary_ = settings.files.DicInUse;
+    const DueForecast due = readDueForecast(settings.userFolder(), settings.files.DicInUse,
                                             readReviewSettings(settings.setupIniPath()), today, 0);
     const QString what = QStringLiteral("使用中の辞書で、今日復習する単語の数");
     if (!due.status) {

@@ -17,7 +17,7 @@ MainSchedule::MainSchedule(QWidget& window, const TUserSettings& settings, QTime
       closing_(std::move(closing)) {}
 
 void MainSchedule::tick() {
-    if (settings_.PlanOn == 1)
+    if (settings_.schedule.PlanOn)
         countdown();
     else
         panel_.clear();

@@ -11,6 +11,7 @@
 #include "ui/Text.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -21,7 +22,22 @@
 
 namespace qor {
 
-MainSettingsView::MainSettingsView(TfrmMain& main) : main_(main) {}
+MainSettingsView::MainSettingsView(TfrmMain& main) : main_(main) {
+    QObject::connect(&main_.settingsNotifier(), &SettingsNotifier::changed, &main_,
+                     [this](SettingsGroups changed) { settingsChanged(changed); });
+}
+
+void MainSettingsView::settingsChanged(SettingsGroups changed) {
+    if (changed.has(SettingsGroup::Look)) applyDataBars();
+    if (changed.has(SettingsGroup::Window)) applyFlatButtons();
+    if (changed.has(SettingsGroup::Files))
+        main_.menus_->mnuVocBook()->menuAction()->setEnabled(main_.settings_.files.VocBookOn);
+    if (changed.has(SettingsGroup::Window) || changed.has(SettingsGroup::User))
+        main_.refreshTitleBar();
+    // The review settings and the user's review files decide which words are due.
+    if (changed.has(SettingsGroup::Review) || changed.has(SettingsGroup::User))
+        main_.refreshDueCount(true);
+}
 
 void MainSettingsView::placeWindow(std::vector<BadSetting>& bad) {
     IniFile ini(main_.settings_.setupIniPath());
@@ -62,17 +78,17 @@ void MainSettingsView::applyLook() {
 
 void MainSettingsView::applyDataBars() {
     const TUserSettings& s = main_.settings_;
-    main_.menus_->actQuestionNum()->setChecked(s.ShowQuestionNum == 1);
-    main_.menus_->actAtariNum()->setChecked(s.ShowAtariNum == 1);
-    main_.menus_->actHazureNum()->setChecked(s.ShowHazureNum == 1);
-    main_.menus_->actPercent()->setChecked(s.ShowPercent == 1);
-    main_.menus_->actTime()->setChecked(s.ShowTime == 1);
+    main_.menus_->actQuestionNum()->setChecked(s.look.ShowQuestionNum);
+    main_.menus_->actAtariNum()->setChecked(s.look.ShowAtariNum);
+    main_.menus_->actHazureNum()->setChecked(s.look.ShowHazureNum);
+    main_.menus_->actPercent()->setChecked(s.look.ShowPercent);
+    main_.menus_->actTime()->setChecked(s.look.ShowTime);
     main_.panel_->applyDataBarColours();
     main_.UpdateDataBar();
 }
 
 void MainSettingsView::applyToolBars(std::vector<BadSetting>& bad) {
-    if (main_.settings_.SaveToolBar != 1) return;
+    if (!main_.settings_.window.SaveToolBar) return;
     IniFile ini(main_.settings_.setupIniPath());
     ViewVisibility v = readToolbarSection(ini, bad);
     auto apply = [](QWidget* w, QAction* a, bool visible) {
@@ -90,7 +106,7 @@ void MainSettingsView::applyToolBars(std::vector<BadSetting>& bad) {
 }
 
 void MainSettingsView::applyFlatButtons() {
-    main_.bars_->setFlat(main_.settings_.NotFlat != 1);
+    main_.bars_->setFlat(!main_.settings_.window.NotFlat);
 }
 
 void MainSettingsView::storeClosingState(const std::string& loadedCount) {
@@ -108,17 +124,17 @@ void MainSettingsView::storeClosingState(const std::string& loadedCount) {
     // start is kept instead.
     state.questionNum =
         ui::fromQOrWarn(&main_, main_.bars_->txtQuestionNum()->text()).value_or(loadedCount);
-    state.dicFilePath = main_.settings_.DicInUse;
+    state.dicFilePath = main_.settings_.files.DicInUse;
     QRect bounds = main_.geometry();
     state.height = bounds.height();
     state.width = bounds.width();
     state.top = main_.y();
     state.left = main_.x();
-    state.showQuestionNum = main_.settings_.ShowQuestionNum;
-    state.showAtariNum = main_.settings_.ShowAtariNum;
-    state.showHazureNum = main_.settings_.ShowHazureNum;
-    state.showPercent = main_.settings_.ShowPercent;
-    state.showTime = main_.settings_.ShowTime;
+    state.showQuestionNum = main_.settings_.look.ShowQuestionNum;
+    state.showAtariNum = main_.settings_.look.ShowAtariNum;
+    state.showHazureNum = main_.settings_.look.ShowHazureNum;
+    state.showPercent = main_.settings_.look.ShowPercent;
+    state.showTime = main_.settings_.look.ShowTime;
     if (FileStatus status = qor::saveClosingState(main_.settings_.setupIniPath(), state); !status)
         ui::showFileError(&main_, status.path(), status.reason());
 }

@@ -2,8 +2,10 @@
 // The settings record as the main window shows it: the placement at start, the look of
 // the drill, the ticks of the data bar and toolbar toggles, the flat or raised buttons,
 // one box for the values that were not numbers, and the state stored at closing. The
-// first showing and the settings dialog's OK take the same steps, so that both agree.
+// first showing and the settings dialog's OK take the same steps, so that both agree:
+// the view follows the settings notifier for the groups it shows.
 
+#include "settings/SettingsGroups.h"
 #include "settings/SettingsStore.h"
 
 #include <string>
@@ -26,6 +28,9 @@ public:
     // The toolbars, command buttons and status bar as stored, when they are stored.
     void applyToolBars(std::vector<BadSetting>& bad);
     void applyFlatButtons();
+    // After the settings dialog's OK: the data bars (look), the flat buttons and the
+    // title bar (window, user) and the vocabulary book menu (files) follow the record.
+    void settingsChanged(SettingsGroups changed);
     // The views, the toolbar's choices and the placement into Setup.ini. `loadedCount`
     // stands in for a question count that Shift-JIS cannot hold.
     void storeClosingState(const std::string& loadedCount);

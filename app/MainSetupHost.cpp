@@ -7,14 +7,6 @@
 
 namespace qor {
 
-void MainSetupHost::applySettings() {
-    main_.applySettings();
-}
-
-void MainSetupHost::companionSettingsChanged() {
-    main_.companionSettingsChanged();
-}
-
 void MainSetupHost::dictionaryHistoryCleared() {
     main_.dictionaryHistoryCleared();
 }

@@ -11,8 +11,6 @@ class MainSetupHost final : public SetupHost {
 public:
     explicit MainSetupHost(TfrmMain& main) : main_(main) {}
 
-    void applySettings() override;
-    void companionSettingsChanged() override;
     void dictionaryHistoryCleared() override;
     void openNewText() override;
     std::string bundledCompanionPath() const override;

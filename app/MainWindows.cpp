@@ -39,7 +39,7 @@ void registerMainWindows(WindowOpeners& openers) {
     });
     // The maker may make a default dictionary the one in use; the toolbar follows.
     auto showDictionary = [](TfrmMain& main, QDialog&, int) {
-        main.showDictionaryInUse(fileNameOf(main.settings().DicInUse));
+        main.showDictionaryInUse(fileNameOf(main.settings().files.DicInUse));
     };
     openers.add(
         MainCommand::MakeDic,
@@ -56,7 +56,7 @@ void registerMainWindows(WindowOpeners& openers) {
     openers.add(
         MainCommand::EditDic,
         [](TfrmMain& m) {
-            return std::make_unique<TfrmEditDic>(m.settings(), m.settings().DicInUse, &m);
+            return std::make_unique<TfrmEditDic>(m.settings(), m.settings().files.DicInUse, &m);
         },
         showDictionary);
     openers.add(
@@ -71,10 +71,11 @@ void registerMainWindows(WindowOpeners& openers) {
                 [](TfrmMain& m) { return std::make_unique<TfrmEditVocBook>(m.settings(), &m); });
     openers.add(MainCommand::Setup, [](TfrmMain& main) {
         auto setup = std::make_unique<TfrmSetup>(main.settings(),
-                                                 std::make_unique<MainSetupHost>(main), &main);
+                                                 std::make_unique<MainSetupHost>(main),
+                                                 main.settingsNotifier(), &main);
         // The music controls play on the main window's players.
         QWidget* slot = setup->musicGroupSlot();
-        slot->layout()->addWidget(new MusicGroup(main.music(), slot));
+        slot->layout()->addWidget(new MusicGroup(main.music(), main.settings(), slot));
         return setup;
     });
     openers.add(MainCommand::Find,

@@ -51,7 +51,8 @@ TfrmMain::TfrmMain(std::string programFolder, QWidget* parent) : QMainWindow(par
     splash_->showNow();
 
     settings_.ProgramFolder = std::move(programFolder);
-    music_ = std::make_unique<BackgroundMusic>(settings_);
+    settingsNotifier_ = new SettingsNotifier(this);
+    music_ = std::make_unique<BackgroundMusic>(settings_.music);
     setWindowTitle(QStringLiteral("Qor Helper"));
     setWindowIcon(toolIcon(ToolIcon::Program));
     menus_ = std::make_unique<MainMenus>(*this);
@@ -80,6 +81,7 @@ TfrmMain::TfrmMain(std::string programFolder, QWidget* parent) : QMainWindow(par
 
     registerMainWindows(openers_);
     companion_ = std::make_unique<MainCompanion>(*this, settings_);
+    companion_->followSettings(*settingsNotifier_);
     FormCreate();
     resetDrill();
 }
@@ -98,6 +100,7 @@ void TfrmMain::buildCentral() {
     links.panelMenu = menus_->pmMain();
     links.dataBarMenu = menus_->pmToolBar();
     panel_ = new DrillPanel(settings_, *drillShell_, links, this);
+    panel_->followSettings(*settingsNotifier_);
     setCentralWidget(panel_);
     // The window sees the keys of its drill controls before they do, whichever has the
     // focus: Enter and the choice digits work also after a click in the question or
@@ -217,10 +220,10 @@ void TfrmMain::FormShow() {
     view_->reportBadSettings(bad);
     restoreDictionary();
     refreshDueCount(true);
-    menus_->mnuVocBook()->menuAction()->setEnabled(settings_.VocBookOn == 1);
+    menus_->mnuVocBook()->menuAction()->setEnabled(settings_.files.VocBookOn);
     resetDrill();
     companion_->start();
-    if (settings_.ShowPlanOn == 1) schedule_->check();
+    if (settings_.schedule.ShowPlanOn) schedule_->check();
     tmrDate->start();
     refreshTitleBar();
     bars_->fitRows();
@@ -259,15 +262,15 @@ void TfrmMain::rollRecordsOver() {
 }
 
 void TfrmMain::restoreDictionary() {
-    settings_.DicInUse = settings_.DefDicPath;
-    sbPanels_[0]->setText(ui::toQ(dictionaryPanelText(settings_.DicInUse, true)));
+    settings_.files.DicInUse = settings_.files.DefDicPath;
+    sbPanels_[0]->setText(ui::toQ(dictionaryPanelText(settings_.files.DicInUse, true)));
 
     QSignalBlocker block(cboDicFile);
-    cboDicFile->showListed(settings_.DefDicPath, DictionaryPicker::Mark::None);
+    cboDicFile->showListed(settings_.files.DefDicPath, DictionaryPicker::Mark::None);
 }
 
 void TfrmMain::resetDrill() {
-    settings_.TimeLimit = 5;
+    settings_.drill.TimeLimit = 5;
     drill().reset();
     cboAnswerTypeChange();
 }
@@ -291,7 +294,7 @@ void TfrmMain::FormClose() {
     if (!started_ || closing_) return;
     closing_ = true;
     tmrDate->stop();
-    if (settings_.VoiceOn == 1 && settings_.VoiceType == 1) companion_->end();
+    if (settings_.sound.VoiceOn && settings_.sound.VoiceType == 1) companion_->end();
     // One left by a killed run goes too, had it come while this one ran.
     ui::closeLeftCompanion();
     stopMusic();

@@ -14,6 +14,7 @@
 #include "base/Clock.h"
 #include "settings/DictionaryInUse.h"
 #include "settings/SettingsStore.h"
+#include "settings/SettingsNotifier.h"
 #include "settings/TUserSettings.h"
 
 #include <QMainWindow>
@@ -97,11 +98,10 @@ public:
     // The companion program started by the first showing, nullptr when none runs.
     QProcess* companionProcess() const;
     ui::Companion* companion() const;
-    // The settings dialog's OK and its immediate effects (TfrmMainSetup.cpp): everything
-    // visible follows the record; the companion is told where to sit and started or
-    // closed; the dictionary list empties with the cleared history.
-    void applySettings();
-    void companionSettingsChanged();
+    // Says which groups of the record the settings dialog's OK changed; the window's
+    // parts (the view, the drill panel, the companion) follow it themselves.
+    SettingsNotifier& settingsNotifier() { return *settingsNotifier_; }
+    // The settings dialog cleared the dictionary history: the dictionary list empties.
     void dictionaryHistoryCleared();
     // The background music's players (mpMidi, mpCD); they play on after the settings
     // dialog closes.
@@ -213,6 +213,7 @@ private:
     void refreshTitleBar();
 
     TUserSettings settings_;
+    SettingsNotifier* settingsNotifier_ = nullptr;  // a child: outlives every subscriber
     DictionaryInUse dictionaries_{settings_};
     // Before the dialogs: the settings dialog's music controls use the players.
     std::unique_ptr<BackgroundMusic> music_;

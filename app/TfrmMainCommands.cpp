@@ -65,27 +65,27 @@ void TfrmMain::cmdStatusBarClick() {
 }
 
 void TfrmMain::cmdQuestionNumClick() {
-    settings_.ShowQuestionNum = menus_->actQuestionNum()->isChecked() ? 1 : 0;
+    settings_.look.ShowQuestionNum = menus_->actQuestionNum()->isChecked();
     UpdateDataBar();
 }
 
 void TfrmMain::cmdAtariNumClick() {
-    settings_.ShowAtariNum = menus_->actAtariNum()->isChecked() ? 1 : 0;
+    settings_.look.ShowAtariNum = menus_->actAtariNum()->isChecked();
     UpdateDataBar();
 }
 
 void TfrmMain::cmdHazureNumClick() {
-    settings_.ShowHazureNum = menus_->actHazureNum()->isChecked() ? 1 : 0;
+    settings_.look.ShowHazureNum = menus_->actHazureNum()->isChecked();
     UpdateDataBar();
 }
 
 void TfrmMain::cmdPercentClick() {
-    settings_.ShowPercent = menus_->actPercent()->isChecked() ? 1 : 0;
+    settings_.look.ShowPercent = menus_->actPercent()->isChecked();
     UpdateDataBar();
 }
 
 void TfrmMain::cmdTimeClick() {
-    settings_.ShowTime = menus_->actTime()->isChecked() ? 1 : 0;
+    settings_.look.ShowTime = menus_->actTime()->isChecked();
     UpdateDataBar();
 }
 
@@ -102,9 +102,9 @@ void TfrmMain::tbQuestionSetupToolBarClose() {
 }
 
 void TfrmMain::UpdateDataBar() {
-    panel_->showDataBars({settings_.ShowQuestionNum == 1, settings_.ShowAtariNum == 1,
-                          settings_.ShowHazureNum == 1, settings_.ShowPercent == 1,
-                          settings_.ShowTime == 1});
+    panel_->showDataBars({settings_.look.ShowQuestionNum, settings_.look.ShowAtariNum,
+                          settings_.look.ShowHazureNum, settings_.look.ShowPercent,
+                          settings_.look.ShowTime});
 }
 
 // --- window openers ---
@@ -209,7 +209,7 @@ void TfrmMain::cmdStartClick() {
 }
 
 void TfrmMain::cmdVersionClick() {
-    if (settings_.VoiceOn == 1) {
+    if (settings_.sound.VoiceOn) {
         ui::sendCompanionCommand(companion::kVersion);
     }
     // Its failure is told too: a window that cannot open must not fail silently.
@@ -240,8 +240,8 @@ void TfrmMain::cmdByMemoClick() {
 std::string TfrmMain::unrememberedDictionaryInUse(const std::string& fileName) const {
     // The dictionary in use since the start (the default one at first) is known by its
     // path even before it was ever chosen, and so remembered under "Dictionary Path".
-    if (!settings_.DicInUse.empty() && fileNameOf(settings_.DicInUse) == fileName)
-        return settings_.DicInUse;
+    if (!settings_.files.DicInUse.empty() && fileNameOf(settings_.files.DicInUse) == fileName)
+        return settings_.files.DicInUse;
     return {};
 }
 
@@ -270,7 +270,7 @@ void TfrmMain::cmdOkClick() {
         ui::showFileError(this, *fileName, FileStatus::fromErrno(*fileName, ENOENT).reason());
         return;
     }
-    settings_.DicInUse = path;
+    settings_.files.DicInUse = path;
     drill().start(DrillStart{path, bars_->cboQuestionType()->currentIndex(), bars_->cboAnswerType()->currentIndex(),
                              *count, true});
 }
@@ -302,7 +302,7 @@ QuestionSetupHost& TfrmMain::questionSetupHost() {
 void TfrmMain::showDictionaryInUse(const std::string& fileName) {
     QSignalBlocker block(cboDicFile);
     cboDicFile->setEditText(ui::toQ(fileName));
-    sbPanels_[0]->setText(ui::toQ(dictionaryPanelText(settings_.DicInUse, isMaximized())));
+    sbPanels_[0]->setText(ui::toQ(dictionaryPanelText(settings_.files.DicInUse, isMaximized())));
     refreshDueCount();
 }
 
@@ -321,7 +321,7 @@ void TfrmMain::drillStopped() {
 
 void TfrmMain::cmdAddVocBookClick() {
     if (!drill().running()) return;
-    FileStatus status = appendToVocabularyBook(settings_.VocBook, drill().state().entry.lineText);
+    FileStatus status = appendToVocabularyBook(settings_.files.VocBook, drill().state().entry.lineText);
     if (!status) {
         // A word the learner meant to keep must not be lost without a word; the command
         // stays enabled for another try.
@@ -333,10 +333,10 @@ void TfrmMain::cmdAddVocBookClick() {
 
 void TfrmMain::cmdDeleteVocBookClick() {
     // To the desktop trash where there is one, so that a slip of the mouse loses nothing.
-    const QString book = QString::fromStdString(nativePath(settings_.VocBook));
-    if (settings_.VocBook.empty() || !fileExists(settings_.VocBook) ||
+    const QString book = QString::fromStdString(nativePath(settings_.files.VocBook));
+    if (settings_.files.VocBook.empty() || !fileExists(settings_.files.VocBook) ||
         !ui::platform().moveToTrashWithoutAsking(book)) {
-        FileStatus status = deleteVocabularyBook(settings_.VocBook);
+        FileStatus status = deleteVocabularyBook(settings_.files.VocBook);
         if (!status) {
             ui::showFileError(this, status.path(), status.reason());
             return;
@@ -344,8 +344,8 @@ void TfrmMain::cmdDeleteVocBookClick() {
     }
     menus_->mnuVocBook()->menuAction()->setEnabled(false);
     menus_->actAddVocBook()->setEnabled(false);
-    settings_.VocBookOn = 0;
-    settings_.VocBook.clear();
+    settings_.files.VocBookOn = false;
+    settings_.files.VocBook.clear();
 }
 
 void TfrmMain::cmdSelectDicFileClick() {
@@ -353,7 +353,7 @@ void TfrmMain::cmdSelectDicFileClick() {
 }
 
 void TfrmMain::cmdCsvFormatClick() {
-    exportDictionaryAsCsv(this, settings_.DicInUse, dialogFolder(settings_));
+    exportDictionaryAsCsv(this, settings_.files.DicInUse, dialogFolder(settings_));
 }
 
 void TfrmMain::cboDicFileChange() {

@@ -25,19 +25,19 @@ void TfrmMain::refreshDateTexts() {
 }
 
 void TfrmMain::refreshTitleBar() {
-    setWindowTitle(ui::toQ(titleText(settings_.ShowDate, settings_.DateType, programClock().now(),
+    setWindowTitle(ui::toQ(titleText(settings_.window.ShowDate, settings_.window.DateType, programClock().now(),
                                      settings_.UserName)));
 }
 
 void TfrmMain::tmrDateTimer() {
     if (cboDicFile->currentText().contains(QStringLiteral(".txt"))) {
-        QString name = ui::toQ(fileNameOf(settings_.DicInUse));
+        QString name = ui::toQ(fileNameOf(settings_.files.DicInUse));
         if (cboDicFile->currentText() != name) {
             QSignalBlocker block(cboDicFile);
             cboDicFile->setEditText(name);
         }
     }
-    sbPanels_[0]->setText(ui::toQ(dictionaryPanelText(settings_.DicInUse, isMaximized())));
+    sbPanels_[0]->setText(ui::toQ(dictionaryPanelText(settings_.files.DicInUse, isMaximized())));
     schedule_->tick();
     refreshDateTexts();
     refreshTitleBar();

@@ -1,6 +1,6 @@
-// What the settings dialog changes in the main window: the look of the drill, the data
-// bars, the toolbars and the title bar after OK, the companion program, and the
-// dictionary list when the history is cleared.
+// What the settings dialog changes in the main window directly: the dictionary list
+// when the history is cleared. (What OK changes reaches the window's parts through the
+// settings notifier.)
 
 #include "app/TfrmMain.h"
 #include "app/MainCompanion.h"
@@ -16,21 +16,6 @@
 #include <QSignalBlocker>
 
 namespace qor {
-
-void TfrmMain::applySettings() {
-    // The same steps as the first showing, so that both always agree.
-    view_->applyLook();
-    view_->applyDataBars();
-    view_->applyFlatButtons();
-    menus_->mnuVocBook()->menuAction()->setEnabled(settings_.VocBookOn == 1);
-    refreshTitleBar();
-    // The review settings decide which words are due.
-    refreshDueCount(true);
-}
-
-void TfrmMain::companionSettingsChanged() {
-    companion_->settingsChanged();
-}
 
 void TfrmMain::dictionaryHistoryCleared() {
     // The list goes; the dictionary shown in the box stays the one in use.

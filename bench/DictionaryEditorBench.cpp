@@ -65,7 +65,7 @@ struct Fixture {
         if (!writeLines(dictionary, entries))
             std::abort();
         IniFile::writeOne(settings.setupIniPath(), "Dictionary Path", "verbs.txt", dictionary);
-        settings.DicInUse = dictionary;
+        settings.files.DicInUse = dictionary;
     }
     ~Fixture() {
         std::error_code ec;

@@ -53,7 +53,7 @@ int main(int argc, char** argv) {
     settings.ProgramFolder = root;
     settings.UserName = "Taro";
     makeFolder(settings.userFolder());
-    settings.DicInUse = root + "verbs.txt";
+    settings.files.DicInUse = root + "verbs.txt";
 
     std::vector<std::string> lines;
     std::vector<std::string> review{"[FSRS-6]"};
@@ -68,7 +68,7 @@ int main(int argc, char** argv) {
                            2 + i % 7, i % 3};
         review.push_back(english + ("_" + japanese) + "=" + reviewText(r));
     }
-    if (!writeLines(settings.DicInUse, lines) ||
+    if (!writeLines(settings.files.DicInUse, lines) ||
         !writeLines(reviewFilePath(settings.userFolder(), "verbs"), review))
         std::abort();
 
@@ -79,7 +79,7 @@ int main(int argc, char** argv) {
     for (int run = 0; run < kRuns; ++run) {
         countTimes.push_back(millisecondsOf([&] { count.refresh(settings, true); }));
         floorTimes.push_back(millisecondsOf([&] {
-            bytes = readAll(settings.DicInUse).bytes.size() +
+            bytes = readAll(settings.files.DicInUse).bytes.size() +
                     readAll(reviewFilePath(settings.userFolder(), "verbs")).bytes.size();
         }));
         tickTimes.push_back(millisecondsOf([&] { count.refresh(settings, false); }));

@@ -88,14 +88,14 @@ int main() {
         settings.ProgramFolder = root + "/";
         settings.UserName = "Taro";
         makeFolder(settings.userFolder());
-        settings.SaveError = 1;
-        settings.SaveErrorFile = root + "/errors" + std::to_string(lines) + ".txt";
+        settings.files.SaveError = true;
+        settings.files.SaveErrorFile = root + "/errors" + std::to_string(lines) + ".txt";
         {
             std::vector<std::string> listed;
             listed.reserve(static_cast<std::size_t>(lines));
             for (int i = 0; i < lines; ++i)
                 listed.push_back(line(i));
-            if (!writeLines(settings.SaveErrorFile, listed))
+            if (!writeLines(settings.files.SaveErrorFile, listed))
                 return 1;
         }
         DrillState state;
@@ -115,14 +115,14 @@ int main() {
         std::vector<double> known, added, floor, wholeRead, listPart, rest;
         DailyRecord alone(settings.userFolder());
         TUserSettings off = settings;
-        off.SaveError = 0;
+        off.files.SaveError = false;
         DrillFiles withoutList(off, state);
         withoutList.beginDrill();
         std::size_t bytes = 0;
         for (int run = 0; run < runs; ++run) {
-            floor.push_back(millisecondsOf([&] { bytes = readInPieces(settings.SaveErrorFile); }));
+            floor.push_back(millisecondsOf([&] { bytes = readInPieces(settings.files.SaveErrorFile); }));
             wholeRead.push_back(millisecondsOf([&] {
-                if (!readAll(settings.SaveErrorFile).status)
+                if (!readAll(settings.files.SaveErrorFile).status)
                     std::abort();
             }));
             known.push_back(millisecondsOf([&] {
@@ -130,7 +130,7 @@ int main() {
                     std::abort();
             }));
             listPart.push_back(millisecondsOf([&] {
-                if (!alone.SaveErrorData(settings.SaveErrorFile, listed.lineText))
+                if (!alone.SaveErrorData(settings.files.SaveErrorFile, listed.lineText))
                     std::abort();
             }));
             rest.push_back(millisecondsOf([&] {
@@ -152,7 +152,7 @@ int main() {
                     lines, bytes, f, median(wholeRead), median(listPart), median(listPart) / f, "",
                     median(known), median(added), whole, median(known) / whole,
                     median(added) / whole);
-        removeFile(settings.SaveErrorFile);
+        removeFile(settings.files.SaveErrorFile);
     }
     std::printf("  target: a miss with 2,000,000 lines at most 1.3x reading the list\n");
     setClock(nullptr);

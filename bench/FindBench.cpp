@@ -84,7 +84,7 @@ struct SearchWindow {
     explicit SearchWindow(const Fixture& f) {
         settings.ProgramFolder = f.root + "/";
         settings.UserName = "Taro";
-        settings.DicInUse = f.dictionary;
+        settings.files.DicInUse = f.dictionary;
         window = std::make_unique<TfrmFind>(settings);
         window->show();
         QApplication::processEvents();

@@ -77,7 +77,7 @@ struct Fixture {
                                         "[Dictionary Path]", "words.txt=" + dictionary, "",
                                         "[Print Dic]", "NumberOn=1", "CommentOn=1"});
         SettingsStore::load(settings);
-        settings.DicInUse = dictionary;
+        settings.files.DicInUse = dictionary;
         // A drill of 1,000 questions one drill back: its lines in slot 0, its totals in 1.
         history.current = 1;
         history.drills[1].questionCount = kQuestions;

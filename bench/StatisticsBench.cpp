@@ -46,7 +46,7 @@ struct Fixture {
         settings.UserName = "Taro";
         makeFolder(settings.userFolder());
         const std::string dictionary = root + "/verbs.txt";
-        settings.DicInUse = dictionary;
+        settings.files.DicInUse = dictionary;
         std::vector<std::string> lines;
         std::vector<std::string> stats{"[" + sj("問題=出題総数,正解総数,正解率％") + "]",
                                        "COUNT=" + std::to_string(words)};

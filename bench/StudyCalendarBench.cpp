@@ -101,7 +101,7 @@ struct Fixture {
             if (d == 0)
                 files.push_back(dictionary);  // the forecast reads the dictionary in use
             if (d == 0)
-                settings.DicInUse = dictionary;
+                settings.files.DicInUse = dictionary;
         }
         setup.insert(setup.end(), paths.begin(), paths.end());
         if (!writeLines(settings.setupIniPath(), setup))

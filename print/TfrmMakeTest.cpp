@@ -204,7 +204,7 @@ void TfrmMakeTest::FormShow() {
     setStatus({});
     lines_.clear();
     moData_->clear();
-    cboDicFile_->showListed(settings_.DicInUse);
+    cboDicFile_->showListed(settings_.files.DicInUse);
     test_ = MakeTestSettings::load(settings_.setupIniPath());
     chkToEnglish_->setChecked(test_.ToEnglish);
     chkSelectOn_->setChecked(test_.SelectOn);

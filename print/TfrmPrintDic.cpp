@@ -137,7 +137,7 @@ void TfrmPrintDic::setStatus(const QString& text) {
 }
 
 void TfrmPrintDic::FormShow() {
-    cboDicFile_->showListed(settings_.DicInUse);
+    cboDicFile_->showListed(settings_.files.DicInUse);
     print_ = PrintDicSettings::load(settings_.setupIniPath());
     chkCommentOn_->setChecked(print_.CommentOn);
     chkNumberOn_->setChecked(print_.NumberOn);
@@ -146,7 +146,7 @@ void TfrmPrintDic::FormShow() {
 }
 
 void TfrmPrintDic::applyVocBookState() {
-    const bool on = settings_.VocBookOn == 1;
+    const bool on = settings_.files.VocBookOn;
     chkVocBook_->setEnabled(on);
     cmdEditVocBook_->setEnabled(on);
     if (!on)
@@ -205,7 +205,7 @@ void TfrmPrintDic::cmdLoadClick() {
     std::string path;
     std::string shownPath;  // what names a source without a path
     if (chkVocBook_->isChecked()) {
-        path = settings_.VocBook;
+        path = settings_.files.VocBook;
         shownPath = path.empty() ? sj("単語帳") : path;
     } else {
         std::optional<std::string> known = cboDicFile_->typedPath();

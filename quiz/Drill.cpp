@@ -74,7 +74,7 @@ void Drill::presentEntry(bool setFormHint) {
 
     const std::vector<std::string>& alts = e.questionAlternatives;
     e.shown = alts.empty() ? std::string() : alts.front();
-    if (settings_.MultiRandomOn == 1) {
+    if (settings_.drill.MultiRandomOn) {
         std::vector<std::size_t> filled;
         for (std::size_t i = 0; i < alts.size(); ++i) {
             if (!alts[i].empty())
@@ -90,24 +90,24 @@ void Drill::presentEntry(bool setFormHint) {
         buildChoices();
     if (setFormHint)
         shell_.setStatusText(1, answerFormHint(e.answerSide));
-    if (settings_.ShowComment == 1)
+    if (settings_.drill.ShowComment)
         display_.setCommentText(e.comment);
     applyQuestionColour();
     showTypingHint();
-    if (settings_.ShowPronunciation == 1)
+    if (settings_.drill.ShowPronunciation)
         showPronunciation();
     else
         pronunciation_.clear();
-    if (settings_.VoiceOn == 1)
+    if (settings_.sound.VoiceOn)
         speakWord(true);
 
     DrillCommands c;
     c.start = false;
     c.result = true;
     c.stop = true;
-    c.playVoice = settings_.VoiceOn == 1;
+    c.playVoice = settings_.sound.VoiceOn;
     c.nextWord = s.direction == 1;
-    c.addVocBook = settings_.VocBookOn == 1;
+    c.addVocBook = settings_.files.VocBookOn;
     c.setupControls = false;
     shell_.setCommands(c);
 }
@@ -146,7 +146,7 @@ void Drill::showTypingHint() {
     std::string answer = firstAlternative(s.entry.answerSide);
     s.hintLength = static_cast<int>(answer.size());
     s.hintCount = 1;
-    if (settings_.ShowHint == 1 && !answer.empty())
+    if (settings_.drill.ShowHint && !answer.empty())
         display_.setAnswerText(answer.substr(0, charLength(answer, 0)));
 }
 
@@ -170,9 +170,9 @@ void Drill::showPronunciation() {
 }
 
 void Drill::speakWord(bool automatic) {
-    if (automatic && settings_.AutoVoiceOn != 1)
+    if (automatic && !settings_.sound.AutoVoiceOn)
         return;
-    const VoiceRequest voice = voiceFor(settings_.VoiceType, settings_.HatsuonDir, voiceWord());
+    const VoiceRequest voice = voiceFor(settings_.sound.VoiceType, settings_.sound.HatsuonDir, voiceWord());
     if (voice.kind == VoiceRequest::Kind::WaveFile)
         shell_.playWave(voice.what);
     else if (voice.kind == VoiceRequest::Kind::Companion)
@@ -180,17 +180,17 @@ void Drill::speakWord(bool automatic) {
 }
 
 void Drill::playVoice() {
-    if (settings_.VoiceOn == 1 && state_->phase != DrillPhase::Idle)
+    if (settings_.sound.VoiceOn && state_->phase != DrillPhase::Idle)
         speakWord(false);
 }
 
 void Drill::applyQuestionColour() {
     display_.setQuestionWarning(false);
-    if (settings_.ColorChangeOn != 1)
+    if (!settings_.look.ColorChangeOn)
         return;
-    int percent = settings_.ChangeType == 1 ? files_->wordPercentage(state_->entry.wordKey())
+    int percent = settings_.look.ChangeType == 1 ? files_->wordPercentage(state_->entry.wordKey())
                                              : drillPercent_;
-    display_.setQuestionWarning(percent <= settings_.ChangeColorPercent);
+    display_.setQuestionWarning(percent <= settings_.look.ChangeColorPercent);
 }
 
 void Drill::startQuestionTimer() {
@@ -200,8 +200,8 @@ void Drill::startQuestionTimer() {
         s.remainingMemorizeSeconds = limit;
         display_.setBar(DataBar::Time, ratio(limit, limit) + sj(" 秒"), limit, limit);
         display_.startTimer();
-    } else if (settings_.TimeLimitOn == 1) {
-        int limit = settings_.TimeLimit;
+    } else if (settings_.drill.TimeLimitOn) {
+        int limit = settings_.drill.TimeLimit;
         s.remainingSeconds = limit;
         display_.setBar(DataBar::Time, ratio(limit, limit) + sj(" 秒"), limit, limit);
         display_.startTimer();
@@ -212,7 +212,7 @@ void Drill::NextQuestion() {
     DrillState& s = *state_;
     // Each question reads the dictionary anew, once.
     questionRead_.reset();
-    const bool again = s.repeat && settings_.RepeatError == 1;
+    const bool again = s.repeat && settings_.drill.RepeatError;
     if (!again) {
         PoolLine line = nextLine();
         std::size_t slot = static_cast<std::size_t>(s.askedCount) % kListSlots;
@@ -249,7 +249,7 @@ bool Drill::answerIsRight(const std::string& answer) {
     if (answer.empty())
         return false;
     const CurrentEntry& e = state_->entry;
-    const bool ignoreCase = settings_.IgnoreCase == 1;
+    const bool ignoreCase = settings_.drill.IgnoreCase;
     const std::string lowered = ignoreCase ? lowerAscii(answer) : std::string();
     for (const std::string& alt : e.answerAlternatives) {
         if (alt == answer || (ignoreCase && lowerAscii(alt) == lowered))
@@ -318,7 +318,7 @@ void Drill::recordMiss() {
     s.missed[slot] = s.entry.lineText;
     s.history.lines().missed[slot] = s.entry.lineText;
     reportAll(files_->recordMiss(s.entry));
-    if (settings_.RepeatError == 1)
+    if (settings_.drill.RepeatError)
         s.repeat = true;
     ++s.wrongCount;
     display_.setBar(DataBar::HazureNum, ratio(s.wrongCount, s.questionCount), s.wrongCount,
@@ -352,20 +352,20 @@ void Drill::ResultCheck(const LearnerAnswer& given) {
                sj("\nコメント ： ") + s.entry.comment;
     };
     auto changeImportance = [&](bool raise) {
-        if (settings_.AutoImportantOn != 1)
+        if (!settings_.drill.AutoImportantOn)
             return;
         reportOnce(raise ? files_->raiseImportance(s.entry.lineText)
                          : files_->lowerImportance(s.entry.lineText));
     };
 
     if (right) {
-        if (settings_.AtariOn == 1)
-            shell_.playWave(settings_.AtariSoundFile);
-        if (settings_.VoiceOn == 1)
+        if (settings_.sound.AtariOn)
+            shell_.playWave(settings_.sound.AtariSoundFile);
+        if (settings_.sound.VoiceOn)
             shell_.sendCommand("ANI;1");
         changeImportance(false);
-        if (settings_.ShowResult == 1 && settings_.ShowErrorOnly != 1) {
-            if (settings_.ShowEasyAtari == 1)
+        if (settings_.drill.ShowResult && !settings_.drill.ShowErrorOnly) {
+            if (settings_.drill.ShowEasyAtari)
                 shell_.notice(verdictText("正解です\n\n出題数 ： ", "他の正解 ： "), sj("結果発表"),
                               kInformation);
             else
@@ -373,20 +373,20 @@ void Drill::ResultCheck(const LearnerAnswer& given) {
         }
         countRight();
     } else {
-        if (settings_.HazureOn == 1)
-            shell_.playWave(settings_.HazureSoundFile);
-        if (settings_.VoiceOn == 1)
+        if (settings_.sound.HazureOn)
+            shell_.playWave(settings_.sound.HazureSoundFile);
+        if (settings_.sound.VoiceOn)
             shell_.sendCommand("ANI;2");
         changeImportance(true);
-        if (settings_.ShowResult == 1) {
-            if (settings_.ShowEasyError == 1)
+        if (settings_.drill.ShowResult) {
+            if (settings_.drill.ShowEasyError)
                 shell_.notice(verdictText("不正解です\n\n出題数 ： ", "正解 ： "), sj("結果発表"),
                               kInformation);
             else
                 s.accepted = shell_.showResultError(verdict(answer));
         }
         if (!s.choiceMode && s.accepted) {
-            if (settings_.VoiceOn == 1)
+            if (settings_.sound.VoiceOn)
                 shell_.sendCommand("ANI;13");
             changeImportance(false);
             figures_.word.accept();
@@ -408,28 +408,28 @@ void Drill::RepeatResultCheck(const LearnerAnswer& given) {
     const std::string answer = answerOf(given);
     const std::string tail = s.entry.answerSide + sj("\nコメント ： ") + s.entry.comment;
     if (answerIsRight(answer)) {
-        if (settings_.AtariOn == 1)
-            shell_.playWave(settings_.AtariSoundFile);
-        if (settings_.VoiceOn == 1)
+        if (settings_.sound.AtariOn)
+            shell_.playWave(settings_.sound.AtariSoundFile);
+        if (settings_.sound.VoiceOn)
             shell_.sendCommand("ANI;1");
-        if (settings_.ShowResult == 1 && settings_.ShowErrorOnly != 1)
+        if (settings_.drill.ShowResult && !settings_.drill.ShowErrorOnly)
             shell_.notice(sj("正解です\n\n他の正解 ： ") + tail, sj("結果発表"), kInformation);
         recordReview(true, false, true, answer);
         return;
     }
-    if (settings_.HazureOn == 1)
-        shell_.playWave(settings_.HazureSoundFile);
-    if (settings_.VoiceOn == 1)
+    if (settings_.sound.HazureOn)
+        shell_.playWave(settings_.sound.HazureSoundFile);
+    if (settings_.sound.VoiceOn)
         shell_.sendCommand("ANI;2");
     if (s.choiceMode) {
-        if (settings_.ShowResult == 1)
+        if (settings_.drill.ShowResult)
             shell_.notice(sj("不正解です\n\n正解 ： ") + tail, sj("結果発表"), kInformation);
         s.repeat = true;
         recordReview(false, false, true, answer);
         return;
     }
-    if (settings_.ShowResult == 1) {
-        if (settings_.ShowEasyError == 1)
+    if (settings_.drill.ShowResult) {
+        if (settings_.drill.ShowEasyError)
             shell_.notice(sj("不正解です\n\n正解 ： ") + tail, sj("結果発表"), kInformation);
         else
             s.accepted = shell_.showResultError(verdict(answer));
@@ -488,14 +488,14 @@ void Drill::submit(const LearnerAnswer& answer) {
         OnlyMemorizeNext();
         return;
     }
-    const bool repeating = settings_.RepeatError == 1 && s.repeat;
+    const bool repeating = settings_.drill.RepeatError && s.repeat;
     if (repeating)
         RepeatResultCheck(answer);
     else
         ResultCheck(answer);
     clearBoxes();
     display_.selectChoice(-1);
-    if (settings_.RepeatError == 1 && s.repeat) {
+    if (settings_.drill.RepeatError && s.repeat) {
         NextQuestion();
         display_.focusAnswer();
         return;
@@ -515,13 +515,13 @@ void Drill::finishDrill() {
     DrillState& s = *state_;
     reportAll(files_->saveStudyDetail(s.recentSlot, drillPercent_));
     if (s.correctCount == s.questionCount) {
-        if (settings_.FinishOn == 1)
-            shell_.playWave(settings_.FinishSoundFile);
-        if (settings_.VoiceOn == 1)
+        if (settings_.sound.FinishOn)
+            shell_.playWave(settings_.sound.FinishSoundFile);
+        if (settings_.sound.VoiceOn)
             shell_.sendCommand("VEXA;empCongratulation!");
     }
     const DrillSummary summary = lastDrill();
-    shell_.showDrillEnd(summary, settings_.ErrorDialogOn == 1);
+    shell_.showDrillEnd(summary, settings_.drill.ErrorDialogOn);
     if (s.modes.notRandomContinue)
         reportOnce(files_->storeContinuePosition(s.dictionaryFileName, s.continuePosition));
 
@@ -534,7 +534,7 @@ void Drill::finishDrill() {
     totals.percentage = drillPercent_;
     totals.startTime = s.startTime;
     totals.endTime = s.endTime;
-    if (settings_.MakeLogFile == 1)
+    if (settings_.drill.MakeLogFile)
         reportOnce(files_->makeStudyLog(summary));
     backToIdle();
     s.historyOptionsEnabled = true;
@@ -634,7 +634,7 @@ bool Drill::timerTick() {
         display_.stopTimer();
         return false;
     }
-    if (settings_.VoiceOn == 1)
+    if (settings_.sound.VoiceOn)
         shell_.sendCommand("ANI;14");
     if (s.phase == DrillPhase::MemorizeAsking) {
         if (s.remainingMemorizeSeconds == 0) {
@@ -654,8 +654,8 @@ bool Drill::timerTick() {
         return true;
     }
     --s.remainingSeconds;
-    display_.setBar(DataBar::Time, ratio(s.remainingSeconds, settings_.TimeLimit) + sj(" 秒"),
-                    s.remainingSeconds, settings_.TimeLimit);
+    display_.setBar(DataBar::Time, ratio(s.remainingSeconds, settings_.drill.TimeLimit) + sj(" 秒"),
+                    s.remainingSeconds, settings_.drill.TimeLimit);
     return false;
 }
 
@@ -692,7 +692,7 @@ bool Drill::choiceKey(int digit) {
 }
 
 void Drill::choiceClicked(int index) {
-    if (settings_.ClickResult == 1 && state_->phase == DrillPhase::Asking)
+    if (settings_.window.ClickResult && state_->phase == DrillPhase::Asking)
         submit(LearnerAnswer{std::string(), index});
 }
 

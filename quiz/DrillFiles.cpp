@@ -57,7 +57,7 @@ FileStatus DrillFiles::ensureAnswerFile() const {
 
 bool DrillFiles::answerFileAccepts(const std::string& shown, const std::string& answer,
                                    FileStatus& status) const {
-    AnswerLookup lookup = findAnswer(state_.answerFilePath, shown, answer, settings_.IgnoreCase == 1);
+    AnswerLookup lookup = findAnswer(state_.answerFilePath, shown, answer, settings_.drill.IgnoreCase);
     status = lookup.status;
     return lookup.found;
 }
@@ -83,7 +83,7 @@ FileStatus DrillFiles::lowerImportance(const std::string& lineText) const {
 
 std::optional<std::string> DrillFiles::pronunciationOf(const std::string& word,
                                                        FileStatus& status) const {
-    PhoneticSign sign = findPhoneticSign(settings_.PhoneticSignFile, word);
+    PhoneticSign sign = findPhoneticSign(settings_.files.PhoneticSignFile, word);
     status = sign.status;
     if (!sign.found)
         return std::nullopt;

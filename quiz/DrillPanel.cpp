@@ -1,6 +1,7 @@
 #include "quiz/DrillPanel.h"
 
 #include "settings/SettingsStore.h"
+#include "settings/SettingsNotifier.h"
 #include "ui/ActionLink.h"
 #include "ui/DataBar.h"
 #include "ui/Fonts.h"
@@ -223,28 +224,35 @@ void DrillPanel::buildDataBars(QVBoxLayout* bottom) {
 
 void DrillPanel::applyLook() {
     const TUserSettings& s = settings_;
-    moQuestion->setFont(ui::fontFor(s.FontQuestion, s.FontQuestionSize));
-    ui::setTextColor(moQuestion, s.FontQuestionColor);
-    txtAnswer->setFont(ui::fontFor(s.FontAnswer, 12));
-    ui::setTextColor(txtAnswer, s.FontAnswerColor);
-    moComment->setFont(ui::fontFor(s.FontComment, s.FontCommentSize));
-    ui::setTextColor(moComment, s.FontCommentColor);
-    moHatsuon->setFont(ui::fontFor(s.FontPhoneticSign, 12));
-    ui::setTextColor(moHatsuon, s.FontPhoneticSignColor);
+    moQuestion->setFont(ui::fontFor(s.look.FontQuestion, s.look.FontQuestionSize));
+    ui::setTextColor(moQuestion, s.look.FontQuestionColor);
+    txtAnswer->setFont(ui::fontFor(s.look.FontAnswer, 12));
+    ui::setTextColor(txtAnswer, s.look.FontAnswerColor);
+    moComment->setFont(ui::fontFor(s.look.FontComment, s.look.FontCommentSize));
+    ui::setTextColor(moComment, s.look.FontCommentColor);
+    moHatsuon->setFont(ui::fontFor(s.look.FontPhoneticSign, 12));
+    ui::setTextColor(moHatsuon, s.look.FontPhoneticSignColor);
     moHatsuon->setFixedHeight(moHatsuon->fontMetrics().height() + 12);
 
     // The stored heights are the least the boxes get; a taller window gives them more.
-    moQuestion->setMinimumHeight(panelHeight(s.moQuestionSize));
-    moComment->setMinimumHeight(panelHeight(s.moCommentSize));
-    moHatsuon->setVisible(s.ShowPronunciation == 1 && s.ShowPronResultOnly == 0);
-    moComment->setVisible(s.ShowComment == 1);
+    moQuestion->setMinimumHeight(panelHeight(s.look.moQuestionSize));
+    moComment->setMinimumHeight(panelHeight(s.look.moCommentSize));
+    moHatsuon->setVisible(s.drill.ShowPronunciation && !s.drill.ShowPronResultOnly);
+    moComment->setVisible(s.drill.ShowComment);
     fitDrillPanels();
+}
+
+void DrillPanel::followSettings(SettingsNotifier& notifier) {
+    connect(&notifier, &SettingsNotifier::changed, this, [this](SettingsGroups changed) {
+        if (changed.has(SettingsGroup::Look) || changed.has(SettingsGroup::Drill)) applyLook();
+        if (changed.has(SettingsGroup::Look)) applyDataBarColours();
+    });
 }
 
 void DrillPanel::applyDataBarColours() {
     const TUserSettings& s = settings_;
-    const long long colours[] = {s.ColorQuestionNum, s.ColorAtariNum, s.ColorHazureNum,
-                                 s.ColorPercent, s.ColorTime};
+    const long long colours[] = {s.look.ColorQuestionNum, s.look.ColorAtariNum, s.look.ColorHazureNum,
+                                 s.look.ColorPercent, s.look.ColorTime};
     for (std::size_t i = 0; i < bars_.size(); ++i)
         bars_[i]->setGaugeColor(ui::colorFromSetting(colours[i]));
 }
@@ -348,7 +356,7 @@ void DrillPanel::setQuestionText(const std::string& text) {
 }
 
 void DrillPanel::setQuestionWarning(bool warning) {
-    ui::setTextColor(moQuestion, warning ? settings_.ColorType : settings_.FontQuestionColor);
+    ui::setTextColor(moQuestion, warning ? settings_.look.ColorType : settings_.look.FontQuestionColor);
 }
 
 void DrillPanel::setCommentText(const std::string& text) {

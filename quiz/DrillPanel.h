@@ -34,6 +34,8 @@ class RadioGroup;
 
 namespace qor {
 
+class SettingsNotifier;
+
 class DrillPanel final : public QWidget, public DrillDisplay {
     Q_OBJECT
 public:
@@ -65,6 +67,9 @@ public:
     // Fonts, colours and the boxes shown, from the settings record (first showing and
     // the settings dialog's OK).
     void applyLook();
+    // Re-applies the look when the settings dialog's OK changed it (fonts, colours,
+    // heights, or the drill switches that show the boxes).
+    void followSettings(SettingsNotifier& notifier);
     // The five data bars: their gauge colours and which are shown, in their fixed order.
     void applyDataBarColours();
     void showDataBars(const std::array<bool, 5>& shown);

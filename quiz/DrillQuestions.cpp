@@ -107,11 +107,11 @@ bool Drill::start(const DrillStart& how) {
         display_.setPrompts(sj("次の単語の意味はなに？"), sj(" の意味は、、、"));
         if (s.choiceMode)
             display_.setInputMethod(InputMethod::Off);
-        else if (settings_.AutoImeOn == 1)
+        else if (settings_.window.AutoImeOn)
             display_.setInputMethod(InputMethod::Hiragana);
     } else {
         display_.setPrompts(sj("次の日本語を英語にすると？"), sj(" の綴りは、、、"));
-        if (settings_.AutoImeOn == 1) display_.setInputMethod(InputMethod::English);
+        if (settings_.window.AutoImeOn) display_.setInputMethod(InputMethod::English);
     }
 
     clearBoxes();

@@ -118,7 +118,7 @@ const CustomQuestionList& TfrmQuestionSetup::customList() const {
 }
 
 bool TfrmQuestionSetup::importanceAvailable() const {
-    return settings_.ImportantOn == 1;
+    return settings_.drill.ImportantOn;
 }
 
 void TfrmQuestionSetup::applyHistoryEnabled() {
@@ -257,7 +257,7 @@ void TfrmQuestionSetup::applyOwnRule(SetupOption option) {
     case SetupOption::SameQuestions:
     case SetupOption::LastErrors:
         // The lists replayed are those of the last drill, so its dictionary goes with them.
-        if (!s.dictionaryPath.empty() && s.dictionaryPath != settings_.DicInUse)
+        if (!s.dictionaryPath.empty() && s.dictionaryPath != settings_.files.DicInUse)
             dictionary_->use(s.dictionaryPath);
         count_->setCount(option == SetupOption::SameQuestions ? s.questionCount : s.wrongCount);
         count_->setLocked(true);
@@ -270,7 +270,7 @@ void TfrmQuestionSetup::applyOwnRule(SetupOption option) {
         break;
     case SetupOption::Yesterday: {
         const int misses = yesterdayMissCount(settings_.userFolder(),
-                                              dictionaryName(settings_.DicInUse),
+                                              dictionaryName(settings_.files.DicInUse),
                                               DateTexts::of(programClock().now()));
         YesterdayLimit limit = yesterdayLimit(misses);
         if (!limit.available) {
@@ -294,7 +294,7 @@ void TfrmQuestionSetup::drillNumberChanged() {
         return;
     const int number = std::clamp(options_->drillNumber(), 1, kHistorySlots - 1);
     EarlierDrillPlan plan = earlierDrillPlan(drill_.history(), number, options_->earlierErrorsChosen());
-    if (plan.recorded && plan.dictionaryPath != settings_.DicInUse)
+    if (plan.recorded && plan.dictionaryPath != settings_.files.DicInUse)
         dictionary_->use(plan.dictionaryPath);
     modes().historySlot = plan.historySlot;
     options_->setDrillNumberHint(ui::toQ(plan.hint));
@@ -336,7 +336,7 @@ void TfrmQuestionSetup::dictionaryChanged() {
     importance_->switchOff();
     // The custom lines were picked from the dictionary before; another dictionary would be
     // asked words it does not hold, and their misses recorded under wrong line numbers.
-    if (customList_->isOn() && !customList_->list().builtFor(settings_.DicInUse))
+    if (customList_->isOn() && !customList_->list().builtFor(settings_.files.DicInUse))
         customList_->switchOff();
 }
 
@@ -356,12 +356,12 @@ void TfrmQuestionSetup::cmdOkClick() {
         return;
     }
     // The dictionary, as it is now on disk.
-    if (settings_.DicInUse.empty()) {
+    if (settings_.files.DicInUse.empty()) {
         ui::platform().showNotice(this, SetupDictionaryPart::firstUseMessage(),
                                   QStringLiteral("辞書の指定失敗"), ui::kNoticeInformation);
         return;
     }
-    DictionaryCount words = countLines(settings_.DicInUse);
+    DictionaryCount words = countLines(settings_.files.DicInUse);
     if (!words.status) {
         ui::showFileError(this, words.status.path(), words.status.reason());
         return;
@@ -391,7 +391,7 @@ void TfrmQuestionSetup::cmdOkClick() {
     // choose again. The start may drop a source that does not fit (a custom list of
     // another dictionary): the dialog goes on from what the drill kept.
     drill_.setPlan(plan_);
-    const bool started = drill_.start(DrillStart{settings_.DicInUse, direction, answerType, *count, false});
+    const bool started = drill_.start(DrillStart{settings_.files.DicInUse, direction, answerType, *count, false});
     plan_ = drill_.plan();
     if (!started)
         return;

@@ -97,6 +97,7 @@ private:
     void restoreOption(const DrillModes& m);
 
     Drill& drill_;
+    // Mutable: the chosen dictionary becomes the one in use (files.DicInUse).
     TUserSettings& settings_;
     QuestionSetupHost& host_;
     DrillPlan plan_;

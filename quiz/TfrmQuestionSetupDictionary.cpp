@@ -85,16 +85,16 @@ SetupDictionaryPart::SetupDictionaryPart(TUserSettings& settings, QuestionSetupH
 }
 
 void SetupDictionaryPart::showInUse() {
-    cboDicFile_->showListed(settings_.DicInUse);
+    cboDicFile_->showListed(settings_.files.DicInUse);
     const DefaultDictionarySet defaults = defaultDictionaries(settings_);
     for (int i = 0; i < kDefaultDictionaries; ++i)
         ui::setUserCaption(grpDicType_->button(i),
                            ui::toQ(defaults[static_cast<std::size_t>(i)].caption));
-    const std::string fileName = fileNameOf(settings_.DicInUse);
+    const std::string fileName = fileNameOf(settings_.files.DicInUse);
     selectDicTypeOf(fileName);
     appliedDicText_ = ui::toQ(fileName);
     cboDicFile_->setEditText(appliedDicText_);
-    setWordCount(static_cast<int>(countLines(settings_.DicInUse).count));
+    setWordCount(static_cast<int>(countLines(settings_.files.DicInUse).count));
 }
 
 void SetupDictionaryPart::setWordCount(int count) {
@@ -117,7 +117,7 @@ void SetupDictionaryPart::selectDicTypeOf(const std::string& fileName) {
 }
 
 void SetupDictionaryPart::use(const std::string& path) {
-    settings_.DicInUse = path;
+    settings_.files.DicInUse = path;
     const std::string fileName = fileNameOf(path);
     DictionaryCount count = countLines(path);
     if (!count.status)
@@ -156,7 +156,7 @@ void SetupDictionaryPart::cboDicFileChange() {
     if (path.empty()) {
         // The dictionary is unknown until it is chosen with OPEN or dropped; the word count
         // of the one before stays.
-        settings_.DicInUse.clear();
+        settings_.files.DicInUse.clear();
         host_.setDictionaryText(*fileName);
         emit changed();
         ui::platform().showNotice(window(), firstUseMessage(), QStringLiteral("辞書の指定失敗"),
@@ -169,7 +169,7 @@ void SetupDictionaryPart::cboDicFileChange() {
 void SetupDictionaryPart::cmdSelectDicFileClick() {
     DictionaryChange change = cboDicFile_->selectWithDialog();
     if (change.changed)
-        use(settings_.DicInUse);
+        use(settings_.files.DicInUse);
 }
 
 void SetupDictionaryPart::acceptDrops(const QList<QUrl>& urls) {
@@ -177,7 +177,7 @@ void SetupDictionaryPart::acceptDrops(const QList<QUrl>& urls) {
         return;
     DictionaryChange change = cboDicFile_->acceptDroppedFiles(urls);
     if (change.changed)
-        use(settings_.DicInUse);
+        use(settings_.files.DicInUse);
 }
 
 } // namespace qor

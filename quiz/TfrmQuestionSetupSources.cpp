@@ -75,7 +75,7 @@ void SetupCustomListPart::chkCustomQuestionClick() {
     bool chosen = false;
     int count = 0;
     ui::openWindow(window(), QStringLiteral("出題設定"), [&] {
-        TfrmCustomQuestion dialog(list_, customLines_, settings_.DicInUse, settings_.userFolder(),
+        TfrmCustomQuestion dialog(list_, customLines_, settings_.files.DicInUse, settings_.userFolder(),
                                   window());
         auto progress = [this, &gauge](int done) {
             done > 0 ? gauge.step(std::min(done, cgProgress_->maximum())) : gauge.end();
@@ -175,7 +175,7 @@ void SetupImportancePart::chkImportantQuestionClick() {
     }
     emit switched(true);
     chkNormalImportant_->setEnabled(true);
-    ImportanceFile file(settings_.userFile(importanceFileName(dictionaryName(settings_.DicInUse))));
+    ImportanceFile file(settings_.userFile(importanceFileName(dictionaryName(settings_.files.DicInUse))));
     if (!file.readAll().status) {
         ui::platform().showNotice(window(),
                                   QStringLiteral("指定された辞書の単語には重要度が設定されていません"),

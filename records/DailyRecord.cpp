@@ -148,8 +148,8 @@ RecordStatus DailyRecord::recordMiss(const TUserSettings& s, const RecordDiction
                                      const RecordWord& word, const DateTexts& now) {
     RecordStatus status;
     // With no file chosen there is no list to keep.
-    if (s.SaveError == 1 && !s.SaveErrorFile.empty())
-        status.add(SaveErrorData(s.SaveErrorFile, word.line));
+    if (s.files.SaveError && !s.files.SaveErrorFile.empty())
+        status.add(SaveErrorData(s.files.SaveErrorFile, word.line));
     status.add(SaveData(dic, word, now));
     return status;
 }

@@ -42,8 +42,8 @@ public:
 
     const std::string& userFolder() const { return userFolder_; }
 
-    // The records of one missed answer: SaveErrorData when s.SaveError is 1 (to
-    // s.SaveErrorFile), then SaveData. Every failure is listed; the rest goes on.
+    // The records of one missed answer: SaveErrorData when s.files.SaveError is 1 (to
+    // s.files.SaveErrorFile), then SaveData. Every failure is listed; the rest goes on.
     RecordStatus recordMiss(const TUserSettings& s, const RecordDictionary& dic,
                             const RecordWord& word, const DateTexts& now);
 

@@ -109,8 +109,8 @@ TfrmShowError::TfrmShowError(ErrorReviewInput input, const TUserSettings& settin
     resize(460, 470);
 
     // On showing: the list of the last drill's misses.
-    ui::setTextLook(moComment, settings_.FontComment, settings_.FontCommentSize,
-                    settings_.FontCommentColor);
+    ui::setTextLook(moComment, settings_.look.FontComment, settings_.look.FontCommentSize,
+                    settings_.look.FontCommentColor);
     // Four lines of the comment font, so the height follows the font.
     moComment->setFixedHeight(QFontMetrics(moComment->font()).lineSpacing() * 4 + 12);
     pnlHazureNum->setText(QStringLiteral("あなたは、%1問間違えました").arg(input_.wrongCount));
@@ -123,8 +123,8 @@ TfrmShowError::TfrmShowError(ErrorReviewInput input, const TUserSettings& settin
             item->setToolTip(c, ui::shownCell(texts[c], Qt::ToolTipRole).toString());
         }
     }
-    cmdVocBook->setEnabled(settings_.VocBookOn == 1);
-    cmdVoicePlay->setEnabled(settings_.VoiceOn == 1);
+    cmdVocBook->setEnabled(settings_.files.VocBookOn);
+    cmdVoicePlay->setEnabled(settings_.sound.VoiceOn);
 
     connect(lstError, &QTreeWidget::itemSelectionChanged, this, &TfrmShowError::lstErrorClick);
     connect(cmdVocBook, &QPushButton::clicked, this, &TfrmShowError::cmdVocBookClick);
@@ -159,7 +159,7 @@ void TfrmShowError::cmdVocBookClick() {
     for (const ReviewRow& row : rows_)
         lines.push_back(row.dictionaryLine());
     if (!lines.empty()) {
-        if (FileStatus status = appendToVocabularyBook(settings_.VocBook, lines); !status) {
+        if (FileStatus status = appendToVocabularyBook(settings_.files.VocBook, lines); !status) {
             // Nothing was written; the learner can try again.
             ui::showFileError(this, status.path(), status.reason());
             return;
@@ -169,12 +169,12 @@ void TfrmShowError::cmdVocBookClick() {
 }
 
 void TfrmShowError::cmdVoicePlayClick() {
-    if (settings_.VoiceOn != 1)
+    if (!settings_.sound.VoiceOn)
         return;
     const ReviewRow* row = selectedRow();
     if (!row)
         return;
-    ui::pronounce(voiceFor(settings_.VoiceType, settings_.HatsuonDir, row->english));
+    ui::pronounce(voiceFor(settings_.sound.VoiceType, settings_.sound.HatsuonDir, row->english));
 }
 
 void TfrmShowError::cmdCloseClick() {

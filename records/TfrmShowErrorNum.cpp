@@ -43,8 +43,8 @@ TfrmShowErrorNum::TfrmShowErrorNum(const TUserSettings& settings, QWidget* paren
     auto* grid = new QGridLayout(places);
     grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(8);
-    const QFont english = ui::fontFor(settings_.FontQuestion, font().pointSize() + 1);
-    const QFont japanese = ui::fontFor(settings_.FontAnswer, font().pointSize() + 1);
+    const QFont english = ui::fontFor(settings_.look.FontQuestion, font().pointSize() + 1);
+    const QFont japanese = ui::fontFor(settings_.look.FontAnswer, font().pointSize() + 1);
     static const char* marks[kPlaces] = {"１：", "２：", "３：", "４：", "５："};
     for (int i = 0; i < kPlaces; ++i) {
         const std::size_t k = static_cast<std::size_t>(i);
@@ -110,8 +110,8 @@ void TfrmShowErrorNum::emptyPlaces() {
 
 void TfrmShowErrorNum::FormShow() {
     emptyPlaces();
-    cboDicFile->showListed(settings_.DicInUse);
-    showDetail(fileNameOf(settings_.DicInUse));
+    cboDicFile->showListed(settings_.files.DicInUse);
+    showDetail(fileNameOf(settings_.files.DicInUse));
 }
 
 void TfrmShowErrorNum::cmdViewClick() {

@@ -111,7 +111,7 @@ TfrmShowGraph::TfrmShowGraph(const TUserSettings& settings, int recentSlot, QWid
 }
 
 void TfrmShowGraph::FormShow() {
-    cboDicFile->showListed(settings_.DicInUse);
+    cboDicFile->showListed(settings_.files.DicInUse);
     fillYearCombo(cboYear, programClock().now().year);
     rgGraphType->setItemIndex(0);
     chooseType(GraphType::PerDrill);

@@ -181,7 +181,7 @@ void TfrmShowHistory::save(HistoryFormat format) {
     // The folder of the last save, else of the dictionary in use, else the dictionaries'.
     std::string folder = folderOf(lastSaved_);
     if (folder.empty())
-        folder = folderOf(settings_.DicInUse);
+        folder = folderOf(settings_.files.DicInUse);
     if (folder.empty())
         folder = settings_.ProgramFolder + "dictionary/";
     const QString chosen = ui::platform().saveFileName(

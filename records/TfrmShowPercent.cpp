@@ -160,7 +160,7 @@ TfrmShowPercent::TfrmShowPercent(const TUserSettings& settings, QWidget* parent)
 }
 
 void TfrmShowPercent::FormShow() {
-    cboDicFile->showListed(settings_.DicInUse);
+    cboDicFile->showListed(settings_.files.DicInUse);
     thresholds_ = MasteryThresholds::read(settings_.setupIniPath());
     fillYearCombo(cboYear, programClock().now().year);
     emptyView();

@@ -131,7 +131,7 @@ void TfrmStudyCalendar::FormShow() {
     shown_ = true;
     today_ = StudyDay::of(programClock().now());
     showCalendar();
-    cboDicFile->showListed(settings_.DicInUse);
+    cboDicFile->showListed(settings_.files.DicInUse);
     // Connected after the filling, which changes the index while it adds the names.
     connect(cboDicFile, &QComboBox::currentIndexChanged, this,
             &TfrmStudyCalendar::cboDicFileChange);
@@ -164,7 +164,7 @@ void TfrmStudyCalendar::cboDicFileChange() {
 void TfrmStudyCalendar::showForecast(const std::string& dicFileName) {
     FileStatus setupStatus;
     const std::string path =
-        dictionaryPathFor(settings_.setupIniPath(), dicFileName, settings_.DicInUse, &setupStatus);
+        dictionaryPathFor(settings_.setupIniPath(), dicFileName, settings_.files.DicInUse, &setupStatus);
     const DueForecast forecast =
         readDueForecast(settings_.userFolder(), path, readReviewSettings(settings_.setupIniPath()),
                         today_, kForecastDays);

@@ -64,12 +64,12 @@ VerdictDialog::VerdictDialog(const QString& caption, const QString& title,
     phoneticRow_->addWidget(moPhoneticSign, 1);
 
     importance_ = new ImportanceButtons(settings.userFile(importanceFileName(word.dictionaryName)),
-                                        word.lineText, settings.ImportantOn == 1, this);
+                                        word.lineText, settings.drill.ImportantOn, this);
 
     // Fonts first: the boxes' heights follow them.
-    ui::setTextLook(moComment, settings.FontComment, settings.FontCommentSize,
-                    settings.FontCommentColor);
-    ui::setTextLook(moPhoneticSign, settings.FontPhoneticSign, 0, settings.FontPhoneticSignColor);
+    ui::setTextLook(moComment, settings.look.FontComment, settings.look.FontCommentSize,
+                    settings.look.FontCommentColor);
+    ui::setTextLook(moPhoneticSign, settings.look.FontPhoneticSign, 0, settings.look.FontPhoneticSignColor);
     showLines(moComment, 4);
     showLines(moPhoneticSign, 1);
 

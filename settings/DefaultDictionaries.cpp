@@ -7,7 +7,7 @@ namespace qor {
 
 namespace {
 
-using Field = std::string TUserSettings::*;
+using Field = std::string DefaultDictionaryTypes::*;
 
 struct Keys {
     const char* pathKey;
@@ -17,13 +17,13 @@ struct Keys {
 };
 
 constexpr Keys kRows[kDefaultDictionaries] = {
-    {"defDicType", &TUserSettings::defDicType, "defDicCaption", &TUserSettings::defDicCaption},
-    {"defDicType_1", &TUserSettings::defDicType_1, "defDicCaption_1",
-     &TUserSettings::defDicCaption_1},
-    {"defDicType_2", &TUserSettings::defDicType_2, "defDicCaption_2",
-     &TUserSettings::defDicCaption_2},
-    {"defDicType_3", &TUserSettings::defDicType_3, "defDicCaption_3",
-     &TUserSettings::defDicCaption_3},
+    {"defDicType", &DefaultDictionaryTypes::defDicType, "defDicCaption", &DefaultDictionaryTypes::defDicCaption},
+    {"defDicType_1", &DefaultDictionaryTypes::defDicType_1, "defDicCaption_1",
+     &DefaultDictionaryTypes::defDicCaption_1},
+    {"defDicType_2", &DefaultDictionaryTypes::defDicType_2, "defDicCaption_2",
+     &DefaultDictionaryTypes::defDicCaption_2},
+    {"defDicType_3", &DefaultDictionaryTypes::defDicType_3, "defDicCaption_3",
+     &DefaultDictionaryTypes::defDicCaption_3},
 };
 
 } // namespace
@@ -31,14 +31,14 @@ constexpr Keys kRows[kDefaultDictionaries] = {
 DefaultDictionarySet defaultDictionaries(const TUserSettings& s) {
     DefaultDictionarySet set;
     for (int i = 0; i < kDefaultDictionaries; ++i)
-        set[static_cast<std::size_t>(i)] = {s.*kRows[i].path, s.*kRows[i].caption};
+        set[static_cast<std::size_t>(i)] = {s.dicTypes.*kRows[i].path, s.dicTypes.*kRows[i].caption};
     return set;
 }
 
 void setDefaultDictionaries(TUserSettings& s, const DefaultDictionarySet& set) {
     for (int i = 0; i < kDefaultDictionaries; ++i) {
-        s.*kRows[i].path = set[static_cast<std::size_t>(i)].path;
-        s.*kRows[i].caption = set[static_cast<std::size_t>(i)].caption;
+        s.dicTypes.*kRows[i].path = set[static_cast<std::size_t>(i)].path;
+        s.dicTypes.*kRows[i].caption = set[static_cast<std::size_t>(i)].caption;
     }
 }
 
@@ -46,8 +46,8 @@ FileStatus saveDefaultDictionaries(const TUserSettings& s) {
     IniFile ini(s.setupIniPath());
     const char* section = "Default Dictionary Type";
     for (const Keys& row : kRows) {
-        ini.write(section, row.pathKey, s.*row.path);
-        ini.write(section, row.captionKey, s.*row.caption);
+        ini.write(section, row.pathKey, s.dicTypes.*row.path);
+        ini.write(section, row.captionKey, s.dicTypes.*row.caption);
     }
     return ini.save();
 }
@@ -68,7 +68,7 @@ int defaultDictionaryWithFileName(const TUserSettings& s, std::string_view fileN
     if (fileName.empty())
         return -1;
     for (int i = 0; i < kDefaultDictionaries; ++i) {
-        if (fileNameOf(s.*kRows[i].path) == fileName)
+        if (fileNameOf(s.dicTypes.*kRows[i].path) == fileName)
             return i;
     }
     return -1;

@@ -17,10 +17,11 @@ public:
     explicit DictionaryInUse(TUserSettings& settings) : settings_(settings) {}
     std::string setupIni() const override { return settings_.setupIniPath(); }
     std::string fallbackFolder() const override { return settings_.ProgramFolder + "dictionary/"; }
-    std::string current() const override { return settings_.DicInUse; }
-    void setCurrent(const std::string& path) override { settings_.DicInUse = path; }
+    std::string current() const override { return settings_.files.DicInUse; }
+    void setCurrent(const std::string& path) override { settings_.files.DicInUse = path; }
 
 private:
+    // Mutable: this is where the dictionary in use (files.DicInUse) changes.
     TUserSettings& settings_;
 };
 
@@ -31,7 +32,7 @@ public:
     explicit DictionaryBeside(const TUserSettings& settings) : settings_(settings) {}
     std::string setupIni() const override { return settings_.setupIniPath(); }
     std::string fallbackFolder() const override { return settings_.ProgramFolder + "dictionary/"; }
-    std::string current() const override { return settings_.DicInUse; }
+    std::string current() const override { return settings_.files.DicInUse; }
     void setCurrent(const std::string&) override {}
 
 private:

@@ -2,6 +2,7 @@
 // Loading and saving TUserSettings from and to the user's Setup.ini.
 
 #include "base/FileStatus.h"
+#include "settings/SettingKeys.h"
 #include "settings/TUserSettings.h"
 
 #include <cstdint>
@@ -20,26 +21,6 @@ struct QuestionSetupKeys {
     int NotRandom = 0;
     int NotRandomContinue = 0;
 };
-
-// The values of a number a learner can sensibly choose. The settings dialog offers
-// exactly these, and a stored value outside them is brought into range when it is read:
-// a size or height to the nearest end of its range (clamp), anything else (a switch, a
-// choice, a colour) to its key's default.
-struct NumberRange {
-    int lo = INT32_MIN;
-    int hi = INT32_MAX;
-    bool clamp = false;
-    bool holds(long long v) const { return v >= lo && v <= hi; }
-};
-inline constexpr NumberRange kAnyNumber{};
-inline constexpr NumberRange kSwitch{0, 1};
-// Font sizes of the question and the comment: the items of the dialog's size lists.
-inline constexpr NumberRange kFontSizeRange{10, 30, true};
-// Least heights of the question and comment panels, in pixels: both at their highest
-// still leave the main window under 650 pixels tall, for a screen of 768.
-inline constexpr NumberRange kPanelHeightRange{20, 200, true};
-// 24-bit colours, red in the lowest byte.
-inline constexpr NumberRange kColorRange{0, 0xFFFFFF};
 
 // A stored value that was not used as it is: not a decimal number (its key's default was
 // used), or a number outside its key's range (brought into range).

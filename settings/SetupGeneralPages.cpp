@@ -55,10 +55,6 @@ QLineEdit* pathField(const QString& name, const QString& accessibleName, QWidget
     return field;
 }
 
-void setChecked(QCheckBox* box, int value) {
-    box->setChecked(value == 1);
-}
-
 } // namespace
 
 // --- 全般 ---
@@ -152,6 +148,23 @@ SetupGeneralPage::SetupGeneralPage(TUserSettings& settings, QWidget* parent)
     layout->addLayout(columns);
     layout->addStretch(1);
 
+    for (auto [box, key] : {std::pair{chkShowErrorOnly, "ShowErrorOnly"},
+                            {chkShowEasyError, "ShowEasyError"},
+                            {chkShowEasyAtari, "ShowEasyAtari"},
+                            {chkAutoImportantOn, "AutoImportantOn"},
+                            {chkErrorDialogOn, "ErrorDialogOn"},
+                            {chkRepeatError, "RepeatError"},
+                            {chkShowHint, "ShowHint"},
+                            {chkIgnoreCase, "IgnoreCase"},
+                            {chkShowComment, "ShowComment"},
+                            {chkMultiRandomOn, "MultiRandomOn"},
+                            {chkMakeLogFile, "MakeLogFile"},
+                            {chkAutoImeOn, "AutoImeOn"}})
+        bind(box, key);
+    bind(chkShowResult, "ShowResult", true);
+    bind(chkShowPronunciation, "ShowPronunciation", true);
+    bind(chkImportantOn, "ImportantOn", true);
+
     ui::onToggled(chkTimerOn, this, &SetupGeneralPage::chkTimerOnClick);
     ui::onToggled(chkShowResult, this, &SetupGeneralPage::chkShowResultClick);
     ui::onToggled(chkShowPronunciation, this, &SetupGeneralPage::chkShowPronunciationClick);
@@ -159,53 +172,27 @@ SetupGeneralPage::SetupGeneralPage(TUserSettings& settings, QWidget* parent)
 }
 
 void SetupGeneralPage::FormShow() {
-    const TUserSettings& s = settings_;
-    setChecked(chkShowErrorOnly, s.ShowErrorOnly);
-    setChecked(chkShowEasyError, s.ShowEasyError);
-    setChecked(chkShowEasyAtari, s.ShowEasyAtari);
-    setChecked(chkShowPronResultOnly, s.ShowPronResultOnly);
-    setChecked(chkAutoImportantOn, s.AutoImportantOn);
-    setChecked(chkErrorDialogOn, s.ErrorDialogOn);
-    setChecked(chkRepeatError, s.RepeatError);
-    setChecked(chkShowHint, s.ShowHint);
-    setChecked(chkIgnoreCase, s.IgnoreCase);
-    setChecked(chkShowComment, s.ShowComment);
-    setChecked(chkMultiRandomOn, s.MultiRandomOn);
-    setChecked(chkMakeLogFile, s.MakeLogFile);
-    setChecked(chkAutoImeOn, s.AutoImeOn);
-    // The boxes with dependents last: their rules then act on the dependents' values.
-    ui::setSwitch(chkTimerOn, s.TimeLimitOn == 1);
-    ui::setSwitch(chkShowResult, s.ShowResult == 1);
-    ui::setSwitch(chkShowPronunciation, s.ShowPronunciation == 1);
-    ui::setSwitch(chkImportantOn, s.ImportantOn == 1);
+    // Kept while the signs are off, so shown before the signs' switch acts on it.
+    chkShowPronResultOnly->setChecked(settings_.drill.ShowPronResultOnly);
+    showBound();
+    ui::setSwitch(chkTimerOn, settings_.drill.TimeLimitOn);
 }
 
-bool SetupGeneralPage::readValues(SetupValues& v) {
-    v.timeLimitOn = chkTimerOn->isChecked();
-    v.timeLimit = txtTimeLimit->value();
-    v.showResult = chkShowResult->isChecked();
-    v.showErrorOnly = chkShowErrorOnly->isChecked();
-    v.showEasyError = chkShowEasyError->isChecked();
-    v.showEasyAtari = chkShowEasyAtari->isChecked();
-    v.errorDialogOn = chkErrorDialogOn->isChecked();
-    v.repeatError = chkRepeatError->isChecked();
-    v.showPronunciation = chkShowPronunciation->isChecked();
-    v.showPronResultOnly = chkShowPronResultOnly->isChecked();
-    v.showHint = chkShowHint->isChecked();
-    v.ignoreCase = chkIgnoreCase->isChecked();
-    v.showComment = chkShowComment->isChecked();
-    v.importantOn = chkImportantOn->isChecked();
-    v.autoImportantOn = chkAutoImportantOn->isChecked();
-    v.multiRandomOn = chkMultiRandomOn->isChecked();
-    v.makeLogFile = chkMakeLogFile->isChecked();
-    v.autoImeOn = chkAutoImeOn->isChecked();
+bool SetupGeneralPage::store(TUserSettings& next) {
+    storeBound(next);
+    // The time limit is for this run only; its length is kept while it is off.
+    next.drill.TimeLimitOn = chkTimerOn->isChecked();
+    if (next.drill.TimeLimitOn) next.drill.TimeLimit = txtTimeLimit->value();
+    // Only meaningful with the signs on; otherwise it keeps its value.
+    if (next.drill.ShowPronunciation)
+        next.drill.ShowPronResultOnly = chkShowPronResultOnly->isChecked();
     return true;
 }
 
 void SetupGeneralPage::chkTimerOnClick() {
     const bool on = chkTimerOn->isChecked();
     txtTimeLimit->setEnabled(on);
-    if (on) txtTimeLimit->setValue(settings_.TimeLimit);
+    if (on) txtTimeLimit->setValue(settings_.drill.TimeLimit);
 }
 
 void SetupGeneralPage::chkShowResultClick() {
@@ -305,6 +292,9 @@ SetupFilePage::SetupFilePage(TUserSettings& settings, SetupHost& host, QWidget* 
     layout->addLayout(commands);
     layout->addStretch(1);
 
+    bind(chkUseEndDicFile, "UseEndDicFile");
+    bind(chkSaveError, "SaveError", true);
+
     ui::onToggled(chkSaveError, this, &SetupFilePage::chkSaveErrorClick);
     connect(cmdSelectDefDic, &QPushButton::clicked, this, &SetupFilePage::cmdSelectDefDicClick);
     connect(cmdSelectPhoneticSign, &QPushButton::clicked, this,
@@ -318,31 +308,32 @@ SetupFilePage::SetupFilePage(TUserSettings& settings, SetupHost& host, QWidget* 
 
 void SetupFilePage::FormShow() {
     const TUserSettings& s = settings_;
-    setPathField(txtDefDicPath, ui::toQ(s.DefDicPath));
-    setChecked(chkUseEndDicFile, s.UseEndDicFile);
-    setPathField(txtPhoneticSignFile, ui::toQ(s.PhoneticSignFile));
-    setPathField(txtVocBook, ui::toQ(s.VocBook));
-    ui::setSwitch(chkSaveError, s.SaveError == 1);
+    setPathField(txtDefDicPath, ui::toQ(s.files.DefDicPath));
+    setPathField(txtPhoneticSignFile, ui::toQ(s.files.PhoneticSignFile));
+    setPathField(txtVocBook, ui::toQ(s.files.VocBook));
+    showBound();
 }
 
-bool SetupFilePage::readValues(SetupValues& v) {
+bool SetupFilePage::store(TUserSettings& next) {
     auto defDic = fieldText(this, txtDefDicPath);
     auto sign = defDic ? fieldText(this, txtPhoneticSignFile) : std::nullopt;
     auto saveError = sign ? fieldText(this, txtSaveErrorFile) : std::nullopt;
     auto vocBook = saveError ? fieldText(this, txtVocBook) : std::nullopt;
     if (!vocBook) return false;
-    v.defDicPath = *defDic;
-    v.useEndDicFile = chkUseEndDicFile->isChecked();
-    v.phoneticSignFile = *sign;
-    v.saveError = chkSaveError->isChecked();
-    v.saveErrorFile = *saveError;
-    v.vocBook = *vocBook;
+    storeBound(next);
+    next.files.DefDicPath = *defDic;
+    next.files.PhoneticSignFile = *sign;
+    // The file of missed words goes with its switch.
+    next.files.SaveErrorFile = next.files.SaveError ? *saveError : std::string();
+    // The book is in use exactly when one is named.
+    next.files.VocBook = *vocBook;
+    next.files.VocBookOn = !vocBook->empty();
     return true;
 }
 
 void SetupFilePage::chkSaveErrorClick() {
     const bool on = chkSaveError->isChecked();
-    setPathField(txtSaveErrorFile, on ? ui::toQ(settings_.SaveErrorFile) : QString());
+    setPathField(txtSaveErrorFile, on ? ui::toQ(settings_.files.SaveErrorFile) : QString());
     txtSaveErrorFile->setEnabled(on);
     cmdSelectSaveErrorFile->setEnabled(on);
 }
@@ -466,30 +457,25 @@ SetupOtherPage::SetupOtherPage(TUserSettings& settings, SetupHost& host, QWidget
     layout->addWidget(heights);
     layout->addStretch(1);
 
+    for (auto [box, key] : {std::pair{chkSavePosition, "SavePosition"}, {chkSaveSize, "SaveSize"},
+                            {chkSaveToolBar, "SaveToolBar"}, {chkNotFlat, "NotFlat"}})
+        bind(box, key);
+    bind(chkShowDate, "ShowDate", true);
+    bind(txtQuestionSize, "moQuestionSize");
+    bind(txtCommentSize, "moCommentSize");
+
     connect(cmdResetHistory, &QPushButton::clicked, this, &SetupOtherPage::cmdResetHistoryClick);
     ui::onToggled(chkShowDate, this, &SetupOtherPage::chkShowDateClick);
 }
 
 void SetupOtherPage::FormShow() {
-    const TUserSettings& s = settings_;
-    setChecked(chkSavePosition, s.SavePosition);
-    setChecked(chkSaveSize, s.SaveSize);
-    setChecked(chkSaveToolBar, s.SaveToolBar);
-    setChecked(chkNotFlat, s.NotFlat);
-    ui::setSwitch(chkShowDate, s.ShowDate == 1);
-    txtQuestionSize->setValue(s.moQuestionSize);
-    txtCommentSize->setValue(s.moCommentSize);
+    showBound();
 }
 
-bool SetupOtherPage::readValues(SetupValues& v) {
-    v.savePosition = chkSavePosition->isChecked();
-    v.saveSize = chkSaveSize->isChecked();
-    v.saveToolBar = chkSaveToolBar->isChecked();
-    v.notFlat = chkNotFlat->isChecked();
-    v.showDate = chkShowDate->isChecked();
-    v.dateType = rgDateType->itemIndex();
-    v.moQuestionSize = txtQuestionSize->value();
-    v.moCommentSize = txtCommentSize->value();
+bool SetupOtherPage::store(TUserSettings& next) {
+    storeBound(next);
+    const int dateType = rgDateType->itemIndex();
+    next.window.DateType = next.window.ShowDate && dateType >= 0 ? dateType : 0;
     return true;
 }
 
@@ -505,7 +491,7 @@ void SetupOtherPage::cmdResetHistoryClick() {
 void SetupOtherPage::chkShowDateClick() {
     const bool on = chkShowDate->isChecked();
     // The title bar shows the time for every type but 0 and 1.
-    const int type = settings_.DateType == 0 || settings_.DateType == 1 ? settings_.DateType : 2;
+    const int type = settings_.window.DateType == 0 || settings_.window.DateType == 1 ? settings_.window.DateType : 2;
     rgDateType->setItemIndex(on ? type : -1);
     rgDateType->setEnabled(on);
 }

@@ -24,8 +24,15 @@ public:
     SetupGeneralPage(TUserSettings& settings, QWidget* parent);
 
     void FormShow() override;
-    bool readValues(SetupValues& v) override;
+    bool store(TUserSettings& next) override;
 
+public slots:
+    void chkTimerOnClick();
+    void chkShowResultClick();
+    void chkShowPronunciationClick();
+    void chkImportantOnClick();
+
+private:
     QCheckBox* chkTimerOn;
     QSpinBox* txtTimeLimit;
     QCheckBox* chkShowResult;
@@ -44,12 +51,6 @@ public:
     QCheckBox* chkMultiRandomOn;
     QCheckBox* chkMakeLogFile;
     QCheckBox* chkAutoImeOn;
-
-public slots:
-    void chkTimerOnClick();
-    void chkShowResultClick();
-    void chkShowPronunciationClick();
-    void chkImportantOnClick();
 };
 
 class SetupFilePage : public SetupPage {
@@ -58,7 +59,19 @@ public:
     SetupFilePage(TUserSettings& settings, SetupHost& host, QWidget* parent);
 
     void FormShow() override;
-    bool readValues(SetupValues& v) override;
+    bool store(TUserSettings& next) override;
+
+public slots:
+    void chkSaveErrorClick();
+    void cmdSelectDefDicClick();
+    void cmdSelectPhoneticSignClick();
+    void cmdSelectSaveErrorFileClick();
+    void cmdSelectVocBookClick();
+    void cmdNewTextClick();
+    void cmdDicSetupClick();
+
+private:
+    SetupHost& host_;
 
     QLineEdit* txtDefDicPath;
     QPushButton* cmdSelectDefDic;
@@ -72,18 +85,6 @@ public:
     QPushButton* cmdSelectVocBook;
     QPushButton* cmdNewText;
     QPushButton* cmdDicSetup;
-
-public slots:
-    void chkSaveErrorClick();
-    void cmdSelectDefDicClick();
-    void cmdSelectPhoneticSignClick();
-    void cmdSelectSaveErrorFileClick();
-    void cmdSelectVocBookClick();
-    void cmdNewTextClick();
-    void cmdDicSetupClick();
-
-private:
-    SetupHost& host_;
 };
 
 class SetupOtherPage : public SetupPage {
@@ -92,7 +93,14 @@ public:
     SetupOtherPage(TUserSettings& settings, SetupHost& host, QWidget* parent);
 
     void FormShow() override;
-    bool readValues(SetupValues& v) override;
+    bool store(TUserSettings& next) override;
+
+public slots:
+    void cmdResetHistoryClick();
+    void chkShowDateClick();
+
+private:
+    SetupHost& host_;
 
     QPushButton* cmdResetHistory;
     QCheckBox* chkSavePosition;
@@ -103,13 +111,6 @@ public:
     ui::RadioGroup* rgDateType;
     QSpinBox* txtQuestionSize;
     QSpinBox* txtCommentSize;
-
-public slots:
-    void cmdResetHistoryClick();
-    void chkShowDateClick();
-
-private:
-    SetupHost& host_;
 };
 
 } // namespace qor

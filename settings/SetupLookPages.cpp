@@ -130,9 +130,9 @@ void SetupFontPage::FormShow() {
         list->clear();
         list->addItems(faces);
     }
-    showFonts(fontsOf(settings_));
-    showSize(cboFontQuestionSize, settings_.FontQuestionSize);
-    showSize(cboFontCommentSize, settings_.FontCommentSize);
+    showFonts(fontsOf(settings_.look));
+    showSize(cboFontQuestionSize, settings_.look.FontQuestionSize);
+    showSize(cboFontCommentSize, settings_.look.FontCommentSize);
 }
 
 void SetupFontPage::showFonts(const SetupFonts& fonts) {
@@ -147,16 +147,18 @@ void SetupFontPage::setColor(std::size_t slot, int color) {
     setListTextColor(cboFont[slot], color);
 }
 
-bool SetupFontPage::readValues(SetupValues& v) {
+bool SetupFontPage::store(TUserSettings& next) {
+    SetupFonts fonts;
     for (std::size_t i = 0; i < kFontSlots; ++i) {
         // A list without a selection keeps the record's face.
-        v.fonts[i].face = cboFont[i]->currentIndex() < 0
-                              ? std::string()
-                              : ui::fromQ(cboFont[i]->currentText()).value_or(std::string());
-        v.fonts[i].color = colors_[i];
+        fonts[i].face = cboFont[i]->currentIndex() < 0
+                            ? std::string()
+                            : ui::fromQ(cboFont[i]->currentText()).value_or(std::string());
+        fonts[i].color = colors_[i];
     }
-    v.fontQuestionSize = cboFontQuestionSize->currentText().toInt();
-    v.fontCommentSize = cboFontCommentSize->currentText().toInt();
+    setFonts(next.look, fonts);
+    next.look.FontQuestionSize = cboFontQuestionSize->currentText().toInt();
+    next.look.FontCommentSize = cboFontCommentSize->currentText().toInt();
     return true;
 }
 
@@ -231,34 +233,34 @@ SetupColorPage::SetupColorPage(TUserSettings& settings, QWidget* parent)
     layout->addWidget(bars);
     layout->addStretch(1);
 
+    for (std::size_t i = 0; i < kDataBars; ++i)
+        bind(chkDataBar[i], kDataBarKeys[i]);
+    bind(chkColorChangeOn, "ColorChangeOn", true);
     ui::onToggled(chkColorChangeOn, this, &SetupColorPage::chkColorChangeOnClick);
 }
 
 void SetupColorPage::FormShow() {
-    const TUserSettings& s = settings_;
+    const LookSettings& look = settings_.look;
     // The panel and the percentage show the record even while the group is off.
-    txtChangeColorPercent->setValue(s.ChangeColorPercent);
-    pnlColorType->setColor(s.ColorType);
-    ui::setSwitch(chkColorChangeOn, s.ColorChangeOn == 1);
-    const int shown[kDataBars] = {s.ShowQuestionNum, s.ShowAtariNum, s.ShowHazureNum, s.ShowPercent,
-                                  s.ShowTime};
-    const int colors[kDataBars] = {s.ColorQuestionNum, s.ColorAtariNum, s.ColorHazureNum,
-                                   s.ColorPercent, s.ColorTime};
-    for (std::size_t i = 0; i < kDataBars; ++i) {
-        chkDataBar[i]->setChecked(shown[i] == 1);
-        pnlDataBar[i]->setColor(colors[i]);
-    }
+    txtChangeColorPercent->setValue(look.ChangeColorPercent);
+    pnlColorType->setColor(look.ColorType);
+    showBound();
+    for (std::size_t i = 0; i < kDataBars; ++i)
+        pnlDataBar[i]->setColor(look.*kDataBarFields[i].color);
 }
 
-bool SetupColorPage::readValues(SetupValues& v) {
-    v.colorChangeOn = chkColorChangeOn->isChecked();
-    v.changeType = rgChangeType->itemIndex() + 1;
-    v.changeColorPercent = txtChangeColorPercent->value();
-    v.colorType = pnlColorType->color();
-    for (std::size_t i = 0; i < kDataBars; ++i) {
-        v.dataBars[i] = chkDataBar[i]->isChecked();
-        v.barColors[i] = pnlDataBar[i]->color();
+bool SetupColorPage::store(TUserSettings& next) {
+    storeBound(next);
+    LookSettings& look = next.look;
+    // Unticked, only the switch changes.
+    if (look.ColorChangeOn) {
+        const int type = rgChangeType->itemIndex() + 1;
+        if (type == 1 || type == 2) look.ChangeType = type;
+        look.ChangeColorPercent = txtChangeColorPercent->value();
+        look.ColorType = pnlColorType->color();
     }
+    for (std::size_t i = 0; i < kDataBars; ++i)
+        look.*kDataBarFields[i].color = pnlDataBar[i]->color();
     return true;
 }
 
@@ -269,9 +271,9 @@ void SetupColorPage::chkColorChangeOnClick() {
         rgChangeType->setItemIndex(-1);
         return;
     }
-    rgChangeType->setItemIndex(settings_.ChangeType == 1 ? 0 : 1);
-    txtChangeColorPercent->setValue(settings_.ChangeColorPercent);
-    pnlColorType->setColor(settings_.ColorType);
+    rgChangeType->setItemIndex(settings_.look.ChangeType == 1 ? 0 : 1);
+    txtChangeColorPercent->setValue(settings_.look.ChangeColorPercent);
+    pnlColorType->setColor(settings_.look.ColorType);
 }
 
 } // namespace qor

@@ -2,6 +2,7 @@
 // The tabs "フォント" (the seven fonts with their colours and the two sizes) and "カラー"
 // (the question's warning colour and the data bars) of the settings dialog.
 
+#include "settings/SetupFonts.h"
 #include "settings/SetupPage.h"
 
 #include <array>
@@ -26,14 +27,7 @@ public:
     SetupFontPage(TUserSettings& settings, QWidget* parent);
 
     void FormShow() override;
-    bool readValues(SetupValues& v) override;
-
-    // One font list and one "色" button per FontSlot.
-    std::array<QComboBox*, kFontSlots> cboFont;
-    std::array<QPushButton*, kFontSlots> cmdFontColor;
-    QComboBox* cboFontQuestionSize;
-    QComboBox* cboFontCommentSize;
-    QPushButton* cmdReset;
+    bool store(TUserSettings& next) override;
 
     // The colour a list's text is shown in.
     int fontColor(FontSlot slot) const { return colors_[static_cast<std::size_t>(slot)]; }
@@ -47,6 +41,13 @@ private:
     void setColor(std::size_t slot, int color);
 
     std::array<int, kFontSlots> colors_{};
+
+    QComboBox* cboFontQuestionSize;
+    QComboBox* cboFontCommentSize;
+    QPushButton* cmdReset;
+    // One font list and one "色" button per FontSlot.
+    std::array<QComboBox*, kFontSlots> cboFont;
+    std::array<QPushButton*, kFontSlots> cmdFontColor;
 };
 
 class SetupColorPage : public SetupPage {
@@ -55,8 +56,12 @@ public:
     SetupColorPage(TUserSettings& settings, QWidget* parent);
 
     void FormShow() override;
-    bool readValues(SetupValues& v) override;
+    bool store(TUserSettings& next) override;
 
+public slots:
+    void chkColorChangeOnClick();
+
+private:
     QCheckBox* chkColorChangeOn;
     QGroupBox* gbColorChange;
     QSpinBox* txtChangeColorPercent;
@@ -65,9 +70,6 @@ public:
     // The five data bars, top to bottom: box and gauge colour.
     std::array<QCheckBox*, kDataBars> chkDataBar;
     std::array<ColorPanel*, kDataBars> pnlDataBar;
-
-public slots:
-    void chkColorChangeOnClick();
 };
 
 // The font lists offer the program's own faces (drawn with the fonts that stand in for

@@ -83,6 +83,10 @@ SetupSoundPage::SetupSoundPage(TUserSettings& settings, QWidget* parent)
             [button = row.cmdTry](const QString& text) { button->setEnabled(!text.isEmpty()); });
     }
     effects->setColumnStretch(1, 1);
+    // Each box's rule fills its file field from the record.
+    bind(sounds[Atari].chkOn, "AtariOn", true);
+    bind(sounds[Hazure].chkOn, "HazureOn", true);
+    bind(sounds[Finish].chkOn, "FinishOn", true);
     ui::onToggled(sounds[Atari].chkOn, this, &SetupSoundPage::chkAtariOnClick);
     ui::onToggled(sounds[Hazure].chkOn, this, &SetupSoundPage::chkHazureOnClick);
     ui::onToggled(sounds[Finish].chkOn, this, &SetupSoundPage::chkFinishOnClick);
@@ -108,44 +112,31 @@ SetupSoundPage::SetupSoundPage(TUserSettings& settings, QWidget* parent)
 std::string SetupSoundPage::recordFile(int sound) const {
     switch (sound) {
     case Atari:
-        return settings_.AtariSoundFile;
+        return settings_.sound.AtariSoundFile;
     case Hazure:
-        return settings_.HazureSoundFile;
+        return settings_.sound.HazureSoundFile;
     default:
-        return settings_.FinishSoundFile;
-    }
-}
-
-int SetupSoundPage::recordSwitch(int sound) const {
-    switch (sound) {
-    case Atari:
-        return settings_.AtariOn;
-    case Hazure:
-        return settings_.HazureOn;
-    default:
-        return settings_.FinishOn;
+        return settings_.sound.FinishSoundFile;
     }
 }
 
 void SetupSoundPage::FormShow() {
-    for (int i = 0; i < 3; ++i) {
-        ui::setSwitch(sounds[static_cast<std::size_t>(i)].chkOn, recordSwitch(i) == 1);
-    }
+    showBound();
 }
 
-bool SetupSoundPage::readValues(SetupValues& v) {
+bool SetupSoundPage::store(TUserSettings& next) {
     std::array<std::string, 3> files;
     for (std::size_t i = 0; i < 3; ++i) {
         auto file = fieldText(this, sounds[i].txtFile);
         if (!file) return false;
         files[i] = *file;
     }
-    v.atariOn = sounds[Atari].chkOn->isChecked();
-    v.atariSoundFile = files[Atari];
-    v.hazureOn = sounds[Hazure].chkOn->isChecked();
-    v.hazureSoundFile = files[Hazure];
-    v.finishOn = sounds[Finish].chkOn->isChecked();
-    v.finishSoundFile = files[Finish];
+    storeBound(next);
+    // A sound that is off is stored without its file.
+    SoundSettings& s = next.sound;
+    s.AtariSoundFile = s.AtariOn ? files[Atari] : std::string();
+    s.HazureSoundFile = s.HazureOn ? files[Hazure] : std::string();
+    s.FinishSoundFile = s.FinishOn ? files[Finish] : std::string();
     return true;
 }
 
@@ -278,6 +269,7 @@ SetupVoicePage::SetupVoicePage(TUserSettings& settings, SetupHost& host, QWidget
     layout->addLayout(autoRow);
     layout->addWidget(pnlVoice, 1);
 
+    bind(chkVoiceOn, "VoiceOn", true);
     ui::onToggled(chkVoiceOn, this, &SetupVoicePage::chkVoiceOnClick);
     connect(rgVoiceType, &ui::RadioGroup::itemChosen, this, &SetupVoicePage::rgVoiceTypeClick);
     connect(cmdSelectDir, &QPushButton::clicked, this, &SetupVoicePage::cmdSelectDirClick);
@@ -294,38 +286,46 @@ SetupVoicePage::SetupVoicePage(TUserSettings& settings, SetupHost& host, QWidget
 
 void SetupVoicePage::FormShow() {
     const TUserSettings& s = settings_;
-    setPathField(txtHatsuonDir, ui::toQ(s.HatsuonDir));
+    setPathField(txtHatsuonDir, ui::toQ(s.sound.HatsuonDir));
     refreshList();
 
     // A stored path that is not the companion is not kept; with none stored, the
     // companion installed with the program is offered.
-    if (isCompanionProgram(s.HearingPath)) {
-        showCompanion(ui::toQ(s.HearingPath), true);
+    if (isCompanionProgram(s.sound.HearingPath)) {
+        showCompanion(ui::toQ(s.sound.HearingPath), true);
     } else if (std::string bundled = host_.bundledCompanionPath();
-               s.HearingPath.empty() && isCompanionProgram(bundled)) {
+               s.sound.HearingPath.empty() && isCompanionProgram(bundled)) {
         showCompanion(ui::toQ(bundled), true);
     } else {
         showCompanion(QString(), false);
     }
 
-    chkAutoVoiceOn->setChecked(s.AutoVoiceOn == 1);
+    chkAutoVoiceOn->setChecked(s.sound.AutoVoiceOn);
     {
         // The stored way shown, not chosen anew: the stored companion path stays.
         const QSignalBlocker stored(rgVoiceType);
-        rgVoiceType->setItemIndex(s.VoiceType);
+        rgVoiceType->setItemIndex(s.sound.VoiceType);
     }
-    ui::setSwitch(chkVoiceOn, s.VoiceOn == 1);
+    // Last: its rule enables the controls above.
+    showBound();
 }
 
-bool SetupVoicePage::readValues(SetupValues& v) {
+bool SetupVoicePage::store(TUserSettings& next) {
     auto dir = fieldText(this, txtHatsuonDir);
     auto companion = dir ? fieldText(this, txtHearingPath) : std::nullopt;
     if (!companion) return false;
-    v.voiceOn = chkVoiceOn->isChecked();
-    v.voiceType = rgVoiceType->itemIndex();
-    v.autoVoiceOn = chkAutoVoiceOn->isChecked();
-    v.hatsuonDir = *dir;
-    v.hearingPath = *companion;
+    storeBound(next);
+    SoundSettings& s = next.sound;
+    s.VoiceType = s.VoiceOn ? rgVoiceType->itemIndex() : -1;
+    s.AutoVoiceOn = s.VoiceOn && chkAutoVoiceOn->isChecked();
+    // The chosen source's path; an empty field leaves the stored one.
+    companionMissing_ = s.VoiceType == 1 && companion->empty();
+    if (s.VoiceType == 0 && !dir->empty()) {
+        // A folder of sound files is joined with the word and ".wav": it ends in "/".
+        s.HatsuonDir = dir->back() == '/' ? *dir : *dir + "/";
+    } else if (s.VoiceType == 1 && !companion->empty()) {
+        s.HearingPath = *companion;
+    }
     return true;
 }
 
@@ -344,8 +344,8 @@ void SetupVoicePage::chkVoiceOnClick() {
 
 void SetupVoicePage::rgVoiceTypeClick() {
     // Choosing the companion while none is found forgets the stored path at once.
-    if (rgVoiceType->itemIndex() == 1 && settings_.CompanionFound == 0)
-        settings_.HearingPath.clear();
+    if (rgVoiceType->itemIndex() == 1 && !settings_.sound.CompanionFound)
+        settings_.sound.HearingPath.clear();
     followSource();
 }
 
@@ -353,7 +353,7 @@ void SetupVoicePage::followSource() {
     const int source = rgVoiceType->itemIndex();
     pnlVoice->setVisible(chkVoiceOn->isChecked() && source >= 0);
     if (source >= 0) pnlVoice->setCurrentIndex(source);
-    const bool playable = source != 1 || settings_.CompanionFound == 1;
+    const bool playable = source != 1 || settings_.sound.CompanionFound;
     if (!playable) chkAutoVoiceOn->setChecked(false);
     chkAutoVoiceOn->setEnabled(chkVoiceOn->isChecked() && playable);
 }
@@ -407,7 +407,7 @@ void SetupVoicePage::cmdSelectDirClick() {
     if (!chosen.isEmpty()) dir = ui::fromQOrWarn(this, chosen);
     // Cancelled (or refused): the field goes back to the stored folder.
     if (!dir) {
-        setPathField(txtHatsuonDir, ui::toQ(settings_.HatsuonDir));
+        setPathField(txtHatsuonDir, ui::toQ(settings_.sound.HatsuonDir));
     } else {
         if (dir->empty() || dir->back() != '/') dir->push_back('/');
         setPathField(txtHatsuonDir, ui::toQ(*dir));
@@ -455,7 +455,7 @@ void SetupVoicePage::cmdUpdateClick() {
 }
 
 void SetupVoicePage::showCompanion(const QString& path, bool found) {
-    settings_.CompanionFound = found ? 1 : 0;
+    settings_.sound.CompanionFound = found;
     setPathField(txtHearingPath, path);
     lblNoCompanion->setVisible(!found);
 }

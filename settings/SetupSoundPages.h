@@ -31,21 +31,14 @@ public:
     SetupSoundPage(TUserSettings& settings, QWidget* parent);
 
     void FormShow() override;
-    bool readValues(SetupValues& v) override;
+    bool store(TUserSettings& next) override;
 
     // The three sounds: right answer, wrong answer, all right.
     enum Sound { Atari, Hazure, Finish };
-    struct SoundRow {
-        QCheckBox* chkOn;
-        QLineEdit* txtFile;
-        QPushButton* cmdSelect; // "参照"
-        QPushButton* cmdTry;    // "試聴"
-    };
-    std::array<SoundRow, 3> sounds;
 
     // The music group ("バックで曲を鳴らす (&B)" and its controls) goes into this empty
     // container (object name "musicGroupSlot").
-    QWidget* musicGroupSlot;
+    QWidget* musicSlot() const { return musicGroupSlot; }
 
 public slots:
     void chkAtariOnClick() { soundBoxClick(Atari); }
@@ -60,7 +53,15 @@ private:
     void soundBoxClick(int sound);
     void trySound(int sound);
     std::string recordFile(int sound) const;
-    int recordSwitch(int sound) const;
+
+    struct SoundRow {
+        QCheckBox* chkOn;
+        QLineEdit* txtFile;
+        QPushButton* cmdSelect; // "参照"
+        QPushButton* cmdTry;    // "試聴"
+    };
+    std::array<SoundRow, 3> sounds;
+    QWidget* musicGroupSlot;
 };
 
 class SetupVoicePage : public SetupPage {
@@ -69,29 +70,12 @@ public:
     SetupVoicePage(TUserSettings& settings, SetupHost& host, QWidget* parent);
 
     void FormShow() override;
-    bool readValues(SetupValues& v) override;
-
-    QCheckBox* chkVoiceOn;
-    ui::RadioGroup* rgVoiceType; // "音声ファイル (&F)", "ヴェクサ (&H)"
-    QCheckBox* chkAutoVoiceOn;
-    QStackedWidget* pnlVoice; // the voice group: one page per source
-    // sound files
-    QGroupBox* gbVoiceFile;
-    QLineEdit* txtHatsuonDir;
-    QPushButton* cmdSelectDir;
-    QListView* lstVoiceFile;
-    QPushButton* cmdPlayVoice;
-    QPushButton* cmdNameChange;
-    QPushButton* cmdDeleteVoice;
-    QPushButton* cmdUpdate;
-    // companion
-    QGroupBox* gbCompanion;
-    QLineEdit* txtHearingPath;
-    QPushButton* cmdSelectHearing;
-    QLabel* lblNoCompanion;
+    bool store(TUserSettings& next) override;
 
     // The names the list shows.
     QStringList voiceFiles() const;
+    // After store(): the companion is the chosen source but no path is given.
+    bool companionPathMissing() const { return companionMissing_; }
 
 public slots:
     void chkVoiceOnClick();
@@ -118,7 +102,25 @@ private:
 
     SetupHost& host_;
     QStringListModel* files_;
+    bool companionMissing_ = false;
     std::string listedFolder_; // the folder whose files the list shows (CP932, with "/")
+
+    ui::RadioGroup* rgVoiceType; // "音声ファイル (&F)", "ヴェクサ (&H)"
+    QStackedWidget* pnlVoice; // the voice group: one page per source
+    QCheckBox* chkVoiceOn;
+    QCheckBox* chkAutoVoiceOn;
+    QGroupBox* gbVoiceFile;
+    QLineEdit* txtHatsuonDir;
+    QPushButton* cmdSelectDir;
+    QListView* lstVoiceFile;
+    QPushButton* cmdPlayVoice;
+    QPushButton* cmdNameChange;
+    QPushButton* cmdDeleteVoice;
+    QPushButton* cmdUpdate;
+    QGroupBox* gbCompanion;
+    QLineEdit* txtHearingPath;
+    QPushButton* cmdSelectHearing;
+    QLabel* lblNoCompanion;
 };
 
 } // namespace qor

@@ -125,14 +125,16 @@ void SetupUserPage::FormShow() {
     fillUsers();
     showUserName(settings_.UserName);
     txtUserName->clear();
-    ui::setSwitch(chkShowUser, settings_.ShowUser == 1);
+    ui::setSwitch(chkShowUser, settings_.ShowUser);
 }
 
-bool SetupUserPage::readValues(SetupValues& v) {
+bool SetupUserPage::store(TUserSettings& next) {
     auto name = ui::fromQOrWarn(this, cboUserName->currentText());
     if (!name) return false;
-    v.userName = *name;
-    v.showUser = chkShowUser->isChecked();
+    // An empty box keeps the user.
+    if (!name->empty()) next.UserName = *name;
+    // Of User.ini, not of the key table.
+    next.ShowUser = chkShowUser->isChecked();
     return true;
 }
 
@@ -259,6 +261,8 @@ SetupSchedulePage::SetupSchedulePage(TUserSettings& settings, QWidget* parent)
     layout->addWidget(about);
     layout->addWidget(gbPlan, 1);
 
+    bind(chkShowPlanOn, "ShowPlanOn");
+    bind(chkPlanOn, "PlanOn", true);
     ui::onToggled(chkPlanOn, this, &SetupSchedulePage::chkPlanOnClick);
     connect(cmdAdd, &QPushButton::clicked, this, &SetupSchedulePage::cmdAddClick);
     connect(cmdChange, &QPushButton::clicked, this, &SetupSchedulePage::cmdChangeClick);
@@ -283,13 +287,11 @@ void SetupSchedulePage::FormShow() {
     presetToday();
     table_ = ScheduleTable::fromPlan(PlanFile(settings_.setupIniPath()).read(programClock().now()));
     showTable(-1);
-    chkShowPlanOn->setChecked(settings_.ShowPlanOn == 1);
-    ui::setSwitch(chkPlanOn, settings_.PlanOn == 1);
+    showBound();
 }
 
-bool SetupSchedulePage::readValues(SetupValues& v) {
-    v.planOn = chkPlanOn->isChecked();
-    v.showPlanOn = chkShowPlanOn->isChecked();
+bool SetupSchedulePage::store(TUserSettings& next) {
+    storeBound(next);
     return true;
 }
 

@@ -24,14 +24,7 @@ public:
     SetupUserPage(TUserSettings& settings, QWidget* parent);
 
     void FormShow() override;
-    bool readValues(SetupValues& v) override;
-
-    QComboBox* cboUserName;
-    QCheckBox* chkShowUser;
-    QGroupBox* gbUser;
-    QTreeView* lstUser;
-    QLineEdit* txtUserName;
-    QPushButton* cmdAddUser;
+    bool store(TUserSettings& next) override;
 
 public slots:
     void chkShowUserClick();
@@ -44,6 +37,13 @@ private:
     void showUserName(const std::string& name);
 
     TextRowsModel* users_;
+
+    QComboBox* cboUserName;
+    QCheckBox* chkShowUser;
+    QGroupBox* gbUser;
+    QTreeView* lstUser;
+    QLineEdit* txtUserName;
+    QPushButton* cmdAddUser;
 };
 
 class SetupSchedulePage : public SetupPage {
@@ -52,25 +52,11 @@ public:
     SetupSchedulePage(TUserSettings& settings, QWidget* parent);
 
     void FormShow() override;
-    bool readValues(SetupValues& v) override;
+    bool store(TUserSettings& next) override;
 
     // The plan entries as OK stores them.
     std::vector<std::string> planEntries() const { return table_.entryTexts(); }
     const ScheduleTable& table() const { return table_; }
-
-    QCheckBox* chkPlanOn;
-    QGroupBox* gbPlan;
-    QLineEdit* txtPurpose;
-    QSpinBox* txtYear;
-    QSpinBox* txtMonth;
-    QSpinBox* txtDay;
-    QTreeView* lstItem;
-    QPushButton* cmdAdd;
-    QPushButton* cmdChange;
-    QPushButton* cmdDelete;
-    QToolButton* cmdUp; // the mover
-    QToolButton* cmdDown;
-    QCheckBox* chkShowPlanOn;
 
 public slots:
     void chkPlanOnClick();
@@ -93,6 +79,20 @@ private:
 
     ScheduleTable table_;
     TextRowsModel* rows_;
+
+    QCheckBox* chkPlanOn;
+    QGroupBox* gbPlan;
+    QLineEdit* txtPurpose;
+    QSpinBox* txtYear;
+    QSpinBox* txtMonth;
+    QSpinBox* txtDay;
+    QTreeView* lstItem;
+    QPushButton* cmdAdd;
+    QPushButton* cmdChange;
+    QPushButton* cmdDelete;
+    QToolButton* cmdDown;
+    QCheckBox* chkShowPlanOn;
+    QToolButton* cmdUp; // the mover
 };
 
 } // namespace qor

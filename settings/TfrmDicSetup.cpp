@@ -33,14 +33,19 @@ TfrmDicSetup::TfrmDicSetup(TUserSettings& settings, QWidget* parent)
     for (int i = 0; i < 4; ++i) {
         const std::size_t k = static_cast<std::size_t>(i);
         auto* rowLabel = new QLabel(QStringLiteral("No.%1 ： ").arg(i + 1), this);
+        // txtDicFile, txtDicFile_1 ... and so on for each control of the row.
+        const QString suffix = i == 0 ? QString() : QStringLiteral("_%1").arg(i);
         txtDicFile[k] = new QLineEdit(this);
+        txtDicFile[k]->setObjectName(QStringLiteral("txtDicFile") + suffix);
         txtDicFile[k]->setMinimumWidth(340);
         rowLabel->setBuddy(txtDicFile[k]);
         cmdSelectDic[k] = new QPushButton(QStringLiteral("参照"), this);
+        cmdSelectDic[k]->setObjectName(QStringLiteral("cmdSelectDic") + suffix);
         cmdSelectDic[k]->setAutoDefault(false);
         cmdSelectDic[k]->setAccessibleName(QStringLiteral("No.%1 の参照").arg(i + 1));
         auto* captionLabel = new QLabel(QStringLiteral("キャプションの設定 ： "), this);
         txtCaption[k] = new QLineEdit(this);
+        txtCaption[k]->setObjectName(QStringLiteral("txtCaption") + suffix);
         txtCaption[k]->setAccessibleName(QStringLiteral("No.%1 のキャプション").arg(i + 1));
         captionLabel->setBuddy(txtCaption[k]);
 
@@ -60,8 +65,10 @@ TfrmDicSetup::TfrmDicSetup(TUserSettings& settings, QWidget* parent)
                                            "（長すぎると途切れる場合があります）"),
                             this);
     cmdOk = new QPushButton(QStringLiteral("&OK"), this);
+    cmdOk->setObjectName(QStringLiteral("cmdOk"));
     cmdOk->setDefault(true);
     cmdCancel = new QPushButton(QStringLiteral("キャンセル"), this);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     cmdCancel->setAutoDefault(false);
     auto* buttons = ui::buttonRow({cmdOk, cmdCancel});
 

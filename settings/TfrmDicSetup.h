@@ -18,13 +18,6 @@ class TfrmDicSetup : public QDialog {
 public:
     explicit TfrmDicSetup(TUserSettings& settings, QWidget* parent = nullptr);
 
-    // txtDicFile, txtDicFile_1 ... and the matching buttons and caption fields.
-    std::array<QLineEdit*, 4> txtDicFile;
-    std::array<QPushButton*, 4> cmdSelectDic;
-    std::array<QLineEdit*, 4> txtCaption;
-    QPushButton* cmdOk;
-    QPushButton* cmdCancel;
-
 public slots:
     void FormShow();
     // "参照" of row 0 to 3.
@@ -36,7 +29,15 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // Mutable: OK stores the default dictionary types (dicTypes).
     TUserSettings& settings_;
+
+    QPushButton* cmdOk;
+    QPushButton* cmdCancel;
+    // txtDicFile, txtDicFile_1 ... and the matching buttons and caption fields.
+    std::array<QLineEdit*, 4> txtDicFile;
+    std::array<QPushButton*, 4> cmdSelectDic;
+    std::array<QLineEdit*, 4> txtCaption;
 };
 
 } // namespace qor

@@ -4,9 +4,9 @@
 #include "settings/SettingsStore.h"
 #include "settings/SetupGeneralPages.h"
 #include "settings/SetupLookPages.h"
+#include "settings/SetupReviewPage.h"
 #include "settings/SetupSoundPages.h"
 #include "settings/SetupUserPages.h"
-#include "settings/SetupValues.h"
 #include "settings/UserRegistry.h"
 #include "ui/DialogFrame.h"
 #include "ui/Panels.h"
@@ -22,8 +22,9 @@
 
 namespace qor {
 
-TfrmSetup::TfrmSetup(TUserSettings& settings, std::unique_ptr<SetupHost> host, QWidget* parent)
-    : QDialog(parent), settings_(settings), host_(std::move(host)) {
+TfrmSetup::TfrmSetup(TUserSettings& settings, std::unique_ptr<SetupHost> host,
+                     SettingsNotifier& notifier, QWidget* parent)
+    : QDialog(parent), settings_(settings), host_(std::move(host)), notifier_(notifier) {
     setWindowTitle(QStringLiteral("基本設定"));
     ui::setDialogFrame(this);
 
@@ -41,13 +42,15 @@ TfrmSetup::TfrmSetup(TUserSettings& settings, std::unique_ptr<SetupHost> host, Q
     tsFont = new SetupFontPage(settings_, pcSetup);
     tsColor = new SetupColorPage(settings_, pcSetup);
     tsOther = new SetupOtherPage(settings_, *host_, pcSetup);
+    tsReview = new SetupReviewPage(settings_, pcSetup);
     const std::pair<SetupPage*, const char*> tabs[] = {
         {tsGeneral, "全般"},          {tsFile, "ファイル"},  {tsUser, "ユーザー"},
         {tsSchedule, "スケジュール"}, {tsSound, "サウンド"}, {tsVoice, "音声"},
         {tsFont, "フォント"},         {tsColor, "カラー"},   {tsOther, "その他"},
+        {tsReview, "復習"},
     };
     const char* names[] = {"tsGeneral", "tsFile", "tsUser",  "tsSchedule", "tsSound",
-                           "tsVoice",   "tsFont", "tsColor", "tsOther"};
+                           "tsVoice",   "tsFont", "tsColor", "tsOther", "tsReview"};
     int n = 0;
     for (const auto& [page, caption] : tabs) {
         page->setObjectName(QString::fromLatin1(names[n++]));
@@ -78,7 +81,7 @@ TfrmSetup::TfrmSetup(TUserSettings& settings, std::unique_ptr<SetupHost> host, Q
 TfrmSetup::~TfrmSetup() = default;
 
 QWidget* TfrmSetup::musicGroupSlot() const {
-    return tsSound->musicGroupSlot;
+    return tsSound->musicSlot();
 }
 
 void TfrmSetup::showEvent(QShowEvent* event) {
@@ -87,25 +90,34 @@ void TfrmSetup::showEvent(QShowEvent* event) {
 }
 
 void TfrmSetup::FormShow() {
+    shown_ = settings_;
     pcSetup->setCurrentWidget(tsGeneral);
     for (SetupPage* page : pages_)
         page->FormShow();
 }
 
 void TfrmSetup::cmdOkClick() {
-    // Typed texts that Shift-JIS cannot hold are refused before anything is copied.
-    SetupValues values;
+    // Typed texts that Shift-JIS cannot hold are refused before anything is taken on.
+    TUserSettings next = settings_;
     for (SetupPage* page : pages_) {
-        if (!page->readValues(values)) {
+        if (!page->store(next)) {
             pcSetup->setCurrentWidget(page);
             return;
         }
     }
 
-    const TUserSettings before = settings_;
-    if (copySetupValues(values, settings_) == SetupCopy::NoCompanionPath) {
-        // The values copied so far stay in the record, and the window follows them.
-        host_->applySettings();
+    if (tsVoice->companionPathMissing()) {
+        // The options up to the voice source's path (the drill's switches, the files,
+        // the sounds and the voice switches) are taken on, and the windows follow them;
+        // the rest waits for the path. The companion (sound group) stays as it is.
+        settings_.drill = next.drill;
+        settings_.window.AutoImeOn = next.window.AutoImeOn;
+        settings_.files = next.files;
+        settings_.sound = next.sound;
+        notifier_.notify(changedGroups(shown_, settings_).without(SettingsGroup::Sound));
+        const SoundSettings announced = shown_.sound;
+        shown_ = settings_;
+        shown_.sound = announced;
         pcSetup->setCurrentWidget(tsVoice);
         ui::platform().showNotice(this, QStringLiteral("ヴェクサが指定されていません"),
                                   QStringLiteral("エラー"), ui::kNoticeWarning);
@@ -115,19 +127,18 @@ void TfrmSetup::cmdOkClick() {
     // The options go to the chosen user's folder; a Setup.ini that cannot be written
     // keeps the dialog open with everything as the learner left it, and the record as
     // it was, so that trying again (or "キャンセル") loses nothing.
-    makeFolder(settings_.userFolder());
-    if (FileStatus stored = SettingsStore::saveOptions(settings_, tsSchedule->planEntries());
-        !stored) {
-        settings_ = before;
+    makeFolder(next.userFolder());
+    if (FileStatus stored = SettingsStore::saveOptions(next, tsSchedule->planEntries()); !stored) {
         ui::showFileError(this, stored.path(), stored.reason());
         return;
     }
+    settings_ = next;
     UserRegistry registry(settings_.ProgramFolder);
-    if (FileStatus shown = registry.setShowUser(settings_.ShowUser); !shown)
+    if (FileStatus shown = registry.setShowUser(settings_.ShowUser ? 1 : 0); !shown)
         ui::showFileError(this, shown.path(), shown.reason());
 
-    host_->applySettings();
-    host_->companionSettingsChanged();
+    notifier_.notify(changedGroups(shown_, settings_));
+    shown_ = settings_;
     accept();
 }
 

@@ -22,14 +22,17 @@ TfrmUser::TfrmUser(const UserRegistry& registry, const std::string& currentUser,
 
     auto* label = new QLabel(QStringLiteral("ユーザーの指定 （初めての場合は名前を記入）"), this);
     cboUserName = new QComboBox(this);
+    cboUserName->setObjectName(QStringLiteral("cboUserName"));
     cboUserName->setEditable(true);
     cboUserName->setInsertPolicy(QComboBox::NoInsert);
     cboUserName->setMinimumWidth(260);
     label->setBuddy(cboUserName);
     cmdOk = new QPushButton(QStringLiteral("&OK"), this);
+    cmdOk->setObjectName(QStringLiteral("cmdOk"));
     cmdOk->setDefault(true);
     cmdOk->setAutoDefault(true);
     chkNotShow = new QCheckBox(QStringLiteral("次の起動時には表示しない (&N)"), this);
+    chkNotShow->setObjectName(QStringLiteral("chkNotShow"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label);

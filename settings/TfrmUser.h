@@ -24,10 +24,6 @@ public:
     // ShowUser as the check box left it (0 once it was clicked, else unchanged: -1).
     bool showUserCleared() const { return showUserCleared_; }
 
-    QComboBox* cboUserName;
-    QPushButton* cmdOk;
-    QCheckBox* chkNotShow;
-
 public slots:
     void cmdOkClick();
     void chkNotShowClick();
@@ -37,6 +33,10 @@ private:
     std::string chosenName_;
     bool firstStart_;
     bool showUserCleared_ = false;
+
+    QComboBox* cboUserName;
+    QPushButton* cmdOk;
+    QCheckBox* chkNotShow;
 };
 
 } // namespace qor

@@ -9,7 +9,7 @@ namespace qor {
 
 bool selectUserAtStartup(QWidget* parent, const UserRegistry& registry, TUserSettings& settings) {
     StartupState state = registry.readStartup();
-    settings.ShowUser = state.showUser;
+    settings.ShowUser = state.showUser == 1;
     settings.UserName = state.lastUser;
 
     if (state.firstStart) {
@@ -37,7 +37,7 @@ bool selectUserAtStartup(QWidget* parent, const UserRegistry& registry, TUserSet
                 .arg(ui::toQ(state.lastUser), ui::toQ(*lastUserProblem)),
             QStringLiteral("Qor Helper"), ui::kNoticeWarning);
     }
-    if (settings.ShowUser != 1 && !state.firstStart && lastUserUsable) {
+    if (!settings.ShowUser && !state.firstStart && lastUserUsable) {
         if (FileStatus status = registry.countLaunch(settings.UserName); !status)
             ui::showFileError(parent, status.path(), status.reason());
         makeFolder(settings.userFolder());
@@ -47,7 +47,7 @@ bool selectUserAtStartup(QWidget* parent, const UserRegistry& registry, TUserSet
     TfrmUser dialog(registry, settings.UserName, state.firstStart, parent);
     bool chosen = ui::platform().showModal(dialog) == QDialog::Accepted;
     if (dialog.showUserCleared())
-        settings.ShowUser = 0;
+        settings.ShowUser = false;
     if (chosen) {
         settings.UserName = dialog.chosenName();
         return true;

@@ -4,8 +4,8 @@
 
 namespace qor {
 
-BackgroundMusic::BackgroundMusic(TUserSettings& settings)
-    : settings_(settings),
+BackgroundMusic::BackgroundMusic(MusicState& state)
+    : state_(state),
       mpMidi_(ui::platform().createMediaPlayer(ui::MediaKind::Midi)),
       mpCD_(ui::platform().createMediaPlayer(ui::MediaKind::AudioCd)) {
     mpMidi_->setNotify([this] { mpMidiNotify(); });
@@ -29,7 +29,7 @@ bool BackgroundMusic::start(ui::MediaPlayer& player, const QString& what) {
         player.close();
         return false;
     }
-    settings_.MusicPlaying = 1;
+    state_.MusicPlaying = true;
     return true;
 }
 
@@ -44,8 +44,8 @@ bool BackgroundMusic::playCd(const QString& drive) {
 }
 
 void BackgroundMusic::stop() {
-    settings_.MusicPlaying = 0;
-    ui::MediaPlayer& player = settings_.MusicSource == 1 ? *mpCD_ : *mpMidi_;
+    state_.MusicPlaying = false;
+    ui::MediaPlayer& player = state_.MusicSource == 1 ? *mpCD_ : *mpMidi_;
     player.pause();
     player.stop();
     player.close();
@@ -53,17 +53,17 @@ void BackgroundMusic::stop() {
 
 void BackgroundMusic::closeForExit() {
     closing_ = true;
-    if (settings_.MusicOn == 1 && settings_.MusicPlaying == 1) stop();
+    if (state_.MusicOn && state_.MusicPlaying) stop();
 }
 
 bool BackgroundMusic::loops() const {
-    return settings_.MusicOn == 1 && !closing_ && settings_.MusicPlaying == 1;
+    return state_.MusicOn && !closing_ && state_.MusicPlaying;
 }
 
 void BackgroundMusic::mpMidiNotify() {
     if (!loops()) return;
     if (!start(*mpMidi_, midiFile_)) {
-        settings_.MusicPlaying = 0;
+        state_.MusicPlaying = false;
         emit stoppedByItself();
     }
 }
@@ -71,7 +71,7 @@ void BackgroundMusic::mpMidiNotify() {
 void BackgroundMusic::mpCDNotify() {
     if (!loops()) return;
     if (!start(*mpCD_, cdDrive_)) {
-        settings_.MusicPlaying = 0;
+        state_.MusicPlaying = false;
         emit stoppedByItself();
     }
 }

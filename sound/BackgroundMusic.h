@@ -18,14 +18,14 @@ namespace qor {
 class BackgroundMusic : public QObject {
     Q_OBJECT
 public:
-    // The players come from the platform. settings is the main window's record
-    // (MusicOn, MusicSource, MusicPlaying).
-    explicit BackgroundMusic(TUserSettings& settings);
+    // The players come from the platform. `state` is the music group of the main
+    // window's record, mutable: the player keeps MusicPlaying.
+    explicit BackgroundMusic(MusicState& state);
     ~BackgroundMusic() override;
 
     ui::MediaPlayer& mpMidi() { return *mpMidi_; }
     ui::MediaPlayer& mpCD() { return *mpCD_; }
-    TUserSettings& settings() { return settings_; }
+    MusicState& state() { return state_; }
 
     // Plays the MIDI file from its start / the disc in the drive; MusicPlaying := 1.
     // A player's failure is shown with its own text and false returned.
@@ -54,7 +54,7 @@ private:
     void report(ui::MediaPlayer& player);
     bool loops() const;
 
-    TUserSettings& settings_;
+    MusicState& state_;
     std::unique_ptr<ui::MediaPlayer> mpMidi_;
     std::unique_ptr<ui::MediaPlayer> mpCD_;
     QString midiFile_;

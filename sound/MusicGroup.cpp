@@ -42,8 +42,8 @@ QLineEdit* shownText(QWidget* parent, const char* name, const QString& accessibl
 
 } // namespace
 
-MusicGroup::MusicGroup(BackgroundMusic& music, QWidget* parent)
-    : QGroupBox(parent), music_(music), settings_(music.settings()) {
+MusicGroup::MusicGroup(BackgroundMusic& music, const TUserSettings& settings, QWidget* parent)
+    : QGroupBox(parent), music_(music), settings_(settings), state_(music.state()) {
     setObjectName(QStringLiteral("grpMusic"));
 
     chkMusicOn = new QCheckBox(QStringLiteral("バックで曲を鳴らす (&B)"), this);
@@ -165,24 +165,24 @@ MusicGroup::~MusicGroup() {
 
 void MusicGroup::chkMusicOnClick() {
     if (chkMusicOn->isChecked()) {
-        settings_.MusicOn = 1;
+        state_.MusicOn = true;
         pnlMusic->show();
         rbMidi->setEnabled(true);
         ui::setSwitch(rbMidi, true);
         return;
     }
-    settings_.MusicOn = 0;
+    state_.MusicOn = false;
     clearSources();
     pnlMusic->hide();
     tmrDevice->stop();
-    if (settings_.MusicPlaying == 1) {
+    if (state_.MusicPlaying) {
         cmdStopClick();
-        settings_.MusicPlaying = 0;
+        state_.MusicPlaying = false;
     }
 }
 
 void MusicGroup::rbMidiClick() {
-    settings_.MusicSource = 0;
+    state_.MusicSource = 0;
     tmrDevice->stop();
     cmdOption->setText(QStringLiteral(". . ."));
     cmdOption->setEnabled(true);
@@ -196,7 +196,7 @@ void MusicGroup::rbMidiClick() {
 }
 
 void MusicGroup::rbCdClick() {
-    settings_.MusicSource = 1;
+    state_.MusicSource = 1;
     cmdOption->setText(QStringLiteral("CD登録"));
     pnlMidi->hide();
     pnlCd->show();
@@ -207,14 +207,14 @@ void MusicGroup::rbCdClick() {
 }
 
 void MusicGroup::cmdOptionClick() {
-    if (settings_.MusicSource == 1)
+    if (state_.MusicSource == 1)
         openNewCd();
     else
         chooseMidiFile();
 }
 
 void MusicGroup::cmdPlayClick() {
-    if (settings_.MusicSource == 1) {
+    if (state_.MusicSource == 1) {
         if (!music_.playCd(drive_)) return;
         cmdPlay->setEnabled(false);
         cmdStop->setEnabled(true);
@@ -234,7 +234,7 @@ void MusicGroup::cmdStopClick() {
 }
 
 void MusicGroup::stopMusicControls() {
-    if (settings_.MusicSource == 0) cmdOption->setEnabled(true);
+    if (state_.MusicSource == 0) cmdOption->setEnabled(true);
     cmdPlay->setEnabled(true);
     rbMidi->setEnabled(true);
     rbCd->setEnabled(true);
@@ -270,8 +270,8 @@ void MusicGroup::CDDriveCheck() {
     const QStringList drives = ui::platform().cdDrives();
     const std::string fallback = drives.isEmpty() ? std::string() : drives.last().toStdString();
     IniFile ini(settings_.setupIniPath());
-    settings_.CD_Drive = ini.read("Setup", "CD-Drive", fallback);
-    drive_ = ui::toQ(settings_.CD_Drive);
+    state_.CD_Drive = ini.read("Setup", "CD-Drive", fallback);
+    drive_ = ui::toQ(state_.CD_Drive);
     DeviceChange();
 }
 
@@ -296,7 +296,7 @@ void MusicGroup::pollDrive() {
 void MusicGroup::readDiscTitle() {
     ui::MediaPlayer& cd = music_.mpCD();
     // A disc that plays is asked as it is; reopening the player would stop the music.
-    const bool playing = settings_.MusicPlaying == 1 && settings_.MusicSource == 1;
+    const bool playing = state_.MusicPlaying && state_.MusicSource == 1;
     auto query = [&]() -> std::optional<QString> {
         if (!playing && !cd.open(drive_)) return std::nullopt;
         std::optional<QString> id = cd.mediaIdentity();
@@ -352,13 +352,13 @@ void MusicGroup::cmdCDDriveClick() {
     std::optional<std::string> cp932 = ui::fromQ(chosen);
     if (!cp932) return; // refused by the window already
     drive_ = chosen;
-    settings_.CD_Drive = *cp932;
+    state_.CD_Drive = *cp932;
     if (FileStatus status =
             IniFile::writeOne(settings_.setupIniPath(), "Setup", "CD-Drive", *cp932);
         !status)
         ui::showFileError(this, status.path(), status.reason());
     // The display follows the drive now chosen.
-    if (settings_.MusicSource == 1 && settings_.MusicPlaying != 1) DeviceChange();
+    if (state_.MusicSource == 1 && !state_.MusicPlaying) DeviceChange();
 }
 
 void MusicGroup::showContextMenu(const QPoint& at) {

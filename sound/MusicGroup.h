@@ -22,12 +22,15 @@ class QToolButton;
 namespace qor {
 
 class BackgroundMusic;
+struct MusicState;
 struct TUserSettings;
 
 class MusicGroup : public QGroupBox {
     Q_OBJECT
 public:
-    explicit MusicGroup(BackgroundMusic& music, QWidget* parent = nullptr);
+    // `settings` gives the user's folder and Setup.ini; the music state it changes is the
+    // player's (music.state()).
+    MusicGroup(BackgroundMusic& music, const TUserSettings& settings, QWidget* parent = nullptr);
     ~MusicGroup() override;
 
     // The CD drive in use, the identity of its disc (empty without one).
@@ -60,7 +63,8 @@ private:
     void showContextMenu(const QPoint& at);
 
     BackgroundMusic& music_;
-    TUserSettings& settings_;
+    const TUserSettings& settings_;
+    MusicState& state_;
     QString drive_;
     std::string identity_;
     bool medium_ = false;  // what the last look at the drive found

@@ -52,9 +52,9 @@ void EntryFields::clear() {
 }
 
 void EntryFields::applyLook(const TUserSettings& settings) {
-    ui::setTextLook(english_, settings.FontEnglish, 0, settings.FontEnglishColor);
-    ui::setTextLook(japanese_, settings.FontJapanese, 0, settings.FontJapaneseColor);
-    ui::setTextLook(comment_, settings.FontMessage, 0, settings.FontMessageColor);
+    ui::setTextLook(english_, settings.look.FontEnglish, 0, settings.look.FontEnglishColor);
+    ui::setTextLook(japanese_, settings.look.FontJapanese, 0, settings.look.FontJapaneseColor);
+    ui::setTextLook(comment_, settings.look.FontMessage, 0, settings.look.FontMessageColor);
 }
 
 std::optional<WordEntry> EntryFields::typed() const {

@@ -106,10 +106,10 @@ void TfrmAddVoc::FormShow() {
     signOn_ = false;
     moPhoneticSign->setEnabled(false);
     clearFields();
-    txtEnglish->setFont(ui::fontFor(settings_.FontEnglish, font().pointSize()));
-    txtJapanese->setFont(ui::fontFor(settings_.FontJapanese, font().pointSize()));
-    txtComment->setFont(ui::fontFor(settings_.FontMessage, font().pointSize()));
-    moPhoneticSign->setFont(ui::fontFor(settings_.FontPhoneticSign, font().pointSize()));
+    txtEnglish->setFont(ui::fontFor(settings_.look.FontEnglish, font().pointSize()));
+    txtJapanese->setFont(ui::fontFor(settings_.look.FontJapanese, font().pointSize()));
+    txtComment->setFont(ui::fontFor(settings_.look.FontMessage, font().pointSize()));
+    moPhoneticSign->setFont(ui::fontFor(settings_.look.FontPhoneticSign, font().pointSize()));
     // Two lines of the sign font: one sign is stored, a second line shows it is not.
     moPhoneticSign->setFixedHeight(QFontMetrics(moPhoneticSign->font()).lineSpacing() * 2 + 12);
     txtDicFile->setText(ui::toQ(dicPath_));
@@ -200,7 +200,7 @@ void TfrmAddVoc::cmdAddClick() {
     // The sign is stored also when the learner called the entry off.
     SignResult signStep;
     if (signOn_)
-        signStep = addPhoneticSign(settings_.PhoneticSignFile, *english, *sign);
+        signStep = addPhoneticSign(settings_.files.PhoneticSignFile, *english, *sign);
     if (signStep.outcome == SignOutcome::Failed)
         ui::showFileError(this, signStep.status.path(), signStep.status.reason());
     ui::platform().showMessage(this, ui::toQ(additionReport(*english, addEntry, signStep.outcome)));

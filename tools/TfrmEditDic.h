@@ -64,6 +64,7 @@ private:
     // "選択されていません" when no row is chosen.
     bool rowChosenOrSaySo();
 
+    // Mutable: the import window it opens may make another dictionary the one in use.
     TUserSettings& settings_;
     DictionaryInUse dictionaries_{settings_};
     std::string dictionaryPath_;

@@ -42,7 +42,7 @@ QToolButton* arrow(QWidget* parent, Qt::ArrowType type, const QString& name,
 } // namespace
 
 TfrmEditVocBook::TfrmEditVocBook(const TUserSettings& settings, QWidget* parent)
-    : QDialog(parent), settings_(settings), book_(settings.VocBook) {
+    : QDialog(parent), settings_(settings), book_(settings.files.VocBook) {
     setWindowTitle(QStringLiteral("単語帳の編集"));
     setObjectName(QStringLiteral("TfrmEditVocBook"));
     ui::setDialogFrame(this);

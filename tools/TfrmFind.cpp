@@ -50,7 +50,7 @@ void setNone(QButtonGroup* group) {
 } // namespace
 
 TfrmFind::TfrmFind(const TUserSettings& settings, QWidget* parent)
-    : QDialog(parent), settings_(settings), mainDictionary_(settings.DicInUse) {
+    : QDialog(parent), settings_(settings), mainDictionary_(settings.files.DicInUse) {
     setWindowTitle(QStringLiteral("単語の検索"));
     ui::setDialogFrame(this);
     ui::acceptFileDrops(this, [this](const QList<QUrl>& urls) { FormDropFiles(urls); });
@@ -213,7 +213,7 @@ void TfrmFind::showChoice(bool changed) {
     // The choice worked on this window's copy of the record: the main window's
     // dictionary stays as it is.
     if (changed)
-        useDictionary(settings_.DicInUse);
+        useDictionary(settings_.files.DicInUse);
 }
 
 void TfrmFind::cmdSelectDicFileClick() {
@@ -254,7 +254,7 @@ void TfrmFind::cmdFindClick() {
         txtFindString->setFocus();
         return;
     }
-    if (settings_.VoiceOn == 1) {
+    if (settings_.sound.VoiceOn) {
         ui::sendCompanionCommand(companion::kSearch);
     }
 

@@ -31,7 +31,7 @@ class TfrmFindResult;
 class TfrmFind : public QDialog {
     Q_OBJECT
 public:
-    // settings: the main window's record; settings.DicInUse is searched at first.
+    // settings: the main window's record; settings.files.DicInUse is searched at first.
     explicit TfrmFind(const TUserSettings& settings, QWidget* parent = nullptr);
     ~TfrmFind() override;
 

@@ -110,20 +110,20 @@ void TfrmFindResult::showEvent(QShowEvent* event) {
 void TfrmFindResult::FormShow() {
     ui::showText(moComment, QString());
     ui::showText(moPhoneticSign, QString());
-    ui::setTextLook(moComment, settings_.FontComment, settings_.FontCommentSize,
-                    settings_.FontCommentColor);
+    ui::setTextLook(moComment, settings_.look.FontComment, settings_.look.FontCommentSize,
+                    settings_.look.FontCommentColor);
     // Four lines of the comment font, so the height follows the font.
     moComment->setFixedHeight(QFontMetrics(moComment->font()).lineSpacing() * 4 + 12);
-    ui::setTextLook(moPhoneticSign, settings_.FontPhoneticSign, 0,
-                    settings_.FontPhoneticSignColor);
+    ui::setTextLook(moPhoneticSign, settings_.look.FontPhoneticSign, 0,
+                    settings_.look.FontPhoneticSignColor);
     QFont sign = moPhoneticSign->font();
     sign.setBold(true);
     moPhoneticSign->setFont(sign);
     ui::showText(pnlResult, ui::shownText(ui::toQ(findString_), ui::kShownLineMax) +
                                 QStringLiteral(" の検索結果の表示"));
     lblResult->setText(QStringLiteral("%1個、見つかりました").arg(table_->rowCount()));
-    cmdVocBook->setEnabled(settings_.VocBookOn == 1);
-    cmdPlayVoice->setEnabled(settings_.VoiceOn == 1);
+    cmdVocBook->setEnabled(settings_.files.VocBookOn);
+    cmdPlayVoice->setEnabled(settings_.sound.VoiceOn);
     lstResult->setFocus();
 }
 
@@ -141,7 +141,7 @@ void TfrmFindResult::lstResultClick() {
         return;
     ui::showText(moComment, ui::toQ(word->comment));
     // A sign file that cannot be read shows no sign; the comment is shown all the same.
-    PhoneticSign sign = findPhoneticSign(settings_.PhoneticSignFile, word->english);
+    PhoneticSign sign = findPhoneticSign(settings_.files.PhoneticSignFile, word->english);
     if (sign.found)
         ui::showText(moPhoneticSign, ui::toQ(sign.sign));
     else if (sign.status)
@@ -151,12 +151,12 @@ void TfrmFindResult::lstResultClick() {
 }
 
 void TfrmFindResult::cmdPlayVoiceClick() {
-    if (settings_.VoiceOn != 1)
+    if (!settings_.sound.VoiceOn)
         return;
     const FoundWord* word = selectedWord();
     if (!word)
         return;
-    ui::pronounce(voiceFor(settings_.VoiceType, settings_.HatsuonDir, word->english));
+    ui::pronounce(voiceFor(settings_.sound.VoiceType, settings_.sound.HatsuonDir, word->english));
 }
 
 void TfrmFindResult::cmdVocBookClick() {
@@ -164,7 +164,7 @@ void TfrmFindResult::cmdVocBookClick() {
     lines.reserve(words().size());
     for (const FoundWord& w : words())
         lines.push_back(w.dictionaryLine());
-    if (FileStatus status = appendToVocabularyBook(settings_.VocBook, lines); !status) {
+    if (FileStatus status = appendToVocabularyBook(settings_.files.VocBook, lines); !status) {
         // Nothing was written: the learner is told, and the command stays for another try.
         ui::showFileError(this, status.path(), status.reason());
         return;

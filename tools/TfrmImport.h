@@ -74,6 +74,7 @@ private:
     void showSummary();
     std::optional<std::string> targetPath();
 
+    // Mutable: an imported dictionary becomes the one in use (files.DicInUse).
     TUserSettings& settings_;
     std::unique_ptr<WordListImport> import_;
     QString sourcePath_;

@@ -251,26 +251,26 @@ void TfrmMakeDic::showEvent(QShowEvent* event) {
 
 void TfrmMakeDic::FormShow() {
     formShown_ = true;
-    ui::setTextLook(txtEnglish, settings_.FontEnglish, 0, settings_.FontEnglishColor);
-    ui::setTextLook(txtJapanese, settings_.FontJapanese, 0, settings_.FontJapaneseColor);
-    ui::setTextLook(txtComment, settings_.FontMessage, 0, settings_.FontMessageColor);
+    ui::setTextLook(txtEnglish, settings_.look.FontEnglish, 0, settings_.look.FontEnglishColor);
+    ui::setTextLook(txtJapanese, settings_.look.FontJapanese, 0, settings_.look.FontJapaneseColor);
+    ui::setTextLook(txtComment, settings_.look.FontMessage, 0, settings_.look.FontMessageColor);
     for (std::size_t i = 0; i < kSignRows; ++i) {
-        ui::setTextLook(txtVoc[i], settings_.FontEnglish, 0, settings_.FontEnglishColor);
-        ui::setTextLook(moPron[i], settings_.FontPhoneticSign, 0, settings_.FontPhoneticSignColor);
+        ui::setTextLook(txtVoc[i], settings_.look.FontEnglish, 0, settings_.look.FontEnglishColor);
+        ui::setTextLook(moPron[i], settings_.look.FontPhoneticSign, 0, settings_.look.FontPhoneticSignColor);
     }
 
     const DefaultDictionarySet defaults = defaultDictionaries(settings_);
-    const std::string inUse = dictionaryName(settings_.DicInUse);
+    const std::string inUse = dictionaryName(settings_.files.DicInUse);
     int chosen = -1;
     for (std::size_t i = 0; i < defaults.size(); ++i) {
         ui::setUserCaption(dicTypeItems_[i], ui::toQ(defaults[i].caption));
-        if (chosen < 0 && !settings_.DicInUse.empty() && dictionaryName(defaults[i].path) == inUse)
+        if (chosen < 0 && !settings_.files.DicInUse.empty() && dictionaryName(defaults[i].path) == inUse)
             chosen = static_cast<int>(i);
     }
     checkDicType(chosen);
 
-    setDictionaryPath(settings_.DicInUse);
-    setSignFilePath(settings_.PhoneticSignFile);
+    setDictionaryPath(settings_.files.DicInUse);
+    setSignFilePath(settings_.files.PhoneticSignFile);
 
     ui::setSwitch(chkJapaneseOn, false);
     ui::setSwitch(chkJapaneseOn_1, true);
@@ -313,7 +313,7 @@ void TfrmMakeDic::rgDicTypeClick(int index) {
     if (index < 0 || index >= kDefaultDictionaries) return;
     const std::string path = defaultDictionaries(settings_)[static_cast<std::size_t>(index)].path;
     setDictionaryPath(path);
-    settings_.DicInUse = path;
+    settings_.files.DicInUse = path;
     txtEnglish->setFocus();
 }
 

@@ -26,7 +26,7 @@ public:
     enum class Tab { Words, Signs };
 
     // Tab::Signs opens on the sign tab with "このタブのデータのみ追加する (&T)" ticked.
-    // A default dictionary clicked in "単語の種類" becomes settings.DicInUse too.
+    // A default dictionary clicked in "単語の種類" becomes settings.files.DicInUse too.
     TfrmMakeDic(TUserSettings& settings, Tab tab, QWidget* parent = nullptr);
     ~TfrmMakeDic() override;
 
@@ -64,6 +64,7 @@ private:
     void emptyAllFields();
     void refuseEmpty(const QString& text, QLineEdit* field);
 
+    // Mutable: a made dictionary can become the one in use (files.DicInUse).
     TUserSettings& settings_;
     Tab openingTab_;
     std::string dictionaryPath_;

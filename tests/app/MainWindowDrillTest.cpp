@@ -278,8 +278,8 @@ TEST_F(MainWindowDrillTest, AddToVocabularyBookOncePerQuestion) {
 
     ctl<QAction>(*main, "actDeleteVocBook")->trigger();
     EXPECT_FALSE(test::exists(dir.file("book.txt")));
-    EXPECT_EQ(main->settings().VocBookOn, 0);
-    EXPECT_TRUE(main->settings().VocBook.empty());
+    EXPECT_FALSE(main->settings().files.VocBookOn);
+    EXPECT_TRUE(main->settings().files.VocBook.empty());
     EXPECT_FALSE(ctl<QMenu>(*main, "mnuVocBook")->menuAction()->isEnabled());
 }
 
@@ -331,7 +331,7 @@ TEST_F(MainWindowDrillTest, ChoosingTheDictionaryByTheSelectCommandAndByADrop) {
     platform.answerOpenFile(q(dir.file("nouns.txt")));
     main->cmdSelectDicFileClick();
     EXPECT_EQ(ctl<QComboBox>(*main, "cboDicFile")->currentText(), QStringLiteral("nouns.txt"));
-    EXPECT_EQ(main->settings().DicInUse, dir.file("nouns.txt"));
+    EXPECT_EQ(main->settings().files.DicInUse, dir.file("nouns.txt"));
     EXPECT_TRUE(main->statusPanelText(0).endsWith(QStringLiteral("nouns.txt")));
     EXPECT_EQ(IniFile(setupIni()).read("Dictionary Path", "nouns.txt", ""), dir.file("nouns.txt"));
 
@@ -343,11 +343,11 @@ TEST_F(MainWindowDrillTest, ChoosingTheDictionaryByTheSelectCommandAndByADrop) {
     ASSERT_EQ(platform.boxTexts().size(), 1);
     EXPECT_EQ(platform.boxTexts()[0],
               QStringLiteral("選択されたファイルは、Qor Helper用辞書ファイルではありません"));
-    EXPECT_EQ(main->settings().DicInUse, dir.file("nouns.txt"));
+    EXPECT_EQ(main->settings().files.DicInUse, dir.file("nouns.txt"));
 
     // The first dropped file counts.
     main->FormDropFiles({QUrl::fromLocalFile(q(dir.file("verbs.txt"))),
                          QUrl::fromLocalFile(q(dir.file("notes.txt")))});
     EXPECT_EQ(ctl<QComboBox>(*main, "cboDicFile")->currentText(), QStringLiteral("verbs.txt"));
-    EXPECT_EQ(main->settings().DicInUse, dir.file("verbs.txt"));
+    EXPECT_EQ(main->settings().files.DicInUse, dir.file("verbs.txt"));
 }

@@ -16,7 +16,7 @@ using FindCommandTest = test::ShellFixture;
 TEST_F(FindCommandTest, TheSearchButtonOpensTheWordSearchOnTheDictionaryInUse) {
     knownUser({"[File Path]", "defDicFilePath=" + dir.file("verbs.txt")});
     auto main = start();
-    ASSERT_EQ(main->settings().DicInUse, dir.file("verbs.txt"));
+    ASSERT_EQ(main->settings().files.DicInUse, dir.file("verbs.txt"));
     std::string searched;
     platform.answerModal([&](QDialog& d) {
         auto* find = dynamic_cast<TfrmFind*>(&d);

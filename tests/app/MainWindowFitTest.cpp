@@ -112,20 +112,20 @@ TEST_F(MainWindowFitTest, TheDictionaryInUseIsNamedWholeAlsoBesideACountdown) {
         {"[Setup]", "PlanOn=1", "", "[Plan]", "PlanNum=1", "0=英検準２級の二次試験,2002/3/20"});
     writeLines(dir.file("words.txt"), {sj("run=走る*x")});
     auto main = start();
-    main->settings().DicInUse = dir.file("words.txt");
+    main->settings().files.DicInUse = dir.file("words.txt");
     main->show();
     QApplication::processEvents();
     ASSERT_EQ(main->width(), 604);
     auto* panel = qobject_cast<ui::ElidedLabel*>(main->statusPanel(0));
     ASSERT_NE(panel, nullptr);
 
-    main->settings().PlanOn = 0;
+    main->settings().schedule.PlanOn = false;
     main->tmrDateTimer();
     QApplication::processEvents();
     EXPECT_EQ(main->statusPanelText(0), QStringLiteral(" 現在使用中の辞書 ： words.txt"));
     EXPECT_FALSE(panel->elided()) << panel->shownText().toStdString();
 
-    main->settings().PlanOn = 1;
+    main->settings().schedule.PlanOn = true;
     main->tmrDateTimer();
     QApplication::processEvents();
     EXPECT_EQ(main->statusPanelText(3), QStringLiteral("英検準２級の二次試験まで、あと 17日"));

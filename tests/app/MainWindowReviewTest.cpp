@@ -121,7 +121,7 @@ TEST_F(MainWindowReviewTest, ChoosingAnotherDictionaryCountsItsWords) {
     startMain();
     EXPECT_EQ(due(), QStringLiteral("復習 ： 0語"));
     main->FormDropFiles({QUrl::fromLocalFile(q(dir.file("nouns.txt")))});
-    ASSERT_EQ(main->settings().DicInUse, dir.file("nouns.txt"));
+    ASSERT_EQ(main->settings().files.DicInUse, dir.file("nouns.txt"));
     EXPECT_EQ(due(), QStringLiteral("復習 ： 2語"));  // at once, not at the next tick
     main->FormDropFiles({QUrl::fromLocalFile(q(dir.file("verbs.txt")))});
     EXPECT_EQ(due(), QStringLiteral("復習 ： 0語"));

@@ -105,7 +105,7 @@ TEST_F(ShellTest, FirstStartWithAnEmptyFolder) {
     EXPECT_TRUE(ctl<QPlainTextEdit>(*main, "moHatsuon")->isHidden());
     EXPECT_EQ(ctl<QPlainTextEdit>(*main, "moQuestion")->minimumHeight(), 60);
     EXPECT_FALSE(ctl<QMenu>(*main, "mnuVocBook")->menuAction()->isEnabled());
-    EXPECT_EQ(main->settings().TimeLimit, 5);
+    EXPECT_EQ(main->settings().drill.TimeLimit, 5);
     EXPECT_EQ(main->dateTexts().yearMonth, "20023");
     EXPECT_EQ(main->dateTexts().clock, sj("9：5：07"));
     EXPECT_TRUE(ctl<QTimer>(*main, "tmrDate")->isActive());
@@ -411,8 +411,8 @@ TEST_F(ShellTest, AToggleKeepsItsMenuItemAndPopupItemTickedAlike) {
     barsView[0]->trigger();  // questions off
     EXPECT_TRUE(barsView[2]->isChecked());
     EXPECT_FALSE(barsPopup[0]->isChecked());
-    EXPECT_EQ(main->settings().ShowHazureNum, 1);
-    EXPECT_EQ(main->settings().ShowQuestionNum, 0);
+    EXPECT_TRUE(main->settings().look.ShowHazureNum);
+    EXPECT_FALSE(main->settings().look.ShowQuestionNum);
     EXPECT_TRUE(ctl<ui::DataBar>(*main, "pnlQuestionNum")->isHidden());
     EXPECT_FALSE(ctl<ui::DataBar>(*main, "pnlHazureNum")->isHidden());
     main->close();
@@ -657,7 +657,7 @@ TEST_F(ShellTest, SettingsShapeTheWindow) {
     EXPECT_EQ(ctl<ui::RadioGroup>(*main, "rgAnswer")->count(), 0);
 
     // The last dictionary, and the list of those used.
-    EXPECT_EQ(main->settings().DicInUse, "/data/verb.txt");
+    EXPECT_EQ(main->settings().files.DicInUse, "/data/verb.txt");
     EXPECT_EQ(ctl<QComboBox>(*main, "cboDicFile")->currentText(), QStringLiteral("verb.txt"));
     EXPECT_EQ(ctl<QComboBox>(*main, "cboDicFile")->count(), 2);
     EXPECT_EQ(ctl<QComboBox>(*main, "cboDicFile")->itemText(1), QStringLiteral("verb.txt"));

@@ -134,7 +134,7 @@ TEST_F(MainWindowSoundTest, EveryCompanionCommandReachesTheCompanionAtItsMoment)
                   "FinishSoundFile=" + dir.file("finish.wav"), RecordingCompanion::hearingPath()});
     ASSERT_TRUE(main->companionProcess());
     const qint64 pid = main->companionProcess()->processId();
-    main->settings().TimeLimitOn = 1;
+    main->settings().drill.TimeLimitOn = true;
     QStringList expected;
     auto expectNow = [&](QStringList more) {
         expected << more;
@@ -360,7 +360,7 @@ TEST_F(MainWindowSoundTest, EffectsAreHeardAndAMissingOneIsSilentWithoutABox) {
 
 TEST_F(MainWindowSoundTest, ClosingTheWindowWhileMusicPlaysStopsItForGood) {
     startMain(0, {});
-    main->settings().MusicOn = 1;
+    main->settings().music.MusicOn = true;
     ASSERT_TRUE(main->music().playMidi(QStringLiteral("/music/song.mid")));
     ScriptedMediaPlayer& midi = *platform.players(ui::MediaKind::Midi).back();
     midi.finish();  // it loops while the window is open

@@ -1,6 +1,7 @@
 #include "app/TfrmMain.h"
 #include "base/IniFile.h"
 #include "settings/TfrmUser.h"
+#include "tests/support/Controls.h"
 #include "tests/support/ScriptedPlatform.h"
 #include "tests/support/TempDir.h"
 
@@ -17,8 +18,8 @@ TEST(MainWindowStart, FirstShowingChoosesTheUserAndClosingRecordsIt) {
     ScriptedPlatform platform;
     platform.answerNotice().answerModal([](QDialog& d) {
         auto& frm = dynamic_cast<TfrmUser&>(d);
-        frm.cboUserName->setEditText(QStringLiteral("Taro"));
-        frm.cmdOk->click();
+        ctl<QComboBox>(frm, "cboUserName")->setEditText(QStringLiteral("Taro"));
+        ctl<QPushButton>(frm, "cmdOk")->click();
         return frm.result();
     });
     {

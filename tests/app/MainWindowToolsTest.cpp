@@ -84,7 +84,7 @@ TEST_F(MainWindowToolsTest, ADefaultDictionaryChosenInTheMakerIsTheOneInUseAfter
         return QDialog::Accepted;
     });
     ctl<QAction>(*main, "actMakeDic")->trigger();
-    EXPECT_EQ(main->settings().DicInUse, dir.folder() + "dictionary/verb.txt");
+    EXPECT_EQ(main->settings().files.DicInUse, dir.folder() + "dictionary/verb.txt");
     EXPECT_EQ(ctl<QComboBox>(*main, "cboDicFile")->currentText(), QStringLiteral("verb.txt"));
     EXPECT_TRUE(main->statusPanelText(0).endsWith(QStringLiteral("verb.txt")));
 }
@@ -117,7 +117,7 @@ TEST_F(MainWindowToolsTest, TheVocabularyBookMenuEditsAndDeletesIntoTheTrash) {
     test::spit(book, crlf({sj("run=走る*x")}));
     startMain(0, {"VocBookOn=1"});
     // The book's path comes from [File Path]; set it as the settings dialog would.
-    main->settings().VocBook = book;
+    main->settings().files.VocBook = book;
     ASSERT_TRUE(ctl<QMenu>(*main, "mnuVocBook")->menuAction()->isEnabled());
     QStringList entries;
     for (QAction* a : ctl<QMenu>(*main, "mnuVocBook")->actions())
@@ -141,18 +141,18 @@ TEST_F(MainWindowToolsTest, TheVocabularyBookMenuEditsAndDeletesIntoTheTrash) {
     EXPECT_TRUE(platform.boxTexts().isEmpty());
     EXPECT_FALSE(ctl<QMenu>(*main, "mnuVocBook")->menuAction()->isEnabled());
     EXPECT_FALSE(ctl<QAction>(*main, "actAddVocBook")->isEnabled());
-    EXPECT_EQ(main->settings().VocBookOn, 0);
-    EXPECT_TRUE(main->settings().VocBook.empty());
+    EXPECT_FALSE(main->settings().files.VocBookOn);
+    EXPECT_TRUE(main->settings().files.VocBook.empty());
 }
 
 TEST_F(MainWindowToolsTest, ABookThatCannotBeDeletedIsToldAndStaysInUse) {
     startMain(0, {"VocBookOn=1"});
-    main->settings().VocBook = dir.path(); // a folder in the book's place
+    main->settings().files.VocBook = dir.path(); // a folder in the book's place
     platform.answerNotice();
     ctl<QAction>(*main, "actDeleteVocBook")->trigger();
     EXPECT_EQ(platform.calls().back().caption, q("エラー"));
     EXPECT_TRUE(ctl<QMenu>(*main, "mnuVocBook")->menuAction()->isEnabled());
-    EXPECT_EQ(main->settings().VocBookOn, 1);
+    EXPECT_TRUE(main->settings().files.VocBookOn);
     EXPECT_TRUE(QDir(native(dir.path())).exists());
 }
 
@@ -180,7 +180,7 @@ TEST_F(MainWindowToolsTest, AnImportedWordListBecomesTheDictionaryInUseAndDrills
         return import.result();
     });
     ctl<QAction>(*main, "actImport")->trigger();
-    EXPECT_EQ(main->settings().DicInUse, dir.file("fruit.txt"));
+    EXPECT_EQ(main->settings().files.DicInUse, dir.file("fruit.txt"));
     EXPECT_EQ(slurp(dir.file("fruit.txt")), crlf({sj("apple=りんご*コメントはありません"),
                                                   sj("pear=梨*コメントはありません"),
                                                   sj("peach=桃*コメントはありません")}));

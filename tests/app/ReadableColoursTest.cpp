@@ -204,13 +204,13 @@ protected:
     }
 
     void paint(TUserSettings& s, const Colours& c) {
-        s.FontQuestionColor = static_cast<int>(c.question);
-        s.FontAnswerColor = static_cast<int>(c.answer);
-        s.FontCommentColor = static_cast<int>(c.comment);
-        s.FontPhoneticSignColor = static_cast<int>(c.sign);
-        s.FontEnglishColor = static_cast<int>(c.english);
-        s.FontJapaneseColor = static_cast<int>(c.japanese);
-        s.FontMessageColor = static_cast<int>(c.message);
+        s.look.FontQuestionColor = static_cast<int>(c.question);
+        s.look.FontAnswerColor = static_cast<int>(c.answer);
+        s.look.FontCommentColor = static_cast<int>(c.comment);
+        s.look.FontPhoneticSignColor = static_cast<int>(c.sign);
+        s.look.FontEnglishColor = static_cast<int>(c.english);
+        s.look.FontJapaneseColor = static_cast<int>(c.japanese);
+        s.look.FontMessageColor = static_cast<int>(c.message);
     }
 
     void mainWindowInADrill(Scheme scheme, const Colours& c, bool warning) {
@@ -220,12 +220,12 @@ protected:
         auto main = start();
         TUserSettings& s = main->settings();
         paint(s, c);
-        s.PhoneticSignFile = dir.file("signs.txt");
-        s.ColorChangeOn = warning ? 1 : 0;
-        s.ChangeType = 2; // by the drill's percentage: 0 at the first question
-        s.ChangeColorPercent = 50;
-        s.ColorType = 255;
-        main->applySettings();
+        s.files.PhoneticSignFile = dir.file("signs.txt");
+        s.look.ColorChangeOn = warning;
+        s.look.ChangeType = 2; // by the drill's percentage: 0 at the first question
+        s.look.ChangeColorPercent = 50;
+        s.look.ColorType = 255;
+        main->settingsNotifier().notify(SettingsGroups::all());
         main->show();
         ctl<QComboBox>(*main, "cboDicFile")->setEditText(QStringLiteral("verbs.txt"));
         main->cboDicFileChange();
@@ -252,7 +252,7 @@ protected:
         makeFolder(s.userFolder());
         SettingsStore::load(s);
         paint(s, c);
-        s.ImportantOn = 1;
+        s.drill.ImportantOn = true;
 
         Verdict v;
         v.lineText = sj("■run=■走る*■よく使う");
@@ -303,7 +303,7 @@ protected:
         makeFolder(s.userFolder());
         SettingsStore::load(s);
         paint(s, c);
-        s.DicInUse = dir.file("verbs.txt");
+        s.files.DicInUse = dir.file("verbs.txt");
 
         TfrmMakeDic maker(s, TfrmMakeDic::Tab::Words);
         maker.show();
@@ -328,7 +328,7 @@ protected:
                          "the maker's banner", scheme);
         maker.close();
 
-        TfrmEditDic editor(s, s.DicInUse);
+        TfrmEditDic editor(s, s.files.DicInUse);
         editor.show();
         editor.FormShow();
         QApplication::processEvents();
@@ -405,8 +405,8 @@ TEST_F(ReadableColoursTest, ABoxFollowsThePaletteWhenTheDesktopChangesIt) {
     knownUser({"[Setup]", "ShowComment=1"});
     use(Scheme::Light);
     auto main = start();
-    main->settings().FontCommentColor = 0x800000; // navy: readable on white only
-    main->applySettings();
+    main->settings().look.FontCommentColor = 0x800000; // navy: readable on white only
+    main->settingsNotifier().notify(SettingsGroups::all());
     main->show();
     QApplication::processEvents();
     ctl<QPlainTextEdit>(*main, "moComment")->setPlainText(q("■コメント"));

@@ -15,6 +15,7 @@
 #include "ui/Gauge.h"
 #include "ui/RadioGroup.h"
 
+#include "tests/support/Controls.h"
 #include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
@@ -49,9 +50,9 @@ protected:
         main->createLongLivedDialogs();
         platform.answerModal([change](QDialog& d) {
             auto& setup = dynamic_cast<TfrmSetup&>(d);
-            EXPECT_EQ(setup.pcSetup->currentIndex(), 0);
+            EXPECT_EQ(ctl<QTabWidget>(setup, "pcSetup")->currentIndex(), 0);
             change(setup);
-            setup.cmdOk->click();
+            ctl<QPushButton>(setup, "cmdOk")->click();
             return setup.result();
         });
         EXPECT_EQ(ctl<QAction>(*main, "actSetup")->shortcut(), QKeySequence(Qt::Key_F2));
@@ -82,7 +83,7 @@ TEST_F(SetupWindowTest, OkShowsEveryVisibleChangeAtOnceAndARestartFindsThemAgain
         platform.answerColor(QColor(255, 0, 0));
         in<ColorPanel>(s, "pnlHazureNum")->pick();
         in<QCheckBox>(s, "chkShowDate")->click();
-        s.tsOther->rgDateType->button(1)->click();
+        ctl<ui::RadioGroup>(s, "rgDateType")->button(1)->click();
         in<QSpinBox>(s, "txtQuestionSize")->setValue(90);
         in<QCheckBox>(s, "chkNotFlat")->click();
         in<QCheckBox>(s, "chkShowComment")->click();
@@ -127,7 +128,7 @@ TEST_F(SetupWindowTest, TheNextDrillFollowsTheNewOptionsWithoutARestart) {
         in<QSpinBox>(s, "txtTimeLimit")->setValue(9);
         in<QCheckBox>(s, "chkAtariOn")->click();
     });
-    EXPECT_EQ(main->settings().TimeLimitOn, 1);
+    EXPECT_TRUE(main->settings().drill.TimeLimitOn);
     ctl<QAction>(*main, "actOk")->trigger();
     EXPECT_FALSE(ctl<QPlainTextEdit>(*main, "moComment")->isHidden());
     EXPECT_EQ(ctl<QPlainTextEdit>(*main, "moComment")->toPlainText(), QStringLiteral("x"));
@@ -174,7 +175,7 @@ TEST_F(SetupWindowTest, TheCompanionIsStartedByOkAndClosedWhenVoiceGoesOff) {
     });
     ASSERT_TRUE(main->companionProcess());
     EXPECT_EQ(main->companionProcess()->state(), QProcess::Running);
-    EXPECT_EQ(main->settings().HearingPath, program);
+    EXPECT_EQ(main->settings().sound.HearingPath, program);
     // It learns where to sit, in the data folder, not beside the program.
     EXPECT_TRUE(test::exists(dir.file("vexa/Setup.ini")));
     EXPECT_FALSE(test::exists(dir.file("voice/Setup.ini")));
@@ -205,14 +206,14 @@ TEST_F(SetupWindowTest, TheMusicOfTheSoundTabPlaysOnAfterTheDialogClosesUntilSto
         inSlot(d, "cmdOption")->click();
         inSlot(d, "cmdPlay")->click();
         // The music is not one of the options: "キャンセル" leaves it playing.
-        setup.cmdCancel->click();
+        ctl<QPushButton>(setup, "cmdCancel")->click();
         return setup.result();
     });
     ctl<QAction>(*main, "actSetup")->trigger();
     test::ScriptedMediaPlayer& midi = *platform.players(ui::MediaKind::Midi).back();
     EXPECT_TRUE(midi.playing());
     EXPECT_EQ(midi.opened(), QStringLiteral("/music/song.mid"));
-    EXPECT_EQ(main->settings().MusicPlaying, 1);
+    EXPECT_TRUE(main->settings().music.MusicPlaying);
     midi.finish();
     EXPECT_TRUE(midi.playing());  // it loops with the dialog closed
 
@@ -222,7 +223,7 @@ TEST_F(SetupWindowTest, TheMusicOfTheSoundTabPlaysOnAfterTheDialogClosesUntilSto
         EXPECT_TRUE(inSlot(d, "cmdStop")->isEnabled());
         inSlot(d, "cmdStop")->click();
         inSlot(d, "cmdPlay")->click();
-        dynamic_cast<TfrmSetup&>(d).cmdCancel->click();
+        ctl<QPushButton>(d, "cmdCancel")->click();
         return d.result();
     });
     ctl<QAction>(*main, "actSetup")->trigger();

@@ -30,8 +30,8 @@ namespace qor::test {
 inline std::function<int(QDialog&)> typeAndOk(const QString& name) {
     return [name](QDialog& d) {
         auto& frm = dynamic_cast<TfrmUser&>(d);
-        frm.cboUserName->setEditText(name);
-        frm.cmdOk->click();
+        ctl<QComboBox>(frm, "cboUserName")->setEditText(name);
+        ctl<QPushButton>(frm, "cmdOk")->click();
         return frm.result();
     };
 }

@@ -54,7 +54,7 @@ protected:
 TEST_F(MakeTestWindowTest, OpeningReadsMakeTestAndShowsTheDictionaryInUse) {
     setup({"[Dictionary]", "DicNum=2", "1=verbs.txt", "2=nouns.txt", "[Make Test]", "SelectOn=1",
            "PrintAnswer=1", "Tab=200"});
-    settings.DicInUse = "/elsewhere/adj.txt";
+    settings.files.DicInUse = "/elsewhere/adj.txt";
     auto frm = open();
     EXPECT_EQ(frm->windowTitle(), q("簡易テスト用紙の作成"));
     auto* dic = find<QComboBox>(*frm, "cboDicFile");

@@ -55,7 +55,7 @@ TEST_F(PrintDicWindowTest, OpeningReadsPrintDicAndTheVocabularyBookSwitch) {
     // Resizable: a normal frame.
     EXPECT_FALSE(frm->windowFlags() & Qt::MSWindowsFixedSizeDialogHint);
 
-    settings.VocBookOn = 1;
+    settings.files.VocBookOn = true;
     auto withBook = open();
     EXPECT_TRUE(find<QCheckBox>(*withBook, "chkVocBook")->isEnabled());
     EXPECT_TRUE(find<QPushButton>(*withBook, "cmdEditVocBook")->isEnabled());
@@ -116,7 +116,7 @@ TEST_F(PrintDicWindowTest, ASourceThatCannotBeReadLeavesTheListingEmpty) {
     EXPECT_TRUE(frm->statusText().isEmpty());
 
     // The vocabulary book without a path.
-    settings.VocBookOn = 1;
+    settings.files.VocBookOn = true;
     auto book = open();
     click(*book, "chkVocBook");
     platform.answerNotice();
@@ -127,19 +127,19 @@ TEST_F(PrintDicWindowTest, ASourceThatCannotBeReadLeavesTheListingEmpty) {
 }
 
 TEST_F(PrintDicWindowTest, TheVocabularyBookIsListedAndItsEditorOpensThroughTheMainWindow) {
-    settings.VocBookOn = 1;
-    settings.VocBook = dir.file("book.txt");
-    spit(settings.VocBook, crlf({sj("cat=猫*ねこ")}));
+    settings.files.VocBookOn = true;
+    settings.files.VocBook = dir.file("book.txt");
+    spit(settings.files.VocBook, crlf({sj("cat=猫*ねこ")}));
     auto frm = open();
     click(*frm, "chkVocBook");
     click(*frm, "cmdLoad");
     EXPECT_EQ(frm->listingLines(), sjLines({"cat\t猫\tねこ"}));
-    EXPECT_EQ(frm->statusText(), q(" >> ") + QString::fromStdString(settings.VocBook));
+    EXPECT_EQ(frm->statusText(), q(" >> ") + QString::fromStdString(settings.files.VocBook));
 
     // The editor deletes the book: its commands are no longer offered.
     onEdit = [this] {
-        settings.VocBookOn = 0;
-        settings.VocBook.clear();
+        settings.files.VocBookOn = false;
+        settings.files.VocBook.clear();
     };
     click(*frm, "cmdEditVocBook");
     EXPECT_EQ(editorOpened, 1);
@@ -163,7 +163,7 @@ TEST_F(PrintDicWindowTest, AChosenOrDroppedDictionaryIsTestedAndRemembered) {
     EXPECT_EQ(opens[0].caption, q("辞書ファイル (*.txt)|*.txt"));
     EXPECT_EQ(dic->currentText(), q("nouns.txt"));
     EXPECT_EQ(rememberedDictionaryPath(settings.setupIniPath(), "nouns.txt"), nouns);
-    EXPECT_EQ(settings.DicInUse, dictionary);  // the main window's dictionary stays
+    EXPECT_EQ(settings.files.DicInUse, dictionary);  // the main window's dictionary stays
     click(*frm, "cmdLoad");
     EXPECT_EQ(frm->listingLines(), sjLines({"dog\t犬\tいぬ"}));
 

@@ -44,7 +44,7 @@ protected:
         setup({"[Dictionary]", "DicNum=1", "1=verbs.txt", "[Dictionary Path]",
                "verbs.txt=" + dictionary});
         SettingsStore::load(settings);
-        settings.DicInUse = dictionary;
+        settings.files.DicInUse = dictionary;
     }
     ~PrintFixture() override {
         setRandom(nullptr);

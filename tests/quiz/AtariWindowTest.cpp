@@ -32,11 +32,11 @@ protected:
 };
 
 TEST_F(AtariWindowTest, ShowsTheVerdictInTheCommentAndSignFonts) {
-    settings.FontComment = sj("ＭＳ 明朝");
-    settings.FontCommentSize = 13;
-    settings.FontCommentColor = 0xFF0000;  // blue: red is the lowest byte
-    settings.FontPhoneticSign = "Qor PronSign";
-    settings.FontPhoneticSignColor = 0x0000FF;
+    settings.look.FontComment = sj("ＭＳ 明朝");
+    settings.look.FontCommentSize = 13;
+    settings.look.FontCommentColor = 0xFF0000;  // blue: red is the lowest byte
+    settings.look.FontPhoneticSign = "Qor PronSign";
+    settings.look.FontPhoneticSignColor = 0x0000FF;
     TfrmAtari frm(verdict, settings);
     frm.show();
     QApplication::processEvents();
@@ -73,7 +73,7 @@ TEST_F(AtariWindowTest, ShowsTheVerdictInTheCommentAndSignFonts) {
 }
 
 TEST_F(AtariWindowTest, TheCurrentLevelIsDownAndTheTitleBarCloseStoresTheNewOne) {
-    settings.ImportantOn = 1;
+    settings.drill.ImportantOn = true;
     spit(importanceFile(), crlf({"2_" + verdict.lineText}));
     TfrmAtari frm(verdict, settings);
     EXPECT_TRUE(ctl<QLabel>(frm, "lblImportant")->isEnabled());
@@ -91,7 +91,7 @@ TEST_F(AtariWindowTest, TheCurrentLevelIsDownAndTheTitleBarCloseStoresTheNewOne)
 }
 
 TEST_F(AtariWindowTest, EscAndOkStoreTheLevelToo) {
-    settings.ImportantOn = 1;
+    settings.drill.ImportantOn = true;
     const std::string other = sj("pear=梨*x");
     spit(importanceFile(), crlf({"5_" + other}));
     {
@@ -112,7 +112,7 @@ TEST_F(AtariWindowTest, EscAndOkStoreTheLevelToo) {
 }
 
 TEST_F(AtariWindowTest, AnUnchangedLevelLeavesTheFileAsItWas) {
-    settings.ImportantOn = 1;
+    settings.drill.ImportantOn = true;
     // Not in sorted order: any rewrite would sort it.
     const std::string bytes = crlf({"3_" + verdict.lineText, sj("1_pear=梨*x")});
     spit(importanceFile(), bytes);

@@ -39,7 +39,7 @@ TEST_F(DrillCheckTest, IgnoreCaseInTypedEnglish) {
     answer("APPLE");
     EXPECT_EQ(drill->state().wrongCount, 1);
     drill->stop();
-    settings.IgnoreCase = 1;
+    settings.drill.IgnoreCase = true;
     ASSERT_TRUE(startOn(dic, 1, 0, "2"));
     answer("APPLE");
     answer("apple");
@@ -60,9 +60,9 @@ TEST_F(DrillCheckTest, TheAnswerFileAcceptsForItsShownAlternativeOnly) {
 }
 
 TEST_F(DrillCheckTest, VerdictBoxesFollowTheSettings) {
-    settings.ShowResult = 1;
-    settings.ShowEasyAtari = 1;
-    settings.ShowEasyError = 1;
+    settings.drill.ShowResult = true;
+    settings.drill.ShowEasyAtari = true;
+    settings.drill.ShowEasyError = true;
     ASSERT_TRUE(startOn(dic, 0, 0, "3"));
     answer("りんご");
     ASSERT_EQ(view.boxes.size(), 1u);
@@ -77,9 +77,9 @@ TEST_F(DrillCheckTest, VerdictBoxesFollowTheSettings) {
     drill->stop();
 
     // ShowErrorOnly hides right verdicts, never wrong ones.
-    settings.ShowErrorOnly = 1;
-    settings.ShowEasyAtari = 0;
-    settings.ShowEasyError = 0;
+    settings.drill.ShowErrorOnly = true;
+    settings.drill.ShowEasyAtari = false;
+    settings.drill.ShowEasyError = false;
     view.boxes.clear();
     ASSERT_TRUE(startOn(dic, 0, 0, "2"));
     answer("りんご");
@@ -94,7 +94,7 @@ TEST_F(DrillCheckTest, VerdictBoxesFollowTheSettings) {
 }
 
 TEST_F(DrillCheckTest, AFirstTimeWordShowsCountOneInTheFeedbackWindow) {
-    settings.ShowResult = 1;
+    settings.drill.ShowResult = true;
     ASSERT_TRUE(startOn(dic, 0, 0, "1"));
     answer("りんご");
     ASSERT_EQ(view.atari.size(), 1u);
@@ -103,9 +103,9 @@ TEST_F(DrillCheckTest, AFirstTimeWordShowsCountOneInTheFeedbackWindow) {
 }
 
 TEST_F(DrillCheckTest, AnAcceptedTypedAnswerCountsRightAndIsNotRecorded) {
-    settings.ShowResult = 1;
-    settings.VoiceOn = 1;
-    settings.VoiceType = 1;
+    settings.drill.ShowResult = true;
+    settings.sound.VoiceOn = true;
+    settings.sound.VoiceType = 1;
     view.acceptAnswers = {true};
     ASSERT_TRUE(startOn(dic, 0, 0, "1"));
     answer("あぽー");
@@ -120,8 +120,8 @@ TEST_F(DrillCheckTest, AnAcceptedTypedAnswerCountsRightAndIsNotRecorded) {
 }
 
 TEST_F(DrillCheckTest, RepeatedWordChangesNoCounterAndIsSavedOnce) {
-    settings.RepeatError = 1;
-    settings.ShowResult = 1;
+    settings.drill.RepeatError = true;
+    settings.drill.ShowResult = true;
     ASSERT_TRUE(startOn(dic, 0, 0, "2"));
     answer("x");  // wrong: asked again
     EXPECT_TRUE(drill->state().repeat);
@@ -144,8 +144,8 @@ TEST_F(DrillCheckTest, RepeatedWordChangesNoCounterAndIsSavedOnce) {
 }
 
 TEST_F(DrillCheckTest, TenSecondLimitSubmitsOnTheEleventhTick) {
-    settings.TimeLimitOn = 1;
-    settings.TimeLimit = 10;
+    settings.drill.TimeLimitOn = true;
+    settings.drill.TimeLimit = 10;
     ASSERT_TRUE(startOn(dic, 0, 0, "2"));
     EXPECT_TRUE(view.timerRunning);
     EXPECT_EQ(view.barText[DataBar::Time], sj(" ： 10 / 10 秒"));
@@ -163,7 +163,7 @@ TEST_F(DrillCheckTest, TenSecondLimitSubmitsOnTheEleventhTick) {
 }
 
 TEST_F(DrillCheckTest, ChoiceKeysWithClickResult) {
-    settings.ClickResult = 1;
+    settings.window.ClickResult = true;
     ASSERT_TRUE(startOn(dic, 0, 2, "2"));  // four choices
     EXPECT_FALSE(drill->choiceKey(5));
     EXPECT_EQ(drill->state().askedCount, 1);
@@ -186,10 +186,10 @@ TEST_F(DrillCheckTest, NextLetterNeverRevealsTheLast) {
 }
 
 TEST_F(DrillCheckTest, PerfectDrillWithVoice) {
-    settings.VoiceOn = 1;
-    settings.VoiceType = 1;
-    settings.FinishOn = 1;
-    settings.FinishSoundFile = "/s/finish.wav";
+    settings.sound.VoiceOn = true;
+    settings.sound.VoiceType = 1;
+    settings.sound.FinishOn = true;
+    settings.sound.FinishSoundFile = "/s/finish.wav";
     ASSERT_TRUE(startOn(dic, 0, 0, "2"));
     answer("りんご");
     answer("アップル");
@@ -211,7 +211,7 @@ TEST_F(DrillCheckTest, PerfectDrillWithVoice) {
 }
 
 TEST_F(DrillCheckTest, TheVerdictAndEndWindowsGetWhatTheyShowAsValues) {
-    settings.ShowResult = 1;
+    settings.drill.ShowResult = true;
     ASSERT_TRUE(startOn(dic, 0, 0, "3"));
     answer("りんご");
     answer("x");
@@ -305,9 +305,9 @@ TEST_F(DrillCheckTest, OnAFullDiskAppendsChangeNothingAndAreToldOncePerDrill) {
     const std::string list = dir.file("errors.txt");
     const std::string before = "kept=old*line\r\nunterminated=x*y";
     test::spit(list, before);
-    settings.SaveError = 1;
-    settings.SaveErrorFile = list;
-    settings.MakeLogFile = 1;
+    settings.files.SaveError = true;
+    settings.files.SaveErrorFile = list;
+    settings.drill.MakeLogFile = true;
     const std::string log = dir.file("Taro/20013.txt");
     fullFor = {list, log};
     setWriteStepForTesting(&fullDisk);

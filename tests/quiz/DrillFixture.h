@@ -31,9 +31,9 @@ protected:
         makeFolder(settings.userFolder());
         SettingsStore::load(settings);
         // Quiet defaults: no verdict windows unless a test asks for them.
-        settings.ShowResult = 0;
-        settings.AtariOn = 0;
-        settings.HazureOn = 0;
+        settings.drill.ShowResult = false;
+        settings.sound.AtariOn = false;
+        settings.sound.HazureOn = false;
         drill = std::make_unique<Drill>(settings, view);
     }
     ~DrillFixture() override {

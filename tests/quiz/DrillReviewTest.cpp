@@ -74,8 +74,8 @@ TEST_F(DrillReviewTest, ARightTypedAnswerIsEasyWhenQuickAndGoodWhenSlow) {
 }
 
 TEST_F(DrillReviewTest, AWrongAnswerAndATimedOutOneAreAgain) {
-    settings.TimeLimitOn = 1;
-    settings.TimeLimit = 10;
+    settings.drill.TimeLimitOn = 1;
+    settings.drill.TimeLimit = 10;
     ASSERT_TRUE(startOn(dic, 0, 0, "2"));
     answer("なし");
     for (int i = 0; i < 10; ++i)
@@ -100,7 +100,7 @@ TEST_F(DrillReviewTest, RightAfterTheNextLetterHintIsHard) {
 }
 
 TEST_F(DrillReviewTest, AnAnswerDeclaredRightIsOneHardReview) {
-    settings.ShowResult = 1;
+    settings.drill.ShowResult = 1;
     view.acceptAnswers = {true};
     ASSERT_TRUE(startOn(dic, 0, 0, "1"));
     answer("あぽー");
@@ -111,7 +111,7 @@ TEST_F(DrillReviewTest, AnAnswerDeclaredRightIsOneHardReview) {
 }
 
 TEST_F(DrillReviewTest, AMissThenRightOnTheRetryIsAgainThenHard) {
-    settings.RepeatError = 1;
+    settings.drill.RepeatError = 1;
     ASSERT_TRUE(startOn(dic, 0, 0, "1"));
     answer("x");
     ASSERT_TRUE(drill->state().repeat);

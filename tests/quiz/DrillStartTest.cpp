@@ -52,7 +52,7 @@ TEST_F(DrillStartTest, ToolbarStartShowsTheFirstQuestionPromptsAndBars) {
 
 TEST_F(DrillStartTest, DirectionOneAsksJapaneseAndOffersTheNextLetter) {
     std::string dic = dictionary("verbs.txt", {"run=走る*x"});
-    settings.ShowHint = 1;
+    settings.drill.ShowHint = true;
     ASSERT_TRUE(startOn(dic, 1));
     EXPECT_EQ(view.question, sj("走る"));
     EXPECT_EQ(view.questionPrompt, sj("次の日本語を英語にすると？"));
@@ -185,7 +185,7 @@ TEST_F(DrillStartTest, ToolbarStartClearsHistoryModesButKeepsNotRandom) {
 
 TEST_F(DrillStartTest, SameQuestionsReplayTheLastDrill) {
     std::string dic = dictionary("five.txt", {"a=あ*", "b=い*", "c=う*", "d=え*", "e=お*"});
-    settings.MultiRandomOn = 0;
+    settings.drill.MultiRandomOn = false;
     useRandom({3, 1, 4});
     ASSERT_TRUE(startOn(dic, 0, 0, "3"));
     std::vector<std::string> first{currentEnglish()};
@@ -211,7 +211,7 @@ TEST_F(DrillStartTest, SameQuestionsReplayTheLastDrill) {
 
 TEST_F(DrillStartTest, ImportanceSource) {
     std::string dic = dictionary("imp.txt", {"a=あ*", "b=い*", "c=う*", "d=え*"});
-    settings.ImportantOn = 1;
+    settings.drill.ImportantOn = true;
     DrillModes modes = drill->modes();
     modes.importance = true;
     modes.levels = {false, false, true, false, false};
@@ -322,7 +322,7 @@ TEST_F(DrillStartTest, UnreadableSideFilesAreReported) {
     // An importance file that is a folder: the importance drill does not start.
     makeFolder(dir.file("Taro/verbs_imp.dat"));
     makeFolder(dir.file("Taro/verbs.ans"));
-    settings.ImportantOn = 1;
+    settings.drill.ImportantOn = true;
     DrillModes modes = drill->modes();
     modes.importance = true;
     modes.levels = {true, true, true, true, true};
@@ -370,7 +370,7 @@ TEST_F(DrillStartTest, OneWordDictionaryOffersFourChoicesOfThatWord) {
 
 TEST_F(DrillStartTest, TheRightAnswerLandsOnEveryChoicePosition) {
     std::string dic = dictionary("five.txt", {"a=あ*", "b=い*", "c=う*", "d=え*", "e=お*"});
-    settings.MultiRandomOn = 0;
+    settings.drill.MultiRandomOn = false;
     std::set<int> positions;
     for (int seed = 0; seed < 40; ++seed) {
         MersenneRandom r(static_cast<unsigned>(seed));
@@ -416,7 +416,7 @@ TEST_F(DrillStartTest, ShownAlternativeFollowsMultiRandomOn) {
     }
     setRandom(nullptr);
 
-    settings.MultiRandomOn = 0;
+    settings.drill.MultiRandomOn = false;
     setMode(&DrillModes::notRandom, true);
     ASSERT_TRUE(startOn(dic, 1, 0, "1"));
     EXPECT_EQ(view.question, sj("走る"));
@@ -444,9 +444,9 @@ TEST_F(DrillStartTest, DialogStartAndLaterQuestionsSetTheFormHint) {
 
 TEST_F(DrillStartTest, ColourWarningAtOrBelowThePercentage) {
     std::string dic = dictionary("verbs.txt", {"run=走る*x", "eat=食べる*y"});
-    settings.ColorChangeOn = 1;
-    settings.ChangeType = 1;
-    settings.ChangeColorPercent = 50;
+    settings.look.ColorChangeOn = true;
+    settings.look.ChangeType = 1;
+    settings.look.ChangeColorPercent = 50;
     writeLines(dir.file("Taro/2001_verbs.dat"),
                {sj("[問題=出題総数,正解総数,正解率％]"), "COUNT=2", sj("run_走る=4,2,50"),
                 sj("eat_食べる=4,3,75")});
@@ -459,7 +459,7 @@ TEST_F(DrillStartTest, ColourWarningAtOrBelowThePercentage) {
 
 TEST_F(DrillStartTest, SameWordAgainDoesNotAdvanceTheQuestionNumber) {
     std::string dic = dictionary("two.txt", {"run=走る*x", "eat=食べる*y"});
-    settings.RepeatError = 1;
+    settings.drill.RepeatError = true;
     setMode(&DrillModes::notRandom, true);
     ASSERT_TRUE(startOn(dic, 0, 0, "2"));
     answer("wrong");

@@ -153,7 +153,7 @@ TEST_F(DrillWindowsTest, TheVerdictWindowsHandBackWhatTheLearnerDid) {
     });
     EXPECT_FALSE(showResultErrorWindow(nullptr, verdict, settings));
 
-    settings.ImportantOn = 1;
+    settings.drill.ImportantOn = true;
     platform.answerModal([](QDialog& d) {
         auto& frm = dynamic_cast<TfrmAtari&>(d);
         ctl<QPushButton>(frm, "cmd3")->click();

@@ -109,13 +109,13 @@ TEST_F(QuestionSetupDailyReviewTest, ItFreesTheCountAndTheDictionaryAsTheOrderOp
     numberedDictionary("nouns.txt", 4, "n");
     ctl<QComboBox>(*setup, "cboDicFile")->setEditText(QStringLiteral("nouns.txt"));
     takeTypedDictionaryName();
-    EXPECT_EQ(settings.DicInUse, dir.file("nouns.txt"));
+    EXPECT_EQ(settings.files.DicInUse, dir.file("nouns.txt"));
     EXPECT_TRUE(daily()->isChecked());
     EXPECT_TRUE(setup->plan().modes.dailyReview);
 }
 
 TEST_F(QuestionSetupDailyReviewTest, TheCustomListAndImportanceStandAsideAsForTheOtherOptions) {
-    settings.ImportantOn = 1;
+    settings.drill.ImportantOn = 1;
     show();
     platform.answerModal([](QDialog& d) {
         auto& w = dynamic_cast<TfrmCustomQuestion&>(d);

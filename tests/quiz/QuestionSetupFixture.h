@@ -85,7 +85,7 @@ protected:
         SettingsStore::load(settings);
         quiet(settings);
         verbs = numberedDictionary("verbs.txt", 10);
-        settings.DicInUse = verbs;
+        settings.files.DicInUse = verbs;
         drill = std::make_unique<Drill>(settings, view);
         setup = std::make_unique<TfrmQuestionSetup>(*drill, settings, host);
         view.setup = setup.get();
@@ -99,10 +99,10 @@ protected:
 
     // No verdict windows and one draw per choice of a word.
     static void quiet(TUserSettings& s) {
-        s.ShowResult = 0;
-        s.AtariOn = 0;
-        s.HazureOn = 0;
-        s.MultiRandomOn = 0;
+        s.drill.ShowResult = false;
+        s.sound.AtariOn = false;
+        s.sound.HazureOn = false;
+        s.drill.MultiRandomOn = false;
     }
 
     void useRandom(std::vector<int> values) {

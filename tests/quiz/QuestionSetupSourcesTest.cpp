@@ -132,7 +132,7 @@ TEST_F(QuestionSetupSourcesTest, TheCustomList) {
 }
 
 TEST_F(QuestionSetupSourcesTest, ChosenImportanceLevels) {
-    settings.ImportantOn = 1;
+    settings.drill.ImportantOn = true;
     spit(settings.userFile("verbs_imp.dat"),
          crlf({"1_" + line(1), "2_" + line(3), "2_" + line(5), "3_" + line(7)}));
     show();
@@ -147,7 +147,7 @@ TEST_F(QuestionSetupSourcesTest, ChosenImportanceLevels) {
 }
 
 TEST_F(QuestionSetupSourcesTest, NoWordOfTheChosenLevelsKeepsTheDialogOpen) {
-    settings.ImportantOn = 1;
+    settings.drill.ImportantOn = true;
     spit(settings.userFile("verbs_imp.dat"), crlf({"1_" + line(1)}));
     show();
     ctl<QCheckBox>(*setup, "chkImportantQuestion")->click();

@@ -105,14 +105,14 @@ TEST_F(QuestionSetupTest, AVeryLongCaptionCannotWidenTheDialog) {
     const int usualWidth = setup->sizeHint().width();
     // Thousands of bytes typed into Setup.ini as the caption of a word type.
     const QString caption = QString(QStringLiteral("とても長いキャプション")).repeated(300);
-    settings.defDicCaption_2 = *ui::fromQ(caption);
+    settings.dicTypes.defDicCaption_2 = *ui::fromQ(caption);
     show();
     QAbstractButton* item = ctl<QButtonGroup>(*setup, "grpDicType")->button(2);
     EXPECT_LE(setup->sizeHint().width(), usualWidth + 40);
     EXPECT_LT(item->text().size(), 20);
     EXPECT_EQ(item->toolTip(), caption);
     // A caption that fits is shown whole, without a tooltip.
-    settings.defDicCaption_2 = sj("形容詞・副詞");
+    settings.dicTypes.defDicCaption_2 = sj("形容詞・副詞");
     show();
     EXPECT_EQ(item->text(), QStringLiteral("形容詞・副詞"));
     EXPECT_TRUE(item->toolTip().isEmpty());
@@ -122,8 +122,8 @@ TEST_F(QuestionSetupTest, ShowingTakesTheDictionaryAndTheToolbarsChoices) {
     numberedDictionary("nouns.txt", 3, "n");
     addListedDictionary(settings.setupIniPath(), "nouns.txt");
     addListedDictionary(settings.setupIniPath(), "verbs.txt");
-    settings.defDicCaption_1 = sj("動詞たち");
-    settings.defDicType_1 = dir.file("verbs.txt");
+    settings.dicTypes.defDicCaption_1 = sj("動詞たち");
+    settings.dicTypes.defDicType_1 = dir.file("verbs.txt");
     host.questionType = 1;
     host.answerType = 3;
     host.countText = "25";
@@ -142,7 +142,7 @@ TEST_F(QuestionSetupTest, ShowingTakesTheDictionaryAndTheToolbarsChoices) {
     EXPECT_EQ(countText(), QStringLiteral("25"));
 
     // A dictionary that is none of the four selects no word type.
-    settings.defDicType_1 = dir.file("other/verb.txt");
+    settings.dicTypes.defDicType_1 = dir.file("other/verb.txt");
     show();
     EXPECT_EQ(ctl<QButtonGroup>(*setup, "grpDicType")->checkedId(), -1);
     EXPECT_EQ(ctl<QComboBox>(*setup, "cboDicFile")->currentText(), QStringLiteral("verbs.txt"));
@@ -203,7 +203,7 @@ TEST_F(QuestionSetupTest, ErrorsOfLastTimeLockACountOfThreeAndTheirDictionary) {
     ASSERT_EQ(drill->state().wrongCount, 3);
     // Meanwhile another dictionary was chosen.
     std::string nouns = numberedDictionary("nouns.txt", 4, "n");
-    settings.DicInUse = nouns;
+    settings.files.DicInUse = nouns;
     show();
     ctl<QCheckBox>(*setup, "chkOption")->click();
     ctl<QRadioButton>(*setup, "rbErrorOnly")->click();
@@ -213,7 +213,7 @@ TEST_F(QuestionSetupTest, ErrorsOfLastTimeLockACountOfThreeAndTheirDictionary) {
     EXPECT_TRUE(dictionaryLocked());
     EXPECT_EQ(range(), QStringLiteral("出題数の設定範囲 ： 1～1000問"));
     // The misses are words of the last drill's dictionary, which comes back with them.
-    EXPECT_EQ(settings.DicInUse, verbs);
+    EXPECT_EQ(settings.files.DicInUse, verbs);
     EXPECT_EQ(ctl<QComboBox>(*setup, "cboDicFile")->currentText(), QStringLiteral("verbs.txt"));
     EXPECT_EQ(host.dictionaryText, "verbs.txt");
 
@@ -380,7 +380,7 @@ TEST_F(QuestionSetupTest, NotRandomIsStoredByOkAndRestoredAfterARestart) {
     again.UserName = settings.UserName;
     LoadedSettings loaded = SettingsStore::load(again);
     quiet(again);
-    again.DicInUse = verbs;
+    again.files.DicInUse = verbs;
     test::RecordingDrillView otherView;
     Drill otherDrill(again, otherView);
     DrillModes order = otherDrill.modes();
@@ -400,7 +400,7 @@ TEST_F(QuestionSetupTest, DrillNumberThreeAfterTwoDrillsHasNoRecord) {
     useRandom({2, 5, 8});
     completeDrill(3, {2});
     std::string nouns = numberedDictionary("nouns.txt", 4, "n");
-    settings.DicInUse = nouns;
+    settings.files.DicInUse = nouns;
     completeDrill(2);
     show();
     ctl<QCheckBox>(*setup, "chkOption")->click();
@@ -415,19 +415,19 @@ TEST_F(QuestionSetupTest, DrillNumberThreeAfterTwoDrillsHasNoRecord) {
     EXPECT_EQ(ctl<QLineEdit>(*setup, "txtOptionNum")->toolTip(),
               QStringLiteral("★出題予定★\nw2\nw5\nw8"));
     EXPECT_EQ(countText(), QStringLiteral("3"));
-    EXPECT_EQ(settings.DicInUse, verbs);
+    EXPECT_EQ(settings.files.DicInUse, verbs);
     EXPECT_EQ(setup->plan().modes.historySlot, 0);
 
     ctl<ui::UpDown>(*setup, "udOptionNum")->stepUp();
     EXPECT_EQ(countText(), QStringLiteral("2"));
-    EXPECT_EQ(settings.DicInUse, nouns);
+    EXPECT_EQ(settings.files.DicInUse, nouns);
     EXPECT_EQ(setup->plan().modes.historySlot, 1);
     ctl<ui::UpDown>(*setup, "udOptionNum")->stepUp();
     EXPECT_EQ(ctl<QLineEdit>(*setup, "txtOptionNum")->text(), QStringLiteral("3"));
     EXPECT_EQ(ctl<QLineEdit>(*setup, "txtOptionNum")->toolTip(),
               QStringLiteral("▼記録データなし▼"));
     EXPECT_EQ(countText(), QStringLiteral("0"));
-    EXPECT_EQ(settings.DicInUse, nouns);  // nothing to go back to
+    EXPECT_EQ(settings.files.DicInUse, nouns);  // nothing to go back to
 
     platform.answerMessage();
     EXPECT_FALSE(ok());
@@ -480,7 +480,7 @@ TEST_F(QuestionSetupTest, ADictionaryWithoutWordsIsRefused) {
     std::string empty = dir.file("empty.txt");
     spit(empty, "");
     rememberDictionaryPath(settings.setupIniPath(), empty);
-    settings.DicInUse = empty;
+    settings.files.DicInUse = empty;
     show();
     EXPECT_EQ(ctl<QLineEdit>(*setup, "txtVocNum")->text(), QStringLiteral("0"));
     platform.answerNotice();
@@ -497,7 +497,7 @@ TEST_F(QuestionSetupTest, WordTypesComboOpenAndDroppedFilesChooseTheDictionary) 
     writeLines(dir.file("dictionary/noun.txt"), {"a=b*c", "d=e*f", "g=h*i"});
     show();
     ctl<QButtonGroup>(*setup, "grpDicType")->button(0)->click();
-    EXPECT_EQ(settings.DicInUse, dir.file("dictionary/noun.txt"));
+    EXPECT_EQ(settings.files.DicInUse, dir.file("dictionary/noun.txt"));
     EXPECT_EQ(ctl<QLineEdit>(*setup, "txtVocNum")->text(), QStringLiteral("3"));
     EXPECT_EQ(ctl<QComboBox>(*setup, "cboDicFile")->currentText(), QStringLiteral("noun.txt"));
     EXPECT_EQ(host.dictionaryText, "noun.txt");
@@ -517,7 +517,7 @@ TEST_F(QuestionSetupTest, WordTypesComboOpenAndDroppedFilesChooseTheDictionary) 
     EXPECT_EQ(notices[0].noticeKind, ui::kNoticeInformation);
     EXPECT_EQ(ctl<QLineEdit>(*setup, "txtVocNum")->text(), QStringLiteral("0"));
     EXPECT_EQ(ctl<QButtonGroup>(*setup, "grpDicType")->checkedId(), -1);
-    EXPECT_EQ(settings.DicInUse, "");
+    EXPECT_EQ(settings.files.DicInUse, "");
     // OK cannot start on a dictionary that is not known.
     platform.answerNotice();
     EXPECT_FALSE(ok());
@@ -526,7 +526,7 @@ TEST_F(QuestionSetupTest, WordTypesComboOpenAndDroppedFilesChooseTheDictionary) 
     // A known name.
     ctl<QComboBox>(*setup, "cboDicFile")->setEditText(QStringLiteral("verbs.txt"));
     takeTypedDictionaryName();
-    EXPECT_EQ(settings.DicInUse, verbs);
+    EXPECT_EQ(settings.files.DicInUse, verbs);
     EXPECT_EQ(ctl<QLineEdit>(*setup, "txtVocNum")->text(), QStringLiteral("10"));
 
     // O&PEN tests the file.
@@ -536,12 +536,12 @@ TEST_F(QuestionSetupTest, WordTypesComboOpenAndDroppedFilesChooseTheDictionary) 
     ctl<QPushButton>(*setup, "cmdSelectDicFile")->click();
     EXPECT_EQ(platform.callsOf(PlatformCall::Notice).back().text,
               QStringLiteral("選択されたファイルは、Qor Helper用辞書ファイルではありません"));
-    EXPECT_EQ(settings.DicInUse, verbs);
+    EXPECT_EQ(settings.files.DicInUse, verbs);
     std::string picked = dir.file("picked.txt");
     writeLines(picked, {"x=y*z", "p=q*r"});
     platform.answerOpenFile(QString::fromStdString(picked));
     ctl<QPushButton>(*setup, "cmdSelectDicFile")->click();
-    EXPECT_EQ(settings.DicInUse, picked);
+    EXPECT_EQ(settings.files.DicInUse, picked);
     EXPECT_EQ(ctl<QLineEdit>(*setup, "txtVocNum")->text(), QStringLiteral("2"));
     EXPECT_EQ(ctl<QComboBox>(*setup, "cboDicFile")->currentText(), QStringLiteral("picked.txt"));
     EXPECT_EQ(rememberedDictionaryPath(settings.setupIniPath(), "picked.txt"), picked);
@@ -549,7 +549,7 @@ TEST_F(QuestionSetupTest, WordTypesComboOpenAndDroppedFilesChooseTheDictionary) 
     // A dropped file: only the first one counts.
     setup->FormDropFiles({QUrl::fromLocalFile(QString::fromStdString(dir.file("dictionary/noun.txt"))),
                           QUrl::fromLocalFile(QString::fromStdString(picked))});
-    EXPECT_EQ(settings.DicInUse, dir.file("dictionary/noun.txt"));
+    EXPECT_EQ(settings.files.DicInUse, dir.file("dictionary/noun.txt"));
     EXPECT_EQ(ctl<QButtonGroup>(*setup, "grpDicType")->checkedId(), 0);
     EXPECT_EQ(ctl<QLineEdit>(*setup, "txtVocNum")->text(), QStringLiteral("3"));
 }
@@ -557,7 +557,7 @@ TEST_F(QuestionSetupTest, WordTypesComboOpenAndDroppedFilesChooseTheDictionary) 
 TEST_F(QuestionSetupTest, ImportanceNeedsTheSettingAndARatingFile) {
     show();
     EXPECT_FALSE(ctl<QCheckBox>(*setup, "chkImportantQuestion")->isEnabled());
-    settings.ImportantOn = 1;
+    settings.drill.ImportantOn = 1;
     show();
     ASSERT_TRUE(ctl<QCheckBox>(*setup, "chkImportantQuestion")->isEnabled());
 
@@ -599,7 +599,7 @@ TEST_F(QuestionSetupTest, ImportanceNeedsTheSettingAndARatingFile) {
 
 TEST_F(QuestionSetupTest, CustomListOkWithNineAndWithTwelveTickedWords) {
     std::string big = numberedDictionary("big.txt", 15);
-    settings.DicInUse = big;
+    settings.files.DicInUse = big;
     show();
     customDialogTicks({0, 1, 2, 3, 4, 5, 6, 7, 8});
     ctl<QCheckBox>(*setup, "chkCustomQuestion")->click();
@@ -684,7 +684,7 @@ TEST_F(QuestionSetupTest, CancelClosesWithTheFlagsSetSoFar) {
 }
 
 TEST_F(QuestionSetupTest, LoadingALongCustomListMovesTheGaugeOncePerPercentUpToTheLastLine) {
-    settings.DicInUse = numberedDictionary("big.txt", 20000);
+    settings.files.DicInUse = numberedDictionary("big.txt", 20000);
     show();
     QSignalSpy changes(ctl<QProgressBar>(*setup, "cgProgress"), &QProgressBar::valueChanged);
     customDialogTicks({0});

@@ -261,8 +261,8 @@ protected:
     std::string list = dir.file("errors.txt");
     TUserSettings settings() const {
         TUserSettings s;
-        s.SaveError = 1;
-        s.SaveErrorFile = list;
+        s.files.SaveError = true;
+        s.files.SaveErrorFile = list;
         return s;
     }
 };
@@ -297,12 +297,12 @@ TEST_F(ErrorListTest, RecordMissAppendsOnlyWithSaveErrorOn) {
     RecordWord w = run;
     w.line = sj("run,dash=走る,急ぐ*コメントはありません");
     TUserSettings s = settings();
-    s.SaveError = 0;
+    s.files.SaveError = false;
     ASSERT_TRUE(record.recordMiss(s, verbs, w, at(1999, 8, 9)));
     EXPECT_FALSE(exists(list));
     EXPECT_TRUE(exists(file("19998_verbs.dat")));
 
-    s.SaveError = 1;
+    s.files.SaveError = true;
     ASSERT_TRUE(record.recordMiss(s, verbs, w, at(1999, 8, 9)));
     EXPECT_EQ(slurp(list), crlf({w.line}));
     IniFile ini(file("19998_verbs.dat"));
@@ -311,7 +311,7 @@ TEST_F(ErrorListTest, RecordMissAppendsOnlyWithSaveErrorOn) {
 
 TEST_F(ErrorListTest, NoListChosenMeansNothingToKeep) {
     TUserSettings s = settings();
-    s.SaveErrorFile.clear();
+    s.files.SaveErrorFile.clear();
     RecordWord w = run;
     w.line = "run=x*y";
     EXPECT_TRUE(record.recordMiss(s, verbs, w, at(1999, 8, 9)));

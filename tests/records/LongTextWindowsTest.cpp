@@ -55,7 +55,7 @@ TEST_F(LongTextWindowsTest, TheReviewOfMissesCutsItsCellsAndItsComment) {
 }
 
 TEST_F(LongTextWindowsTest, TheMostMissedWordsShowAShortLineEach) {
-    settings.DicInUse = dir.file("verbs.txt");
+    settings.files.DicInUse = dir.file("verbs.txt");
     spit(settings.setupIniPath(), crlf({"[Dictionary]", "DicNum=1", "1=verbs.txt"}));
     spit(userFile("error5.cun"),
          crlf({"[verbs.txt]", "Error1=" + word + "_" + meaning, "Num1=3"}));
@@ -77,7 +77,7 @@ TEST_F(LongTextWindowsTest, ThePercentListCutsItsWordCells) {
     writeLines(dictionary, {word + "=" + meaning + "*x", sj("see=見る*y")});
     spit(settings.setupIniPath(), crlf({"[Dictionary]", "DicNum=1", "1=verbs.txt", "",
                                         "[Dictionary Path]", "verbs.txt=" + dictionary}));
-    settings.DicInUse = dictionary;
+    settings.files.DicInUse = dictionary;
     spit(userFile("2001_verbs.dat"),
          crlf({"[" + sj("問題=出題総数,正解総数,正解率％") + "]", "COUNT=2",
                word + "_" + meaning + "=5,4,80", sj("see_見る=2,2,100")}));

@@ -37,10 +37,10 @@ protected:
 };
 
 TEST_F(ResultErrorWindowTest, ShowsTheVerdictWithCloseFocusedAndTheAddHint) {
-    settings.FontComment = sj("ＭＳ 明朝");
-    settings.FontCommentSize = 14;
-    settings.FontCommentColor = 0x0000FF;  // red in the lowest byte
-    settings.FontPhoneticSignColor = 0x008000;
+    settings.look.FontComment = sj("ＭＳ 明朝");
+    settings.look.FontCommentSize = 14;
+    settings.look.FontCommentColor = 0x0000FF;  // red in the lowest byte
+    settings.look.FontPhoneticSignColor = 0x008000;
     TfrmResultError frm(answer, settings);
     frm.show();
     QApplication::processEvents();
@@ -125,7 +125,7 @@ TEST_F(ResultErrorWindowTest, AnAnswerFileThatCannotBeWrittenIsReportedAndStillA
 }
 
 TEST_F(ResultErrorWindowTest, RaisingTheButtonOfLevelThreeRemovesTheWord) {
-    settings.ImportantOn = 1;
+    settings.drill.ImportantOn = true;
     const std::string other = sj("1_apple=りんご*果物");
     spit(importanceFile(), crlf({other, "3_" + answer.lineText}));
     TfrmResultError frm(answer, settings);
@@ -142,7 +142,7 @@ TEST_F(ResultErrorWindowTest, RaisingTheButtonOfLevelThreeRemovesTheWord) {
 }
 
 TEST_F(ResultErrorWindowTest, TheLastPressedLevelIsStoredWhenClosedByEscOrTheTitleBar) {
-    settings.ImportantOn = 1;
+    settings.drill.ImportantOn = true;
     {
         TfrmResultError frm(answer, settings);
         EXPECT_FALSE(ctl<QPushButton>(frm, "cmd1")->isChecked() || ctl<QPushButton>(frm, "cmd5")->isChecked());  // no level yet
@@ -167,7 +167,7 @@ TEST_F(ResultErrorWindowTest, TheLastPressedLevelIsStoredWhenClosedByEscOrTheTit
 }
 
 TEST_F(ResultErrorWindowTest, AnImportanceFileThatCannotBeReadIsReportedAndLeftAlone) {
-    settings.ImportantOn = 1;
+    settings.drill.ImportantOn = true;
     ASSERT_TRUE(makeFolder(importanceFile()));
     platform.answerNotice();
     TfrmResultError frm(answer, settings);

@@ -15,9 +15,9 @@ namespace {
 class ShowErrorNumWindowTest : public WindowFixture {
 protected:
     ShowErrorNumWindowTest() {
-        settings.DicInUse = dir.file("verbs.txt");
-        settings.FontQuestion = sj("ＭＳ 明朝");
-        settings.FontAnswer = sj("ＭＳ Ｐゴシック");
+        settings.files.DicInUse = dir.file("verbs.txt");
+        settings.look.FontQuestion = sj("ＭＳ 明朝");
+        settings.look.FontAnswer = sj("ＭＳ Ｐゴシック");
         spit(settings.setupIniPath(), crlf({"[Dictionary]", "DicNum=2", "1=verbs.txt", "2=nouns.txt"}));
         // Six places; the sixth is never shown. A key whose English part holds "_".
         spit(userFile("error5.cun"),
@@ -54,9 +54,9 @@ TEST_F(ShowErrorNumWindowTest, ShowsTheFiveMostMissedWordsOfTheDictionaryInUseAt
                                         q("see|見る| ： 4"), q("go|行く| ： 4"),
                                         q("eat|食べる| ： 2")}));
     EXPECT_EQ(frm.findChild<QLabel*>("lblEnglish_1")->font().family(),
-              ui::fontFor(settings.FontQuestion).family());
+              ui::fontFor(settings.look.FontQuestion).family());
     EXPECT_EQ(frm.findChild<QLabel*>("lblJapanese_1")->font().family(),
-              ui::fontFor(settings.FontAnswer).family());
+              ui::fontFor(settings.look.FontAnswer).family());
     EXPECT_TRUE(platform.calls().empty());
 }
 

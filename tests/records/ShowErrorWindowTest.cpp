@@ -124,34 +124,34 @@ TEST_F(ShowErrorWindowTest, AWordWithoutRecordsCountsZero) {
 }
 
 TEST_F(ShowErrorWindowTest, TheVocabularyBookGetsEveryRowInDictionaryFormatOnce) {
-    settings.VocBookOn = 1;
-    settings.VocBook = userFile("book.txt");
-    spit(settings.VocBook, crlf({sj("old=古い*x")}));
+    settings.files.VocBookOn = true;
+    settings.files.VocBook = userFile("book.txt");
+    spit(settings.files.VocBook, crlf({sj("old=古い*x")}));
     TfrmShowError frm(review(1), settings);
     ASSERT_TRUE(ctl<QPushButton>(frm, "cmdVocBook")->isEnabled());
     ctl<QPushButton>(frm, "cmdVocBook")->click();
     EXPECT_FALSE(ctl<QPushButton>(frm, "cmdVocBook")->isEnabled());
-    EXPECT_EQ(slurp(settings.VocBook), crlf({sj("old=古い*x"), run, see}));
+    EXPECT_EQ(slurp(settings.files.VocBook), crlf({sj("old=古い*x"), run, see}));
     EXPECT_TRUE(platform.calls().empty());
 }
 
 TEST_F(ShowErrorWindowTest, AVocabularyBookThatCannotBeWrittenKeepsTheCommand) {
-    settings.VocBookOn = 1;
-    settings.VocBook = userFile("book.txt");
-    ASSERT_TRUE(makeFolder(settings.VocBook));
+    settings.files.VocBookOn = true;
+    settings.files.VocBook = userFile("book.txt");
+    ASSERT_TRUE(makeFolder(settings.files.VocBook));
     platform.answerNotice();
     TfrmShowError frm(review(), settings);
     ctl<QPushButton>(frm, "cmdVocBook")->click();
     ASSERT_EQ(platform.callsOf(PlatformCall::Notice).size(), 1u);
     EXPECT_TRUE(platform.callsOf(PlatformCall::Notice)[0].text.startsWith(
-        QString::fromStdString(settings.VocBook)));
+        QString::fromStdString(settings.files.VocBook)));
     EXPECT_TRUE(ctl<QPushButton>(frm, "cmdVocBook")->isEnabled());
 }
 
 TEST_F(ShowErrorWindowTest, VoicePlaysTheSelectedWordsEnglishPart) {
-    settings.VoiceOn = 1;
-    settings.VoiceType = 0;
-    settings.HatsuonDir = dir.file("voice/");
+    settings.sound.VoiceOn = true;
+    settings.sound.VoiceType = 0;
+    settings.sound.HatsuonDir = dir.file("voice/");
     TfrmShowError frm(review(1), settings);
     ASSERT_TRUE(ctl<QPushButton>(frm, "cmdVoicePlay")->isEnabled());
     ctl<QPushButton>(frm, "cmdVoicePlay")->click(); // no row selected
@@ -162,7 +162,7 @@ TEST_F(ShowErrorWindowTest, VoicePlaysTheSelectedWordsEnglishPart) {
     EXPECT_EQ(platform.callsOf(PlatformCall::Wave)[0].text,
               QString::fromStdString(dir.file("voice/see.wav")));
 
-    settings.VoiceType = 1;
+    settings.sound.VoiceType = 1;
     TfrmShowError companion(review(1), settings);
     clickRow(companion, 0);
     ctl<QPushButton>(companion, "cmdVoicePlay")->click();

@@ -22,7 +22,7 @@ class ShowGraphWindowTest : public WindowFixture {
 protected:
     ShowGraphWindowTest() {
         clock.set(DateTime{2001, 3, 14, 10, 0, 0});
-        settings.DicInUse = dir.file("verbs.txt");
+        settings.files.DicInUse = dir.file("verbs.txt");
         std::vector<std::string> temp{"[verbs.txt]", "Check=1", "Count=2"};
         for (int i = 0; i < 12; ++i)
             temp.push_back(std::to_string(i + 1) + "=" + std::to_string(kDrills[static_cast<std::size_t>(i)]));

@@ -19,7 +19,7 @@ class ShowHistoryWindowTest : public WindowFixture {
 protected:
     ShowHistoryWindowTest() {
         clock.set(DateTime{2002, 3, 3, 9, 30, 0});
-        settings.DicInUse = dir.file("dic/verbs.txt");
+        settings.files.DicInUse = dir.file("dic/verbs.txt");
     }
 
     static HistoryDrill drill(const std::string& file, int questions, int right,

@@ -28,7 +28,7 @@ protected:
         spit(settings.setupIniPath(),
              crlf({"[Dictionary]", "DicNum=2", "1=nouns.txt", "2=verbs.txt", "",
                    "[Dictionary Path]", "verbs.txt=" + dictionary}));
-        settings.DicInUse = dictionary;
+        settings.files.DicInUse = dictionary;
         spit(userFile("2001_verbs.dat"),
              crlf({"[" + sj("問題=出題総数,正解総数,正解率％") + "]", "COUNT=3",
                    sj("see_見る=5,4,80"), sj("run_走る=100,79,79"), sj("go_行く=2,2,100")}));

@@ -76,7 +76,7 @@ protected:
         writeLines(settings.setupIniPath(),
                    {"[Dictionary]", "DicNum=2", "1=verbs.txt", "2=nouns.txt", "[Dictionary Path]",
                     "verbs.txt=" + verbs, "nouns.txt=" + nouns});
-        settings.DicInUse = verbs;
+        settings.files.DicInUse = verbs;
 
         // verbs: answers counted by its review file from 28 November to 2 December (a
         // month boundary) and on 28 December; then a gap day (29 December); misses of the

@@ -41,8 +41,8 @@ TEST_F(DefaultDictionariesTest, SavingWritesTheEightKeysPathThenCaptionRowByRow)
     DefaultDictionarySet set{{{"/a/1.txt", sj("一")}, {"/a/2.txt", sj("二")},
                               {"/a/3.txt", sj("三")}, {"/a/4.txt", sj("四")}}};
     setDefaultDictionaries(s, set);
-    EXPECT_EQ(s.defDicType_2, "/a/3.txt");
-    EXPECT_EQ(s.defDicCaption_3, sj("四"));
+    EXPECT_EQ(s.dicTypes.defDicType_2, "/a/3.txt");
+    EXPECT_EQ(s.dicTypes.defDicCaption_3, sj("四"));
     ASSERT_TRUE(saveDefaultDictionaries(s));
     EXPECT_EQ(slurp(s.setupIniPath()),
               crlf({"[Setup]", "ShowResult=1", "", "[Default Dictionary Type]",

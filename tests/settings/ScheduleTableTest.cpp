@@ -102,7 +102,7 @@ TEST(ScheduleTableTest, OptionsAndThePlanAreStoredTogetherWithoutOldEntries) {
     spit(s.setupIniPath(), crlf({"[Plan]", "PlanNum=3", "0=a,2002/3/1", "1=b,2002/3/2",
                                  "2=c,2002/3/3", "", "[Find]", "ByHead=1"}));
     SettingsStore::load(s);
-    s.PlanOn = 1;
+    s.schedule.PlanOn = true;
     ASSERT_TRUE(SettingsStore::saveOptions(s, {sj("英検,2002/6/9")}));
     std::string file = slurp(s.setupIniPath());
     EXPECT_NE(file.find(crlf(

@@ -29,40 +29,40 @@ TEST_F(SettingsStoreTest, AnEmptyUserFolderGivesEveryDefault) {
     LoadedSettings loaded = SettingsStore::load(s);
     EXPECT_TRUE(loaded.badValues.empty());
     const std::string pf = dir.folder();
-    EXPECT_EQ(s.ShowResult, 1);
-    EXPECT_EQ(s.VoiceType, -1);
-    EXPECT_EQ(s.MultiRandomOn, 1);
-    EXPECT_EQ(s.AutoImeOn, 1);
-    EXPECT_EQ(s.AtariOn, 1);
-    EXPECT_EQ(s.HazureOn, 1);
-    EXPECT_EQ(s.ChangeType, 1);
-    EXPECT_EQ(s.ChangeColorPercent, 50);
-    EXPECT_EQ(s.SavePosition, 1);  // the record's default, unlike the placement step's
-    EXPECT_EQ(s.SaveSize, 0);
-    EXPECT_EQ(s.moQuestionSize, 60);
-    EXPECT_EQ(s.moCommentSize, 50);
-    EXPECT_EQ(s.HatsuonDir, pf);
-    EXPECT_EQ(s.DefDicPath, pf + "dictionary/noun.txt");
-    EXPECT_EQ(s.DicInUse, pf + "dictionary/noun.txt");
-    EXPECT_EQ(s.PhoneticSignFile, pf + "dictionary/phonetic sign.txt");
-    EXPECT_EQ(s.AtariSoundFile, pf + "hit.wav");
-    EXPECT_EQ(s.HazureSoundFile, pf + "out.wav");
-    EXPECT_EQ(s.FinishSoundFile, "");
-    EXPECT_EQ(s.FontQuestion, sj("ＭＳ 明朝"));
-    EXPECT_EQ(s.FontQuestionSize, 25);
-    EXPECT_EQ(s.FontAnswer, sj("ＭＳ Ｐゴシック"));
-    EXPECT_EQ(s.FontCommentSize, 13);
-    EXPECT_EQ(s.FontPhoneticSign, "Qor PronSign");
-    EXPECT_EQ(s.ColorType, 255);
-    EXPECT_EQ(s.ColorQuestionNum, 8421376);
-    EXPECT_EQ(s.ColorTime, 8421376);
-    EXPECT_EQ(s.FontMessageColor, 0);
-    EXPECT_EQ(s.ShowQuestionNum, 1);
-    EXPECT_EQ(s.ShowHazureNum, 0);
-    EXPECT_EQ(s.ShowTime, 1);
-    EXPECT_EQ(s.defDicType_2, pf + "dictionary/adj.txt");
-    EXPECT_EQ(s.defDicCaption_2, sj("形容詞・副詞"));
-    EXPECT_EQ(s.defDicCaption_3, sj("その他"));
+    EXPECT_TRUE(s.drill.ShowResult);
+    EXPECT_EQ(s.sound.VoiceType, -1);
+    EXPECT_TRUE(s.drill.MultiRandomOn);
+    EXPECT_TRUE(s.window.AutoImeOn);
+    EXPECT_TRUE(s.sound.AtariOn);
+    EXPECT_TRUE(s.sound.HazureOn);
+    EXPECT_EQ(s.look.ChangeType, 1);
+    EXPECT_EQ(s.look.ChangeColorPercent, 50);
+    EXPECT_TRUE(s.window.SavePosition);  // the record's default, unlike the placement step's
+    EXPECT_FALSE(s.window.SaveSize);
+    EXPECT_EQ(s.look.moQuestionSize, 60);
+    EXPECT_EQ(s.look.moCommentSize, 50);
+    EXPECT_EQ(s.sound.HatsuonDir, pf);
+    EXPECT_EQ(s.files.DefDicPath, pf + "dictionary/noun.txt");
+    EXPECT_EQ(s.files.DicInUse, pf + "dictionary/noun.txt");
+    EXPECT_EQ(s.files.PhoneticSignFile, pf + "dictionary/phonetic sign.txt");
+    EXPECT_EQ(s.sound.AtariSoundFile, pf + "hit.wav");
+    EXPECT_EQ(s.sound.HazureSoundFile, pf + "out.wav");
+    EXPECT_EQ(s.sound.FinishSoundFile, "");
+    EXPECT_EQ(s.look.FontQuestion, sj("ＭＳ 明朝"));
+    EXPECT_EQ(s.look.FontQuestionSize, 25);
+    EXPECT_EQ(s.look.FontAnswer, sj("ＭＳ Ｐゴシック"));
+    EXPECT_EQ(s.look.FontCommentSize, 13);
+    EXPECT_EQ(s.look.FontPhoneticSign, "Qor PronSign");
+    EXPECT_EQ(s.look.ColorType, 255);
+    EXPECT_EQ(s.look.ColorQuestionNum, 8421376);
+    EXPECT_EQ(s.look.ColorTime, 8421376);
+    EXPECT_EQ(s.look.FontMessageColor, 0);
+    EXPECT_TRUE(s.look.ShowQuestionNum);
+    EXPECT_FALSE(s.look.ShowHazureNum);
+    EXPECT_TRUE(s.look.ShowTime);
+    EXPECT_EQ(s.dicTypes.defDicType_2, pf + "dictionary/adj.txt");
+    EXPECT_EQ(s.dicTypes.defDicCaption_2, sj("形容詞・副詞"));
+    EXPECT_EQ(s.dicTypes.defDicCaption_3, sj("その他"));
     EXPECT_EQ(loaded.questionSetup.QuestionNum, "10");
     EXPECT_EQ(loaded.questionSetup.AnswerType, 0);
     // Loading writes nothing.
@@ -72,26 +72,26 @@ TEST_F(SettingsStoreTest, AnEmptyUserFolderGivesEveryDefault) {
 TEST_F(SettingsStoreTest, SavedOptionsReloadIntoEveryField) {
     SettingsStore::load(s);
     // Change every option to a value different from its default.
-    s.ShowResult = 0; s.ShowErrorOnly = 1; s.ShowEasyError = 1; s.ShowEasyAtari = 1;
-    s.ErrorDialogOn = 1; s.RepeatError = 1; s.ShowPronunciation = 1; s.ShowPronResultOnly = 1;
-    s.ShowHint = 1; s.IgnoreCase = 1; s.ShowComment = 1; s.ImportantOn = 1;
-    s.AutoImportantOn = 1; s.ClickResult = 1; s.VoiceOn = 1; s.VoiceType = 1; s.AutoVoiceOn = 1;
-    s.MultiRandomOn = 0; s.MakeLogFile = 1; s.AutoImeOn = 0; s.UseEndDicFile = 0; s.SaveError = 1;
-    s.VocBookOn = 1; s.AtariOn = 0; s.HazureOn = 0; s.FinishOn = 1; s.ColorChangeOn = 1;
-    s.ChangeType = 2; s.ChangeColorPercent = 150; s.SavePosition = 0; s.SaveSize = 1;
-    s.SaveToolBar = 1; s.NotFlat = 1; s.ShowDate = 1; s.DateType = 2; s.moQuestionSize = 70;
-    s.moCommentSize = 40; s.PlanOn = 1; s.ShowPlanOn = 1;
-    s.HatsuonDir = "/v/"; s.HearingPath = "/c/vexa.exe"; s.SaveErrorFile = "/e.txt";
-    s.DefDicPath = "/d/verbs.txt"; s.PhoneticSignFile = "/p.txt"; s.VocBook = "/b.txt";
-    s.AtariSoundFile = ""; s.HazureSoundFile = ""; s.FinishSoundFile = "/f.wav";
-    s.FontQuestion = "Q"; s.FontQuestionSize = 30; s.FontAnswer = "A"; s.FontComment = "C";
-    s.FontCommentSize = 11; s.FontPhoneticSign = "P"; s.FontEnglish = "E"; s.FontJapanese = "J";
-    s.FontMessage = "M";
-    s.ColorType = 1; s.ColorQuestionNum = 2; s.ColorAtariNum = 3; s.ColorHazureNum = 4;
-    s.ColorPercent = 5; s.ColorTime = 6; s.FontQuestionColor = 7; s.FontAnswerColor = 8;
-    s.FontCommentColor = 9; s.FontPhoneticSignColor = 10; s.FontEnglishColor = 11;
-    s.FontJapaneseColor = 12; s.FontMessageColor = 13;
-    s.ShowQuestionNum = 0; s.ShowAtariNum = 0; s.ShowHazureNum = 1; s.ShowPercent = 0; s.ShowTime = 0;
+    s.drill.ShowResult = false; s.drill.ShowErrorOnly = true; s.drill.ShowEasyError = true; s.drill.ShowEasyAtari = true;
+    s.drill.ErrorDialogOn = true; s.drill.RepeatError = true; s.drill.ShowPronunciation = true; s.drill.ShowPronResultOnly = true;
+    s.drill.ShowHint = true; s.drill.IgnoreCase = true; s.drill.ShowComment = true; s.drill.ImportantOn = true;
+    s.drill.AutoImportantOn = true; s.window.ClickResult = true; s.sound.VoiceOn = true; s.sound.VoiceType = 1; s.sound.AutoVoiceOn = true;
+    s.drill.MultiRandomOn = false; s.drill.MakeLogFile = true; s.window.AutoImeOn = false; s.files.UseEndDicFile = false; s.files.SaveError = true;
+    s.files.VocBookOn = true; s.sound.AtariOn = false; s.sound.HazureOn = false; s.sound.FinishOn = true; s.look.ColorChangeOn = true;
+    s.look.ChangeType = 2; s.look.ChangeColorPercent = 150; s.window.SavePosition = false; s.window.SaveSize = true;
+    s.window.SaveToolBar = true; s.window.NotFlat = true; s.window.ShowDate = true; s.window.DateType = 2; s.look.moQuestionSize = 70;
+    s.look.moCommentSize = 40; s.schedule.PlanOn = true; s.schedule.ShowPlanOn = true;
+    s.sound.HatsuonDir = "/v/"; s.sound.HearingPath = "/c/vexa.exe"; s.files.SaveErrorFile = "/e.txt";
+    s.files.DefDicPath = "/d/verbs.txt"; s.files.PhoneticSignFile = "/p.txt"; s.files.VocBook = "/b.txt";
+    s.sound.AtariSoundFile = ""; s.sound.HazureSoundFile = ""; s.sound.FinishSoundFile = "/f.wav";
+    s.look.FontQuestion = "Q"; s.look.FontQuestionSize = 30; s.look.FontAnswer = "A"; s.look.FontComment = "C";
+    s.look.FontCommentSize = 11; s.look.FontPhoneticSign = "P"; s.look.FontEnglish = "E"; s.look.FontJapanese = "J";
+    s.look.FontMessage = "M";
+    s.look.ColorType = 1; s.look.ColorQuestionNum = 2; s.look.ColorAtariNum = 3; s.look.ColorHazureNum = 4;
+    s.look.ColorPercent = 5; s.look.ColorTime = 6; s.look.FontQuestionColor = 7; s.look.FontAnswerColor = 8;
+    s.look.FontCommentColor = 9; s.look.FontPhoneticSignColor = 10; s.look.FontEnglishColor = 11;
+    s.look.FontJapaneseColor = 12; s.look.FontMessageColor = 13;
+    s.look.ShowQuestionNum = false; s.look.ShowAtariNum = false; s.look.ShowHazureNum = true; s.look.ShowPercent = false; s.look.ShowTime = false;
     ASSERT_TRUE(SettingsStore::saveOptions(s));
 
     TUserSettings again = fresh();
@@ -102,9 +102,9 @@ TEST_F(SettingsStoreTest, SavedOptionsReloadIntoEveryField) {
     makeFolder(again.userFolder());
     ASSERT_TRUE(SettingsStore::saveOptions(again));
     EXPECT_EQ(slurp(dir.file("Reloaded/Setup.ini")), slurp(dir.file("Taro/Setup.ini")));
-    EXPECT_EQ(again.ChangeColorPercent, 150);  // used unchanged outside 1 to 100
-    EXPECT_EQ(again.DicInUse, "/d/verbs.txt");
-    EXPECT_EQ(again.FinishSoundFile, "/f.wav");
+    EXPECT_EQ(again.look.ChangeColorPercent, 150);  // used unchanged outside 1 to 100
+    EXPECT_EQ(again.files.DicInUse, "/d/verbs.txt");
+    EXPECT_EQ(again.sound.FinishSoundFile, "/f.wav");
 }
 
 TEST_F(SettingsStoreTest, OptionsAreWrittenInTableOrder) {
@@ -128,8 +128,8 @@ TEST_F(SettingsStoreTest, UseEndDicFileStartsWithTheLastDictionary) {
          crlf({"[Setup]", "UseEndDicFile=1", "[QuestionSetup]", "DicFilePath=/w/verbs.txt",
                "AnswerType=2", "QuestionType=1", "QuestionNum=25", "NotRandom=1"}));
     LoadedSettings loaded = SettingsStore::load(s);
-    EXPECT_EQ(s.DefDicPath, "/w/verbs.txt");
-    EXPECT_EQ(s.DicInUse, "/w/verbs.txt");
+    EXPECT_EQ(s.files.DefDicPath, "/w/verbs.txt");
+    EXPECT_EQ(s.files.DicInUse, "/w/verbs.txt");
     EXPECT_EQ(loaded.questionSetup.AnswerType, 2);
     EXPECT_EQ(loaded.questionSetup.QuestionType, 1);
     EXPECT_EQ(loaded.questionSetup.QuestionNum, "25");
@@ -138,7 +138,7 @@ TEST_F(SettingsStoreTest, UseEndDicFileStartsWithTheLastDictionary) {
     TUserSettings off = fresh();
     spit(dir.file("Taro/Setup.ini"), crlf({"[QuestionSetup]", "DicFilePath=/w/verbs.txt"}));
     SettingsStore::load(off);
-    EXPECT_EQ(off.DicInUse, dir.folder() + "dictionary/noun.txt");
+    EXPECT_EQ(off.files.DicInUse, dir.folder() + "dictionary/noun.txt");
 }
 
 TEST_F(SettingsStoreTest, ABadNumberFallsBackToItsDefaultAndTheLoadGoesOn) {
@@ -151,10 +151,10 @@ TEST_F(SettingsStoreTest, ABadNumberFallsBackToItsDefaultAndTheLoadGoesOn) {
     EXPECT_EQ(loaded.badValues[0].value, "yes");
     EXPECT_EQ(loaded.badValues[0].file, dir.file("Taro/Setup.ini"));
     EXPECT_EQ(loaded.badValues[1].key, "FontQuestionSize");
-    EXPECT_EQ(s.ShowResult, 1);
-    EXPECT_EQ(s.ShowHint, 1);
-    EXPECT_EQ(s.FontQuestionSize, 25);
-    EXPECT_EQ(s.ColorType, 65280);
+    EXPECT_TRUE(s.drill.ShowResult);
+    EXPECT_TRUE(s.drill.ShowHint);
+    EXPECT_EQ(s.look.FontQuestionSize, 25);
+    EXPECT_EQ(s.look.ColorType, 65280);
     std::string message = SettingsStore::describe(loaded.badValues);
     EXPECT_NE(message.find("ShowResult=yes"), std::string::npos);
     EXPECT_NE(message.find("FontQuestionSize=big"), std::string::npos);
@@ -170,23 +170,23 @@ TEST_F(SettingsStoreTest, ValuesOutsideTheirRangeAreBroughtIntoItAndNamed) {
                "QuestionType=-1", "NotRandom=3"}));
     LoadedSettings loaded = SettingsStore::load(s);
     // Sizes and heights go to the nearest end of their range.
-    EXPECT_EQ(s.FontQuestionSize, kFontSizeRange.hi);
-    EXPECT_EQ(s.FontCommentSize, kFontSizeRange.lo);
-    EXPECT_EQ(s.moQuestionSize, kPanelHeightRange.lo);
-    EXPECT_EQ(s.moCommentSize, kPanelHeightRange.hi);
+    EXPECT_EQ(s.look.FontQuestionSize, kFontSizeRange.hi);
+    EXPECT_EQ(s.look.FontCommentSize, kFontSizeRange.lo);
+    EXPECT_EQ(s.look.moQuestionSize, kPanelHeightRange.lo);
+    EXPECT_EQ(s.look.moCommentSize, kPanelHeightRange.hi);
     // Switches, choices and colours take their defaults.
-    EXPECT_EQ(s.ShowResult, 1);
-    EXPECT_EQ(s.VoiceType, -1);
-    EXPECT_EQ(s.ChangeType, 1);
-    EXPECT_EQ(s.DateType, 0);
-    EXPECT_EQ(s.FontQuestionColor, 0);
-    EXPECT_EQ(s.ColorType, 255);
-    EXPECT_EQ(s.ColorTime, 0xFFFFFF);  // white is a colour
+    EXPECT_TRUE(s.drill.ShowResult);
+    EXPECT_EQ(s.sound.VoiceType, -1);
+    EXPECT_EQ(s.look.ChangeType, 1);
+    EXPECT_EQ(s.window.DateType, 0);
+    EXPECT_EQ(s.look.FontQuestionColor, 0);
+    EXPECT_EQ(s.look.ColorType, 255);
+    EXPECT_EQ(s.look.ColorTime, 0xFFFFFF);  // white is a colour
     EXPECT_EQ(loaded.questionSetup.AnswerType, 0);
     EXPECT_EQ(loaded.questionSetup.QuestionType, 0);
     EXPECT_EQ(loaded.questionSetup.NotRandom, 0);
     // The threshold of the colour change is used as stored.
-    EXPECT_EQ(s.ChangeColorPercent, 500);
+    EXPECT_EQ(s.look.ChangeColorPercent, 500);
 
     std::vector<std::string> keys;
     for (const BadSetting& b : loaded.badValues) {

@@ -11,6 +11,7 @@
 #include "ui/Fonts.h"
 #include "ui/RadioGroup.h"
 
+#include "tests/support/Controls.h"
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -41,38 +42,38 @@ std::string read(const std::string& path, const char* section, const char* key) 
 
 } // namespace
 
-TEST_F(SetupDialogTest, TheDialogWithItsNineTabsOpensOnTheFirst) {
+TEST_F(SetupDialogTest, TheDialogWithItsTenTabsOpensOnTheFirst) {
     TfrmSetup& w = dialog();
     EXPECT_EQ(w.windowTitle(), q("基本設定"));
     EXPECT_EQ(w.findChild<QLabel*>(QStringLiteral("lblBanner"))->text(),
               q("ここでは、Qor Helperの各種設定を行います"));
     QStringList tabs;
-    for (int i = 0; i < w.pcSetup->count(); ++i)
-        tabs << w.pcSetup->tabText(i);
+    for (int i = 0; i < ctl<QTabWidget>(w, "pcSetup")->count(); ++i)
+        tabs << ctl<QTabWidget>(w, "pcSetup")->tabText(i);
     EXPECT_EQ(tabs,
               (QStringList{q("全般"), q("ファイル"), q("ユーザー"), q("スケジュール"),
-                           q("サウンド"), q("音声"), q("フォント"), q("カラー"), q("その他")}));
-    EXPECT_EQ(w.cmdOk->text(), q("&OK"));
-    EXPECT_EQ(w.cmdCancel->text(), q("キャンセル"));
+                           q("サウンド"), q("音声"), q("フォント"), q("カラー"), q("その他"), q("復習")}));
+    EXPECT_EQ(ctl<QPushButton>(w, "cmdOk")->text(), q("&OK"));
+    EXPECT_EQ(ctl<QPushButton>(w, "cmdCancel")->text(), q("キャンセル"));
     ASSERT_TRUE(w.musicGroupSlot());
     EXPECT_EQ(w.musicGroupSlot()->objectName(), QStringLiteral("musicGroupSlot"));
     EXPECT_TRUE(w.musicGroupSlot()->layout());
-    w.pcSetup->setCurrentIndex(5);
+    ctl<QTabWidget>(w, "pcSetup")->setCurrentIndex(5);
     w.FormShow();
-    EXPECT_EQ(w.pcSetup->currentIndex(), 0);
+    EXPECT_EQ(ctl<QTabWidget>(w, "pcSetup")->currentIndex(), 0);
 }
 
 TEST_F(SetupDialogTest, ShowingFillsEveryTabFromTheRecord) {
-    settings.ShowResult = 1;
-    settings.ShowHint = 1;
-    settings.DefDicPath = "/d/verbs.txt";
-    settings.VocBook = "/d/book.txt";
-    settings.AtariSoundFile = "/s/hit.wav";
-    settings.FontQuestionSize = 28;
-    settings.FontCommentColor = 255;
-    settings.ColorQuestionNum = 0x00FF00;
-    settings.moQuestionSize = 77;
-    settings.SavePosition = 0;
+    settings.drill.ShowResult = true;
+    settings.drill.ShowHint = true;
+    settings.files.DefDicPath = "/d/verbs.txt";
+    settings.files.VocBook = "/d/book.txt";
+    settings.sound.AtariSoundFile = "/s/hit.wav";
+    settings.look.FontQuestionSize = 28;
+    settings.look.FontCommentColor = 255;
+    settings.look.ColorQuestionNum = 0x00FF00;
+    settings.look.moQuestionSize = 77;
+    settings.window.SavePosition = false;
     TfrmSetup& w = dialog();
     EXPECT_TRUE(find<QCheckBox>("chkShowHint")->isChecked());
     EXPECT_EQ(find<QLineEdit>("txtDefDicPath")->text(), QStringLiteral("/d/verbs.txt"));
@@ -81,7 +82,7 @@ TEST_F(SetupDialogTest, ShowingFillsEveryTabFromTheRecord) {
     EXPECT_EQ(find<QLineEdit>("txtAtariSoundFile")->text(), QStringLiteral("/s/hit.wav"));
     EXPECT_EQ(find<QComboBox>("cboFontQuestionSize")->currentText(), QStringLiteral("28"));
     EXPECT_EQ(find<QComboBox>("cboFontQuestion")->currentText(), q("ＭＳ 明朝"));
-    EXPECT_EQ(w.tsFont->fontColor(FontSlot::Comment), 255);
+    EXPECT_EQ(ctl<SetupFontPage>(w, "tsFont")->fontColor(FontSlot::Comment), 255);
     EXPECT_EQ(find<QComboBox>("cboFontComment")->palette().color(QPalette::ButtonText),
               QColor(255, 0, 0));
     EXPECT_EQ(find<ColorPanel>("pnlQuestionNum")->color(), 0x00FF00);
@@ -94,35 +95,37 @@ TEST_F(SetupDialogTest, ShowingFillsEveryTabFromTheRecord) {
     EXPECT_EQ(find<QSpinBox>("txtDay")->value(), 3);
 
     // A face that is not offered leaves its list without a selection, and OK keeps it.
-    settings.FontEnglish = "No Such Face";
+    settings.look.FontEnglish = "No Such Face";
     w.FormShow();
     EXPECT_EQ(find<QComboBox>("cboFontEnglish")->currentIndex(), -1);
-    w.cmdOk->click();
+    ctl<QPushButton>(w, "cmdOk")->click();
     EXPECT_EQ(w.result(), QDialog::Accepted);
-    EXPECT_EQ(settings.FontEnglish, "No Such Face");
+    EXPECT_EQ(settings.look.FontEnglish, "No Such Face");
     EXPECT_EQ(read(setupIni(), "Font", "FontEnglish"), "No Such Face");
 }
 
 TEST_F(SetupDialogTest, VoiceUntickedStoresNoSource) {
-    settings.VoiceOn = 1;
-    settings.VoiceType = 0;
+    settings.sound.VoiceOn = true;
+    settings.sound.VoiceType = 0;
     TfrmSetup& w = dialog();
     find<QCheckBox>("chkVoiceOn")->click();
-    w.cmdOk->click();
+    ctl<QPushButton>(w, "cmdOk")->click();
     EXPECT_EQ(w.result(), QDialog::Accepted);
-    EXPECT_EQ(settings.VoiceType, -1);
+    EXPECT_EQ(settings.sound.VoiceType, -1);
     EXPECT_EQ(read(setupIni(), "Setup", "VoiceOn"), "0");
     EXPECT_EQ(read(setupIni(), "Setup", "VoiceType"), "-1");
-    EXPECT_EQ(hostCalls, (QStringList{QStringLiteral("apply"), QStringLiteral("companion")}));
+    // The windows and the companion are told once that the sound settings changed.
+    ASSERT_EQ(notified.size(), 1u);
+    EXPECT_TRUE(notified[0].has(SettingsGroup::Sound));
 }
 
 TEST_F(SetupDialogTest, AnotherUserReceivesTheOptionsAndBecomesCurrent) {
     UserRegistry(dir.folder()).registerUser("Hanako");
-    settings.ShowUser = 1;
+    settings.ShowUser = true;
     TfrmSetup& w = dialog();
     find<QCheckBox>("chkShowHint")->click();
     find<QComboBox>("cboUserName")->setCurrentText(QStringLiteral("Hanako"));
-    w.cmdOk->click();
+    ctl<QPushButton>(w, "cmdOk")->click();
     EXPECT_EQ(w.result(), QDialog::Accepted);
     EXPECT_EQ(settings.UserName, "Hanako");
     EXPECT_EQ(settings.setupIniPath(), dir.file("Hanako/Setup.ini"));
@@ -135,24 +138,28 @@ TEST_F(SetupDialogTest, TheCompanionWithoutAPathWarnsAndWritesNothing) {
     TfrmSetup& w = dialog();
     find<QCheckBox>("chkShowComment")->click();
     find<QCheckBox>("chkVoiceOn")->click();
-    w.tsVoice->rgVoiceType->button(1)->click();
+    ctl<ui::RadioGroup>(w, "rgVoiceType")->button(1)->click();
     find<QCheckBox>("chkShowDate")->click();
     platform.answerNotice();
-    w.cmdOk->click();
+    ctl<QPushButton>(w, "cmdOk")->click();
     auto notices = platform.callsOf(PlatformCall::Notice);
     ASSERT_EQ(notices.size(), 1u);
     EXPECT_EQ(notices[0].text, q("ヴェクサが指定されていません"));
     EXPECT_EQ(notices[0].caption, q("エラー"));
     EXPECT_EQ(notices[0].noticeKind, 0);
     EXPECT_NE(w.result(), QDialog::Accepted);
-    EXPECT_EQ(w.pcSetup->currentWidget(), w.tsVoice);
+    EXPECT_EQ(ctl<QTabWidget>(w, "pcSetup")->currentWidget(), ctl<SetupVoicePage>(w, "tsVoice"));
     EXPECT_FALSE(test::exists(setupIni()));
     // The values before the voice source's path are in the record, those after are not.
-    EXPECT_EQ(settings.ShowComment, 1);
-    EXPECT_EQ(settings.VoiceOn, 1);
-    EXPECT_EQ(settings.VoiceType, 1);
-    EXPECT_EQ(settings.ShowDate, 0);
-    EXPECT_EQ(hostCalls, QStringList{QStringLiteral("apply")});
+    EXPECT_TRUE(settings.drill.ShowComment);
+    EXPECT_TRUE(settings.sound.VoiceOn);
+    EXPECT_EQ(settings.sound.VoiceType, 1);
+    EXPECT_FALSE(settings.window.ShowDate);
+    // The windows follow what was copied; the companion (sound group) is left alone.
+    ASSERT_EQ(notified.size(), 1u);
+    EXPECT_TRUE(notified[0].has(SettingsGroup::Drill));
+    EXPECT_FALSE(notified[0].has(SettingsGroup::Sound));
+    EXPECT_FALSE(notified[0].has(SettingsGroup::Window));
 }
 
 TEST_F(SetupDialogTest, ASetupFileThatCannotBeWrittenKeepsTheDialogAndTheChanges) {
@@ -163,7 +170,7 @@ TEST_F(SetupDialogTest, ASetupFileThatCannotBeWrittenKeepsTheDialogAndTheChanges
     find<QCheckBox>("chkShowHint")->click();
     find<QSpinBox>("txtQuestionSize")->setValue(90);
     platform.answerNotice();
-    w.cmdOk->click();
+    ctl<QPushButton>(w, "cmdOk")->click();
     auto notices = platform.callsOf(PlatformCall::Notice);
     ASSERT_EQ(notices.size(), 1u);
     EXPECT_EQ(notices[0].caption, q("エラー"));
@@ -172,14 +179,15 @@ TEST_F(SetupDialogTest, ASetupFileThatCannotBeWrittenKeepsTheDialogAndTheChanges
     // What the learner typed stays on screen; the record stays as it was.
     EXPECT_TRUE(find<QCheckBox>("chkShowHint")->isChecked());
     EXPECT_EQ(find<QSpinBox>("txtQuestionSize")->value(), 90);
-    EXPECT_EQ(settings.ShowHint, before.ShowHint);
-    EXPECT_EQ(settings.moQuestionSize, before.moQuestionSize);
+    EXPECT_EQ(settings.drill.ShowHint, before.drill.ShowHint);
+    EXPECT_EQ(settings.look.moQuestionSize, before.look.moQuestionSize);
     EXPECT_TRUE(hostCalls.isEmpty());
+    EXPECT_TRUE(notified.empty());
     EXPECT_EQ(read(dir.file("User.ini"), "Setup", "ShowUser"), "<none>");
 
     // Once the file can be written, the same OK goes through.
     std::filesystem::remove(setupIni());
-    w.cmdOk->click();
+    ctl<QPushButton>(w, "cmdOk")->click();
     EXPECT_EQ(w.result(), QDialog::Accepted);
     EXPECT_EQ(read(setupIni(), "Setup", "moQuestionSize"), "90");
 }
@@ -188,12 +196,13 @@ TEST_F(SetupDialogTest, CancelCopiesNothing) {
     TfrmSetup& w = dialog();
     find<QCheckBox>("chkShowHint")->click();
     find<QCheckBox>("chkShowResult")->click();
-    w.cmdCancel->click();
+    ctl<QPushButton>(w, "cmdCancel")->click();
     EXPECT_EQ(w.result(), QDialog::Rejected);
-    EXPECT_EQ(settings.ShowHint, 0);
-    EXPECT_EQ(settings.ShowResult, 1);
+    EXPECT_FALSE(settings.drill.ShowHint);
+    EXPECT_TRUE(settings.drill.ShowResult);
     EXPECT_FALSE(test::exists(setupIni()));
     EXPECT_TRUE(hostCalls.isEmpty());
+    EXPECT_TRUE(notified.empty());
     // The next showing starts from the record again.
     w.FormShow();
     EXPECT_FALSE(find<QCheckBox>("chkShowHint")->isChecked());
@@ -227,7 +236,7 @@ TEST_F(SetupDialogTest, OneChangeOnEveryTabSurvivesTheFile) {
     find<QLineEdit>("txtFinishSoundFile")->setText(QStringLiteral("/s/fanfare.wav"));
     // 音声
     find<QCheckBox>("chkVoiceOn")->click();
-    w.tsVoice->rgVoiceType->button(0)->click();
+    ctl<ui::RadioGroup>(w, "rgVoiceType")->button(0)->click();
     find<QCheckBox>("chkAutoVoiceOn")->click();
     find<QLineEdit>("txtHatsuonDir")->setText(QStringLiteral("/v"));
     // フォント
@@ -237,7 +246,7 @@ TEST_F(SetupDialogTest, OneChangeOnEveryTabSurvivesTheFile) {
     find<QPushButton>("cmdFontColorQuestion")->click();
     // カラー
     find<QCheckBox>("chkColorChangeOn")->click();
-    w.tsColor->rgChangeType->button(1)->click();
+    ctl<ui::RadioGroup>(w, "rgChangeType")->button(1)->click();
     find<QSpinBox>("txtChangeColorPercent")->setValue(70);
     find<QCheckBox>("chkShowHazureNum")->click();
     platform.answerColor(QColor(255, 0, 0));
@@ -245,58 +254,58 @@ TEST_F(SetupDialogTest, OneChangeOnEveryTabSurvivesTheFile) {
     // その他
     find<QCheckBox>("chkNotFlat")->click();
     find<QCheckBox>("chkShowDate")->click();
-    w.tsOther->rgDateType->button(1)->click();
+    ctl<ui::RadioGroup>(w, "rgDateType")->button(1)->click();
     find<QSpinBox>("txtCommentSize")->setValue(80);
 
-    w.cmdOk->click();
+    ctl<QPushButton>(w, "cmdOk")->click();
     ASSERT_EQ(w.result(), QDialog::Accepted);
 
     TUserSettings s = reloaded();
-    EXPECT_EQ(s.RepeatError, 1);
-    EXPECT_EQ(s.MultiRandomOn, 0);
-    EXPECT_EQ(s.VocBookOn, 1);
-    EXPECT_EQ(s.VocBook, dir.file("book.txt"));
-    EXPECT_EQ(s.UseEndDicFile, 1);
-    EXPECT_EQ(s.SaveError, 1);
-    EXPECT_EQ(s.SaveErrorFile, "/e/miss.txt");
-    EXPECT_EQ(s.PlanOn, 1);
-    EXPECT_EQ(s.HazureOn, 0);
-    EXPECT_EQ(s.HazureSoundFile, "");
-    EXPECT_EQ(s.FinishOn, 1);
-    EXPECT_EQ(s.FinishSoundFile, "/s/fanfare.wav");
-    EXPECT_EQ(s.VoiceOn, 1);
-    EXPECT_EQ(s.VoiceType, 0);
-    EXPECT_EQ(s.AutoVoiceOn, 1);
-    EXPECT_EQ(s.HatsuonDir, "/v/");
-    EXPECT_EQ(s.FontAnswer, sj("ＭＳ 明朝"));
-    EXPECT_EQ(s.FontCommentSize, 20);
-    EXPECT_EQ(s.FontQuestionColor, 0xFF0000); // blue, red in the lowest byte
-    EXPECT_EQ(s.ColorChangeOn, 1);
-    EXPECT_EQ(s.ChangeType, 2);
-    EXPECT_EQ(s.ChangeColorPercent, 70);
-    EXPECT_EQ(s.ShowHazureNum, 1);
-    EXPECT_EQ(s.ColorTime, 255);
-    EXPECT_EQ(s.NotFlat, 1);
-    EXPECT_EQ(s.ShowDate, 1);
-    EXPECT_EQ(s.DateType, 1);
-    EXPECT_EQ(s.moCommentSize, 80);
+    EXPECT_TRUE(s.drill.RepeatError);
+    EXPECT_FALSE(s.drill.MultiRandomOn);
+    EXPECT_TRUE(s.files.VocBookOn);
+    EXPECT_EQ(s.files.VocBook, dir.file("book.txt"));
+    EXPECT_TRUE(s.files.UseEndDicFile);
+    EXPECT_TRUE(s.files.SaveError);
+    EXPECT_EQ(s.files.SaveErrorFile, "/e/miss.txt");
+    EXPECT_TRUE(s.schedule.PlanOn);
+    EXPECT_FALSE(s.sound.HazureOn);
+    EXPECT_EQ(s.sound.HazureSoundFile, "");
+    EXPECT_TRUE(s.sound.FinishOn);
+    EXPECT_EQ(s.sound.FinishSoundFile, "/s/fanfare.wav");
+    EXPECT_TRUE(s.sound.VoiceOn);
+    EXPECT_EQ(s.sound.VoiceType, 0);
+    EXPECT_TRUE(s.sound.AutoVoiceOn);
+    EXPECT_EQ(s.sound.HatsuonDir, "/v/");
+    EXPECT_EQ(s.look.FontAnswer, sj("ＭＳ 明朝"));
+    EXPECT_EQ(s.look.FontCommentSize, 20);
+    EXPECT_EQ(s.look.FontQuestionColor, 0xFF0000); // blue, red in the lowest byte
+    EXPECT_TRUE(s.look.ColorChangeOn);
+    EXPECT_EQ(s.look.ChangeType, 2);
+    EXPECT_EQ(s.look.ChangeColorPercent, 70);
+    EXPECT_TRUE(s.look.ShowHazureNum);
+    EXPECT_EQ(s.look.ColorTime, 255);
+    EXPECT_TRUE(s.window.NotFlat);
+    EXPECT_TRUE(s.window.ShowDate);
+    EXPECT_EQ(s.window.DateType, 1);
+    EXPECT_EQ(s.look.moCommentSize, 80);
     // Unchanged ones kept their defaults.
-    EXPECT_EQ(s.ShowResult, 1);
-    EXPECT_EQ(s.AtariSoundFile, dir.folder() + "hit.wav");
-    EXPECT_EQ(s.FontQuestion, sj("ＭＳ 明朝"));
-    EXPECT_EQ(s.moQuestionSize, 60);
+    EXPECT_TRUE(s.drill.ShowResult);
+    EXPECT_EQ(s.sound.AtariSoundFile, dir.folder() + "hit.wav");
+    EXPECT_EQ(s.look.FontQuestion, sj("ＭＳ 明朝"));
+    EXPECT_EQ(s.look.moQuestionSize, 60);
     EXPECT_EQ(read(dir.file("User.ini"), "Setup", "ShowUser"), "1");
     EXPECT_EQ(read(setupIni(), "Plan", "PlanNum"), "1");
     EXPECT_EQ(read(setupIni(), "Plan", "0"), sj("期末試験,2002/3/15"));
     // The unsaved switches are in the record only.
-    EXPECT_EQ(settings.TimeLimitOn, 1);
-    EXPECT_EQ(settings.TimeLimit, 20);
+    EXPECT_TRUE(settings.drill.TimeLimitOn);
+    EXPECT_EQ(settings.drill.TimeLimit, 20);
 
     // Shown again, the dialog shows the same.
     TfrmSetup& again = dialog();
     EXPECT_TRUE(find<QCheckBox>("chkRepeatError")->isChecked());
     EXPECT_EQ(find<QSpinBox>("txtTimeLimit")->value(), 20);
-    EXPECT_EQ(again.tsOther->rgDateType->itemIndex(), 1);
-    EXPECT_EQ(again.tsColor->rgChangeType->itemIndex(), 1);
+    EXPECT_EQ(ctl<ui::RadioGroup>(again, "rgDateType")->itemIndex(), 1);
+    EXPECT_EQ(ctl<ui::RadioGroup>(again, "rgChangeType")->itemIndex(), 1);
     EXPECT_EQ(find<QLineEdit>("txtFinishSoundFile")->text(), QStringLiteral("/s/fanfare.wav"));
 }

@@ -6,6 +6,7 @@
 #include "base/Clock.h"
 #include "base/Cp932.h"
 #include "base/TextFile.h"
+#include "settings/SettingsNotifier.h"
 #include "settings/SettingsStore.h"
 #include "settings/SetupHost.h"
 #include "settings/TfrmSetup.h"
@@ -16,6 +17,7 @@
 #include <QStringList>
 #include <gtest/gtest.h>
 #include <memory>
+#include <vector>
 
 namespace qor::test {
 
@@ -23,8 +25,6 @@ class RecordingSetupHost final : public SetupHost {
 public:
     explicit RecordingSetupHost(QStringList& log, std::string bundled)
         : log_(log), bundled_(std::move(bundled)) {}
-    void applySettings() override { log_ << QStringLiteral("apply"); }
-    void companionSettingsChanged() override { log_ << QStringLiteral("companion"); }
     void dictionaryHistoryCleared() override { log_ << QStringLiteral("history"); }
     void openNewText() override { log_ << QStringLiteral("newText"); }
     std::string bundledCompanionPath() const override { return bundled_; }
@@ -41,6 +41,8 @@ protected:
     TUserSettings settings;
     ScriptedPlatform platform;
     QStringList hostCalls;
+    SettingsNotifier notifier;
+    std::vector<SettingsGroups> notified; // what the notifier told, in order
     std::string bundledCompanion; // what the host offers; set before dialog()
     std::unique_ptr<TfrmSetup> window;
 
@@ -50,6 +52,8 @@ protected:
         settings.ProgramFolder = dir.folder();
         settings.UserName = "Taro";
         SettingsStore::load(settings);
+        QObject::connect(&notifier, &SettingsNotifier::changed,
+                         [this](SettingsGroups groups) { notified.push_back(groups); });
     }
     ~SetupFixture() override {
         window.reset();
@@ -60,7 +64,7 @@ protected:
     TfrmSetup& dialog() {
         if (!window) {
             window = std::make_unique<TfrmSetup>(
-                settings, std::make_unique<RecordingSetupHost>(hostCalls, bundledCompanion));
+                settings, std::make_unique<RecordingSetupHost>(hostCalls, bundledCompanion), notifier);
         }
         window->FormShow();
         return *window;

@@ -7,6 +7,7 @@
 #include "ui/Fonts.h"
 #include "ui/RadioGroup.h"
 
+#include "tests/support/Controls.h"
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
@@ -66,15 +67,15 @@ protected:
 
 TEST_F(SetupLayoutTest, EveryTabShowsItsControlsWholeAndApart) {
     // Every group that a box can hide is shown.
-    settings.ShowUser = 1;
-    settings.PlanOn = 1;
-    settings.VoiceOn = 1;
-    settings.VoiceType = 0;
-    settings.ColorChangeOn = 1;
-    settings.ShowDate = 1;
-    settings.TimeLimitOn = 1;
-    settings.SaveError = 1;
-    settings.FinishOn = 1;
+    settings.ShowUser = true;
+    settings.schedule.PlanOn = true;
+    settings.sound.VoiceOn = true;
+    settings.sound.VoiceType = 0;
+    settings.look.ColorChangeOn = true;
+    settings.window.ShowDate = true;
+    settings.drill.TimeLimitOn = true;
+    settings.files.SaveError = true;
+    settings.sound.FinishOn = true;
     UserRegistry(dir.folder()).registerUser("Hanako");
     test::spit(settings.setupIniPath(),
                test::crlf({"[Plan]", "PlanNum=2", "0=" + sj("期末試験") + ",2002/3/15",
@@ -111,13 +112,13 @@ TEST_F(SetupLayoutTest, EveryTabShowsItsControlsWholeAndApart) {
         }
     };
 
-    ASSERT_EQ(w.pcSetup->count(), 9);
-    for (int tab = 0; tab < w.pcSetup->count(); ++tab) {
-        w.pcSetup->setCurrentIndex(tab);
-        check(w.pcSetup->widget(tab), w.pcSetup->tabText(tab), QString::number(tab + 1));
+    ASSERT_EQ(ctl<QTabWidget>(w, "pcSetup")->count(), 10);
+    for (int tab = 0; tab < ctl<QTabWidget>(w, "pcSetup")->count(); ++tab) {
+        ctl<QTabWidget>(w, "pcSetup")->setCurrentIndex(tab);
+        check(ctl<QTabWidget>(w, "pcSetup")->widget(tab), ctl<QTabWidget>(w, "pcSetup")->tabText(tab), QString::number(tab + 1));
     }
     // The voice tab with the companion chosen, which shows its red note.
-    w.pcSetup->setCurrentWidget(w.tsVoice);
-    w.tsVoice->rgVoiceType->button(1)->click();
-    check(w.tsVoice, QStringLiteral("音声 (ヴェクサ)"), QStringLiteral("6-companion"));
+    ctl<QTabWidget>(w, "pcSetup")->setCurrentWidget(ctl<SetupVoicePage>(w, "tsVoice"));
+    ctl<ui::RadioGroup>(w, "rgVoiceType")->button(1)->click();
+    check(ctl<SetupVoicePage>(w, "tsVoice"), QStringLiteral("音声 (ヴェクサ)"), QStringLiteral("6-companion"));
 }

@@ -11,6 +11,7 @@
 #include "tests/settings/SetupFixture.h"
 #include "ui/RadioGroup.h"
 
+#include "tests/support/Controls.h"
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -55,7 +56,7 @@ void clickRow(QTreeView* table, int row) {
 // --- click rules ---
 
 TEST_F(SetupTabsTest, TheTimeLimitFieldFollowsItsBox) {
-    settings.TimeLimit = 17;
+    settings.drill.TimeLimit = 17;
     dialog();
     auto* box = find<QCheckBox>("chkTimerOn");
     auto* seconds = find<QSpinBox>("txtTimeLimit");
@@ -70,9 +71,9 @@ TEST_F(SetupTabsTest, TheTimeLimitFieldFollowsItsBox) {
 }
 
 TEST_F(SetupTabsTest, ResultDisplayUntickedUnticksAndDisablesItsThreeBoxes) {
-    settings.ShowResult = 1;
-    settings.ShowErrorOnly = 1;
-    settings.ShowEasyAtari = 1;
+    settings.drill.ShowResult = true;
+    settings.drill.ShowErrorOnly = true;
+    settings.drill.ShowEasyAtari = true;
     dialog();
     auto* errorOnly = find<QCheckBox>("chkShowErrorOnly");
     EXPECT_TRUE(errorOnly->isChecked());
@@ -85,17 +86,17 @@ TEST_F(SetupTabsTest, ResultDisplayUntickedUnticksAndDisablesItsThreeBoxes) {
     EXPECT_TRUE(errorOnly->isEnabled());
     EXPECT_FALSE(errorOnly->isChecked());
     // Shown with the result display off, the dependents are off whatever the record says.
-    settings.ShowResult = 0;
+    settings.drill.ShowResult = false;
     dialog();
     EXPECT_FALSE(errorOnly->isChecked());
     EXPECT_FALSE(errorOnly->isEnabled());
 }
 
 TEST_F(SetupTabsTest, PronunciationAndImportanceTakeTheirDependentsAlong) {
-    settings.ShowPronunciation = 1;
-    settings.ShowPronResultOnly = 1;
-    settings.ImportantOn = 1;
-    settings.AutoImportantOn = 1;
+    settings.drill.ShowPronunciation = true;
+    settings.drill.ShowPronResultOnly = true;
+    settings.drill.ImportantOn = true;
+    settings.drill.AutoImportantOn = true;
     dialog();
     auto* resultOnly = find<QCheckBox>("chkShowPronResultOnly");
     auto* autoImportant = find<QCheckBox>("chkAutoImportantOn");
@@ -110,14 +111,14 @@ TEST_F(SetupTabsTest, PronunciationAndImportanceTakeTheirDependentsAlong) {
     find<QCheckBox>("chkImportantOn")->click();
     EXPECT_TRUE(autoImportant->isEnabled());
     // Signs off: "ShowPronResultOnly" keeps the record's value.
-    window->cmdOk->click();
-    EXPECT_EQ(settings.ShowPronunciation, 0);
-    EXPECT_EQ(settings.ShowPronResultOnly, 1);
-    EXPECT_EQ(settings.AutoImportantOn, 0);
+    ctl<QPushButton>(*window, "cmdOk")->click();
+    EXPECT_FALSE(settings.drill.ShowPronunciation);
+    EXPECT_TRUE(settings.drill.ShowPronResultOnly);
+    EXPECT_FALSE(settings.drill.AutoImportantOn);
 }
 
 TEST_F(SetupTabsTest, TheMissedWordFileFollowsItsBox) {
-    settings.SaveErrorFile = "/e/miss.txt";
+    settings.files.SaveErrorFile = "/e/miss.txt";
     dialog();
     auto* field = find<QLineEdit>("txtSaveErrorFile");
     auto* chooser = find<QPushButton>("cmdSelectSaveErrorFile");
@@ -142,8 +143,8 @@ TEST_F(SetupTabsTest, EachSoundForgetsItsFileWhenOffAndTriesOnlyANamedFile) {
         {"chkHazureOn", "txtHazureSoundFile", "cmdSelectHazureSoundFile", "cmdTryHazureSoundFile"},
         {"chkFinishOn", "txtFinishSoundFile", "cmdSelectFinishSoundFile", "cmdTryFinishSoundFile"},
     };
-    settings.FinishSoundFile = "/s/fanfare.wav";
-    settings.FinishOn = 1;
+    settings.sound.FinishSoundFile = "/s/fanfare.wav";
+    settings.sound.FinishOn = true;
     dialog();
     for (const auto& r : rows) {
         auto* box = find<QCheckBox>(r.box);
@@ -171,7 +172,7 @@ TEST_F(SetupTabsTest, EachSoundForgetsItsFileWhenOffAndTriesOnlyANamedFile) {
     EXPECT_FALSE(find<QPushButton>("cmdTryFinishSoundFile")->isEnabled());
     platform.clearCalls();
     platform.answerNotice();
-    window->tsSound->cmdTryFinishSoundFileClick();
+    ctl<SetupSoundPage>(*window, "tsSound")->cmdTryFinishSoundFileClick();
     EXPECT_EQ(platform.boxTexts(), QStringList{q("WAVファイルが選択されていません")});
     EXPECT_TRUE(platform.callsOf(PlatformCall::Wave).empty());
 
@@ -213,31 +214,31 @@ TEST_F(SetupTabsTest, TheScheduleGroupFollowsItsBox) {
 }
 
 TEST_F(SetupTabsTest, TheColourChangeGroupTakesTheRecordWhenTicked) {
-    settings.ChangeType = 2;
-    settings.ChangeColorPercent = 35;
-    settings.ColorType = 0x00FF00;
+    settings.look.ChangeType = 2;
+    settings.look.ChangeColorPercent = 35;
+    settings.look.ColorType = 0x00FF00;
     TfrmSetup& w = dialog();
     auto* group = find<QGroupBox>("gbColorChange");
     EXPECT_FALSE(group->isEnabled());
-    EXPECT_EQ(w.tsColor->rgChangeType->itemIndex(), -1);
+    EXPECT_EQ(ctl<ui::RadioGroup>(w, "rgChangeType")->itemIndex(), -1);
     find<QCheckBox>("chkColorChangeOn")->click();
     EXPECT_TRUE(group->isEnabled());
-    EXPECT_EQ(w.tsColor->rgChangeType->itemIndex(), 1);
+    EXPECT_EQ(ctl<ui::RadioGroup>(w, "rgChangeType")->itemIndex(), 1);
     EXPECT_EQ(find<QSpinBox>("txtChangeColorPercent")->value(), 35);
     EXPECT_EQ(find<ColorPanel>("pnlColorType")->color(), 0x00FF00);
     EXPECT_EQ(find<ColorPanel>("pnlColorType")->toolTip(), q("クリックで色変更"));
     find<QCheckBox>("chkColorChangeOn")->click();
-    EXPECT_EQ(w.tsColor->rgChangeType->itemIndex(), -1);
+    EXPECT_EQ(ctl<ui::RadioGroup>(w, "rgChangeType")->itemIndex(), -1);
     EXPECT_FALSE(group->isEnabled());
-    settings.ChangeType = 1;
+    settings.look.ChangeType = 1;
     find<QCheckBox>("chkColorChangeOn")->click();
-    EXPECT_EQ(w.tsColor->rgChangeType->itemIndex(), 0);
+    EXPECT_EQ(ctl<ui::RadioGroup>(w, "rgChangeType")->itemIndex(), 0);
 }
 
 TEST_F(SetupTabsTest, TheDateChoiceFollowsItsBox) {
-    settings.DateType = 2;
+    settings.window.DateType = 2;
     TfrmSetup& w = dialog();
-    ui::RadioGroup* choice = w.tsOther->rgDateType;
+    ui::RadioGroup* choice = ctl<ui::RadioGroup>(w, "rgDateType");
     EXPECT_FALSE(choice->isEnabled());
     EXPECT_EQ(choice->itemIndex(), -1);
     find<QCheckBox>("chkShowDate")->click();
@@ -245,32 +246,32 @@ TEST_F(SetupTabsTest, TheDateChoiceFollowsItsBox) {
     EXPECT_EQ(choice->itemIndex(), 2);
     find<QCheckBox>("chkShowDate")->click();
     EXPECT_EQ(choice->itemIndex(), -1);
-    w.cmdOk->click();
-    EXPECT_EQ(settings.DateType, 0);
+    ctl<QPushButton>(w, "cmdOk")->click();
+    EXPECT_EQ(settings.window.DateType, 0);
 }
 
 TEST_F(SetupTabsTest, VoiceOffClearsTheSourceAndHidesTheVoiceGroup) {
-    settings.VoiceOn = 1;
-    settings.VoiceType = 0;
-    settings.AutoVoiceOn = 1;
+    settings.sound.VoiceOn = true;
+    settings.sound.VoiceType = 0;
+    settings.sound.AutoVoiceOn = true;
     TfrmSetup& w = dialog();
     auto* autoVoice = find<QCheckBox>("chkAutoVoiceOn");
     auto* group = find<QStackedWidget>("pnlVoice");
     EXPECT_TRUE(autoVoice->isChecked());
     EXPECT_FALSE(group->isHidden());
-    EXPECT_EQ(group->currentWidget(), w.tsVoice->gbVoiceFile);
+    EXPECT_EQ(group->currentWidget(), ctl<QGroupBox>(w, "gbVoiceFile"));
     find<QCheckBox>("chkVoiceOn")->click();
-    EXPECT_EQ(w.tsVoice->rgVoiceType->itemIndex(), -1);
-    EXPECT_FALSE(w.tsVoice->rgVoiceType->isEnabled());
+    EXPECT_EQ(ctl<ui::RadioGroup>(w, "rgVoiceType")->itemIndex(), -1);
+    EXPECT_FALSE(ctl<ui::RadioGroup>(w, "rgVoiceType")->isEnabled());
     EXPECT_FALSE(autoVoice->isChecked());
     EXPECT_FALSE(autoVoice->isEnabled());
     EXPECT_TRUE(group->isHidden());
     find<QCheckBox>("chkVoiceOn")->click();
-    EXPECT_TRUE(w.tsVoice->rgVoiceType->isEnabled());
+    EXPECT_TRUE(ctl<ui::RadioGroup>(w, "rgVoiceType")->isEnabled());
     EXPECT_TRUE(group->isHidden()); // no source chosen yet
-    w.tsVoice->rgVoiceType->button(1)->click();
+    ctl<ui::RadioGroup>(w, "rgVoiceType")->button(1)->click();
     EXPECT_FALSE(group->isHidden());
-    EXPECT_EQ(group->currentWidget(), w.tsVoice->gbCompanion);
+    EXPECT_EQ(group->currentWidget(), ctl<QGroupBox>(w, "gbCompanion"));
 }
 
 // --- file choosers ---
@@ -302,8 +303,8 @@ TEST_F(SetupTabsTest, TheDefaultDictionaryIsTestedWithItsTwoWarnings) {
     EXPECT_EQ(field->toolTip(), QString::fromStdString(good));
     auto opens = platform.callsOf(PlatformCall::OpenFile);
     EXPECT_EQ(opens[0].caption, q("辞書ファイル (*.txt)|*.txt"));
-    window->cmdOk->click();
-    EXPECT_EQ(settings.DefDicPath, good);
+    ctl<QPushButton>(*window, "cmdOk")->click();
+    EXPECT_EQ(settings.files.DefDicPath, good);
 }
 
 TEST_F(SetupTabsTest, TheOtherChoosersTakeTheirFilters) {
@@ -378,14 +379,14 @@ TEST_F(SetupTabsTest, TheDictionaryHistoryIsClearedAtOnce) {
     find<QPushButton>("cmdResetHistory")->click();
     EXPECT_EQ(slurp(setupIni()), crlf({"[Dictionary]", "DicNum=0", "1=", "2="}));
     EXPECT_EQ(hostCalls, QStringList{QStringLiteral("history")});
-    w.cmdCancel->click();
+    ctl<QPushButton>(w, "cmdCancel")->click();
     EXPECT_EQ(slurp(setupIni()), crlf({"[Dictionary]", "DicNum=0", "1=", "2="}));
 }
 
 // --- users ---
 
 TEST_F(SetupTabsTest, RegisteringAUserIsStoredAtOnceAndRefusesBadOrKnownNames) {
-    settings.ShowUser = 1;
+    settings.ShowUser = true;
     TfrmSetup& w = dialog();
     auto* name = find<QLineEdit>("txtUserName");
     auto* add = find<QPushButton>("cmdAddUser");
@@ -414,7 +415,7 @@ TEST_F(SetupTabsTest, RegisteringAUserIsStoredAtOnceAndRefusesBadOrKnownNames) {
     }
     EXPECT_EQ(UserRegistry(dir.folder()).users().size(), 2u);
     // "キャンセル" does not undo a registration.
-    w.cmdCancel->click();
+    ctl<QPushButton>(w, "cmdCancel")->click();
     EXPECT_EQ(UserRegistry(dir.folder()).users().size(), 2u);
 }
 
@@ -422,7 +423,7 @@ TEST_F(SetupTabsTest, RegisteringAUserIsStoredAtOnceAndRefusesBadOrKnownNames) {
 
 TEST_F(SetupTabsTest, TheScheduleTableWithItsCommandsAndWarnings) {
     spit(setupIni(), crlf({"[Plan]", "PlanNum=1", "0=" + sj("期末試験") + ",2002/3/15"}));
-    settings.PlanOn = 1;
+    settings.schedule.PlanOn = true;
     TfrmSetup& w = dialog();
     auto* table = find<QTreeView>("lstItem");
     auto* purpose = find<QLineEdit>("txtPurpose");
@@ -471,10 +472,10 @@ TEST_F(SetupTabsTest, TheScheduleTableWithItsCommandsAndWarnings) {
     find<QToolButton>("cmdUp")->click();
     EXPECT_EQ(column(table, 0), (QStringList{q("英検２級"), q("期末試験")}));
     EXPECT_EQ(selectedRow(table), 0);
-    EXPECT_EQ(w.tsSchedule->planEntries(),
+    EXPECT_EQ(ctl<SetupSchedulePage>(w, "tsSchedule")->planEntries(),
               (std::vector<std::string>{sj("英検２級,2002/6/9"), sj("期末試験,2002/3/15")}));
 
-    w.cmdOk->click();
+    ctl<QPushButton>(w, "cmdOk")->click();
     EXPECT_EQ(slurp(setupIni())
                   .find(crlf({"[Plan]", "PlanNum=2", "0=" + sj("英検２級,2002/6/9"),
                               "1=" + sj("期末試験,2002/3/15"), ""})),
@@ -517,9 +518,9 @@ TEST_F(SetupTabsTest, APurposeShiftJisCannotHoldIsRefused) {
 // --- fonts ---
 
 TEST_F(SetupTabsTest, FontColoursAndTheReset) {
-    settings.FontQuestion = sj("ＭＳ Ｐゴシック");
-    settings.FontQuestionSize = 40; // outside the sizes a learner can choose
-    settings.FontMessageColor = 255;
+    settings.look.FontQuestion = sj("ＭＳ Ｐゴシック");
+    settings.look.FontQuestionSize = 40; // outside the sizes a learner can choose
+    settings.look.FontMessageColor = 255;
     TfrmSetup& w = dialog();
     auto* question = find<QComboBox>("cboFontQuestion");
     EXPECT_EQ(question->currentText(), q("ＭＳ Ｐゴシック"));
@@ -535,8 +536,8 @@ TEST_F(SetupTabsTest, FontColoursAndTheReset) {
     platform.answerColor(QColor(0, 128, 0)).answerColor(std::nullopt);
     find<QPushButton>("cmdFontColorEnglish")->click();
     find<QPushButton>("cmdFontColorJapanese")->click(); // cancelled: stays black
-    EXPECT_EQ(w.tsFont->fontColor(FontSlot::English), 0x008000);
-    EXPECT_EQ(w.tsFont->fontColor(FontSlot::Japanese), 0);
+    EXPECT_EQ(ctl<SetupFontPage>(w, "tsFont")->fontColor(FontSlot::English), 0x008000);
+    EXPECT_EQ(ctl<SetupFontPage>(w, "tsFont")->fontColor(FontSlot::Japanese), 0);
 
     find<QPushButton>("cmdReset")->click();
     EXPECT_EQ(question->currentText(), q("ＭＳ 明朝"));
@@ -546,10 +547,10 @@ TEST_F(SetupTabsTest, FontColoursAndTheReset) {
               QStringLiteral("Qor PronSign"));
     EXPECT_EQ(find<QComboBox>("cboFontMessage")->currentText(), q("ＭＳ Ｐゴシック"));
     for (std::size_t i = 0; i < kFontSlots; ++i)
-        EXPECT_EQ(w.tsFont->fontColor(static_cast<FontSlot>(i)), 0);
-    w.cmdOk->click();
-    EXPECT_EQ(settings.FontQuestion, sj("ＭＳ 明朝"));
-    EXPECT_EQ(settings.FontMessageColor, 0);
+        EXPECT_EQ(ctl<SetupFontPage>(w, "tsFont")->fontColor(static_cast<FontSlot>(i)), 0);
+    ctl<QPushButton>(w, "cmdOk")->click();
+    EXPECT_EQ(settings.look.FontQuestion, sj("ＭＳ 明朝"));
+    EXPECT_EQ(settings.look.FontMessageColor, 0);
 }
 
 // --- voice ---
@@ -561,11 +562,11 @@ protected:
         makeFolder(voices);
         spit(voices + "run.wav", "r");
         spit(voices + "walk.wav", "w");
-        settings.VoiceOn = 1;
-        settings.VoiceType = 0;
-        settings.HatsuonDir = voices;
+        settings.sound.VoiceOn = true;
+        settings.sound.VoiceType = 0;
+        settings.sound.HatsuonDir = voices;
     }
-    QStringList listed() { return window->tsVoice->voiceFiles(); }
+    QStringList listed() { return ctl<SetupVoicePage>(*window, "tsVoice")->voiceFiles(); }
     void choose(const char* file) {
         auto* list = find<QListView>("lstVoiceFile");
         int row = static_cast<int>(listed().indexOf(QString::fromLatin1(file)));
@@ -650,9 +651,9 @@ TEST_F(SetupVoiceTest, TheCompanionIsVexaAndTheBundledOneIsOffered) {
     auto* note = find<QLabel>("lblNoCompanion");
     EXPECT_EQ(path->text(), QString::fromStdString(bundled));
     EXPECT_TRUE(note->isHidden());
-    EXPECT_EQ(settings.CompanionFound, 1);
+    EXPECT_TRUE(settings.sound.CompanionFound);
 
-    w.tsVoice->rgVoiceType->button(1)->click();
+    ctl<ui::RadioGroup>(w, "rgVoiceType")->button(1)->click();
     EXPECT_TRUE(find<QCheckBox>("chkAutoVoiceOn")->isEnabled());
 
     // Another program is refused: the field empties and the red note shows.
@@ -665,7 +666,7 @@ TEST_F(SetupVoiceTest, TheCompanionIsVexaAndTheBundledOneIsOffered) {
     EXPECT_TRUE(path->text().isEmpty());
     EXPECT_FALSE(note->isHidden());
     EXPECT_FALSE(find<QCheckBox>("chkAutoVoiceOn")->isEnabled());
-    EXPECT_EQ(settings.CompanionFound, 0);
+    EXPECT_FALSE(settings.sound.CompanionFound);
 
     // "vexa.exe" is accepted as well.
     spit(dir.file("vexa.exe"), "x");
@@ -673,22 +674,23 @@ TEST_F(SetupVoiceTest, TheCompanionIsVexaAndTheBundledOneIsOffered) {
     find<QPushButton>("cmdSelectHearing")->click();
     EXPECT_EQ(path->text(), QString::fromStdString(dir.file("vexa.exe")));
     EXPECT_TRUE(note->isHidden());
-    EXPECT_EQ(settings.CompanionFound, 1);
-    w.cmdOk->click();
-    EXPECT_EQ(settings.HearingPath, dir.file("vexa.exe"));
-    EXPECT_EQ(settings.VoiceType, 1);
-    EXPECT_EQ(hostCalls, (QStringList{QStringLiteral("apply"), QStringLiteral("companion")}));
+    EXPECT_TRUE(settings.sound.CompanionFound);
+    ctl<QPushButton>(w, "cmdOk")->click();
+    EXPECT_EQ(settings.sound.HearingPath, dir.file("vexa.exe"));
+    EXPECT_EQ(settings.sound.VoiceType, 1);
+    ASSERT_EQ(notified.size(), 1u);
+    EXPECT_TRUE(notified[0].has(SettingsGroup::Sound));
 }
 
 TEST_F(SetupVoiceTest, AStoredPathThatIsNotTheCompanionIsForgotten) {
     spit(dir.file("player.exe"), "x");
-    settings.HearingPath = dir.file("player.exe");
+    settings.sound.HearingPath = dir.file("player.exe");
     TfrmSetup& w = dialog();
     EXPECT_TRUE(find<QLineEdit>("txtHearingPath")->text().isEmpty());
     EXPECT_FALSE(find<QLabel>("lblNoCompanion")->isHidden());
-    EXPECT_EQ(settings.CompanionFound, 0);
+    EXPECT_FALSE(settings.sound.CompanionFound);
     // Switching to the companion empties the stored path at once.
-    w.tsVoice->rgVoiceType->button(1)->click();
-    EXPECT_EQ(settings.HearingPath, "");
+    ctl<ui::RadioGroup>(w, "rgVoiceType")->button(1)->click();
+    EXPECT_EQ(settings.sound.HearingPath, "");
     EXPECT_FALSE(find<QCheckBox>("chkAutoVoiceOn")->isEnabled());
 }

@@ -2,6 +2,7 @@
 #include "base/IniFile.h"
 #include "settings/TfrmUser.h"
 #include "settings/UserSelection.h"
+#include "tests/support/Controls.h"
 #include "tests/support/ScriptedPlatform.h"
 #include "tests/support/TempDir.h"
 
@@ -28,8 +29,8 @@ const QString kFirstRun = QStringLiteral(
 std::function<int(QDialog&)> typeAndOk(const QString& name) {
     return [name](QDialog& d) {
         auto& frm = dynamic_cast<TfrmUser&>(d);
-        frm.cboUserName->setEditText(name);
-        frm.cmdOk->click();
+        ctl<QComboBox>(frm, "cboUserName")->setEditText(name);
+        ctl<QPushButton>(frm, "cmdOk")->click();
         return frm.result();
     };
 }
@@ -79,16 +80,16 @@ TEST_F(UserSelectionTest, SeveralUsersModeOpensTheDialogPresetWithTheLastUser) {
     QStringList listed;
     platform.answerModal([&](QDialog& d) {
         auto& frm = dynamic_cast<TfrmUser&>(d);
-        preset = frm.cboUserName->currentText();
-        for (int i = 0; i < frm.cboUserName->count(); ++i)
-            listed << frm.cboUserName->itemText(i);
-        frm.cmdOk->click();
+        preset = ctl<QComboBox>(frm, "cboUserName")->currentText();
+        for (int i = 0; i < ctl<QComboBox>(frm, "cboUserName")->count(); ++i)
+            listed << ctl<QComboBox>(frm, "cboUserName")->itemText(i);
+        ctl<QPushButton>(frm, "cmdOk")->click();
         return frm.result();
     });
     ASSERT_TRUE(selectUserAtStartup(nullptr, registry, settings));
     EXPECT_EQ(preset, QStringLiteral("Taro"));
     EXPECT_EQ(listed, (QStringList{QStringLiteral("Taro"), QStringLiteral("Hanako")}));
-    EXPECT_EQ(settings.ShowUser, 1);
+    EXPECT_TRUE(settings.ShowUser);
     EXPECT_EQ(registry.launchCount("Taro"), 2);
     EXPECT_EQ(registry.users().size(), 2u);
 }
@@ -97,17 +98,17 @@ TEST_F(UserSelectionTest, EmptyOrUnsafeNamesKeepTheDialogOpen) {
     registry.recordExit(" ");
     platform.answerModal([&](QDialog& d) {
         auto& frm = dynamic_cast<TfrmUser&>(d);
-        frm.cboUserName->setEditText(QString());
-        frm.cmdOk->click();
+        ctl<QComboBox>(frm, "cboUserName")->setEditText(QString());
+        ctl<QPushButton>(frm, "cmdOk")->click();
         EXPECT_TRUE(frm.isVisible());
-        frm.cboUserName->setEditText(QStringLiteral(".."));
-        frm.cmdOk->click();
+        ctl<QComboBox>(frm, "cboUserName")->setEditText(QStringLiteral(".."));
+        ctl<QPushButton>(frm, "cmdOk")->click();
         EXPECT_TRUE(frm.isVisible());
-        frm.cboUserName->setEditText(QStringLiteral("a😀"));
-        frm.cmdOk->click();
+        ctl<QComboBox>(frm, "cboUserName")->setEditText(QStringLiteral("a😀"));
+        ctl<QPushButton>(frm, "cmdOk")->click();
         EXPECT_TRUE(frm.isVisible());
-        frm.cboUserName->setEditText(QStringLiteral("Jiro"));
-        frm.cmdOk->click();
+        ctl<QComboBox>(frm, "cboUserName")->setEditText(QStringLiteral("Jiro"));
+        ctl<QPushButton>(frm, "cmdOk")->click();
         return frm.result();
     });
     platform.answerMessage().answerMessage().answerNotice();
@@ -143,18 +144,18 @@ TEST_F(UserSelectionTest, NotShowAgainAlwaysStoresZero) {
     QString hintTicked, hintCleared;
     platform.answerModal([&](QDialog& d) {
         auto& frm = dynamic_cast<TfrmUser&>(d);
-        frm.chkNotShow->click();
-        hintTicked = frm.chkNotShow->toolTip();
-        frm.chkNotShow->click();
-        hintCleared = frm.chkNotShow->toolTip();
-        frm.cmdOk->click();
+        ctl<QCheckBox>(frm, "chkNotShow")->click();
+        hintTicked = ctl<QCheckBox>(frm, "chkNotShow")->toolTip();
+        ctl<QCheckBox>(frm, "chkNotShow")->click();
+        hintCleared = ctl<QCheckBox>(frm, "chkNotShow")->toolTip();
+        ctl<QPushButton>(frm, "cmdOk")->click();
         return frm.result();
     });
     ASSERT_TRUE(selectUserAtStartup(nullptr, registry, settings));
     EXPECT_EQ(hintTicked, QStringLiteral("解除するには、基本設定の『複数のユーザーで使用する』をチェックします"));
     EXPECT_TRUE(hintCleared.isEmpty());
     EXPECT_EQ(registry.readStartup().showUser, 0);
-    EXPECT_EQ(settings.ShowUser, 0);
+    EXPECT_FALSE(settings.ShowUser);
 }
 
 TEST_F(UserSelectionTest, NotShowAgainAtTheFirstStartIsStoredOnlyByOk) {
@@ -162,7 +163,7 @@ TEST_F(UserSelectionTest, NotShowAgainAtTheFirstStartIsStoredOnlyByOk) {
     bool writtenWhileOpen = true;
     platform.answerNotice().answerModal([&](QDialog& d) {
         auto& frm = dynamic_cast<TfrmUser&>(d);
-        frm.chkNotShow->click();
+        ctl<QCheckBox>(frm, "chkNotShow")->click();
         writtenWhileOpen = test::exists(dir.file("User.ini"));
         return static_cast<int>(QDialog::Rejected);
     });
@@ -174,17 +175,17 @@ TEST_F(UserSelectionTest, NotShowAgainAtTheFirstStartIsStoredOnlyByOk) {
     writtenWhileOpen = true;
     platform.answerNotice().answerModal([&](QDialog& d) {
         auto& frm = dynamic_cast<TfrmUser&>(d);
-        frm.chkNotShow->click();
-        frm.chkNotShow->click();
+        ctl<QCheckBox>(frm, "chkNotShow")->click();
+        ctl<QCheckBox>(frm, "chkNotShow")->click();
         writtenWhileOpen = test::exists(dir.file("User.ini"));
-        frm.cboUserName->setEditText(QStringLiteral("Taro"));
-        frm.cmdOk->click();
+        ctl<QComboBox>(frm, "cboUserName")->setEditText(QStringLiteral("Taro"));
+        ctl<QPushButton>(frm, "cmdOk")->click();
         return frm.result();
     });
     ASSERT_TRUE(selectUserAtStartup(nullptr, registry, settings));
     EXPECT_FALSE(writtenWhileOpen);
     EXPECT_EQ(IniFile(dir.file("User.ini")).read("Setup", "ShowUser", "none"), "0");
-    EXPECT_EQ(settings.ShowUser, 0);
+    EXPECT_FALSE(settings.ShowUser);
     EXPECT_EQ(registry.users(), std::vector<std::string>{"Taro"});
 }
 

@@ -40,8 +40,8 @@ protected:
     // Setup.ini of Taro holds these lines.
     void setupIni(std::string_view text) { spit(settings.setupIniPath(), text); }
     void make() {
-        music = std::make_unique<BackgroundMusic>(settings);
-        group = std::make_unique<MusicGroup>(*music);
+        music = std::make_unique<BackgroundMusic>(settings.music);
+        group = std::make_unique<MusicGroup>(*music, settings);
         group->show();
     }
 

@@ -44,10 +44,10 @@ TEST_F(MusicGroupTest, TickingShowsTheGroupOnTheMidiSourceAndUntickingHidesIt) {
     make();
     EXPECT_TRUE(pnlMusic()->isHidden());
     chkMusicOn()->click();
-    EXPECT_EQ(settings.MusicOn, 1);
+    EXPECT_TRUE(settings.music.MusicOn);
     EXPECT_FALSE(pnlMusic()->isHidden());
     EXPECT_TRUE(rbMidi()->isChecked());
-    EXPECT_EQ(settings.MusicSource, 0);
+    EXPECT_EQ(settings.music.MusicSource, 0);
     EXPECT_EQ(cmdOption()->text(), QStringLiteral(". . ."));
     EXPECT_FALSE(cmdPlay()->isEnabled());  // no file yet
     EXPECT_FALSE(cmdStop()->isEnabled());
@@ -55,7 +55,7 @@ TEST_F(MusicGroupTest, TickingShowsTheGroupOnTheMidiSourceAndUntickingHidesIt) {
     EXPECT_EQ(midi().ops, QStringList{"close"});
 
     chkMusicOn()->click();
-    EXPECT_EQ(settings.MusicOn, 0);
+    EXPECT_FALSE(settings.music.MusicOn);
     EXPECT_TRUE(pnlMusic()->isHidden());
     EXPECT_FALSE(rbMidi()->isChecked());
     EXPECT_FALSE(rbCd()->isChecked());
@@ -72,7 +72,7 @@ TEST_F(MusicGroupTest, AMidiFilePlaysLoopsAtItsEndAndStopEndsTheLoop) {
 
     cmdPlay()->click();
     EXPECT_EQ(newOps(midi()), (QStringList{"open /music/song.mid", "seek", "play"}));
-    EXPECT_EQ(settings.MusicPlaying, 1);
+    EXPECT_TRUE(settings.music.MusicPlaying);
     EXPECT_FALSE(cmdPlay()->isEnabled());
     EXPECT_FALSE(cmdOption()->isEnabled());
     EXPECT_TRUE(cmdStop()->isEnabled());
@@ -88,7 +88,7 @@ TEST_F(MusicGroupTest, AMidiFilePlaysLoopsAtItsEndAndStopEndsTheLoop) {
 
     cmdStop()->click();
     EXPECT_EQ(newOps(midi()), (QStringList{"pause", "stop", "close"}));
-    EXPECT_EQ(settings.MusicPlaying, 0);
+    EXPECT_FALSE(settings.music.MusicPlaying);
     EXPECT_TRUE(cmdPlay()->isEnabled());
     EXPECT_TRUE(cmdOption()->isEnabled());
     EXPECT_TRUE(rbMidi()->isEnabled());
@@ -106,8 +106,8 @@ TEST_F(MusicGroupTest, UntickingWhilePlayingStopsTheMusicForGood) {
     newOps(midi());
     chkMusicOn()->click();
     EXPECT_EQ(newOps(midi()), (QStringList{"pause", "stop", "close"}));
-    EXPECT_EQ(settings.MusicPlaying, 0);
-    EXPECT_EQ(settings.MusicOn, 0);
+    EXPECT_FALSE(settings.music.MusicPlaying);
+    EXPECT_FALSE(settings.music.MusicOn);
     music->mpMidiNotify();
     EXPECT_TRUE(newOps(midi()).isEmpty());
 }
@@ -120,7 +120,7 @@ TEST_F(MusicGroupTest, APlayerFailureIsShownWithItsOwnTextAndChangesNothing) {
     ASSERT_EQ(platform.boxTexts().size(), 1);
     EXPECT_EQ(platform.boxTexts()[0], q("曲を再生できませんでした。\n") +
                                           QStringLiteral("/music/song.mid: not a MIDI file"));
-    EXPECT_EQ(settings.MusicPlaying, 0);
+    EXPECT_FALSE(settings.music.MusicPlaying);
     EXPECT_TRUE(cmdPlay()->isEnabled());
     EXPECT_FALSE(cmdStop()->isEnabled());
     EXPECT_TRUE(rbCd()->isEnabled());
@@ -132,7 +132,7 @@ TEST_F(MusicGroupTest, TheCdSourceTakesTheLastDriveAndShowsANewDisc) {
     make();
     chkMusicOn()->click();
     rbCd()->click();
-    EXPECT_EQ(settings.MusicSource, 1);
+    EXPECT_EQ(settings.music.MusicSource, 1);
     EXPECT_EQ(group->drive(), QStringLiteral("/dev/sr1"));
     EXPECT_EQ(cmdOption()->text(), q("CD登録"));
     EXPECT_TRUE(cmdCDDrive()->isEnabled());
@@ -153,7 +153,7 @@ TEST_F(MusicGroupTest, TheCdSourceTakesTheLastDriveAndShowsANewDisc) {
     EXPECT_EQ(txtCDArtist()->text(), QStringLiteral("NO CD"));
     EXPECT_FALSE(cmdPlay()->isEnabled());
     EXPECT_FALSE(cmdOption()->isEnabled());
-    EXPECT_EQ(settings.CD_Drive, "/dev/sr0");
+    EXPECT_EQ(settings.music.CD_Drive, "/dev/sr0");
 
     // No drive at all: nothing to play.
     rbMidi()->click();
@@ -315,15 +315,15 @@ TEST_F(MusicGroupTest, ScreenReaderTogglesSetTheSourceAsClicksDo) {
     make();
     // Set as a screen reader's "toggle" sets them, not clicked.
     chkMusicOn()->toggle();
-    EXPECT_EQ(settings.MusicOn, 1);
+    EXPECT_TRUE(settings.music.MusicOn);
     EXPECT_FALSE(pnlMusic()->isHidden());
     EXPECT_TRUE(rbMidi()->isChecked());
     rbCd()->toggle();
-    EXPECT_EQ(settings.MusicSource, 1);
+    EXPECT_EQ(settings.music.MusicSource, 1);
     EXPECT_EQ(txtCDTitle()->text(), q("新しい音楽ＣＤ"));
     EXPECT_TRUE(cmdCDDrive()->isEnabled());
     chkMusicOn()->toggle();
-    EXPECT_EQ(settings.MusicOn, 0);
+    EXPECT_FALSE(settings.music.MusicOn);
     EXPECT_TRUE(pnlMusic()->isHidden());
 }
 

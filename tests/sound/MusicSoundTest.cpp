@@ -46,12 +46,12 @@ TEST_F(MusicSoundTest, AMidiFileLoopsUntilStopped) {
     platform.answerOpenFile(QString::fromStdString(dir.file("song.mid")));
     cmdOption()->click();
     cmdPlay()->click();
-    ASSERT_EQ(settings.MusicPlaying, 1) << platform.boxTexts().join("\n").toStdString();
+    ASSERT_TRUE(settings.music.MusicPlaying) << platform.boxTexts().join("\n").toStdString();
     EXPECT_TRUE(soundsFor(800));
     // Well past its end the music goes on: each end started it again.
     QTest::qWait(1200);
     EXPECT_TRUE(soundsFor(600));
-    EXPECT_EQ(settings.MusicPlaying, 1);
+    EXPECT_TRUE(settings.music.MusicPlaying);
     cmdStop()->click();
     EXPECT_TRUE(silentAfterStop());
     EXPECT_TRUE(platform.boxTexts().isEmpty());
@@ -65,7 +65,7 @@ TEST_F(MusicSoundTest, ClosingForExitStopsTheMusicForGood) {
     EXPECT_TRUE(soundsFor(400));
     music->closeForExit();
     EXPECT_TRUE(music->closing());
-    EXPECT_EQ(settings.MusicPlaying, 0);
+    EXPECT_FALSE(settings.music.MusicPlaying);
     EXPECT_TRUE(silentAfterStop());
     // Past the time the file would have ended and started over.
     EXPECT_TRUE(silentAfterStop());
@@ -96,7 +96,7 @@ TEST_F(MusicSoundTest, ADiscImageIsLookedUpRegisteredPlayedAndLooped) {
     EXPECT_EQ(txtCDArtist()->text(), QStringLiteral("Hana"));
 
     cmdPlay()->click();
-    ASSERT_EQ(settings.MusicPlaying, 1) << platform.boxTexts().join("\n").toStdString();
+    ASSERT_TRUE(settings.music.MusicPlaying) << platform.boxTexts().join("\n").toStdString();
     EXPECT_TRUE(soundsFor(500));
     QTest::qWait(1200);  // the 0.8 s disc has ended and started again
     EXPECT_TRUE(soundsFor(500));
@@ -122,7 +122,7 @@ TEST_F(MusicSoundTest, WithoutItsSoundFontPlayNamesThePackageToInstall) {
     platform.answerNotice();
     cmdPlay()->click();
     audio::setSoundFontCandidates({});
-    EXPECT_EQ(settings.MusicPlaying, 0);
+    EXPECT_FALSE(settings.music.MusicPlaying);
     ASSERT_EQ(platform.boxTexts().size(), 1);
     const QString box = platform.boxTexts()[0];
     EXPECT_TRUE(box.startsWith(q("曲を再生できませんでした。\n"))) << box.toStdString();

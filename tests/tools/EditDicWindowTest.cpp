@@ -34,7 +34,7 @@ protected:
         ini.write("Dictionary", "2", "noun.txt");
         ini.write("Dictionary Path", "verbs.txt", verbs);
         ASSERT_TRUE(ini.save());
-        settings.DicInUse = verbs;
+        settings.files.DicInUse = verbs;
     }
 
     // The window opened on verbs.txt and loaded.

@@ -27,8 +27,8 @@ protected:
     void SetUp() override {
         book = dictionary("book.txt",
                           {"run=走る*x", "eat=食べる*y", "go=行く*z", "see=見る*w", "swim=泳ぐ*v"});
-        settings.VocBookOn = 1;
-        settings.VocBook = book;
+        settings.files.VocBookOn = true;
+        settings.files.VocBook = book;
         frm = std::make_unique<TfrmEditVocBook>(settings);
         ASSERT_TRUE(frm->FormShow());
     }
@@ -197,12 +197,12 @@ TEST_F(EditVocBookWindowTest, AFailedSaveKeepsTheOldBookAndTheWindowOpen) {
 }
 
 TEST_F(EditVocBookWindowTest, ABookNotMadeYetOpensEmptyAndOneThatCannotBeReadIsReported) {
-    settings.VocBook = dir.file("new book.txt");
+    settings.files.VocBook = dir.file("new book.txt");
     TfrmEditVocBook fresh(settings);
     EXPECT_TRUE(fresh.FormShow());
     EXPECT_EQ(child<QTreeView>(fresh, "lstData")->model()->rowCount(), 0);
 
-    settings.VocBook = dir.path();
+    settings.files.VocBook = dir.path();
     TfrmEditVocBook folder(settings);
     platform.answerNotice();
     folder.show();

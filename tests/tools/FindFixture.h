@@ -22,9 +22,9 @@ protected:
         spit(dic, crlf({sj("run=走る*よく使う"), sj("rerun=再放送する*テレビ"),
                         sj("run out=尽きる*run とは別"), sj("see=見る*目で")}));
         spit(dir.file("dictionary/noun.txt"), crlf({sj("apple=りんご*果物")}));
-        signs = settings.PhoneticSignFile;
+        signs = settings.files.PhoneticSignFile;
         spit(signs, crlf({"run=rVn", "see=si:"}));
-        settings.DicInUse = dic;
+        settings.files.DicInUse = dic;
     }
 
     template <class T>

@@ -125,7 +125,7 @@ TEST_F(FindWindowTest, OpeningShowsTheDictionaryInUseTheListAndTheStoredSwitches
     EXPECT_EQ(frm->resultWindow()->windowTitle(), q("検索結果"));
 
     // A dictionary that is none of the four selects no type.
-    settings.DicInUse = dir.file("mine.txt");
+    settings.files.DicInUse = dir.file("mine.txt");
     auto other = open();
     for (int i = 0; i < 4; ++i)
         EXPECT_FALSE(child<QRadioButton>(*other, ("rgDicType_" + std::to_string(i)).c_str())->isChecked());
@@ -133,7 +133,7 @@ TEST_F(FindWindowTest, OpeningShowsTheDictionaryInUseTheListAndTheStoredSwitches
 }
 
 TEST_F(FindWindowTest, AnEmptyTextOrOneThatShiftJisCannotHoldIsNotSearched) {
-    settings.VoiceOn = 1;
+    settings.sound.VoiceOn = true;
     auto frm = open();
     platform.answerMessage();
     search(*frm, QString());
@@ -150,7 +150,7 @@ TEST_F(FindWindowTest, AnEmptyTextOrOneThatShiftJisCannotHoldIsNotSearched) {
 }
 
 TEST_F(FindWindowTest, HitsAreShownWithTheirCountCommentsAndSigns) {
-    settings.VoiceOn = 1;
+    settings.sound.VoiceOn = true;
     auto frm = open();
     expectResults([&](TfrmFindResult& w) {
         EXPECT_EQ(text(w, "pnlResult"), q("run の検索結果の表示"));
@@ -287,7 +287,7 @@ TEST_F(FindWindowTest, TheDefaultTypesAndTheComboChooseTheDictionaryToSearch) {
     EXPECT_EQ(text(*frm, "txtFindString"), q("run"));
     EXPECT_TRUE(text(*frm, "lblStatus").isEmpty());
     // None of this is the main window's dictionary.
-    EXPECT_EQ(settings.DicInUse, dic);
+    EXPECT_EQ(settings.files.DicInUse, dic);
 }
 
 TEST_F(FindWindowTest, ADictionaryThatCannotBeReadEndsTheSearchWithTheFileError) {
@@ -329,7 +329,7 @@ TEST_F(FindWindowTest, AChosenOrDroppedFileIsTestedRememberedAndSearched) {
     EXPECT_TRUE(child<QRadioButton>(*frm, "rgDicType_0")->isChecked());
     EXPECT_EQ(IniFile(settings.setupIniPath()).read("Dictionary Path", "noun.txt", ""),
               dir.file("dictionary/noun.txt"));
-    EXPECT_EQ(settings.DicInUse, dic);
+    EXPECT_EQ(settings.files.DicInUse, dic);
 }
 
 TEST_F(FindWindowTest, TheSwitchesAreStoredByTheCloseButtonOnly) {
@@ -350,9 +350,9 @@ TEST_F(FindWindowTest, TheSwitchesAreStoredByTheCloseButtonOnly) {
 }
 
 TEST_F(FindWindowTest, TheVocabularyBookGetsEveryRowOncePerShowing) {
-    settings.VocBookOn = 1;
-    settings.VocBook = userFile("book.txt");
-    spit(settings.VocBook, sj("old=古い*x"));  // no line break at its end
+    settings.files.VocBookOn = true;
+    settings.files.VocBook = userFile("book.txt");
+    spit(settings.files.VocBook, sj("old=古い*x"));  // no line break at its end
     auto frm = open();
     auto addTwice = [](TfrmFindResult& w) {
         auto* book = child<QPushButton>(w, "cmdVocBook");
@@ -367,25 +367,25 @@ TEST_F(FindWindowTest, TheVocabularyBookGetsEveryRowOncePerShowing) {
     search(*frm, q("run"));
     const std::string rows = crlf({sj("run=走る*よく使う"), sj("rerun=再放送する*テレビ"),
                                    sj("run out=尽きる*run とは別")});
-    EXPECT_EQ(slurp(settings.VocBook), crlf({sj("old=古い*x")}) + rows);
+    EXPECT_EQ(slurp(settings.files.VocBook), crlf({sj("old=古い*x")}) + rows);
 
     // The next showing may add again.
     expectResults(addTwice);
     search(*frm, q("run"));
-    EXPECT_EQ(slurp(settings.VocBook), crlf({sj("old=古い*x")}) + rows + rows);
+    EXPECT_EQ(slurp(settings.files.VocBook), crlf({sj("old=古い*x")}) + rows + rows);
     EXPECT_TRUE(platform.boxTexts().isEmpty());
 
     // Without the book in use the command is off.
-    settings.VocBookOn = 0;
+    settings.files.VocBookOn = false;
     auto off = open();
     expectResults([](TfrmFindResult& w) { EXPECT_FALSE(child<QPushButton>(w, "cmdVocBook")->isEnabled()); });
     search(*off, q("see"));
 }
 
 TEST_F(FindWindowTest, AVocabularyBookThatCannotBeWrittenIsReportedAndTheCommandStays) {
-    settings.VocBookOn = 1;
-    settings.VocBook = userFile("book.txt");
-    spit(settings.VocBook, crlf({sj("old=古い*x")}));
+    settings.files.VocBookOn = true;
+    settings.files.VocBook = userFile("book.txt");
+    spit(settings.files.VocBook, crlf({sj("old=古い*x")}));
     auto frm = open();
     expectResults([&](TfrmFindResult& w) {
         setWriteStepForTesting([](int, const void*, std::size_t) -> long {
@@ -401,14 +401,14 @@ TEST_F(FindWindowTest, AVocabularyBookThatCannotBeWrittenIsReportedAndTheCommand
     ASSERT_EQ(platform.callsOf(PlatformCall::Notice).size(), 1u);
     EXPECT_EQ(platform.callsOf(PlatformCall::Notice)[0].caption, q("エラー"));
     EXPECT_TRUE(platform.callsOf(PlatformCall::Notice)[0].text.startsWith(
-        QString::fromStdString(settings.VocBook)));
-    EXPECT_EQ(slurp(settings.VocBook), crlf({sj("old=古い*x")}));
+        QString::fromStdString(settings.files.VocBook)));
+    EXPECT_EQ(slurp(settings.files.VocBook), crlf({sj("old=古い*x")}));
 }
 
 TEST_F(FindWindowTest, PlayUsesTheSoundFileOrTheCompanionForTheSelectedRow) {
-    settings.VoiceOn = 1;
-    settings.VoiceType = 0;
-    settings.HatsuonDir = dir.file("voice/");
+    settings.sound.VoiceOn = true;
+    settings.sound.VoiceType = 0;
+    settings.sound.HatsuonDir = dir.file("voice/");
     auto frm = open();
     expectResults([](TfrmFindResult& w) {
         auto* play = child<QPushButton>(w, "cmdPlayVoice");
@@ -422,7 +422,7 @@ TEST_F(FindWindowTest, PlayUsesTheSoundFileOrTheCompanionForTheSelectedRow) {
     ASSERT_EQ(platform.callsOf(PlatformCall::Wave).size(), 1u);
     EXPECT_EQ(platform.callsOf(PlatformCall::Wave)[0].text, QString::fromStdString(dir.file("voice/rerun.wav")));
 
-    settings.VoiceType = 1;
+    settings.sound.VoiceType = 1;
     auto companion = open();
     expectResults([](TfrmFindResult& w) {
         clickRow(w, 2);
@@ -432,7 +432,7 @@ TEST_F(FindWindowTest, PlayUsesTheSoundFileOrTheCompanionForTheSelectedRow) {
     EXPECT_EQ(platform.companionTexts(), (QStringList{q("ANI;5"), q("ANI;5"), q("VEXA;run out")}));
     EXPECT_EQ(platform.callsOf(PlatformCall::Wave).size(), 1u);
 
-    settings.VoiceOn = 0;
+    settings.sound.VoiceOn = false;
     auto silent = open();
     expectResults([](TfrmFindResult& w) { EXPECT_FALSE(child<QPushButton>(w, "cmdPlayVoice")->isEnabled()); });
     search(*silent, q("run"));

@@ -86,13 +86,13 @@ TEST_F(ImportWindowTest, AKvtmlFileIsPreviewedWrittenAndMadeTheDictionaryInUse) 
                             "この辞書ファイルを、使用する辞書にしますか？")});
     EXPECT_EQ(frm.createdPath(), made);
     EXPECT_TRUE(frm.madeDictionaryInUse());
-    EXPECT_EQ(settings.DicInUse, made);
+    EXPECT_EQ(settings.files.DicInUse, made);
     EXPECT_EQ(rememberedDictionaryPath(settings.setupIniPath(), "vocabulary.txt"), made);
     EXPECT_EQ(frm.result(), QDialog::Accepted);
 }
 
 TEST_F(ImportWindowTest, MarkedEntriesAreNamedAndADeclinedOfferLeavesTheDictionaryInUse) {
-    settings.DicInUse = dir.file("old.txt");
+    settings.files.DicInUse = dir.file("old.txt");
     open("emoji.csv");
     EXPECT_EQ(previewColumn(ImportPreviewTable::Note),
               (QStringList{q("Shift-JIS で表せない文字「😀」があります"),
@@ -110,7 +110,7 @@ TEST_F(ImportWindowTest, MarkedEntriesAreNamedAndADeclinedOfferLeavesTheDictiona
     EXPECT_TRUE(platform.boxTexts()[0].contains(
         q("取り込めなかった項目 5 件:\n1行目 「smile」: Shift-JIS で表せない文字「😀」があります\n")));
     EXPECT_FALSE(frm.madeDictionaryInUse());
-    EXPECT_EQ(settings.DicInUse, dir.file("old.txt"));
+    EXPECT_EQ(settings.files.DicInUse, dir.file("old.txt"));
 }
 
 TEST_F(ImportWindowTest, HeaderAndColumnsAreTheLearnersToChange) {
@@ -214,7 +214,7 @@ TEST_F(ImportWindowTest, AFileDroppedOnTheWindowIsReadAndAnEmptyOneIsRefused) {
 
 TEST_F(ImportWindowTest, TheEditorOpensTheImportAndNamesTheNewFileReadyToLoad) {
     spit(dir.file("bom.csv"), sample("bom.csv"));
-    TfrmEditDic editor(settings, settings.DicInUse);
+    TfrmEditDic editor(settings, settings.files.DicInUse);
     editor.FormShow();
     platform.answerModal([&](QDialog& d) {
         auto& import = dynamic_cast<TfrmImport&>(d);

@@ -28,8 +28,8 @@ protected:
     void SetUp() override {
         verbs = dictionary("verbs.txt", {"run=走る*x"});
         signs = dictionary("signs.txt", {"Apple=apl"});
-        settings.DicInUse = verbs;
-        settings.PhoneticSignFile = signs;
+        settings.files.DicInUse = verbs;
+        settings.files.PhoneticSignFile = signs;
     }
 
     std::unique_ptr<TfrmMakeDic> open(TfrmMakeDic::Tab tab = TfrmMakeDic::Tab::Words) {
@@ -59,7 +59,7 @@ protected:
 } // namespace
 
 TEST_F(MakeDicWindowTest, TheWordTabOpeningShowsTheDefaultsAndTheTargets) {
-    settings.DicInUse = settings.defDicType_2; // adj.txt of the data folder
+    settings.files.DicInUse = settings.dicTypes.defDicType_2; // adj.txt of the data folder
     auto frm = open();
     EXPECT_EQ(frm->windowTitle(), q("辞書の作成 / 発音記号の追加"));
     EXPECT_EQ(tab(*frm), 0);
@@ -67,8 +67,8 @@ TEST_F(MakeDicWindowTest, TheWordTabOpeningShowsTheDefaultsAndTheTargets) {
     EXPECT_EQ(child<QRadioButton>(*frm, "rgDicType")->text(), q("名詞"));
     EXPECT_TRUE(child<QRadioButton>(*frm, "rgDicType_2")->isChecked());
     EXPECT_FALSE(child<QRadioButton>(*frm, "rgDicType")->isChecked());
-    EXPECT_EQ(edit(*frm, "txtDicFile")->text(), native(settings.defDicType_2));
-    EXPECT_EQ(edit(*frm, "txtDicFile")->toolTip(), native(settings.defDicType_2));
+    EXPECT_EQ(edit(*frm, "txtDicFile")->text(), native(settings.dicTypes.defDicType_2));
+    EXPECT_EQ(edit(*frm, "txtDicFile")->toolTip(), native(settings.dicTypes.defDicType_2));
     EXPECT_TRUE(edit(*frm, "txtDicFile")->isReadOnly());
     EXPECT_EQ(edit(*frm, "txtPhoneticSignFile")->text(), native(signs));
     EXPECT_FALSE(child<QCheckBox>(*frm, "chkJapaneseOn")->isChecked());
@@ -90,15 +90,15 @@ TEST_F(MakeDicWindowTest, ChoosingADefaultDictionaryMakesItTheOneInUse) {
     for (const char* item : {"rgDicType", "rgDicType_1", "rgDicType_2", "rgDicType_3"})
         EXPECT_FALSE(child<QRadioButton>(*frm, item)->isChecked()) << item;
     child<QRadioButton>(*frm, "rgDicType_1")->click();
-    EXPECT_EQ(frm->dictionaryPath(), settings.defDicType_1);
-    EXPECT_EQ(settings.DicInUse, settings.defDicType_1);
-    EXPECT_EQ(edit(*frm, "txtDicFile")->text(), native(settings.defDicType_1));
+    EXPECT_EQ(frm->dictionaryPath(), settings.dicTypes.defDicType_1);
+    EXPECT_EQ(settings.files.DicInUse, settings.dicTypes.defDicType_1);
+    EXPECT_EQ(edit(*frm, "txtDicFile")->text(), native(settings.dicTypes.defDicType_1));
 
     // A chosen file is the target for this window only, and no default is shown chosen.
     platform.answerOpenFile(native(verbs));
     child<QPushButton>(*frm, "cmdSelectDicFile")->click();
     EXPECT_EQ(frm->dictionaryPath(), verbs);
-    EXPECT_EQ(settings.DicInUse, settings.defDicType_1);
+    EXPECT_EQ(settings.files.DicInUse, settings.dicTypes.defDicType_1);
     EXPECT_FALSE(child<QRadioButton>(*frm, "rgDicType_1")->isChecked());
     EXPECT_EQ(platform.calls().back().caption, q("辞書ファイル (*.txt)|*.txt"));
 
@@ -106,7 +106,7 @@ TEST_F(MakeDicWindowTest, ChoosingADefaultDictionaryMakesItTheOneInUse) {
     platform.answerOpenFile(native(other));
     child<QPushButton>(*frm, "cmdSelectPhoneticSignFile")->click();
     EXPECT_EQ(frm->signFilePath(), other);
-    EXPECT_EQ(settings.PhoneticSignFile, signs);
+    EXPECT_EQ(settings.files.PhoneticSignFile, signs);
     EXPECT_EQ(platform.calls().back().caption, q("発音記号追加先ファイル (*.txt)|*.txt"));
 }
 
@@ -231,7 +231,7 @@ TEST_F(MakeDicWindowTest, FailedAppendsAreToldAndNothingIsCleared) {
     EXPECT_EQ(edit(*frm, "txtEnglish")->text(), QStringLiteral("walk"));
 
     // The word goes in, the sign file is missing: the learner hears both.
-    settings.PhoneticSignFile = dir.file("none.txt");
+    settings.files.PhoneticSignFile = dir.file("none.txt");
     auto second = open();
     word(*second, "walk", "歩く");
     sign(*second, 0, "walk", "wO:k");
@@ -253,7 +253,7 @@ TEST_F(MakeDicWindowTest, FailedAppendsAreToldAndNothingIsCleared) {
 }
 
 TEST_F(MakeDicWindowTest, ATargetNotSetIsNamedBeforeAnythingIsWritten) {
-    settings.DicInUse.clear();
+    settings.files.DicInUse.clear();
     auto frm = open();
     word(*frm, "walk", "歩く");
     sign(*frm, 0, "walk", "wO:k");
@@ -263,8 +263,8 @@ TEST_F(MakeDicWindowTest, ATargetNotSetIsNamedBeforeAnythingIsWritten) {
         platform.boxTexts().last().startsWith(q("追加先の辞書ファイルが指定されていません。")));
     EXPECT_EQ(slurp(signs), crlf({"Apple=apl"}));
 
-    settings.DicInUse = verbs;
-    settings.PhoneticSignFile.clear();
+    settings.files.DicInUse = verbs;
+    settings.files.PhoneticSignFile.clear();
     auto second = open();
     word(*second, "walk", "歩く");
     sign(*second, 0, "walk", "wO:k");

@@ -45,7 +45,7 @@ protected:
         std::filesystem::create_directory(dir.file("taro"));
         spit(verbs, crlf({"run=hashiru*x", "walk=aruku*y"}));
         spit(old, crlf({"old=furui*z"}));
-        settings.DicInUse = old;
+        settings.files.DicInUse = old;
     }
 
     std::string setupIni() const { return settings.setupIniPath(); }
@@ -53,7 +53,7 @@ protected:
     // Nothing changed: the old dictionary stays, Setup.ini untouched.
     void expectUnchanged(const DictionaryChange& change) {
         EXPECT_FALSE(change.changed);
-        EXPECT_EQ(settings.DicInUse, old);
+        EXPECT_EQ(settings.files.DicInUse, old);
         EXPECT_FALSE(exists(setupIni()));
     }
 
@@ -79,13 +79,13 @@ TEST_F(DictionaryPickerTest, SelectCommandTestsRemembersAndShowsTheFile) {
     EXPECT_TRUE(change.changed);
     EXPECT_EQ(change.comboText, QStringLiteral("verbs.txt"));
     EXPECT_EQ(change.statusText, kStatus + QString::fromStdString(verbs));
-    EXPECT_EQ(settings.DicInUse, verbs);
+    EXPECT_EQ(settings.files.DicInUse, verbs);
     EXPECT_EQ(choice.dictionaryName(), "verbs");
     EXPECT_EQ(slurp(setupIni()), crlf({"[Dictionary Path]", "verbs.txt=" + verbs}));
 
     // The window then puts the file name into cboDicFile: its change finds the path.
     DictionaryChange combo = choice.comboTextChanged(change.comboText);
-    EXPECT_EQ(settings.DicInUse, verbs);
+    EXPECT_EQ(settings.files.DicInUse, verbs);
     EXPECT_EQ(combo.statusText, change.statusText);
 }
 
@@ -132,7 +132,7 @@ TEST_F(DictionaryPickerTest, OnlyTheFirstDroppedFileIsTaken) {
                      QUrl::fromLocalFile(QString::fromStdString(notDic))};
     DictionaryChange change = choice.acceptDroppedFiles(urls);
     EXPECT_TRUE(change.changed);
-    EXPECT_EQ(settings.DicInUse, verbs);
+    EXPECT_EQ(settings.files.DicInUse, verbs);
     EXPECT_EQ(change.comboText, QStringLiteral("verbs.txt"));
 
     // The first file is refused: the next one is not tried.
@@ -140,19 +140,19 @@ TEST_F(DictionaryPickerTest, OnlyTheFirstDroppedFileIsTaken) {
     change = choice.acceptDroppedFiles({QUrl::fromLocalFile(QString::fromStdString(notDic)),
                                                  QUrl::fromLocalFile(QString::fromStdString(old))});
     EXPECT_FALSE(change.changed);
-    EXPECT_EQ(settings.DicInUse, verbs);
+    EXPECT_EQ(settings.files.DicInUse, verbs);
     expectWarning(kNotDictionary);
 
     EXPECT_FALSE(choice.acceptDroppedFiles({}).changed);
 }
 
 TEST_F(DictionaryPickerTest, AnUnreadableSetupIniKeepsTheDictionaryInUse) {
-    settings.DicInUse = verbs;
+    settings.files.DicInUse = verbs;
     makeFolder(setupIni());  // a folder where Setup.ini should be
     platform.answerNotice();
     DictionaryChange change = choice.comboTextChanged(QStringLiteral("verbs.txt"));
     EXPECT_FALSE(change.changed);
-    EXPECT_EQ(settings.DicInUse, verbs);
+    EXPECT_EQ(settings.files.DicInUse, verbs);
     auto notices = platform.callsOf(test::PlatformCall::Notice);
     ASSERT_EQ(notices.size(), 1u);
     EXPECT_TRUE(notices[0].text.startsWith(QString::fromStdString(setupIni())));
@@ -162,14 +162,14 @@ TEST_F(DictionaryPickerTest, ComboTextLooksUpTheRememberedPath) {
     ASSERT_TRUE(rememberDictionaryPath(setupIni(), verbs));
     DictionaryChange change = choice.comboTextChanged(QStringLiteral("verbs.txt"));
     EXPECT_TRUE(change.changed);
-    EXPECT_EQ(settings.DicInUse, verbs);
+    EXPECT_EQ(settings.files.DicInUse, verbs);
     EXPECT_EQ(change.statusText, kStatus + QString::fromStdString(verbs));
 
     // Texts without ".txt" (typing in progress) change nothing and show no box.
     change = choice.comboTextChanged(QStringLiteral("verbs.tx"));
     EXPECT_FALSE(change.changed);
     EXPECT_TRUE(change.comboText.isEmpty());
-    EXPECT_EQ(settings.DicInUse, verbs);
+    EXPECT_EQ(settings.files.DicInUse, verbs);
     EXPECT_TRUE(platform.calls().empty());
 }
 
@@ -182,7 +182,7 @@ TEST_F(DictionaryPickerTest, AnUnknownComboNameLeavesNoDictionary) {
     EXPECT_EQ(notices[0].caption, QStringLiteral("辞書の選択失敗"));
     EXPECT_EQ(notices[0].noticeKind, ui::kNoticeInformation);
     EXPECT_TRUE(change.changed);
-    EXPECT_EQ(settings.DicInUse, "");
+    EXPECT_EQ(settings.files.DicInUse, "");
     EXPECT_EQ(choice.dictionaryName(), "");
     EXPECT_EQ(change.statusText, kStatus);
     EXPECT_FALSE(exists(setupIni()));
@@ -194,7 +194,7 @@ TEST_F(DictionaryPickerTest, JapanesePathsAreKeptAsCp932) {
     platform.answerOpenFile(QString::fromStdString(native));
     DictionaryChange change = choice.selectWithDialog();
     ASSERT_TRUE(change.changed);
-    EXPECT_EQ(settings.DicInUse, sj(native));
+    EXPECT_EQ(settings.files.DicInUse, sj(native));
     EXPECT_EQ(choice.dictionaryName(), sj("動詞"));
     EXPECT_EQ(change.comboText, QStringLiteral("動詞.txt"));
     EXPECT_EQ(rememberedDictionaryPath(setupIni(), sj("動詞.txt")), sj(native));
@@ -247,7 +247,7 @@ TEST_F(DictionaryPickerTest, ASetupFileThatCannotBeWrittenIsReported) {
     platform.answerNotice();
     DictionaryChange change = choice.choose(QString::fromStdString(verbs));
     EXPECT_FALSE(change.changed);
-    EXPECT_EQ(settings.DicInUse, old);
+    EXPECT_EQ(settings.files.DicInUse, old);
     auto notices = platform.callsOf(PlatformCall::Notice);
     ASSERT_EQ(notices.size(), 1u);
     EXPECT_TRUE(notices[0].text.startsWith(QString::fromStdString(setupIni()) + "\n"));
@@ -297,12 +297,12 @@ TEST_F(DictionaryPickerTest, TheOpenDialogStartsInTheFolderOfTheDictionaryInUse)
     std::filesystem::create_directories(dir.file("lists/english"));
     const std::string inUse = dir.file("lists/english/nouns.txt");
     spit(inUse, crlf({"cat=neko*x"}));
-    settings.DicInUse = inUse;
+    settings.files.DicInUse = inUse;
     platform.answerOpenFile(QString());
     choice.selectWithDialog();
     // Without a dictionary in use (or with one whose folder is gone): the data folder's
     // dictionary folder, never the working directory.
-    settings.DicInUse = dir.file("gone/verbs.txt");
+    settings.files.DicInUse = dir.file("gone/verbs.txt");
     platform.answerOpenFile(QString());
     choice.selectWithDialog();
     auto opened = platform.callsOf(PlatformCall::OpenFile);
@@ -330,7 +330,7 @@ TEST_F(Utf8DictionaryPickerTest, AConvertedCopyBesideItBecomesTheDictionary) {
     platform.answerOpenFile(utf8Path()).answerNotice(ui::Button::Yes).answerNotice();
     DictionaryChange change = choice.selectWithDialog();
     EXPECT_TRUE(change.changed);
-    EXPECT_EQ(settings.DicInUse, copy);
+    EXPECT_EQ(settings.files.DicInUse, copy);
     EXPECT_EQ(change.comboText, QStringLiteral("list-sjis.txt"));
     EXPECT_EQ(slurp(copy), sj("run=走る*動詞") + "\r\n");
     EXPECT_EQ(slurp(utf8), original);
@@ -363,7 +363,7 @@ TEST_F(Utf8DictionaryPickerTest, AFolderThatTakesNoCopyIsToldAndNothingChanges) 
     DictionaryChange change = choice.choose(utf8Path());
     readOnly.release();
     EXPECT_FALSE(change.changed);
-    EXPECT_EQ(settings.DicInUse, old);
+    EXPECT_EQ(settings.files.DicInUse, old);
     auto notices = platform.callsOf(PlatformCall::Notice);
     ASSERT_EQ(notices.size(), 2u);
     EXPECT_EQ(notices[1].caption, QStringLiteral("エラー"));
@@ -386,7 +386,7 @@ TEST_F(Utf8DictionaryPickerTest, ASecondChoiceTakesTheEarlierCopy) {
     platform.clearCalls();
     platform.answerNotice(ui::Button::Yes).answerNotice();
     EXPECT_TRUE(choice.choose(utf8Path()).changed);
-    EXPECT_EQ(settings.DicInUse, copy);
+    EXPECT_EQ(settings.files.DicInUse, copy);
     EXPECT_FALSE(exists(dir.file("list-sjis-2.txt")));
     EXPECT_TRUE(platform.boxTexts().last().startsWith(QStringLiteral("前に変換したコピーを使用します。")));
 }
