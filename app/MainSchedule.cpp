@@ -23,14 +23,19 @@ void MainSchedule::tick() {
         panel_.clear();
 }
 
-void MainSchedule::countdown() {
-    PlanFile file(settings_.setupIniPath());
+PlanList MainSchedule::readPlan(PlanFile& file) {
     PlanList plan = file.read(programClock().now());
     if (plan.badCount) {
         reportOnce("PlanNum=" + *plan.badCount,
                    ui::toQ(unreadablePlanText("PlanNum=" + *plan.badCount)),
                    QStringLiteral("スケジュール"));
     }
+    return plan;
+}
+
+void MainSchedule::countdown() {
+    PlanFile file(settings_.setupIniPath());
+    PlanList plan = readPlan(file);
     // Entries before the one followed could not be read: they are skipped.
     for (const PlanItem& item : plan.items) {
         if (item.entry) break;
@@ -64,12 +69,7 @@ void MainSchedule::countdown() {
 
 void MainSchedule::check() {
     PlanFile file(settings_.setupIniPath());
-    PlanList plan = file.read(programClock().now());
-    if (plan.badCount) {
-        reportOnce("PlanNum=" + *plan.badCount,
-                   ui::toQ(unreadablePlanText("PlanNum=" + *plan.badCount)),
-                   QStringLiteral("スケジュール"));
-    }
+    PlanList plan = readPlan(file);
     PlanCheckResult check = planCheck(plan);
     if (check.boxes.empty()) return;
     for (const PlanAnnouncement& box : check.boxes) {

@@ -4,6 +4,7 @@
 // told once per run. The window's date timer ticks it; no tick may show a box while one is
 // open.
 
+#include "settings/PlanFile.h"
 #include "settings/TUserSettings.h"
 
 #include <QString>
@@ -29,6 +30,8 @@ public:
     void check();
 
 private:
+    // The plan of Setup.ini; an unreadable count is told once.
+    PlanList readPlan(PlanFile& file);
     void countdown();
     // Tells the learner once per run: a box that would repeat every tick says it once.
     void reportOnce(const std::string& key, const QString& text, const QString& caption);

@@ -12,24 +12,9 @@
 
 namespace qor {
 
-namespace {
-
-VerdictWord wordOf(const Verdict& v) {
-    VerdictWord w;
-    w.lineText = v.lineText;
-    w.dictionaryName = v.dictionaryName;
-    w.wordAsked = v.wordAsked;
-    w.wordPercentage = v.wordPercentage;
-    w.comment = v.comment;
-    w.pronunciation = v.pronunciation;
-    return w;
-}
-
-} // namespace
-
 TfrmAtari::TfrmAtari(const Verdict& verdict, const TUserSettings& settings, QWidget* parent)
     : VerdictDialog(QStringLiteral("結果発表！！"), QStringLiteral("★ 正解 ★"),
-                    QColor(0xff, 0xd8, 0x4a), wordOf(verdict), settings, parent) {
+                    QColor(0xff, 0xd8, 0x4a), verdictWordOf(verdict), settings, parent) {
     lblAnswer = new QLabel(this);
     lblAnswer->setObjectName(QStringLiteral("lblAnswer"));
     lblAnswer->setWordWrap(true);

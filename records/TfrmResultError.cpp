@@ -17,25 +17,10 @@
 
 namespace qor {
 
-namespace {
-
-VerdictWord wordOf(const MissedAnswer& a) {
-    VerdictWord w;
-    w.lineText = a.lineText;
-    w.dictionaryName = a.dictionaryName;
-    w.wordAsked = a.wordAsked;
-    w.wordPercentage = a.wordPercentage;
-    w.comment = a.comment;
-    w.pronunciation = a.pronunciation;
-    return w;
-}
-
-} // namespace
-
 TfrmResultError::TfrmResultError(const MissedAnswer& answer, const TUserSettings& settings,
                                  QWidget* parent)
     : VerdictDialog(QStringLiteral("不正解"), QStringLiteral("不・正・解"),
-                    QColor(0xff, 0x5a, 0x5a), wordOf(answer), settings, parent),
+                    QColor(0xff, 0x5a, 0x5a), verdictWordOf(answer), settings, parent),
       answer_(answer), userFolder_(settings.userFolder()) {
     lblAnswer = new QLabel(this);
     lblAnswer->setObjectName(QStringLiteral("lblAnswer"));

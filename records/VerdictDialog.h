@@ -30,6 +30,12 @@ struct VerdictWord {
     std::string pronunciation;   // first line of the pronunciation box
 };
 
+// The word part of a verdict or a missed answer, which carry the same fields.
+template <class Answer>
+VerdictWord verdictWordOf(const Answer& a) {
+    return {a.lineText, a.dictionaryName, a.wordAsked, a.wordPercentage, a.comment, a.pronunciation};
+}
+
 class VerdictDialog : public QDialog {
     Q_OBJECT
 public slots:
