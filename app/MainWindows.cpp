@@ -17,6 +17,7 @@
 #include "records/TfrmShowHistory.h"
 #include "records/TfrmShowPercent.h"
 #include "settings/TfrmSetup.h"
+#include "settings/UserFiles.h"
 #include "sound/MusicGroup.h"
 #include "tools/TfrmEditDic.h"
 #include "tools/TfrmEditVocBook.h"
@@ -68,7 +69,10 @@ void registerMainWindows(WindowOpeners& openers) {
             QString::fromStdString(nativePath(m.settings().ProgramFolder + "dictionary")), &m);
     });
     openers.add(MainCommand::EditVocBook,
-                [](TfrmMain& m) { return std::make_unique<TfrmEditVocBook>(m.settings(), &m); });
+                [](TfrmMain& m) {
+                    return std::make_unique<TfrmEditVocBook>(m.settings().files, m.settings().look,
+                                                             UserFiles(m.settings()), &m);
+                });
     openers.add(MainCommand::Setup, [](TfrmMain& main) {
         auto setup = std::make_unique<TfrmSetup>(main.settings(),
                                                  std::make_unique<MainSetupHost>(main),
