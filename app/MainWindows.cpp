@@ -32,8 +32,9 @@
 namespace qor {
 
 void registerMainWindows(WindowOpeners& openers) {
-    openers.add(MainCommand::About,
-                [](TfrmMain& main) { return std::make_unique<TfrmAbout>(main.settings(), &main); });
+    openers.add(MainCommand::About, [](TfrmMain& main) {
+        return std::make_unique<TfrmAbout>(UserFiles(main.settings()), &main);
+    });
     openers.add(MainCommand::QuestionSetup, [](TfrmMain& main) {
         return std::make_unique<TfrmQuestionSetup>(main.drill(), main.settings(),
                                                    main.questionSetupHost(), &main);
