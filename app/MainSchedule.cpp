@@ -11,20 +11,22 @@
 
 namespace qor {
 
-MainSchedule::MainSchedule(QWidget& window, const TUserSettings& settings, QTimer& timer,
-                           QLabel& panel, std::function<bool()> closing)
-    : window_(window), settings_(settings), timer_(timer), panel_(panel),
+MainSchedule::MainSchedule(QWidget& window, const ScheduleSettings& schedule,
+                           std::function<std::string()> setupIni, QTimer& timer, QLabel& panel,
+                           std::function<bool()> closing)
+    : window_(window), schedule_(schedule), setupIni_(std::move(setupIni)), timer_(timer),
+      panel_(panel),
       closing_(std::move(closing)) {}
 
 void MainSchedule::tick() {
-    if (settings_.schedule.PlanOn)
+    if (schedule_.PlanOn)
         countdown();
     else
         panel_.clear();
 }
 
 void MainSchedule::countdown() {
-    PlanFile file(settings_.setupIniPath());
+    PlanFile file(setupIni_());
     PlanList plan = file.read(programClock().now());
     if (plan.badCount) {
         reportOnce("PlanNum=" + *plan.badCount,
@@ -63,7 +65,7 @@ void MainSchedule::countdown() {
 }
 
 void MainSchedule::check() {
-    PlanFile file(settings_.setupIniPath());
+    PlanFile file(setupIni_());
     PlanList plan = file.read(programClock().now());
     if (plan.badCount) {
         reportOnce("PlanNum=" + *plan.badCount,
