@@ -165,7 +165,7 @@ void TfrmFind::FormShow() {
 
     // The result window lives as long as this window; each search replaces its rows.
     if (!frmFindResult_)
-        frmFindResult_ = new TfrmFindResult(settings_, this);
+        frmFindResult_ = new TfrmFindResult(settings_.files, settings_.look, settings_.sound, this);
     txtFindString->setFocus();
 }
 

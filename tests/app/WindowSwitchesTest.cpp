@@ -112,7 +112,8 @@ std::vector<Window> everyWindow() {
          }},
         {"TfrmFindResult",
          [](TfrmMain& main, const TempDir&) -> std::unique_ptr<QWidget> {
-             return std::make_unique<TfrmFindResult>(main.settings());
+             return std::make_unique<TfrmFindResult>(main.settings().files, main.settings().look,
+                                                     main.settings().sound);
          }},
         {"TfrmDriveSetup",
          [](TfrmMain&, const TempDir&) -> std::unique_ptr<QWidget> {
