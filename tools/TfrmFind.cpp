@@ -302,7 +302,7 @@ void TfrmFind::cmdFindClick() {
         frmFindResult_->setResults(findString_, std::move(found.words));
         ui::platform().showModal(*frmFindResult_);
     } else if (switches_.addDicOn) {
-        TfrmAddVoc frmAddVoc(settings_, dicPath_, findString_, this);
+        TfrmAddVoc frmAddVoc(settings_.look, settings_.files, dicPath_, findString_, this);
         ui::platform().showModal(frmAddVoc);
     }
     setStatus(QString());

@@ -108,7 +108,8 @@ std::vector<Window> everyWindow() {
          }},
         {"TfrmAddVoc",
          [](TfrmMain& main, const TempDir& dir) -> std::unique_ptr<QWidget> {
-             return std::make_unique<TfrmAddVoc>(main.settings(), dir.file("verbs.txt"), "walk");
+             return std::make_unique<TfrmAddVoc>(main.settings().look, main.settings().files,
+                                                 dir.file("verbs.txt"), "walk");
          }},
         {"TfrmFindResult",
          [](TfrmMain& main, const TempDir&) -> std::unique_ptr<QWidget> {
