@@ -138,7 +138,8 @@ std::vector<Window> everyWindow() {
              v.answerSide = sj("走る");
              v.shown = "run";
              v.dictionaryName = "verbs";
-             return std::make_unique<TfrmAtari>(v, main.settings());
+             return std::make_unique<TfrmAtari>(v, UserFiles(main.settings()),
+                                                main.settings().drill, main.settings().look);
          }},
         {"TfrmResultError",
          [](TfrmMain& main, const TempDir&) -> std::unique_ptr<QWidget> {
@@ -148,7 +149,8 @@ std::vector<Window> everyWindow() {
              m.shown = "run";
              m.typedAnswer = sj("歩く");
              m.dictionaryName = "verbs";
-             return std::make_unique<TfrmResultError>(m, main.settings());
+             return std::make_unique<TfrmResultError>(m, UserFiles(main.settings()),
+                                                      main.settings().drill, main.settings().look);
          }},
         {"TfrmShowError",
          [](TfrmMain& main, const TempDir&) -> std::unique_ptr<QWidget> {
