@@ -91,7 +91,7 @@ void registerMainWindows(WindowOpeners& openers) {
     });
     openers.add(MainCommand::PrintDic, [](TfrmMain& main) {
         return std::make_unique<TfrmPrintDic>(
-            main.settings(), [&main] { main.cmdEditVocBookClick(); }, &main);
+            main.settings().files, UserFiles(main.settings()), [&main] { main.cmdEditVocBookClick(); }, &main);
     });
     openers.add(MainCommand::ShowPercent,
                 [](TfrmMain& m) { return std::make_unique<TfrmShowPercent>(m.settings(), &m); });
