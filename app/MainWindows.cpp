@@ -93,10 +93,13 @@ void registerMainWindows(WindowOpeners& openers) {
         return std::make_unique<TfrmPrintDic>(
             main.settings().files, UserFiles(main.settings()), [&main] { main.cmdEditVocBookClick(); }, &main);
     });
-    openers.add(MainCommand::ShowPercent,
-                [](TfrmMain& m) { return std::make_unique<TfrmShowPercent>(m.settings(), &m); });
-    openers.add(MainCommand::ShowErrorNum,
-                [](TfrmMain& m) { return std::make_unique<TfrmShowErrorNum>(m.settings(), &m); });
+    openers.add(MainCommand::ShowPercent, [](TfrmMain& m) {
+        return std::make_unique<TfrmShowPercent>(m.settings().files, UserFiles(m.settings()), &m);
+    });
+    openers.add(MainCommand::ShowErrorNum, [](TfrmMain& m) {
+        return std::make_unique<TfrmShowErrorNum>(m.settings().look, m.settings().files,
+                                                  UserFiles(m.settings()), &m);
+    });
     openers.add(MainCommand::ShowGraph, [](TfrmMain& m) {
         return std::make_unique<TfrmShowGraph>(m.settings(), m.drill().recentSlot(), &m);
     });
