@@ -9,34 +9,35 @@
 
 #include <QProcess>
 #include <QWidget>
+#include <utility>
 
 namespace qor {
 
-MainCompanion::MainCompanion(QWidget& window, const TUserSettings& settings)
-    : window_(window), settings_(settings),
+MainCompanion::MainCompanion(QWidget& window, const SoundSettings& sound, std::string dataFolder)
+    : window_(window), sound_(sound), dataFolder_(std::move(dataFolder)),
       follower_(std::make_unique<CompanionFollower>(window, [this] { return companion_.get(); })) {}
 
 MainCompanion::~MainCompanion() = default;
 
 void MainCompanion::writeSettings() {
-    if (settings_.sound.HearingPath.empty()) return;
+    if (sound_.HearingPath.empty()) return;
     QRect frame = window_.frameGeometry();
-    FileStatus status = writeCompanionCorner(companionSettingsPath(settings_.ProgramFolder),
+    FileStatus status = writeCompanionCorner(companionSettingsPath(dataFolder_),
                                              frame.x() + frame.width(), frame.y() + frame.height());
     if (!status) ui::showFileError(&window_, status.path(), status.reason());
 }
 
 void MainCompanion::start() {
-    if (!settings_.sound.VoiceOn || settings_.sound.VoiceType != 1) return;
+    if (!sound_.VoiceOn || sound_.VoiceType != 1) return;
     if (process()) return;
     companion_ = std::make_unique<ui::Companion>(&window_);
     // Where it sits: the program's own data folder; where it listens is the channel's
     // affair. A companion that cannot be started has been reported.
     const bool started = companion_->start(
-        QString::fromStdString(nativePath(settings_.sound.HearingPath)),
+        QString::fromStdString(nativePath(sound_.HearingPath)),
         {QStringLiteral("--settings"),
-         QString::fromStdString(nativePath(companionSettingsPath(settings_.ProgramFolder)))},
-        QString::fromStdString(nativePath(folderOf(settings_.sound.HearingPath))));
+         QString::fromStdString(nativePath(companionSettingsPath(dataFolder_)))},
+        QString::fromStdString(nativePath(folderOf(sound_.HearingPath))));
     if (!started) {
         companion_.reset();
         return;
@@ -66,8 +67,8 @@ void MainCompanion::followSettings(SettingsNotifier& notifier) {
 void MainCompanion::settingsChanged() {
     writeSettings();
     const bool wanted =
-        settings_.sound.VoiceOn && settings_.sound.VoiceType == 1 && settings_.sound.CompanionFound;
-    const QString program = QString::fromStdString(nativePath(settings_.sound.HearingPath));
+        sound_.VoiceOn && sound_.VoiceType == 1 && sound_.CompanionFound;
+    const QString program = QString::fromStdString(nativePath(sound_.HearingPath));
     const QProcess* running = process();
     if (wanted && running && running->program() == program)
         return; // already there: a second one would stand beside it

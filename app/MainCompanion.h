@@ -6,6 +6,7 @@
 #include "settings/TUserSettings.h"
 
 #include <memory>
+#include <string>
 
 class QProcess;
 class QWidget;
@@ -21,7 +22,8 @@ class SettingsNotifier;
 
 class MainCompanion {
 public:
-    MainCompanion(QWidget& window, const TUserSettings& settings);
+    // `dataFolder` holds the companion's settings file.
+    MainCompanion(QWidget& window, const SoundSettings& sound, std::string dataFolder);
     ~MainCompanion();
 
     // Writes the window's corner for the companion to sit by.
@@ -41,7 +43,8 @@ public:
 
 private:
     QWidget& window_;
-    const TUserSettings& settings_;
+    const SoundSettings& sound_;
+    std::string dataFolder_;
     std::unique_ptr<ui::Companion> companion_;
     std::unique_ptr<CompanionFollower> follower_;
 };

@@ -11,13 +11,15 @@
 
 namespace qor {
 
-MainSchedule::MainSchedule(QWidget& window, const TUserSettings& settings, QTimer& timer,
-                           QLabel& panel, std::function<bool()> closing)
-    : window_(window), settings_(settings), timer_(timer), panel_(panel),
+MainSchedule::MainSchedule(QWidget& window, const ScheduleSettings& schedule,
+                           std::function<std::string()> setupIni, QTimer& timer, QLabel& panel,
+                           std::function<bool()> closing)
+    : window_(window), schedule_(schedule), setupIni_(std::move(setupIni)), timer_(timer),
+      panel_(panel),
       closing_(std::move(closing)) {}
 
 void MainSchedule::tick() {
-    if (settings_.schedule.PlanOn)
+    if (schedule_.PlanOn)
         countdown();
     else
         panel_.clear();
@@ -34,7 +36,7 @@ PlanList MainSchedule::readPlan(PlanFile& file) {
 }
 
 void MainSchedule::countdown() {
-    PlanFile file(settings_.setupIniPath());
+    PlanFile file(setupIni_());
     PlanList plan = readPlan(file);
     // Entries before the one followed could not be read: they are skipped.
     for (const PlanItem& item : plan.items) {
@@ -68,7 +70,7 @@ void MainSchedule::countdown() {
 }
 
 void MainSchedule::check() {
-    PlanFile file(settings_.setupIniPath());
+    PlanFile file(setupIni_());
     PlanList plan = readPlan(file);
     PlanCheckResult check = planCheck(plan);
     if (check.boxes.empty()) return;

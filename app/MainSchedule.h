@@ -21,7 +21,9 @@ namespace qor {
 class MainSchedule {
 public:
     // `closing` says whether the window is closing (the timer then stays stopped).
-    MainSchedule(QWidget& window, const TUserSettings& settings, QTimer& timer, QLabel& panel,
+    // `setupIni` is asked at each use: the learner may change user while the window runs.
+    MainSchedule(QWidget& window, const ScheduleSettings& schedule,
+                 std::function<std::string()> setupIni, QTimer& timer, QLabel& panel,
                  std::function<bool()> closing);
 
     // One tick: the countdown, or an empty panel when schedules are off.
@@ -37,7 +39,8 @@ private:
     void reportOnce(const std::string& key, const QString& text, const QString& caption);
 
     QWidget& window_;
-    const TUserSettings& settings_;
+    const ScheduleSettings& schedule_;
+    std::function<std::string()> setupIni_;
     QTimer& timer_;
     QLabel& panel_;
     std::function<bool()> closing_;

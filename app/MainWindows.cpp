@@ -17,6 +17,7 @@
 #include "records/TfrmShowHistory.h"
 #include "records/TfrmShowPercent.h"
 #include "settings/TfrmSetup.h"
+#include "settings/UserFiles.h"
 #include "sound/MusicGroup.h"
 #include "tools/TfrmEditDic.h"
 #include "tools/TfrmEditVocBook.h"
@@ -31,8 +32,9 @@
 namespace qor {
 
 void registerMainWindows(WindowOpeners& openers) {
-    openers.add(MainCommand::About,
-                [](TfrmMain& main) { return std::make_unique<TfrmAbout>(main.settings(), &main); });
+    openers.add(MainCommand::About, [](TfrmMain& main) {
+        return std::make_unique<TfrmAbout>(UserFiles(main.settings()), &main);
+    });
     openers.add(MainCommand::QuestionSetup, [](TfrmMain& main) {
         return std::make_unique<TfrmQuestionSetup>(main.drill(), main.settings(),
                                                    main.questionSetupHost(), &main);
@@ -68,7 +70,10 @@ void registerMainWindows(WindowOpeners& openers) {
             QString::fromStdString(nativePath(m.settings().ProgramFolder + "dictionary")), &m);
     });
     openers.add(MainCommand::EditVocBook,
-                [](TfrmMain& m) { return std::make_unique<TfrmEditVocBook>(m.settings(), &m); });
+                [](TfrmMain& m) {
+                    return std::make_unique<TfrmEditVocBook>(m.settings().files, m.settings().look,
+                                                             UserFiles(m.settings()), &m);
+                });
     openers.add(MainCommand::Setup, [](TfrmMain& main) {
         auto setup = std::make_unique<TfrmSetup>(main.settings(),
                                                  std::make_unique<MainSetupHost>(main),
@@ -86,12 +91,15 @@ void registerMainWindows(WindowOpeners& openers) {
     });
     openers.add(MainCommand::PrintDic, [](TfrmMain& main) {
         return std::make_unique<TfrmPrintDic>(
-            main.settings(), [&main] { main.cmdEditVocBookClick(); }, &main);
+            main.settings().files, UserFiles(main.settings()), [&main] { main.cmdEditVocBookClick(); }, &main);
     });
-    openers.add(MainCommand::ShowPercent,
-                [](TfrmMain& m) { return std::make_unique<TfrmShowPercent>(m.settings(), &m); });
-    openers.add(MainCommand::ShowErrorNum,
-                [](TfrmMain& m) { return std::make_unique<TfrmShowErrorNum>(m.settings(), &m); });
+    openers.add(MainCommand::ShowPercent, [](TfrmMain& m) {
+        return std::make_unique<TfrmShowPercent>(m.settings().files, UserFiles(m.settings()), &m);
+    });
+    openers.add(MainCommand::ShowErrorNum, [](TfrmMain& m) {
+        return std::make_unique<TfrmShowErrorNum>(m.settings().look, m.settings().files,
+                                                  UserFiles(m.settings()), &m);
+    });
     openers.add(MainCommand::ShowGraph, [](TfrmMain& m) {
         return std::make_unique<TfrmShowGraph>(m.settings(), m.drill().recentSlot(), &m);
     });

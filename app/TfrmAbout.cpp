@@ -14,8 +14,8 @@
 
 namespace qor {
 
-TfrmAbout::TfrmAbout(const TUserSettings& settings, QWidget* parent)
-    : QDialog(parent), programFolder_(settings.ProgramFolder) {
+TfrmAbout::TfrmAbout(const UserFiles& files, QWidget* parent)
+    : QDialog(parent), programFolder_(files.dataFolder()) {
     setWindowTitle(QStringLiteral("Qor Helperについて"));
     ui::setDialogFrame(this);
 

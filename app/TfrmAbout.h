@@ -1,7 +1,7 @@
 #pragma once
 // "Qor Helperについて": the program's name, version and where to send opinions.
 
-#include "settings/TUserSettings.h"
+#include "settings/UserFiles.h"
 
 #include <QDialog>
 
@@ -17,7 +17,8 @@ namespace qor {
 class TfrmAbout : public QDialog {
     Q_OBJECT
 public:
-    explicit TfrmAbout(const TUserSettings& settings, QWidget* parent = nullptr);
+    // A homepage given as a file is looked for in the data folder.
+    explicit TfrmAbout(const UserFiles& files, QWidget* parent = nullptr);
 
 private slots:
     void lblAddressClick();

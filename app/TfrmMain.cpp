@@ -71,8 +71,9 @@ TfrmMain::TfrmMain(std::string programFolder, QWidget* parent) : QMainWindow(par
     tmrDate->setObjectName(QStringLiteral("tmrDate"));
     tmrDate->setInterval(1000);
     connect(tmrDate, &QTimer::timeout, this, &TfrmMain::tmrDateTimer);
-    schedule_ = std::make_unique<MainSchedule>(*this, settings_, *tmrDate, *sbPanels_[3],
-                                               [this] { return closing_; });
+    schedule_ = std::make_unique<MainSchedule>(
+        *this, settings_.schedule, [this] { return settings_.setupIniPath(); }, *tmrDate,
+        *sbPanels_[3], [this] { return closing_; });
     setupHost_ = std::make_unique<ToolbarSetupHost>(*this);
 
     connect(cboDicFile, &QComboBox::textActivated, this, &TfrmMain::cboDicFileChange);
@@ -80,7 +81,8 @@ TfrmMain::TfrmMain(std::string programFolder, QWidget* parent) : QMainWindow(par
     connect(bars_->cboAnswerType(), &QComboBox::currentIndexChanged, this, &TfrmMain::cboAnswerTypeChange);
 
     registerMainWindows(openers_);
-    companion_ = std::make_unique<MainCompanion>(*this, settings_);
+    // The data folder is fixed for the run; the sound group is read as it changes.
+    companion_ = std::make_unique<MainCompanion>(*this, settings_.sound, settings_.ProgramFolder);
     companion_->followSettings(*settingsNotifier_);
     FormCreate();
     resetDrill();

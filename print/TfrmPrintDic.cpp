@@ -34,9 +34,10 @@
 
 namespace qor {
 
-TfrmPrintDic::TfrmPrintDic(const TUserSettings& settings, std::function<void()> editVocBook,
-                           QWidget* parent)
-    : QDialog(parent), settings_(settings), editVocBook_(std::move(editVocBook)) {
+TfrmPrintDic::TfrmPrintDic(const PathSettings& files, UserFiles user,
+                           std::function<void()> editVocBook, QWidget* parent)
+    : QDialog(parent), files_(files), user_(std::move(user)),
+      editVocBook_(std::move(editVocBook)) {
     setWindowTitle(QStringLiteral("辞書の印刷"));
     ui::acceptFileDrops(this, [this](const QList<QUrl>& urls) { FormDropFiles(urls); });
 
@@ -137,8 +138,8 @@ void TfrmPrintDic::setStatus(const QString& text) {
 }
 
 void TfrmPrintDic::FormShow() {
-    cboDicFile_->showListed(settings_.files.DicInUse);
-    print_ = PrintDicSettings::load(settings_.setupIniPath());
+    cboDicFile_->showListed(files_.DicInUse);
+    print_ = PrintDicSettings::load(user_.setupIni());
     chkCommentOn_->setChecked(print_.CommentOn);
     chkNumberOn_->setChecked(print_.NumberOn);
     txtTab_->setValue(print_.Tab);
@@ -146,7 +147,7 @@ void TfrmPrintDic::FormShow() {
 }
 
 void TfrmPrintDic::applyVocBookState() {
-    const bool on = settings_.files.VocBookOn;
+    const bool on = files_.VocBookOn;
     chkVocBook_->setEnabled(on);
     cmdEditVocBook_->setEnabled(on);
     if (!on)
@@ -205,7 +206,7 @@ void TfrmPrintDic::cmdLoadClick() {
     std::string path;
     std::string shownPath;  // what names a source without a path
     if (chkVocBook_->isChecked()) {
-        path = settings_.files.VocBook;
+        path = files_.VocBook;
         shownPath = path.empty() ? sj("単語帳") : path;
     } else {
         std::optional<std::string> known = cboDicFile_->typedPath();
@@ -263,7 +264,7 @@ void TfrmPrintDic::cmdCloseClick() {
     print_.CommentOn = chkCommentOn_->isChecked();
     print_.NumberOn = chkNumberOn_->isChecked();
     print_.Tab = txtTab_->value();
-    if (FileStatus status = print_.save(settings_.setupIniPath()); !status)
+    if (FileStatus status = print_.save(user_.setupIni()); !status)
         ui::showFileError(this, status.path(), status.reason());
     accept();
 }

@@ -29,9 +29,9 @@ struct DictionaryChange;
 class TfrmPrintDic : public QDialog {
     Q_OBJECT
 public:
-    // settings: the main window's record (read as it is at each use: the vocabulary book
+    // files: the main window's paths (read as they are at each use: the vocabulary book
     // editor may turn the book off). editVocBook opens the vocabulary book editor.
-    TfrmPrintDic(const TUserSettings& settings, std::function<void()> editVocBook,
+    TfrmPrintDic(const PathSettings& files, UserFiles user, std::function<void()> editVocBook,
                  QWidget* parent = nullptr);
 
     QString statusText() const;
@@ -60,9 +60,10 @@ private:
     // The tab stops of the listing on the box, its number column sized in the box's font.
     std::vector<double> tabStops() const;
 
-    const TUserSettings& settings_;
+    const PathSettings& files_;
+    UserFiles user_;
     // A choice here is remembered; the dictionary in use stays the main window's.
-    DictionaryBeside dictionaries_{settings_};
+    DictionaryBeside dictionaries_{user_, files_};
     std::function<void()> editVocBook_;
     PrintDicSettings print_;
     std::vector<std::string> lines_;

@@ -36,7 +36,7 @@ ErrorReviewInput errorReviewOf(const DrillSummary& drill) {
 
 void showAtariWindow(QWidget* parent, const Verdict& verdict, const TUserSettings& settings) {
     ui::openWindow(parent, QStringLiteral("結果発表"), [&] {
-        TfrmAtari window(verdict, settings, parent);
+        TfrmAtari window(verdict, UserFiles(settings), settings.drill, settings.look, parent);
         ui::platform().showModal(window);
     });
 }
@@ -44,7 +44,8 @@ void showAtariWindow(QWidget* parent, const Verdict& verdict, const TUserSetting
 bool showResultErrorWindow(QWidget* parent, const Verdict& verdict, const TUserSettings& settings) {
     bool accepted = false;
     ui::openWindow(parent, QStringLiteral("不正解"), [&] {
-        TfrmResultError window(missedAnswerOf(verdict), settings, parent);
+        TfrmResultError window(missedAnswerOf(verdict), UserFiles(settings), settings.drill,
+                               settings.look, parent);
         ui::platform().showModal(window);
         accepted = window.answerAccepted();
     });

@@ -12,9 +12,11 @@
 
 namespace qor {
 
-TfrmAtari::TfrmAtari(const Verdict& verdict, const TUserSettings& settings, QWidget* parent)
+TfrmAtari::TfrmAtari(const Verdict& verdict, const UserFiles& files, const DrillOptions& drill,
+                     const LookSettings& look, QWidget* parent)
     : VerdictDialog(QStringLiteral("結果発表！！"), QStringLiteral("★ 正解 ★"),
-                    QColor(0xff, 0xd8, 0x4a), verdictWordOf(verdict), settings, parent) {
+                    QColor(0xff, 0xd8, 0x4a), verdictWordOf(verdict), files, drill, look,
+                    parent) {
     lblAnswer = new QLabel(this);
     lblAnswer->setObjectName(QStringLiteral("lblAnswer"));
     lblAnswer->setWordWrap(true);

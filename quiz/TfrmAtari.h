@@ -15,7 +15,8 @@ namespace qor {
 class TfrmAtari : public VerdictDialog {
     Q_OBJECT
 public:
-    TfrmAtari(const Verdict& verdict, const TUserSettings& settings, QWidget* parent = nullptr);
+    TfrmAtari(const Verdict& verdict, const UserFiles& files, const DrillOptions& drill,
+              const LookSettings& look, QWidget* parent = nullptr);
 
 public slots:
     void cmdOkClick();

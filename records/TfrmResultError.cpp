@@ -17,11 +17,13 @@
 
 namespace qor {
 
-TfrmResultError::TfrmResultError(const MissedAnswer& answer, const TUserSettings& settings,
+TfrmResultError::TfrmResultError(const MissedAnswer& answer, const UserFiles& files,
+                                 const DrillOptions& drill, const LookSettings& look,
                                  QWidget* parent)
     : VerdictDialog(QStringLiteral("不正解"), QStringLiteral("不・正・解"),
-                    QColor(0xff, 0x5a, 0x5a), verdictWordOf(answer), settings, parent),
-      answer_(answer), userFolder_(settings.userFolder()) {
+                    QColor(0xff, 0x5a, 0x5a), verdictWordOf(answer), files, drill, look,
+                    parent),
+      answer_(answer), userFolder_(files.folder()) {
     lblAnswer = new QLabel(this);
     lblAnswer->setObjectName(QStringLiteral("lblAnswer"));
     lblAnswer->setWordWrap(true);

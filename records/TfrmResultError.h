@@ -30,8 +30,8 @@ struct MissedAnswer {
 class TfrmResultError : public VerdictDialog {
     Q_OBJECT
 public:
-    TfrmResultError(const MissedAnswer& answer, const TUserSettings& settings,
-                    QWidget* parent = nullptr);
+    TfrmResultError(const MissedAnswer& answer, const UserFiles& files, const DrillOptions& drill,
+                    const LookSettings& look, QWidget* parent = nullptr);
 
     // True once "正解にする" was used (also when the answer file could not be written).
     bool answerAccepted() const { return accepted_; }

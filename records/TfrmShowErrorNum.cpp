@@ -17,11 +17,13 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace qor {
 
-TfrmShowErrorNum::TfrmShowErrorNum(const TUserSettings& settings, QWidget* parent)
-    : QDialog(parent), settings_(settings) {
+TfrmShowErrorNum::TfrmShowErrorNum(LookSettings look, PathSettings files, UserFiles user,
+                                   QWidget* parent)
+    : QDialog(parent), look_(std::move(look)), files_(std::move(files)), user_(std::move(user)) {
     setWindowTitle(QStringLiteral("不正解数の詳細"));
     // One Japanese face for the whole window keeps digits between kana in one font.
     setFont(ui::fontFor(TUserSettings::ordinaryFace(), font().pointSize()));
@@ -43,8 +45,8 @@ TfrmShowErrorNum::TfrmShowErrorNum(const TUserSettings& settings, QWidget* paren
     auto* grid = new QGridLayout(places);
     grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(8);
-    const QFont english = ui::fontFor(settings_.look.FontQuestion, font().pointSize() + 1);
-    const QFont japanese = ui::fontFor(settings_.look.FontAnswer, font().pointSize() + 1);
+    const QFont english = ui::fontFor(look_.FontQuestion, font().pointSize() + 1);
+    const QFont japanese = ui::fontFor(look_.FontAnswer, font().pointSize() + 1);
     static const char* marks[kPlaces] = {"１：", "２：", "３：", "４：", "５："};
     for (int i = 0; i < kPlaces; ++i) {
         const std::size_t k = static_cast<std::size_t>(i);
@@ -110,8 +112,8 @@ void TfrmShowErrorNum::emptyPlaces() {
 
 void TfrmShowErrorNum::FormShow() {
     emptyPlaces();
-    cboDicFile->showListed(settings_.files.DicInUse);
-    showDetail(fileNameOf(settings_.files.DicInUse));
+    cboDicFile->showListed(files_.DicInUse);
+    showDetail(fileNameOf(files_.DicInUse));
 }
 
 void TfrmShowErrorNum::cmdViewClick() {
@@ -121,7 +123,7 @@ void TfrmShowErrorNum::cmdViewClick() {
 
 void TfrmShowErrorNum::showDetail(const std::string& dicFileName) {
     FileStatus status;
-    const Ranking ranking = ErrorRanking::read(settings_.userFolder(), dicFileName, &status);
+    const Ranking ranking = ErrorRanking::read(user_.folder(), dicFileName, &status);
     if (!status) {
         emptyPlaces();
         ui::showFileError(this, status.path(), status.reason());

@@ -17,7 +17,8 @@ namespace qor {
 class TfrmShowErrorNum : public QDialog {
     Q_OBJECT
 public:
-    explicit TfrmShowErrorNum(const TUserSettings& settings, QWidget* parent = nullptr);
+    TfrmShowErrorNum(LookSettings look, PathSettings files, UserFiles user,
+                     QWidget* parent = nullptr);
 
     static constexpr int kPlaces = 5;
 
@@ -32,8 +33,10 @@ private:
     void emptyPlaces();
     void showDetail(const std::string& dicFileName);
 
-    TUserSettings settings_;
-    DictionaryBeside dictionaries_{settings_};
+    LookSettings look_;
+    PathSettings files_;
+    UserFiles user_;
+    DictionaryBeside dictionaries_{user_, files_};
 
     DictionaryPicker* cboDicFile;
     std::array<QLabel*, kPlaces> lblEnglish{};

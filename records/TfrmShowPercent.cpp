@@ -27,11 +27,12 @@
 
 #include <algorithm>
 #include <climits>
+#include <utility>
 
 namespace qor {
 
-TfrmShowPercent::TfrmShowPercent(const TUserSettings& settings, QWidget* parent)
-    : QDialog(parent), settings_(settings) {
+TfrmShowPercent::TfrmShowPercent(PathSettings files, UserFiles user, QWidget* parent)
+    : QDialog(parent), files_(std::move(files)), user_(std::move(user)) {
     setWindowTitle(QStringLiteral("正解率の表示"));
     // One Japanese face for the whole window keeps digits between kana in one font.
     setFont(ui::fontFor(TUserSettings::ordinaryFace(), font().pointSize()));
@@ -160,8 +161,8 @@ TfrmShowPercent::TfrmShowPercent(const TUserSettings& settings, QWidget* parent)
 }
 
 void TfrmShowPercent::FormShow() {
-    cboDicFile->showListed(settings_.files.DicInUse);
-    thresholds_ = MasteryThresholds::read(settings_.setupIniPath());
+    cboDicFile->showListed(files_.DicInUse);
+    thresholds_ = MasteryThresholds::read(user_.setupIni());
     fillYearCombo(cboYear, programClock().now().year);
     emptyView();
     ui::setSwitch(rbByAtariNum, true);
@@ -215,7 +216,7 @@ void TfrmShowPercent::cmdViewClick() {
     const int threshold = static_cast<int>(*typed);
     (rule_ == MasteryRule::ByRightCount ? thresholds_.byRightCount : thresholds_.byPercent) = threshold;
 
-    PercentList list = readPercentList(settings_.userFolder(), *dicFileName,
+    PercentList list = readPercentList(user_.folder(), *dicFileName,
                                        cboYear->currentText().toStdString(), rule_, threshold);
     if (!list.status) {
         ui::showFileError(this, list.status.path(), list.status.reason());
@@ -234,7 +235,7 @@ void TfrmShowPercent::cmdSortClick() {
 }
 
 void TfrmShowPercent::cmdCloseClick() {
-    if (FileStatus status = thresholds_.write(settings_.setupIniPath()); !status)
+    if (FileStatus status = thresholds_.write(user_.setupIni()); !status)
         ui::showFileError(this, status.path(), status.reason());
     accept();
 }

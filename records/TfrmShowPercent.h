@@ -31,7 +31,7 @@ class PercentTable;
 class TfrmShowPercent : public QDialog {
     Q_OBJECT
 public:
-    explicit TfrmShowPercent(const TUserSettings& settings, QWidget* parent = nullptr);
+    TfrmShowPercent(PathSettings files, UserFiles user, QWidget* parent = nullptr);
 
 public slots:
     void FormShow();
@@ -45,8 +45,9 @@ private:
     void showMode(MasteryRule rule);
     void emptyView();
 
-    TUserSettings settings_;
-    DictionaryBeside dictionaries_{settings_};
+    PathSettings files_;
+    UserFiles user_;
+    DictionaryBeside dictionaries_{user_, files_};
     MasteryThresholds thresholds_;
     MasteryRule rule_ = MasteryRule::ByRightCount;
 

@@ -33,7 +33,8 @@ void showLines(QPlainTextEdit* memo, int lines) {
 
 VerdictDialog::VerdictDialog(const QString& caption, const QString& title,
                              const QColor& titleColour, const VerdictWord& word,
-                             const TUserSettings& settings, QWidget* parent)
+                             const UserFiles& files, const DrillOptions& drill,
+                             const LookSettings& look, QWidget* parent)
     : QDialog(parent) {
     setWindowTitle(caption);
     ui::setDialogFrame(this);
@@ -63,13 +64,13 @@ VerdictDialog::VerdictDialog(const QString& caption, const QString& title,
     phoneticRow_->addWidget(lblPhoneticSign);
     phoneticRow_->addWidget(moPhoneticSign, 1);
 
-    importance_ = new ImportanceButtons(settings.userFile(importanceFileName(word.dictionaryName)),
-                                        word.lineText, settings.drill.ImportantOn, this);
+    importance_ = new ImportanceButtons(files.file(importanceFileName(word.dictionaryName)),
+                                        word.lineText, drill.ImportantOn, this);
 
     // Fonts first: the boxes' heights follow them.
-    ui::setTextLook(moComment, settings.look.FontComment, settings.look.FontCommentSize,
-                    settings.look.FontCommentColor);
-    ui::setTextLook(moPhoneticSign, settings.look.FontPhoneticSign, 0, settings.look.FontPhoneticSignColor);
+    ui::setTextLook(moComment, look.FontComment, look.FontCommentSize,
+                    look.FontCommentColor);
+    ui::setTextLook(moPhoneticSign, look.FontPhoneticSign, 0, look.FontPhoneticSignColor);
     showLines(moComment, 4);
     showLines(moPhoneticSign, 1);
 

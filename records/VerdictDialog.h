@@ -6,6 +6,7 @@
 // (its button, Esc, the title bar). Each window adds its own texts and buttons.
 
 #include "settings/TUserSettings.h"
+#include "settings/UserFiles.h"
 
 #include <QDialog>
 #include <string>
@@ -43,7 +44,8 @@ public slots:
 
 protected:
     VerdictDialog(const QString& caption, const QString& title, const QColor& titleColour,
-                  const VerdictWord& word, const TUserSettings& settings, QWidget* parent);
+                  const VerdictWord& word, const UserFiles& files, const DrillOptions& drill,
+                  const LookSettings& look, QWidget* parent);
 
     // The title panel, the comment box, the label and box of the pronunciation in one
     // row, the importance buttons: for the window's layout.

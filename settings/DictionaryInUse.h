@@ -3,11 +3,13 @@
 // learner's Setup.ini and the dictionary in use, and the folder file dialogs open in.
 
 #include "settings/TUserSettings.h"
+#include "settings/UserFiles.h"
 #include "words/DictionaryPicker.h"
 #include "words/DictionarySource.h"
 
 #include <QString>
 #include <string>
+#include <utility>
 
 namespace qor {
 
@@ -25,24 +27,32 @@ private:
     TUserSettings& settings_;
 };
 
-// The same record for a window that chooses a dictionary for itself: a choice is
-// remembered in Setup.ini, and the dictionary in use stays as it is.
+// The user's files and paths for a window that chooses a dictionary for itself: a choice
+// is remembered in Setup.ini, and the dictionary in use stays as it is.
 class DictionaryBeside final : public DictionarySource {
 public:
-    explicit DictionaryBeside(const TUserSettings& settings) : settings_(settings) {}
-    std::string setupIni() const override { return settings_.setupIniPath(); }
-    std::string fallbackFolder() const override { return settings_.ProgramFolder + "dictionary/"; }
-    std::string current() const override { return settings_.files.DicInUse; }
+    DictionaryBeside(UserFiles user, const PathSettings& files)
+        : user_(std::move(user)), files_(files) {}
+    explicit DictionaryBeside(const TUserSettings& settings)
+        : DictionaryBeside(UserFiles(settings), settings.files) {}
+    std::string setupIni() const override { return user_.setupIni(); }
+    std::string fallbackFolder() const override { return user_.dataFolder() + "dictionary/"; }
+    std::string current() const override { return files_.DicInUse; }
     void setCurrent(const std::string&) override {}
 
 private:
-    const TUserSettings& settings_;
+    UserFiles user_;
+    const PathSettings& files_;
 };
 
 // The folder a file dialog opens in: that of the file concerned, else that of the
 // dictionary in use, else the data folder's "dictionary/"; never the working directory.
+inline QString dialogFolder(const UserFiles& user, const PathSettings& files,
+                            const std::string& concernedPath = {}) {
+    return DictionaryPicker::dialogFolder(DictionaryBeside(user, files), concernedPath);
+}
 inline QString dialogFolder(const TUserSettings& settings, const std::string& concernedPath = {}) {
-    return DictionaryPicker::dialogFolder(DictionaryBeside(settings), concernedPath);
+    return dialogFolder(UserFiles(settings), settings.files, concernedPath);
 }
 
 } // namespace qor

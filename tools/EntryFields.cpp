@@ -51,10 +51,10 @@ void EntryFields::clear() {
     comment_->clear();
 }
 
-void EntryFields::applyLook(const TUserSettings& settings) {
-    ui::setTextLook(english_, settings.look.FontEnglish, 0, settings.look.FontEnglishColor);
-    ui::setTextLook(japanese_, settings.look.FontJapanese, 0, settings.look.FontJapaneseColor);
-    ui::setTextLook(comment_, settings.look.FontMessage, 0, settings.look.FontMessageColor);
+void EntryFields::applyLook(const LookSettings& look) {
+    ui::setTextLook(english_, look.FontEnglish, 0, look.FontEnglishColor);
+    ui::setTextLook(japanese_, look.FontJapanese, 0, look.FontJapaneseColor);
+    ui::setTextLook(comment_, look.FontMessage, 0, look.FontMessageColor);
 }
 
 std::optional<WordEntry> EntryFields::typed() const {

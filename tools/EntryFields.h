@@ -28,7 +28,7 @@ public:
     void show(const WordEntry& entry);
     void clear();
     // The fonts and colours of the settings' English, Japanese and message texts.
-    void applyLook(const TUserSettings& settings);
+    void applyLook(const LookSettings& look);
     // The typed entry in CP932; nullopt when a field holds a character CP932 cannot
     // (the learner has been told, about the first such field only).
     std::optional<WordEntry> typed() const;

@@ -37,9 +37,10 @@ void preferLatin(QWidget* field) {
 
 } // namespace
 
-TfrmAddVoc::TfrmAddVoc(const TUserSettings& settings, std::string dictionaryPath,
+TfrmAddVoc::TfrmAddVoc(LookSettings look, PathSettings files, std::string dictionaryPath,
                        std::string findString, QWidget* parent)
-    : QDialog(parent), settings_(settings), dicPath_(std::move(dictionaryPath)),
+    : QDialog(parent), look_(std::move(look)), files_(std::move(files)),
+      dicPath_(std::move(dictionaryPath)),
       findString_(std::move(findString)) {
     setWindowTitle(QStringLiteral("単語の追加"));
     ui::setDialogFrame(this);
@@ -106,10 +107,10 @@ void TfrmAddVoc::FormShow() {
     signOn_ = false;
     moPhoneticSign->setEnabled(false);
     clearFields();
-    txtEnglish->setFont(ui::fontFor(settings_.look.FontEnglish, font().pointSize()));
-    txtJapanese->setFont(ui::fontFor(settings_.look.FontJapanese, font().pointSize()));
-    txtComment->setFont(ui::fontFor(settings_.look.FontMessage, font().pointSize()));
-    moPhoneticSign->setFont(ui::fontFor(settings_.look.FontPhoneticSign, font().pointSize()));
+    txtEnglish->setFont(ui::fontFor(look_.FontEnglish, font().pointSize()));
+    txtJapanese->setFont(ui::fontFor(look_.FontJapanese, font().pointSize()));
+    txtComment->setFont(ui::fontFor(look_.FontMessage, font().pointSize()));
+    moPhoneticSign->setFont(ui::fontFor(look_.FontPhoneticSign, font().pointSize()));
     // Two lines of the sign font: one sign is stored, a second line shows it is not.
     moPhoneticSign->setFixedHeight(QFontMetrics(moPhoneticSign->font()).lineSpacing() * 2 + 12);
     txtDicFile->setText(ui::toQ(dicPath_));
@@ -200,7 +201,7 @@ void TfrmAddVoc::cmdAddClick() {
     // The sign is stored also when the learner called the entry off.
     SignResult signStep;
     if (signOn_)
-        signStep = addPhoneticSign(settings_.files.PhoneticSignFile, *english, *sign);
+        signStep = addPhoneticSign(files_.PhoneticSignFile, *english, *sign);
     if (signStep.outcome == SignOutcome::Failed)
         ui::showFileError(this, signStep.status.path(), signStep.status.reason());
     ui::platform().showMessage(this, ui::toQ(additionReport(*english, addEntry, signStep.outcome)));

@@ -19,8 +19,9 @@ class TfrmAddVoc : public QDialog {
     Q_OBJECT
 public:
     // dictionaryPath: the searched dictionary (CP932 full path); findString: the search text.
-    TfrmAddVoc(const TUserSettings& settings, std::string dictionaryPath, std::string findString,
-               QWidget* parent = nullptr);
+    // The look gives the fields' fonts; the paths the phonetic sign file.
+    TfrmAddVoc(LookSettings look, PathSettings files, std::string dictionaryPath,
+               std::string findString, QWidget* parent = nullptr);
 
 public slots:
     void FormShow();
@@ -34,7 +35,8 @@ protected:
 private:
     void clearFields();
 
-    TUserSettings settings_;
+    LookSettings look_;
+    PathSettings files_;
     std::string dicPath_;
     std::string findString_;
     bool signOn_ = false;  // a sign may be stored for the English typed

@@ -174,7 +174,7 @@ void TfrmEditDic::FormShow() {
     txtFindString->clear();
     frame_->showStatus({});
     cmdSave->setEnabled(false);
-    entry_->applyLook(settings_);
+    entry_->applyLook(settings_.look);
     cboDicFile->showListed(dictionaryPath_);
 }
 

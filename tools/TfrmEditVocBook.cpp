@@ -41,8 +41,9 @@ QToolButton* arrow(QWidget* parent, Qt::ArrowType type, const QString& name,
 
 } // namespace
 
-TfrmEditVocBook::TfrmEditVocBook(const TUserSettings& settings, QWidget* parent)
-    : QDialog(parent), settings_(settings), book_(settings.files.VocBook) {
+TfrmEditVocBook::TfrmEditVocBook(const PathSettings& files, const LookSettings& look,
+                                 UserFiles user, QWidget* parent)
+    : QDialog(parent), files_(files), look_(look), user_(std::move(user)), book_(files.VocBook) {
     setWindowTitle(QStringLiteral("単語帳の編集"));
     setObjectName(QStringLiteral("TfrmEditVocBook"));
     ui::setDialogFrame(this);
@@ -164,7 +165,7 @@ bool TfrmEditVocBook::FormShow() {
     formShown_ = true;
     list_->clearChoice();
     entry_->clear();
-    entry_->applyLook(settings_);
+    entry_->applyLook(look_);
     frame_->showPath(book_.path());
     FileStatus status;
     list_->table()->reset([&] { status = book_.open(); });
@@ -282,7 +283,7 @@ bool TfrmEditVocBook::cmdSaveClick() {
 void TfrmEditVocBook::cmdSaveAsClick() {
     QString chosen = ui::platform().saveFileName(
         this, QStringLiteral("別名で保存"), QStringLiteral("単語帳ファイル (*.txt)|*.txt"),
-        QStringLiteral("txt"), dialogFolder(settings_, book_.path()), ui::SaveMode::Append);
+        QStringLiteral("txt"), dialogFolder(user_, files_, book_.path()), ui::SaveMode::Append);
     if (chosen.isEmpty()) return;
     auto path = ui::fromQOrWarn(this, chosen);
     if (!path) return;
@@ -292,7 +293,7 @@ void TfrmEditVocBook::cmdSaveAsClick() {
 }
 
 void TfrmEditVocBook::cmdCsvClick() {
-    saveRowsAsCsv(this, book_.rows(), dialogFolder(settings_, book_.path()), *frame_, book_.path());
+    saveRowsAsCsv(this, book_.rows(), dialogFolder(user_, files_, book_.path()), *frame_, book_.path());
 }
 
 void TfrmEditVocBook::cmdCloseClick() {

@@ -3,6 +3,7 @@
 // delete, add to and reorder, with undo to the state at opening, save, save as and CSV.
 
 #include "settings/TUserSettings.h"
+#include "settings/UserFiles.h"
 #include "tools/EditorFrame.h"
 #include "tools/EntryFields.h"
 #include "tools/EntryRowsList.h"
@@ -21,7 +22,9 @@ namespace qor {
 class TfrmEditVocBook : public QDialog {
     Q_OBJECT
 public:
-    explicit TfrmEditVocBook(const TUserSettings& settings, QWidget* parent = nullptr);
+    // The book is files.VocBook; its dialogs open beside it, else beside the dictionary in use.
+    TfrmEditVocBook(const PathSettings& files, const LookSettings& look, UserFiles user,
+                    QWidget* parent = nullptr);
 
     const VocabularyBookEdit& book() const { return book_; }
     int selectedRow() const;
@@ -53,7 +56,9 @@ private:
     void enableRowCommands(bool enabled);
     void markChanged();
 
-    const TUserSettings& settings_;
+    const PathSettings& files_;
+    const LookSettings& look_;
+    UserFiles user_;
     VocabularyBookEdit book_;
     // After book_: the list lets go of its rows before they go.
     std::unique_ptr<EntryRowsList> list_;

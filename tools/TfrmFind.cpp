@@ -165,7 +165,7 @@ void TfrmFind::FormShow() {
 
     // The result window lives as long as this window; each search replaces its rows.
     if (!frmFindResult_)
-        frmFindResult_ = new TfrmFindResult(settings_, this);
+        frmFindResult_ = new TfrmFindResult(settings_.files, settings_.look, settings_.sound, this);
     txtFindString->setFocus();
 }
 
@@ -302,7 +302,7 @@ void TfrmFind::cmdFindClick() {
         frmFindResult_->setResults(findString_, std::move(found.words));
         ui::platform().showModal(*frmFindResult_);
     } else if (switches_.addDicOn) {
-        TfrmAddVoc frmAddVoc(settings_, dicPath_, findString_, this);
+        TfrmAddVoc frmAddVoc(settings_.look, settings_.files, dicPath_, findString_, this);
         ui::platform().showModal(frmAddVoc);
     }
     setStatus(QString());

@@ -21,11 +21,13 @@
 #include <QShowEvent>
 #include <QTreeView>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace qor {
 
-TfrmFindResult::TfrmFindResult(const TUserSettings& settings, QWidget* parent)
-    : QDialog(parent), settings_(settings) {
+TfrmFindResult::TfrmFindResult(PathSettings files, LookSettings look, SoundSettings sound,
+                               QWidget* parent)
+    : QDialog(parent), files_(std::move(files)), look_(std::move(look)), sound_(std::move(sound)) {
     setWindowTitle(QStringLiteral("検索結果"));
     // One Japanese face for the whole window keeps digits between kana in one font.
     setFont(ui::fontFor(TUserSettings::ordinaryFace(), font().pointSize()));
@@ -110,20 +112,20 @@ void TfrmFindResult::showEvent(QShowEvent* event) {
 void TfrmFindResult::FormShow() {
     ui::showText(moComment, QString());
     ui::showText(moPhoneticSign, QString());
-    ui::setTextLook(moComment, settings_.look.FontComment, settings_.look.FontCommentSize,
-                    settings_.look.FontCommentColor);
+    ui::setTextLook(moComment, look_.FontComment, look_.FontCommentSize,
+                    look_.FontCommentColor);
     // Four lines of the comment font, so the height follows the font.
     moComment->setFixedHeight(QFontMetrics(moComment->font()).lineSpacing() * 4 + 12);
-    ui::setTextLook(moPhoneticSign, settings_.look.FontPhoneticSign, 0,
-                    settings_.look.FontPhoneticSignColor);
+    ui::setTextLook(moPhoneticSign, look_.FontPhoneticSign, 0,
+                    look_.FontPhoneticSignColor);
     QFont sign = moPhoneticSign->font();
     sign.setBold(true);
     moPhoneticSign->setFont(sign);
     ui::showText(pnlResult, ui::shownText(ui::toQ(findString_), ui::kShownLineMax) +
                                 QStringLiteral(" の検索結果の表示"));
     lblResult->setText(QStringLiteral("%1個、見つかりました").arg(table_->rowCount()));
-    cmdVocBook->setEnabled(settings_.files.VocBookOn);
-    cmdPlayVoice->setEnabled(settings_.sound.VoiceOn);
+    cmdVocBook->setEnabled(files_.VocBookOn);
+    cmdPlayVoice->setEnabled(sound_.VoiceOn);
     lstResult->setFocus();
 }
 
@@ -141,7 +143,7 @@ void TfrmFindResult::lstResultClick() {
         return;
     ui::showText(moComment, ui::toQ(word->comment));
     // A sign file that cannot be read shows no sign; the comment is shown all the same.
-    PhoneticSign sign = findPhoneticSign(settings_.files.PhoneticSignFile, word->english);
+    PhoneticSign sign = findPhoneticSign(files_.PhoneticSignFile, word->english);
     if (sign.found)
         ui::showText(moPhoneticSign, ui::toQ(sign.sign));
     else if (sign.status)
@@ -151,12 +153,12 @@ void TfrmFindResult::lstResultClick() {
 }
 
 void TfrmFindResult::cmdPlayVoiceClick() {
-    if (!settings_.sound.VoiceOn)
+    if (!sound_.VoiceOn)
         return;
     const FoundWord* word = selectedWord();
     if (!word)
         return;
-    ui::pronounce(voiceFor(settings_.sound.VoiceType, settings_.sound.HatsuonDir, word->english));
+    ui::pronounce(voiceFor(sound_.VoiceType, sound_.HatsuonDir, word->english));
 }
 
 void TfrmFindResult::cmdVocBookClick() {
@@ -164,7 +166,7 @@ void TfrmFindResult::cmdVocBookClick() {
     lines.reserve(words().size());
     for (const FoundWord& w : words())
         lines.push_back(w.dictionaryLine());
-    if (FileStatus status = appendToVocabularyBook(settings_.files.VocBook, lines); !status) {
+    if (FileStatus status = appendToVocabularyBook(files_.VocBook, lines); !status) {
         // Nothing was written: the learner is told, and the command stays for another try.
         ui::showFileError(this, status.path(), status.reason());
         return;

@@ -24,7 +24,9 @@ class FindResultTable;
 class TfrmFindResult : public QDialog {
     Q_OBJECT
 public:
-    explicit TfrmFindResult(const TUserSettings& settings, QWidget* parent = nullptr);
+    // Copies of the groups it reads: the find window that opens it may go first.
+    TfrmFindResult(PathSettings files, LookSettings look, SoundSettings sound,
+                   QWidget* parent = nullptr);
 
     // The rows of the next showing: the search text and its hits in file order.
     void setResults(std::string findString, std::vector<FoundWord> words);
@@ -44,7 +46,9 @@ private:
     // The hit of the selected row, nullptr when no row is selected.
     const FoundWord* selectedWord() const;
 
-    TUserSettings settings_;
+    PathSettings files_;
+    LookSettings look_;
+    SoundSettings sound_;
     std::string findString_;
     FindResultTable* table_;
 

@@ -264,7 +264,7 @@ protected:
         v.wordAsked = 3;
         v.wordPercentage = "67";
         v.dictionaryName = "verbs";
-        TfrmAtari atari(v, s);
+        TfrmAtari atari(v, UserFiles(s), s.drill, s.look);
         atari.show();
         QApplication::processEvents();
         save(&atari, QStringLiteral("atari-%1.png").arg(tagOf(scheme, c)));
@@ -277,7 +277,7 @@ protected:
         Verdict wrong = v;
         wrong.typedAnswer = sj("■いそぐ");
         const MissedAnswer m = missedAnswerOf(wrong);
-        TfrmResultError error(m, s);
+        TfrmResultError error(m, UserFiles(s), s.drill, s.look);
         error.show();
         QApplication::processEvents();
         save(&error, QStringLiteral("result-error-%1.png").arg(tagOf(scheme, c)));

@@ -108,11 +108,13 @@ std::vector<Window> everyWindow() {
          }},
         {"TfrmAddVoc",
          [](TfrmMain& main, const TempDir& dir) -> std::unique_ptr<QWidget> {
-             return std::make_unique<TfrmAddVoc>(main.settings(), dir.file("verbs.txt"), "walk");
+             return std::make_unique<TfrmAddVoc>(main.settings().look, main.settings().files,
+                                                 dir.file("verbs.txt"), "walk");
          }},
         {"TfrmFindResult",
          [](TfrmMain& main, const TempDir&) -> std::unique_ptr<QWidget> {
-             return std::make_unique<TfrmFindResult>(main.settings());
+             return std::make_unique<TfrmFindResult>(main.settings().files, main.settings().look,
+                                                     main.settings().sound);
          }},
         {"TfrmDriveSetup",
          [](TfrmMain&, const TempDir&) -> std::unique_ptr<QWidget> {
@@ -136,7 +138,8 @@ std::vector<Window> everyWindow() {
              v.answerSide = sj("走る");
              v.shown = "run";
              v.dictionaryName = "verbs";
-             return std::make_unique<TfrmAtari>(v, main.settings());
+             return std::make_unique<TfrmAtari>(v, UserFiles(main.settings()),
+                                                main.settings().drill, main.settings().look);
          }},
         {"TfrmResultError",
          [](TfrmMain& main, const TempDir&) -> std::unique_ptr<QWidget> {
@@ -146,7 +149,8 @@ std::vector<Window> everyWindow() {
              m.shown = "run";
              m.typedAnswer = sj("歩く");
              m.dictionaryName = "verbs";
-             return std::make_unique<TfrmResultError>(m, main.settings());
+             return std::make_unique<TfrmResultError>(m, UserFiles(main.settings()),
+                                                      main.settings().drill, main.settings().look);
          }},
         {"TfrmShowError",
          [](TfrmMain& main, const TempDir&) -> std::unique_ptr<QWidget> {

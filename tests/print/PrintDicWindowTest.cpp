@@ -24,7 +24,7 @@ protected:
     std::function<void()> onEdit;
 
     std::unique_ptr<TfrmPrintDic> open() {
-        return std::make_unique<TfrmPrintDic>(settings, [this] {
+        return std::make_unique<TfrmPrintDic>(settings.files, UserFiles(settings), [this] {
             ++editorOpened;
             if (onEdit)
                 onEdit();

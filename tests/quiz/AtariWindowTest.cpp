@@ -37,7 +37,7 @@ TEST_F(AtariWindowTest, ShowsTheVerdictInTheCommentAndSignFonts) {
     settings.look.FontCommentColor = 0xFF0000;  // blue: red is the lowest byte
     settings.look.FontPhoneticSign = "Qor PronSign";
     settings.look.FontPhoneticSignColor = 0x0000FF;
-    TfrmAtari frm(verdict, settings);
+    TfrmAtari frm(verdict, UserFiles(settings), settings.drill, settings.look);
     frm.show();
     QApplication::processEvents();
 
@@ -75,7 +75,7 @@ TEST_F(AtariWindowTest, ShowsTheVerdictInTheCommentAndSignFonts) {
 TEST_F(AtariWindowTest, TheCurrentLevelIsDownAndTheTitleBarCloseStoresTheNewOne) {
     settings.drill.ImportantOn = true;
     spit(importanceFile(), crlf({"2_" + verdict.lineText}));
-    TfrmAtari frm(verdict, settings);
+    TfrmAtari frm(verdict, UserFiles(settings), settings.drill, settings.look);
     EXPECT_TRUE(ctl<QLabel>(frm, "lblImportant")->isEnabled());
     for (QPushButton* b : {ctl<QPushButton>(frm, "cmd1"), ctl<QPushButton>(frm, "cmd2"), ctl<QPushButton>(frm, "cmd3"), ctl<QPushButton>(frm, "cmd4"), ctl<QPushButton>(frm, "cmd5")}) {
         EXPECT_TRUE(b->isEnabled());
@@ -95,7 +95,7 @@ TEST_F(AtariWindowTest, EscAndOkStoreTheLevelToo) {
     const std::string other = sj("pear=梨*x");
     spit(importanceFile(), crlf({"5_" + other}));
     {
-        TfrmAtari frm(verdict, settings);
+        TfrmAtari frm(verdict, UserFiles(settings), settings.drill, settings.look);
         frm.show();
         ctl<QPushButton>(frm, "cmd1")->click();
         QTest::keyClick(&frm, Qt::Key_Escape);
@@ -103,7 +103,7 @@ TEST_F(AtariWindowTest, EscAndOkStoreTheLevelToo) {
     }
     EXPECT_EQ(slurp(importanceFile()), crlf({"1_" + verdict.lineText, "5_" + other}));
     {
-        TfrmAtari frm(verdict, settings);
+        TfrmAtari frm(verdict, UserFiles(settings), settings.drill, settings.look);
         EXPECT_TRUE(ctl<QPushButton>(frm, "cmd1")->isChecked());
         ctl<QPushButton>(frm, "cmd1")->click();  // all buttons up: level 0
         ctl<QPushButton>(frm, "cmdOk")->click();
@@ -116,7 +116,7 @@ TEST_F(AtariWindowTest, AnUnchangedLevelLeavesTheFileAsItWas) {
     // Not in sorted order: any rewrite would sort it.
     const std::string bytes = crlf({"3_" + verdict.lineText, sj("1_pear=梨*x")});
     spit(importanceFile(), bytes);
-    TfrmAtari frm(verdict, settings);
+    TfrmAtari frm(verdict, UserFiles(settings), settings.drill, settings.look);
     ctl<QPushButton>(frm, "cmdOk")->click();
     EXPECT_EQ(slurp(importanceFile()), bytes);
 }

@@ -41,7 +41,7 @@ TEST_F(ResultErrorWindowTest, ShowsTheVerdictWithCloseFocusedAndTheAddHint) {
     settings.look.FontCommentSize = 14;
     settings.look.FontCommentColor = 0x0000FF;  // red in the lowest byte
     settings.look.FontPhoneticSignColor = 0x008000;
-    TfrmResultError frm(answer, settings);
+    TfrmResultError frm(answer, UserFiles(settings), settings.drill, settings.look);
     frm.show();
     QApplication::processEvents();
 
@@ -84,14 +84,14 @@ TEST_F(ResultErrorWindowTest, ShowsTheVerdictWithCloseFocusedAndTheAddHint) {
 
 TEST_F(ResultErrorWindowTest, AnEmptyAnswerOrAChoiceCannotBeDeclaredRight) {
     answer.typedAnswer.clear();
-    TfrmResultError empty(answer, settings);
+    TfrmResultError empty(answer, UserFiles(settings), settings.drill, settings.look);
     EXPECT_FALSE(ctl<QPushButton>(empty, "cmdAdd")->isEnabled());
     EXPECT_TRUE(ctl<QPushButton>(empty, "cmdAdd")->toolTip().isEmpty());
     EXPECT_EQ(ctl<QLabel>(empty, "lblKaitou")->text(), q("解答 ： "));
 
     answer.typedAnswer = "sprint";
     answer.canAccept = false;
-    TfrmResultError choice(answer, settings);
+    TfrmResultError choice(answer, UserFiles(settings), settings.drill, settings.look);
     EXPECT_FALSE(ctl<QPushButton>(choice, "cmdAdd")->isEnabled());
     choice.cmdAddClick();  // even called directly, nothing is added
     EXPECT_FALSE(choice.answerAccepted());
@@ -100,7 +100,7 @@ TEST_F(ResultErrorWindowTest, AnEmptyAnswerOrAChoiceCannotBeDeclaredRight) {
 
 TEST_F(ResultErrorWindowTest, AddingAppendsOneLineOnceAndAcceptsTheAnswer) {
     ASSERT_TRUE(createAnswerFile(answerFile()));
-    TfrmResultError frm(answer, settings);
+    TfrmResultError frm(answer, UserFiles(settings), settings.drill, settings.look);
     ctl<QPushButton>(frm, "cmdAdd")->click();
     EXPECT_TRUE(frm.answerAccepted());
     EXPECT_FALSE(ctl<QPushButton>(frm, "cmdAdd")->isEnabled());
@@ -114,7 +114,7 @@ TEST_F(ResultErrorWindowTest, AddingAppendsOneLineOnceAndAcceptsTheAnswer) {
 TEST_F(ResultErrorWindowTest, AnAnswerFileThatCannotBeWrittenIsReportedAndStillAccepted) {
     ASSERT_TRUE(makeFolder(answerFile()));  // a folder where the file should be
     platform.answerMessage();
-    TfrmResultError frm(answer, settings);
+    TfrmResultError frm(answer, UserFiles(settings), settings.drill, settings.look);
     ctl<QPushButton>(frm, "cmdAdd")->click();
     ASSERT_EQ(platform.callsOf(PlatformCall::Message).size(), 1u);
     EXPECT_EQ(platform.callsOf(PlatformCall::Message)[0].text,
@@ -128,7 +128,7 @@ TEST_F(ResultErrorWindowTest, RaisingTheButtonOfLevelThreeRemovesTheWord) {
     settings.drill.ImportantOn = true;
     const std::string other = sj("1_apple=りんご*果物");
     spit(importanceFile(), crlf({other, "3_" + answer.lineText}));
-    TfrmResultError frm(answer, settings);
+    TfrmResultError frm(answer, UserFiles(settings), settings.drill, settings.look);
     EXPECT_TRUE(ctl<QLabel>(frm, "lblImportant")->isEnabled());
     for (QPushButton* b : {ctl<QPushButton>(frm, "cmd1"), ctl<QPushButton>(frm, "cmd2"), ctl<QPushButton>(frm, "cmd3"), ctl<QPushButton>(frm, "cmd4"), ctl<QPushButton>(frm, "cmd5")}) {
         EXPECT_TRUE(b->isEnabled());
@@ -144,7 +144,7 @@ TEST_F(ResultErrorWindowTest, RaisingTheButtonOfLevelThreeRemovesTheWord) {
 TEST_F(ResultErrorWindowTest, TheLastPressedLevelIsStoredWhenClosedByEscOrTheTitleBar) {
     settings.drill.ImportantOn = true;
     {
-        TfrmResultError frm(answer, settings);
+        TfrmResultError frm(answer, UserFiles(settings), settings.drill, settings.look);
         EXPECT_FALSE(ctl<QPushButton>(frm, "cmd1")->isChecked() || ctl<QPushButton>(frm, "cmd5")->isChecked());  // no level yet
         frm.show();
         ctl<QPushButton>(frm, "cmd5")->click();
@@ -156,7 +156,7 @@ TEST_F(ResultErrorWindowTest, TheLastPressedLevelIsStoredWhenClosedByEscOrTheTit
     }
     EXPECT_EQ(slurp(importanceFile()), crlf({"2_" + answer.lineText}));
     {
-        TfrmResultError frm(answer, settings);
+        TfrmResultError frm(answer, UserFiles(settings), settings.drill, settings.look);
         EXPECT_TRUE(ctl<QPushButton>(frm, "cmd2")->isChecked());
         frm.show();
         ctl<QPushButton>(frm, "cmd4")->click();
@@ -170,7 +170,7 @@ TEST_F(ResultErrorWindowTest, AnImportanceFileThatCannotBeReadIsReportedAndLeftA
     settings.drill.ImportantOn = true;
     ASSERT_TRUE(makeFolder(importanceFile()));
     platform.answerNotice();
-    TfrmResultError frm(answer, settings);
+    TfrmResultError frm(answer, UserFiles(settings), settings.drill, settings.look);
     ASSERT_EQ(platform.callsOf(PlatformCall::Notice).size(), 1u);
     EXPECT_EQ(platform.callsOf(PlatformCall::Notice)[0].caption, q("エラー"));
     EXPECT_FALSE(ctl<QPushButton>(frm, "cmd1")->isEnabled());

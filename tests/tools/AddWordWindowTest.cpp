@@ -33,7 +33,7 @@ protected:
     }
 
     std::unique_ptr<TfrmAddVoc> open(const char* findString) {
-        auto frm = std::make_unique<TfrmAddVoc>(settings, dic, sj(findString));
+        auto frm = std::make_unique<TfrmAddVoc>(settings.look, settings.files, dic, sj(findString));
         frm->show();
         return frm;
     }
@@ -227,7 +227,7 @@ TEST_F(AddWordWindowTest, AMissingSignFileIsReportedAndTheWordIsStillReportedAdd
 }
 
 TEST_F(AddWordWindowTest, ADictionaryThatCannotBeReadIsReportedBeforeAnythingIsWritten) {
-    auto frm = std::make_unique<TfrmAddVoc>(settings, dir.file("gone.txt"), "zebra");
+    auto frm = std::make_unique<TfrmAddVoc>(settings.look, settings.files, dir.file("gone.txt"), "zebra");
     frm->show();
     platform.answerNotice();
     add(*frm, "zebra", "しまうま");
