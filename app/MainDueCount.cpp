@@ -9,14 +9,14 @@
 
 namespace qor {
 
-void MainDueCount::refresh(const TUserSettings& settings, bool force) {
+void MainDueCount::refresh(const UserFiles& user, const PathSettings& files, bool force) {
     const StudyDay today = StudyDay::of(programClock().now());
-    if (!force && day_ == today && dictionary_ == settings.files.DicInUse)
+    if (!force && day_ == today && dictionary_ == files.DicInUse)
         return;
     day_ = today;
-    dictionary_ = settings.files.DicInUse;
-    const DueForecast due = readDueForecast(settings.userFolder(), settings.files.DicInUse,
-                                            readReviewSettings(settings.setupIniPath()), today, 0);
+    dictionary_ = files.DicInUse;
+    const DueForecast due = readDueForecast(user.folder(), files.DicInUse,
+                                            readReviewSettings(user.setupIni()), today, 0);
     const QString what = QStringLiteral("使用中の辞書で、今日復習する単語の数");
     if (!due.status) {
         // A file that cannot be read counts nothing; the tooltip says which and why.

@@ -6,6 +6,7 @@
 
 #include "records/StudyDay.h"
 #include "settings/TUserSettings.h"
+#include "settings/UserFiles.h"
 
 #include <optional>
 #include <string>
@@ -20,7 +21,7 @@ public:
 
     // Counts anew when the dictionary in use or the program clock's day differs from the
     // last count's, or when `force` is set (the records or the settings changed).
-    void refresh(const TUserSettings& settings, bool force);
+    void refresh(const UserFiles& user, const PathSettings& files, bool force);
     // The last count (nullopt when none could be made).
     std::optional<int> count() const { return count_; }
 

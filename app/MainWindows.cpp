@@ -31,6 +31,15 @@
 
 namespace qor {
 
+namespace {
+
+std::unique_ptr<QDialog> makeDictionaryWindow(TfrmMain& main, TfrmMakeDic::Tab tab) {
+    TUserSettings& s = main.settings();
+    return std::make_unique<TfrmMakeDic>(UserFiles(s), s.files, s.look, s.dicTypes, tab, &main);
+}
+
+} // namespace
+
 void registerMainWindows(WindowOpeners& openers) {
     openers.add(MainCommand::About, [](TfrmMain& main) {
         return std::make_unique<TfrmAbout>(UserFiles(main.settings()), &main);
@@ -45,24 +54,25 @@ void registerMainWindows(WindowOpeners& openers) {
     };
     openers.add(
         MainCommand::MakeDic,
-        [](TfrmMain& m) {
-            return std::make_unique<TfrmMakeDic>(m.settings(), TfrmMakeDic::Tab::Words, &m);
-        },
+        [](TfrmMain& m) { return makeDictionaryWindow(m, TfrmMakeDic::Tab::Words); },
         showDictionary);
     openers.add(
         MainCommand::MakePron,
-        [](TfrmMain& m) {
-            return std::make_unique<TfrmMakeDic>(m.settings(), TfrmMakeDic::Tab::Signs, &m);
-        },
+        [](TfrmMain& m) { return makeDictionaryWindow(m, TfrmMakeDic::Tab::Signs); },
         showDictionary);
     openers.add(
         MainCommand::EditDic,
         [](TfrmMain& m) {
-            return std::make_unique<TfrmEditDic>(m.settings(), m.settings().files.DicInUse, &m);
+            return std::make_unique<TfrmEditDic>(UserFiles(m.settings()), m.settings().files,
+                                                 m.settings().look, m.settings().files.DicInUse,
+                                                 &m);
         },
         showDictionary);
     openers.add(
-        MainCommand::Import, [](TfrmMain& m) { return std::make_unique<TfrmImport>(m.settings(), &m); },
+        MainCommand::Import,
+        [](TfrmMain& m) {
+            return std::make_unique<TfrmImport>(UserFiles(m.settings()), m.settings().files, &m);
+        },
         showDictionary);
     openers.add(MainCommand::NewText, [](TfrmMain& m) {
         return std::make_unique<TfrmNewText>(
@@ -80,14 +90,19 @@ void registerMainWindows(WindowOpeners& openers) {
                                                  main.settingsNotifier(), &main);
         // The music controls play on the main window's players.
         QWidget* slot = setup->musicGroupSlot();
-        slot->layout()->addWidget(new MusicGroup(main.music(), main.settings(), slot));
+        slot->layout()->addWidget(new MusicGroup(main.music(), UserFiles(main.settings()), slot));
         return setup;
     });
-    openers.add(MainCommand::Find,
-                [](TfrmMain& main) { return std::make_unique<TfrmFind>(main.settings(), &main); });
+    openers.add(MainCommand::Find, [](TfrmMain& main) {
+        const TUserSettings& s = main.settings();
+        return std::make_unique<TfrmFind>(UserFiles(s), s.files, s.look, s.sound, s.dicTypes,
+                                          &main);
+    });
     openers.add(MainCommand::MakeTest, [](TfrmMain& main) {
-        return std::make_unique<TfrmMakeTest>(main.settings(), main.drill().lastDrill(),
-                                              main.drill().history(), &main);
+        const TUserSettings& s = main.settings();
+        return std::make_unique<TfrmMakeTest>(UserFiles(s), s.files, s.UserName,
+                                              main.drill().lastDrill(), main.drill().history(),
+                                              &main);
     });
     openers.add(MainCommand::PrintDic, [](TfrmMain& main) {
         return std::make_unique<TfrmPrintDic>(
@@ -101,10 +116,12 @@ void registerMainWindows(WindowOpeners& openers) {
                                                   UserFiles(m.settings()), &m);
     });
     openers.add(MainCommand::ShowGraph, [](TfrmMain& m) {
-        return std::make_unique<TfrmShowGraph>(m.settings(), m.drill().recentSlot(), &m);
+        return std::make_unique<TfrmShowGraph>(UserFiles(m.settings()), m.settings().files,
+                                               m.drill().recentSlot(), &m);
     });
     openers.add(MainCommand::ShowHistory, [](TfrmMain& m) {
-        return std::make_unique<TfrmShowHistory>(listedDrills(m.drill().history()), m.settings(), &m);
+        return std::make_unique<TfrmShowHistory>(listedDrills(m.drill().history()),
+                                                 UserFiles(m.settings()), m.settings().files, &m);
     });
 }
 

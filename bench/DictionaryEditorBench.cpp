@@ -85,7 +85,7 @@ int main(int argc, char** argv) {
                 kScrolls * kRuns);
     for (int lines : {2000, 20000, 200000}) {
         Fixture f(lines);
-        TfrmEditDic window(f.settings, f.dictionary);
+        TfrmEditDic window(UserFiles(f.settings), f.settings.files, f.settings.look, f.dictionary);
         window.show();
         QApplication::processEvents();
         auto* list = window.findChild<QTreeView*>(QStringLiteral("lstData"));

@@ -148,7 +148,7 @@ int main(int argc, char** argv) {
                          result.lines.size(), result.skipped.size());
         });
         Figure window = measure(runs, [&] {
-            TfrmImport frm(settings);
+            TfrmImport frm(UserFiles(settings), settings.files);
             frm.show();
             QApplication::processEvents();
             frm.openFile(QString::fromStdString(c.path));

@@ -143,7 +143,8 @@ int main(int argc, char** argv) {
         if (listing.listingLines().size() != static_cast<std::size_t>(words))
             std::abort();
 
-        TfrmMakeTest sheet(f.settings, DrillSummary{}, f.history);
+        TfrmMakeTest sheet(UserFiles(f.settings), f.settings.files, f.settings.UserName,
+                           DrillSummary{}, f.history);
         sheet.resize(800, 600);
         sheet.show();
         child<QComboBox>(sheet, "cboPrintType")->setCurrentIndex(static_cast<int>(PrintType::PastAsked));

@@ -144,7 +144,7 @@ int main(int argc, char** argv) {
             std::abort();
     });
     const double open = medianMs(kRuns, [&] {
-        TfrmStudyCalendar frm(f.settings);
+        TfrmStudyCalendar frm(UserFiles(f.settings), f.settings.files);
         frm.show();
         QApplication::processEvents();
         if (frm.grab().isNull())

@@ -55,9 +55,10 @@ QSpinBox* numberField(int minimum, int maximum, int value, const QString& name, 
 
 } // namespace
 
-TfrmMakeTest::TfrmMakeTest(const TUserSettings& settings, DrillSummary lastDrill,
-                           const DrillHistory& history, QWidget* parent)
-    : QDialog(parent), settings_(settings), lastDrill_(std::move(lastDrill)), history_(history) {
+TfrmMakeTest::TfrmMakeTest(UserFiles user, PathSettings files, std::string userName,
+                           DrillSummary lastDrill, const DrillHistory& history, QWidget* parent)
+    : QDialog(parent), user_(std::move(user)), files_(std::move(files)),
+      userName_(std::move(userName)), lastDrill_(std::move(lastDrill)), history_(history) {
     setWindowTitle(QStringLiteral("簡易テスト用紙の作成"));
     ui::setDialogFrame(this);
 
@@ -204,8 +205,8 @@ void TfrmMakeTest::FormShow() {
     setStatus({});
     lines_.clear();
     moData_->clear();
-    cboDicFile_->showListed(settings_.files.DicInUse);
-    test_ = MakeTestSettings::load(settings_.setupIniPath());
+    cboDicFile_->showListed(files_.DicInUse);
+    test_ = MakeTestSettings::load(user_.setupIni());
     chkToEnglish_->setChecked(test_.ToEnglish);
     chkSelectOn_->setChecked(test_.SelectOn);
     chkPrintDate_->setChecked(test_.PrintDate);
@@ -267,7 +268,7 @@ SheetRequest TfrmMakeTest::request(const std::string& dictionaryPath) const {
     r.type = printType();
     r.historyEntry = txtPastNum_->value();
     r.dictionaryPath = dictionaryPath;
-    r.userFolder = settings_.userFolder();
+    r.userFolder = user_.folder();
     r.now = DateTexts::of(programClock().now());
     r.lastDrill = &lastDrill_;
     r.history = &history_;
@@ -298,7 +299,7 @@ void TfrmMakeTest::cmdViewClick() {
     const std::string& path = *known;
     const SheetRequest r = request(path);
     TestSheet sheet(test_);
-    sheet.addHeading(settings_.UserName, r.now, sheetScore(r));
+    sheet.addHeading(userName_, r.now, sheetScore(r));
     showSheet(sheet);
 
     SheetSource source = readSheetSource(r);
@@ -310,8 +311,7 @@ void TfrmMakeTest::cmdViewClick() {
                 this,
                 QStringLiteral("記録ファイルの単語番号「%1」が数字ではありません。\n")
                         .arg(ui::toQ(source.badNumber)) +
-                    ui::toQ(dailyRecordPath(settings_.userFolder(), r.now.yearMonth,
-                                            dictionaryName(path))),
+                    ui::toQ(dailyRecordPath(user_.folder(), r.now.yearMonth, dictionaryName(path))),
                 kError, ui::kNoticeWarning);
         } else {
             // A file name that no path is remembered for is named by itself.
@@ -366,8 +366,7 @@ void TfrmMakeTest::cmdPrintClick() {
 void TfrmMakeTest::cmdSaveClick() {
     const QString chosen = ui::platform().saveFileName(
         this, QStringLiteral("テスト用紙の保存"), QStringLiteral("テキストファイル (*.txt)|*.txt"),
-        QStringLiteral("txt"),
-        dialogFolder(settings_, sheetDictionary_), ui::SaveMode::Append);
+        QStringLiteral("txt"), dialogFolder(user_, files_, sheetDictionary_), ui::SaveMode::Append);
     if (chosen.isEmpty() || lines_.empty())
         return;
     auto path = ui::fromQOrWarn(this, chosen);
@@ -397,7 +396,7 @@ void TfrmMakeTest::cmdQuestionClick() {
 
 void TfrmMakeTest::cmdCloseClick() {
     test_.Tab = txtTab_->value();
-    if (FileStatus status = test_.save(settings_.setupIniPath()); !status)
+    if (FileStatus status = test_.save(user_.setupIni()); !status)
         ui::showFileError(this, status.path(), status.reason());
     accept();
 }

@@ -7,6 +7,7 @@
 #include "quiz/DrillState.h"
 #include "settings/DictionaryInUse.h"
 #include "settings/TUserSettings.h"
+#include "settings/UserFiles.h"
 
 #include <QDialog>
 #include <optional>
@@ -27,10 +28,10 @@ class LinesView;
 class TfrmMakeTest : public QDialog {
     Q_OBJECT
 public:
-    // The last drill of this run, and the history of this run (kept by the main window's
-    // drill, which outlives this window).
-    TfrmMakeTest(const TUserSettings& settings, DrillSummary lastDrill, const DrillHistory& history,
-                 QWidget* parent = nullptr);
+    // userName heads the sheet. The last drill of this run, and the history of this run
+    // (kept by the main window's drill, which outlives this window).
+    TfrmMakeTest(UserFiles user, PathSettings files, std::string userName, DrillSummary lastDrill,
+                 const DrillHistory& history, QWidget* parent = nullptr);
 
     // The lines on the sheet box (CP932), as built.
     const std::vector<std::string>& sheetLines() const { return lines_; }
@@ -61,8 +62,10 @@ private:
     PrintType printType() const;
     SheetRequest request(const std::string& dictionaryPath) const;
 
-    TUserSettings settings_;
-    DictionaryBeside dictionaries_{settings_};
+    UserFiles user_;
+    PathSettings files_;
+    std::string userName_;
+    DictionaryBeside dictionaries_{user_, files_};
     DrillSummary lastDrill_;
     const DrillHistory& history_;
     MakeTestSettings test_;

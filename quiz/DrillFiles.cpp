@@ -131,7 +131,7 @@ std::vector<FileStatus> DrillFiles::recordMiss(const CurrentEntry& entry) {
     if (!daily_ || daily_->userFolder() != settings_.userFolder())
         daily_ = std::make_unique<DailyRecord>(settings_.userFolder());
     RecordWord word{entry.lineIndex, entry.wordKey(), entry.lineText};
-    return failuresOf(daily_->recordMiss(settings_, dictionary(), word, now()));
+    return failuresOf(daily_->recordMiss(settings_.files, dictionary(), word, now()));
 }
 
 std::vector<FileStatus> DrillFiles::saveStudyDetail(int& slot, int percentage) const {

@@ -59,7 +59,7 @@ void showDrillEndWindow(QWidget* parent, const DrillSummary& summary, bool error
         return;
     }
     ui::openWindow(parent, QStringLiteral("最終結果"), [&] {
-        TfrmFinish window(summary, errorReviewOf(summary), settings, parent);
+        TfrmFinish window(summary, errorReviewOf(summary), ErrorReviewSettings(settings), parent);
         ui::platform().showModal(window);
     });
 }
@@ -67,7 +67,7 @@ void showDrillEndWindow(QWidget* parent, const DrillSummary& summary, bool error
 void showErrorReviewWindow(QWidget* parent, const TUserSettings& settings,
                            const DrillSummary& lastDrill) {
     ui::openWindow(parent, QStringLiteral("間違えの表示"), [&] {
-        TfrmShowError window(errorReviewOf(lastDrill), settings, parent);
+        TfrmShowError window(errorReviewOf(lastDrill), ErrorReviewSettings(settings), parent);
         ui::platform().showModal(window);
     });
 }

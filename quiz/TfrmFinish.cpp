@@ -1,5 +1,6 @@
 #include "quiz/TfrmFinish.h"
 
+#include "settings/TUserSettings.h"
 #include "ui/DialogFrame.h"
 #include "ui/Fonts.h"
 #include "ui/Panels.h"
@@ -20,8 +21,8 @@ QColor finishPerfectColor() {
 }
 
 TfrmFinish::TfrmFinish(const DrillSummary& summary, ErrorReviewInput review,
-                       const TUserSettings& settings, QWidget* parent)
-    : QDialog(parent), review_(std::move(review)), settings_(settings) {
+                       ErrorReviewSettings settings, QWidget* parent)
+    : QDialog(parent), review_(std::move(review)), settings_(std::move(settings)) {
     setWindowTitle(QStringLiteral("全問終了"));
     ui::setDialogFrame(this);
     // One Japanese face for the whole window keeps digits between kana in one font.

@@ -4,7 +4,6 @@
 
 #include "quiz/DrillView.h"
 #include "records/TfrmShowError.h"
-#include "settings/TUserSettings.h"
 
 #include <QColor>
 #include <QDialog>
@@ -18,7 +17,7 @@ class TfrmFinish : public QDialog {
     Q_OBJECT
 public:
     // review: the drill's misses, for "間違えの表示".
-    TfrmFinish(const DrillSummary& summary, ErrorReviewInput review, const TUserSettings& settings,
+    TfrmFinish(const DrillSummary& summary, ErrorReviewInput review, ErrorReviewSettings settings,
                QWidget* parent = nullptr);
 
 private slots:
@@ -33,7 +32,7 @@ private:
     QPushButton* cmdShowError;
     QPushButton* cmdClose;
     ErrorReviewInput review_;
-    const TUserSettings& settings_;
+    ErrorReviewSettings settings_;
 };
 
 // "CONGRATULATION !!" of a perfect drill: a light blue that reads on the black panel.

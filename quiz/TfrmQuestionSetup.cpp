@@ -36,9 +36,10 @@ TfrmQuestionSetup::TfrmQuestionSetup(Drill& drill, TUserSettings& settings, Ques
     lblBanner_ = ui::banner(QStringLiteral("ここでは、出題させる問題の設定を行います"), this);
     memorize_ = new SetupMemorizeRow(this);
     options_ = new SetupOptionGroup(plan_.modes, this);
-    customList_ = new SetupCustomListPart(plan_.modes, plan_.customLines, settings_,
-                                          [this] { return dictionary_->wordCount(); }, this);
-    importance_ = new SetupImportancePart(plan_.modes, settings_, this);
+    customList_ = new SetupCustomListPart(
+        plan_.modes, plan_.customLines, UserFiles(settings_), settings_.files,
+        [this] { return dictionary_->wordCount(); }, this);
+    importance_ = new SetupImportancePart(plan_.modes, UserFiles(settings_), settings_.files, this);
     answerForm_ = new SetupAnswerForm(this);
     dictionary_ = new SetupDictionaryPart(settings_, host_, this);
     count_ = new SetupCountPart(this);

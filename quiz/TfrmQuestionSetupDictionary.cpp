@@ -86,7 +86,7 @@ SetupDictionaryPart::SetupDictionaryPart(TUserSettings& settings, QuestionSetupH
 
 void SetupDictionaryPart::showInUse() {
     cboDicFile_->showListed(settings_.files.DicInUse);
-    const DefaultDictionarySet defaults = defaultDictionaries(settings_);
+    const DefaultDictionarySet defaults = defaultDictionaries(settings_.dicTypes);
     for (int i = 0; i < kDefaultDictionaries; ++i)
         ui::setUserCaption(grpDicType_->button(i),
                            ui::toQ(defaults[static_cast<std::size_t>(i)].caption));
@@ -109,7 +109,7 @@ void SetupDictionaryPart::setChangeable(bool changeable) {
 }
 
 void SetupDictionaryPart::selectDicTypeOf(const std::string& fileName) {
-    const int index = defaultDictionaryWithFileName(settings_, fileName);
+    const int index = defaultDictionaryWithFileName(settings_.dicTypes, fileName);
     if (index < 0)
         setup::chooseNone(grpDicType_);
     else
@@ -133,7 +133,8 @@ void SetupDictionaryPart::use(const std::string& path) {
 void SetupDictionaryPart::rgDicTypeClick(int index) {
     if (index < 0 || index >= kDefaultDictionaries)
         return;
-    const std::string path = defaultDictionaries(settings_)[static_cast<std::size_t>(index)].path;
+    const std::string path =
+        defaultDictionaries(settings_.dicTypes)[static_cast<std::size_t>(index)].path;
     if (FileStatus written = rememberDictionaryPath(settings_.setupIniPath(), path); !written)
         ui::showFileError(window(), written.path(), written.reason());
     use(path);

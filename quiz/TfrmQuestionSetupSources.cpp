@@ -22,10 +22,10 @@ namespace qor {
 // ---------------------------------------------------------------- custom list
 
 SetupCustomListPart::SetupCustomListPart(DrillModes& modes, std::vector<std::string>& customLines,
-                                         TUserSettings& settings, std::function<int()> wordCount,
-                                         QWidget* parent)
-    : QWidget(parent), modes_(modes), customLines_(customLines), settings_(settings),
-      wordCount_(std::move(wordCount)) {
+                                         UserFiles user, const PathSettings& files,
+                                         std::function<int()> wordCount, QWidget* parent)
+    : QWidget(parent), modes_(modes), customLines_(customLines), user_(std::move(user)),
+      files_(files), wordCount_(std::move(wordCount)) {
     setObjectName(QStringLiteral("customListPart"));
     const QString slow = QStringLiteral("ダイアログが表示されるまで時間がかかります");
     chkCustomQuestion_ = new QCheckBox(QStringLiteral("出題する単語を指定する (&V)"), this);
@@ -75,8 +75,7 @@ void SetupCustomListPart::chkCustomQuestionClick() {
     bool chosen = false;
     int count = 0;
     ui::openWindow(window(), QStringLiteral("出題設定"), [&] {
-        TfrmCustomQuestion dialog(list_, customLines_, settings_.files.DicInUse, settings_.userFolder(),
-                                  window());
+        TfrmCustomQuestion dialog(list_, customLines_, files_.DicInUse, user_.folder(), window());
         auto progress = [this, &gauge](int done) {
             done > 0 ? gauge.step(std::min(done, cgProgress_->maximum())) : gauge.end();
         };
@@ -93,9 +92,9 @@ void SetupCustomListPart::chkCustomQuestionClick() {
 
 // ---------------------------------------------------------------- importance
 
-SetupImportancePart::SetupImportancePart(DrillModes& modes, const TUserSettings& settings,
-                                         QWidget* parent)
-    : QWidget(parent), modes_(modes), settings_(settings) {
+SetupImportancePart::SetupImportancePart(DrillModes& modes, UserFiles user,
+                                         const PathSettings& files, QWidget* parent)
+    : QWidget(parent), modes_(modes), user_(std::move(user)), files_(files) {
     setObjectName(QStringLiteral("importancePart"));
     chkImportantQuestion_ =
         new QCheckBox(QStringLiteral("指定した重要度の単語を出題する (&F)"), this);
@@ -175,7 +174,7 @@ void SetupImportancePart::chkImportantQuestionClick() {
     }
     emit switched(true);
     chkNormalImportant_->setEnabled(true);
-    ImportanceFile file(settings_.userFile(importanceFileName(dictionaryName(settings_.files.DicInUse))));
+    ImportanceFile file(user_.file(importanceFileName(dictionaryName(files_.DicInUse))));
     if (!file.readAll().status) {
         ui::platform().showNotice(window(),
                                   QStringLiteral("指定された辞書の単語には重要度が設定されていません"),

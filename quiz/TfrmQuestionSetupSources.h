@@ -5,6 +5,7 @@
 
 #include "quiz/DrillState.h"
 #include "settings/TUserSettings.h"
+#include "settings/UserFiles.h"
 #include "tools/CustomQuestionList.h"
 
 #include <QWidget>
@@ -24,10 +25,11 @@ namespace qor {
 class SetupCustomListPart : public QWidget {
     Q_OBJECT
 public:
-    // modes and customLines belong to the dialog's plan; wordCount gives the words of
-    // the dictionary in use (the gauge's range).
-    SetupCustomListPart(DrillModes& modes, std::vector<std::string>& customLines,
-                        TUserSettings& settings, std::function<int()> wordCount, QWidget* parent);
+    // modes and customLines belong to the dialog's plan; files is read at each use, since
+    // the dialog may change the dictionary in use; wordCount gives the words of the
+    // dictionary in use (the gauge's range).
+    SetupCustomListPart(DrillModes& modes, std::vector<std::string>& customLines, UserFiles user,
+                        const PathSettings& files, std::function<int()> wordCount, QWidget* parent);
 
     bool isOn() const;
     // Clears the box (and runs what that does) when it is ticked.
@@ -48,7 +50,8 @@ private:
 
     DrillModes& modes_;
     std::vector<std::string>& customLines_;
-    TUserSettings& settings_;
+    UserFiles user_;
+    const PathSettings& files_;
     std::function<int()> wordCount_;
     CustomQuestionList list_;
     QCheckBox* chkCustomQuestion_;
@@ -60,7 +63,9 @@ private:
 class SetupImportancePart : public QWidget {
     Q_OBJECT
 public:
-    SetupImportancePart(DrillModes& modes, const TUserSettings& settings, QWidget* parent);
+    // files is read at each use, like the custom list's.
+    SetupImportancePart(DrillModes& modes, UserFiles user, const PathSettings& files,
+                        QWidget* parent);
 
     bool isOn() const;
     // Clears the box (and runs what that does) when it is ticked.
@@ -78,7 +83,8 @@ private:
     void setLevelsEnabled(bool enabled);
 
     DrillModes& modes_;
-    const TUserSettings& settings_;
+    UserFiles user_;
+    const PathSettings& files_;
     QCheckBox* chkImportantQuestion_;
     std::array<QToolButton*, 5> cmdLevel_{};
     QCheckBox* chkNormalImportant_;

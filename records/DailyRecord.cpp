@@ -144,12 +144,12 @@ std::vector<std::string> dayMissItems(int count, const std::string& list) {
 
 DailyRecord::DailyRecord(std::string userFolder) : userFolder_(std::move(userFolder)) {}
 
-RecordStatus DailyRecord::recordMiss(const TUserSettings& s, const RecordDictionary& dic,
+RecordStatus DailyRecord::recordMiss(const PathSettings& files, const RecordDictionary& dic,
                                      const RecordWord& word, const DateTexts& now) {
     RecordStatus status;
     // With no file chosen there is no list to keep.
-    if (s.files.SaveError && !s.files.SaveErrorFile.empty())
-        status.add(SaveErrorData(s.files.SaveErrorFile, word.line));
+    if (files.SaveError && !files.SaveErrorFile.empty())
+        status.add(SaveErrorData(files.SaveErrorFile, word.line));
     status.add(SaveData(dic, word, now));
     return status;
 }

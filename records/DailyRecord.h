@@ -44,7 +44,7 @@ public:
 
     // The records of one missed answer: SaveErrorData when s.files.SaveError is 1 (to
     // s.files.SaveErrorFile), then SaveData. Every failure is listed; the rest goes on.
-    RecordStatus recordMiss(const TUserSettings& s, const RecordDictionary& dic,
+    RecordStatus recordMiss(const PathSettings& files, const RecordDictionary& dic,
                             const RecordWord& word, const DateTexts& now);
 
     // Records a miss of `word` in the dictionary's daily record file of the current month

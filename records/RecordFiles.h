@@ -13,7 +13,8 @@
 //   MonthFigures month = stats.GetYearDetail();
 //   word.count(right); month.count(right);
 //   RecordStatus status;
-//   if (!right) status.add(record.recordMiss(settings, dic, w, now));  // SaveErrorData, SaveData
+//   if (!right) status.add(record.recordMiss(settings.files, dic, w, now));  // SaveErrorData,
+//   SaveData
 //   ... verdict ...
 //   status.add(stats.VocDetailSave(w.key, word));         // when the answer is final
 //   status.add(stats.SaveYearDetail(month));

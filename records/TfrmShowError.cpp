@@ -33,9 +33,8 @@ QLabel* sunkenPanel(QWidget* parent) {
 
 } // namespace
 
-TfrmShowError::TfrmShowError(ErrorReviewInput input, const TUserSettings& settings,
-                             QWidget* parent)
-    : QDialog(parent), input_(std::move(input)), settings_(settings) {
+TfrmShowError::TfrmShowError(ErrorReviewInput input, ErrorReviewSettings settings, QWidget* parent)
+    : QDialog(parent), input_(std::move(input)), settings_(std::move(settings)) {
     setWindowTitle(QStringLiteral("あなたの間違えは、、、"));
     ui::setDialogFrame(this);
     // One Japanese face for the whole window keeps digits between kana in one font.
@@ -148,7 +147,7 @@ void TfrmShowError::lstErrorClick() {
         return;
     ui::showText(moComment, ui::toQ(row->comment));
     MissCounts counts =
-        missCounts(settings_.userFolder(), input_.dictionaryName, row->wordKey(), input_.today);
+        missCounts(settings_.user.folder(), input_.dictionaryName, row->wordKey(), input_.today);
     pnlDayNum->setText(QStringLiteral("今日間違えた回数 ： %1回").arg(counts.today));
     pnlMonthNum->setText(QStringLiteral("今月間違えた回数 ： %1回").arg(counts.month));
 }

@@ -7,6 +7,7 @@
 #include "base/Clock.h"
 #include "records/ErrorReview.h"
 #include "settings/TUserSettings.h"
+#include "settings/UserFiles.h"
 
 #include <QDialog>
 #include <string>
@@ -28,11 +29,22 @@ struct ErrorReviewInput {
     DateTexts today;             // the date texts of the moment the window opens
 };
 
+// What the window reads of the settings, taken when it opens: the user's folder for the
+// miss counts, the vocabulary book, the comment's look and the voice.
+struct ErrorReviewSettings {
+    explicit ErrorReviewSettings(const TUserSettings& settings)
+        : user(settings), files(settings.files), look(settings.look), sound(settings.sound) {}
+
+    UserFiles user;
+    PathSettings files;
+    LookSettings look;
+    SoundSettings sound;
+};
+
 class TfrmShowError : public QDialog {
     Q_OBJECT
 public:
-    TfrmShowError(ErrorReviewInput input, const TUserSettings& settings,
-                  QWidget* parent = nullptr);
+    TfrmShowError(ErrorReviewInput input, ErrorReviewSettings settings, QWidget* parent = nullptr);
 
 private slots:
     // The comment and the miss counts of the row selected.
@@ -55,7 +67,7 @@ private:
     const ReviewRow* selectedRow() const;
 
     ErrorReviewInput input_;
-    TUserSettings settings_;
+    ErrorReviewSettings settings_;
     std::vector<ReviewRow> rows_;
 };
 

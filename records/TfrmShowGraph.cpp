@@ -40,8 +40,8 @@ QLabel* legendSample(int view, QWidget* parent) {
 
 } // namespace
 
-TfrmShowGraph::TfrmShowGraph(const TUserSettings& settings, int recentSlot, QWidget* parent)
-    : QDialog(parent), settings_(settings), recentSlot_(recentSlot) {
+TfrmShowGraph::TfrmShowGraph(UserFiles user, PathSettings files, int recentSlot, QWidget* parent)
+    : QDialog(parent), user_(std::move(user)), files_(std::move(files)), recentSlot_(recentSlot) {
     setWindowTitle(QStringLiteral("正解率のグラフ表示"));
     // One Japanese face for the whole window keeps digits between kana in one font.
     setFont(ui::fontFor(TUserSettings::ordinaryFace(), font().pointSize()));
@@ -111,7 +111,7 @@ TfrmShowGraph::TfrmShowGraph(const TUserSettings& settings, int recentSlot, QWid
 }
 
 void TfrmShowGraph::FormShow() {
-    cboDicFile->showListed(settings_.files.DicInUse);
+    cboDicFile->showListed(files_.DicInUse);
     fillYearCombo(cboYear, programClock().now().year);
     rgGraphType->setItemIndex(0);
     chooseType(GraphType::PerDrill);
@@ -134,8 +134,8 @@ void TfrmShowGraph::cmdViewClick() {
     const std::optional<std::string> dicFileName = cboDicFile->typedName();
     if (!dicFileName)
         return;
-    FileStatus status = graph_.view(settings_.userFolder(), *dicFileName,
-                                    cboYear->currentText().toStdString());
+    FileStatus status =
+        graph_.view(user_.folder(), *dicFileName, cboYear->currentText().toStdString());
     if (!status) {
         ui::showFileError(this, status.path(), status.reason());
         return;

@@ -5,7 +5,6 @@
 
 #include "records/StatisticsGraph.h"
 #include "settings/DictionaryInUse.h"
-#include "settings/TUserSettings.h"
 
 #include <QDialog>
 #include <array>
@@ -26,7 +25,7 @@ class TfrmShowGraph : public QDialog {
     Q_OBJECT
 public:
     // recentSlot: the recent-drills slot of the most recent drill of this run (0: none).
-    TfrmShowGraph(const TUserSettings& settings, int recentSlot, QWidget* parent = nullptr);
+    TfrmShowGraph(UserFiles user, PathSettings files, int recentSlot, QWidget* parent = nullptr);
 
     const StatisticsGraph& graph() const { return graph_; }
 
@@ -40,8 +39,9 @@ private:
     void chooseType(GraphType type);
     void showLegends();
 
-    TUserSettings settings_;
-    DictionaryBeside dictionaries_{settings_};
+    UserFiles user_;
+    PathSettings files_;
+    DictionaryBeside dictionaries_{user_, files_};
     int recentSlot_;
     StatisticsGraph graph_;
 

@@ -20,9 +20,10 @@
 
 namespace qor {
 
-TfrmShowHistory::TfrmShowHistory(std::vector<HistoryDrill> drills, const TUserSettings& settings,
-                                 QWidget* parent)
-    : QDialog(parent), drills_(std::move(drills)), rows_(historyRows(drills_)), settings_(settings) {
+TfrmShowHistory::TfrmShowHistory(std::vector<HistoryDrill> drills, UserFiles user,
+                                 PathSettings files, QWidget* parent)
+    : QDialog(parent), drills_(std::move(drills)), rows_(historyRows(drills_)),
+      user_(std::move(user)), files_(std::move(files)) {
     setWindowTitle(QStringLiteral("学習履歴の表示"));
     // One Japanese face for the whole window keeps digits between kana in one font.
     setFont(ui::fontFor(TUserSettings::ordinaryFace(), font().pointSize()));
@@ -126,7 +127,7 @@ void TfrmShowHistory::FormShow() {
     lstHistory->setFixedHeight(lstHistory->header()->sizeHint().height() +
                                kHistoryRows * lstHistory->sizeHintForRow(0) +
                                2 * lstHistory->frameWidth());
-    chkHint->setChecked(readHistoryByHint(settings_.setupIniPath()));
+    chkHint->setChecked(readHistoryByHint(user_.setupIni()));
 }
 
 const HistoryDrill* TfrmShowHistory::selectedDrill() const {
@@ -181,9 +182,9 @@ void TfrmShowHistory::save(HistoryFormat format) {
     // The folder of the last save, else of the dictionary in use, else the dictionaries'.
     std::string folder = folderOf(lastSaved_);
     if (folder.empty())
-        folder = folderOf(settings_.files.DicInUse);
+        folder = folderOf(files_.DicInUse);
     if (folder.empty())
-        folder = settings_.ProgramFolder + "dictionary/";
+        folder = user_.dataFolder() + "dictionary/";
     const QString chosen = ui::platform().saveFileName(
         this, QStringLiteral("保存"), QStringLiteral("テキストファイル (*.txt)|*.txt"),
         QStringLiteral("txt"), ui::toQ(folder), ui::SaveMode::Append);
@@ -200,7 +201,7 @@ void TfrmShowHistory::save(HistoryFormat format) {
 }
 
 void TfrmShowHistory::cmdCloseClick() {
-    if (FileStatus status = writeHistoryByHint(settings_.setupIniPath(), chkHint->isChecked()); !status)
+    if (FileStatus status = writeHistoryByHint(user_.setupIni(), chkHint->isChecked()); !status)
         ui::showFileError(this, status.path(), status.reason());
     accept();
 }

@@ -5,6 +5,7 @@
 
 #include "records/HistoryReport.h"
 #include "settings/TUserSettings.h"
+#include "settings/UserFiles.h"
 
 #include <QDialog>
 #include <vector>
@@ -21,7 +22,7 @@ class TfrmShowHistory : public QDialog {
     Q_OBJECT
 public:
     // drills: the ten drills of history slots 1 to 10, in slot order.
-    TfrmShowHistory(std::vector<HistoryDrill> drills, const TUserSettings& settings,
+    TfrmShowHistory(std::vector<HistoryDrill> drills, UserFiles user, PathSettings files,
                     QWidget* parent = nullptr);
 
 public slots:
@@ -41,7 +42,8 @@ private:
 
     std::vector<HistoryDrill> drills_;
     std::vector<HistoryRow> rows_;
-    TUserSettings settings_;
+    UserFiles user_;
+    PathSettings files_;
     std::string lastSaved_;  // the file of the last save, where the next one starts
 
     QTreeWidget* lstHistory;

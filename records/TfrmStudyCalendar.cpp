@@ -57,8 +57,8 @@ QLabel* dataLabel(QWidget* parent, const char* objectName, const QString& whatIt
 
 } // namespace
 
-TfrmStudyCalendar::TfrmStudyCalendar(const TUserSettings& settings, QWidget* parent)
-    : QDialog(parent), settings_(settings) {
+TfrmStudyCalendar::TfrmStudyCalendar(UserFiles user, PathSettings files, QWidget* parent)
+    : QDialog(parent), user_(std::move(user)), files_(std::move(files)) {
     setWindowTitle(kCaption);
     // One Japanese face for the whole window keeps digits between kana in one font.
     setFont(ui::fontFor(TUserSettings::ordinaryFace(), font().pointSize()));
@@ -131,7 +131,7 @@ void TfrmStudyCalendar::FormShow() {
     shown_ = true;
     today_ = StudyDay::of(programClock().now());
     showCalendar();
-    cboDicFile->showListed(settings_.files.DicInUse);
+    cboDicFile->showListed(files_.DicInUse);
     // Connected after the filling, which changes the index while it adds the names.
     connect(cboDicFile, &QComboBox::currentIndexChanged, this,
             &TfrmStudyCalendar::cboDicFileChange);
@@ -141,7 +141,7 @@ void TfrmStudyCalendar::FormShow() {
 }
 
 void TfrmStudyCalendar::showCalendar() {
-    const StudyCalendar calendar(studyDayCounts(settings_.userFolder()), today_);
+    const StudyCalendar calendar(studyDayCounts(user_.folder()), today_);
     const std::vector<int> days = calendar.days();
     const long long answers = std::accumulate(days.begin(), days.end(), 0LL);
     const auto studied = std::count_if(days.begin(), days.end(), [](int n) { return n > 0; });
@@ -164,10 +164,9 @@ void TfrmStudyCalendar::cboDicFileChange() {
 void TfrmStudyCalendar::showForecast(const std::string& dicFileName) {
     FileStatus setupStatus;
     const std::string path =
-        dictionaryPathFor(settings_.setupIniPath(), dicFileName, settings_.files.DicInUse, &setupStatus);
-    const DueForecast forecast =
-        readDueForecast(settings_.userFolder(), path, readReviewSettings(settings_.setupIniPath()),
-                        today_, kForecastDays);
+        dictionaryPathFor(user_.setupIni(), dicFileName, files_.DicInUse, &setupStatus);
+    const DueForecast forecast = readDueForecast(
+        user_.folder(), path, readReviewSettings(user_.setupIni()), today_, kForecastDays);
     imgForecast->setForecast(forecast.days, today_);
 
     const FileStatus& failure = !setupStatus ? setupStatus : forecast.status;
@@ -195,9 +194,9 @@ void TfrmStudyCalendar::cmdCloseClick() {
     accept();
 }
 
-void showStudyCalendar(QWidget* parent, const TUserSettings& settings) {
+void showStudyCalendar(QWidget* parent, const UserFiles& user, const PathSettings& files) {
     ui::openWindow(parent, kCaption, [&] {
-        TfrmStudyCalendar window(settings, parent);
+        TfrmStudyCalendar window(user, files, parent);
         ui::platform().showModal(window);
     });
 }

@@ -6,7 +6,6 @@
 
 #include "records/StudyDay.h"
 #include "settings/DictionaryInUse.h"
-#include "settings/TUserSettings.h"
 
 #include <QDialog>
 
@@ -25,7 +24,7 @@ inline constexpr int kForecastDays = 30;
 class TfrmStudyCalendar : public QDialog {
     Q_OBJECT
 public:
-    explicit TfrmStudyCalendar(const TUserSettings& settings, QWidget* parent = nullptr);
+    TfrmStudyCalendar(UserFiles user, PathSettings files, QWidget* parent = nullptr);
 
 public slots:
     void FormShow();
@@ -37,8 +36,9 @@ private:
     void showCalendar();
     void showForecast(const std::string& dicFileName);
 
-    TUserSettings settings_;
-    DictionaryBeside dictionaries_{settings_};
+    UserFiles user_;
+    PathSettings files_;
+    DictionaryBeside dictionaries_{user_, files_};
     StudyDay today_;
     QString shownDictionary_; // the name whose forecast is shown
     bool shown_ = false;
@@ -55,6 +55,6 @@ private:
 
 // Opens the window modally through the platform; a window that cannot be shown is
 // reported by name.
-void showStudyCalendar(QWidget* parent, const TUserSettings& settings);
+void showStudyCalendar(QWidget* parent, const UserFiles& user, const PathSettings& files);
 
 } // namespace qor

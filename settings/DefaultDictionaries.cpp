@@ -28,10 +28,10 @@ constexpr Keys kRows[kDefaultDictionaries] = {
 
 } // namespace
 
-DefaultDictionarySet defaultDictionaries(const TUserSettings& s) {
+DefaultDictionarySet defaultDictionaries(const DefaultDictionaryTypes& types) {
     DefaultDictionarySet set;
     for (int i = 0; i < kDefaultDictionaries; ++i)
-        set[static_cast<std::size_t>(i)] = {s.dicTypes.*kRows[i].path, s.dicTypes.*kRows[i].caption};
+        set[static_cast<std::size_t>(i)] = {types.*kRows[i].path, types.*kRows[i].caption};
     return set;
 }
 
@@ -64,11 +64,11 @@ DefaultDictionaryProblem checkDefaultDictionaries(const DefaultDictionarySet& se
     return DefaultDictionaryProblem::None;
 }
 
-int defaultDictionaryWithFileName(const TUserSettings& s, std::string_view fileName) {
+int defaultDictionaryWithFileName(const DefaultDictionaryTypes& types, std::string_view fileName) {
     if (fileName.empty())
         return -1;
     for (int i = 0; i < kDefaultDictionaries; ++i) {
-        if (fileNameOf(s.dicTypes.*kRows[i].path) == fileName)
+        if (fileNameOf(types.*kRows[i].path) == fileName)
             return i;
     }
     return -1;

@@ -21,8 +21,8 @@ struct DefaultDictionary {
 
 using DefaultDictionarySet = std::array<DefaultDictionary, kDefaultDictionaries>;
 
-// The four entries of the record, in the order No.1 to No.4.
-DefaultDictionarySet defaultDictionaries(const TUserSettings& s);
+// The four entries of the group, in the order No.1 to No.4.
+DefaultDictionarySet defaultDictionaries(const DefaultDictionaryTypes& types);
 void setDefaultDictionaries(TUserSettings& s, const DefaultDictionarySet& set);
 
 // The eight keys of "Default Dictionary Type" in the order path, caption, row by row.
@@ -33,6 +33,6 @@ enum class DefaultDictionaryProblem { None, MissingPath, MissingCaption };
 DefaultDictionaryProblem checkDefaultDictionaries(const DefaultDictionarySet& set);
 
 // The entry whose dictionary has this file name (no folder), -1 when none has.
-int defaultDictionaryWithFileName(const TUserSettings& s, std::string_view fileName);
+int defaultDictionaryWithFileName(const DefaultDictionaryTypes& types, std::string_view fileName);
 
 } // namespace qor

@@ -8,23 +8,31 @@
 #include "words/DictionarySource.h"
 
 #include <QString>
+#include <functional>
 #include <string>
 #include <utility>
 
 namespace qor {
 
-// A choice becomes the dictionary in use of the record.
+// A choice becomes the dictionary in use (files.DicInUse) of the paths given.
 class DictionaryInUse final : public DictionarySource {
 public:
-    explicit DictionaryInUse(TUserSettings& settings) : settings_(settings) {}
-    std::string setupIni() const override { return settings_.setupIniPath(); }
-    std::string fallbackFolder() const override { return settings_.ProgramFolder + "dictionary/"; }
-    std::string current() const override { return settings_.files.DicInUse; }
-    void setCurrent(const std::string& path) override { settings_.files.DicInUse = path; }
+    // The record's own: the user's files are asked at each use, since the learner may
+    // change user while the main window runs.
+    explicit DictionaryInUse(TUserSettings& settings)
+        : user_([&settings] { return UserFiles(settings); }), files_(settings.files) {}
+    // A window's own copy of the paths, for a user who cannot change while it is open.
+    DictionaryInUse(UserFiles user, PathSettings& files)
+        : user_([user = std::move(user)] { return user; }), files_(files) {}
+    std::string setupIni() const override { return user_().setupIni(); }
+    std::string fallbackFolder() const override { return user_().dataFolder() + "dictionary/"; }
+    std::string current() const override { return files_.DicInUse; }
+    void setCurrent(const std::string& path) override { files_.DicInUse = path; }
 
 private:
-    // Mutable: this is where the dictionary in use (files.DicInUse) changes.
-    TUserSettings& settings_;
+    std::function<UserFiles()> user_;
+    // Mutable: this is where the dictionary in use changes.
+    PathSettings& files_;
 };
 
 // The user's files and paths for a window that chooses a dictionary for itself: a choice

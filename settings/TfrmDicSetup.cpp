@@ -95,7 +95,7 @@ void TfrmDicSetup::showEvent(QShowEvent* event) {
 }
 
 void TfrmDicSetup::FormShow() {
-    const DefaultDictionarySet set = defaultDictionaries(settings_);
+    const DefaultDictionarySet set = defaultDictionaries(settings_.dicTypes);
     for (std::size_t i = 0; i < set.size(); ++i) {
         txtDicFile[i]->clear();
         txtCaption[i]->clear();

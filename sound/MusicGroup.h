@@ -5,6 +5,8 @@
 // The players are the main window's (BackgroundMusic); what is done here acts at once
 // and stays when the dialog is cancelled.
 
+#include "settings/UserFiles.h"
+
 #include <QGroupBox>
 #include <string>
 
@@ -23,14 +25,13 @@ namespace qor {
 
 class BackgroundMusic;
 struct MusicState;
-struct TUserSettings;
 
 class MusicGroup : public QGroupBox {
     Q_OBJECT
 public:
-    // `settings` gives the user's folder and Setup.ini; the music state it changes is the
-    // player's (music.state()).
-    MusicGroup(BackgroundMusic& music, const TUserSettings& settings, QWidget* parent = nullptr);
+    // `user` gives the user's folder and Setup.ini (the user cannot change while the
+    // settings dialog is open); the music state it changes is the player's (music.state()).
+    MusicGroup(BackgroundMusic& music, UserFiles user, QWidget* parent = nullptr);
     ~MusicGroup() override;
 
     // The CD drive in use, the identity of its disc (empty without one).
@@ -63,7 +64,7 @@ private:
     void showContextMenu(const QPoint& at);
 
     BackgroundMusic& music_;
-    const TUserSettings& settings_;
+    UserFiles user_;
     MusicState& state_;
     QString drive_;
     std::string identity_;

@@ -36,8 +36,10 @@ constexpr std::array<int, 4> kColumnWidths = {35, 140, 140, 220};
 
 } // namespace
 
-TfrmEditDic::TfrmEditDic(TUserSettings& settings, std::string dictionaryPath, QWidget* parent)
-    : QDialog(parent), settings_(settings), dictionaryPath_(std::move(dictionaryPath)) {
+TfrmEditDic::TfrmEditDic(UserFiles user, PathSettings& files, LookSettings look,
+                         std::string dictionaryPath, QWidget* parent)
+    : QDialog(parent), user_(std::move(user)), files_(files), look_(std::move(look)),
+      dictionaryPath_(std::move(dictionaryPath)) {
     setWindowTitle(QStringLiteral("辞書の編集"));
     setObjectName(QStringLiteral("TfrmEditDic"));
     setSizeGripEnabled(true);
@@ -174,7 +176,7 @@ void TfrmEditDic::FormShow() {
     txtFindString->clear();
     frame_->showStatus({});
     cmdSave->setEnabled(false);
-    entry_->applyLook(settings_.look);
+    entry_->applyLook(look_);
     cboDicFile->showListed(dictionaryPath_);
 }
 
@@ -193,7 +195,7 @@ void TfrmEditDic::chooseFile(const QString& path) {
     if (!chosenPath) return;
     auto modelPath = DictionaryPicker::offerCp932Copy(this, *chosenPath);
     if (!modelPath) return;
-    if (FileStatus status = rememberDictionaryPath(settings_.setupIniPath(), *modelPath); !status) {
+    if (FileStatus status = rememberDictionaryPath(user_.setupIni(), *modelPath); !status) {
         ui::showFileError(this, status.path(), status.reason());
         return;
     }
@@ -203,13 +205,13 @@ void TfrmEditDic::chooseFile(const QString& path) {
 void TfrmEditDic::cmdImportClick() {
     std::string created;
     ui::openWindow(this, QStringLiteral("インポート"), [&] {
-        TfrmImport window(settings_, this);
+        TfrmImport window(user_, files_, this);
         ui::platform().showModal(window);
         created = window.createdPath();
     });
     if (created.empty()) return;
     // The new file is remembered under its name, so that "読み込み" finds it.
-    if (FileStatus status = rememberDictionaryPath(settings_.setupIniPath(), created); !status) {
+    if (FileStatus status = rememberDictionaryPath(user_.setupIni(), created); !status) {
         ui::showFileError(this, status.path(), status.reason());
         return;
     }
@@ -230,8 +232,7 @@ void TfrmEditDic::cmdLoadClick() {
         return;
     }
     FileStatus iniRead;
-    std::string path =
-        editorDictionaryPath(settings_.setupIniPath(), *fileName, dictionaryPath_, &iniRead);
+    std::string path = editorDictionaryPath(user_.setupIni(), *fileName, dictionaryPath_, &iniRead);
     if (!iniRead) {
         ui::showFileError(this, iniRead.path(), iniRead.reason());
         frame_->showStatus({});
@@ -320,7 +321,8 @@ void TfrmEditDic::cmdDicFormatClick() {
 
 void TfrmEditDic::cmdCsvFormatClick() {
     if (!edit_.loaded()) return;
-    saveRowsAsCsv(this, edit_.rows(), dialogFolder(settings_, edit_.path()), *frame_, edit_.path());
+    saveRowsAsCsv(this, edit_.rows(), dialogFolder(user_, files_, edit_.path()), *frame_,
+                  edit_.path());
 }
 
 void TfrmEditDic::cmdCloseClick() {

@@ -5,6 +5,7 @@
 
 #include "settings/DictionaryInUse.h"
 #include "settings/TUserSettings.h"
+#include "settings/UserFiles.h"
 #include "tools/DictionaryEdit.h"
 #include "tools/EditorFrame.h"
 #include "tools/EntryFields.h"
@@ -27,9 +28,11 @@ namespace qor {
 class TfrmEditDic : public QDialog {
     Q_OBJECT
 public:
+    // files: the record's paths, whose dictionary in use a choice here changes.
     // dictionaryPath: the dictionary whose file name the combo box shows at opening (the
     // one in use, or the dictionary maker's target), CP932.
-    TfrmEditDic(TUserSettings& settings, std::string dictionaryPath, QWidget* parent = nullptr);
+    TfrmEditDic(UserFiles user, PathSettings& files, LookSettings look, std::string dictionaryPath,
+                QWidget* parent = nullptr);
 
     const DictionaryEdit& edit() const { return edit_; }
     // The selected row, -1 when none is.
@@ -65,8 +68,10 @@ private:
     bool rowChosenOrSaySo();
 
     // Mutable: the import window it opens may make another dictionary the one in use.
-    TUserSettings& settings_;
-    DictionaryInUse dictionaries_{settings_};
+    UserFiles user_;
+    PathSettings& files_;
+    LookSettings look_;
+    DictionaryInUse dictionaries_{user_, files_};
     std::string dictionaryPath_;
     DictionaryEdit edit_;
     // After edit_: the list lets go of its rows before they go.

@@ -49,8 +49,10 @@ void setNone(QButtonGroup* group) {
 
 } // namespace
 
-TfrmFind::TfrmFind(const TUserSettings& settings, QWidget* parent)
-    : QDialog(parent), settings_(settings), mainDictionary_(settings.files.DicInUse) {
+TfrmFind::TfrmFind(UserFiles user, PathSettings files, LookSettings look, SoundSettings sound,
+                   DefaultDictionaryTypes dicTypes, QWidget* parent)
+    : QDialog(parent), user_(std::move(user)), files_(std::move(files)), look_(std::move(look)),
+      sound_(std::move(sound)), dicTypes_(std::move(dicTypes)), mainDictionary_(files_.DicInUse) {
     setWindowTitle(QStringLiteral("単語の検索"));
     ui::setDialogFrame(this);
     ui::acceptFileDrops(this, [this](const QList<QUrl>& urls) { FormDropFiles(urls); });
@@ -154,23 +156,23 @@ void TfrmFind::FormShow() {
         cboDicFile->showListed(mainDictionary_, DictionaryPicker::Mark::None);
     }
 
-    switches_ = loadFindSwitches(settings_.setupIniPath());
+    switches_ = loadFindSwitches(user_.setupIni());
     chkAddDicOn->setChecked(switches_.addDicOn);
     chkByHead->setChecked(switches_.byHead);
 
-    const DefaultDictionarySet defaults = defaultDictionaries(settings_);
+    const DefaultDictionarySet defaults = defaultDictionaries(dicTypes_);
     for (int i = 0; i < kDefaultDictionaries; ++i)
         ui::setUserCaption(grpDicType->button(i), ui::toQ(defaults[static_cast<std::size_t>(i)].caption));
     useDictionary(mainDictionary_);
 
     // The result window lives as long as this window; each search replaces its rows.
     if (!frmFindResult_)
-        frmFindResult_ = new TfrmFindResult(settings_.files, settings_.look, settings_.sound, this);
+        frmFindResult_ = new TfrmFindResult(files_, look_, sound_, this);
     txtFindString->setFocus();
 }
 
 void TfrmFind::selectDicTypeOf(const std::string& fileName) {
-    int index = defaultDictionaryWithFileName(settings_, fileName);
+    int index = defaultDictionaryWithFileName(dicTypes_, fileName);
     if (index < 0)
         setNone(grpDicType);
     else
@@ -188,7 +190,7 @@ void TfrmFind::useDictionary(const std::string& path) {
 void TfrmFind::rgDicTypeClick(int index) {
     if (index < 0 || index >= kDefaultDictionaries)
         return;
-    useDictionary(defaultDictionaries(settings_)[static_cast<std::size_t>(index)].path);
+    useDictionary(defaultDictionaries(dicTypes_)[static_cast<std::size_t>(index)].path);
     txtFindString->setFocus();
 }
 
@@ -196,15 +198,15 @@ void TfrmFind::cboDicFileChange(const QString& text) {
     // Called for every key typed: a name that Shift-JIS cannot hold is not remembered
     // under "Dictionary Path" either, so it simply names no dictionary (the search says so).
     std::optional<std::string> fileName = ui::fromQ(text);
-    dicPath_ = fileName ? rememberedDictionaryPath(settings_.setupIniPath(), *fileName) : "";
+    dicPath_ = fileName ? rememberedDictionaryPath(user_.setupIni(), *fileName) : "";
     if (fileName && dicPath_.empty() && !fileName->empty()) {
         // The main window's dictionary and the four default ones are known by their paths
         // even before they were ever chosen by name.
-        int type = defaultDictionaryWithFileName(settings_, *fileName);
+        int type = defaultDictionaryWithFileName(dicTypes_, *fileName);
         if (fileNameOf(mainDictionary_) == *fileName)
             dicPath_ = mainDictionary_;
         else if (type >= 0)
-            dicPath_ = defaultDictionaries(settings_)[static_cast<std::size_t>(type)].path;
+            dicPath_ = defaultDictionaries(dicTypes_)[static_cast<std::size_t>(type)].path;
     }
     selectDicTypeOf(fileName ? *fileName : std::string());
 }
@@ -213,7 +215,7 @@ void TfrmFind::showChoice(bool changed) {
     // The choice worked on this window's copy of the record: the main window's
     // dictionary stays as it is.
     if (changed)
-        useDictionary(settings_.files.DicInUse);
+        useDictionary(files_.DicInUse);
 }
 
 void TfrmFind::cmdSelectDicFileClick() {
@@ -254,7 +256,7 @@ void TfrmFind::cmdFindClick() {
         txtFindString->setFocus();
         return;
     }
-    if (settings_.sound.VoiceOn) {
+    if (sound_.VoiceOn) {
         ui::sendCompanionCommand(companion::kSearch);
     }
 
@@ -302,7 +304,7 @@ void TfrmFind::cmdFindClick() {
         frmFindResult_->setResults(findString_, std::move(found.words));
         ui::platform().showModal(*frmFindResult_);
     } else if (switches_.addDicOn) {
-        TfrmAddVoc frmAddVoc(settings_.look, settings_.files, dicPath_, findString_, this);
+        TfrmAddVoc frmAddVoc(look_, files_, dicPath_, findString_, this);
         ui::platform().showModal(frmAddVoc);
     }
     setStatus(QString());
@@ -311,7 +313,7 @@ void TfrmFind::cmdFindClick() {
 }
 
 void TfrmFind::cmdCloseClick() {
-    if (FileStatus saved = saveFindSwitches(settings_.setupIniPath(), switches_); !saved)
+    if (FileStatus saved = saveFindSwitches(user_.setupIni(), switches_); !saved)
         ui::showFileError(this, saved.path(), saved.reason());
     accept();
 }

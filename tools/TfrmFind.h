@@ -7,6 +7,7 @@
 
 #include "settings/DictionaryInUse.h"
 #include "settings/TUserSettings.h"
+#include "settings/UserFiles.h"
 #include "tools/WordSearch.h"
 
 #include <QDialog>
@@ -31,8 +32,10 @@ class TfrmFindResult;
 class TfrmFind : public QDialog {
     Q_OBJECT
 public:
-    // settings: the main window's record; settings.files.DicInUse is searched at first.
-    explicit TfrmFind(const TUserSettings& settings, QWidget* parent = nullptr);
+    // The main window's groups, copied: files.DicInUse is searched at first, and a
+    // dictionary chosen here changes this window's copy only.
+    TfrmFind(UserFiles user, PathSettings files, LookSettings look, SoundSettings sound,
+             DefaultDictionaryTypes dicTypes, QWidget* parent = nullptr);
     ~TfrmFind() override;
 
     // The dictionary the next search reads (CP932 full path; empty when the combo box
@@ -65,9 +68,12 @@ private:
     void showChoice(bool changed);
     void setStatus(const QString& text);
 
-    TUserSettings settings_;
-    // Choices change this window's copy of the record only.
-    DictionaryInUse dictionaries_{settings_};
+    UserFiles user_;
+    PathSettings files_;
+    LookSettings look_;
+    SoundSettings sound_;
+    DefaultDictionaryTypes dicTypes_;
+    DictionaryInUse dictionaries_{user_, files_};
     const std::string mainDictionary_;  // the main window's dictionary in use
     std::string dicPath_;
     std::string findString_;  // the last search text

@@ -74,8 +74,9 @@ TextEncoding shownEncoding(TextEncoding e) {
 
 } // namespace
 
-TfrmImport::TfrmImport(TUserSettings& settings, QWidget* parent)
-    : QDialog(parent), settings_(settings), preview_(new ImportPreviewTable(this)) {
+TfrmImport::TfrmImport(UserFiles user, PathSettings& files, QWidget* parent)
+    : QDialog(parent), user_(std::move(user)), files_(files),
+      preview_(new ImportPreviewTable(this)) {
     setWindowTitle(kCaption);
     setObjectName(QStringLiteral("TfrmImport"));
     setSizeGripEnabled(true);
@@ -152,7 +153,7 @@ TfrmImport::TfrmImport(TUserSettings& settings, QWidget* parent)
 
     txtFolder = new QLineEdit(this);
     txtFolder->setObjectName(QStringLiteral("txtFolder"));
-    txtFolder->setText(QDir::cleanPath(dialogFolder(settings_)));
+    txtFolder->setText(QDir::cleanPath(dialogFolder(user_, files_)));
     cmdSelectFolder = ui::commandButton(this, QStringLiteral("参照 (&B)..."), "cmdSelectFolder");
     txtFileName = new QLineEdit(this);
     txtFileName->setObjectName(QStringLiteral("txtFileName"));
@@ -219,9 +220,10 @@ void TfrmImport::cmdSelectFileClick() {
     const std::string concerned = sourcePath_.isEmpty() ? std::string() : modelPath(sourcePath_.toStdString()).value_or("");
     QString chosen = ui::platform().openFileName(
         this, QStringLiteral("インポートする単語リストの選択"),
-        QStringLiteral("単語リスト (*.csv *.tsv *.txt *.kvtml *.xml)|*.csv *.tsv *.txt *.kvtml *.xml|"
-                       "すべてのファイル (*)|*"),
-        dialogFolder(settings_, concerned));
+        QStringLiteral(
+            "単語リスト (*.csv *.tsv *.txt *.kvtml *.xml)|*.csv *.tsv *.txt *.kvtml *.xml|"
+            "すべてのファイル (*)|*"),
+        dialogFolder(user_, files_, concerned));
     if (!chosen.isEmpty()) openFile(chosen);
 }
 
@@ -233,7 +235,7 @@ void TfrmImport::txtSourceFileEnter() {
     // A name without a folder is looked for where the file choice would open.
     if (QFileInfo(typed).isRelative()) {
         const std::string concerned = sourcePath_.isEmpty() ? std::string() : modelPath(sourcePath_.toStdString()).value_or("");
-        typed = QDir(dialogFolder(settings_, concerned)).filePath(typed);
+        typed = QDir(dialogFolder(user_, files_, concerned)).filePath(typed);
     }
     openFile(QDir::cleanPath(typed));
 }
@@ -500,7 +502,7 @@ void TfrmImport::cmdImportClick() {
         text += QStringLiteral("\n\n空の項目 %1 件は取り込みませんでした。").arg(result.blankEntries);
     text += QStringLiteral("\n\nこの辞書ファイルを、使用する辞書にしますか？");
     if (ui::platform().showNotice(this, text, kCaption, ui::kNoticeQuestion) == ui::Button::Yes) {
-        DictionaryInUse inUse(settings_);
+        DictionaryInUse inUse(user_, files_);
         madeInUse_ =
             DictionaryPicker::choose(this, inUse, QString::fromStdString(nativePath(*path))).changed;
     }

@@ -6,6 +6,7 @@
 // the end it names what was left out and offers the new file as the dictionary in use.
 
 #include "settings/TUserSettings.h"
+#include "settings/UserFiles.h"
 #include "words/WordListImport.h"
 
 #include <QDialog>
@@ -36,7 +37,8 @@ public:
     // turn of the event loop, so that the window answers meanwhile.
     static constexpr std::size_t kTallyEntries = 20000;
 
-    explicit TfrmImport(TUserSettings& settings, QWidget* parent = nullptr);
+    // files: the record's paths; the dictionary made can become their dictionary in use.
+    TfrmImport(UserFiles user, PathSettings& files, QWidget* parent = nullptr);
     ~TfrmImport() override;
 
     // Reads a word list (file system path) as the file choice does; false when it could
@@ -75,7 +77,8 @@ private:
     std::optional<std::string> targetPath();
 
     // Mutable: an imported dictionary becomes the one in use (files.DicInUse).
-    TUserSettings& settings_;
+    UserFiles user_;
+    PathSettings& files_;
     std::unique_ptr<WordListImport> import_;
     QString sourcePath_;
     std::string createdPath_;

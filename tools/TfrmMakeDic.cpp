@@ -59,8 +59,10 @@ const QString kImeCaption = QStringLiteral("日本語入力を\"オン\"にす�
 
 } // namespace
 
-TfrmMakeDic::TfrmMakeDic(TUserSettings& settings, Tab tab, QWidget* parent)
-    : QDialog(parent), settings_(settings), openingTab_(tab) {
+TfrmMakeDic::TfrmMakeDic(UserFiles user, PathSettings& files, LookSettings look,
+                         DefaultDictionaryTypes dicTypes, Tab tab, QWidget* parent)
+    : QDialog(parent), user_(std::move(user)), files_(files), look_(std::move(look)),
+      defaults_(std::move(dicTypes)), openingTab_(tab) {
     setWindowTitle(QStringLiteral("辞書の作成 / 発音記号の追加"));
     setObjectName(QStringLiteral("TfrmMakeDic"));
     ui::setDialogFrame(this);
@@ -251,26 +253,26 @@ void TfrmMakeDic::showEvent(QShowEvent* event) {
 
 void TfrmMakeDic::FormShow() {
     formShown_ = true;
-    ui::setTextLook(txtEnglish, settings_.look.FontEnglish, 0, settings_.look.FontEnglishColor);
-    ui::setTextLook(txtJapanese, settings_.look.FontJapanese, 0, settings_.look.FontJapaneseColor);
-    ui::setTextLook(txtComment, settings_.look.FontMessage, 0, settings_.look.FontMessageColor);
+    ui::setTextLook(txtEnglish, look_.FontEnglish, 0, look_.FontEnglishColor);
+    ui::setTextLook(txtJapanese, look_.FontJapanese, 0, look_.FontJapaneseColor);
+    ui::setTextLook(txtComment, look_.FontMessage, 0, look_.FontMessageColor);
     for (std::size_t i = 0; i < kSignRows; ++i) {
-        ui::setTextLook(txtVoc[i], settings_.look.FontEnglish, 0, settings_.look.FontEnglishColor);
-        ui::setTextLook(moPron[i], settings_.look.FontPhoneticSign, 0, settings_.look.FontPhoneticSignColor);
+        ui::setTextLook(txtVoc[i], look_.FontEnglish, 0, look_.FontEnglishColor);
+        ui::setTextLook(moPron[i], look_.FontPhoneticSign, 0, look_.FontPhoneticSignColor);
     }
 
-    const DefaultDictionarySet defaults = defaultDictionaries(settings_);
-    const std::string inUse = dictionaryName(settings_.files.DicInUse);
+    const DefaultDictionarySet defaults = defaultDictionaries(defaults_);
+    const std::string inUse = dictionaryName(files_.DicInUse);
     int chosen = -1;
     for (std::size_t i = 0; i < defaults.size(); ++i) {
         ui::setUserCaption(dicTypeItems_[i], ui::toQ(defaults[i].caption));
-        if (chosen < 0 && !settings_.files.DicInUse.empty() && dictionaryName(defaults[i].path) == inUse)
+        if (chosen < 0 && !files_.DicInUse.empty() && dictionaryName(defaults[i].path) == inUse)
             chosen = static_cast<int>(i);
     }
     checkDicType(chosen);
 
-    setDictionaryPath(settings_.files.DicInUse);
-    setSignFilePath(settings_.files.PhoneticSignFile);
+    setDictionaryPath(files_.DicInUse);
+    setSignFilePath(files_.PhoneticSignFile);
 
     ui::setSwitch(chkJapaneseOn, false);
     ui::setSwitch(chkJapaneseOn_1, true);
@@ -311,16 +313,16 @@ void TfrmMakeDic::checkDicType(int index) {
 
 void TfrmMakeDic::rgDicTypeClick(int index) {
     if (index < 0 || index >= kDefaultDictionaries) return;
-    const std::string path = defaultDictionaries(settings_)[static_cast<std::size_t>(index)].path;
+    const std::string path = defaultDictionaries(defaults_)[static_cast<std::size_t>(index)].path;
     setDictionaryPath(path);
-    settings_.files.DicInUse = path;
+    files_.DicInUse = path;
     txtEnglish->setFocus();
 }
 
 void TfrmMakeDic::cmdSelectDicFileClick() {
     QString chosen = ui::platform().openFileName(this, QStringLiteral("ファイルの選択"),
                                                  QStringLiteral("辞書ファイル (*.txt)|*.txt"),
-                                                 dialogFolder(settings_, dictionaryPath_));
+                                                 dialogFolder(user_, files_, dictionaryPath_));
     if (chosen.isEmpty()) return;
     auto path = ui::fromQOrWarn(this, chosen);
     if (!path) return;
@@ -332,7 +334,7 @@ void TfrmMakeDic::cmdSelectPhoneticSignFileClick() {
     QString chosen =
         ui::platform().openFileName(this, QStringLiteral("ファイルの選択"),
                                     QStringLiteral("発音記号追加先ファイル (*.txt)|*.txt"),
-                                    dialogFolder(settings_, signFilePath_));
+                                    dialogFolder(user_, files_, signFilePath_));
     if (chosen.isEmpty()) return;
     if (auto path = ui::fromQOrWarn(this, chosen)) setSignFilePath(*path);
 }
@@ -340,9 +342,9 @@ void TfrmMakeDic::cmdSelectPhoneticSignFileClick() {
 std::string TfrmMakeDic::makeNewTextFile(const std::string& nearPath) {
     std::string made;
     ui::openWindow(this, QStringLiteral("テキストファイルの新規作成"), [&] {
-        TfrmNewText window(
-            dialogFolder(settings_, nearPath),
-            QString::fromStdString(nativePath(settings_.ProgramFolder + "dictionary")), this);
+        TfrmNewText window(dialogFolder(user_, files_, nearPath),
+                           QString::fromStdString(nativePath(user_.dataFolder() + "dictionary")),
+                           this);
         ui::platform().showModal(window);
         made = window.createdPath();
     });
@@ -504,7 +506,7 @@ void TfrmMakeDic::emptyAllFields() {
 
 void TfrmMakeDic::cmdDicEditClick() {
     ui::openWindow(this, QStringLiteral("辞書の編集"), [&] {
-        TfrmEditDic editor(settings_, dictionaryPath_, this);
+        TfrmEditDic editor(user_, files_, look_, dictionaryPath_, this);
         ui::platform().showModal(editor);
     });
 }

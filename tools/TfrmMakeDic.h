@@ -4,6 +4,7 @@
 // (sign tab), both with the one add command.
 
 #include "settings/TUserSettings.h"
+#include "settings/UserFiles.h"
 #include "tools/DictionaryMaker.h"
 
 #include <QDialog>
@@ -26,8 +27,9 @@ public:
     enum class Tab { Words, Signs };
 
     // Tab::Signs opens on the sign tab with "このタブのデータのみ追加する (&T)" ticked.
-    // A default dictionary clicked in "単語の種類" becomes settings.files.DicInUse too.
-    TfrmMakeDic(TUserSettings& settings, Tab tab, QWidget* parent = nullptr);
+    // A default dictionary clicked in "単語の種類" becomes files.DicInUse too.
+    TfrmMakeDic(UserFiles user, PathSettings& files, LookSettings look,
+                DefaultDictionaryTypes dicTypes, Tab tab, QWidget* parent = nullptr);
     ~TfrmMakeDic() override;
 
     // CP932 paths of the target dictionary and the pronunciation-sign file.
@@ -65,7 +67,10 @@ private:
     void refuseEmpty(const QString& text, QLineEdit* field);
 
     // Mutable: a made dictionary can become the one in use (files.DicInUse).
-    TUserSettings& settings_;
+    UserFiles user_;
+    PathSettings& files_;
+    LookSettings look_;
+    DefaultDictionaryTypes defaults_;
     Tab openingTab_;
     std::string dictionaryPath_;
     std::string signFilePath_;

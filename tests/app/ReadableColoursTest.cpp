@@ -305,7 +305,7 @@ protected:
         paint(s, c);
         s.files.DicInUse = dir.file("verbs.txt");
 
-        TfrmMakeDic maker(s, TfrmMakeDic::Tab::Words);
+        TfrmMakeDic maker(UserFiles(s), s.files, s.look, s.dicTypes, TfrmMakeDic::Tab::Words);
         maker.show();
         QApplication::processEvents();
         auto field = [&](const char* n) { return maker.findChild<QLineEdit*>(QLatin1String(n)); };
@@ -328,7 +328,7 @@ protected:
                          "the maker's banner", scheme);
         maker.close();
 
-        TfrmEditDic editor(s, s.files.DicInUse);
+        TfrmEditDic editor(UserFiles(s), s.files, s.look, s.files.DicInUse);
         editor.show();
         editor.FormShow();
         QApplication::processEvents();

@@ -159,12 +159,12 @@ std::vector<Window> everyWindow() {
              in.wrongCount = 1;
              in.dictionaryName = "verbs";
              in.today = DateTexts::of(programClock().now());
-             return std::make_unique<TfrmShowError>(in, main.settings());
+             return std::make_unique<TfrmShowError>(in, ErrorReviewSettings(main.settings()));
          }},
         {"TfrmFinish",
          [](TfrmMain& main, const TempDir&) -> std::unique_ptr<QWidget> {
              return std::make_unique<TfrmFinish>(DrillSummary{5, 4, 1, 80}, ErrorReviewInput{},
-                                                 main.settings());
+                                                 ErrorReviewSettings(main.settings()));
          }},
         {"TfrmCustomQuestion",
          [](TfrmMain& main, const TempDir& dir) -> std::unique_ptr<QWidget> {
@@ -174,7 +174,7 @@ std::vector<Window> everyWindow() {
                                                          dir.file("verbs.txt"),
                                                          main.settings().userFolder());
          }},
-        {"TfrmMain", nullptr},  // the main window itself
+        {"TfrmMain", nullptr}, // the main window itself
     };
 }
 

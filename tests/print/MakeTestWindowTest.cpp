@@ -27,7 +27,10 @@ protected:
     DrillSummary last;
     DrillHistory history;
 
-    std::unique_ptr<TfrmMakeTest> open() { return std::make_unique<TfrmMakeTest>(settings, last, history); }
+    std::unique_ptr<TfrmMakeTest> open() {
+        return std::make_unique<TfrmMakeTest>(UserFiles(settings), settings.files,
+                                              settings.UserName, last, history);
+    }
     void todayMisses(const std::string& num, const std::string& today) {
         spit(settings.userFile("19998_verbs.dat"),
              crlf({"[Error]", "Date=8/9", "Num=" + num, "Today=" + today, "YesterdayNum=0",

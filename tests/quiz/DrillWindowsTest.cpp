@@ -49,7 +49,7 @@ protected:
 };
 
 TEST_F(DrillWindowsTest, APerfectDrillCongratulatesInBlueWithoutTheErrorButton) {
-    TfrmFinish frm(DrillSummary{5, 5, 0, 100}, noMisses(), settings);
+    TfrmFinish frm(DrillSummary{5, 5, 0, 100}, noMisses(), ErrorReviewSettings(settings));
     frm.show();
     EXPECT_EQ(frm.windowTitle(), q("全問終了"));
     EXPECT_EQ(ctl<QLabel>(frm, "lblResult")->text(), q("CONGRATULATION !!"));
@@ -69,7 +69,7 @@ TEST_F(DrillWindowsTest, APerfectDrillCongratulatesInBlueWithoutTheErrorButton) 
 }
 
 TEST_F(DrillWindowsTest, AnImperfectDrillEndsInWhiteAndReviewsItsMisses) {
-    TfrmFinish frm(DrillSummary{10, 8, 2, 80}, errorReviewOf(drill), settings);
+    TfrmFinish frm(DrillSummary{10, 8, 2, 80}, errorReviewOf(drill), ErrorReviewSettings(settings));
     frm.show();
     EXPECT_EQ(ctl<QLabel>(frm, "lblResult")->text(), q("全問終了"));
     EXPECT_EQ(textColour(ctl<QLabel>(frm, "lblResult")), QColor(Qt::white));

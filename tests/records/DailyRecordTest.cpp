@@ -298,12 +298,12 @@ TEST_F(ErrorListTest, RecordMissAppendsOnlyWithSaveErrorOn) {
     w.line = sj("run,dash=走る,急ぐ*コメントはありません");
     TUserSettings s = settings();
     s.files.SaveError = false;
-    ASSERT_TRUE(record.recordMiss(s, verbs, w, at(1999, 8, 9)));
+    ASSERT_TRUE(record.recordMiss(s.files, verbs, w, at(1999, 8, 9)));
     EXPECT_FALSE(exists(list));
     EXPECT_TRUE(exists(file("19998_verbs.dat")));
 
     s.files.SaveError = true;
-    ASSERT_TRUE(record.recordMiss(s, verbs, w, at(1999, 8, 9)));
+    ASSERT_TRUE(record.recordMiss(s.files, verbs, w, at(1999, 8, 9)));
     EXPECT_EQ(slurp(list), crlf({w.line}));
     IniFile ini(file("19998_verbs.dat"));
     EXPECT_EQ(ini.read("8/9", w.key, "?"), "2");
@@ -314,7 +314,7 @@ TEST_F(ErrorListTest, NoListChosenMeansNothingToKeep) {
     s.files.SaveErrorFile.clear();
     RecordWord w = run;
     w.line = "run=x*y";
-    EXPECT_TRUE(record.recordMiss(s, verbs, w, at(1999, 8, 9)));
+    EXPECT_TRUE(record.recordMiss(s.files, verbs, w, at(1999, 8, 9)));
     EXPECT_TRUE(exists(file("19998_verbs.dat")));
 }
 
@@ -324,14 +324,14 @@ TEST_F(ErrorListTest, AnUnusableListIsReportedOnceAndTheRestIsRecorded) {
     RecordWord w = run;
     w.line = "run=x*y";
 
-    RecordStatus first = record.recordMiss(settings(), verbs, w, at(1999, 8, 9));
+    RecordStatus first = record.recordMiss(settings().files, verbs, w, at(1999, 8, 9));
     ASSERT_EQ(first.failures().size(), 1u);
     EXPECT_EQ(first.failures()[0].path(), list);
     EXPECT_FALSE(first.failures()[0].reason().empty());
     EXPECT_TRUE(exists(file("19998_verbs.dat")));
 
     // Not again for the same file while it stays unusable.
-    EXPECT_TRUE(record.recordMiss(settings(), verbs, w, at(1999, 8, 9)));
+    EXPECT_TRUE(record.recordMiss(settings().files, verbs, w, at(1999, 8, 9)));
     IniFile ini(file("19998_verbs.dat"));
     EXPECT_EQ(ini.read("8/9", w.key, "?"), "2");
 

@@ -43,7 +43,7 @@ TEST_F(LongTextWindowsTest, TheReviewOfMissesCutsItsCellsAndItsComment) {
     in.wrongCount = 1;
     in.dictionaryName = "verbs";
     in.today = DateTexts::of(programClock().now());
-    TfrmShowError frm(in, settings);
+    TfrmShowError frm(in, ErrorReviewSettings(settings));
     QTreeWidgetItem* row = ctl<QTreeWidget>(frm, "lstError")->topLevelItem(0);
     ASSERT_NE(row, nullptr);
     EXPECT_LE(row->text(0).size(), ui::kShownTextMax);

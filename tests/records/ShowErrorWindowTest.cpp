@@ -52,7 +52,7 @@ protected:
 };
 
 TEST_F(ShowErrorWindowTest, ListsTheMissesOfTheDrillByDirection) {
-    TfrmShowError frm(review(), settings);
+    TfrmShowError frm(review(), ErrorReviewSettings(settings));
     EXPECT_EQ(frm.windowTitle(), q("あなたの間違えは、、、"));
     EXPECT_EQ(ctl<QLabel>(frm, "pnlHazureNum")->text(), q("あなたは、2問間違えました"));
     EXPECT_EQ(ctl<QTreeWidget>(frm, "lstError")->headerItem()->text(0), q("問題"));
@@ -71,7 +71,7 @@ TEST_F(ShowErrorWindowTest, ListsTheMissesOfTheDrillByDirection) {
     EXPECT_EQ(ctl<QPushButton>(frm, "cmdVoicePlay")->text(), q("再生 (&V)"));
     EXPECT_FALSE(ctl<QPushButton>(frm, "cmdVoicePlay")->isEnabled());
 
-    TfrmShowError reversed(review(1), settings);
+    TfrmShowError reversed(review(1), ErrorReviewSettings(settings));
     EXPECT_EQ(column(ctl<QTreeWidget>(reversed, "lstError"), 0),
               (QStringList{q("走る,急ぐ"), q("見る")}));
     EXPECT_EQ(column(ctl<QTreeWidget>(reversed, "lstError"), 1),
@@ -81,12 +81,12 @@ TEST_F(ShowErrorWindowTest, ListsTheMissesOfTheDrillByDirection) {
 TEST_F(ShowErrorWindowTest, TenQuestionsWithTwoMissesShowTwoRows) {
     ErrorReviewInput in = review();
     in.missedLines.resize(10);  // the missed list keeps older lines behind the drill's
-    TfrmShowError frm(in, settings);
+    TfrmShowError frm(in, ErrorReviewSettings(settings));
     EXPECT_EQ(ctl<QLabel>(frm, "pnlHazureNum")->text(), q("あなたは、2問間違えました"));
     EXPECT_EQ(ctl<QTreeWidget>(frm, "lstError")->topLevelItemCount(), 2);
 
     in.wrongCount = 0;
-    TfrmShowError none(in, settings);
+    TfrmShowError none(in, ErrorReviewSettings(settings));
     EXPECT_EQ(ctl<QLabel>(none, "pnlHazureNum")->text(), q("あなたは、0問間違えました"));
     EXPECT_EQ(ctl<QTreeWidget>(none, "lstError")->topLevelItemCount(), 0);
 }
@@ -100,7 +100,7 @@ TEST_F(ShowErrorWindowTest, ARowShowsItsCommentAndTheWordsMissesTodayAndThisMont
     clock.set(DateTime{1999, 8, 9, 18, 0, 0});
 
     // Japanese to English: the records still name the word English first.
-    TfrmShowError frm(review(1), settings);
+    TfrmShowError frm(review(1), ErrorReviewSettings(settings));
     emit ctl<QTreeWidget>(frm, "lstError")
         ->itemSelectionChanged(); // nothing selected: nothing shown
     EXPECT_TRUE(ctl<QLabel>(frm, "pnlDayNum")->text().isEmpty());
@@ -117,7 +117,7 @@ TEST_F(ShowErrorWindowTest, ARowShowsItsCommentAndTheWordsMissesTodayAndThisMont
 }
 
 TEST_F(ShowErrorWindowTest, AWordWithoutRecordsCountsZero) {
-    TfrmShowError frm(review(), settings);
+    TfrmShowError frm(review(), ErrorReviewSettings(settings));
     clickRow(frm, 1);
     EXPECT_EQ(ctl<QLabel>(frm, "pnlDayNum")->text(), q("今日間違えた回数 ： 0回"));
     EXPECT_EQ(ctl<QLabel>(frm, "pnlMonthNum")->text(), q("今月間違えた回数 ： 0回"));
@@ -127,7 +127,7 @@ TEST_F(ShowErrorWindowTest, TheVocabularyBookGetsEveryRowInDictionaryFormatOnce)
     settings.files.VocBookOn = true;
     settings.files.VocBook = userFile("book.txt");
     spit(settings.files.VocBook, crlf({sj("old=古い*x")}));
-    TfrmShowError frm(review(1), settings);
+    TfrmShowError frm(review(1), ErrorReviewSettings(settings));
     ASSERT_TRUE(ctl<QPushButton>(frm, "cmdVocBook")->isEnabled());
     ctl<QPushButton>(frm, "cmdVocBook")->click();
     EXPECT_FALSE(ctl<QPushButton>(frm, "cmdVocBook")->isEnabled());
@@ -140,7 +140,7 @@ TEST_F(ShowErrorWindowTest, AVocabularyBookThatCannotBeWrittenKeepsTheCommand) {
     settings.files.VocBook = userFile("book.txt");
     ASSERT_TRUE(makeFolder(settings.files.VocBook));
     platform.answerNotice();
-    TfrmShowError frm(review(), settings);
+    TfrmShowError frm(review(), ErrorReviewSettings(settings));
     ctl<QPushButton>(frm, "cmdVocBook")->click();
     ASSERT_EQ(platform.callsOf(PlatformCall::Notice).size(), 1u);
     EXPECT_TRUE(platform.callsOf(PlatformCall::Notice)[0].text.startsWith(
@@ -152,7 +152,7 @@ TEST_F(ShowErrorWindowTest, VoicePlaysTheSelectedWordsEnglishPart) {
     settings.sound.VoiceOn = true;
     settings.sound.VoiceType = 0;
     settings.sound.HatsuonDir = dir.file("voice/");
-    TfrmShowError frm(review(1), settings);
+    TfrmShowError frm(review(1), ErrorReviewSettings(settings));
     ASSERT_TRUE(ctl<QPushButton>(frm, "cmdVoicePlay")->isEnabled());
     ctl<QPushButton>(frm, "cmdVoicePlay")->click(); // no row selected
     EXPECT_TRUE(platform.calls().empty());
@@ -163,7 +163,7 @@ TEST_F(ShowErrorWindowTest, VoicePlaysTheSelectedWordsEnglishPart) {
               QString::fromStdString(dir.file("voice/see.wav")));
 
     settings.sound.VoiceType = 1;
-    TfrmShowError companion(review(1), settings);
+    TfrmShowError companion(review(1), ErrorReviewSettings(settings));
     clickRow(companion, 0);
     ctl<QPushButton>(companion, "cmdVoicePlay")->click();
     EXPECT_EQ(platform.companionTexts(), QStringList{q("VEXA;run,dash")});
@@ -173,7 +173,7 @@ TEST_F(ShowErrorWindowTest, VoicePlaysTheSelectedWordsEnglishPart) {
 } // namespace
 
 TEST_F(ShowErrorWindowTest, AScreenReaderReadsTheCountsOfTheWordChosen) {
-    TfrmShowError frm(review(), settings);
+    TfrmShowError frm(review(), ErrorReviewSettings(settings));
     clickRow(frm, 1);
     for (QLabel* panel : {ctl<QLabel>(frm, "pnlDayNum"), ctl<QLabel>(frm, "pnlMonthNum")}) {
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(panel);

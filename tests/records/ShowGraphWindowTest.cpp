@@ -64,7 +64,7 @@ protected:
 };
 
 TEST_F(ShowGraphWindowTest, OpensOnThePerDrillGraphWithTheMarkerUnderTheLatestDrill) {
-    TfrmShowGraph frm(settings, 3);
+    TfrmShowGraph frm(UserFiles(settings), settings.files, 3);
     frm.FormShow();
     EXPECT_EQ(frm.windowTitle(), q("正解率のグラフ表示"));
     EXPECT_EQ(frm.findChild<QComboBox*>("cboDicFile")->currentText(), q("verbs.txt"));
@@ -88,7 +88,7 @@ TEST_F(ShowGraphWindowTest, OpensOnThePerDrillGraphWithTheMarkerUnderTheLatestDr
     EXPECT_EQ(at(image, graphPoint(1, 57)), QColor(Qt::white));
 
     // No drill in this run: nothing marked.
-    TfrmShowGraph none(settings, 0);
+    TfrmShowGraph none(UserFiles(settings), settings.files, 0);
     none.FormShow();
     const QImage plain = picture(none);
     for (int position = 1; position <= 12; ++position)
@@ -96,7 +96,7 @@ TEST_F(ShowGraphWindowTest, OpensOnThePerDrillGraphWithTheMarkerUnderTheLatestDr
 }
 
 TEST_F(ShowGraphWindowTest, AViewDrawsTwelveSegmentsFromTheOriginInTheViewsColour) {
-    TfrmShowGraph frm(settings, 2);
+    TfrmShowGraph frm(UserFiles(settings), settings.files, 2);
     frm.FormShow();
     view(frm, "verbs.txt");
     EXPECT_EQ(legend(frm, "lblOne"), q(" : verbs"));
@@ -116,7 +116,7 @@ TEST_F(ShowGraphWindowTest, AViewDrawsTwelveSegmentsFromTheOriginInTheViewsColou
 }
 
 TEST_F(ShowGraphWindowTest, ThePerMonthGraphMarksThisMonthAndNamesTheYear) {
-    TfrmShowGraph frm(settings, 2);
+    TfrmShowGraph frm(UserFiles(settings), settings.files, 2);
     frm.FormShow();
     view(frm, "verbs.txt");
     auto* type = frm.findChild<ui::RadioGroup*>("rgGraphType");
@@ -138,7 +138,7 @@ TEST_F(ShowGraphWindowTest, ThePerMonthGraphMarksThisMonthAndNamesTheYear) {
 }
 
 TEST_F(ShowGraphWindowTest, SevenViewsUseTheSixColoursAndTheSeventhReplacesTheFirstLabel) {
-    TfrmShowGraph frm(settings, 2);
+    TfrmShowGraph frm(UserFiles(settings), settings.files, 2);
     frm.FormShow();
     const char* labels[] = {"lblOne", "lblTwo", "lblThree", "lblFour", "lblFive", "lblSix"};
     for (int i = 0; i < 6; ++i) {
@@ -158,7 +158,7 @@ TEST_F(ShowGraphWindowTest, SevenViewsUseTheSixColoursAndTheSeventhReplacesTheFi
 }
 
 TEST_F(ShowGraphWindowTest, OnAHighDensityScreenTheSameCoordinatesGetTwiceThePixels) {
-    TfrmShowGraph frm(settings, 3);
+    TfrmShowGraph frm(UserFiles(settings), settings.files, 3);
     frm.FormShow();
     view(frm, "verbs.txt");
     const QImage image = renderGraph(frm.graph(), 2.0);
@@ -169,7 +169,7 @@ TEST_F(ShowGraphWindowTest, OnAHighDensityScreenTheSameCoordinatesGetTwiceThePix
 }
 
 TEST_F(ShowGraphWindowTest, ARecordFileThatCannotBeReadIsReportedAndDrawsNothing) {
-    TfrmShowGraph frm(settings, 2);
+    TfrmShowGraph frm(UserFiles(settings), settings.files, 2);
     frm.FormShow();
     frm.findChild<ui::RadioGroup*>("rgGraphType")->button(1)->click();
     ASSERT_TRUE(makeFolder(userFile("2000.dat")));
@@ -185,7 +185,7 @@ TEST_F(ShowGraphWindowTest, ARecordFileThatCannotBeReadIsReportedAndDrawsNothing
 } // namespace
 
 TEST_F(ShowGraphWindowTest, AScreenReaderReadsTheLegendsLines) {
-    TfrmShowGraph frm(settings, 2);
+    TfrmShowGraph frm(UserFiles(settings), settings.files, 2);
     frm.FormShow();
     view(frm, "verbs.txt");
     auto* one = frm.findChild<QLabel*>("lblOne");

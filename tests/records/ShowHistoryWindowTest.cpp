@@ -62,7 +62,7 @@ protected:
 
 TEST_F(ShowHistoryWindowTest, RightAfterStartTenEmptyRowsAndASaveOfTheDateOnly) {
     std::vector<HistoryDrill> none(kHistoryRows);
-    TfrmShowHistory frm(none, settings);
+    TfrmShowHistory frm(none, UserFiles(settings), settings.files);
     frm.show();
     EXPECT_EQ(frm.windowTitle(), q("学習履歴の表示"));
     EXPECT_EQ(frm.findChild<QLabel*>("lblBanner")->text(),
@@ -108,7 +108,7 @@ TEST_F(ShowHistoryWindowTest, RightAfterStartTenEmptyRowsAndASaveOfTheDateOnly) 
 }
 
 TEST_F(ShowHistoryWindowTest, ThreeDrillsFillThreeRowsAndTwoSavesAppendTwoDatedBlocks) {
-    TfrmShowHistory frm(threeDrills(), settings);
+    TfrmShowHistory frm(threeDrills(), UserFiles(settings), settings.files);
     frm.FormShow();
     QTreeWidget* rows = list(frm);
     EXPECT_EQ(rows->topLevelItem(0)->text(1), q("9：5：07"));
@@ -128,7 +128,7 @@ TEST_F(ShowHistoryWindowTest, ThreeDrillsFillThreeRowsAndTwoSavesAppendTwoDatedB
 }
 
 TEST_F(ShowHistoryWindowTest, ACsvSaveHasTheHeaderAndAnEmptyLineAfterEachRow) {
-    TfrmShowHistory frm(threeDrills(), settings);
+    TfrmShowHistory frm(threeDrills(), UserFiles(settings), settings.files);
     frm.FormShow();
     platform.answerSaveFile(QString::fromStdString(dir.file("history.csv")));
     saveAction(frm, "mnuCsvSave")->trigger();
@@ -145,7 +145,7 @@ TEST_F(ShowHistoryWindowTest, ACsvSaveHasTheHeaderAndAnEmptyLineAfterEachRow) {
 }
 
 TEST_F(ShowHistoryWindowTest, AFileThatCannotBeOpenedIsReportedAndNothingIsWritten) {
-    TfrmShowHistory frm(threeDrills(), settings);
+    TfrmShowHistory frm(threeDrills(), UserFiles(settings), settings.files);
     frm.FormShow();
     ASSERT_TRUE(makeFolder(dir.file("taken.txt")));
     platform.answerSaveFile(QString::fromStdString(dir.file("taken.txt"))).answerNotice();
@@ -157,7 +157,7 @@ TEST_F(ShowHistoryWindowTest, AFileThatCannotBeOpenedIsReportedAndNothingIsWritt
 }
 
 TEST_F(ShowHistoryWindowTest, TheMissedWordsAreTheHintWhenTickedAndAMessageOnDoubleClick) {
-    TfrmShowHistory frm(threeDrills(), settings);
+    TfrmShowHistory frm(threeDrills(), UserFiles(settings), settings.files);
     frm.FormShow();
     const QString missed = q("★間違えた問題リスト★\nrun,dash-走る,急ぐ-コメント\nsee-見る-目で\n");
 
@@ -190,14 +190,14 @@ TEST_F(ShowHistoryWindowTest, TheMissedWordsAreTheHintWhenTickedAndAMessageOnDou
 TEST_F(ShowHistoryWindowTest, CloseStoresByHintTheTitleBarDoesNot) {
     spit(settings.setupIniPath(), crlf({"[Show History]", "ByHint=1"}));
     {
-        TfrmShowHistory frm(threeDrills(), settings);
+        TfrmShowHistory frm(threeDrills(), UserFiles(settings), settings.files);
         frm.FormShow();
         EXPECT_TRUE(hint(frm)->isChecked());
         hint(frm)->click();
         frm.reject();
     }
     EXPECT_EQ(IniFile(settings.setupIniPath()).read("Show History", "ByHint", ""), "1");
-    TfrmShowHistory frm(threeDrills(), settings);
+    TfrmShowHistory frm(threeDrills(), UserFiles(settings), settings.files);
     frm.FormShow();
     hint(frm)->click();
     frm.findChild<QPushButton*>("cmdClose")->click();

@@ -151,7 +151,7 @@ protected:
 };
 
 TEST_F(StudyCalendarWindowTest, ShowsTheStreaksTheDaysAndTheForecastOfTheDictionaryInUse) {
-    TfrmStudyCalendar frm(settings);
+    TfrmStudyCalendar frm(UserFiles(settings), settings.files);
     frm.show();
     EXPECT_EQ(frm.windowTitle(), q("学習カレンダー"));
     // Today (2 January) has no answer yet: the streak runs from 30 December over the
@@ -194,7 +194,7 @@ TEST_F(StudyCalendarWindowTest, ShowsTheStreaksTheDaysAndTheForecastOfTheDiction
 }
 
 TEST_F(StudyCalendarWindowTest, ChoosingOrTypingAnotherDictionaryShowsItsForecast) {
-    TfrmStudyCalendar frm(settings);
+    TfrmStudyCalendar frm(UserFiles(settings), settings.files);
     frm.show();
     auto* combo = child<QComboBox>(frm, "cboDicFile");
     auto* forecast = child<ForecastView>(frm, "imgForecast");
@@ -227,7 +227,7 @@ TEST_F(StudyCalendarWindowTest, ChoosingOrTypingAnotherDictionaryShowsItsForecas
 
 TEST_F(StudyCalendarWindowTest, TheReviewSettingsOfSetupIniDecideTheDueDays) {
     IniFile::writeOne(settings.setupIniPath(), "Review", "TargetRetention", "80");
-    TfrmStudyCalendar frm(settings);
+    TfrmStudyCalendar frm(UserFiles(settings), settings.files);
     frm.show();
     auto* forecast = child<ForecastView>(frm, "imgForecast");
     // At 80 % apple (stability 3, reviewed 1 January) and dog (stability 1, reviewed
@@ -248,7 +248,7 @@ TEST_F(StudyCalendarWindowTest, AnUnreadableReviewFileIsToldInJapaneseAndLosesNo
     std::filesystem::remove(userFile("nouns.rev"));
     ASSERT_TRUE(makeFolder(userFile("nouns.rev")));
     const std::string verbsRecords = slurp(userFile("verbs.rev"));
-    TfrmStudyCalendar frm(settings);
+    TfrmStudyCalendar frm(UserFiles(settings), settings.files);
     frm.show();
     auto* combo = child<QComboBox>(frm, "cboDicFile");
     auto* forecast = child<ForecastView>(frm, "imgForecast");
@@ -276,7 +276,7 @@ TEST_F(StudyCalendarWindowTest, AnUnreadableReviewFileIsToldInJapaneseAndLosesNo
 }
 
 TEST_F(StudyCalendarWindowTest, TheKeyboardReachesTheChoiceAndTheCloseButtonAndEscapeCloses) {
-    TfrmStudyCalendar frm(settings);
+    TfrmStudyCalendar frm(UserFiles(settings), settings.files);
     frm.show();
     auto* combo = child<QComboBox>(frm, "cboDicFile");
     auto* close = child<QPushButton>(frm, "cmdClose");
@@ -297,7 +297,7 @@ TEST_F(StudyCalendarWindowTest, OpenedThroughThePlatformAsAModalWindow) {
         shownTitle = dialog.windowTitle();
         return static_cast<int>(QDialog::Accepted);
     });
-    showStudyCalendar(nullptr, settings);
+    showStudyCalendar(nullptr, UserFiles(settings), settings.files);
     EXPECT_EQ(shownTitle, q("学習カレンダー"));
 }
 
@@ -306,7 +306,7 @@ TEST_F(StudyCalendarWindowTest, DaysAreShadedByStepUnderALightAndADarkPaletteAnd
     for (const bool dark : {false, true}) {
         SCOPED_TRACE(dark ? "dark" : "light");
         QApplication::setPalette(dark ? darkPalette() : original);
-        TfrmStudyCalendar frm(settings);
+        TfrmStudyCalendar frm(UserFiles(settings), settings.files);
         frm.show();
         auto* view = child<CalendarView>(frm, "imgCalendar");
         const QPalette& pal = view->palette();

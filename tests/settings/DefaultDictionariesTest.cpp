@@ -25,15 +25,15 @@ protected:
 };
 
 TEST_F(DefaultDictionariesTest, TheFourEntriesOfTheRecordInOrder) {
-    DefaultDictionarySet set = defaultDictionaries(s);
+    DefaultDictionarySet set = defaultDictionaries(s.dicTypes);
     EXPECT_EQ(set[0].path, dir.folder() + "dictionary/noun.txt");
     EXPECT_EQ(set[0].caption, sj("名詞"));
     EXPECT_EQ(set[1].path, dir.folder() + "dictionary/verb.txt");
     EXPECT_EQ(set[2].caption, sj("形容詞・副詞"));
     EXPECT_EQ(set[3].path, dir.folder() + "dictionary/other.txt");
-    EXPECT_EQ(defaultDictionaryWithFileName(s, "verb.txt"), 1);
-    EXPECT_EQ(defaultDictionaryWithFileName(s, "verbs.txt"), -1);
-    EXPECT_EQ(defaultDictionaryWithFileName(s, ""), -1);
+    EXPECT_EQ(defaultDictionaryWithFileName(s.dicTypes, "verb.txt"), 1);
+    EXPECT_EQ(defaultDictionaryWithFileName(s.dicTypes, "verbs.txt"), -1);
+    EXPECT_EQ(defaultDictionaryWithFileName(s.dicTypes, ""), -1);
 }
 
 TEST_F(DefaultDictionariesTest, SavingWritesTheEightKeysPathThenCaptionRowByRow) {
@@ -55,12 +55,12 @@ TEST_F(DefaultDictionariesTest, SavingWritesTheEightKeysPathThenCaptionRowByRow)
     again.ProgramFolder = s.ProgramFolder;
     again.UserName = s.UserName;
     SettingsStore::load(again);
-    EXPECT_EQ(defaultDictionaries(again)[3].path, "/a/4.txt");
-    EXPECT_EQ(defaultDictionaries(again)[0].caption, sj("一"));
+    EXPECT_EQ(defaultDictionaries(again.dicTypes)[3].path, "/a/4.txt");
+    EXPECT_EQ(defaultDictionaries(again.dicTypes)[0].caption, sj("一"));
 }
 
 TEST_F(DefaultDictionariesTest, PathsAreCheckedBeforeCaptions) {
-    DefaultDictionarySet set = defaultDictionaries(s);
+    DefaultDictionarySet set = defaultDictionaries(s.dicTypes);
     EXPECT_EQ(checkDefaultDictionaries(set), DefaultDictionaryProblem::None);
     set[2].caption.clear();
     EXPECT_EQ(checkDefaultDictionaries(set), DefaultDictionaryProblem::MissingCaption);

@@ -237,7 +237,8 @@ TEST_F(AddWordWindowTest, ADictionaryThatCannotBeReadIsReportedBeforeAnythingIsW
 
 // The whole way: nothing found, the word added, the next search finds it.
 TEST_F(AddWordWindowTest, AWordAddedFromTheSearchIsFoundByTheNextSearch) {
-    TfrmFind find(settings);
+    TfrmFind find(UserFiles(settings), settings.files, settings.look, settings.sound,
+                  settings.dicTypes);
     find.show();
     child<QCheckBox>(find, "chkAddDicOn")->click();
     platform.answerModal([this](QDialog& d) {

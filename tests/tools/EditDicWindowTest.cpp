@@ -39,7 +39,8 @@ protected:
 
     // The window opened on verbs.txt and loaded.
     std::unique_ptr<TfrmEditDic> loaded() {
-        auto frm = std::make_unique<TfrmEditDic>(settings, verbs);
+        auto frm = std::make_unique<TfrmEditDic>(UserFiles(settings), settings.files, settings.look,
+                                                 verbs);
         frm->FormShow();
         frm->cmdLoadClick();
         return frm;
@@ -57,7 +58,7 @@ protected:
 } // namespace
 
 TEST_F(EditDicWindowTest, OpensOnTheDictionaryInUseWithoutLoadingIt) {
-    TfrmEditDic frm(settings, verbs);
+    TfrmEditDic frm(UserFiles(settings), settings.files, settings.look, verbs);
     frm.FormShow();
     EXPECT_EQ(frm.windowTitle(), q("辞書の編集"));
     auto* combo = child<QComboBox>(frm, "cboDicFile");
@@ -90,7 +91,7 @@ TEST_F(EditDicWindowTest, LoadNumbersTheRowsAndEnablesSave) {
 }
 
 TEST_F(EditDicWindowTest, ANameWithoutAStoredPathIsReportedAndLoadsNothing) {
-    TfrmEditDic frm(settings, verbs);
+    TfrmEditDic frm(UserFiles(settings), settings.files, settings.look, verbs);
     frm.FormShow();
     child<QComboBox>(frm, "cboDicFile")->setEditText(QStringLiteral("noun.txt"));
     platform.answerNotice();
@@ -244,7 +245,7 @@ TEST_F(EditDicWindowTest, AFailedSaveKeepsTheOldFileAndTellsTheLearner) {
 
 TEST_F(EditDicWindowTest, ChoosingOrDroppingAFileRemembersItWithoutLoading) {
     const std::string adj = dictionary("adj.txt", {"big=大きい*x"});
-    TfrmEditDic frm(settings, verbs);
+    TfrmEditDic frm(UserFiles(settings), settings.files, settings.look, verbs);
     frm.FormShow();
     platform.answerOpenFile(native(adj));
     child<QPushButton>(frm, "cmdSelectDic")->click();
@@ -266,7 +267,7 @@ TEST_F(EditDicWindowTest, ChoosingOrDroppingAFileRemembersItWithoutLoading) {
 
 TEST_F(EditDicWindowTest, TheDefaultDictionaryInUseLoadsBeforeItWasEverChosen) {
     const std::string noun = dictionary("noun.txt", {"dog=犬*x"});
-    TfrmEditDic frm(settings, noun);
+    TfrmEditDic frm(UserFiles(settings), settings.files, settings.look, noun);
     frm.FormShow();
     frm.cmdLoadClick();
     EXPECT_EQ(column(list(frm), 1), QStringList{QStringLiteral("dog")});

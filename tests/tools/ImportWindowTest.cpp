@@ -34,7 +34,7 @@ std::string sample(const std::string& name) {
 class ImportWindowTest : public ToolWindowFixture {
 protected:
     std::string folder = dir.file("out");
-    TfrmImport frm{settings};
+    TfrmImport frm{UserFiles(settings), settings.files};
 
     void SetUp() override {
         std::filesystem::create_directory(folder);
@@ -214,7 +214,7 @@ TEST_F(ImportWindowTest, AFileDroppedOnTheWindowIsReadAndAnEmptyOneIsRefused) {
 
 TEST_F(ImportWindowTest, TheEditorOpensTheImportAndNamesTheNewFileReadyToLoad) {
     spit(dir.file("bom.csv"), sample("bom.csv"));
-    TfrmEditDic editor(settings, settings.files.DicInUse);
+    TfrmEditDic editor(UserFiles(settings), settings.files, settings.look, settings.files.DicInUse);
     editor.FormShow();
     platform.answerModal([&](QDialog& d) {
         auto& import = dynamic_cast<TfrmImport&>(d);

@@ -33,7 +33,8 @@ protected:
     }
 
     std::unique_ptr<TfrmMakeDic> open(TfrmMakeDic::Tab tab = TfrmMakeDic::Tab::Words) {
-        auto frm = std::make_unique<TfrmMakeDic>(settings, tab);
+        auto frm = std::make_unique<TfrmMakeDic>(UserFiles(settings), settings.files, settings.look,
+                                                 settings.dicTypes, tab);
         frm->FormShow();
         return frm;
     }
