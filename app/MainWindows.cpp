@@ -79,11 +79,10 @@ void registerMainWindows(WindowOpeners& openers) {
             dialogFolder(m.settings()),
             QString::fromStdString(nativePath(m.settings().ProgramFolder + "dictionary")), &m);
     });
-    openers.add(MainCommand::EditVocBook,
-                [](TfrmMain& m) {
-                    return std::make_unique<TfrmEditVocBook>(m.settings().files, m.settings().look,
-                                                             UserFiles(m.settings()), &m);
-                });
+    openers.add(MainCommand::EditVocBook, [](TfrmMain& m) {
+        return std::make_unique<TfrmEditVocBook>(UserFiles(m.settings()), m.settings().files,
+                                                 m.settings().look, &m);
+    });
     openers.add(MainCommand::Setup, [](TfrmMain& main) {
         auto setup = std::make_unique<TfrmSetup>(main.settings(),
                                                  std::make_unique<MainSetupHost>(main),
@@ -95,7 +94,7 @@ void registerMainWindows(WindowOpeners& openers) {
     });
     openers.add(MainCommand::Find, [](TfrmMain& main) {
         const TUserSettings& s = main.settings();
-        return std::make_unique<TfrmFind>(UserFiles(s), s.files, s.look, s.sound, s.dicTypes,
+        return std::make_unique<TfrmFind>(UserFiles(s), s.sound, s.files, s.look, s.dicTypes,
                                           &main);
     });
     openers.add(MainCommand::MakeTest, [](TfrmMain& main) {
@@ -106,14 +105,15 @@ void registerMainWindows(WindowOpeners& openers) {
     });
     openers.add(MainCommand::PrintDic, [](TfrmMain& main) {
         return std::make_unique<TfrmPrintDic>(
-            main.settings().files, UserFiles(main.settings()), [&main] { main.cmdEditVocBookClick(); }, &main);
+            UserFiles(main.settings()), main.settings().files,
+            [&main] { main.cmdEditVocBookClick(); }, &main);
     });
     openers.add(MainCommand::ShowPercent, [](TfrmMain& m) {
-        return std::make_unique<TfrmShowPercent>(m.settings().files, UserFiles(m.settings()), &m);
+        return std::make_unique<TfrmShowPercent>(UserFiles(m.settings()), m.settings().files, &m);
     });
     openers.add(MainCommand::ShowErrorNum, [](TfrmMain& m) {
-        return std::make_unique<TfrmShowErrorNum>(m.settings().look, m.settings().files,
-                                                  UserFiles(m.settings()), &m);
+        return std::make_unique<TfrmShowErrorNum>(UserFiles(m.settings()), m.settings().files,
+                                                  m.settings().look, &m);
     });
     openers.add(MainCommand::ShowGraph, [](TfrmMain& m) {
         return std::make_unique<TfrmShowGraph>(UserFiles(m.settings()), m.settings().files,

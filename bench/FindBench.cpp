@@ -85,8 +85,8 @@ struct SearchWindow {
         settings.ProgramFolder = f.root + "/";
         settings.UserName = "Taro";
         settings.files.DicInUse = f.dictionary;
-        window = std::make_unique<TfrmFind>(UserFiles(settings), settings.files, settings.look,
-                                            settings.sound, settings.dicTypes);
+        window = std::make_unique<TfrmFind>(UserFiles(settings), settings.sound, settings.files,
+                                            settings.look, settings.dicTypes);
         window->show();
         QApplication::processEvents();
         text = window->findChild<QLineEdit*>(QStringLiteral("txtFindString"));

@@ -131,7 +131,7 @@ int main(int argc, char** argv) {
     for (int words : {2000, 20000, 200000}) {
         Fixture f(words);
 
-        TfrmPrintDic listing(f.settings.files, UserFiles(f.settings), {});
+        TfrmPrintDic listing(UserFiles(f.settings), f.settings.files, {});
         listing.resize(800, 600);
         listing.show();
         QApplication::processEvents();

@@ -76,7 +76,7 @@ struct Window {
     TfrmShowPercent frm;
     QPushButton* view;
     QPushButton* sort;
-    explicit Window(const Fixture& f) : frm(f.settings.files, UserFiles(f.settings)) {
+    explicit Window(const Fixture& f) : frm(UserFiles(f.settings), f.settings.files) {
         frm.show();
         QApplication::processEvents();
         view = frm.findChild<QPushButton*>("cmdView");

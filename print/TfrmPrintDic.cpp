@@ -34,10 +34,9 @@
 
 namespace qor {
 
-TfrmPrintDic::TfrmPrintDic(const PathSettings& files, UserFiles user,
+TfrmPrintDic::TfrmPrintDic(UserFiles user, const PathSettings& files,
                            std::function<void()> editVocBook, QWidget* parent)
-    : QDialog(parent), files_(files), user_(std::move(user)),
-      editVocBook_(std::move(editVocBook)) {
+    : QDialog(parent), files_(files), user_(std::move(user)), editVocBook_(std::move(editVocBook)) {
     setWindowTitle(QStringLiteral("辞書の印刷"));
     ui::acceptFileDrops(this, [this](const QList<QUrl>& urls) { FormDropFiles(urls); });
 

@@ -31,7 +31,7 @@ class TfrmPrintDic : public QDialog {
 public:
     // files: the main window's paths (read as they are at each use: the vocabulary book
     // editor may turn the book off). editVocBook opens the vocabulary book editor.
-    TfrmPrintDic(const PathSettings& files, UserFiles user, std::function<void()> editVocBook,
+    TfrmPrintDic(UserFiles user, const PathSettings& files, std::function<void()> editVocBook,
                  QWidget* parent = nullptr);
 
     QString statusText() const;

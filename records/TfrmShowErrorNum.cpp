@@ -21,7 +21,7 @@
 
 namespace qor {
 
-TfrmShowErrorNum::TfrmShowErrorNum(LookSettings look, PathSettings files, UserFiles user,
+TfrmShowErrorNum::TfrmShowErrorNum(UserFiles user, PathSettings files, LookSettings look,
                                    QWidget* parent)
     : QDialog(parent), look_(std::move(look)), files_(std::move(files)), user_(std::move(user)) {
     setWindowTitle(QStringLiteral("不正解数の詳細"));

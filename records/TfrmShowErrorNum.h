@@ -17,7 +17,7 @@ namespace qor {
 class TfrmShowErrorNum : public QDialog {
     Q_OBJECT
 public:
-    TfrmShowErrorNum(LookSettings look, PathSettings files, UserFiles user,
+    TfrmShowErrorNum(UserFiles user, PathSettings files, LookSettings look,
                      QWidget* parent = nullptr);
 
     static constexpr int kPlaces = 5;

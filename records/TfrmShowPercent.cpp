@@ -31,7 +31,7 @@
 
 namespace qor {
 
-TfrmShowPercent::TfrmShowPercent(PathSettings files, UserFiles user, QWidget* parent)
+TfrmShowPercent::TfrmShowPercent(UserFiles user, PathSettings files, QWidget* parent)
     : QDialog(parent), files_(std::move(files)), user_(std::move(user)) {
     setWindowTitle(QStringLiteral("正解率の表示"));
     // One Japanese face for the whole window keeps digits between kana in one font.

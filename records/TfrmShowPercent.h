@@ -31,7 +31,7 @@ class PercentTable;
 class TfrmShowPercent : public QDialog {
     Q_OBJECT
 public:
-    TfrmShowPercent(PathSettings files, UserFiles user, QWidget* parent = nullptr);
+    TfrmShowPercent(UserFiles user, PathSettings files, QWidget* parent = nullptr);
 
 public slots:
     void FormShow();

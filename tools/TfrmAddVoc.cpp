@@ -37,11 +37,10 @@ void preferLatin(QWidget* field) {
 
 } // namespace
 
-TfrmAddVoc::TfrmAddVoc(LookSettings look, PathSettings files, std::string dictionaryPath,
+TfrmAddVoc::TfrmAddVoc(PathSettings files, LookSettings look, std::string dictionaryPath,
                        std::string findString, QWidget* parent)
     : QDialog(parent), look_(std::move(look)), files_(std::move(files)),
-      dicPath_(std::move(dictionaryPath)),
-      findString_(std::move(findString)) {
+      dicPath_(std::move(dictionaryPath)), findString_(std::move(findString)) {
     setWindowTitle(QStringLiteral("単語の追加"));
     ui::setDialogFrame(this);
     setFont(ui::fontFor(TUserSettings::ordinaryFace(), font().pointSize()));

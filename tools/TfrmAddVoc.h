@@ -20,7 +20,7 @@ class TfrmAddVoc : public QDialog {
 public:
     // dictionaryPath: the searched dictionary (CP932 full path); findString: the search text.
     // The look gives the fields' fonts; the paths the phonetic sign file.
-    TfrmAddVoc(LookSettings look, PathSettings files, std::string dictionaryPath,
+    TfrmAddVoc(PathSettings files, LookSettings look, std::string dictionaryPath,
                std::string findString, QWidget* parent = nullptr);
 
 public slots:

@@ -41,8 +41,8 @@ QToolButton* arrow(QWidget* parent, Qt::ArrowType type, const QString& name,
 
 } // namespace
 
-TfrmEditVocBook::TfrmEditVocBook(const PathSettings& files, const LookSettings& look,
-                                 UserFiles user, QWidget* parent)
+TfrmEditVocBook::TfrmEditVocBook(UserFiles user, const PathSettings& files,
+                                 const LookSettings& look, QWidget* parent)
     : QDialog(parent), files_(files), look_(look), user_(std::move(user)), book_(files.VocBook) {
     setWindowTitle(QStringLiteral("単語帳の編集"));
     setObjectName(QStringLiteral("TfrmEditVocBook"));

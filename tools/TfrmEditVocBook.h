@@ -23,7 +23,7 @@ class TfrmEditVocBook : public QDialog {
     Q_OBJECT
 public:
     // The book is files.VocBook; its dialogs open beside it, else beside the dictionary in use.
-    TfrmEditVocBook(const PathSettings& files, const LookSettings& look, UserFiles user,
+    TfrmEditVocBook(UserFiles user, const PathSettings& files, const LookSettings& look,
                     QWidget* parent = nullptr);
 
     const VocabularyBookEdit& book() const { return book_; }

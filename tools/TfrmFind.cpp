@@ -49,7 +49,7 @@ void setNone(QButtonGroup* group) {
 
 } // namespace
 
-TfrmFind::TfrmFind(UserFiles user, PathSettings files, LookSettings look, SoundSettings sound,
+TfrmFind::TfrmFind(UserFiles user, SoundSettings sound, PathSettings files, LookSettings look,
                    DefaultDictionaryTypes dicTypes, QWidget* parent)
     : QDialog(parent), user_(std::move(user)), files_(std::move(files)), look_(std::move(look)),
       sound_(std::move(sound)), dicTypes_(std::move(dicTypes)), mainDictionary_(files_.DicInUse) {
@@ -167,7 +167,7 @@ void TfrmFind::FormShow() {
 
     // The result window lives as long as this window; each search replaces its rows.
     if (!frmFindResult_)
-        frmFindResult_ = new TfrmFindResult(files_, look_, sound_, this);
+        frmFindResult_ = new TfrmFindResult(sound_, files_, look_, this);
     txtFindString->setFocus();
 }
 
@@ -304,7 +304,7 @@ void TfrmFind::cmdFindClick() {
         frmFindResult_->setResults(findString_, std::move(found.words));
         ui::platform().showModal(*frmFindResult_);
     } else if (switches_.addDicOn) {
-        TfrmAddVoc frmAddVoc(look_, files_, dicPath_, findString_, this);
+        TfrmAddVoc frmAddVoc(files_, look_, dicPath_, findString_, this);
         ui::platform().showModal(frmAddVoc);
     }
     setStatus(QString());

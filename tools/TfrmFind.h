@@ -34,7 +34,7 @@ class TfrmFind : public QDialog {
 public:
     // The main window's groups, copied: files.DicInUse is searched at first, and a
     // dictionary chosen here changes this window's copy only.
-    TfrmFind(UserFiles user, PathSettings files, LookSettings look, SoundSettings sound,
+    TfrmFind(UserFiles user, SoundSettings sound, PathSettings files, LookSettings look,
              DefaultDictionaryTypes dicTypes, QWidget* parent = nullptr);
     ~TfrmFind() override;
 

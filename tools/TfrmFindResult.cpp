@@ -25,7 +25,7 @@
 
 namespace qor {
 
-TfrmFindResult::TfrmFindResult(PathSettings files, LookSettings look, SoundSettings sound,
+TfrmFindResult::TfrmFindResult(SoundSettings sound, PathSettings files, LookSettings look,
                                QWidget* parent)
     : QDialog(parent), files_(std::move(files)), look_(std::move(look)), sound_(std::move(sound)) {
     setWindowTitle(QStringLiteral("検索結果"));

@@ -25,7 +25,7 @@ class TfrmFindResult : public QDialog {
     Q_OBJECT
 public:
     // Copies of the groups it reads: the find window that opens it may go first.
-    TfrmFindResult(PathSettings files, LookSettings look, SoundSettings sound,
+    TfrmFindResult(SoundSettings sound, PathSettings files, LookSettings look,
                    QWidget* parent = nullptr);
 
     // The rows of the next showing: the search text and its hits in file order.

@@ -108,13 +108,13 @@ std::vector<Window> everyWindow() {
          }},
         {"TfrmAddVoc",
          [](TfrmMain& main, const TempDir& dir) -> std::unique_ptr<QWidget> {
-             return std::make_unique<TfrmAddVoc>(main.settings().look, main.settings().files,
+             return std::make_unique<TfrmAddVoc>(main.settings().files, main.settings().look,
                                                  dir.file("verbs.txt"), "walk");
          }},
         {"TfrmFindResult",
          [](TfrmMain& main, const TempDir&) -> std::unique_ptr<QWidget> {
-             return std::make_unique<TfrmFindResult>(main.settings().files, main.settings().look,
-                                                     main.settings().sound);
+             return std::make_unique<TfrmFindResult>(main.settings().sound, main.settings().files,
+                                                     main.settings().look);
          }},
         {"TfrmDriveSetup",
          [](TfrmMain&, const TempDir&) -> std::unique_ptr<QWidget> {

@@ -24,7 +24,7 @@ protected:
     std::function<void()> onEdit;
 
     std::unique_ptr<TfrmPrintDic> open() {
-        return std::make_unique<TfrmPrintDic>(settings.files, UserFiles(settings), [this] {
+        return std::make_unique<TfrmPrintDic>(UserFiles(settings), settings.files, [this] {
             ++editorOpened;
             if (onEdit)
                 onEdit();

@@ -59,7 +59,7 @@ TEST_F(LongTextWindowsTest, TheMostMissedWordsShowAShortLineEach) {
     spit(settings.setupIniPath(), crlf({"[Dictionary]", "DicNum=1", "1=verbs.txt"}));
     spit(userFile("error5.cun"),
          crlf({"[verbs.txt]", "Error1=" + word + "_" + meaning, "Num1=3"}));
-    TfrmShowErrorNum frm(settings.look, settings.files, UserFiles(settings));
+    TfrmShowErrorNum frm(UserFiles(settings), settings.files, settings.look);
     frm.show();
     auto* english = frm.findChild<QLabel*>(QStringLiteral("lblEnglish_1"));
     auto* japanese = frm.findChild<QLabel*>(QStringLiteral("lblJapanese_1"));
@@ -81,7 +81,7 @@ TEST_F(LongTextWindowsTest, ThePercentListCutsItsWordCells) {
     spit(userFile("2001_verbs.dat"),
          crlf({"[" + sj("問題=出題総数,正解総数,正解率％") + "]", "COUNT=2",
                word + "_" + meaning + "=5,4,80", sj("see_見る=2,2,100")}));
-    TfrmShowPercent frm(settings.files, UserFiles(settings));
+    TfrmShowPercent frm(UserFiles(settings), settings.files);
     frm.FormShow();
     frm.findChild<QRadioButton*>(QStringLiteral("rbByPercent"))->click();
     frm.findChild<QLineEdit*>(QStringLiteral("txtValue"))->setText(QStringLiteral("80"));

@@ -44,7 +44,7 @@ protected:
 };
 
 TEST_F(ShowErrorNumWindowTest, ShowsTheFiveMostMissedWordsOfTheDictionaryInUseAtOnce) {
-    TfrmShowErrorNum frm(settings.look, settings.files, UserFiles(settings));
+    TfrmShowErrorNum frm(UserFiles(settings), settings.files, settings.look);
     EXPECT_EQ(frm.windowTitle(), q("不正解数の詳細"));
     // Before showing: empty places.
     EXPECT_EQ(places(frm).first(), q("|| ： "));
@@ -61,7 +61,7 @@ TEST_F(ShowErrorNumWindowTest, ShowsTheFiveMostMissedWordsOfTheDictionaryInUseAt
 }
 
 TEST_F(ShowErrorNumWindowTest, AnotherDictionaryShowsItsPlacesAndUnfilledOnesAsNo) {
-    TfrmShowErrorNum frm(settings.look, settings.files, UserFiles(settings));
+    TfrmShowErrorNum frm(UserFiles(settings), settings.files, settings.look);
     frm.FormShow();
     frm.findChild<QComboBox*>("cboDicFile")->setEditText(q("nouns.txt"));
     frm.findChild<QPushButton*>("cmdView")->click();
@@ -77,7 +77,7 @@ TEST_F(ShowErrorNumWindowTest, ARankingFileThatCannotBeReadIsReported) {
     removeFile(userFile("error5.cun"));
     ASSERT_TRUE(makeFolder(userFile("error5.cun")));
     platform.answerNotice();
-    TfrmShowErrorNum frm(settings.look, settings.files, UserFiles(settings));
+    TfrmShowErrorNum frm(UserFiles(settings), settings.files, settings.look);
     frm.FormShow();
     ASSERT_EQ(platform.boxTexts().size(), 1);
     EXPECT_TRUE(platform.boxTexts()[0].startsWith(QString::fromStdString(userFile("error5.cun"))));
@@ -87,7 +87,7 @@ TEST_F(ShowErrorNumWindowTest, ARankingFileThatCannotBeReadIsReported) {
 } // namespace
 
 TEST_F(ShowErrorNumWindowTest, AScreenReaderReadsThePlacesWordsNotFixedNames) {
-    TfrmShowErrorNum frm(settings.look, settings.files, UserFiles(settings));
+    TfrmShowErrorNum frm(UserFiles(settings), settings.files, settings.look);
     frm.show();
     for (int i = 1; i <= 5; ++i) {
         for (const auto& [name, what] : {std::pair{"lblEnglish_", "位の英語"},

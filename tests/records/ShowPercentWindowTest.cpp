@@ -50,7 +50,7 @@ protected:
 };
 
 TEST_F(ShowPercentWindowTest, OpensWithTheDictionaryInUseThisYearAndAnEmptyList) {
-    TfrmShowPercent frm(settings.files, UserFiles(settings));
+    TfrmShowPercent frm(UserFiles(settings), settings.files);
     frm.FormShow();
     EXPECT_EQ(frm.windowTitle(), q("正解率の表示"));
     EXPECT_EQ(child<QLabel>(frm, "lblBanner")->text(),
@@ -85,7 +85,7 @@ TEST_F(ShowPercentWindowTest, OpensWithTheDictionaryInUseThisYearAndAnEmptyList)
 
 TEST_F(ShowPercentWindowTest, TheModesSwitchLabelsRangesAndValues) {
     spit(settings.setupIniPath(), crlf({"[Show Percent]", "AANum=3", "APercent=70"}));
-    TfrmShowPercent frm(settings.files, UserFiles(settings));
+    TfrmShowPercent frm(UserFiles(settings), settings.files);
     frm.FormShow();
     auto* value = child<QLineEdit>(frm, "txtValue");
     EXPECT_EQ(value->text(), q("3"));
@@ -105,7 +105,7 @@ TEST_F(ShowPercentWindowTest, TheModesSwitchLabelsRangesAndValues) {
 }
 
 TEST_F(ShowPercentWindowTest, CountThreeListsThreeRowsAndTheMasteryOfTheDictionary) {
-    TfrmShowPercent frm(settings.files, UserFiles(settings));
+    TfrmShowPercent frm(UserFiles(settings), settings.files);
     frm.FormShow();
     child<QRadioButton>(frm, "rbByPercent")->click();
     child<QLineEdit>(frm, "txtValue")->setText(q("80"));
@@ -148,13 +148,13 @@ TEST_F(ShowPercentWindowTest, CloseStoresTheThresholdsOfTheLastViewsTheTitleBarN
         child<QLineEdit>(frm, "txtValue")->setText(q("90"));
     };
     {
-        TfrmShowPercent frm(settings.files, UserFiles(settings));
+        TfrmShowPercent frm(UserFiles(settings), settings.files);
         viewFourThenType90(frm);
         frm.reject();
     }
     EXPECT_EQ(IniFile(settings.setupIniPath()).read("Show Percent", "AANum", "none"), "none");
 
-    TfrmShowPercent frm(settings.files, UserFiles(settings));
+    TfrmShowPercent frm(UserFiles(settings), settings.files);
     viewFourThenType90(frm);
     child<QPushButton>(frm, "cmdClose")->click();
     EXPECT_EQ(frm.result(), QDialog::Accepted);
@@ -165,7 +165,7 @@ TEST_F(ShowPercentWindowTest, CloseStoresTheThresholdsOfTheLastViewsTheTitleBarN
 
 TEST_F(ShowPercentWindowTest, ThresholdsThatCannotBeStoredAreReportedAndTheOldFileKept) {
     const std::string before = slurp(settings.setupIniPath());
-    TfrmShowPercent frm(settings.files, UserFiles(settings));
+    TfrmShowPercent frm(UserFiles(settings), settings.files);
     frm.FormShow();
     ReadOnlyFolder locked(settings.userFolder());
     if (!locked.active())
@@ -182,7 +182,7 @@ TEST_F(ShowPercentWindowTest, ThresholdsThatCannotBeStoredAreReportedAndTheOldFi
 TEST_F(ShowPercentWindowTest, AStatisticsFileThatCannotBeReadIsReportedAndNothingListed) {
     ASSERT_TRUE(makeFolder(userFile("2000_verbs.dat")));
     platform.answerNotice();
-    TfrmShowPercent frm(settings.files, UserFiles(settings));
+    TfrmShowPercent frm(UserFiles(settings), settings.files);
     frm.FormShow();
     child<QComboBox>(frm, "cboYear")->setCurrentText(q("2000"));
     child<QPushButton>(frm, "cmdView")->click();
@@ -195,7 +195,7 @@ TEST_F(ShowPercentWindowTest, AStatisticsFileThatCannotBeReadIsReportedAndNothin
 }
 
 TEST_F(ShowPercentWindowTest, AThresholdOutsideItsRangeOrANameShiftJisCannotHoldIsRefused) {
-    TfrmShowPercent frm(settings.files, UserFiles(settings));
+    TfrmShowPercent frm(UserFiles(settings), settings.files);
     frm.FormShow();
     child<QPushButton>(frm, "cmdView")->click();
     ASSERT_EQ(child<QTreeView>(frm, "lstData")->model()->rowCount(), 3);

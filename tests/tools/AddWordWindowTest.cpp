@@ -33,7 +33,7 @@ protected:
     }
 
     std::unique_ptr<TfrmAddVoc> open(const char* findString) {
-        auto frm = std::make_unique<TfrmAddVoc>(settings.look, settings.files, dic, sj(findString));
+        auto frm = std::make_unique<TfrmAddVoc>(settings.files, settings.look, dic, sj(findString));
         frm->show();
         return frm;
     }
@@ -227,7 +227,8 @@ TEST_F(AddWordWindowTest, AMissingSignFileIsReportedAndTheWordIsStillReportedAdd
 }
 
 TEST_F(AddWordWindowTest, ADictionaryThatCannotBeReadIsReportedBeforeAnythingIsWritten) {
-    auto frm = std::make_unique<TfrmAddVoc>(settings.look, settings.files, dir.file("gone.txt"), "zebra");
+    auto frm =
+        std::make_unique<TfrmAddVoc>(settings.files, settings.look, dir.file("gone.txt"), "zebra");
     frm->show();
     platform.answerNotice();
     add(*frm, "zebra", "しまうま");
@@ -237,7 +238,7 @@ TEST_F(AddWordWindowTest, ADictionaryThatCannotBeReadIsReportedBeforeAnythingIsW
 
 // The whole way: nothing found, the word added, the next search finds it.
 TEST_F(AddWordWindowTest, AWordAddedFromTheSearchIsFoundByTheNextSearch) {
-    TfrmFind find(UserFiles(settings), settings.files, settings.look, settings.sound,
+    TfrmFind find(UserFiles(settings), settings.sound, settings.files, settings.look,
                   settings.dicTypes);
     find.show();
     child<QCheckBox>(find, "chkAddDicOn")->click();

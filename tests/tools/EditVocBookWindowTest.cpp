@@ -29,7 +29,7 @@ protected:
                           {"run=走る*x", "eat=食べる*y", "go=行く*z", "see=見る*w", "swim=泳ぐ*v"});
         settings.files.VocBookOn = true;
         settings.files.VocBook = book;
-        frm = std::make_unique<TfrmEditVocBook>(settings.files, settings.look, UserFiles(settings));
+        frm = std::make_unique<TfrmEditVocBook>(UserFiles(settings), settings.files, settings.look);
         ASSERT_TRUE(frm->FormShow());
     }
 
@@ -198,12 +198,12 @@ TEST_F(EditVocBookWindowTest, AFailedSaveKeepsTheOldBookAndTheWindowOpen) {
 
 TEST_F(EditVocBookWindowTest, ABookNotMadeYetOpensEmptyAndOneThatCannotBeReadIsReported) {
     settings.files.VocBook = dir.file("new book.txt");
-    TfrmEditVocBook fresh(settings.files, settings.look, UserFiles(settings));
+    TfrmEditVocBook fresh(UserFiles(settings), settings.files, settings.look);
     EXPECT_TRUE(fresh.FormShow());
     EXPECT_EQ(child<QTreeView>(fresh, "lstData")->model()->rowCount(), 0);
 
     settings.files.VocBook = dir.path();
-    TfrmEditVocBook folder(settings.files, settings.look, UserFiles(settings));
+    TfrmEditVocBook folder(UserFiles(settings), settings.files, settings.look);
     platform.answerNotice();
     folder.show();
     QApplication::processEvents();
@@ -214,7 +214,7 @@ TEST_F(EditVocBookWindowTest, ABookNotMadeYetOpensEmptyAndOneThatCannotBeReadIsR
 TEST_F(EditVocBookWindowTest, ALongEntryIsCutInTheListAndGoesBackWholeWhenRewritten) {
     const std::string word(1000000, 'b');
     spit(book, crlf({word + "=" + sj("長い") + "*x", sj("eat=食べる*y")}));
-    frm = std::make_unique<TfrmEditVocBook>(settings.files, settings.look, UserFiles(settings));
+    frm = std::make_unique<TfrmEditVocBook>(UserFiles(settings), settings.files, settings.look);
     ASSERT_TRUE(frm->FormShow());
     EXPECT_LE(list()->model()->index(0, 1).data().toString().size(), ui::kShownTextMax);
     select(0);
@@ -227,7 +227,7 @@ TEST_F(EditVocBookWindowTest, ALongEntryIsCutInTheListAndGoesBackWholeWhenRewrit
 
 TEST_F(EditVocBookWindowTest, OpensWithNoRowChosenAlsoWhenTheListHasTheFocus) {
     // Opened as the program opens it: shown, active, the list first in the focus chain.
-    frm = std::make_unique<TfrmEditVocBook>(settings.files, settings.look, UserFiles(settings));
+    frm = std::make_unique<TfrmEditVocBook>(UserFiles(settings), settings.files, settings.look);
     frm->show();
     QApplication::setActiveWindow(frm.get());
     ASSERT_TRUE(QTest::qWaitForWindowActive(frm.get()));

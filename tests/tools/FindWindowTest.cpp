@@ -31,8 +31,8 @@ class FindWindowTest : public FindFixture {
 protected:
     // The search window as the main window opens it (shown, so FormShow has run).
     std::unique_ptr<TfrmFind> open() {
-        auto frm = std::make_unique<TfrmFind>(UserFiles(settings), settings.files, settings.look,
-                                              settings.sound, settings.dicTypes);
+        auto frm = std::make_unique<TfrmFind>(UserFiles(settings), settings.sound, settings.files,
+                                              settings.look, settings.dicTypes);
         frm->show();
         return frm;
     }
