@@ -11,11 +11,9 @@
 
 namespace qor {
 
-MainSchedule::MainSchedule(QWidget& window, const ScheduleSettings& schedule,
-                           std::function<std::string()> setupIni, QTimer& timer, QLabel& panel,
-                           std::function<bool()> closing)
-    : window_(window), schedule_(schedule), setupIni_(std::move(setupIni)), timer_(timer),
-      panel_(panel),
+MainSchedule::MainSchedule(QWidget& window, const ScheduleSettings& schedule, CurrentUserFiles user,
+                           QTimer& timer, QLabel& panel, std::function<bool()> closing)
+    : window_(window), schedule_(schedule), user_(std::move(user)), timer_(timer), panel_(panel),
       closing_(std::move(closing)) {}
 
 void MainSchedule::tick() {
@@ -36,7 +34,7 @@ PlanList MainSchedule::readPlan(PlanFile& file) {
 }
 
 void MainSchedule::countdown() {
-    PlanFile file(setupIni_());
+    PlanFile file(user_().setupIni());
     PlanList plan = readPlan(file);
     // Entries before the one followed could not be read: they are skipped.
     for (const PlanItem& item : plan.items) {
@@ -70,7 +68,7 @@ void MainSchedule::countdown() {
 }
 
 void MainSchedule::check() {
-    PlanFile file(setupIni_());
+    PlanFile file(user_().setupIni());
     PlanList plan = readPlan(file);
     PlanCheckResult check = planCheck(plan);
     if (check.boxes.empty()) return;

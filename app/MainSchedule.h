@@ -6,6 +6,7 @@
 
 #include "settings/PlanFile.h"
 #include "settings/TUserSettings.h"
+#include "settings/UserFiles.h"
 
 #include <QString>
 #include <functional>
@@ -21,10 +22,9 @@ namespace qor {
 class MainSchedule {
 public:
     // `closing` says whether the window is closing (the timer then stays stopped).
-    // `setupIni` is asked at each use: the learner may change user while the window runs.
-    MainSchedule(QWidget& window, const ScheduleSettings& schedule,
-                 std::function<std::string()> setupIni, QTimer& timer, QLabel& panel,
-                 std::function<bool()> closing);
+    // `user` is asked at each use: the learner may change user while the window runs.
+    MainSchedule(QWidget& window, const ScheduleSettings& schedule, CurrentUserFiles user,
+                 QTimer& timer, QLabel& panel, std::function<bool()> closing);
 
     // One tick: the countdown, or an empty panel when schedules are off.
     void tick();
@@ -40,7 +40,7 @@ private:
 
     QWidget& window_;
     const ScheduleSettings& schedule_;
-    std::function<std::string()> setupIni_;
+    CurrentUserFiles user_;
     QTimer& timer_;
     QLabel& panel_;
     std::function<bool()> closing_;

@@ -45,8 +45,10 @@ void registerMainWindows(WindowOpeners& openers) {
         return std::make_unique<TfrmAbout>(UserFiles(main.settings()), &main);
     });
     openers.add(MainCommand::QuestionSetup, [](TfrmMain& main) {
-        return std::make_unique<TfrmQuestionSetup>(main.drill(), main.settings(),
-                                                   main.questionSetupHost(), &main);
+        TUserSettings& s = main.settings();
+        return std::make_unique<TfrmQuestionSetup>(main.drill(), currentUserFiles(s), s.files,
+                                                   s.drill, s.dicTypes, main.questionSetupHost(),
+                                                   &main);
     });
     // The maker may make a default dictionary the one in use; the toolbar follows.
     auto showDictionary = [](TfrmMain& main, QDialog&, int) {
@@ -89,7 +91,8 @@ void registerMainWindows(WindowOpeners& openers) {
                                                  main.settingsNotifier(), &main);
         // The music controls play on the main window's players.
         QWidget* slot = setup->musicGroupSlot();
-        slot->layout()->addWidget(new MusicGroup(main.music(), UserFiles(main.settings()), slot));
+        slot->layout()->addWidget(
+            new MusicGroup(main.music(), currentUserFiles(main.settings()), slot));
         return setup;
     });
     openers.add(MainCommand::Find, [](TfrmMain& main) {

@@ -71,9 +71,9 @@ TfrmMain::TfrmMain(std::string programFolder, QWidget* parent) : QMainWindow(par
     tmrDate->setObjectName(QStringLiteral("tmrDate"));
     tmrDate->setInterval(1000);
     connect(tmrDate, &QTimer::timeout, this, &TfrmMain::tmrDateTimer);
-    schedule_ = std::make_unique<MainSchedule>(
-        *this, settings_.schedule, [this] { return settings_.setupIniPath(); }, *tmrDate,
-        *sbPanels_[3], [this] { return closing_; });
+    schedule_ =
+        std::make_unique<MainSchedule>(*this, settings_.schedule, currentUserFiles(settings_),
+                                       *tmrDate, *sbPanels_[3], [this] { return closing_; });
     setupHost_ = std::make_unique<ToolbarSetupHost>(*this);
 
     connect(cboDicFile, &QComboBox::textActivated, this, &TfrmMain::cboDicFileChange);

@@ -24,9 +24,12 @@
 
 namespace qor {
 
-TfrmQuestionSetup::TfrmQuestionSetup(Drill& drill, TUserSettings& settings, QuestionSetupHost& host,
-                                     QWidget* parent)
-    : QDialog(parent), drill_(drill), settings_(settings), host_(host), plan_(drill.plan()) {
+TfrmQuestionSetup::TfrmQuestionSetup(Drill& drill, CurrentUserFiles user, PathSettings& files,
+                                     const DrillOptions& options,
+                                     const DefaultDictionaryTypes& dicTypes,
+                                     QuestionSetupHost& host, QWidget* parent)
+    : QDialog(parent), drill_(drill), user_(std::move(user)), files_(files), drillOptions_(options),
+      host_(host), plan_(drill.plan()) {
     setWindowTitle(QStringLiteral("出題の設定"));
     ui::setDialogFrame(this);
     ui::acceptFileDrops(this, [this](const QList<QUrl>& urls) { FormDropFiles(urls); });
@@ -37,11 +40,11 @@ TfrmQuestionSetup::TfrmQuestionSetup(Drill& drill, TUserSettings& settings, Ques
     memorize_ = new SetupMemorizeRow(this);
     options_ = new SetupOptionGroup(plan_.modes, this);
     customList_ = new SetupCustomListPart(
-        plan_.modes, plan_.customLines, UserFiles(settings_), settings_.files,
-        [this] { return dictionary_->wordCount(); }, this);
-    importance_ = new SetupImportancePart(plan_.modes, UserFiles(settings_), settings_.files, this);
+        plan_.modes, plan_.customLines, user_, files_, [this] { return dictionary_->wordCount(); },
+        this);
+    importance_ = new SetupImportancePart(plan_.modes, user_, files_, this);
     answerForm_ = new SetupAnswerForm(this);
-    dictionary_ = new SetupDictionaryPart(settings_, host_, this);
+    dictionary_ = new SetupDictionaryPart(user_, files_, dicTypes, host_, this);
     count_ = new SetupCountPart(this);
     cmdOk_ = ui::defaultButton(this, QStringLiteral("&OK"), "cmdOk");
     cmdOk_->setToolTip(QStringLiteral("出題開始 （時間がかかる場合があります）"));
@@ -119,7 +122,7 @@ const CustomQuestionList& TfrmQuestionSetup::customList() const {
 }
 
 bool TfrmQuestionSetup::importanceAvailable() const {
-    return settings_.drill.ImportantOn;
+    return drillOptions_.ImportantOn;
 }
 
 void TfrmQuestionSetup::applyHistoryEnabled() {
@@ -258,7 +261,7 @@ void TfrmQuestionSetup::applyOwnRule(SetupOption option) {
     case SetupOption::SameQuestions:
     case SetupOption::LastErrors:
         // The lists replayed are those of the last drill, so its dictionary goes with them.
-        if (!s.dictionaryPath.empty() && s.dictionaryPath != settings_.files.DicInUse)
+        if (!s.dictionaryPath.empty() && s.dictionaryPath != files_.DicInUse)
             dictionary_->use(s.dictionaryPath);
         count_->setCount(option == SetupOption::SameQuestions ? s.questionCount : s.wrongCount);
         count_->setLocked(true);
@@ -270,8 +273,7 @@ void TfrmQuestionSetup::applyOwnRule(SetupOption option) {
         drillNumberChanged();
         break;
     case SetupOption::Yesterday: {
-        const int misses = yesterdayMissCount(settings_.userFolder(),
-                                              dictionaryName(settings_.files.DicInUse),
+        const int misses = yesterdayMissCount(user_().folder(), dictionaryName(files_.DicInUse),
                                               DateTexts::of(programClock().now()));
         YesterdayLimit limit = yesterdayLimit(misses);
         if (!limit.available) {
@@ -295,7 +297,7 @@ void TfrmQuestionSetup::drillNumberChanged() {
         return;
     const int number = std::clamp(options_->drillNumber(), 1, kHistorySlots - 1);
     EarlierDrillPlan plan = earlierDrillPlan(drill_.history(), number, options_->earlierErrorsChosen());
-    if (plan.recorded && plan.dictionaryPath != settings_.files.DicInUse)
+    if (plan.recorded && plan.dictionaryPath != files_.DicInUse)
         dictionary_->use(plan.dictionaryPath);
     modes().historySlot = plan.historySlot;
     options_->setDrillNumberHint(ui::toQ(plan.hint));
@@ -337,7 +339,7 @@ void TfrmQuestionSetup::dictionaryChanged() {
     importance_->switchOff();
     // The custom lines were picked from the dictionary before; another dictionary would be
     // asked words it does not hold, and their misses recorded under wrong line numbers.
-    if (customList_->isOn() && !customList_->list().builtFor(settings_.files.DicInUse))
+    if (customList_->isOn() && !customList_->list().builtFor(files_.DicInUse))
         customList_->switchOff();
 }
 
@@ -357,12 +359,12 @@ void TfrmQuestionSetup::cmdOkClick() {
         return;
     }
     // The dictionary, as it is now on disk.
-    if (settings_.files.DicInUse.empty()) {
+    if (files_.DicInUse.empty()) {
         ui::platform().showNotice(this, SetupDictionaryPart::firstUseMessage(),
                                   QStringLiteral("辞書の指定失敗"), ui::kNoticeInformation);
         return;
     }
-    DictionaryCount words = countLines(settings_.files.DicInUse);
+    DictionaryCount words = countLines(files_.DicInUse);
     if (!words.status) {
         ui::showFileError(this, words.status.path(), words.status.reason());
         return;
@@ -392,7 +394,8 @@ void TfrmQuestionSetup::cmdOkClick() {
     // choose again. The start may drop a source that does not fit (a custom list of
     // another dictionary): the dialog goes on from what the drill kept.
     drill_.setPlan(plan_);
-    const bool started = drill_.start(DrillStart{settings_.files.DicInUse, direction, answerType, *count, false});
+    const bool started =
+        drill_.start(DrillStart{files_.DicInUse, direction, answerType, *count, false});
     plan_ = drill_.plan();
     if (!started)
         return;
@@ -400,7 +403,7 @@ void TfrmQuestionSetup::cmdOkClick() {
     host_.setQuestionCountText(*count);
     host_.setAnswerTypeIndex(answerType);
     host_.setQuestionTypeIndex(direction);
-    if (FileStatus stored = storeQuestionOrder(settings_.setupIniPath(), plan_.modes); !stored)
+    if (FileStatus stored = storeQuestionOrder(user_().setupIni(), plan_.modes); !stored)
         ui::showFileError(this, stored.path(), stored.reason());
     accept();
 }

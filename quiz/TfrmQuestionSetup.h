@@ -19,6 +19,7 @@
 #include "quiz/QuestionSetupHost.h"
 #include "quiz/TfrmQuestionSetupOptions.h"
 #include "settings/TUserSettings.h"
+#include "settings/UserFiles.h"
 #include "tools/CustomQuestionList.h"
 
 #include <QDialog>
@@ -41,8 +42,12 @@ class SetupMemorizeRow;
 class TfrmQuestionSetup : public QDialog {
     Q_OBJECT
 public:
-    TfrmQuestionSetup(Drill& drill, TUserSettings& settings, QuestionSetupHost& host,
-                      QWidget* parent = nullptr);
+    // The record's groups, read at each use: the dialog is kept for the whole run, while
+    // the learner may change user or settings. files: the paths, whose dictionary in use
+    // the dialog changes; options: the drill options (whether importance levels are kept).
+    TfrmQuestionSetup(Drill& drill, CurrentUserFiles user, PathSettings& files,
+                      const DrillOptions& options, const DefaultDictionaryTypes& dicTypes,
+                      QuestionSetupHost& host, QWidget* parent = nullptr);
 
     // A drill has been completed: the four history options can be chosen from now on.
     void drillCompleted();
@@ -97,8 +102,10 @@ private:
     void restoreOption(const DrillModes& m);
 
     Drill& drill_;
+    CurrentUserFiles user_;
     // Mutable: the chosen dictionary becomes the one in use (files.DicInUse).
-    TUserSettings& settings_;
+    PathSettings& files_;
+    const DrillOptions& drillOptions_;
     QuestionSetupHost& host_;
     DrillPlan plan_;
 

@@ -29,9 +29,11 @@ QString SetupDictionaryPart::firstUseMessage() {
                           "で指定しなおしてください。");
 }
 
-SetupDictionaryPart::SetupDictionaryPart(TUserSettings& settings, QuestionSetupHost& host,
-                                         QWidget* parent)
-    : QWidget(parent), settings_(settings), host_(host), dictionaries_(settings) {
+SetupDictionaryPart::SetupDictionaryPart(CurrentUserFiles user, PathSettings& files,
+                                         const DefaultDictionaryTypes& dicTypes,
+                                         QuestionSetupHost& host, QWidget* parent)
+    : QWidget(parent), user_(std::move(user)), files_(files), dicTypes_(dicTypes), host_(host),
+      dictionaries_(user_, files_) {
     setObjectName(QStringLiteral("dictionaryPart"));
     rgDicType_ = new QGroupBox(QStringLiteral("単語の種類"), this);
     rgDicType_->setObjectName(QStringLiteral("rgDicType"));
@@ -85,16 +87,16 @@ SetupDictionaryPart::SetupDictionaryPart(TUserSettings& settings, QuestionSetupH
 }
 
 void SetupDictionaryPart::showInUse() {
-    cboDicFile_->showListed(settings_.files.DicInUse);
-    const DefaultDictionarySet defaults = defaultDictionaries(settings_.dicTypes);
+    cboDicFile_->showListed(files_.DicInUse);
+    const DefaultDictionarySet defaults = defaultDictionaries(dicTypes_);
     for (int i = 0; i < kDefaultDictionaries; ++i)
         ui::setUserCaption(grpDicType_->button(i),
                            ui::toQ(defaults[static_cast<std::size_t>(i)].caption));
-    const std::string fileName = fileNameOf(settings_.files.DicInUse);
+    const std::string fileName = fileNameOf(files_.DicInUse);
     selectDicTypeOf(fileName);
     appliedDicText_ = ui::toQ(fileName);
     cboDicFile_->setEditText(appliedDicText_);
-    setWordCount(static_cast<int>(countLines(settings_.files.DicInUse).count));
+    setWordCount(static_cast<int>(countLines(files_.DicInUse).count));
 }
 
 void SetupDictionaryPart::setWordCount(int count) {
@@ -109,7 +111,7 @@ void SetupDictionaryPart::setChangeable(bool changeable) {
 }
 
 void SetupDictionaryPart::selectDicTypeOf(const std::string& fileName) {
-    const int index = defaultDictionaryWithFileName(settings_.dicTypes, fileName);
+    const int index = defaultDictionaryWithFileName(dicTypes_, fileName);
     if (index < 0)
         setup::chooseNone(grpDicType_);
     else
@@ -117,7 +119,7 @@ void SetupDictionaryPart::selectDicTypeOf(const std::string& fileName) {
 }
 
 void SetupDictionaryPart::use(const std::string& path) {
-    settings_.files.DicInUse = path;
+    files_.DicInUse = path;
     const std::string fileName = fileNameOf(path);
     DictionaryCount count = countLines(path);
     if (!count.status)
@@ -133,9 +135,8 @@ void SetupDictionaryPart::use(const std::string& path) {
 void SetupDictionaryPart::rgDicTypeClick(int index) {
     if (index < 0 || index >= kDefaultDictionaries)
         return;
-    const std::string path =
-        defaultDictionaries(settings_.dicTypes)[static_cast<std::size_t>(index)].path;
-    if (FileStatus written = rememberDictionaryPath(settings_.setupIniPath(), path); !written)
+    const std::string path = defaultDictionaries(dicTypes_)[static_cast<std::size_t>(index)].path;
+    if (FileStatus written = rememberDictionaryPath(user_().setupIni(), path); !written)
         ui::showFileError(window(), written.path(), written.reason());
     use(path);
 }
@@ -153,11 +154,11 @@ void SetupDictionaryPart::cboDicFileChange() {
     if (!fileName)
         return;
     selectDicTypeOf(*fileName);
-    const std::string path = rememberedDictionaryPath(settings_.setupIniPath(), *fileName);
+    const std::string path = rememberedDictionaryPath(user_().setupIni(), *fileName);
     if (path.empty()) {
         // The dictionary is unknown until it is chosen with OPEN or dropped; the word count
         // of the one before stays.
-        settings_.files.DicInUse.clear();
+        files_.DicInUse.clear();
         host_.setDictionaryText(*fileName);
         emit changed();
         ui::platform().showNotice(window(), firstUseMessage(), QStringLiteral("辞書の指定失敗"),
@@ -170,7 +171,7 @@ void SetupDictionaryPart::cboDicFileChange() {
 void SetupDictionaryPart::cmdSelectDicFileClick() {
     DictionaryChange change = cboDicFile_->selectWithDialog();
     if (change.changed)
-        use(settings_.files.DicInUse);
+        use(files_.DicInUse);
 }
 
 void SetupDictionaryPart::acceptDrops(const QList<QUrl>& urls) {
@@ -178,7 +179,7 @@ void SetupDictionaryPart::acceptDrops(const QList<QUrl>& urls) {
         return;
     DictionaryChange change = cboDicFile_->acceptDroppedFiles(urls);
     if (change.changed)
-        use(settings_.files.DicInUse);
+        use(files_.DicInUse);
 }
 
 } // namespace qor

@@ -7,6 +7,7 @@
 #include "quiz/QuestionSetupHost.h"
 #include "settings/DictionaryInUse.h"
 #include "settings/TUserSettings.h"
+#include "settings/UserFiles.h"
 
 #include <QList>
 #include <QString>
@@ -24,7 +25,11 @@ namespace qor {
 class SetupDictionaryPart : public QWidget {
     Q_OBJECT
 public:
-    SetupDictionaryPart(TUserSettings& settings, QuestionSetupHost& host, QWidget* parent);
+    // The record's groups, read at each use: the dialog is kept for the whole run. files:
+    // the paths, whose dictionary in use the part changes.
+    SetupDictionaryPart(CurrentUserFiles user, PathSettings& files,
+                        const DefaultDictionaryTypes& dicTypes, QuestionSetupHost& host,
+                        QWidget* parent);
 
     // The dialog is shown: the dictionaries used so far, the captions of the four
     // defaults, and the dictionary in use with its words (0 when it cannot be read; OK
@@ -57,7 +62,9 @@ private:
     void cmdSelectDicFileClick();
     void selectDicTypeOf(const std::string& fileName);
 
-    TUserSettings& settings_;
+    CurrentUserFiles user_;
+    PathSettings& files_;
+    const DefaultDictionaryTypes& dicTypes_;
     QuestionSetupHost& host_;
     DictionaryInUse dictionaries_;
     QGroupBox* rgDicType_;

@@ -22,7 +22,7 @@ namespace qor {
 // ---------------------------------------------------------------- custom list
 
 SetupCustomListPart::SetupCustomListPart(DrillModes& modes, std::vector<std::string>& customLines,
-                                         UserFiles user, const PathSettings& files,
+                                         CurrentUserFiles user, const PathSettings& files,
                                          std::function<int()> wordCount, QWidget* parent)
     : QWidget(parent), modes_(modes), customLines_(customLines), user_(std::move(user)),
       files_(files), wordCount_(std::move(wordCount)) {
@@ -75,7 +75,7 @@ void SetupCustomListPart::chkCustomQuestionClick() {
     bool chosen = false;
     int count = 0;
     ui::openWindow(window(), QStringLiteral("出題設定"), [&] {
-        TfrmCustomQuestion dialog(list_, customLines_, files_.DicInUse, user_.folder(), window());
+        TfrmCustomQuestion dialog(list_, customLines_, files_.DicInUse, user_().folder(), window());
         auto progress = [this, &gauge](int done) {
             done > 0 ? gauge.step(std::min(done, cgProgress_->maximum())) : gauge.end();
         };
@@ -92,7 +92,7 @@ void SetupCustomListPart::chkCustomQuestionClick() {
 
 // ---------------------------------------------------------------- importance
 
-SetupImportancePart::SetupImportancePart(DrillModes& modes, UserFiles user,
+SetupImportancePart::SetupImportancePart(DrillModes& modes, CurrentUserFiles user,
                                          const PathSettings& files, QWidget* parent)
     : QWidget(parent), modes_(modes), user_(std::move(user)), files_(files) {
     setObjectName(QStringLiteral("importancePart"));
@@ -174,7 +174,7 @@ void SetupImportancePart::chkImportantQuestionClick() {
     }
     emit switched(true);
     chkNormalImportant_->setEnabled(true);
-    ImportanceFile file(user_.file(importanceFileName(dictionaryName(files_.DicInUse))));
+    ImportanceFile file(user_().file(importanceFileName(dictionaryName(files_.DicInUse))));
     if (!file.readAll().status) {
         ui::platform().showNotice(window(),
                                   QStringLiteral("指定された辞書の単語には重要度が設定されていません"),

@@ -25,11 +25,12 @@ namespace qor {
 class SetupCustomListPart : public QWidget {
     Q_OBJECT
 public:
-    // modes and customLines belong to the dialog's plan; files is read at each use, since
-    // the dialog may change the dictionary in use; wordCount gives the words of the
-    // dictionary in use (the gauge's range).
-    SetupCustomListPart(DrillModes& modes, std::vector<std::string>& customLines, UserFiles user,
-                        const PathSettings& files, std::function<int()> wordCount, QWidget* parent);
+    // modes and customLines belong to the dialog's plan; user and files are read at each
+    // use, since the dialog lives while the user and the dictionary in use change;
+    // wordCount gives the words of the dictionary in use (the gauge's range).
+    SetupCustomListPart(DrillModes& modes, std::vector<std::string>& customLines,
+                        CurrentUserFiles user, const PathSettings& files,
+                        std::function<int()> wordCount, QWidget* parent);
 
     bool isOn() const;
     // Clears the box (and runs what that does) when it is ticked.
@@ -50,7 +51,7 @@ private:
 
     DrillModes& modes_;
     std::vector<std::string>& customLines_;
-    UserFiles user_;
+    CurrentUserFiles user_;
     const PathSettings& files_;
     std::function<int()> wordCount_;
     CustomQuestionList list_;
@@ -63,8 +64,8 @@ private:
 class SetupImportancePart : public QWidget {
     Q_OBJECT
 public:
-    // files is read at each use, like the custom list's.
-    SetupImportancePart(DrillModes& modes, UserFiles user, const PathSettings& files,
+    // user and files are read at each use, like the custom list's.
+    SetupImportancePart(DrillModes& modes, CurrentUserFiles user, const PathSettings& files,
                         QWidget* parent);
 
     bool isOn() const;
@@ -83,7 +84,7 @@ private:
     void setLevelsEnabled(bool enabled);
 
     DrillModes& modes_;
-    UserFiles user_;
+    CurrentUserFiles user_;
     const PathSettings& files_;
     QCheckBox* chkImportantQuestion_;
     std::array<QToolButton*, 5> cmdLevel_{};

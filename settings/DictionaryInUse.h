@@ -8,7 +8,6 @@
 #include "words/DictionarySource.h"
 
 #include <QString>
-#include <functional>
 #include <string>
 #include <utility>
 
@@ -17,20 +16,22 @@ namespace qor {
 // A choice becomes the dictionary in use (files.DicInUse) of the paths given.
 class DictionaryInUse final : public DictionarySource {
 public:
-    // The record's own: the user's files are asked at each use, since the learner may
-    // change user while the main window runs.
+    // The user's files are asked at each use: the learner may change user while a window
+    // kept for the whole run holds this.
+    DictionaryInUse(CurrentUserFiles user, PathSettings& files)
+        : user_(std::move(user)), files_(files) {}
     explicit DictionaryInUse(TUserSettings& settings)
-        : user_([&settings] { return UserFiles(settings); }), files_(settings.files) {}
+        : DictionaryInUse(currentUserFiles(settings), settings.files) {}
     // A window's own copy of the paths, for a user who cannot change while it is open.
     DictionaryInUse(UserFiles user, PathSettings& files)
-        : user_([user = std::move(user)] { return user; }), files_(files) {}
+        : DictionaryInUse(fixedUserFiles(std::move(user)), files) {}
     std::string setupIni() const override { return user_().setupIni(); }
     std::string fallbackFolder() const override { return user_().dataFolder() + "dictionary/"; }
     std::string current() const override { return files_.DicInUse; }
     void setCurrent(const std::string& path) override { files_.DicInUse = path; }
 
 private:
-    std::function<UserFiles()> user_;
+    CurrentUserFiles user_;
     // Mutable: this is where the dictionary in use changes.
     PathSettings& files_;
 };

@@ -1,10 +1,13 @@
 #pragma once
 // The learner's own files as a window sees them: the user's folder and the data folder,
 // taken from the record when the window opens, so that a window that only reads or
-// writes files needs neither the user's name nor the rest of the record.
+// writes files needs neither the user's name nor the rest of the record. A window that
+// outlives a change of user (the main window's parts, the settings and question setup
+// dialogs, kept for the whole run) takes CurrentUserFiles and asks at each use.
 
 #include "settings/TUserSettings.h"
 
+#include <functional>
 #include <string>
 
 namespace qor {
@@ -27,5 +30,16 @@ private:
     std::string dataFolder_;
     std::string folder_;
 };
+
+using CurrentUserFiles = std::function<UserFiles()>;
+
+// The files of whoever is the record's user when asked.
+inline CurrentUserFiles currentUserFiles(const TUserSettings& settings) {
+    return [&settings] { return UserFiles(settings); };
+}
+// The files of one user, for a part that is also used where the user cannot change.
+inline CurrentUserFiles fixedUserFiles(UserFiles user) {
+    return [user = std::move(user)] { return user; };
+}
 
 } // namespace qor

@@ -42,7 +42,7 @@ QLineEdit* shownText(QWidget* parent, const char* name, const QString& accessibl
 
 } // namespace
 
-MusicGroup::MusicGroup(BackgroundMusic& music, UserFiles user, QWidget* parent)
+MusicGroup::MusicGroup(BackgroundMusic& music, CurrentUserFiles user, QWidget* parent)
     : QGroupBox(parent), music_(music), user_(std::move(user)), state_(music.state()) {
     setObjectName(QStringLiteral("grpMusic"));
 
@@ -269,7 +269,7 @@ void MusicGroup::chooseMidiFile() {
 void MusicGroup::CDDriveCheck() {
     const QStringList drives = ui::platform().cdDrives();
     const std::string fallback = drives.isEmpty() ? std::string() : drives.last().toStdString();
-    IniFile ini(user_.setupIni());
+    IniFile ini(user_().setupIni());
     state_.CD_Drive = ini.read("Setup", "CD-Drive", fallback);
     drive_ = ui::toQ(state_.CD_Drive);
     DeviceChange();
@@ -321,7 +321,7 @@ void MusicGroup::readDiscTitle() {
     }
     // Identities are ASCII; the register keeps at most 19 characters of one.
     identity_ = id->left(19).toStdString();
-    DiscTitle t = CdRegister(user_.folder()).lookUp(identity_);
+    DiscTitle t = CdRegister(user_().folder()).lookUp(identity_);
     setDiscTexts(ui::toQ(t.title), ui::toQ(t.artist));
 }
 
@@ -339,7 +339,7 @@ void MusicGroup::setDiscTexts(const QString& title, const QString& artist) {
 
 void MusicGroup::openNewCd() {
     if (identity_.empty()) return;
-    TfrmNewCD window(identity_, user_.folder(), txtCDTitle->text(), txtCDArtist->text(), this);
+    TfrmNewCD window(identity_, user_().folder(), txtCDTitle->text(), txtCDArtist->text(), this);
     ui::platform().showModal(window);
     if (window.registered()) setDiscTexts(window.registeredTitle(), window.registeredArtist());
 }
@@ -352,7 +352,7 @@ void MusicGroup::cmdCDDriveClick() {
     if (!cp932) return; // refused by the window already
     drive_ = chosen;
     state_.CD_Drive = *cp932;
-    if (FileStatus status = IniFile::writeOne(user_.setupIni(), "Setup", "CD-Drive", *cp932);
+    if (FileStatus status = IniFile::writeOne(user_().setupIni(), "Setup", "CD-Drive", *cp932);
         !status)
         ui::showFileError(this, status.path(), status.reason());
     // The display follows the drive now chosen.

@@ -29,9 +29,10 @@ struct MusicState;
 class MusicGroup : public QGroupBox {
     Q_OBJECT
 public:
-    // `user` gives the user's folder and Setup.ini (the user cannot change while the
-    // settings dialog is open); the music state it changes is the player's (music.state()).
-    MusicGroup(BackgroundMusic& music, UserFiles user, QWidget* parent = nullptr);
+    // `user` gives the user's folder and Setup.ini, asked at each use: the settings
+    // dialog is kept for the whole run. The music state it changes is the player's
+    // (music.state()).
+    MusicGroup(BackgroundMusic& music, CurrentUserFiles user, QWidget* parent = nullptr);
     ~MusicGroup() override;
 
     // The CD drive in use, the identity of its disc (empty without one).
@@ -64,7 +65,7 @@ private:
     void showContextMenu(const QPoint& at);
 
     BackgroundMusic& music_;
-    UserFiles user_;
+    CurrentUserFiles user_;
     MusicState& state_;
     QString drive_;
     std::string identity_;

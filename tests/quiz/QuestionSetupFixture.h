@@ -87,7 +87,8 @@ protected:
         verbs = numberedDictionary("verbs.txt", 10);
         settings.files.DicInUse = verbs;
         drill = std::make_unique<Drill>(settings, view);
-        setup = std::make_unique<TfrmQuestionSetup>(*drill, settings, host);
+        setup = std::make_unique<TfrmQuestionSetup>(*drill, currentUserFiles(settings), settings.files,
+                                                    settings.drill, settings.dicTypes, host);
         view.setup = setup.get();
     }
     ~QuestionSetupFixture() override {

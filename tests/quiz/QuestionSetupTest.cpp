@@ -387,7 +387,8 @@ TEST_F(QuestionSetupTest, NotRandomIsStoredByOkAndRestoredAfterARestart) {
     applyQuestionOrder(order, loaded.questionSetup);
     otherDrill.setModes(order);
     test::RecordingHost otherHost;
-    TfrmQuestionSetup otherSetup(otherDrill, again, otherHost);
+    TfrmQuestionSetup otherSetup(otherDrill, currentUserFiles(again), again.files, again.drill,
+                                 again.dicTypes, otherHost);
     otherSetup.FormShow();
     EXPECT_TRUE(ctl<QCheckBox>(otherSetup, "chkOption")->isChecked());
     EXPECT_TRUE(ctl<QRadioButton>(otherSetup, "rbNotRandom")->isChecked());
@@ -552,6 +553,34 @@ TEST_F(QuestionSetupTest, WordTypesComboOpenAndDroppedFilesChooseTheDictionary) 
     EXPECT_EQ(settings.files.DicInUse, dir.file("dictionary/noun.txt"));
     EXPECT_EQ(ctl<QButtonGroup>(*setup, "grpDicType")->checkedId(), 0);
     EXPECT_EQ(ctl<QLineEdit>(*setup, "txtVocNum")->text(), QStringLiteral("3"));
+}
+
+// The dialog is kept for the whole run: after the learner changed user in the settings,
+// it reads and writes the new user's files.
+TEST_F(QuestionSetupTest, AfterAChangeOfUserTheNewUsersFilesAreReadAndWritten) {
+    settings.drill.ImportantOn = true;
+    show();
+    const std::string taroIni = settings.setupIniPath();
+    spit(settings.userFile("verbs_imp.dat"), crlf({"1_" + line(2)}));
+
+    // Hanako has rated no word of verbs.txt: Taro's ratings are not hers.
+    settings.UserName = "Hanako";
+    makeFolder(settings.userFolder());
+    show();
+    platform.answerNotice();
+    ctl<QCheckBox>(*setup, "chkImportantQuestion")->click();
+    auto notices = platform.callsOf(PlatformCall::Notice);
+    ASSERT_EQ(notices.size(), 1u);
+    EXPECT_EQ(notices[0].text,
+              QStringLiteral("指定された辞書の単語には重要度が設定されていません"));
+    EXPECT_FALSE(setup->plan().modes.importance);
+
+    ctl<QCheckBox>(*setup, "chkOption")->click();
+    ctl<QRadioButton>(*setup, "rbNotRandom")->click();
+    count("2");
+    ASSERT_TRUE(ok());
+    EXPECT_EQ(IniFile(settings.setupIniPath()).read("QuestionSetup", "NotRandom", ""), "1");
+    EXPECT_EQ(IniFile(taroIni).read("QuestionSetup", "NotRandom", "none"), "none");
 }
 
 TEST_F(QuestionSetupTest, ImportanceNeedsTheSettingAndARatingFile) {

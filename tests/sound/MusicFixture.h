@@ -41,7 +41,7 @@ protected:
     void setupIni(std::string_view text) { spit(settings.setupIniPath(), text); }
     void make() {
         music = std::make_unique<BackgroundMusic>(settings.music);
-        group = std::make_unique<MusicGroup>(*music, UserFiles(settings));
+        group = std::make_unique<MusicGroup>(*music, currentUserFiles(settings));
         group->show();
     }
 

@@ -270,6 +270,29 @@ TEST_F(MusicGroupTest, TheCdPlaysAndLoopsAndTheOptionStaysForRegistering) {
     EXPECT_TRUE(newOps(cd()).isEmpty());
 }
 
+// The settings dialog, and the music group in it, is kept for the whole run: a drive
+// chosen after the learner changed user is the new user's.
+TEST_F(MusicGroupTest, ADriveChosenAfterAChangeOfUserIsWrittenForTheNewUser) {
+    platform.setCdDrives({"/dev/sr0", "/dev/sr1"});
+    setupIni("[Setup]\r\nShowResult=1\r\n");
+    const std::string taroIni = settings.setupIniPath();
+    make();
+    chkMusicOn()->click();
+    rbCd()->click();
+
+    settings.UserName = "Hanako";
+    makeFolder(dir.file("Hanako"));
+    platform.answerModal([](QDialog& d) {
+        d.findChild<QComboBox*>("cboDriveName")->setEditText(QStringLiteral("/dev/sr0"));
+        d.findChild<QPushButton*>("cmdOk")->click();
+        return d.result();
+    });
+    platform.answerMessage();
+    cmdCDDrive()->trigger();
+    EXPECT_EQ(slurp(settings.setupIniPath()), crlf({"[Setup]", "CD-Drive=/dev/sr0"}));
+    EXPECT_EQ(slurp(taroIni), "[Setup]\r\nShowResult=1\r\n");
+}
+
 TEST_F(MusicGroupTest, TheDriveChangeIsToldAndWrittenAlsoAfterCancel) {
     platform.setCdDrives({"/dev/sr0", "/dev/sr1"});
     platform.insertDisc("/dev/sr0", "0123");
