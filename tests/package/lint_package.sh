@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # The Debian package as a distribution would take it: made by CPack from this build and
-# checked by lintian, which must report no error ("E:"). Warnings and notes are printed
-# for the reader and do not fail.
-#   lint_package.sh BUILD_DIR
+# checked by lintian, which must report no error ("E:"), and, for a build with the
+# hardening flags (QOR_HARDEN), no program without them. Other warnings and notes are
+# printed for the reader and do not fail.
+#   lint_package.sh BUILD_DIR [hardened|plain]
 # Exits 77 (skipped) when the Debian tools or lintian are missing.
 set -euo pipefail
 build="$1"
+hardened="${2:-plain}"
 
 for tool in cpack dpkg-deb dpkg-shlibdeps lintian; do
   if ! command -v "$tool" >/dev/null; then
@@ -32,4 +34,8 @@ grep -v '^running with root privileges' "$scratch/lintian.log" || true
 errors="$(grep -c '^E: ' "$scratch/lintian.log" || true)"
 [ "$errors" -eq 0 ] || fail "lintian reports $errors errors"
 [ "$status" -eq 0 ] || fail "lintian ended with status $status"
+if [ "$hardened" = hardened ]; then
+  missing="$(grep -E 'hardening-no-(relro|bindnow|fortify-functions|pie)' "$scratch/lintian.log" || true)"
+  [ -z "$missing" ] || fail "a program lacks the hardening flags: $missing"
+fi
 echo "1 passed, 0 failed"

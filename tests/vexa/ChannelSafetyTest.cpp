@@ -66,7 +66,7 @@ TEST(CompanionChannelPlace, WithoutAUsableRuntimeFolderAPrivateFolderOfOurOwnIsM
     test::TempDir runtime;
     ::chmod(runtime.path().c_str(), 0755);
     ::mkdir(temp.file("private").c_str(), 0700);
-    ::symlink(temp.file("private").c_str(), temp.file("link").c_str());
+    ASSERT_EQ(::symlink(temp.file("private").c_str(), temp.file("link").c_str()), 0);
     test::spit(temp.file("file"), "x");
     for (const std::string& bad : {std::string(), runtime.path(), temp.file("link"),
                                    temp.file("file"), temp.file("missing")}) {
@@ -95,7 +95,7 @@ TEST(CompanionChannelPlace, AFolderOfOurNameThatIsNotOursAloneIsRefused) {
     {
         test::TempDir temp; // a link to a folder somebody made ready
         ::mkdir(temp.file("ready").c_str(), 0700);
-        ::symlink(temp.file("ready").c_str(), temp.file(name).c_str());
+        ASSERT_EQ(::symlink(temp.file("ready").c_str(), temp.file(name).c_str()), 0);
         refused(temp, QStringLiteral("リンクになっています。"));
     }
     {
@@ -131,7 +131,7 @@ TEST(CompanionChannelPlace, WhatLiesOnTheSocketsPathMustBeOurOwnSocket) {
     test::spit(dir.file("file"), "");
     EXPECT_EQ(ui::channelPathProblem(q(dir.file("file"))),
               QStringLiteral("ソケットではありません。"));
-    ::symlink(dir.file("file").c_str(), dir.file("link").c_str());
+    ASSERT_EQ(::symlink(dir.file("file").c_str(), dir.file("link").c_str()), 0);
     EXPECT_EQ(ui::channelPathProblem(q(dir.file("link"))),
               QStringLiteral("リンクになっています。"));
     QLocalServer server;
