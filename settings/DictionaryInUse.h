@@ -1,6 +1,7 @@
 #pragma once
-// The settings record as a dictionary picker sees it (words/DictionaryPicker): the
-// learner's Setup.ini and the dictionary in use, and the folder file dialogs open in.
+// The user's files and the paths group as a dictionary picker sees them
+// (words/DictionaryPicker): the learner's Setup.ini, the dictionary in use, and the
+// folder file dialogs open in.
 
 #include "settings/TUserSettings.h"
 #include "settings/UserFiles.h"
