@@ -21,7 +21,8 @@ public:
 
     // Counts anew when the dictionary in use or the program clock's day differs from the
     // last count's, or when `force` is set (the records or the settings changed).
-    void refresh(const UserFiles& user, const PathSettings& files, bool force);
+    void refresh(const UserFiles& user, const PathSettings& files, const ReviewOptions& review,
+                 bool force);
     // The last count (nullopt when none could be made).
     std::optional<int> count() const { return count_; }
 

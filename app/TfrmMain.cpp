@@ -161,7 +161,7 @@ QLabel* TfrmMain::duePanel() const {
 
 void TfrmMain::refreshDueCount(bool force) {
     if (started_)
-        dueCount_->refresh(UserFiles(settings_), settings_.files, force);
+        dueCount_->refresh(UserFiles(settings_), settings_.files, settings_.review, force);
 }
 
 bool TfrmMain::event(QEvent* event) {

@@ -188,7 +188,7 @@ void TfrmMain::cmdShowHistroyClick() {
 
 void TfrmMain::cmdStudyCalendarClick() {
     // The calendar sums the records of every dictionary; it writes nothing.
-    showStudyCalendar(this, UserFiles(settings_), settings_.files);
+    showStudyCalendar(this, UserFiles(settings_), settings_.files, settings_.review);
 }
 
 void TfrmMain::cmdFindClick() {

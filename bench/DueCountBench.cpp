@@ -77,14 +77,14 @@ int main(int argc, char** argv) {
     std::vector<double> countTimes, floorTimes, tickTimes;
     std::size_t bytes = 0;
     for (int run = 0; run < kRuns; ++run) {
-        countTimes.push_back(
-            millisecondsOf([&] { count.refresh(UserFiles(settings), settings.files, true); }));
+        countTimes.push_back(millisecondsOf(
+            [&] { count.refresh(UserFiles(settings), settings.files, settings.review, true); }));
         floorTimes.push_back(millisecondsOf([&] {
             bytes = readAll(settings.files.DicInUse).bytes.size() +
                     readAll(reviewFilePath(settings.userFolder(), "verbs")).bytes.size();
         }));
-        tickTimes.push_back(
-            millisecondsOf([&] { count.refresh(UserFiles(settings), settings.files, false); }));
+        tickTimes.push_back(millisecondsOf(
+            [&] { count.refresh(UserFiles(settings), settings.files, settings.review, false); }));
     }
     const double counted = median(countTimes);
     const double floor = median(floorTimes);

@@ -144,7 +144,7 @@ int main(int argc, char** argv) {
             std::abort();
     });
     const double open = medianMs(kRuns, [&] {
-        TfrmStudyCalendar frm(UserFiles(f.settings), f.settings.files);
+        TfrmStudyCalendar frm(UserFiles(f.settings), f.settings.files, f.settings.review);
         frm.show();
         QApplication::processEvents();
         if (frm.grab().isNull())

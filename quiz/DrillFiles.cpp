@@ -4,7 +4,6 @@
 #include "base/Cp932.h"
 #include "base/IniFile.h"
 #include "base/TextFile.h"
-#include "records/ReviewSettingsFile.h"
 #include "records/StudyLog.h"
 #include "words/AnswerFile.h"
 #include "words/DictionaryList.h"
@@ -151,7 +150,7 @@ FileStatus DrillFiles::makeStudyLog(const DrillSummary& summary) const {
 ReviewPlan DrillFiles::reviewPlan(const std::vector<std::string>& wordKeys, StudyDay today,
                                   FileStatus& status) {
     status = review_->readStatus();
-    const ReviewSettings chosen = readReviewSettings(settings_.setupIniPath());
+    const ReviewSettings chosen = reviewSettingsOf(settings_.review);
     return DueSelection(wordKeys, review_->records(), chosen).plan(today);
 }
 

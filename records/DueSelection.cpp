@@ -1,4 +1,4 @@
-#include "DueSelection.h"
+#include "records/DueSelection.h"
 
 #include <algorithm>
 #include <cmath>
@@ -18,6 +18,10 @@ double validRetention(double r) {
 }
 
 } // namespace
+
+ReviewSettings reviewSettingsOf(const ReviewOptions& options) {
+    return ReviewSettings{options.TargetRetention / 100.0, options.NewWordsPerDay};
+}
 
 DueSelection::DueSelection(const std::vector<std::string>& wordKeys, const ReviewRecords& records,
                            const ReviewSettings& settings, const MemoryModel& model)

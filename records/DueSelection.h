@@ -18,6 +18,7 @@
 #include "records/MemoryModel.h"
 #include "records/ReviewFile.h"
 #include "records/StudyDay.h"
+#include "settings/TUserSettings.h"
 
 #include <string>
 #include <vector>
@@ -28,6 +29,9 @@ struct ReviewSettings {
     double targetRetention = 0.9;  // taken as 0.9 unless 0 < value < 1
     int newWordsPerDay = 20;
 };
+
+// The learner's review settings ([Review] of Setup.ini, percent and words per day).
+ReviewSettings reviewSettingsOf(const ReviewOptions& options);
 
 struct ReviewPlan {
     std::vector<int> lines;  // dictionary line indexes, in the order to ask them

@@ -7,7 +7,6 @@
 #include "records/CalendarView.h"
 #include "records/DueForecast.h"
 #include "records/ForecastView.h"
-#include "records/ReviewSettingsFile.h"
 #include "records/StudyCalendar.h"
 #include "records/WindowParts.h"
 #include "ui/DataLabel.h"
@@ -57,8 +56,9 @@ QLabel* dataLabel(QWidget* parent, const char* objectName, const QString& whatIt
 
 } // namespace
 
-TfrmStudyCalendar::TfrmStudyCalendar(UserFiles user, PathSettings files, QWidget* parent)
-    : QDialog(parent), user_(std::move(user)), files_(std::move(files)) {
+TfrmStudyCalendar::TfrmStudyCalendar(UserFiles user, PathSettings files, ReviewOptions review,
+                                     QWidget* parent)
+    : QDialog(parent), user_(std::move(user)), files_(std::move(files)), review_(review) {
     setWindowTitle(kCaption);
     // One Japanese face for the whole window keeps digits between kana in one font.
     setFont(ui::fontFor(TUserSettings::ordinaryFace(), font().pointSize()));
@@ -165,8 +165,8 @@ void TfrmStudyCalendar::showForecast(const std::string& dicFileName) {
     FileStatus setupStatus;
     const std::string path =
         dictionaryPathFor(user_.setupIni(), dicFileName, files_.DicInUse, &setupStatus);
-    const DueForecast forecast = readDueForecast(
-        user_.folder(), path, readReviewSettings(user_.setupIni()), today_, kForecastDays);
+    const DueForecast forecast =
+        readDueForecast(user_.folder(), path, reviewSettingsOf(review_), today_, kForecastDays);
     imgForecast->setForecast(forecast.days, today_);
 
     const FileStatus& failure = !setupStatus ? setupStatus : forecast.status;
@@ -194,9 +194,10 @@ void TfrmStudyCalendar::cmdCloseClick() {
     accept();
 }
 
-void showStudyCalendar(QWidget* parent, const UserFiles& user, const PathSettings& files) {
+void showStudyCalendar(QWidget* parent, const UserFiles& user, const PathSettings& files,
+                       const ReviewOptions& review) {
     ui::openWindow(parent, kCaption, [&] {
-        TfrmStudyCalendar window(user, files, parent);
+        TfrmStudyCalendar window(user, files, review, parent);
         ui::platform().showModal(window);
     });
 }

@@ -24,7 +24,8 @@ inline constexpr int kForecastDays = 30;
 class TfrmStudyCalendar : public QDialog {
     Q_OBJECT
 public:
-    TfrmStudyCalendar(UserFiles user, PathSettings files, QWidget* parent = nullptr);
+    TfrmStudyCalendar(UserFiles user, PathSettings files, ReviewOptions review,
+                      QWidget* parent = nullptr);
 
 public slots:
     void FormShow();
@@ -38,6 +39,7 @@ private:
 
     UserFiles user_;
     PathSettings files_;
+    ReviewOptions review_;
     DictionaryBeside dictionaries_{user_, files_};
     StudyDay today_;
     QString shownDictionary_; // the name whose forecast is shown
@@ -55,6 +57,7 @@ private:
 
 // Opens the window modally through the platform; a window that cannot be shown is
 // reported by name.
-void showStudyCalendar(QWidget* parent, const UserFiles& user, const PathSettings& files);
+void showStudyCalendar(QWidget* parent, const UserFiles& user, const PathSettings& files,
+                       const ReviewOptions& review);
 
 } // namespace qor

@@ -1,10 +1,8 @@
 // The question source "今日の復習": the due words of the drill's dictionary, most overdue
 // first, then new words up to the day's limit, as many as the drill's question count.
 
-#include "base/IniFile.h"
 #include "quiz/DrillTexts.h"
 #include "records/ReviewFile.h"
-#include "records/ReviewSettingsFile.h"
 #include "tests/quiz/DrillFixture.h"
 
 using namespace qor;
@@ -26,10 +24,7 @@ protected:
         newWordsPerDay(2);
     }
 
-    void newWordsPerDay(int n) {
-        ASSERT_TRUE(IniFile::writeOne(settings.setupIniPath(), kReviewSection, kNewWordsPerDayKey,
-                                      std::to_string(n)));
-    }
+    void newWordsPerDay(int n) { settings.review.NewWordsPerDay = n; }
 
     // Answers every question of the running drill: right, except the words named wrong.
     void answerAll(std::initializer_list<const char*> wrong = {}) {

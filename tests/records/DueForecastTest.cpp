@@ -1,5 +1,4 @@
 #include "records/DueForecast.h"
-#include "records/ReviewSettingsFile.h"
 
 #include "RecordsFixture.h"
 
@@ -116,32 +115,4 @@ TEST_F(DueForecastTest, TheDictionaryIsFoundByItsRememberedPathOrAsTheOneInUse) 
               "/elsewhere/nouns.txt");
     EXPECT_EQ(dictionaryPathFor(setup, "nouns.txt", "/elsewhere/other.txt"), "");
     EXPECT_EQ(dictionaryPathFor(setup, "", "/elsewhere/other.txt"), "");
-}
-
-TEST_F(DueForecastTest, ReviewSettingsHaveDefaultsAndStayInTheirRanges) {
-    ReviewSettings none = readReviewSettings(setup);
-    EXPECT_DOUBLE_EQ(none.targetRetention, 0.9);
-    EXPECT_EQ(none.newWordsPerDay, 20);
-
-    spit(setup, crlf({"[Review]", "TargetRetention=85", "NewWordsPerDay=0"}));
-    ReviewSettings set = readReviewSettings(setup);
-    EXPECT_DOUBLE_EQ(set.targetRetention, 0.85);
-    EXPECT_EQ(set.newWordsPerDay, 0);
-
-    spit(setup, crlf({"[Review]", "TargetRetention=100", "NewWordsPerDay=500"}));
-    ReviewSettings high = readReviewSettings(setup);
-    EXPECT_DOUBLE_EQ(high.targetRetention, 0.99);
-    EXPECT_EQ(high.newWordsPerDay, 200);
-
-    spit(setup, crlf({"[Review]", "TargetRetention=50", "NewWordsPerDay=-1"}));
-    ReviewSettings low = readReviewSettings(setup);
-    EXPECT_DOUBLE_EQ(low.targetRetention, 0.70);
-    EXPECT_EQ(low.newWordsPerDay, 0);
-
-    // Another section's keys of the same names are not the review's.
-    spit(setup, crlf({"[Other]", "TargetRetention=75", "[Review]", "TargetRetention=9O",
-                      "NewWordsPerDay=35"}));
-    ReviewSettings bad = readReviewSettings(setup);
-    EXPECT_DOUBLE_EQ(bad.targetRetention, 0.9);
-    EXPECT_EQ(bad.newWordsPerDay, 35);
 }

@@ -5,7 +5,6 @@
 // With QOR_SHOTS=<folder> the window is also saved there as PNG files to be looked at (run
 // once more with QT_SCALE_FACTOR=2 for the high-density one).
 
-#include "base/IniFile.h"
 #include "records/CalendarView.h"
 #include "records/ForecastView.h"
 #include "records/MemoryModel.h"
@@ -151,7 +150,7 @@ protected:
 };
 
 TEST_F(StudyCalendarWindowTest, ShowsTheStreaksTheDaysAndTheForecastOfTheDictionaryInUse) {
-    TfrmStudyCalendar frm(UserFiles(settings), settings.files);
+    TfrmStudyCalendar frm(UserFiles(settings), settings.files, settings.review);
     frm.show();
     EXPECT_EQ(frm.windowTitle(), q("学習カレンダー"));
     // Today (2 January) has no answer yet: the streak runs from 30 December over the
@@ -194,7 +193,7 @@ TEST_F(StudyCalendarWindowTest, ShowsTheStreaksTheDaysAndTheForecastOfTheDiction
 }
 
 TEST_F(StudyCalendarWindowTest, ChoosingOrTypingAnotherDictionaryShowsItsForecast) {
-    TfrmStudyCalendar frm(UserFiles(settings), settings.files);
+    TfrmStudyCalendar frm(UserFiles(settings), settings.files, settings.review);
     frm.show();
     auto* combo = child<QComboBox>(frm, "cboDicFile");
     auto* forecast = child<ForecastView>(frm, "imgForecast");
@@ -225,9 +224,9 @@ TEST_F(StudyCalendarWindowTest, ChoosingOrTypingAnotherDictionaryShowsItsForecas
     EXPECT_EQ(text(frm, "lblStreak"), q("連続学習日数 ： 3日"));
 }
 
-TEST_F(StudyCalendarWindowTest, TheReviewSettingsOfSetupIniDecideTheDueDays) {
-    IniFile::writeOne(settings.setupIniPath(), "Review", "TargetRetention", "80");
-    TfrmStudyCalendar frm(UserFiles(settings), settings.files);
+TEST_F(StudyCalendarWindowTest, TheReviewSettingsDecideTheDueDays) {
+    settings.review.TargetRetention = 80;
+    TfrmStudyCalendar frm(UserFiles(settings), settings.files, settings.review);
     frm.show();
     auto* forecast = child<ForecastView>(frm, "imgForecast");
     // At 80 % apple (stability 3, reviewed 1 January) and dog (stability 1, reviewed
@@ -248,7 +247,7 @@ TEST_F(StudyCalendarWindowTest, AnUnreadableReviewFileIsToldInJapaneseAndLosesNo
     std::filesystem::remove(userFile("nouns.rev"));
     ASSERT_TRUE(makeFolder(userFile("nouns.rev")));
     const std::string verbsRecords = slurp(userFile("verbs.rev"));
-    TfrmStudyCalendar frm(UserFiles(settings), settings.files);
+    TfrmStudyCalendar frm(UserFiles(settings), settings.files, settings.review);
     frm.show();
     auto* combo = child<QComboBox>(frm, "cboDicFile");
     auto* forecast = child<ForecastView>(frm, "imgForecast");
@@ -276,7 +275,7 @@ TEST_F(StudyCalendarWindowTest, AnUnreadableReviewFileIsToldInJapaneseAndLosesNo
 }
 
 TEST_F(StudyCalendarWindowTest, TheKeyboardReachesTheChoiceAndTheCloseButtonAndEscapeCloses) {
-    TfrmStudyCalendar frm(UserFiles(settings), settings.files);
+    TfrmStudyCalendar frm(UserFiles(settings), settings.files, settings.review);
     frm.show();
     auto* combo = child<QComboBox>(frm, "cboDicFile");
     auto* close = child<QPushButton>(frm, "cmdClose");
@@ -297,7 +296,7 @@ TEST_F(StudyCalendarWindowTest, OpenedThroughThePlatformAsAModalWindow) {
         shownTitle = dialog.windowTitle();
         return static_cast<int>(QDialog::Accepted);
     });
-    showStudyCalendar(nullptr, UserFiles(settings), settings.files);
+    showStudyCalendar(nullptr, UserFiles(settings), settings.files, settings.review);
     EXPECT_EQ(shownTitle, q("学習カレンダー"));
 }
 
@@ -306,7 +305,7 @@ TEST_F(StudyCalendarWindowTest, DaysAreShadedByStepUnderALightAndADarkPaletteAnd
     for (const bool dark : {false, true}) {
         SCOPED_TRACE(dark ? "dark" : "light");
         QApplication::setPalette(dark ? darkPalette() : original);
-        TfrmStudyCalendar frm(UserFiles(settings), settings.files);
+        TfrmStudyCalendar frm(UserFiles(settings), settings.files, settings.review);
         frm.show();
         auto* view = child<CalendarView>(frm, "imgCalendar");
         const QPalette& pal = view->palette();

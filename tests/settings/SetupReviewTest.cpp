@@ -2,7 +2,7 @@
 // OK in Setup.ini's own section and read back by the review.
 
 #include "base/IniFile.h"
-#include "records/ReviewSettingsFile.h"
+#include "records/DueSelection.h"
 #include "settings/TfrmSetup.h"
 #include "tests/settings/SetupFixture.h"
 #include "tests/support/Controls.h"
@@ -61,7 +61,7 @@ TEST_F(SetupReviewTest, TheTabShowsTheDefaultsWhenTheSectionIsMissing) {
     EXPECT_TRUE(retentionLabel);
     EXPECT_TRUE(freshLabel);
     // Without the section the review reads the same defaults.
-    const ReviewSettings review = readReviewSettings(setupIni());
+    const ReviewSettings review = reviewSettingsOf(reloaded().review);
     EXPECT_DOUBLE_EQ(review.targetRetention, 0.9);
     EXPECT_EQ(review.newWordsPerDay, 20);
 }
@@ -75,7 +75,7 @@ TEST_F(SetupReviewTest, OkWritesTheSectionThatTheReviewReads) {
     EXPECT_EQ(read(setupIni(), "TargetRetention"), "85");
     EXPECT_EQ(read(setupIni(), "NewWordsPerDay"), "35");
     EXPECT_EQ(settings.review.TargetRetention, 85);
-    const ReviewSettings review = readReviewSettings(setupIni());
+    const ReviewSettings review = reviewSettingsOf(reloaded().review);
     EXPECT_DOUBLE_EQ(review.targetRetention, 0.85);
     EXPECT_EQ(review.newWordsPerDay, 35);
     // A fresh start reads them too, and the next showing shows them.
@@ -89,9 +89,37 @@ TEST_F(SetupReviewTest, AStoredValueOutOfRangeReadsAsTheNearestEnd) {
     TUserSettings s = reloaded();
     EXPECT_EQ(s.review.TargetRetention, 99);
     EXPECT_EQ(s.review.NewWordsPerDay, 0);
-    const ReviewSettings review = readReviewSettings(setupIni());
+    const ReviewSettings review = reviewSettingsOf(reloaded().review);
     EXPECT_DOUBLE_EQ(review.targetRetention, 0.99);
     EXPECT_EQ(review.newWordsPerDay, 0);
+}
+
+TEST_F(SetupReviewTest, TheReviewSettingsHaveDefaultsAndStayInTheirRanges) {
+    ReviewSettings none = reviewSettingsOf(reloaded().review);
+    EXPECT_DOUBLE_EQ(none.targetRetention, 0.9);
+    EXPECT_EQ(none.newWordsPerDay, 20);
+
+    spit(setupIni(), crlf({"[Review]", "TargetRetention=85", "NewWordsPerDay=0"}));
+    ReviewSettings set = reviewSettingsOf(reloaded().review);
+    EXPECT_DOUBLE_EQ(set.targetRetention, 0.85);
+    EXPECT_EQ(set.newWordsPerDay, 0);
+
+    spit(setupIni(), crlf({"[Review]", "TargetRetention=100", "NewWordsPerDay=500"}));
+    ReviewSettings high = reviewSettingsOf(reloaded().review);
+    EXPECT_DOUBLE_EQ(high.targetRetention, 0.99);
+    EXPECT_EQ(high.newWordsPerDay, 200);
+
+    spit(setupIni(), crlf({"[Review]", "TargetRetention=50", "NewWordsPerDay=-1"}));
+    ReviewSettings low = reviewSettingsOf(reloaded().review);
+    EXPECT_DOUBLE_EQ(low.targetRetention, 0.70);
+    EXPECT_EQ(low.newWordsPerDay, 0);
+
+    // Another section's keys of the same names are not the review's.
+    spit(setupIni(), crlf({"[Other]", "TargetRetention=75", "[Review]", "TargetRetention=9O",
+                           "NewWordsPerDay=35"}));
+    ReviewSettings bad = reviewSettingsOf(reloaded().review);
+    EXPECT_DOUBLE_EQ(bad.targetRetention, 0.9);
+    EXPECT_EQ(bad.newWordsPerDay, 35);
 }
 
 namespace {
