@@ -6,6 +6,7 @@
 #include "records/ReviewFile.h"
 #include "records/TfrmStudyCalendar.h"
 #include "tests/app/ShellFixture.h"
+#include "tests/support/StudyDays.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -18,12 +19,9 @@
 #include <map>
 
 using namespace qor;
+using qor::test::day;
 
 namespace {
-
-StudyDay day(int y, int m, int d) {
-    return StudyDay::of(y, m, d).value();
-}
 
 class MainWindowReviewTest : public test::DrillWindowFixture {
 protected:

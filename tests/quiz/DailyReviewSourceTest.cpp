@@ -4,14 +4,12 @@
 #include "quiz/DrillTexts.h"
 #include "records/ReviewFile.h"
 #include "tests/quiz/DrillFixture.h"
+#include "tests/support/StudyDays.h"
 
 using namespace qor;
+using qor::test::day;
 
 namespace {
-
-StudyDay day(int y, int m, int d) {
-    return StudyDay::of(y, m, d).value();
-}
 
 class DailyReviewSourceTest : public test::DrillFixture {
 protected:

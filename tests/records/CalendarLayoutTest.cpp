@@ -1,16 +1,10 @@
 #include "records/CalendarLayout.h"
+#include "tests/support/StudyDays.h"
 
 #include <gtest/gtest.h>
 
 using namespace qor;
-
-namespace {
-
-StudyDay day(int y, int m, int d) {
-    return StudyDay::of(y, m, d).value();
-}
-
-} // namespace
+using qor::test::day;
 
 TEST(CalendarLayoutTest, ShadeStepsChangeAtTheirFloors) {
     EXPECT_EQ(shadeStep(0), 0);

@@ -1,19 +1,13 @@
 #include "records/DueForecast.h"
 
 #include "RecordsFixture.h"
+#include "tests/support/StudyDays.h"
 
 #include <cmath>
 
 using namespace qor;
+using qor::test::day;
 using namespace qor::test;
-
-namespace {
-
-StudyDay day(int y, int m, int d) {
-    return StudyDay::of(y, m, d).value();
-}
-
-} // namespace
 
 class DueForecastTest : public RecordsTest {
 protected:

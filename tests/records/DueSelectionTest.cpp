@@ -1,4 +1,5 @@
 #include "records/DueSelection.h"
+#include "tests/support/StudyDays.h"
 
 #include <gtest/gtest.h>
 
@@ -6,12 +7,9 @@
 #include <vector>
 
 using namespace qor;
+using qor::test::day;
 
 namespace {
-
-StudyDay day(int y, int m, int d) {
-    return StudyDay::of(y, m, d).value();
-}
 
 std::vector<std::string> keys(int n) {
     std::vector<std::string> out;

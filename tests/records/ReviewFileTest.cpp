@@ -2,17 +2,15 @@
 
 #include "RecordsFixture.h"
 #include "tests/support/FullDisk.h"
+#include "tests/support/StudyDays.h"
 
 #include <unistd.h>
 
 using namespace qor;
+using qor::test::day;
 using namespace qor::test;
 
 namespace {
-
-StudyDay day(int y, int m, int d) {
-    return StudyDay::of(y, m, d).value();
-}
 
 // A program killed while it writes: a few bytes reach the file, then the process ends.
 long dieWhileWriting(int fd, const void* data, std::size_t size) {

@@ -2,15 +2,13 @@
 
 #include "RecordsFixture.h"
 #include "records/ReviewFile.h"
+#include "tests/support/StudyDays.h"
 
 using namespace qor;
+using qor::test::day;
 using namespace qor::test;
 
 namespace {
-
-StudyDay day(int y, int m, int d) {
-    return StudyDay::of(y, m, d).value();
-}
 
 // A daily record file as the drill leaves it: the lists of section "Error", the month's
 // counts and a section per day with the misses of each word.

@@ -10,6 +10,8 @@
 #include "records/MemoryModel.h"
 #include "records/TfrmStudyCalendar.h"
 #include "tests/records/WindowFixture.h"
+#include "tests/support/DarkPalette.h"
+#include "tests/support/StudyDays.h"
 #include "ui/Contrast.h"
 #include "ui/Text.h"
 
@@ -25,29 +27,11 @@
 #include <filesystem>
 
 using namespace qor;
+using qor::test::darkPalette;
+using qor::test::day;
 using namespace qor::test;
 
 namespace {
-
-StudyDay day(int y, int m, int d) {
-    return StudyDay::of(y, m, d).value();
-}
-
-// A dark palette as desktops give it to Qt (Fusion's dark scheme).
-QPalette darkPalette() {
-    const QColor window(53, 53, 53), base(42, 42, 42), text(230, 230, 230);
-    QPalette p(window);
-    p.setColor(QPalette::Window, window);
-    p.setColor(QPalette::WindowText, text);
-    p.setColor(QPalette::Base, base);
-    p.setColor(QPalette::AlternateBase, QColor(66, 66, 66));
-    p.setColor(QPalette::Text, text);
-    p.setColor(QPalette::Button, window);
-    p.setColor(QPalette::ButtonText, text);
-    p.setColor(QPalette::Highlight, QColor(42, 130, 218));
-    p.setColor(QPalette::HighlightedText, Qt::black);
-    return p;
-}
 
 // Misses of a daily record file's day sections: one word line per count.
 std::vector<std::string>

@@ -1,17 +1,11 @@
 #include "records/WordReview.h"
+#include "tests/support/StudyDays.h"
 
 #include <gtest/gtest.h>
 
 
 using namespace qor;
-
-namespace {
-
-StudyDay day(int y, int m, int d) {
-    return StudyDay::of(y, m, d).value();
-}
-
-} // namespace
+using qor::test::day;
 
 TEST(StudyDayTest, DaysCountAcrossMonthsYearsAndLeapDays) {
     EXPECT_EQ(day(2025, 3, 1) - day(2025, 2, 28), 1);

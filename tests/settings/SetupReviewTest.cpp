@@ -6,6 +6,7 @@
 #include "settings/TfrmSetup.h"
 #include "tests/settings/SetupFixture.h"
 #include "tests/support/Controls.h"
+#include "tests/support/DarkPalette.h"
 #include "ui/Contrast.h"
 
 #include <QApplication>
@@ -20,6 +21,7 @@
 #include <gtest/gtest.h>
 
 using namespace qor;
+using qor::test::darkPalette;
 using test::crlf;
 using test::q;
 using test::spit;
@@ -123,19 +125,6 @@ TEST_F(SetupReviewTest, TheReviewSettingsHaveDefaultsAndStayInTheirRanges) {
 }
 
 namespace {
-
-// A dark palette as desktops give it to Qt (Fusion's dark scheme).
-QPalette darkPalette() {
-    const QColor window(53, 53, 53), base(42, 42, 42), text(230, 230, 230);
-    QPalette p(window);
-    p.setColor(QPalette::Window, window);
-    p.setColor(QPalette::WindowText, text);
-    p.setColor(QPalette::Base, base);
-    p.setColor(QPalette::Text, text);
-    p.setColor(QPalette::Button, window);
-    p.setColor(QPalette::ButtonText, text);
-    return p;
-}
 
 // The strongest contrast between the widget's corner (its background) and any pixel of
 // it as drawn: the text's core pixels.
