@@ -10,6 +10,7 @@
 #include "quiz/AnswerFormHint.h"
 #include "quiz/DrillTexts.h"
 #include "records/ReviewGrade.h"
+#include "sound/CompanionChannel.h"
 #include "words/AnswerFile.h"
 #include "words/WordEntry.h"
 
@@ -182,6 +183,18 @@ void Drill::speakWord(bool automatic) {
 void Drill::playVoice() {
     if (settings_.sound.VoiceOn && state_->phase != DrillPhase::Idle)
         speakWord(false);
+}
+
+void Drill::tellCompanion(std::string_view command) {
+    if (settings_.sound.VoiceOn)
+        shell_.sendCommand(std::string(command));
+}
+
+// The verdict's sound and the companion's animation for it.
+void Drill::soundVerdict(bool right) {
+    if (right ? settings_.sound.AtariOn : settings_.sound.HazureOn)
+        shell_.playWave(right ? settings_.sound.AtariSoundFile : settings_.sound.HazureSoundFile);
+    tellCompanion(right ? companion::kRight : companion::kWrong);
 }
 
 void Drill::applyQuestionColour() {
@@ -359,10 +372,7 @@ void Drill::ResultCheck(const LearnerAnswer& given) {
     };
 
     if (right) {
-        if (settings_.sound.AtariOn)
-            shell_.playWave(settings_.sound.AtariSoundFile);
-        if (settings_.sound.VoiceOn)
-            shell_.sendCommand("ANI;1");
+        soundVerdict(true);
         changeImportance(false);
         if (settings_.drill.ShowResult && !settings_.drill.ShowErrorOnly) {
             if (settings_.drill.ShowEasyAtari)
@@ -373,10 +383,7 @@ void Drill::ResultCheck(const LearnerAnswer& given) {
         }
         countRight();
     } else {
-        if (settings_.sound.HazureOn)
-            shell_.playWave(settings_.sound.HazureSoundFile);
-        if (settings_.sound.VoiceOn)
-            shell_.sendCommand("ANI;2");
+        soundVerdict(false);
         changeImportance(true);
         if (settings_.drill.ShowResult) {
             if (settings_.drill.ShowEasyError)
@@ -386,8 +393,7 @@ void Drill::ResultCheck(const LearnerAnswer& given) {
                 s.accepted = shell_.showResultError(verdict(answer));
         }
         if (!s.choiceMode && s.accepted) {
-            if (settings_.sound.VoiceOn)
-                shell_.sendCommand("ANI;13");
+            tellCompanion(companion::kAccepted);
             changeImportance(false);
             figures_.word.accept();
             figures_.month.accept();
@@ -408,19 +414,13 @@ void Drill::RepeatResultCheck(const LearnerAnswer& given) {
     const std::string answer = answerOf(given);
     const std::string tail = s.entry.answerSide + sj("\nコメント ： ") + s.entry.comment;
     if (answerIsRight(answer)) {
-        if (settings_.sound.AtariOn)
-            shell_.playWave(settings_.sound.AtariSoundFile);
-        if (settings_.sound.VoiceOn)
-            shell_.sendCommand("ANI;1");
+        soundVerdict(true);
         if (settings_.drill.ShowResult && !settings_.drill.ShowErrorOnly)
             shell_.notice(sj("正解です\n\n他の正解 ： ") + tail, sj("結果発表"), kInformation);
         recordReview(true, false, true, answer);
         return;
     }
-    if (settings_.sound.HazureOn)
-        shell_.playWave(settings_.sound.HazureSoundFile);
-    if (settings_.sound.VoiceOn)
-        shell_.sendCommand("ANI;2");
+    soundVerdict(false);
     if (s.choiceMode) {
         if (settings_.drill.ShowResult)
             shell_.notice(sj("不正解です\n\n正解 ： ") + tail, sj("結果発表"), kInformation);
@@ -517,8 +517,7 @@ void Drill::finishDrill() {
     if (s.correctCount == s.questionCount) {
         if (settings_.sound.FinishOn)
             shell_.playWave(settings_.sound.FinishSoundFile);
-        if (settings_.sound.VoiceOn)
-            shell_.sendCommand("VEXA;empCongratulation!");
+        tellCompanion(companion::kCongratulation);
     }
     const DrillSummary summary = lastDrill();
     shell_.showDrillEnd(summary, settings_.drill.ErrorDialogOn);
@@ -634,8 +633,7 @@ bool Drill::timerTick() {
         display_.stopTimer();
         return false;
     }
-    if (settings_.sound.VoiceOn)
-        shell_.sendCommand("ANI;14");
+    tellCompanion(companion::kTick);
     if (s.phase == DrillPhase::MemorizeAsking) {
         if (s.remainingMemorizeSeconds == 0) {
             display_.stopTimer();

@@ -14,6 +14,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <string_view>
 
 namespace qor {
 
@@ -124,6 +125,9 @@ private:
     Verdict verdict(const std::string& answer) const;
     void countRight();
     void recordMiss();
+    // Sends a command to the companion when the voice is on.
+    void tellCompanion(std::string_view command);
+    void soundVerdict(bool right);
     void showFigures();
     void finishDrill();
     void backToIdle();
